@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Configures (once) and builds Vorel in build/.
+set -euo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+build="${VOREL_BUILD_DIR:-$root/build}"
+if [ ! -f "$build/build.ninja" ]; then
+    cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+fi
+cmake --build "$build"

@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Vorel needs, only those that are missing.
+set -euo pipefail
+
+packages=(g++ cmake ninja-build pkg-config zlib1g-dev libgtest-dev libgmock-dev
+          libbenchmark-dev qt6-base-dev qt6-multimedia-dev qt6-base-dev-tools
+          libqt6svg6 fonts-ipafont-gothic fonts-ipafont-mincho "$@")
+
+missing=()
+for p in "${packages[@]}"; do
+    if ! dpkg -s "$p" >/dev/null 2>&1 || ! dpkg -s "$p" 2>/dev/null | grep -q '^Status: install ok installed'; then
+        missing+=("$p")
+    fi
+done
+
+if ((${#missing[@]})); then
+    echo "Installing: ${missing[*]}"
+    sudo_cmd=()
+    if [ "$(id -u)" -ne 0 ]; then sudo_cmd=(sudo); fi
+    export DEBIAN_FRONTEND=noninteractive
+    "${sudo_cmd[@]}" apt-get update -qq
+    "${sudo_cmd[@]}" apt-get install -y -qq "${missing[@]}"
+fi

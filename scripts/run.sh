@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and starts Vorel on the given data file
+# (the bundled example when none is given).
+set -euo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+bash "$root/scripts/deps.sh"
+bash "$root/scripts/build.sh"
+build="${VOREL_BUILD_DIR:-$root/build}"
+file="${1:-$root/examples/sample.vrf}"
+if [ -x "$build/src/vorel" ]; then
+    exec "$build/src/vorel" "$file"
+fi
+exec "$build/src/vorel-cli" lines "$file"

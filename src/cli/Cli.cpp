@@ -1,0 +1,131 @@
+#include "cli/Cli.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "text/Codec.h"
+
+CliArgs::CliArgs(const std::vector<std::string>& tokens,
+                 std::initializer_list<const char*> valueOptions,
+                 std::initializer_list<const char*> flagOptions) {
+    auto inList = [](std::initializer_list<const char*> list, const std::string& s) {
+        for (const char* item : list) {
+            if (s == item) return true;
+        }
+        return false;
+    };
+    for (size_t i = 0; i < tokens.size(); ++i) {
+        const std::string& t = tokens[i];
+        if (t.size() > 2 && t.compare(0, 2, "--") == 0) {
+            std::string name = t;
+            std::string value;
+            size_t eq = t.find('=');
+            bool inlineValue = eq != std::string::npos;
+            if (inlineValue) {
+                name = t.substr(0, eq);
+                value = t.substr(eq + 1);
+            }
+            if (inList(valueOptions, name)) {
+                if (!inlineValue) {
+                    if (i + 1 >= tokens.size()) {
+                        m_error = name + " needs a value";
+                        return;
+                    }
+                    value = tokens[++i];
+                }
+                m_options.emplace_back(name, value);
+            } else if (inList(flagOptions, name) && !inlineValue) {
+                m_options.emplace_back(name, "");
+            } else {
+                m_error = "unknown option " + name;
+                return;
+            }
+        } else if (t == "--") {
+            for (++i; i < tokens.size(); ++i)
+                m_positional.push_back(tokens[i]);
+        } else {
+            m_positional.push_back(t);
+        }
+    }
+}
+
+bool CliArgs::has(const std::string& option) const {
+    for (const auto& o : m_options) {
+        if (o.first == option) return true;
+    }
+    return false;
+}
+
+std::string CliArgs::value(const std::string& option, const std::string& fallback) const {
+    // A later option wins, as on most command lines.
+    for (auto it = m_options.rbegin(); it != m_options.rend(); ++it) {
+        if (it->first == option) return it->second;
+    }
+    return fallback;
+}
+
+static std::vector<CliCommand>& registry() {
+    static std::vector<CliCommand> commands;
+    return commands;
+}
+
+CliRegistrar::CliRegistrar(const CliCommand& command) {
+    registry().push_back(command);
+}
+
+const std::vector<CliCommand>& CliCommands() {
+    return registry();
+}
+
+int CliFail(const std::string& utf8) {
+    std::fprintf(stderr, "vorel-cli: %s\n", utf8.c_str());
+    return 1;
+}
+
+int CliFailCp932(const CLSTString& text) {
+    return CliFail(Cp932ToUtf8(text.view()));
+}
+
+int CliUsage(const char* name) {
+    for (const CliCommand& c : CliCommands()) {
+        if (std::strcmp(c.name, name) == 0) {
+            return CliFail(std::string("usage: vorel-cli ") + c.name + " " + c.usage);
+        }
+    }
+    return CliFail(std::string("usage: vorel-cli ") + name);
+}
+
+bool CliText(const std::string& utf8, CLSTString& out) {
+    std::string cp932;
+    std::string unmappable;
+    if (!Utf8ToCp932(utf8, cp932, &unmappable)) {
+        CliFail("Shift-JIS で表せない文字があります: " + unmappable);
+        return false;
+    }
+    out = CLSTString(cp932);
+    return true;
+}
+
+void CliPrint(const std::string& utf8) {
+    std::fwrite(utf8.data(), 1, utf8.size(), stdout);
+}
+
+PromptAnswer CliPrompter::ask(PromptIcon icon, PromptButtons buttons, const CLSTString& text,
+                              int defaultButton) {
+    std::string utf8 = Cp932ToUtf8(text.view());
+    const char* kind = icon == PromptIcon::Error      ? "error"
+                       : icon == PromptIcon::Warning  ? "warning"
+                       : icon == PromptIcon::Question ? "question"
+                                                      : "info";
+    std::fprintf(stderr, "vorel-cli: %s: %s\n", kind, utf8.c_str());
+    switch (buttons) {
+        case PromptButtons::Ok:
+            return PromptAnswer::Ok;
+        case PromptButtons::OkCancel:
+            return m_answerYes ? PromptAnswer::Ok : PromptAnswer::Cancel;
+        case PromptButtons::YesNo:
+        case PromptButtons::YesNoCancel:
+            return m_answerYes ? PromptAnswer::Yes : PromptAnswer::No;
+    }
+    return PromptAnswer::No;
+}

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+#include "text/Prompter.h"
+#include "text/TString.h"
+
+/// The arguments of one command: positionals and "--name [value]" options.
+class CliArgs {
+  public:
+    CliArgs(const std::vector<std::string>& tokens, std::initializer_list<const char*> valueOptions,
+            std::initializer_list<const char*> flagOptions);
+
+    /// Empty when the arguments parsed; otherwise what was wrong.
+    const std::string& error() const { return m_error; }
+    const std::vector<std::string>& positional() const { return m_positional; }
+    bool has(const std::string& option) const;
+    std::string value(const std::string& option, const std::string& fallback = "") const;
+
+  private:
+    std::vector<std::string> m_positional;
+    std::vector<std::pair<std::string, std::string>> m_options;
+    std::string m_error;
+};
+
+/// One sub-command of vorel-cli.
+struct CliCommand {
+    const char* name;
+    const char* usage;    // arguments after the name
+    const char* summary;  // one line for --help
+    int (*run)(const std::vector<std::string>& args);
+};
+
+/// Registers a command at start-up (the CLI sources are linked directly into
+/// the executable, so static registration is safe).
+struct CliRegistrar {
+    explicit CliRegistrar(const CliCommand& command);
+};
+const std::vector<CliCommand>& CliCommands();
+
+/// Prints a UTF-8 message to stderr and returns 1, the status of every failure.
+int CliFail(const std::string& utf8);
+/// Prints a CP932 message to stderr and returns 1.
+int CliFailCp932(const CLSTString& text);
+/// Usage line of a command, for argument errors.
+int CliUsage(const char* name);
+/// A UTF-8 argument as CP932; false (after a message) when a character has no CP932 form.
+bool CliText(const std::string& utf8, CLSTString& out);
+/// Writes UTF-8 text to stdout.
+void CliPrint(const std::string& utf8);
+
+/// The prompter of the command-line tool: messages go to stderr, questions
+/// get a fixed answer.
+class CliPrompter : public Prompter {
+  public:
+    explicit CliPrompter(bool answerYes = false) : m_answerYes(answerYes) {}
+    PromptAnswer ask(PromptIcon icon, PromptButtons buttons, const CLSTString& text,
+                     int defaultButton) override;
+
+  private:
+    bool m_answerYes;
+};

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class CLSTString;
+
+/// Builds JSON text exactly as Python's json.dumps(value, ensure_ascii=False,
+/// separators=(",", ":")) writes it: no blanks, non-ASCII as UTF-8.
+class JsonWriter {
+  public:
+    JsonWriter& beginArray();
+    JsonWriter& endArray();
+    JsonWriter& beginObject();
+    JsonWriter& endObject();
+    JsonWriter& key(std::string_view name);
+    JsonWriter& value(std::string_view utf8);
+    JsonWriter& value(const char* utf8) { return value(std::string_view(utf8)); }
+    /// A CP932 text, converted to UTF-8.
+    JsonWriter& value(const CLSTString& cp932);
+    JsonWriter& value(int64_t number);
+    JsonWriter& value(int number) { return value(static_cast<int64_t>(number)); }
+    JsonWriter& value(bool flag);
+    JsonWriter& null();
+
+    const std::string& text() const { return m_text; }
+
+  private:
+    void separate();
+    std::string m_text;
+    std::vector<bool> m_first;  // per open container: nothing written yet
+    bool m_afterKey = false;
+};
+
+/// s as a quoted, escaped JSON string.
+std::string JsonQuote(std::string_view utf8);

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstdint>
+
+/// Local date and time as the screens and files show it.
+struct CLSLocalTime {
+    int year = 0;
+    int month = 0;      // 1-12
+    int day = 0;        // 1-31
+    int dayOfWeek = 0;  // 0 = Sunday
+    int hour = 0;
+    int minute = 0;
+    int second = 0;
+    int millisecond = 0;
+};
+
+/// The seam for time: millisecond ticks and local time (a fake in tests).
+class Clock {
+  public:
+    virtual ~Clock() = default;
+    /// Milliseconds from an arbitrary start, never going backwards.
+    virtual int64_t ticks() const = 0;
+    virtual CLSLocalTime localTime() const = 0;
+};
+
+/// The real clock.
+Clock& SystemClock();
+
+/// Day of the week (0 = Sunday) of a date of the Gregorian calendar.
+int DayOfWeek(int year, int month, int day);

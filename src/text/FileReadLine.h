@@ -1,0 +1,74 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "text/TString.h"
+
+/// Buffered reading of a text file by line, by comma- or TAB-separated
+/// record, or by blocks of bytes, on a POSIX file descriptor. Bytes are
+/// taken as they stand (no character-set conversion). Read failures throw
+/// CLSError code 4 with the source "READLINE".
+class CLSFileReadLine {
+  public:
+    static constexpr int kChunk = 1025;
+
+    CLSFileReadLine() = default;
+    /// Opens at once; check isOpen().
+    explicit CLSFileReadLine(const CLSTString& path);
+    virtual ~CLSFileReadLine();
+    CLSFileReadLine(const CLSFileReadLine&) = delete;
+    CLSFileReadLine& operator=(const CLSFileReadLine&) = delete;
+
+    /// Closes any open file and opens a CP932 path for reading; false when
+    /// it cannot be opened.
+    bool open(const CLSTString& path);
+    bool openNative(const std::string& nativePath);
+    bool isOpen() const { return m_fd >= 0; }
+    /// Closes the file; a writer flushes first (and may throw code 6).
+    virtual void close();
+
+    /// Next line without its terminator (CR LF, CR or LF); false at the end.
+    bool readLine(CLSTString& line);
+    /// Next record split at separator (',' or '\t') outside double quotes;
+    /// false at the end. Quoted fields lose their quotes, "" becomes ".
+    bool readFields(CLSTStringArray& fields, char separator);
+    /// Up to count bytes; false when reading the file fails.
+    bool readText(CLSTString& text, int count);
+    /// The next byte without consuming it, -1 at the end.
+    int peekChar();
+    /// True when no file is open or a read found no more bytes.
+    bool isEndOfFile() const { return m_fd < 0 || m_endOfFile; }
+    /// Bytes not yet consumed.
+    int64_t getRemaining();
+
+    /// Moves the logical position (SEEK_SET, SEEK_CUR, SEEK_END); returns the
+    /// new position or -1.
+    int64_t seek(int64_t distance, int method);
+    int64_t tell();
+    /// Ends the file at the logical position.
+    void truncate();
+
+  protected:
+    virtual void flushWrites() {}
+    /// Empties the read buffer and moves the descriptor back to the logical position.
+    void dropReadBuffer();
+    bool openDescriptor(const std::string& nativePath, int flags);
+
+    int m_fd = -1;
+    std::string m_nativePath;
+
+  private:
+    /// Makes bytes available; false at end of file.
+    bool refill();
+    void consume(int n) {
+        m_pos += n;
+        m_buffered -= n;
+    }
+
+    int m_buffered = 0;
+    bool m_endOfFile = false;
+    bool m_pendingCR = false;
+    char m_buffer[kChunk + 1] = {};
+    int m_pos = 0;  // first unconsumed byte in m_buffer
+};

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+
+#include "text/TString.h"
+
+// Paths are CP932 texts inside the program; they become native (UTF-8)
+// paths only at the moment a file is opened.
+
+/// The native path of a CP932 path.
+std::string NativePath(const CLSTString& path);
+/// The CP932 path of a native one; false (and "?" in its place) when a
+/// character of the name has no CP932 form.
+bool PathFromNative(const std::string& nativePath, CLSTString& path);
+
+bool FileExists(const CLSTString& path);
+bool NativeFileExists(const std::string& nativePath);
+/// Position just after the last '/' or '\' (never a trail byte), 0 if none.
+int FileNamePosition(const CLSTString& path);
+/// Folder part without the final separator ("" for a bare name).
+CLSTString FolderOf(const CLSTString& path);
+CLSTString FileNameOf(const CLSTString& path);
+/// Extension with its dot ("" when the name has none).
+CLSTString ExtensionOf(const CLSTString& path);
+/// folder + "/" + name; name alone when it is absolute or folder is empty.
+CLSTString JoinPath(const CLSTString& folder, const CLSTString& name);
+bool IsAbsolutePath(const CLSTString& path);

@@ -1,0 +1,27 @@
+#pragma once
+
+class CLSTString;
+
+enum class PromptIcon { Error, Warning, Information, Question };
+enum class PromptButtons { Ok, OkCancel, YesNo, YesNoCancel };
+enum class PromptAnswer { Ok, Cancel, Yes, No };
+
+/// The seam through which the core talks to the learner: message boxes and
+/// questions with the caption "Vorel for Windows". The widgets show real
+/// boxes, the command-line tool writes to stderr, tests record what was asked.
+class Prompter {
+  public:
+    virtual ~Prompter() = default;
+    /// Shows a CP932 text and returns the button chosen. defaultButton is the
+    /// 0-based index of the button that has the focus.
+    virtual PromptAnswer ask(PromptIcon icon, PromptButtons buttons, const CLSTString& text,
+                             int defaultButton = 0) = 0;
+
+    void message(PromptIcon icon, const CLSTString& text) { ask(icon, PromptButtons::Ok, text); }
+    bool askYesNo(PromptIcon icon, const CLSTString& text, int defaultButton = 0) {
+        return ask(icon, PromptButtons::YesNo, text, defaultButton) == PromptAnswer::Yes;
+    }
+};
+
+/// The caption of every message box.
+inline constexpr const char* kAppTitle = "Vorel for Windows";

@@ -1,0 +1,181 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+class CLSTStringArray;
+
+/// True when the bytes at p form one Shift-JIS two-byte character: a lead
+/// byte 0x81-0x9F or 0xE0-0xFC followed by a trail byte 0x40-0x7E or 0x80-0xFC.
+/// p must point at two readable bytes (the zero terminator counts).
+inline bool isDoubleByteChar(const char* p) {
+    unsigned char lead = static_cast<unsigned char>(p[0]);
+    unsigned char trail = static_cast<unsigned char>(p[1]);
+    bool leadOk = (lead >= 0x81 && lead <= 0x9F) || (lead >= 0xE0 && lead <= 0xFC);
+    bool trailOk = (trail >= 0x40 && trail <= 0x7E) || (trail >= 0x80 && trail <= 0xFC);
+    return leadOk && trailOk;
+}
+
+/// Byte length (1 or 2) of the character at position pos of a text of
+/// length len; never runs past the end.
+inline int charLengthAt(const char* text, int pos, int len) {
+    return (pos + 1 < len && isDoubleByteChar(text + pos)) ? 2 : 1;
+}
+
+/// The program's string: an owned, zero-terminated CP932 byte text. Every
+/// scan steps over two-byte characters so that a trail byte is never taken
+/// for an ASCII character. Misuse throws CLSError with the source "TSTRING".
+class CLSTString {
+  public:
+    static constexpr int kUnit = 256;
+
+    CLSTString();
+    /// count -1 = to the end; a null text gives the empty string; a range
+    /// outside the text throws code 8.
+    CLSTString(const char* text, int pos = 0, int count = -1);
+    explicit CLSTString(const std::string& text);
+    CLSTString(const CLSTString& other);
+    CLSTString(CLSTString&& other) noexcept;
+    explicit CLSTString(char c);
+    explicit CLSTString(int value);
+    ~CLSTString();
+
+    /// Exactly n bytes, embedded zero bytes included.
+    static CLSTString fromBytes(const char* data, int n);
+
+    CLSTString& operator=(const CLSTString& other);
+    CLSTString& operator=(CLSTString&& other) noexcept;
+    CLSTString& operator=(const char* text);
+    CLSTString& operator=(char c);
+    CLSTString& operator=(int value);
+
+    const char* text() const { return m_buffer; }
+    const char* c_str() const { return m_buffer; }
+    int length() const { return m_length; }
+    int capacity() const { return m_capacity; }
+    bool isEmpty() const { return m_length == 0; }
+    std::string_view view() const { return {m_buffer, static_cast<size_t>(m_length)}; }
+    std::string str() const { return {m_buffer, static_cast<size_t>(m_length)}; }
+    /// Throws code 11 for a position outside the text.
+    char charAt(int pos) const;
+
+    CLSTString& append(const CLSTString& s);
+    CLSTString& append(const char* text);
+    CLSTString& append(char c);
+    CLSTString& append(int value);
+    CLSTString& appendBytes(const char* data, int n);
+
+    /// Replaces count bytes at pos (-1 = to the end) by text (null deletes).
+    /// Throws code 8 for a range outside the text; the string is then unchanged.
+    CLSTString& replace(int pos, int count, const char* text);
+    CLSTString& replaceBytes(int pos, int count, const char* data, int n);
+    CLSTString& erase(int pos, int count = -1) { return replace(pos, count, nullptr); }
+    CLSTString& insertChar(int pos, char c);
+    CLSTString& clear() { return replace(0, -1, nullptr); }
+    /// Sets the length to n bytes (n <= length) keeping the first bytes.
+    CLSTString& truncate(int n);
+
+    /// Replaces every unescaped target; the search goes on after each
+    /// inserted replacement. A null target throws code 8.
+    CLSTString& replaceAll(const char* target, const char* replacement, char escapeChar = 0);
+    CLSTString& replaceAll(const char* target, char replacement, char escapeChar = 0);
+    CLSTString& replaceAll(char target, const char* replacement, char escapeChar = 0);
+    CLSTString& replaceAll(char target, char replacement, char escapeChar = 0);
+    CLSTString& removeAll(const char* text, char escapeChar = 0);
+    CLSTString& removeAll(char c, char escapeChar = 0);
+
+    /// Position of the first unescaped target from start, -1 when absent.
+    int find(const char* target, int start = 0, char escapeChar = 0) const;
+    int findChar(char c, int start = 0, char escapeChar = 0) const;
+    /// Position of the first byte that belongs to set; an escape character
+    /// in the set is found too. Trail bytes are never tested.
+    int findFirstOf(const char* set, int start = 0, char escapeChar = 0) const;
+    CLSTString substring(int pos, int count = -1) const;
+    /// Pieces between unescaped separators. maxCount >= 1 limits the pieces,
+    /// the last keeping the rest of the text; escape characters stay.
+    CLSTStringArray tokenize(char separator, char escapeChar = 0, int maxCount = 0) const;
+
+    // Normalisations for comparing answers; each works in place.
+    CLSTString& toUpper();
+    CLSTString& toHalfWidth();
+    CLSTString& toKatakana();
+    CLSTString& removeSymbols();
+
+    /// Protects plain text against the sentence markup and field separators.
+    CLSTString& escapeMarkup();
+    /// Inverse of escapeMarkup: \n becomes CR LF, any other \x becomes x.
+    CLSTString& unescapeMarkup();
+    /// The text as a field of a comma-separated file.
+    CLSTString quoteCsv() const;
+    /// A colour 0xRRGGBB as R + G*256 + B*65536, else decimal or 0x hex; 0
+    /// when the text is no number.
+    int toInteger() const;
+    /// True when the first character that is not a decimal digit is "%".
+    bool isPercent() const;
+
+    /// lstrcmpiA-like: one-byte A-Z folded to a-z, then byte order.
+    int compareNoCase(const char* text) const;
+    int compare(const char* text) const;
+
+    bool operator==(const CLSTString& other) const;
+    bool operator==(const char* text) const;
+    bool operator!=(const CLSTString& other) const { return !(*this == other); }
+    bool operator!=(const char* text) const { return !(*this == text); }
+    /// Case-insensitive order, as the program sorts names.
+    bool operator<(const CLSTString& other) const;
+
+    CLSTString& operator+=(const CLSTString& s) { return append(s); }
+    CLSTString& operator+=(const char* s) { return append(s); }
+    CLSTString& operator+=(char c) { return append(c); }
+    CLSTString& operator+=(int v) { return append(v); }
+
+  private:
+    void setLength(int length);  // re-applies the capacity rule
+    static int capacityFor(int length) { return kUnit * ((length + 1) / kUnit + 1); }
+
+    char* m_buffer;
+    int m_capacity;
+    int m_length;
+};
+
+CLSTString operator+(const CLSTString& a, const CLSTString& b);
+CLSTString operator+(const CLSTString& a, const char* b);
+CLSTString operator+(const char* a, const CLSTString& b);
+CLSTString operator+(const CLSTString& a, char c);
+CLSTString operator+(const CLSTString& a, int v);
+
+/// Growable array of strings; capacity grows in steps of 16.
+class CLSTStringArray {
+  public:
+    static constexpr int kStep = 16;
+
+    CLSTStringArray() { m_items.reserve(kStep); }
+
+    int count() const { return static_cast<int>(m_items.size()); }
+    int capacity() const { return static_cast<int>(m_items.capacity()); }
+    bool isEmpty() const { return m_items.empty(); }
+    /// Throws code 11 for an index outside the array.
+    const CLSTString& at(int index) const;
+    CLSTString& at(int index);
+    const CLSTString& operator[](int index) const { return at(index); }
+    CLSTString& operator[](int index) { return at(index); }
+
+    void add(const CLSTString& s);
+    void add(CLSTString&& s);
+    /// Throws code 11 for an index outside 0..count.
+    void insert(int index, const CLSTString& s);
+    void remove(int index);
+    void clear() { m_items.clear(); }
+
+    auto begin() const { return m_items.begin(); }
+    auto end() const { return m_items.end(); }
+    auto begin() { return m_items.begin(); }
+    auto end() { return m_items.end(); }
+
+    bool operator==(const CLSTStringArray& other) const { return m_items == other.m_items; }
+
+  private:
+    void grow();
+    std::vector<CLSTString> m_items;
+};

@@ -1,0 +1,102 @@
+#include "TestSupport.h"
+
+#include <stdlib.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "text/Codec.h"
+
+TempDir::TempDir() {
+    const char* base = std::getenv("TMPDIR");
+    std::string pattern = std::string(base && *base ? base : "/tmp") + "/vorel-test-XXXXXX";
+    char* made = ::mkdtemp(pattern.data());
+    m_path = made ? made : "/tmp";
+}
+
+TempDir::~TempDir() {
+    std::error_code ec;
+    std::filesystem::remove_all(m_path, ec);
+}
+
+std::string ReadFileBytes(const std::string& nativePath) {
+    std::ifstream in(nativePath, std::ios::binary);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+
+void WriteFileBytes(const std::string& nativePath, const std::string& bytes) {
+    std::ofstream out(nativePath, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+CLSTString Sj(const char* utf8) {
+    return CLSTString(Utf8ToCp932Literal(utf8));
+}
+
+std::string U8(const CLSTString& cp932) {
+    return Cp932ToUtf8(cp932.view());
+}
+
+PromptAnswer FakePrompter::ask(PromptIcon icon, PromptButtons buttons, const CLSTString& text,
+                               int) {
+    entries.push_back({icon, buttons, U8(text)});
+    if (buttons == PromptButtons::Ok) return PromptAnswer::Ok;
+    if (!answers.empty()) {
+        PromptAnswer a = answers.front();
+        answers.erase(answers.begin());
+        return a;
+    }
+    return fallback;
+}
+
+std::string ShellQuote(const std::string& s) {
+    std::string out = "'";
+    for (char c : s) {
+        if (c == '\'') {
+            out += "'\\''";
+        } else {
+            out += c;
+        }
+    }
+    return out + "'";
+}
+
+int RunCommand(const std::string& command, std::string* out, std::string* err,
+               const std::string& input) {
+    TempDir dir;
+    std::string inPath = dir.file("stdin");
+    std::string outPath = dir.file("stdout");
+    std::string errPath = dir.file("stderr");
+    WriteFileBytes(inPath, input);
+    std::string full = command + " <" + ShellQuote(inPath) + " >" + ShellQuote(outPath) + " 2>" +
+                       ShellQuote(errPath);
+    int status = std::system(full.c_str());
+    if (out) *out = ReadFileBytes(outPath);
+    if (err) *err = ReadFileBytes(errPath);
+    if (status == -1) return -1;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+std::string CliPath() {
+    return VOREL_CLI_PATH;
+}
+
+std::string SharedTestData(const std::string& sub) {
+    const char* env = std::getenv("VOREL_TESTDATA");
+    std::string base = env && *env ? env : VOREL_SHARED_TESTDATA;
+    std::string path = base + "/" + sub;
+    struct stat st;
+    if (::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) return path;
+    return "";
+}
+
+void PrintTo(const CLSTString& s, std::ostream* os) {
+    *os << '"' << U8(s) << '"';
+}

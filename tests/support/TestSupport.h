@@ -1,0 +1,75 @@
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "text/Clock.h"
+#include "text/Prompter.h"
+#include "text/TString.h"
+
+/// Readable CLSTString values in failure messages.
+void PrintTo(const CLSTString& s, std::ostream* os);
+
+/// A temporary folder removed with everything in it at the end of the test.
+class TempDir {
+  public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    const std::string& path() const { return m_path; }
+    /// Native path of a file inside the folder.
+    std::string file(const std::string& name) const { return m_path + "/" + name; }
+
+  private:
+    std::string m_path;
+};
+
+/// Whole content of a file ("" when it cannot be read).
+std::string ReadFileBytes(const std::string& nativePath);
+void WriteFileBytes(const std::string& nativePath, const std::string& bytes);
+
+/// A CP932 string from UTF-8 (for test texts).
+CLSTString Sj(const char* utf8);
+/// UTF-8 of a CP932 string (for readable failure messages).
+std::string U8(const CLSTString& cp932);
+
+/// Records every message and question; answers questions from a queue
+/// (then with the fallback).
+class FakePrompter : public Prompter {
+  public:
+    struct Entry {
+        PromptIcon icon;
+        PromptButtons buttons;
+        std::string utf8;
+    };
+
+    PromptAnswer ask(PromptIcon icon, PromptButtons buttons, const CLSTString& text,
+                     int defaultButton) override;
+
+    std::vector<Entry> entries;
+    std::vector<PromptAnswer> answers;
+    PromptAnswer fallback = PromptAnswer::No;
+};
+
+/// A clock the test moves by hand.
+class FakeClock : public Clock {
+  public:
+    int64_t ticks() const override { return now; }
+    CLSLocalTime localTime() const override { return local; }
+
+    int64_t now = 1000;
+    CLSLocalTime local{2026, 12, 8, 2, 9, 30, 0, 0};
+};
+
+/// Runs a command; returns its exit status and fills stdout/stderr.
+int RunCommand(const std::string& command, std::string* out, std::string* err = nullptr,
+               const std::string& input = "");
+/// Path of the vorel-cli executable under test.
+std::string CliPath();
+/// Folder of the public test corpora, or "" when it is not there.
+std::string SharedTestData(const std::string& sub);
+/// Shell-quotes one argument.
+std::string ShellQuote(const std::string& s);

@@ -1,0 +1,178 @@
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+
+#include <filesystem>
+
+#include "TestSupport.h"
+#include "text/Error.h"
+#include "text/FileWriteString.h"
+#include "text/SafeFile.h"
+
+namespace {
+
+std::vector<std::string> readLines(const std::string& bytes) {
+    TempDir dir;
+    WriteFileBytes(dir.file("f"), bytes);
+    CLSFileReadLine file;
+    EXPECT_TRUE(file.openNative(dir.file("f")));
+    std::vector<std::string> lines;
+    CLSTString line;
+    while (file.readLine(line))
+        lines.push_back(line.str());
+    EXPECT_TRUE(file.isEndOfFile());
+    return lines;
+}
+
+std::vector<std::vector<std::string>> readRecords(const std::string& bytes, char sep = ',') {
+    TempDir dir;
+    WriteFileBytes(dir.file("f"), bytes);
+    CLSFileReadLine file;
+    EXPECT_TRUE(file.openNative(dir.file("f")));
+    std::vector<std::vector<std::string>> records;
+    CLSTStringArray fields;
+    while (file.readFields(fields, sep)) {
+        std::vector<std::string> r;
+        for (const CLSTString& f : fields)
+            r.push_back(f.str());
+        records.push_back(r);
+    }
+    return records;
+}
+
+using Lines = std::vector<std::string>;
+using Records = std::vector<std::vector<std::string>>;
+
+}  // namespace
+
+TEST(ReadLine, EveryLineEndAndNoPhantomLines) {
+    EXPECT_EQ(readLines("a\r\nb\rc\nd"), (Lines{"a", "b", "c", "d"}));
+    EXPECT_EQ(readLines("a\r\n"), (Lines{"a"}));
+    EXPECT_EQ(readLines("a\r\n\r\n"), (Lines{"a", ""}));
+    EXPECT_EQ(readLines("\n\r"), (Lines{"", ""}));
+    EXPECT_EQ(readLines(""), Lines{});
+}
+
+TEST(ReadLine, LineEndsCutByTheChunkBoundary) {
+    // CR as byte 1025, its LF opening the next chunk: one line end, not two.
+    std::string first(1024, 'x');
+    EXPECT_EQ(readLines(first + "\r\nnext"), (Lines{first, "next"}));
+    // A lone CR at the boundary followed by an ordinary byte.
+    EXPECT_EQ(readLines(first + "\rnext"), (Lines{first, "next"}));
+    // A lone CR in mid-chunk must not swallow an LF that opens a later chunk.
+    std::string s = "a\r" + std::string(1022, 'y') + "\n\nz";
+    EXPECT_EQ(readLines(s), (Lines{"a", std::string(1022, 'y'), "", "z"}));
+    // Lines much longer than a chunk.
+    std::string longLine(5000, 'q');
+    EXPECT_EQ(readLines(longLine + "\n" + longLine), (Lines{longLine, longLine}));
+}
+
+TEST(ReadLine, OddBytesSurvive) {
+    std::string nul("a\0b", 3);
+    EXPECT_EQ(readLines(nul + "\n\x83"), (Lines{nul, "\x83"}));
+}
+
+TEST(ReadFields, QuotingRules) {
+    EXPECT_EQ(readRecords("a,\"b,c\",\"d\"\"e\"\r\n"), (Records{{"a", "b,c", "d\"e"}}));
+    EXPECT_EQ(readRecords("\"two\r\nlines\",x\n"), (Records{{"two\r\nlines", "x"}}));
+    EXPECT_EQ(readRecords(",,\n"), (Records{{"", "", ""}}));
+    EXPECT_EQ(readRecords("\n"), (Records{{""}}));
+    EXPECT_EQ(readRecords("a\tb,c\t\"d\"", '\t'), (Records{{"a", "b,c", "d"}}));
+    EXPECT_EQ(readRecords("last,\"quoted\""), (Records{{"last", "quoted"}}));
+    EXPECT_EQ(readRecords("x,"), (Records{{"x", ""}}));
+    // Malformed input keeps what the user wrote.
+    EXPECT_EQ(readRecords("\"open,end"), (Records{{"open,end"}}));
+    EXPECT_EQ(readRecords("\"ab\"c,d\n"), (Records{{"abc", "d"}}));
+    EXPECT_EQ(readRecords("\""), (Records{{"\""}}));
+}
+
+TEST(ReadFields, RecordsAcrossChunkBoundaries) {
+    std::string big(1023, 'b');
+    EXPECT_EQ(readRecords("a," + big + "\r\n\"q\"\n"), (Records{{"a", big}, {"q"}}));
+    std::string quoted = "\"" + std::string(3000, ',') + "\"";
+    EXPECT_EQ(readRecords(quoted + ",z"), (Records{{std::string(3000, ','), "z"}}));
+}
+
+TEST(ReadText, PeekSeekTellAndTruncate) {
+    TempDir dir;
+    WriteFileBytes(dir.file("f"), "line1\r\nline2\r\nrest");
+    CLSFileWriteString file;
+    ASSERT_TRUE(file.openNative(dir.file("f"), true));
+    EXPECT_EQ(file.tell(), 18);
+    EXPECT_EQ(file.seek(0, SEEK_SET), 0);
+    CLSTString line;
+    ASSERT_TRUE(file.readLine(line));
+    EXPECT_EQ(file.peekChar(), 'l');
+    EXPECT_EQ(file.tell(), 7);
+    EXPECT_EQ(file.getRemaining(), 11);
+    CLSTString text;
+    ASSERT_TRUE(file.readText(text, 5));
+    EXPECT_EQ(text, "line2");
+    file.truncate();
+    EXPECT_TRUE(file.isEndOfFile());
+    file.write("!");
+    file.close();
+    EXPECT_EQ(ReadFileBytes(dir.file("f")), "line1\r\nline2!");
+}
+
+TEST(WriteString, WritesCrLfAndAppends) {
+    TempDir dir;
+    {
+        CLSFileWriteString file;
+        ASSERT_TRUE(file.openNative(dir.file("w"), false));
+        file.writeLine("a");
+        file.write(42);
+        file.write(',');
+        file.writeLine(CLSTString("b"));
+        file.write(static_cast<const char*>(nullptr));
+        file.writeNewLine();
+    }
+    EXPECT_EQ(ReadFileBytes(dir.file("w")), "a\r\n42,b\r\n\r\n");
+    {
+        CLSFileWriteString file;
+        ASSERT_TRUE(file.openNative(dir.file("w"), true));
+        file.writeLine(-1);
+    }
+    EXPECT_EQ(ReadFileBytes(dir.file("w")), "a\r\n42,b\r\n\r\n-1\r\n");
+    EXPECT_EQ(sizeText(-50), "50%");
+    EXPECT_EQ(sizeText(120), "120");
+}
+
+TEST(WriteString, FailuresRaiseCode6AndKeepTheOldFile) {
+    CLSFileWriteString full;
+    ASSERT_TRUE(full.openNative("/dev/full", false));
+    try {
+        full.write(std::string(100000, 'x').c_str());
+        full.close();
+        ADD_FAILURE() << "writing to a full disk must fail";
+    } catch (const CLSError& e) {
+        EXPECT_EQ(e.code(), CLSError::kWrite);
+        EXPECT_STREQ(e.source(), "READLINE");
+    }
+
+    TempDir dir;
+    std::string target = dir.file("keep.txt");
+    WriteFileBytes(target, "old contents\r\n");
+    SetWriteFaultForTests([&](const std::string& p) { return p.rfind(target, 0) == 0; });
+    {
+        CLSFileSafeWrite save;
+        ASSERT_TRUE(save.openNative(target));
+        save.file().writeLine("new contents");
+        EXPECT_THROW(save.commit(), CLSError);
+    }
+    SetWriteFaultForTests(nullptr);
+    EXPECT_EQ(ReadFileBytes(target), "old contents\r\n");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()),
+                            std::filesystem::directory_iterator()),
+              1)
+        << "no temporary file is left behind";
+
+    CLSFileSafeWrite save;
+    ASSERT_TRUE(save.openNative(target));
+    save.file().writeLine("new contents");
+    save.commit();
+    EXPECT_EQ(ReadFileBytes(target), "new contents\r\n");
+
+    CLSFileSafeWrite nowhere;
+    EXPECT_FALSE(nowhere.openNative(dir.file("missing-folder/x.txt")));
+}
