@@ -1,0 +1,209 @@
+// The bracket-and-bar notation of answer fields: colo(u)r stands for colour
+// and color, [a|b]c for ac and bc. The field is rewritten one group at a
+// time (the first group of the first unfinished alternative), and the
+// finished text is cut at unescaped bars.
+//
+// The sentence is worked on as a flat sequence of cells: a byte of a text
+// run (0-255) or an object (256 + its index). Two observations keep the
+// rewriting cheap without changing its outcome:
+//  - a rescan from the start only walks through alternatives that hold no
+//    group any more, so those are taken out as soon as the scan passes them;
+//  - the text is therefore always rewritten at its front, so it is stored
+//    back to front and every rewrite touches only the end of a vector.
+
+#include <vector>
+
+#include "sentence/Sentence.h"
+
+namespace {
+
+constexpr int kObjectBase = 256;
+
+class Expander {
+  public:
+    explicit Expander(const CLSSentence& sentence) {
+        std::vector<int> cells;
+        for (const CLSSentenceItem& item : sentence.items()) {
+            if (item.isObject()) {
+                cells.push_back(kObjectBase + static_cast<int>(m_objects.size()));
+                m_objects.push_back(&item.object());
+            } else {
+                for (char c : item.string().view())
+                    cells.push_back(static_cast<unsigned char>(c));
+            }
+        }
+        m_rev.assign(cells.rbegin(), cells.rend());
+    }
+
+    bool run(CLSSentenceArray& out) {
+        if (!balanced()) return false;
+        while (true) {
+            int opener = -1;
+            int i = 0;
+            while (i < size()) {
+                int c = at(i);
+                if (c == '\\') {
+                    ++i;
+                    if (i < size() && at(i) < kObjectBase) i += charLength(i);
+                    continue;
+                }
+                if (c == '|') {
+                    emit(i, true, out);
+                    if (out.count() > kMaxAlternatives) return false;
+                    i = 0;
+                    continue;
+                }
+                if (c == '[' || c == '(') {
+                    opener = i;
+                    break;
+                }
+                i += charLength(i);
+            }
+            if (opener < 0) {
+                emit(size(), false, out);
+                return out.count() <= kMaxAlternatives;
+            }
+            if (!rewrite(opener)) return false;
+            if (size() > kMaxExpansionBytes) return false;
+        }
+    }
+
+  private:
+    int size() const { return static_cast<int>(m_rev.size()); }
+    int at(int i) const { return m_rev[m_rev.size() - 1 - i]; }
+
+    // 2 for a two-byte character at logical position i, else 1.
+    int charLength(int i) const {
+        if (i + 1 >= size()) return 1;
+        int a = at(i);
+        int b = at(i + 1);
+        if (a >= kObjectBase || b >= kObjectBase) return 1;
+        char pair[2] = {static_cast<char>(a), static_cast<char>(b)};
+        return isDoubleByteChar(pair) ? 2 : 1;
+    }
+
+    static bool isOpener(int c) { return c == '[' || c == '('; }
+    static bool isCloser(int c) { return c == ']' || c == ')'; }
+
+    // Brackets must nest properly; backslashes do not protect them here.
+    bool balanced() const {
+        std::vector<int> stack;
+        for (int i = 0; i < size(); i += charLength(i)) {
+            int c = at(i);
+            if (isOpener(c)) {
+                stack.push_back(c);
+            } else if (isCloser(c)) {
+                int wanted = c == ']' ? '[' : '(';
+                if (stack.empty() || stack.back() != wanted) return false;
+                stack.pop_back();
+            }
+        }
+        return stack.empty();
+    }
+
+    // Replaces the alternative holding the group that opens at `opener` by
+    // one copy per alternative of the group (and one without it for "(").
+    bool rewrite(int opener) {
+        std::vector<int> bars;
+        int closer = -1;
+        int depth = 0;
+        for (int j = opener + 1; j < size(); j += charLength(j)) {
+            int c = at(j);
+            if (isOpener(c)) {
+                ++depth;
+            } else if (isCloser(c)) {
+                if (depth == 0) {
+                    closer = j;
+                    break;
+                }
+                --depth;
+            } else if (c == '|' && depth == 0) {
+                bars.push_back(j);
+            }
+        }
+        if (closer < 0) return false;
+
+        int altEnd = size();
+        depth = 0;
+        for (int j = closer + 1; j < size(); j += charLength(j)) {
+            int c = at(j);
+            if (isOpener(c)) {
+                ++depth;
+            } else if (isCloser(c)) {
+                --depth;
+            } else if (c == '|' && depth == 0) {
+                altEnd = j;
+                break;
+            }
+        }
+
+        std::vector<int> replacement;
+        auto copy = [&](int from, int to) {
+            for (int k = from; k < to; ++k)
+                replacement.push_back(at(k));
+        };
+        auto variant = [&](int from, int to) {
+            copy(0, opener);
+            copy(from, to);
+            copy(closer + 1, altEnd);
+        };
+        int from = opener + 1;
+        for (size_t b = 0; b <= bars.size(); ++b) {
+            int to = b < bars.size() ? bars[b] : closer;
+            if (b > 0) replacement.push_back('|');
+            variant(from, to);
+            from = to + 1;
+            if (replacement.size() > static_cast<size_t>(kMaxExpansionBytes)) return false;
+        }
+        if (at(opener) == '(') {
+            replacement.push_back('|');
+            copy(0, opener);
+            copy(closer + 1, altEnd);
+        }
+        m_rev.resize(m_rev.size() - altEnd);
+        m_rev.insert(m_rev.end(), replacement.rbegin(), replacement.rend());
+        return true;
+    }
+
+    // Takes the finished alternative in cells [0, end) out of the text (and
+    // the bar after it), as the piece a cut at that bar would give.
+    void emit(int end, bool followedByBar, CLSSentenceArray& out) {
+        bool precededByBar = !m_first;
+        m_first = false;
+        CLSSentence piece;
+        std::string run;
+        bool runOpen = precededByBar;  // a piece after a bar starts with a run
+        for (int k = 0; k < end; ++k) {
+            int c = at(k);
+            if (c >= kObjectBase) {
+                if (runOpen || !run.empty()) piece.addText(run);
+                run.clear();
+                runOpen = false;
+                piece.addObject(*m_objects[c - kObjectBase]);
+            } else {
+                run += static_cast<char>(c);
+                runOpen = true;
+            }
+        }
+        if (runOpen || !run.empty() ||
+            (followedByBar && (end == 0 || at(end - 1) >= kObjectBase))) {
+            piece.addText(run);
+        }
+        piece.unescape();
+        out.add(std::move(piece));
+        m_rev.resize(m_rev.size() - (followedByBar ? end + 1 : end));
+    }
+
+    std::vector<int> m_rev;
+    std::vector<const CLSSentenceItemObject*> m_objects;
+    bool m_first = true;
+};
+
+}  // namespace
+
+CLSSentenceArray ExpandAlternatives(const CLSSentence& sentence) {
+    CLSSentenceArray out;
+    Expander expander(sentence);
+    if (!expander.run(out)) out.clear();
+    return out;
+}

@@ -1,0 +1,225 @@
+#include "sentence/Sentence.h"
+
+#include "text/Error.h"
+
+namespace {
+
+const char* const kSource = "SENTENCE";
+
+}  // namespace
+
+// ---- item array ---------------------------------------------------------------
+
+const CLSSentenceItem& CLSSentenceItemArray::at(int index) const {
+    if (index < 0 || index >= count()) VR_THROW(kSource, CLSError::kIndex);
+    return m_items[index];
+}
+
+CLSSentenceItem& CLSSentenceItemArray::at(int index) {
+    if (index < 0 || index >= count()) VR_THROW(kSource, CLSError::kIndex);
+    return m_items[index];
+}
+
+void CLSSentenceItemArray::insert(int index, CLSSentenceItem item) {
+    if (index < 0 || index > count()) VR_THROW(kSource, CLSError::kIndex);
+    m_items.insert(m_items.begin() + index, std::move(item));
+}
+
+void CLSSentenceItemArray::remove(int index) {
+    if (index < 0 || index >= count()) VR_THROW(kSource, CLSError::kIndex);
+    m_items.erase(m_items.begin() + index);
+}
+
+// ---- sentence -----------------------------------------------------------------
+
+void CLSSentence::parse(const CLSTString& markup) {
+    m_items.clear();
+    const char* p = markup.text();
+    int len = markup.length();
+    int start = 0;
+    int pos = 0;
+    while (true) {
+        // The marker search does not honour escapes: \\i"x" is a backslash
+        // and an object, as files have always read.
+        int bs = markup.findChar('\\', pos);
+        if (bs < 0 || bs >= len - 2) break;
+        char letter = p[bs + 1];
+        if (letter != 'i' && letter != 'm') {
+            pos = bs + 1;
+            continue;
+        }
+        if (p[bs + 2] != '"') {
+            pos = bs + 2;
+            continue;
+        }
+        int close = markup.findChar('"', bs + 3);
+        if (close < 0 || close == bs + 3) {
+            pos = bs + 3;
+            continue;
+        }
+        if (bs > start) addText(std::string_view(p + start, bs - start));
+        addObject(CLSSentenceItemObject::fromObjectText(markup.substring(bs + 3, close - bs - 3)));
+        pos = start = close + 1;
+    }
+    if (start < len) addText(std::string_view(p + start, len - start));
+    normalize();
+}
+
+void CLSSentence::normalize() {
+    CLSSentenceItemArray out;
+    for (CLSSentenceItem& item : m_items) {
+        if (item.isObject()) {
+            if (!item.object().fileName.isEmpty()) out.add(std::move(item));
+            continue;
+        }
+        if (item.string().length() == 0) continue;
+        if (!out.isEmpty() && out.at(out.count() - 1).isText()) {
+            CLSSentenceItemString& last = out.at(out.count() - 1).string();
+            std::string merged(last.view());
+            merged.append(item.string().view());
+            last.setText(merged);
+        } else {
+            out.add(std::move(item));
+        }
+    }
+    m_items = std::move(out);
+}
+
+CLSTString CLSSentence::toMarkup() const {
+    CLSTString s;
+    for (const CLSSentenceItem& item : m_items) {
+        if (item.isObject()) {
+            s.append(item.object().toMarkup());
+        } else {
+            CLSTString run = item.string().text();
+            s.append(run.escapeMarkup());
+        }
+    }
+    return s;
+}
+
+CLSTString CLSSentence::toText() const {
+    CLSTString s;
+    for (const CLSSentenceItem& item : m_items)
+        s.append(item.markup());
+    return s;
+}
+
+int CLSSentence::markupLength() const {
+    int n = 0;
+    for (const CLSSentenceItem& item : m_items)
+        n += item.markupLength();
+    return n;
+}
+
+CLSSentenceArray CLSSentence::divide(char separator, char escapeChar, int limit) const {
+    CLSSentenceArray pieces;
+    pieces.add(CLSSentence());
+    for (const CLSSentenceItem& item : m_items) {
+        if (item.isObject()) {
+            pieces.at(pieces.count() - 1).addObject(item.object());
+            continue;
+        }
+        int maxCount = limit > 0 ? limit - pieces.count() + 1 : 0;
+        CLSTStringArray parts = item.string().text().tokenize(separator, escapeChar, maxCount);
+        pieces.at(pieces.count() - 1).addText(parts[0].view());
+        for (int k = 1; k < parts.count(); ++k) {
+            CLSSentence next;
+            next.addText(parts[k].view());
+            pieces.add(std::move(next));
+        }
+    }
+    return pieces;
+}
+
+void CLSSentence::unescape() {
+    for (CLSSentenceItem& item : m_items) {
+        if (!item.isText()) continue;
+        CLSTString run = item.string().text();
+        item.string().setText(run.unescapeMarkup());
+    }
+}
+
+void CLSSentence::removeLineBreaks() {
+    for (CLSSentenceItem& item : m_items) {
+        if (!item.isText()) continue;
+        std::string_view v = item.string().view();
+        if (v.find_first_of("\r\n") == std::string_view::npos) continue;
+        std::string kept;
+        for (char c : v) {
+            if (c != '\r' && c != '\n') kept += c;
+        }
+        item.string().setText(kept);
+    }
+}
+
+void CLSSentence::replaceText(const char* oldText, const char* newText) {
+    for (CLSSentenceItem& item : m_items) {
+        if (!item.isText()) continue;
+        CLSTString run = item.string().text();
+        item.string().setText(run.replaceAll(oldText, newText));
+    }
+}
+
+bool CLSSentence::equals(const CLSSentence& other) const {
+    if (count() != other.count()) return false;
+    for (int i = 0; i < count(); ++i) {
+        const CLSSentenceItem& a = m_items.at(i);
+        const CLSSentenceItem& b = other.m_items.at(i);
+        if (a.kind() != b.kind()) return false;
+        if (a.isText() ? a.string().view() != b.string().view() : !a.object().equals(b.object())) {
+            return false;
+        }
+    }
+    return true;
+}
+
+CLSSentence& CLSSentence::append(const CLSSentence& other) {
+    for (const CLSSentenceItem& item : other.m_items)
+        m_items.add(item);
+    normalize();
+    return *this;
+}
+
+bool CLSSentence::hasObjects() const {
+    for (const CLSSentenceItem& item : m_items) {
+        if (item.isObject()) return true;
+    }
+    return false;
+}
+
+CLSSentence operator+(const CLSSentence& a, const CLSSentence& b) {
+    CLSSentence s(a);
+    return s.append(b);
+}
+
+// ---- sentence array -----------------------------------------------------------
+
+const CLSSentence& CLSSentenceArray::at(int index) const {
+    if (index < 0 || index >= count()) VR_THROW(kSource, CLSError::kIndex);
+    return m_sentences[index];
+}
+
+CLSSentence& CLSSentenceArray::at(int index) {
+    if (index < 0 || index >= count()) VR_THROW(kSource, CLSError::kIndex);
+    return m_sentences[index];
+}
+
+void CLSSentenceArray::insert(int index, CLSSentence sentence) {
+    if (index < 0 || index > count()) VR_THROW(kSource, CLSError::kIndex);
+    m_sentences.insert(m_sentences.begin() + index, std::move(sentence));
+}
+
+void CLSSentenceArray::remove(int index) {
+    if (index < 0 || index >= count()) VR_THROW(kSource, CLSError::kIndex);
+    m_sentences.erase(m_sentences.begin() + index);
+}
+
+CLSTString CLSSentenceArray::join(char separator) const {
+    CLSTString s;
+    for (int i = 0; i < count(); ++i) {
+        if (i > 0) s.append(separator);
+        s.append(m_sentences[i].toMarkup());
+    }
+    return s;
+}
