@@ -1,0 +1,211 @@
+// Commands over data files: dump, save, expand, export and import.
+
+#include <cstdlib>
+
+#include "cli/Cli.h"
+#include "cli/Json.h"
+#include "data/VorelDataFile.h"
+#include "settings/VorelSettings.h"
+#include "text/Paths.h"
+
+namespace {
+
+// Answers questions with a default that the command can change midway.
+class SwitchablePrompter : public CliPrompter {
+public:
+    PromptAnswer ask(PromptIcon icon, PromptButtons buttons, const CLSTString& text,
+                     int defaultButton) override {
+        CliPrompter delegate(answerYes);
+        return delegate.ask(icon, buttons, text, defaultButton);
+    }
+    bool answerYes = false;
+};
+
+bool pathArgument(const std::string& utf8, CLSTString& path) { return CliText(utf8, path); }
+
+void sentenceList(JsonWriter& json, const CLSSentenceArray& list) {
+    json.beginArray();
+    for (const CLSSentence& s : list) json.value(s.toMarkup());
+    json.endArray();
+}
+
+void dumpLine(JsonWriter& json, const CLSVorelDataItem& line) {
+    json.beginObject();
+    json.key("kind").value(line.kind());
+    int kind = line.kind();
+    if (kind == kLineTitle) {
+        const CLSVorelDataTitle& t = line.title();
+        json.key("text").value(t.text);
+        json.key("comment").value(t.comment);
+        json.key("choiceCount").value(t.choiceCount);
+        json.key("compareFlags").value(t.compareFlags);
+    } else if (kind == kLineQuestion) {
+        const CLSVorelDataQuestion& q = line.question();
+        json.key("question").value(q.getQuestion().toMarkup());
+        json.key("hints");
+        sentenceList(json, q.hints());
+        json.key("answers");
+        sentenceList(json, q.answers());
+        json.key("choices");
+        sentenceList(json, q.choices());
+        json.key("comment").value(q.getComment().toMarkup());
+        json.key("answerCount").value(q.answerCount());
+        json.key("group").value(q.group());
+        json.key("mark").value(q.mark());
+        json.key("history").beginArray();
+        for (const CLSHistoryEntry& e : q.history()) {
+            json.beginArray().value(e.result).value(static_cast<int>(e.year));
+            json.value(static_cast<int>(e.month)).value(static_cast<int>(e.day));
+            json.value(static_cast<int>(e.hour)).value(static_cast<int>(e.minute)).endArray();
+        }
+        json.endArray();
+    } else if (kind == kLineComment) {
+        json.key("text").value(line.comment().text);
+    } else if (IsNumberKind(kind)) {
+        json.key("value").value(line.number().value);
+        json.key("comment").value(line.number().comment);
+    } else if (IsFontKind(kind)) {
+        const CLSVorelDataFont& f = line.font();
+        json.key("size").value(f.size);
+        json.key("charset").value(f.charset);
+        json.key("face").value(f.faceName);
+        json.key("comment").value(f.comment);
+    }
+    json.endObject();
+}
+
+int runDump(const std::vector<std::string>& tokens) {
+    CliArgs args(tokens, {"--history-size"}, {});
+    if (!args.error().empty() || args.positional().size() != 1) return CliUsage("dump");
+    CLSTString path;
+    if (!pathArgument(args.positional()[0], path)) return 1;
+    CLSVorelSettings settings;
+    if (args.has("--history-size")) settings.setHistorySize(std::atoi(args.value("--history-size").c_str()));
+    SwitchablePrompter prompter;
+    CLSVorelDataFile doc(settings, prompter);
+    if (!doc.loadFile(path)) return 1;
+
+    JsonWriter json;
+    json.beginObject();
+    json.key("version").value(doc.getVersion());
+    json.key("groupNames").beginArray();
+    for (int g = 0; g < CLSVorelDataFile::kGroupCount; ++g) json.value(doc.storedGroupName(g));
+    json.endArray();
+    json.key("message").value(doc.getMessage());
+    json.key("questionCount").value(doc.getQuestionCount());
+    json.key("lines").beginArray();
+    for (int i = 0; i < doc.getItemCount(); ++i) dumpLine(json, *doc.getLine(i));
+    json.endArray();
+    json.endObject();
+    CliPrint(json.text() + "\n");
+    return 0;
+}
+
+int runSave(const std::vector<std::string>& tokens) {
+    CliArgs args(tokens, {"--version"}, {});
+    if (!args.error().empty() || args.positional().size() != 2) return CliUsage("save");
+    CLSTString in, out;
+    if (!pathArgument(args.positional()[0], in) || !pathArgument(args.positional()[1], out)) return 1;
+    CLSVorelSettings settings;
+    SwitchablePrompter prompter;
+    CLSVorelDataFile doc(settings, prompter);
+    if (!doc.loadFile(in)) return 1;
+    if (args.has("--version")) {
+        std::string v = args.value("--version");
+        int version = v.find('.') != std::string::npos
+                          ? static_cast<int>(std::atof(v.c_str()) * 10 + 0.5)
+                          : std::atoi(v.c_str());
+        if (version < 12 || version > CLSVorelDataFile::kCurrentVersion) {
+            return CliFail("--version must be between 1.2 (12) and 3.0 (30)");
+        }
+        prompter.answerYes = true;
+        doc.setVersion(version);
+    }
+    return doc.saveFile(out) ? 0 : 1;
+}
+
+void sentenceItems(JsonWriter& json, const CLSSentence& s) {
+    json.beginArray();
+    for (const CLSSentenceItem& item : s.items()) {
+        json.beginObject();
+        if (item.isText()) {
+            json.key("t").value(item.string().text());
+        } else {
+            json.key("o").value(item.object().toMarkup());
+        }
+        json.endObject();
+    }
+    json.endArray();
+}
+
+int runExpand(const std::vector<std::string>& tokens) {
+    CliArgs args(tokens, {}, {});
+    if (!args.error().empty() || args.positional().size() != 1) return CliUsage("expand");
+    CLSTString markup;
+    if (!CliText(args.positional()[0], markup)) return 1;
+    JsonWriter json;
+    json.beginArray();
+    for (const CLSSentence& s : ExpandAlternatives(CLSSentence(markup))) sentenceItems(json, s);
+    json.endArray();
+    CliPrint(json.text() + "\n");
+    return 0;
+}
+
+int runExport(const std::vector<std::string>& tokens) {
+    CliArgs args(tokens, {}, {"--tab"});
+    if (!args.error().empty() || args.positional().size() != 2) return CliUsage("export");
+    CLSTString in, out;
+    if (!pathArgument(args.positional()[0], in) || !pathArgument(args.positional()[1], out)) return 1;
+    CLSVorelSettings settings;
+    SwitchablePrompter prompter;
+    CLSVorelDataFile doc(settings, prompter);
+    if (!doc.loadFile(in)) return 1;
+    return doc.exportFile(out, !args.has("--tab")) ? 0 : 1;
+}
+
+int runImport(const std::vector<std::string>& tokens) {
+    CliArgs args(tokens, {"--roles"}, {"--tab", "--header"});
+    if (!args.error().empty() || args.positional().size() != 2 || !args.has("--roles")) {
+        return CliUsage("import");
+    }
+    CLSTString in, out;
+    if (!pathArgument(args.positional()[0], in) || !pathArgument(args.positional()[1], out)) return 1;
+    std::vector<int> roles;
+    std::string list = args.value("--roles");
+    size_t start = 0;
+    while (start <= list.size()) {
+        size_t comma = list.find(',', start);
+        std::string piece = list.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
+        char* end = nullptr;
+        long role = std::strtol(piece.c_str(), &end, 10);
+        if (piece.empty() || *end || role < 0 || role > 4) return CliFail("--roles takes codes 0-4 separated by commas");
+        roles.push_back(static_cast<int>(role));
+        if (comma == std::string::npos) break;
+        start = comma + 1;
+    }
+    CLSVorelSettings settings;
+    SwitchablePrompter prompter;
+    CLSVorelDataFile doc(settings, prompter);
+    if (!doc.importFile(in, args.has("--tab") ? '\t' : ',', args.has("--header"), roles)) {
+        if (!NativeFileExists(NativePath(in))) return CliFail(args.positional()[0] + ": ファイルを開けません。");
+        return 1;
+    }
+    return doc.saveFile(out) ? 0 : 1;
+}
+
+CliRegistrar dump({"dump", "FILE [--history-size N]", "prints a data file as JSON", runDump});
+CliRegistrar save({"save", "IN OUT [--version V]",
+                   "loads a data file, converts it to version V (1.2-3.0) when given, and saves it",
+                   runSave});
+CliRegistrar expand({"expand", "MARKUP",
+                     "expands the bracket-and-bar notation of an answer field into JSON",
+                     runExpand});
+CliRegistrar exportCommand({"export", "IN OUT [--tab]",
+                            "exports the questions of a data file as comma- (or TAB-) separated text",
+                            runExport});
+CliRegistrar importCommand({"import", "IN OUT --roles R,R,... [--tab] [--header]",
+                            "imports delimited text (roles: 0 none, 1 question, 2 hint, 3 answer, "
+                            "4 comment) and saves it as a data file",
+                            runImport});
+
+}  // namespace

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "data/VorelDataItem.h"
+#include "data/VorelDataQuestion.h"
+#include "text/TString.h"
+
+// The text form of the document's lines. Readers return false when a line
+// does not fit its grammar; the caller keeps such a line as a comment.
+
+/// A question line of the current layout (version 3.0).
+bool ParseQuestionLine(const CLSTString& line, int historySize, CLSVorelDataQuestion& question);
+/// A question line of the layout of versions 1.2-2.9.
+bool ParseOldQuestionLine(const CLSTString& line, CLSVorelDataQuestion& question);
+/// The question line for a document of the given version (without CR LF).
+CLSTString WriteQuestionLine(const CLSVorelDataQuestion& question, int version);
+
+bool ParseTitleLine(const CLSTString& line, CLSVorelDataTitle& title);
+CLSTString WriteTitleLine(const CLSVorelDataTitle& title);
+
+/// "'" + text, or "" for an empty text.
+CLSTString WriteCommentLine(const CLSTString& text);
+
+/// The value part of a font setting line ("size,charset,face'comment").
+CLSVorelDataFont ParseFontValue(const CLSTString& value);
+/// "$Key=value", or "" for kinds that are not written (the print fonts).
+CLSTString WriteFontLine(int kind, const CLSVorelDataFont& font);
+
+/// The value part of a number setting line ("value'comment").
+CLSVorelDataNumber ParseNumberValue(const CLSTString& value);
+CLSTString WriteNumberLine(int kind, const CLSVorelDataNumber& number);
+
+/// Kind of the font key of a "$Font…" line: unknown names are comment fonts.
+int FontKindOfKey(const CLSTString& key);
+/// Kind of a number key, or 0.
+int NumberKindOfKey(const CLSTString& key);

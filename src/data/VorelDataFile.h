@@ -1,0 +1,217 @@
+#pragma once
+
+#include <array>
+#include <memory>
+#include <vector>
+
+#include "data/VorelDataItem.h"
+#include "data/VorelDataQuestion.h"
+#include "settings/VorelFont.h"
+#include "text/Clock.h"
+#include "text/TString.h"
+
+class CLSVorelSettings;
+class Prompter;
+
+/// How the document talks to the window that owns it.
+class DocumentObserver {
+public:
+    virtual ~DocumentObserver() = default;
+    /// Asked before a file is loaded over the current document; false stops the load.
+    virtual bool mayLoad() { return true; }
+    /// After every load, whether it succeeded or not.
+    virtual void loaded(bool ok) {}
+    /// The main window's caption ("path - Vorel for Windows").
+    virtual void captionChanged(const CLSTString& caption) {}
+    /// The "上書き保存" command: save the modified document before it is replaced.
+    virtual void requestSave() {}
+    /// The recent-file list changed (its menu is rebuilt).
+    virtual void recentFilesChanged() {}
+};
+
+/// Facts the "データ情報" dialog shows.
+struct CLSDataInfo {
+    CLSTString path;
+    int version = 30;
+    int lineCount = 1;  // the header line counts
+    int titleCount = 0;
+    int questionCount = 0;
+    std::array<CLSTString, 10> groupNames;
+    std::array<int, 10> groupQuestionCounts{};
+};
+
+/// Roles of imported columns.
+enum ImportRole { kImportIgnore = 0, kImportQuestion = 1, kImportHint = 2, kImportAnswer = 3, kImportComment = 4 };
+
+/// The open data file: an ordered list of lines (titles, questions, setting
+/// lines, comments), ten group names, a message, the version and a current
+/// position. Positions are line pointers (nullptr = the end); they stay
+/// valid while other lines are inserted or removed.
+class CLSVorelDataFile {
+public:
+    static constexpr int kCurrentVersion = 30;
+    static constexpr int kGroupCount = 10;
+    /// Font roles of createFontObjects.
+    enum FontRole { kFontTitle, kFontQuestion, kFontHint, kFontAnswer, kFontComment, kFontRoleCount };
+
+    CLSVorelDataFile(CLSVorelSettings& settings, Prompter& prompter,
+                     const Clock& clock = SystemClock());
+    ~CLSVorelDataFile();
+    CLSVorelDataFile(const CLSVorelDataFile&) = delete;
+    CLSVorelDataFile& operator=(const CLSVorelDataFile&) = delete;
+
+    void setObserver(DocumentObserver* observer) { m_observer = observer; }
+    void setPrompter(Prompter& prompter) { m_prompter = &prompter; }
+    Prompter& prompter() { return *m_prompter; }
+    CLSVorelSettings& settings() { return m_settings; }
+
+    // ---- lifecycle and files (VorelDataFileIO.cpp) ----
+    /// Empties the document; a modified one is saved first (or the learner asked).
+    void newFile();
+    /// false (with a message) when the file is missing, not a data file or of
+    /// an unsupported version, or when the owner refuses; the document is
+    /// then empty.
+    bool loadFile(const CLSTString& path);
+    /// false (after the code 6 message) when the file cannot be written; the
+    /// old file and the document's path stay as they were.
+    bool saveFile(const CLSTString& path);
+    /// false when the learner declines a downward conversion.
+    bool setVersion(int version);
+    /// Questions as comma- (or TAB-) separated text; false after the code 6
+    /// message when the file cannot be written.
+    bool exportFile(const CLSTString& path, bool commaSeparated);
+    /// A new document from delimited text; false (document untouched) for a
+    /// role given twice, false (document emptied) when the file cannot be read.
+    bool importFile(const CLSTString& path, char separator, bool skipFirstRecord,
+                    const std::vector<int>& roles);
+    CLSDataInfo dataInfo() const;
+
+    const CLSTString& getPath() const { return m_path; }
+    bool isUntitled() const;
+    /// Folder of the file (for relative media names); "" when untitled.
+    CLSTString getFolder() const;
+    bool isModified() const { return m_modified; }
+    void setModified() { m_modified = true; }
+    int getVersion() const { return m_version; }
+    /// "path - Vorel for Windows", or the application title alone when untitled.
+    CLSTString caption() const;
+
+    /// The name of a group, its digit when it has none; code 11 outside 0-9.
+    CLSTString getGroupName(int index) const;
+    /// Indexes outside 0-9 are ignored.
+    void setGroupName(int index, const CLSTString& name);
+    /// The name as stored ("" when unset); code 11 outside 0-9.
+    const CLSTString& storedGroupName(int index) const;
+    const CLSTString& getMessage() const { return m_message; }
+    void setMessage(const CLSTString& message);
+
+    // ---- lines ----
+    int getItemCount() const { return static_cast<int>(m_lines.size()); }
+    int getQuestionCount() const { return m_questionCount; }
+    int getTitleCount() const;
+    int countQuestionsInGroup(int group) const;
+    /// Questions after the given line up to the next title line.
+    int countQuestionsOfTitle(const CLSVorelDataItem* line) const;
+    /// 0-based line index, -1 for the end or a foreign pointer.
+    int getLineNumber(const CLSVorelDataItem* line) const;
+    /// Number of questions before the line (the question count for the end).
+    int getQuestionNumber(const CLSVorelDataItem* line) const;
+    /// The n-th line, or nullptr outside the document.
+    CLSVorelDataItem* getLine(int n) const;
+    /// The n-th question, or nullptr outside 0 .. questionCount-1.
+    CLSVorelDataItem* getQuestion(int n) const;
+    /// The n-th title line; code 11 when there is none.
+    CLSVorelDataItem* getTitle(int n) const;
+    /// The next question line after the given one, or nullptr.
+    CLSVorelDataItem* nextQuestion(const CLSVorelDataItem* line) const;
+    /// Nearest title line at or before a line, or nullptr.
+    CLSVorelDataItem* titleOf(const CLSVorelDataItem* line) const;
+
+    /// Inserts before line lineIndex (at the end for itemCount); code 11 outside.
+    CLSVorelDataItem* insertItem(int lineIndex, CLSVorelDataItem item);
+    CLSVorelDataItem* appendItem(CLSVorelDataItem item) { return insertItem(getItemCount(), std::move(item)); }
+    CLSVorelDataItem* insertTitle(int lineIndex, const CLSVorelDataTitle& title);
+    CLSVorelDataItem* insertQuestion(int lineIndex, const CLSVorelDataQuestion& question);
+    CLSVorelDataItem* insertComment(int lineIndex, const CLSTString& text);
+    CLSVorelDataItem* insertNumber(int lineIndex, int kind, int value, const CLSTString& comment = {});
+    CLSVorelDataItem* insertFont(int lineIndex, int kind, const CLSVorelDataFont& font);
+    /// Removes one line; an index outside the document is ignored.
+    void erase(int lineIndex);
+    /// Replaces a line's item in place (the editor's cards).
+    void replaceItem(int lineIndex, CLSVorelDataItem item);
+
+    // ---- current position ----
+    void setCurrentLine(int n);
+    void setCurrentQuestion(int n);
+    CLSVorelDataItem* current() const { return m_current; }
+    CLSVorelDataItem* currentTitle() const { return m_currentTitle; }
+    int currentNumber() const { return m_currentNumber; }
+    /// The current line as a question; code 8 when it is not one.
+    const CLSVorelDataQuestion& currentQuestion() const;
+    CLSVorelDataQuestion& currentQuestion();
+    /// History entry counted from the newest (0 = newest); false when there are fewer.
+    bool getHistory(int fromNewest, CLSHistoryEntry& entry) const;
+    CLSTString getTitleText() const;
+    /// Records a result with the local date and time, keeping HistorySize entries.
+    void addHistory(int result);
+    /// Corrects the newest entry's result (nothing when there is none).
+    void setLastHistoryResult(int result);
+    /// Choices to offer for the current question (code 8 when it is not one).
+    int getChoiceCount() const;
+    // Setting lines in force at the current line; -1 when none.
+    int getTimeLimit() const { return settingAtCurrent(kLineTimeLimit); }
+    int getQuestionShowTime() const { return settingAtCurrent(kLineQuestionShowTime); }
+    int getAnswerStartTime() const { return settingAtCurrent(kLineAnswerStartTime); }
+    int getInputFieldHeight() const { return settingAtCurrent(kLineInputFieldHeight); }
+    /// Nearest line of a kind at or before a line, or nullptr.
+    const CLSVorelDataItem* lineOfKindBefore(int kind, const CLSVorelDataItem* line) const;
+
+    /// Makes the five fonts of the current line: the design's font of each
+    /// role, overridden by the data file's font lines when the settings allow.
+    void createFontObjects();
+    void deleteFontObjects();
+    /// A font of createFontObjects (the design's font before the first call).
+    const CLSVorelFont& font(int role) const;
+    /// The font a role has at a line: base overridden by the nearest font line of that kind.
+    CLSVorelFont fontAt(int kind, const CLSVorelFont& base, const CLSVorelDataItem* line) const;
+
+    /// Reads one line of a data file of the given version; nullopt-like kind
+    /// 0 when the line makes no item (group names, message).
+    CLSVorelDataItem parseLine(const CLSTString& line, int version, int lineNumber);
+
+private:
+    void ensureIndex() const;
+    void invalidateIndex() { m_indexValid = false; }
+    int settingAtCurrent(int kind) const;
+    void parseSettingGroupLine(const CLSTString& value);
+    void notifyCaption();
+    void writeDocument(class CLSFileWriteString& file) const;
+    void clearLines();
+
+    CLSVorelSettings& m_settings;
+    Prompter* m_prompter;
+    const Clock& m_clock;
+    DocumentObserver* m_observer = nullptr;
+
+    std::vector<std::unique_ptr<CLSVorelDataItem>> m_lines;
+    int m_version = kCurrentVersion;
+    int m_questionCount = 0;
+    int m_currentNumber = 0;
+    CLSVorelDataItem* m_current = nullptr;
+    CLSVorelDataItem* m_currentTitle = nullptr;
+    CLSTString m_path;
+    std::array<CLSTString, kGroupCount> m_groupNames;
+    CLSTString m_message;
+    bool m_modified = false;
+    std::array<CLSVorelFont, kFontRoleCount> m_fonts;
+
+    // Lazily rebuilt index of line positions, so that lookups by number stay
+    // O(1) or O(log n) on large files.
+    mutable bool m_indexValid = false;
+    mutable std::vector<int> m_questionLines;
+    mutable std::vector<int> m_titleLines;
+    mutable std::array<std::vector<int>, 61> m_kindLines;
+};
+
+/// The path of a document never saved.
+const char* UntitledPath();

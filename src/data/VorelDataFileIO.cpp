@@ -1,0 +1,293 @@
+// Loading, saving and converting data files.
+
+#include <algorithm>
+
+#include "data/DataLineFormat.h"
+#include "data/VorelDataFile.h"
+#include "settings/VorelSettings.h"
+#include "text/Codec.h"
+#include "text/Common.h"
+#include "text/Error.h"
+#include "text/FileReadLine.h"
+#include "text/Prompter.h"
+#include "text/SafeFile.h"
+
+namespace {
+
+const char* const kSource = "VRLFILE";
+const char kHeader[] = "VORELDATA V";
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// "VORELDATA V" + digit + "." + digit, exactly 14 bytes.
+bool readHeader(const CLSTString& line, int* version) {
+    const char* p = line.text();
+    if (line.length() != 14 || line.view().substr(0, 11) != kHeader) return false;
+    if (!isDigit(p[11]) || p[12] != '.' || !isDigit(p[13])) return false;
+    *version = (p[11] - '0') * 10 + (p[13] - '0');
+    return true;
+}
+
+CLSTString unescaped(const CLSTString& text) {
+    CLSTString s(text);
+    return s.unescapeMarkup();
+}
+
+CLSTString escaped(const CLSTString& text) {
+    CLSTString s(text);
+    return s.escapeMarkup();
+}
+
+// A line that fits no grammar survives as a comment holding all of it.
+CLSVorelDataItem keptAsComment(const CLSTString& line) {
+    return CLSVorelDataItem::makeComment(unescaped(line));
+}
+
+}  // namespace
+
+void CLSVorelDataFile::newFile() {
+    CLSTraceScope trace("CLSVorelDataFile::newFile");
+    if (m_modified && m_observer) {
+        if (!isUntitled()) {
+            m_observer->requestSave();
+        } else if (m_prompter->askYesNo(PromptIcon::Question,
+                                        CLSTString(SJIS("編集中のデータは保存されていません。保存しますか？")))) {
+            m_observer->requestSave();
+        }
+    }
+    deleteFontObjects();
+    m_version = kCurrentVersion;
+    m_currentNumber = 0;
+    clearLines();
+    m_path = UntitledPath();
+    for (CLSTString& name : m_groupNames) name.clear();
+    m_message.clear();
+    m_modified = false;
+    notifyCaption();
+}
+
+bool CLSVorelDataFile::loadFile(const CLSTString& path) {
+    CLSTraceScope trace("CLSVorelDataFile::loadFile");
+    if (m_observer && !m_observer->mayLoad()) return false;
+    newFile();
+    auto fail = [this]() {
+        if (m_observer) m_observer->loaded(false);
+        return false;
+    };
+    try {
+        CLSFileReadLine file;
+        if (!file.open(path)) {
+            CLSTString text(SJIS("ファイル "));
+            text.append(path).append(SJIS(" を開けません。"));
+            m_prompter->message(PromptIcon::Error, text);
+            return fail();
+        }
+        CLSTString line;
+        int version = 0;
+        if (!file.readLine(line) || !readHeader(line, &version)) {
+            m_prompter->message(PromptIcon::Error,
+                                CLSTString(SJIS("Vorelデータファイルではありません。")));
+            return fail();
+        }
+        m_path = path;
+        m_settings.addRecentFile(path);
+        if (m_observer) m_observer->recentFilesChanged();
+        if (version < 12 || version > kCurrentVersion) {
+            m_prompter->message(
+                PromptIcon::Error,
+                CLSTString(SJIS("このバージョンのVorelデータファイルには対応していません。")));
+            newFile();
+            return fail();
+        }
+        m_version = version;
+        int lineNumber = 1;
+        while (file.readLine(line)) {
+            ++lineNumber;
+            CLSVorelDataItem item = parseLine(line, version, lineNumber);
+            if (item.kind() != kLineNone) appendItem(std::move(item));
+        }
+        m_lines.shrink_to_fit();
+        m_modified = true;
+        if (version < kCurrentVersion &&
+            m_prompter->askYesNo(
+                PromptIcon::Question,
+                CLSTString(SJIS("このVorelデータファイルは V3.0 より古いバージョンです。\n\nV3.0 "
+                                "にすることで複数解答機能の追加，履歴情報の拡張等が可能になります。V3.0 "
+                                "に変換しますか？")))) {
+            setVersion(kCurrentVersion);
+        }
+        m_current = nullptr;
+        m_currentTitle = nullptr;
+        if (m_observer) m_observer->loaded(true);
+        notifyCaption();
+        return true;
+    } catch (const CLSError& e) {
+        showError(e, *m_prompter);
+        m_modified = false;  // nothing of the broken file is worth saving
+        newFile();
+        return fail();
+    }
+}
+
+CLSVorelDataItem CLSVorelDataFile::parseLine(const CLSTString& line, int version, int lineNumber) {
+    if (line.isEmpty()) return CLSVorelDataItem::makeComment(CLSTString());
+    char first = line.text()[0];
+    if (first == '\'') return CLSVorelDataItem::makeComment(unescaped(line.substring(1)));
+    if (first == '#') {
+        CLSVorelDataTitle title;
+        if (ParseTitleLine(line, title)) return CLSVorelDataItem::makeTitle(title);
+        return keptAsComment(line);
+    }
+    if (first == '$' && version >= 13) {
+        int eq = line.findChar('=');
+        if (eq < 0) return keptAsComment(line);
+        CLSTString key = line.substring(1, eq - 1);
+        CLSTString value = line.substring(eq + 1);
+        if (key.compareNoCase("Group") == 0) {
+            parseSettingGroupLine(value);
+            return CLSVorelDataItem(kLineNone, nullptr);
+        }
+        if (key.length() >= 4 && key.substring(0, 4).compareNoCase("Font") == 0) {
+            return CLSVorelDataItem::makeFont(FontKindOfKey(key), ParseFontValue(value));
+        }
+        if (int kind = NumberKindOfKey(key)) {
+            CLSVorelDataNumber number = ParseNumberValue(value);
+            return CLSVorelDataItem::makeNumber(kind, number.value, number.comment);
+        }
+        if (key.compareNoCase("Message") == 0) {
+            int apostrophe = value.findChar('\'', 0, '\\');
+            m_message = unescaped(apostrophe < 0 ? value : value.substring(0, apostrophe));
+            return CLSVorelDataItem(kLineNone, nullptr);
+        }
+        // The line number of the data file tells the learner which line it is.
+        showError(CLSError(kSource, lineNumber, CLSError::kNotImplemented), *m_prompter);
+        return keptAsComment(line);
+    }
+    CLSVorelDataQuestion question;
+    bool ok = version >= kCurrentVersion
+                  ? ParseQuestionLine(line, m_settings.historySize(), question)
+                  : ParseOldQuestionLine(line, question);
+    if (!ok) return keptAsComment(line);
+    return CLSVorelDataItem::makeQuestion(question);
+}
+
+void CLSVorelDataFile::parseSettingGroupLine(const CLSTString& value) {
+    CLSTraceScope trace("CLSVorelDataFile::parseSettingGroupLine");
+    CLSTStringArray names = value.tokenize(',', '\\', kGroupCount);
+    for (int i = 0; i < names.count() && i < kGroupCount - 1; ++i) {
+        m_groupNames[i] = unescaped(names[i]);
+    }
+    if (names.count() == kGroupCount) {
+        const CLSTString& last = names[kGroupCount - 1];
+        int apostrophe = last.findChar('\'', 0, '\\');
+        m_groupNames[kGroupCount - 1] =
+            unescaped(apostrophe < 0 ? last : last.substring(0, apostrophe));
+    }
+}
+
+void CLSVorelDataFile::writeDocument(CLSFileWriteString& file) const {
+    file.write(kHeader);
+    file.writeLine(versionText(m_version));
+    for (const auto& line : m_lines) {
+        int kind = line->kind();
+        if (kind == kLineTitle) {
+            file.writeLine(WriteTitleLine(line->title()));
+        } else if (kind == kLineQuestion) {
+            file.writeLine(WriteQuestionLine(line->question(), m_version));
+        } else if (kind == kLineComment) {
+            file.writeLine(WriteCommentLine(line->comment().text));
+        } else if (IsNumberKind(kind)) {
+            file.writeLine(WriteNumberLine(kind, line->number()));
+        } else if (IsFontKind(kind)) {
+            CLSTString text = WriteFontLine(kind, line->font());
+            if (!text.isEmpty()) file.writeLine(text);  // print fonts are not kept
+        }
+    }
+    // Group names are read from version 1.3 on, so they are written from
+    // there too: writing them only from 1.4 would lose them on a 1.3 file.
+    if (m_version >= 13) {
+        file.write("$Group=");
+        for (int i = 0; i < kGroupCount; ++i) {
+            if (i > 0) file.write(',');
+            file.write(escaped(getGroupName(i)));
+        }
+        file.writeNewLine();
+        if (!m_message.isEmpty()) {
+            file.write("$Message=");
+            file.writeLine(escaped(m_message));
+        }
+    }
+}
+
+bool CLSVorelDataFile::saveFile(const CLSTString& path) {
+    CLSTraceScope trace("CLSVorelDataFile::saveFile");
+    CLSFileSafeWrite out;
+    if (!out.open(path)) {
+        showError(CLSError(kSource, __LINE__, CLSError::kWrite), *m_prompter);
+        return false;
+    }
+    try {
+        writeDocument(out.file());
+        out.commit();
+    } catch (const CLSError&) {
+        showError(CLSError(kSource, __LINE__, CLSError::kWrite), *m_prompter);
+        return false;
+    }
+    m_path = path;
+    notifyCaption();
+    return true;
+}
+
+bool CLSVorelDataFile::setVersion(int version) {
+    CLSTraceScope trace("CLSVorelDataFile::setVersion");
+    if (version < m_version &&
+        !m_prompter->askYesNo(PromptIcon::Question,
+                              CLSTString(SJIS("下位バージョンに変更すると情報が失われます。続行しますか？")))) {
+        return false;
+    }
+    auto dropped = [version](const CLSVorelDataItem& item) {
+        int kind = item.kind();
+        if (IsFontKind(kind)) return version < 13;
+        if (kind == kLineTimeLimit) return version < 15;
+        if (kind == kLineQuestionShowTime || kind == kLineAnswerStartTime) return version <= 15;
+        return false;
+    };
+    std::vector<std::unique_ptr<CLSVorelDataItem>> kept;
+    kept.reserve(m_lines.size());
+    for (auto& line : m_lines) {
+        if (dropped(*line)) {
+            if (line.get() == m_current) m_current = nullptr;
+            continue;
+        }
+        if (line->isQuestion()) {
+            CLSVorelDataQuestion& q = line->question();
+            if (version <= 14) {
+                q.clearHints();
+                q.clearChoices();
+            }
+            if (version <= 12) q.keepFirstAnswerOnly();
+        }
+        kept.push_back(std::move(line));
+    }
+    m_lines = std::move(kept);
+    invalidateIndex();
+    m_version = version;
+    m_modified = true;
+    return true;
+}
+
+CLSDataInfo CLSVorelDataFile::dataInfo() const {
+    CLSDataInfo info;
+    info.path = m_path;
+    info.version = m_version;
+    info.lineCount = getItemCount() + 1;
+    info.titleCount = getTitleCount();
+    info.questionCount = m_questionCount;
+    for (int g = 0; g < kGroupCount; ++g) info.groupNames[g] = getGroupName(g);
+    for (const auto& line : m_lines) {
+        if (!line->isQuestion()) continue;
+        int g = line->question().group();
+        if (g >= 0 && g < kGroupCount) ++info.groupQuestionCounts[g];
+    }
+    return info;
+}
