@@ -12,7 +12,7 @@ namespace {
 
 // Answers questions with a default that the command can change midway.
 class SwitchablePrompter : public CliPrompter {
-public:
+  public:
     PromptAnswer ask(PromptIcon icon, PromptButtons buttons, const CLSTString& text,
                      int defaultButton) override {
         CliPrompter delegate(answerYes);
@@ -21,11 +21,14 @@ public:
     bool answerYes = false;
 };
 
-bool pathArgument(const std::string& utf8, CLSTString& path) { return CliText(utf8, path); }
+bool pathArgument(const std::string& utf8, CLSTString& path) {
+    return CliText(utf8, path);
+}
 
 void sentenceList(JsonWriter& json, const CLSSentenceArray& list) {
     json.beginArray();
-    for (const CLSSentence& s : list) json.value(s.toMarkup());
+    for (const CLSSentence& s : list)
+        json.value(s.toMarkup());
     json.endArray();
 }
 
@@ -80,7 +83,8 @@ int runDump(const std::vector<std::string>& tokens) {
     CLSTString path;
     if (!pathArgument(args.positional()[0], path)) return 1;
     CLSVorelSettings settings;
-    if (args.has("--history-size")) settings.setHistorySize(std::atoi(args.value("--history-size").c_str()));
+    if (args.has("--history-size"))
+        settings.setHistorySize(std::atoi(args.value("--history-size").c_str()));
     SwitchablePrompter prompter;
     CLSVorelDataFile doc(settings, prompter);
     if (!doc.loadFile(path)) return 1;
@@ -89,12 +93,14 @@ int runDump(const std::vector<std::string>& tokens) {
     json.beginObject();
     json.key("version").value(doc.getVersion());
     json.key("groupNames").beginArray();
-    for (int g = 0; g < CLSVorelDataFile::kGroupCount; ++g) json.value(doc.storedGroupName(g));
+    for (int g = 0; g < CLSVorelDataFile::kGroupCount; ++g)
+        json.value(doc.storedGroupName(g));
     json.endArray();
     json.key("message").value(doc.getMessage());
     json.key("questionCount").value(doc.getQuestionCount());
     json.key("lines").beginArray();
-    for (int i = 0; i < doc.getItemCount(); ++i) dumpLine(json, *doc.getLine(i));
+    for (int i = 0; i < doc.getItemCount(); ++i)
+        dumpLine(json, *doc.getLine(i));
     json.endArray();
     json.endObject();
     CliPrint(json.text() + "\n");
@@ -105,7 +111,8 @@ int runSave(const std::vector<std::string>& tokens) {
     CliArgs args(tokens, {"--version"}, {});
     if (!args.error().empty() || args.positional().size() != 2) return CliUsage("save");
     CLSTString in, out;
-    if (!pathArgument(args.positional()[0], in) || !pathArgument(args.positional()[1], out)) return 1;
+    if (!pathArgument(args.positional()[0], in) || !pathArgument(args.positional()[1], out))
+        return 1;
     CLSVorelSettings settings;
     SwitchablePrompter prompter;
     CLSVorelDataFile doc(settings, prompter);
@@ -145,7 +152,8 @@ int runExpand(const std::vector<std::string>& tokens) {
     if (!CliText(args.positional()[0], markup)) return 1;
     JsonWriter json;
     json.beginArray();
-    for (const CLSSentence& s : ExpandAlternatives(CLSSentence(markup))) sentenceItems(json, s);
+    for (const CLSSentence& s : ExpandAlternatives(CLSSentence(markup)))
+        sentenceItems(json, s);
     json.endArray();
     CliPrint(json.text() + "\n");
     return 0;
@@ -155,7 +163,8 @@ int runExport(const std::vector<std::string>& tokens) {
     CliArgs args(tokens, {}, {"--tab"});
     if (!args.error().empty() || args.positional().size() != 2) return CliUsage("export");
     CLSTString in, out;
-    if (!pathArgument(args.positional()[0], in) || !pathArgument(args.positional()[1], out)) return 1;
+    if (!pathArgument(args.positional()[0], in) || !pathArgument(args.positional()[1], out))
+        return 1;
     CLSVorelSettings settings;
     SwitchablePrompter prompter;
     CLSVorelDataFile doc(settings, prompter);
@@ -169,16 +178,19 @@ int runImport(const std::vector<std::string>& tokens) {
         return CliUsage("import");
     }
     CLSTString in, out;
-    if (!pathArgument(args.positional()[0], in) || !pathArgument(args.positional()[1], out)) return 1;
+    if (!pathArgument(args.positional()[0], in) || !pathArgument(args.positional()[1], out))
+        return 1;
     std::vector<int> roles;
     std::string list = args.value("--roles");
     size_t start = 0;
     while (start <= list.size()) {
         size_t comma = list.find(',', start);
-        std::string piece = list.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
+        std::string piece =
+            list.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
         char* end = nullptr;
         long role = std::strtol(piece.c_str(), &end, 10);
-        if (piece.empty() || *end || role < 0 || role > 4) return CliFail("--roles takes codes 0-4 separated by commas");
+        if (piece.empty() || *end || role < 0 || role > 4)
+            return CliFail("--roles takes codes 0-4 separated by commas");
         roles.push_back(static_cast<int>(role));
         if (comma == std::string::npos) break;
         start = comma + 1;
@@ -187,7 +199,8 @@ int runImport(const std::vector<std::string>& tokens) {
     SwitchablePrompter prompter;
     CLSVorelDataFile doc(settings, prompter);
     if (!doc.importFile(in, args.has("--tab") ? '\t' : ',', args.has("--header"), roles)) {
-        if (!NativeFileExists(NativePath(in))) return CliFail(args.positional()[0] + ": ファイルを開けません。");
+        if (!NativeFileExists(NativePath(in)))
+            return CliFail(args.positional()[0] + ": ファイルを開けません。");
         return 1;
     }
     return doc.saveFile(out) ? 0 : 1;
@@ -200,9 +213,9 @@ CliRegistrar save({"save", "IN OUT [--version V]",
 CliRegistrar expand({"expand", "MARKUP",
                      "expands the bracket-and-bar notation of an answer field into JSON",
                      runExpand});
-CliRegistrar exportCommand({"export", "IN OUT [--tab]",
-                            "exports the questions of a data file as comma- (or TAB-) separated text",
-                            runExport});
+CliRegistrar exportCommand(
+    {"export", "IN OUT [--tab]",
+     "exports the questions of a data file as comma- (or TAB-) separated text", runExport});
 CliRegistrar importCommand({"import", "IN OUT --roles R,R,... [--tab] [--header]",
                             "imports delimited text (roles: 0 none, 1 question, 2 hint, 3 answer, "
                             "4 comment) and saves it as a data file",

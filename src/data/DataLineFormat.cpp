@@ -2,12 +2,15 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 
 #include "text/Common.h"
 
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 CLSTString unescaped(const CLSTString& text) {
     CLSTString s(text);
@@ -30,7 +33,8 @@ CLSSentence textField(const CLSSentence& piece) {
 CLSSentenceArray hintList(const CLSSentence& field) {
     CLSSentenceArray hints;
     if (field.markupLength() == 0) return hints;
-    for (const CLSSentence& piece : field.divide('|', '\\')) hints.add(textField(piece));
+    for (const CLSSentence& piece : field.divide('|', '\\'))
+        hints.add(textField(piece));
     return hints;
 }
 
@@ -94,10 +98,12 @@ bool splitAt(const CLSSentence& s, const char* marker, CLSSentence& before, CLSS
         if (at < 0) continue;
         before = CLSSentence();
         after = CLSSentence();
-        for (int k = 0; k < i; ++k) before.items().add(s.item(k));
+        for (int k = 0; k < i; ++k)
+            before.items().add(s.item(k));
         before.addText(run.view().substr(0, at));
         after.addText(run.view().substr(at + markerLength));
-        for (int k = i + 1; k < s.count(); ++k) after.items().add(s.item(k));
+        for (int k = i + 1; k < s.count(); ++k)
+            after.items().add(s.item(k));
         return true;
     }
     return false;
@@ -109,7 +115,8 @@ CLSSentence dropLeading(const CLSSentence& s, int n) {
     for (int i = 0; i < s.count(); ++i) {
         const CLSSentenceItem& item = s.item(i);
         if (i == 0 && item.isText()) {
-            out.addText(item.string().view().substr(std::min<size_t>(n, item.string().view().size())));
+            out.addText(
+                item.string().view().substr(std::min<size_t>(n, item.string().view().size())));
         } else {
             out.items().add(item);
         }
@@ -120,8 +127,8 @@ CLSSentence dropLeading(const CLSSentence& s, int n) {
 const char* historyStamp(const CLSHistoryEntry& e, char* buf, size_t size) {
     if (e.year == 0) return "0000000000";
     int year = ((e.year - 2000) % 100 + 100) % 100;
-    std::snprintf(buf, size, "%02d%02d%02d%02d%02d", year, e.month % 100, e.day % 100,
-                  e.hour % 100, e.minute % 100);
+    std::snprintf(buf, size, "%02d%02d%02d%02d%02d", year, e.month % 100, e.day % 100, e.hour % 100,
+                  e.minute % 100);
     return buf;
 }
 
@@ -191,7 +198,8 @@ bool ParseOldQuestionLine(const CLSTString& line, CLSVorelDataQuestion& q) {
     int bits = static_cast<unsigned char>(a[0]) - 0x3C;
     q.history().clear();
     if (bits > 0) {
-        while (!(bits & 1)) bits >>= 1;
+        while (!(bits & 1))
+            bits >>= 1;
         while (bits) {
             CLSHistoryEntry e;
             e.result = bits & 1;
@@ -268,7 +276,8 @@ CLSTString WriteTitleLine(const CLSVorelDataTitle& title) {
     CLSTString s("#");
     s.append(escaped(title.text)).append(',');
     s.append(static_cast<char>('0' + std::clamp(title.choiceCount, 0, 9)));
-    for (int bit = 0; bit < 5; ++bit) s.append((title.compareFlags >> bit) & 1 ? '1' : '0');
+    for (int bit = 0; bit < 5; ++bit)
+        s.append((title.compareFlags >> bit) & 1 ? '1' : '0');
     if (!title.comment.isEmpty()) s.append('\'').append(escaped(title.comment));
     return s;
 }
@@ -325,10 +334,10 @@ CLSTString WriteNumberLine(int kind, const CLSVorelDataNumber& number) {
 }
 
 int FontKindOfKey(const CLSTString& key) {
-    for (int kind : {kLineFontTitle, kLineFontQuestion, kLineFontHint, kLineFontAnswer,
-                     kLineFontPrintTitle, kLineFontPrintQuestion, kLineFontPrintAnswer,
-                     kLineFontPrintTitleNumber, kLineFontPrintQuestionNumber,
-                     kLineFontPrintAnswerNumber}) {
+    for (int kind :
+         {kLineFontTitle, kLineFontQuestion, kLineFontHint, kLineFontAnswer, kLineFontPrintTitle,
+          kLineFontPrintQuestion, kLineFontPrintAnswer, kLineFontPrintTitleNumber,
+          kLineFontPrintQuestionNumber, kLineFontPrintAnswerNumber}) {
         if (key.compareNoCase(SettingKeyOfKind(kind)) == 0) return kind;
     }
     return kLineFontComment;

@@ -85,20 +85,26 @@ bool CLSVorelDataFile::importFile(const CLSTString& path, char separator, bool s
             // Media markup becomes objects; backslashes and brackets stay as written.
             CLSSentence value(fields[i]);
             switch (roles[i]) {
-                case kImportQuestion: q.setQuestion(value); break;
+                case kImportQuestion:
+                    q.setQuestion(value);
+                    break;
                 case kImportHint:
                     if (value.markupLength() > 0) hints.add(value);
                     break;
                 case kImportAnswer:
                     if (value.markupLength() > 0) answers.add(value);
                     break;
-                case kImportComment: q.setComment(value); break;
-                default: break;
+                case kImportComment:
+                    q.setComment(value);
+                    break;
+                default:
+                    break;
             }
         }
         q.setHints(hints);
         q.setAnswers(answers);
-        if (q.getQuestion().markupLength() > 0 || q.getAnswerCount() > 0) appendItem(CLSVorelDataItem::makeQuestion(q));
+        if (q.getQuestion().markupLength() > 0 || q.getAnswerCount() > 0)
+            appendItem(CLSVorelDataItem::makeQuestion(q));
     }
     m_modified = true;
     return true;

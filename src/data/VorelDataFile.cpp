@@ -20,16 +20,22 @@ int lastAtOrBefore(const std::vector<int>& sorted, int value) {
 
 }  // namespace
 
-const char* UntitledPath() { return SJIS("新規.vrf"); }
+const char* UntitledPath() {
+    return SJIS("新規.vrf");
+}
 
-CLSVorelDataFile::CLSVorelDataFile(CLSVorelSettings& settings, Prompter& prompter, const Clock& clock)
+CLSVorelDataFile::CLSVorelDataFile(CLSVorelSettings& settings, Prompter& prompter,
+                                   const Clock& clock)
     : m_settings(settings), m_prompter(&prompter), m_clock(clock), m_path(UntitledPath()) {
-    for (int role = 0; role < kFontRoleCount; ++role) m_fonts[role] = CLSVorelFont();
+    for (int role = 0; role < kFontRoleCount; ++role)
+        m_fonts[role] = CLSVorelFont();
 }
 
 CLSVorelDataFile::~CLSVorelDataFile() = default;
 
-bool CLSVorelDataFile::isUntitled() const { return m_path == UntitledPath(); }
+bool CLSVorelDataFile::isUntitled() const {
+    return m_path == UntitledPath();
+}
 
 CLSTString CLSVorelDataFile::getFolder() const {
     return isUntitled() ? CLSTString() : FolderOf(m_path);
@@ -72,7 +78,8 @@ void CLSVorelDataFile::ensureIndex() const {
     if (m_indexValid) return;
     m_questionLines.clear();
     m_titleLines.clear();
-    for (auto& list : m_kindLines) list.clear();
+    for (auto& list : m_kindLines)
+        list.clear();
     for (int i = 0; i < static_cast<int>(m_lines.size()); ++i) {
         const CLSVorelDataItem& item = *m_lines[i];
         item.m_lineIndex = i;
@@ -213,7 +220,8 @@ CLSVorelDataItem* CLSVorelDataFile::insertNumber(int lineIndex, int kind, int va
     return insertItem(lineIndex, CLSVorelDataItem::makeNumber(kind, value, comment));
 }
 
-CLSVorelDataItem* CLSVorelDataFile::insertFont(int lineIndex, int kind, const CLSVorelDataFont& font) {
+CLSVorelDataItem* CLSVorelDataFile::insertFont(int lineIndex, int kind,
+                                               const CLSVorelDataFont& font) {
     return insertItem(lineIndex, CLSVorelDataItem::makeFont(kind, font));
 }
 
@@ -322,9 +330,12 @@ void CLSVorelDataFile::setLastHistoryResult(int result) {
 int CLSVorelDataFile::getChoiceCount() const {
     currentQuestion();  // code 8 when the current line is not a question
     switch (m_settings.answerMode()) {
-        case 2: return m_settings.defaultChoicesCount();
-        case 0: return m_currentTitle ? m_currentTitle->title().choiceCount : 0;
-        default: return 0;
+        case 2:
+            return m_settings.defaultChoicesCount();
+        case 0:
+            return m_currentTitle ? m_currentTitle->title().choiceCount : 0;
+        default:
+            return 0;
     }
 }
 

@@ -15,7 +15,7 @@ class Prompter;
 
 /// How the document talks to the window that owns it.
 class DocumentObserver {
-public:
+  public:
     virtual ~DocumentObserver() = default;
     /// Asked before a file is loaded over the current document; false stops the load.
     virtual bool mayLoad() { return true; }
@@ -41,18 +41,31 @@ struct CLSDataInfo {
 };
 
 /// Roles of imported columns.
-enum ImportRole { kImportIgnore = 0, kImportQuestion = 1, kImportHint = 2, kImportAnswer = 3, kImportComment = 4 };
+enum ImportRole {
+    kImportIgnore = 0,
+    kImportQuestion = 1,
+    kImportHint = 2,
+    kImportAnswer = 3,
+    kImportComment = 4
+};
 
 /// The open data file: an ordered list of lines (titles, questions, setting
 /// lines, comments), ten group names, a message, the version and a current
 /// position. Positions are line pointers (nullptr = the end); they stay
 /// valid while other lines are inserted or removed.
 class CLSVorelDataFile {
-public:
+  public:
     static constexpr int kCurrentVersion = 30;
     static constexpr int kGroupCount = 10;
     /// Font roles of createFontObjects.
-    enum FontRole { kFontTitle, kFontQuestion, kFontHint, kFontAnswer, kFontComment, kFontRoleCount };
+    enum FontRole {
+        kFontTitle,
+        kFontQuestion,
+        kFontHint,
+        kFontAnswer,
+        kFontComment,
+        kFontRoleCount
+    };
 
     CLSVorelDataFile(CLSVorelSettings& settings, Prompter& prompter,
                      const Clock& clock = SystemClock());
@@ -129,11 +142,14 @@ public:
 
     /// Inserts before line lineIndex (at the end for itemCount); code 11 outside.
     CLSVorelDataItem* insertItem(int lineIndex, CLSVorelDataItem item);
-    CLSVorelDataItem* appendItem(CLSVorelDataItem item) { return insertItem(getItemCount(), std::move(item)); }
+    CLSVorelDataItem* appendItem(CLSVorelDataItem item) {
+        return insertItem(getItemCount(), std::move(item));
+    }
     CLSVorelDataItem* insertTitle(int lineIndex, const CLSVorelDataTitle& title);
     CLSVorelDataItem* insertQuestion(int lineIndex, const CLSVorelDataQuestion& question);
     CLSVorelDataItem* insertComment(int lineIndex, const CLSTString& text);
-    CLSVorelDataItem* insertNumber(int lineIndex, int kind, int value, const CLSTString& comment = {});
+    CLSVorelDataItem* insertNumber(int lineIndex, int kind, int value,
+                                   const CLSTString& comment = {});
     CLSVorelDataItem* insertFont(int lineIndex, int kind, const CLSVorelDataFont& font);
     /// Removes one line; an index outside the document is ignored.
     void erase(int lineIndex);
@@ -179,7 +195,7 @@ public:
     /// 0 when the line makes no item (group names, message).
     CLSVorelDataItem parseLine(const CLSTString& line, int version, int lineNumber);
 
-private:
+  private:
     void ensureIndex() const;
     void invalidateIndex() { m_indexValid = false; }
     int settingAtCurrent(int kind) const;

@@ -17,7 +17,9 @@ namespace {
 const char* const kSource = "VRLFILE";
 const char kHeader[] = "VORELDATA V";
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // "VORELDATA V" + digit + "." + digit, exactly 14 bytes.
 bool readHeader(const CLSTString& line, int* version) {
@@ -50,8 +52,9 @@ void CLSVorelDataFile::newFile() {
     if (m_modified && m_observer) {
         if (!isUntitled()) {
             m_observer->requestSave();
-        } else if (m_prompter->askYesNo(PromptIcon::Question,
-                                        CLSTString(SJIS("編集中のデータは保存されていません。保存しますか？")))) {
+        } else if (m_prompter->askYesNo(
+                       PromptIcon::Question,
+                       CLSTString(SJIS("編集中のデータは保存されていません。保存しますか？")))) {
             m_observer->requestSave();
         }
     }
@@ -60,7 +63,8 @@ void CLSVorelDataFile::newFile() {
     m_currentNumber = 0;
     clearLines();
     m_path = UntitledPath();
-    for (CLSTString& name : m_groupNames) name.clear();
+    for (CLSTString& name : m_groupNames)
+        name.clear();
     m_message.clear();
     m_modified = false;
     notifyCaption();
@@ -111,9 +115,10 @@ bool CLSVorelDataFile::loadFile(const CLSTString& path) {
         if (version < kCurrentVersion &&
             m_prompter->askYesNo(
                 PromptIcon::Question,
-                CLSTString(SJIS("このVorelデータファイルは V3.0 より古いバージョンです。\n\nV3.0 "
-                                "にすることで複数解答機能の追加，履歴情報の拡張等が可能になります。V3.0 "
-                                "に変換しますか？")))) {
+                CLSTString(
+                    SJIS("このVorelデータファイルは V3.0 より古いバージョンです。\n\nV3.0 "
+                         "にすることで複数解答機能の追加，履歴情報の拡張等が可能になります。V3.0 "
+                         "に変換しますか？")))) {
             setVersion(kCurrentVersion);
         }
         m_current = nullptr;
@@ -241,8 +246,9 @@ bool CLSVorelDataFile::saveFile(const CLSTString& path) {
 bool CLSVorelDataFile::setVersion(int version) {
     CLSTraceScope trace("CLSVorelDataFile::setVersion");
     if (version < m_version &&
-        !m_prompter->askYesNo(PromptIcon::Question,
-                              CLSTString(SJIS("下位バージョンに変更すると情報が失われます。続行しますか？")))) {
+        !m_prompter->askYesNo(
+            PromptIcon::Question,
+            CLSTString(SJIS("下位バージョンに変更すると情報が失われます。続行しますか？")))) {
         return false;
     }
     auto dropped = [version](const CLSVorelDataItem& item) {
@@ -283,7 +289,8 @@ CLSDataInfo CLSVorelDataFile::dataInfo() const {
     info.lineCount = getItemCount() + 1;
     info.titleCount = getTitleCount();
     info.questionCount = m_questionCount;
-    for (int g = 0; g < kGroupCount; ++g) info.groupNames[g] = getGroupName(g);
+    for (int g = 0; g < kGroupCount; ++g)
+        info.groupNames[g] = getGroupName(g);
     for (const auto& line : m_lines) {
         if (!line->isQuestion()) continue;
         int g = line->question().group();

@@ -57,40 +57,70 @@ CLSVorelDataItem CLSVorelDataItem::makeFont(int kind, const CLSVorelDataFont& fo
     return CLSVorelDataItem(kind, std::make_unique<CLSVorelDataFont>(font));
 }
 
-const CLSVorelDataTitle& CLSVorelDataItem::title() const { return checked<CLSVorelDataTitle>(m_object); }
-CLSVorelDataTitle& CLSVorelDataItem::title() { return checked<CLSVorelDataTitle>(m_object); }
+const CLSVorelDataTitle& CLSVorelDataItem::title() const {
+    return checked<CLSVorelDataTitle>(m_object);
+}
+CLSVorelDataTitle& CLSVorelDataItem::title() {
+    return checked<CLSVorelDataTitle>(m_object);
+}
 const CLSVorelDataQuestion& CLSVorelDataItem::question() const {
     return checked<CLSVorelDataQuestion>(m_object);
 }
-CLSVorelDataQuestion& CLSVorelDataItem::question() { return checked<CLSVorelDataQuestion>(m_object); }
+CLSVorelDataQuestion& CLSVorelDataItem::question() {
+    return checked<CLSVorelDataQuestion>(m_object);
+}
 const CLSVorelDataComment& CLSVorelDataItem::comment() const {
     return checked<CLSVorelDataComment>(m_object);
 }
-CLSVorelDataComment& CLSVorelDataItem::comment() { return checked<CLSVorelDataComment>(m_object); }
+CLSVorelDataComment& CLSVorelDataItem::comment() {
+    return checked<CLSVorelDataComment>(m_object);
+}
 const CLSVorelDataNumber& CLSVorelDataItem::number() const {
     return checked<CLSVorelDataNumber>(m_object);
 }
-CLSVorelDataNumber& CLSVorelDataItem::number() { return checked<CLSVorelDataNumber>(m_object); }
-const CLSVorelDataFont& CLSVorelDataItem::font() const { return checked<CLSVorelDataFont>(m_object); }
-CLSVorelDataFont& CLSVorelDataItem::font() { return checked<CLSVorelDataFont>(m_object); }
+CLSVorelDataNumber& CLSVorelDataItem::number() {
+    return checked<CLSVorelDataNumber>(m_object);
+}
+const CLSVorelDataFont& CLSVorelDataItem::font() const {
+    return checked<CLSVorelDataFont>(m_object);
+}
+CLSVorelDataFont& CLSVorelDataItem::font() {
+    return checked<CLSVorelDataFont>(m_object);
+}
 
 const char* SettingKeyOfKind(int kind) {
     switch (kind) {
-        case kLineTimeLimit: return "TimeLimit";
-        case kLineQuestionShowTime: return "QuestionShowTime";
-        case kLineAnswerStartTime: return "AnswerStartTime";
-        case kLineInputFieldHeight: return "InputFieldHeight";
-        case kLineFontTitle: return "FontTitle";
-        case kLineFontQuestion: return "FontQuestion";
-        case kLineFontHint: return "FontHint";
-        case kLineFontAnswer: return "FontAnswer";
-        case kLineFontComment: return "FontComment";
-        case kLineFontPrintTitle: return "FontPrintTitle";
-        case kLineFontPrintQuestion: return "FontPrintQuestion";
-        case kLineFontPrintAnswer: return "FontPrintAnswer";
-        case kLineFontPrintTitleNumber: return "FontPrintTitleNumber";
-        case kLineFontPrintQuestionNumber: return "FontPrintQuestionNumber";
-        case kLineFontPrintAnswerNumber: return "FontPrintAnswerNumber";
-        default: return nullptr;
+        case kLineTimeLimit:
+            return "TimeLimit";
+        case kLineQuestionShowTime:
+            return "QuestionShowTime";
+        case kLineAnswerStartTime:
+            return "AnswerStartTime";
+        case kLineInputFieldHeight:
+            return "InputFieldHeight";
+        case kLineFontTitle:
+            return "FontTitle";
+        case kLineFontQuestion:
+            return "FontQuestion";
+        case kLineFontHint:
+            return "FontHint";
+        case kLineFontAnswer:
+            return "FontAnswer";
+        case kLineFontComment:
+            return "FontComment";
+        case kLineFontPrintTitle:
+            return "FontPrintTitle";
+        case kLineFontPrintQuestion:
+            return "FontPrintQuestion";
+        case kLineFontPrintAnswer:
+            return "FontPrintAnswer";
+        case kLineFontPrintTitleNumber:
+            return "FontPrintTitleNumber";
+        case kLineFontPrintQuestionNumber:
+            return "FontPrintQuestionNumber";
+        case kLineFontPrintAnswerNumber:
+            return "FontPrintAnswerNumber";
+        default:
+            return nullptr;
     }
 }

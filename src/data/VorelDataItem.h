@@ -29,12 +29,16 @@ enum VorelLineKind {
     kLineFontPrintAnswerNumber = 60,
 };
 
-inline bool IsFontKind(int kind) { return (kind & 0x20) != 0; }
-inline bool IsNumberKind(int kind) { return kind >= kLineTimeLimit && kind <= kLineInputFieldHeight; }
+inline bool IsFontKind(int kind) {
+    return (kind & 0x20) != 0;
+}
+inline bool IsNumberKind(int kind) {
+    return kind >= kLineTimeLimit && kind <= kLineInputFieldHeight;
+}
 
 /// The object of one line; each kind has its own class.
 class CLSVorelDataLine {
-public:
+  public:
     virtual ~CLSVorelDataLine() = default;
     virtual std::unique_ptr<CLSVorelDataLine> clone() const = 0;
 };
@@ -42,7 +46,7 @@ public:
 /// A title line: the heading of a section of questions and the comparison
 /// options of its questions.
 class CLSVorelDataTitle : public CLSVorelDataLine {
-public:
+  public:
     enum CompareFlag {
         kIgnoreCase = 1,
         kIgnoreKana = 2,
@@ -63,7 +67,7 @@ public:
 
 /// A comment line; also empty lines and lines that fit no grammar.
 class CLSVorelDataComment : public CLSVorelDataLine {
-public:
+  public:
     CLSVorelDataComment() = default;
     explicit CLSVorelDataComment(const CLSTString& t) : text(t) {}
     CLSTString text;
@@ -75,7 +79,7 @@ public:
 
 /// An integer setting line (time limit, show time, start delay, input height).
 class CLSVorelDataNumber : public CLSVorelDataLine {
-public:
+  public:
     int value = -1;  // -1 = not set
     CLSTString comment;
 
@@ -86,7 +90,7 @@ public:
 
 /// A font setting line; unset parts fall back to the application's font.
 class CLSVorelDataFont : public CLSVorelDataLine {
-public:
+  public:
     int size = -1;
     int charset = -1;
     CLSTString faceName;
@@ -99,7 +103,7 @@ public:
 
 /// One line of the document: its kind and its object. Copies are deep.
 class CLSVorelDataItem {
-public:
+  public:
     CLSVorelDataItem(int kind, std::unique_ptr<CLSVorelDataLine> object);
     CLSVorelDataItem(const CLSVorelDataItem& other);
     CLSVorelDataItem& operator=(const CLSVorelDataItem& other);
@@ -129,7 +133,7 @@ public:
     const CLSVorelDataFont& font() const;
     CLSVorelDataFont& font();
 
-private:
+  private:
     friend class CLSVorelDataFile;
     int m_kind;
     std::unique_ptr<CLSVorelDataLine> m_object;

@@ -51,9 +51,15 @@ CLSVorelDataQuestion& CLSVorelDataQuestion::operator=(const CLSVorelDataQuestion
     return *this;
 }
 
-const CLSSentence& CLSVorelDataQuestion::getHint(int i) const { return checkedAt(m_hints, i); }
-const CLSSentence& CLSVorelDataQuestion::getAnswer(int i) const { return checkedAt(m_answers, i); }
-const CLSSentence& CLSVorelDataQuestion::getChoice(int i) const { return checkedAt(m_choices, i); }
+const CLSSentence& CLSVorelDataQuestion::getHint(int i) const {
+    return checkedAt(m_hints, i);
+}
+const CLSSentence& CLSVorelDataQuestion::getAnswer(int i) const {
+    return checkedAt(m_answers, i);
+}
+const CLSSentence& CLSVorelDataQuestion::getChoice(int i) const {
+    return checkedAt(m_choices, i);
+}
 
 CLSSentence CLSVorelDataQuestion::firstAnswer() const {
     return m_answers.isEmpty() ? CLSSentence() : m_answers[0];
@@ -93,7 +99,8 @@ void CLSVorelDataQuestion::clearChoices() {
 
 void CLSVorelDataQuestion::keepFirstAnswerOnly() {
     m_rawAnswers.reset();
-    while (m_answers.count() > 1) m_answers.remove(m_answers.count() - 1);
+    while (m_answers.count() > 1)
+        m_answers.remove(m_answers.count() - 1);
 }
 
 void CLSVorelDataQuestion::setRawAnswersField(const CLSTString& markup) {

@@ -22,7 +22,7 @@ struct CLSHistoryEntry {
 /// A question line: the question, hints, accepted answers, choices,
 /// comment, attributes and the right/wrong history (oldest first).
 class CLSVorelDataQuestion : public CLSVorelDataLine {
-public:
+  public:
     std::unique_ptr<CLSVorelDataLine> clone() const override {
         return std::make_unique<CLSVorelDataQuestion>(*this);
     }
@@ -82,7 +82,7 @@ public:
     CLSVorelDataQuestion(CLSVorelDataQuestion&&) noexcept = default;
     CLSVorelDataQuestion& operator=(CLSVorelDataQuestion&&) noexcept = default;
 
-private:
+  private:
     CLSSentence m_question;
     CLSSentenceArray m_hints;
     CLSSentenceArray m_answers;

@@ -84,21 +84,13 @@ int putCode(int code, char* out) {
 }  // namespace
 
 CLSTString& CLSTString::toUpper() {
-    // One-byte letters, and the two-byte Latin, Greek and Cyrillic small
-    // letters, as the platform's upper-casing for CP932 does.
+    // One-byte letters only: two-byte letters keep their case, so that with
+    // case and width both ignored a full-width ａ (a after the width step)
+    // still differs from Ａ (A), as answers have always been judged.
     rewrite(*this, [](int c, char* out) -> int {
-        if (c < 0x100) {
-            if (c >= 'a' && c <= 'z') {
-                out[0] = static_cast<char>(c - 'a' + 'A');
-                return 1;
-            }
-            return -1;
-        }
-        if (c >= 0x8281 && c <= 0x829A) return putCode(c - 0x21, out);  // ａ-ｚ
-        if (c >= 0x83BF && c <= 0x83D6) return putCode(c - 0x20, out);  // α-ω
-        if (c >= 0x8470 && c <= 0x8491 && c != 0x847F) {                // а-я
-            int index = c < 0x847F ? c - 0x8470 : c - 0x8471;
-            return putCode(0x8440 + index, out);
+        if (c >= 'a' && c <= 'z') {
+            out[0] = static_cast<char>(c - 'a' + 'A');
+            return 1;
         }
         return -1;
     });

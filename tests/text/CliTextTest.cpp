@@ -14,7 +14,9 @@ std::string cli(const std::string& args, int* status = nullptr, std::string* err
 }  // namespace
 
 TEST(CliText, NormalizeAppliesTheFlagsInOrder) {
-    EXPECT_EQ(cli("normalize --flags 15 " + ShellQuote("ａｂｃ　がぎ・パ！ヴ")), "ABCｶｷﾊヴ\n");
+    EXPECT_EQ(cli("normalize --flags 15 " + ShellQuote("ａｂｃ　がぎ・パ！ヴ")), "abcｶｷﾊヴ\n")
+        << "full-width letters keep their case through toUpper";
+    EXPECT_EQ(cli("normalize --flags 5 " + ShellQuote("abcＤ")), "ABCD\n");
     EXPECT_EQ(cli("normalize --flags 0 " + ShellQuote("a\r\nb")), "ab\n");
     EXPECT_EQ(cli("normalize --flags 2 " + ShellQuote("ひらがな")), "ヒラガナ\n");
     int status = 0;

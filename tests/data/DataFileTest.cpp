@@ -1,0 +1,309 @@
+#include <gtest/gtest.h>
+
+#include "DataTestSupport.h"
+#include "text/Error.h"
+#include "text/FileWriteString.h"
+
+namespace {
+
+const char* kSample =
+    "VORELDATA V3.0\r\n"
+    "'コメント\r\n"
+    "#英語,000000\r\n"
+    "q1,h,a1,,,<00\r\n"
+    "$TimeLimit=20\r\n"
+    "q2,,a2,,,<30\r\n"
+    "#数学,200000\r\n"
+    "q3,,a3,,,<30\r\n"
+    "$Group=英,,数\r\n"
+    "$Message=こんにちは\r\n";
+
+struct Recorder : DocumentObserver {
+    bool allowLoad = true;
+    int saves = 0;
+    std::vector<bool> loads;
+    std::string caption;
+    bool mayLoad() override { return allowLoad; }
+    void loaded(bool ok) override { loads.push_back(ok); }
+    void captionChanged(const CLSTString& c) override { caption = U8(c); }
+    void requestSave() override { ++saves; }
+};
+
+}  // namespace
+
+TEST(DataFile, LoadsLinesCountsAndPositions) {
+    DocFixture f;
+    ASSERT_TRUE(f.load(kSample));
+    CLSVorelDataFile& doc = f.doc;
+    EXPECT_EQ(doc.getItemCount(), 7);
+    EXPECT_EQ(doc.getQuestionCount(), 3);
+    EXPECT_EQ(doc.getTitleCount(), 2);
+    EXPECT_EQ(U8(doc.getGroupName(0)), "英");
+    EXPECT_EQ(U8(doc.getGroupName(1)), "1") << "an unnamed group shows its digit";
+    EXPECT_EQ(U8(doc.getGroupName(2)), "数");
+    EXPECT_THROW(doc.getGroupName(10), CLSError);
+    EXPECT_EQ(U8(doc.getMessage()), "こんにちは");
+    EXPECT_TRUE(doc.isModified()) << "a freshly loaded document counts as modified";
+    EXPECT_EQ(doc.countQuestionsInGroup(3), 2);
+    EXPECT_EQ(doc.countQuestionsOfTitle(doc.getTitle(0)), 2);
+    EXPECT_EQ(doc.getQuestionNumber(doc.getQuestion(2)), 2);
+    EXPECT_EQ(doc.getLineNumber(doc.getQuestion(1)), 4);
+    EXPECT_EQ(doc.nextQuestion(doc.getQuestion(0)), doc.getQuestion(1));
+    EXPECT_EQ(doc.getQuestion(3), nullptr);
+    EXPECT_THROW(doc.getTitle(2), CLSError);
+
+    doc.setCurrentQuestion(0);
+    EXPECT_EQ(U8(doc.getTitleText()), "英語");
+    EXPECT_EQ(doc.getTimeLimit(), -1) << "a TimeLimit line after a question does not apply to it";
+    doc.setCurrentQuestion(1);
+    EXPECT_EQ(doc.getTimeLimit(), 20);
+    doc.setCurrentQuestion(2);
+    EXPECT_EQ(U8(doc.getTitleText()), "数学");
+    EXPECT_EQ(doc.getTimeLimit(), 20);
+    doc.setCurrentQuestion(3);
+    EXPECT_EQ(doc.current(), nullptr);
+    EXPECT_THROW(doc.currentQuestion(), CLSError);
+
+    // Erasing a title makes its questions belong to the previous one.
+    doc.erase(5);
+    doc.setCurrentQuestion(2);
+    EXPECT_EQ(U8(doc.getTitleText()), "英語");
+    EXPECT_EQ(doc.getItemCount(), 6);
+    doc.erase(99);
+    EXPECT_EQ(doc.getItemCount(), 6);
+    CLSVorelDataItem* kept = doc.getQuestion(0);
+    doc.insertComment(0, CLSTString("new"));
+    EXPECT_EQ(doc.getQuestion(0), kept) << "positions survive insertions";
+    EXPECT_EQ(doc.getLineNumber(kept), 3);
+}
+
+TEST(DataFile, HistoryFollowsHistorySize) {
+    DocFixture f;
+    ASSERT_TRUE(f.load("VORELDATA V3.0\r\nq,,a,,,<00\r\n"));
+    f.doc.setCurrentQuestion(0);
+    for (int i = 0; i < 7; ++i) {
+        f.clock.local.minute = i;
+        f.doc.addHistory(i % 2);
+    }
+    const auto& history = f.doc.currentQuestion().history();
+    ASSERT_EQ(history.size(), 5u);
+    EXPECT_EQ(history.front().minute, 2);
+    EXPECT_EQ(history.back(), (CLSHistoryEntry{0, 2026, 12, 8, 9, 6}));
+    CLSHistoryEntry newest;
+    ASSERT_TRUE(f.doc.getHistory(0, newest));
+    EXPECT_EQ(newest.minute, 6);
+    EXPECT_FALSE(f.doc.getHistory(5, newest));
+    f.doc.setLastHistoryResult(1);
+    EXPECT_EQ(history.back().result, 1);
+    f.settings.setHistorySize(0);
+    f.doc.addHistory(1);
+    EXPECT_TRUE(f.doc.currentQuestion().history().empty());
+}
+
+TEST(DataFile, ChoiceCountAndFonts) {
+    DocFixture f;
+    ASSERT_TRUE(f.load("VORELDATA V3.0\r\n#t,300000\r\n$FontQuestion=20,,Serif\r\nq,,a,,,<00\r\n"));
+    f.doc.setCurrentQuestion(0);
+    f.settings.setAnswerMode(0);
+    EXPECT_EQ(f.doc.getChoiceCount(), 3);
+    f.settings.setAnswerMode(2);
+    f.settings.setDefaultChoicesCount(6);
+    EXPECT_EQ(f.doc.getChoiceCount(), 6);
+    f.settings.setAnswerMode(1);
+    EXPECT_EQ(f.doc.getChoiceCount(), 0);
+
+    const CLSVorelFont& base = f.settings.skin().item(CLSVorelSkin::kQuestion);
+    f.settings.setUseData(7);
+    f.doc.createFontObjects();
+    EXPECT_EQ(f.doc.font(CLSVorelDataFile::kFontQuestion).size, 20);
+    EXPECT_EQ(f.doc.font(CLSVorelDataFile::kFontQuestion).name, "Serif");
+    EXPECT_EQ(f.doc.font(CLSVorelDataFile::kFontQuestion).charSet, base.charSet);
+    EXPECT_EQ(f.doc.font(CLSVorelDataFile::kFontTitle),
+              f.settings.skin().item(CLSVorelSkin::kTitle));
+    f.settings.setUseData(3);
+    f.doc.createFontObjects();
+    EXPECT_EQ(f.doc.font(CLSVorelDataFile::kFontQuestion), base);
+}
+
+TEST(DataFile, SaveWritesTheSameDocumentBack) {
+    DocFixture f;
+    std::string text =
+        "VORELDATA V3.0\r\n"
+        "\r\n"
+        "'a\\, comment\r\n"
+        "#タイトル,210101'注意\r\n"
+        "$TimeLimit=\r\n"
+        "$QuestionShowTime=5'秒\r\n"
+        "$FontTitle=12,128,Sans'x\r\n"
+        "$FontPrintTitle=9\r\n"
+        "\\#問\\,題\\n二行,h1|h2,a|b,c1|c2,コメント\\'s,=91,11212121212\r\n"
+        "\\i\"p.png|width=50%\"x,,y,,,<00\r\n"
+        "$Group=A,B\\,b,,,,,,,,J\r\n";
+    ASSERT_TRUE(f.load(text));
+    std::string out = f.saved();
+    std::string expected =
+        "VORELDATA V3.0\r\n"
+        "\r\n"
+        "'a\\, comment\r\n"
+        "#タイトル,210101'注意\r\n"
+        "$TimeLimit=\r\n"
+        "$QuestionShowTime=5'秒\r\n"
+        "$FontTitle=12,128,Sans'x\r\n"
+        "\\#問\\,題\\n二行,h1|h2,a|b,c1|c2,コメント\\'s,=91,11212121212\r\n"
+        "\\i\"p.png|width=50%\"x,,y,,,<00\r\n"
+        "$Group=A,B\\,b,2,3,4,5,6,7,8,J\r\n";
+    EXPECT_EQ(out, expected) << "print fonts are read but not kept";
+
+    // What is written loads back to the same document.
+    DocFixture g;
+    ASSERT_TRUE(g.load(out));
+    EXPECT_EQ(g.saved(), expected);
+    g.doc.setCurrentQuestion(0);
+    EXPECT_EQ(U8(g.doc.currentQuestion().getQuestion().toText()), "#問,題\r\n二行");
+}
+
+TEST(DataFile, RefusesWhatIsNotADataFile) {
+    DocFixture f;
+    Recorder r;
+    f.doc.setObserver(&r);
+    EXPECT_FALSE(f.doc.loadFile(f.path("missing.vrf")));
+    ASSERT_EQ(f.prompter.entries.size(), 1u);
+    EXPECT_EQ(f.prompter.entries[0].utf8,
+              "ファイル " + f.dir.file("missing.vrf") + " を開けません。");
+
+    EXPECT_FALSE(f.load("VORELDATA V3.0 \r\nq,,a,,,<00\r\n"));
+    EXPECT_EQ(f.prompter.entries.back().utf8, "Vorelデータファイルではありません。");
+    EXPECT_FALSE(f.load("VORELDATA V1.1\r\n"));
+    EXPECT_EQ(f.prompter.entries.back().utf8,
+              "このバージョンのVorelデータファイルには対応していません。");
+    EXPECT_TRUE(f.doc.isUntitled());
+    EXPECT_EQ(f.doc.getItemCount(), 0);
+    EXPECT_EQ(r.loads, (std::vector<bool>{false, false, false}));
+
+    r.allowLoad = false;
+    EXPECT_FALSE(f.load("VORELDATA V3.0\r\n"));
+    EXPECT_EQ(r.loads.size(), 3u) << "a refused load changes nothing and reports nothing";
+}
+
+TEST(DataFile, OddLinesSurviveAsComments) {
+    DocFixture f;
+    ASSERT_TRUE(
+        f.load("VORELDATA V3.0\n$Unknown=1\n$NoEquals\nshort,line\n#title only\nq,,a,,,x00\n"));
+    ASSERT_EQ(f.prompter.entries.size(), 1u);
+    EXPECT_EQ(f.prompter.entries[0].utf8, "その機能は実装されていません。\n\nVRLFILE : 2行");
+    EXPECT_EQ(f.doc.getItemCount(), 5);
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(f.doc.getLine(i)->kind(), kLineComment);
+    EXPECT_EQ(
+        f.saved(),
+        "VORELDATA V3.0\r\n'\\$Unknown=1\r\n'\\$NoEquals\r\n'short\\,line\r\n'\\#title only\r\n"
+        "'q\\,\\,a\\,\\,\\,x00\r\n$Group=0,1,2,3,4,5,6,7,8,9\r\n");
+}
+
+TEST(DataFile, OldVersionsConvertAndDowngrade) {
+    DocFixture f;
+    f.prompter.answers = {PromptAnswer::Yes};
+    ASSERT_TRUE(f.load("VORELDATA V1.2\r\nq\\hh,a|b\\cc,<10\r\n$Group=x\r\n"));
+    ASSERT_EQ(f.prompter.entries.size(), 1u);
+    EXPECT_EQ(f.prompter.entries[0].icon, PromptIcon::Question);
+    EXPECT_NE(f.prompter.entries[0].utf8.find("V3.0 に変換しますか？"), std::string::npos);
+    EXPECT_EQ(f.doc.getVersion(), 30);
+    EXPECT_EQ(f.doc.getItemCount(), 2) << "version 1.2 has no setting lines";
+    EXPECT_EQ(f.saved(),
+              "VORELDATA V3.0\r\nq,h,a|b,c,,<10\r\n'\\$Group=x\r\n$Group=0,1,2,3,4,5,6,7,8,9\r\n");
+
+    DocFixture g;
+    ASSERT_TRUE(
+        g.load("VORELDATA V3.0\r\n$FontHint=10\r\n$TimeLimit=5\r\n$AnswerStartTime=1\r\n"
+               "$InputFieldHeight=2\r\nq,h,a|b,c,,<00\r\n"));
+    g.prompter.answers = {PromptAnswer::No};
+    EXPECT_FALSE(g.doc.setVersion(15));
+    EXPECT_EQ(g.doc.getVersion(), 30);
+    g.prompter.answers = {PromptAnswer::Yes};
+    EXPECT_TRUE(g.doc.setVersion(12));
+    EXPECT_EQ(g.saved(), "VORELDATA V1.2\r\n$InputFieldHeight=2\r\nq,a,<00\r\n");
+
+    DocFixture h;
+    ASSERT_TRUE(h.load("VORELDATA V1.3\r\nq,a,<00\r\n$Group=one,two\r\n"));
+    EXPECT_EQ(h.saved(), "VORELDATA V1.3\r\nq,a,<00\r\n$Group=one,two,2,3,4,5,6,7,8,9\r\n")
+        << "group names of a 1.3 file are kept";
+}
+
+TEST(DataFile, NewFileSavesOrAsksFirst) {
+    DocFixture f;
+    Recorder r;
+    f.doc.setObserver(&r);
+    ASSERT_TRUE(f.load("VORELDATA V3.0\r\nq,,a,,,<00\r\n"));
+    EXPECT_EQ(r.caption, f.dir.file("t.vrf") + " - Vorel for Windows");
+    f.doc.newFile();
+    EXPECT_EQ(r.saves, 1) << "a named document is saved without asking";
+    EXPECT_EQ(r.caption, "Vorel for Windows");
+    f.doc.insertComment(0, CLSTString("x"));
+    f.prompter.answers = {PromptAnswer::No};
+    f.doc.newFile();
+    EXPECT_EQ(r.saves, 1);
+    EXPECT_EQ(f.prompter.entries.back().utf8, "編集中のデータは保存されていません。保存しますか？");
+}
+
+TEST(DataFile, FailedSaveKeepsTheOldFileAndPath) {
+    DocFixture f;
+    ASSERT_TRUE(f.load("VORELDATA V3.0\r\nq,,a,,,<00\r\n"));
+    std::string before = ReadFileBytes(f.dir.file("t.vrf"));
+    std::string target = f.dir.file("t.vrf");
+    SetWriteFaultForTests([&](const std::string& p) { return p.rfind(target, 0) == 0; });
+    f.doc.insertComment(0, CLSTString("more"));
+    EXPECT_FALSE(f.doc.saveFile(f.path("t.vrf")));
+    SetWriteFaultForTests(nullptr);
+    EXPECT_EQ(ReadFileBytes(target), before);
+    EXPECT_EQ(f.prompter.entries.back().utf8.rfind("ファイルに書き込めません。", 0), 0u);
+
+    EXPECT_FALSE(f.doc.saveFile(f.path("no-such-folder/x.vrf")));
+    EXPECT_EQ(f.doc.getPath(), f.path("t.vrf"));
+}
+
+TEST(DataFile, ExportAndImport) {
+    DocFixture f;
+    ASSERT_TRUE(
+        f.load("VORELDATA V3.0\r\n#t1,000000\r\nq1,,a\\,1|b,,c,<00\r\n#t2,000000\r\n"
+               "\\i\"p.png\"q2,,,,\"quoted\",<20\r\nq3,,a3,,,<00\r\n$Group=,,名前\r\n"));
+    ASSERT_TRUE(f.doc.exportFile(f.path("out.csv"), true));
+    EXPECT_EQ(Cp932ToUtf8(ReadFileBytes(f.dir.file("out.csv"))),
+              "問題番号,問題,答え,グループ,コメント\r\n1,q1,\"a,1\",0,c\r\n"
+              "2,\"\\i\"\"p.png\"\"q2\",,名前,\"\"\"quoted\"\"\"\r\n3,q3,a3,0,\r\n");
+    ASSERT_TRUE(f.doc.exportFile(f.path("out.txt"), false));
+    EXPECT_EQ(Cp932ToUtf8(ReadFileBytes(f.dir.file("out.txt"))),
+              "問題番号\t問題\t答え\tグループ\tコメント\r\n1\tq1\t\"a,1\"\t0\tc\r\n"
+              "2\t\"\\i\"\"p.png\"\"q2\"\t\t名前\t\"\"\"quoted\"\"\"\r\n3\tq3\ta3\t0\t\r\n");
+
+    DocFixture g;
+    WriteFileBytes(
+        g.dir.file("in.csv"),
+        Utf8ToCp932Literal(
+            "問題,答え,x,ヒント\r\nq\\i\"p.png\",(a|b),skip,h\r\n,,,\r\n,only answer\r\nlone\r\n"));
+    g.prompter.answers = {};
+    EXPECT_FALSE(g.doc.importFile(g.path("in.csv"), ',', true, {3, 3}));
+    EXPECT_EQ(g.prompter.entries.back().utf8, "項目「答え」が複数設定されています。");
+    ASSERT_TRUE(g.doc.importFile(g.path("in.csv"), ',', true, {1, 3, 0, 2}));
+    ASSERT_EQ(g.doc.getQuestionCount(), 3);
+    const CLSVorelDataQuestion& q = g.doc.getQuestion(0)->question();
+    EXPECT_TRUE(q.getQuestion().item(1).isObject());
+    EXPECT_EQ(U8(q.getAnswer(0).toText()), "(a|b)") << "no expansion on import";
+    EXPECT_EQ(U8(q.getHint(0).toText()), "h");
+    EXPECT_EQ(U8(g.doc.getQuestion(1)->question().getAnswer(0).toText()), "only answer");
+    EXPECT_EQ(g.doc.getQuestion(2)->question().getAnswerCount(), 0);
+    EXPECT_TRUE(g.doc.isUntitled());
+    EXPECT_TRUE(g.doc.isModified());
+    EXPECT_FALSE(g.doc.importFile(g.path("missing.csv"), ',', false, {1}));
+}
+
+TEST(DataFile, DataInfo) {
+    DocFixture f;
+    ASSERT_TRUE(f.load(kSample));
+    CLSDataInfo info = f.doc.dataInfo();
+    EXPECT_EQ(info.lineCount, 8);
+    EXPECT_EQ(info.titleCount, 2);
+    EXPECT_EQ(info.questionCount, 3);
+    EXPECT_EQ(U8(info.groupNames[2]), "数");
+    EXPECT_EQ(info.groupQuestionCounts[0], 1);
+    EXPECT_EQ(info.groupQuestionCounts[3], 2);
+}
