@@ -10,4 +10,4 @@ file="${1:-$root/examples/sample.vrf}"
 if [ -x "$build/src/vorel" ]; then
     exec "$build/src/vorel" "$file"
 fi
-exec "$build/src/vorel-cli" lines "$file"
+exec "$build/src/vorel-cli" info "$file"

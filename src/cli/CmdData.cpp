@@ -6,6 +6,8 @@
 #include "cli/Json.h"
 #include "data/VorelDataFile.h"
 #include "settings/VorelSettings.h"
+#include "text/Codec.h"
+#include "text/Common.h"
 #include "text/Paths.h"
 
 namespace {
@@ -206,6 +208,34 @@ int runImport(const std::vector<std::string>& tokens) {
     return doc.saveFile(out) ? 0 : 1;
 }
 
+int runInfo(const std::vector<std::string>& tokens) {
+    CliArgs args(tokens, {}, {});
+    if (!args.error().empty() || args.positional().size() != 1) return CliUsage("info");
+    CLSTString path;
+    if (!pathArgument(args.positional()[0], path)) return 1;
+    CLSVorelSettings settings;
+    SwitchablePrompter prompter;
+    CLSVorelDataFile doc(settings, prompter);
+    if (!doc.loadFile(path)) return 1;
+    CLSDataInfo info = doc.dataInfo();
+    std::string text = "ファイル名: " + args.positional()[0] + "\n";
+    text += "ファイルバージョン: " + versionText(info.version).str() + "\n";
+    text += "行数: " + std::to_string(info.lineCount) + "\n";
+    text += "タイトル数: " + std::to_string(info.titleCount) + "\n";
+    text += "問題数: " + std::to_string(info.questionCount) + "\n";
+    text += "グループ:\n";
+    for (int g = 0; g < CLSVorelDataFile::kGroupCount; ++g) {
+        text += "  " + std::to_string(g) + " " + Cp932ToUtf8(info.groupNames[g].view()) + ": " +
+                std::to_string(info.groupQuestionCounts[g]) + "\n";
+    }
+    if (!doc.getMessage().isEmpty())
+        text += "メッセージ: " + Cp932ToUtf8(doc.getMessage().view()) + "\n";
+    CliPrint(text);
+    return 0;
+}
+
+CliRegistrar info({"info", "FILE",
+                   "prints the facts of a data file (lines, titles, questions, groups)", runInfo});
 CliRegistrar dump({"dump", "FILE [--history-size N]", "prints a data file as JSON", runDump});
 CliRegistrar save({"save", "IN OUT [--version V]",
                    "loads a data file, converts it to version V (1.2-3.0) when given, and saves it",

@@ -23,11 +23,10 @@ CLSTString escaped(const CLSTString& text) {
 }
 
 // A text field of a question: escapes resolved, runs merged.
-CLSSentence textField(const CLSSentence& piece) {
-    CLSSentence s(piece);
-    s.unescape();
-    s.normalize();
-    return s;
+CLSSentence textField(CLSSentence piece) {
+    piece.unescape();
+    piece.normalize();
+    return piece;
 }
 
 CLSSentenceArray hintList(const CLSSentence& field) {
@@ -50,12 +49,14 @@ void expandField(const CLSSentence& field, CLSVorelDataQuestion& q, bool answers
         return;
     }
     CLSSentenceArray list = ExpandAlternatives(field);
+    bool malformed = list.isEmpty();
+    list.shrink();
     if (answers) {
-        q.setAnswers(list);
-        if (list.isEmpty()) q.setRawAnswersField(field.toText());
+        q.setAnswers(std::move(list));
+        if (malformed) q.setRawAnswersField(field.toText());
     } else {
-        q.setChoices(list);
-        if (list.isEmpty()) q.setRawChoicesField(field.toText());
+        q.setChoices(std::move(list));
+        if (malformed) q.setRawChoicesField(field.toText());
     }
 }
 
@@ -64,9 +65,9 @@ int twoDigits(const char* p) {
     return CLSTString::fromBytes(p, 2).toInteger();
 }
 
-void readHistory(const CLSTString& field, int historySize, std::vector<CLSHistoryEntry>& history) {
-    const char* h = field.text();
-    int len = field.length();
+void readHistory(std::string_view field, int historySize, std::vector<CLSHistoryEntry>& history) {
+    const char* h = field.data();
+    int len = static_cast<int>(field.size());
     int pos = 0;
     while (len - pos >= 11) {
         CLSHistoryEntry e;
@@ -77,7 +78,7 @@ void readHistory(const CLSTString& field, int historySize, std::vector<CLSHistor
         e.hour = static_cast<int16_t>(twoDigits(h + pos + 7));
         e.minute = static_cast<int16_t>(twoDigits(h + pos + 9));
         history.push_back(e);
-        int comma = field.findChar(',', pos);
+        int comma = FindCharEscaped(field, ',', pos, 0);
         if (comma < 0) break;
         pos = comma + 1;
     }
@@ -149,18 +150,24 @@ bool ParseQuestionLine(const CLSTString& line, int historySize, CLSVorelDataQues
     // as "x" would make every later group lookup fail.
     if ((a[0] != '<' && a[0] != '=') || !isDigit(a[1]) || !isDigit(a[2])) return false;
 
-    q.setQuestion(textField(fields[0]));
+    q.setQuestion(textField(std::move(fields[0])));
     q.setHints(hintList(fields[1]));
     expandField(fields[2], q, true);
     expandField(fields[3], q, false);
-    q.setComment(textField(fields[4]));
+    q.setComment(textField(std::move(fields[4])));
     q.setMark(a[0] == '=');
     q.setGroup(a[1] - '0');
     int count = a[2] - '0' + 1;
     q.setAnswerCount(count > q.getAnswerCount() ? 1 : count);
     q.history().clear();
     if (historySize > 0 && fields.count() == 7) {
-        readHistory(fields[6].toText(), historySize, q.history());
+        const CLSSentence& h = fields[6];
+        if (h.count() == 1 && h.item(0).isText()) {
+            readHistory(h.item(0).string().view(), historySize, q.history());
+        } else if (h.count() > 1) {
+            CLSTString text = h.toText();
+            readHistory(text.view(), historySize, q.history());
+        }
     }
     return true;
 }
@@ -256,6 +263,7 @@ CLSTString WriteQuestionLine(const CLSVorelDataQuestion& q, int version) {
 }
 
 bool ParseTitleLine(const CLSTString& line, CLSVorelDataTitle& title) {
+    if (line.isEmpty() || line.text()[0] != '#') return false;
     int comma = line.findChar(',', 1, '\\');
     if (comma < 0 || line.length() < comma + 7) return false;
     const char* p = line.text() + comma + 1;

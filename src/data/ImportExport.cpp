@@ -104,7 +104,7 @@ bool CLSVorelDataFile::importFile(const CLSTString& path, char separator, bool s
         q.setHints(hints);
         q.setAnswers(answers);
         if (q.getQuestion().markupLength() > 0 || q.getAnswerCount() > 0)
-            appendItem(CLSVorelDataItem::makeQuestion(q));
+            appendItem(CLSVorelDataItem::makeQuestion(std::move(q)));
     }
     m_modified = true;
     return true;

@@ -196,6 +196,7 @@ class CLSVorelDataFile {
     CLSVorelDataItem parseLine(const CLSTString& line, int version, int lineNumber);
 
   private:
+    void readLines(class CLSFileReadLine& file, int version);
     void ensureIndex() const;
     void invalidateIndex() { m_indexValid = false; }
     int settingAtCurrent(int kind) const;

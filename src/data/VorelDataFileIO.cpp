@@ -1,6 +1,8 @@
 // Loading, saving and converting data files.
 
 #include <algorithm>
+#include <exception>
+#include <thread>
 
 #include "data/DataLineFormat.h"
 #include "data/VorelDataFile.h"
@@ -104,13 +106,7 @@ bool CLSVorelDataFile::loadFile(const CLSTString& path) {
             return fail();
         }
         m_version = version;
-        int lineNumber = 1;
-        while (file.readLine(line)) {
-            ++lineNumber;
-            CLSVorelDataItem item = parseLine(line, version, lineNumber);
-            if (item.kind() != kLineNone) appendItem(std::move(item));
-        }
-        m_lines.shrink_to_fit();
+        readLines(file, version);
         m_modified = true;
         if (version < kCurrentVersion &&
             m_prompter->askYesNo(
@@ -132,6 +128,80 @@ bool CLSVorelDataFile::loadFile(const CLSTString& path) {
         newFile();
         return fail();
     }
+}
+
+namespace {
+
+// Lines of a file held in one buffer.
+struct LineBuffer {
+    std::string bytes;
+    std::vector<size_t> starts;  // start of each line; a final entry marks the end
+
+    size_t count() const { return starts.size() - 1; }
+    CLSTString line(size_t i) const {
+        return CLSTString::fromBytes(bytes.data() + starts[i],
+                                     static_cast<int>(starts[i + 1] - starts[i]));
+    }
+    char first(size_t i) const { return starts[i + 1] > starts[i] ? bytes[starts[i]] : 0; }
+};
+
+}  // namespace
+
+void CLSVorelDataFile::readLines(CLSFileReadLine& file, int version) {
+    LineBuffer buffer;
+    CLSTString line;
+    while (file.readLine(line)) {
+        buffer.starts.push_back(buffer.bytes.size());
+        buffer.bytes.append(line.view());
+    }
+    buffer.starts.push_back(buffer.bytes.size());
+    size_t n = buffer.count();
+
+    // Setting lines may ask the learner something and change the group names
+    // and the message, so they are read in order on this thread; every other
+    // line is independent and is parsed by several threads when the file is
+    // large.
+    auto sequential = [&](size_t i) { return version >= 13 && buffer.first(i) == '$'; };
+    std::vector<std::unique_ptr<CLSVorelDataItem>> parsed(n);
+    auto work = [&](size_t from, size_t to) {
+        for (size_t i = from; i < to; ++i) {
+            if (sequential(i)) continue;
+            parsed[i] = std::make_unique<CLSVorelDataItem>(
+                parseLine(buffer.line(i), version, static_cast<int>(i) + 2));
+        }
+    };
+    unsigned threads = std::min(4u, std::max(1u, std::thread::hardware_concurrency()));
+    if (n < 4096 || threads == 1) {
+        work(0, n);
+    } else {
+        std::vector<std::thread> pool;
+        std::vector<std::exception_ptr> errors(threads);
+        for (unsigned t = 0; t < threads; ++t) {
+            pool.emplace_back([&, t] {
+                try {
+                    work(n * t / threads, n * (t + 1) / threads);
+                } catch (...) {
+                    errors[t] = std::current_exception();
+                }
+            });
+        }
+        for (std::thread& th : pool)
+            th.join();
+        for (const std::exception_ptr& e : errors) {
+            if (e) std::rethrow_exception(e);
+        }
+    }
+    m_lines.reserve(n);
+    for (size_t i = 0; i < n; ++i) {
+        if (sequential(i)) {
+            CLSVorelDataItem item = parseLine(buffer.line(i), version, static_cast<int>(i) + 2);
+            if (item.kind() != kLineNone) appendItem(std::move(item));
+        } else if (parsed[i]->kind() != kLineNone) {
+            appendItem(std::move(*parsed[i]));
+        }
+        parsed[i].reset();
+    }
+    m_lines.shrink_to_fit();
 }
 
 CLSVorelDataItem CLSVorelDataFile::parseLine(const CLSTString& line, int version, int lineNumber) {
@@ -173,7 +243,7 @@ CLSVorelDataItem CLSVorelDataFile::parseLine(const CLSTString& line, int version
                   ? ParseQuestionLine(line, m_settings.historySize(), question)
                   : ParseOldQuestionLine(line, question);
     if (!ok) return keptAsComment(line);
-    return CLSVorelDataItem::makeQuestion(question);
+    return CLSVorelDataItem::makeQuestion(std::move(question));
 }
 
 void CLSVorelDataFile::parseSettingGroupLine(const CLSTString& value) {

@@ -40,6 +40,11 @@ CLSVorelDataItem CLSVorelDataItem::makeQuestion(const CLSVorelDataQuestion& ques
     return CLSVorelDataItem(kLineQuestion, std::make_unique<CLSVorelDataQuestion>(question));
 }
 
+CLSVorelDataItem CLSVorelDataItem::makeQuestion(CLSVorelDataQuestion&& question) {
+    return CLSVorelDataItem(kLineQuestion,
+                            std::make_unique<CLSVorelDataQuestion>(std::move(question)));
+}
+
 CLSVorelDataItem CLSVorelDataItem::makeComment(const CLSTString& text) {
     return CLSVorelDataItem(kLineComment, std::make_unique<CLSVorelDataComment>(text));
 }

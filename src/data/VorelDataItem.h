@@ -113,6 +113,7 @@ class CLSVorelDataItem {
 
     static CLSVorelDataItem makeTitle(const CLSVorelDataTitle& title);
     static CLSVorelDataItem makeQuestion(const CLSVorelDataQuestion& question);
+    static CLSVorelDataItem makeQuestion(CLSVorelDataQuestion&& question);
     static CLSVorelDataItem makeComment(const CLSTString& text);
     static CLSVorelDataItem makeNumber(int kind, int value, const CLSTString& comment = {});
     static CLSVorelDataItem makeFont(int kind, const CLSVorelDataFont& font);

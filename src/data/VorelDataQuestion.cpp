@@ -82,14 +82,14 @@ void CLSVorelDataQuestion::setChoiceSentence(int i, const CLSSentence& s) {
     setSentence(m_choices, i, s);
 }
 
-void CLSVorelDataQuestion::setAnswers(const CLSSentenceArray& list) {
+void CLSVorelDataQuestion::setAnswers(CLSSentenceArray list) {
     m_rawAnswers.reset();
-    m_answers = list;
+    m_answers = std::move(list);
 }
 
-void CLSVorelDataQuestion::setChoices(const CLSSentenceArray& list) {
+void CLSVorelDataQuestion::setChoices(CLSSentenceArray list) {
     m_rawChoices.reset();
-    m_choices = list;
+    m_choices = std::move(list);
 }
 
 void CLSVorelDataQuestion::clearChoices() {

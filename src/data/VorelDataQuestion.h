@@ -28,9 +28,9 @@ class CLSVorelDataQuestion : public CLSVorelDataLine {
     }
 
     const CLSSentence& getQuestion() const { return m_question; }
-    void setQuestion(const CLSSentence& s) { m_question = s; }
+    void setQuestion(CLSSentence s) { m_question = std::move(s); }
     const CLSSentence& getComment() const { return m_comment; }
-    void setComment(const CLSSentence& s) { m_comment = s; }
+    void setComment(CLSSentence s) { m_comment = std::move(s); }
 
     int getHintCount() const { return m_hints.count(); }
     int getAnswerCount() const { return m_answers.count(); }
@@ -51,9 +51,9 @@ class CLSVorelDataQuestion : public CLSVorelDataLine {
     void setAnswerSentence(int i, const CLSSentence& s);
     void setChoiceSentence(int i, const CLSSentence& s);
     /// Replaces a whole list (import, the editor's cards).
-    void setHints(const CLSSentenceArray& list) { m_hints = list; }
-    void setAnswers(const CLSSentenceArray& list);
-    void setChoices(const CLSSentenceArray& list);
+    void setHints(CLSSentenceArray list) { m_hints = std::move(list); }
+    void setAnswers(CLSSentenceArray list);
+    void setChoices(CLSSentenceArray list);
     void clearHints() { m_hints.clear(); }
     void clearChoices();
     void keepFirstAnswerOnly();

@@ -11,6 +11,8 @@
 //  - the text is therefore always rewritten at its front, so it is stored
 //    back to front and every rewrite touches only the end of a vector.
 
+#include <algorithm>
+#include <string>
 #include <vector>
 
 #include "sentence/Sentence.h"
@@ -19,20 +21,23 @@ namespace {
 
 constexpr int kObjectBase = 256;
 
+// Cell is unsigned char for fields of text alone (the common case, kept
+// compact) and int when objects take part.
+template <typename Cell>
 class Expander {
   public:
     explicit Expander(const CLSSentence& sentence) {
-        std::vector<int> cells;
         for (const CLSSentenceItem& item : sentence.items()) {
             if (item.isObject()) {
-                cells.push_back(kObjectBase + static_cast<int>(m_objects.size()));
+                m_rev.push_back(
+                    static_cast<Cell>(kObjectBase + static_cast<int>(m_objects.size())));
                 m_objects.push_back(&item.object());
             } else {
                 for (char c : item.string().view())
-                    cells.push_back(static_cast<unsigned char>(c));
+                    m_rev.push_back(static_cast<unsigned char>(c));
             }
         }
-        m_rev.assign(cells.rbegin(), cells.rend());
+        std::reverse(m_rev.begin(), m_rev.end());
     }
 
     bool run(CLSSentenceArray& out) {
@@ -70,7 +75,7 @@ class Expander {
 
   private:
     int size() const { return static_cast<int>(m_rev.size()); }
-    int at(int i) const { return m_rev[m_rev.size() - 1 - i]; }
+    int at(int i) const { return static_cast<int>(m_rev[m_rev.size() - 1 - i]); }
 
     // 2 for a two-byte character at logical position i, else 1.
     int charLength(int i) const {
@@ -87,7 +92,7 @@ class Expander {
 
     // Brackets must nest properly; backslashes do not protect them here.
     bool balanced() const {
-        std::vector<int> stack;
+        std::string stack;
         for (int i = 0; i < size(); i += charLength(i)) {
             int c = at(i);
             if (isOpener(c)) {
@@ -104,7 +109,8 @@ class Expander {
     // Replaces the alternative holding the group that opens at `opener` by
     // one copy per alternative of the group (and one without it for "(").
     bool rewrite(int opener) {
-        std::vector<int> bars;
+        std::vector<int>& bars = m_bars;
+        bars.clear();
         int closer = -1;
         int depth = 0;
         for (int j = opener + 1; j < size(); j += charLength(j)) {
@@ -137,7 +143,8 @@ class Expander {
             }
         }
 
-        std::vector<int> replacement;
+        std::vector<Cell>& replacement = m_replacement;
+        replacement.clear();
         auto copy = [&](int from, int to) {
             for (int k = from; k < to; ++k)
                 replacement.push_back(at(k));
@@ -150,13 +157,13 @@ class Expander {
         int from = opener + 1;
         for (size_t b = 0; b <= bars.size(); ++b) {
             int to = b < bars.size() ? bars[b] : closer;
-            if (b > 0) replacement.push_back('|');
+            if (b > 0) replacement.push_back(static_cast<Cell>('|'));
             variant(from, to);
             from = to + 1;
             if (replacement.size() > static_cast<size_t>(kMaxExpansionBytes)) return false;
         }
         if (at(opener) == '(') {
-            replacement.push_back('|');
+            replacement.push_back(static_cast<Cell>('|'));
             copy(0, opener);
             copy(closer + 1, altEnd);
         }
@@ -194,16 +201,46 @@ class Expander {
         m_rev.resize(m_rev.size() - (followedByBar ? end + 1 : end));
     }
 
-    std::vector<int> m_rev;
+    std::vector<Cell> m_rev;
+    std::vector<Cell> m_replacement;
     std::vector<const CLSSentenceItemObject*> m_objects;
+    std::vector<int> m_bars;
     bool m_first = true;
 };
 
 }  // namespace
 
+namespace {
+
+// Whether any text run holds a bracket (as a character, not as the second
+// byte of a two-byte character such as ー).
+bool hasBrackets(const CLSSentence& sentence) {
+    for (const CLSSentenceItem& item : sentence.items()) {
+        if (!item.isText()) continue;
+        std::string_view v = item.string().view();
+        const char* p = v.data();
+        int len = static_cast<int>(v.size());
+        for (int pos = 0; pos < len; pos += charLengthAt(p, pos, len)) {
+            char c = p[pos];
+            if (c == '[' || c == ']' || c == '(' || c == ')') return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
 CLSSentenceArray ExpandAlternatives(const CLSSentence& sentence) {
     CLSSentenceArray out;
-    Expander expander(sentence);
-    if (!expander.run(out)) out.clear();
+    if (!hasBrackets(sentence)) {
+        // Nothing to rewrite: the answers are the pieces between bars.
+        out = sentence.divide('|', '\\');
+        for (CLSSentence& piece : out)
+            piece.unescape();
+        return out;
+    }
+    bool ok = sentence.hasObjects() ? Expander<int>(sentence).run(out)
+                                    : Expander<unsigned char>(sentence).run(out);
+    if (!ok) out.clear();
     return out;
 }

@@ -65,7 +65,22 @@ void CLSSentence::parse(const CLSTString& markup) {
     normalize();
 }
 
+bool CLSSentence::isNormal() const {
+    bool previousText = false;
+    for (const CLSSentenceItem& item : m_items) {
+        if (item.isObject()) {
+            if (item.object().fileName.isEmpty()) return false;
+            previousText = false;
+        } else {
+            if (previousText || item.string().length() == 0) return false;
+            previousText = true;
+        }
+    }
+    return true;
+}
+
 void CLSSentence::normalize() {
+    if (isNormal()) return;
     CLSSentenceItemArray out;
     for (CLSSentenceItem& item : m_items) {
         if (item.isObject()) {
@@ -91,8 +106,8 @@ CLSTString CLSSentence::toMarkup() const {
         if (item.isObject()) {
             s.append(item.object().toMarkup());
         } else {
-            CLSTString run = item.string().text();
-            s.append(run.escapeMarkup());
+            std::string run = EscapeMarkupText(item.string().view());
+            s.appendBytes(run.data(), static_cast<int>(run.size()));
         }
     }
     return s;
@@ -121,11 +136,12 @@ CLSSentenceArray CLSSentence::divide(char separator, char escapeChar, int limit)
             continue;
         }
         int maxCount = limit > 0 ? limit - pieces.count() + 1 : 0;
-        CLSTStringArray parts = item.string().text().tokenize(separator, escapeChar, maxCount);
-        pieces.at(pieces.count() - 1).addText(parts[0].view());
-        for (int k = 1; k < parts.count(); ++k) {
+        std::vector<std::string_view> parts;
+        SplitEscaped(item.string().view(), separator, escapeChar, maxCount, parts);
+        pieces.at(pieces.count() - 1).addText(parts[0]);
+        for (size_t k = 1; k < parts.size(); ++k) {
             CLSSentence next;
-            next.addText(parts[k].view());
+            next.addText(parts[k]);
             pieces.add(std::move(next));
         }
     }
@@ -135,8 +151,9 @@ CLSSentenceArray CLSSentence::divide(char separator, char escapeChar, int limit)
 void CLSSentence::unescape() {
     for (CLSSentenceItem& item : m_items) {
         if (!item.isText()) continue;
-        CLSTString run = item.string().text();
-        item.string().setText(run.unescapeMarkup());
+        std::string_view run = item.string().view();
+        if (run.find('\\') == std::string_view::npos) continue;
+        item.string().setText(UnescapeMarkupText(run));
     }
 }
 

@@ -57,6 +57,7 @@ class CLSSentence {
     CLSSentence& append(const CLSSentence& other);
     /// Merges adjacent runs, drops empty runs and nameless objects.
     void normalize();
+    bool isNormal() const;
 
     const CLSSentenceItemArray& items() const { return m_items; }
     CLSSentenceItemArray& items() { return m_items; }

@@ -7,12 +7,20 @@
 #include <cstdio>
 #include <cstring>
 #include <exception>
+#include <mutex>
 
 #include "text/Codec.h"
 #include "text/Prompter.h"
 #include "text/TString.h"
 
 namespace {
+
+// The trace belongs to the interface thread, but an error raised on a worker
+// thread (a file read in parallel) must not tear it.
+std::mutex& traceMutex() {
+    static std::mutex m;
+    return m;
+}
 
 struct TraceState {
     // Slot 0 is the newest line. The ring is rotated by an index instead of
@@ -114,6 +122,7 @@ void showErrorText(Prompter& prompter, const char* text) {
 }
 
 void traceLine(const char* text) {
+    std::lock_guard<std::mutex> lock(traceMutex());
     TraceState& t = trace();
     t.newest = (t.newest + kTraceLines - 1) % kTraceLines;
     size_t n = text ? std::strlen(text) : 0;

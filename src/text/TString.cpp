@@ -232,17 +232,134 @@ CLSTString& CLSTString::removeAll(char c, char escapeChar) {
 
 // ---- searching -------------------------------------------------------------
 
+int FindCharEscaped(std::string_view text, char c, int start, char escapeChar) {
+    const char* p = text.data();
+    int len = static_cast<int>(text.size());
+    if (start < 0) start = 0;
+    unsigned char u = static_cast<unsigned char>(c);
+    if (escapeChar == 0 && u < 0x40) {
+        // Bytes below 0x40 are never the second byte of a two-byte character.
+        if (start >= len) return -1;
+        const void* hit = std::memchr(p + start, c, len - start);
+        return hit ? static_cast<int>(static_cast<const char*>(hit) - p) : -1;
+    }
+    // One-byte characters are the common case: test them without the
+    // two-byte check, which only lead bytes (0x81 and up) need.
+    int pos = start;
+    while (pos < len) {
+        char b = p[pos];
+        if (static_cast<unsigned char>(b) < 0x81) {
+            if (b == escapeChar && escapeChar) {
+                ++pos;
+                if (pos < len) pos += charLengthAt(p, pos, len);
+                continue;
+            }
+            if (b == c) return pos;
+            ++pos;
+            continue;
+        }
+        int n = charLengthAt(p, pos, len);
+        if (n == 1) {
+            if (b == escapeChar && escapeChar) {
+                ++pos;
+                if (pos < len) pos += charLengthAt(p, pos, len);
+                continue;
+            }
+            if (b == c) return pos;
+        }
+        pos += n;
+    }
+    return -1;
+}
+
+void SplitEscaped(std::string_view text, char separator, char escapeChar, int maxCount,
+                  std::vector<std::string_view>& pieces) {
+    pieces.clear();
+    int start = 0;
+    while (true) {
+        int pos = (maxCount >= 1 && static_cast<int>(pieces.size()) + 1 >= maxCount)
+                      ? -1
+                      : FindCharEscaped(text, separator, start, escapeChar);
+        if (pos < 0) {
+            pieces.push_back(text.substr(start));
+            return;
+        }
+        pieces.push_back(text.substr(start, pos - start));
+        start = pos + 1;
+    }
+}
+
+std::string EscapeMarkupText(std::string_view text) {
+    std::string out;
+    out.reserve(text.size() + 8);
+    const char* p = text.data();
+    int len = static_cast<int>(text.size());
+    int pos = 0;
+    if (len > 0 && (p[0] == '#' || p[0] == '$')) {
+        out += '\\';
+        out += p[0];
+        pos = 1;
+    }
+    while (pos < len) {
+        int n = charLengthAt(p, pos, len);
+        char c = p[pos];
+        if (n == 2) {
+            out.append(p + pos, 2);
+        } else if (c == '\r' || c == '\n') {
+            out += "\\n";
+            if (c == '\r' && pos + 1 < len && p[pos + 1] == '\n') ++pos;
+        } else if (c == '\\' || c == '(' || c == ')' || c == '[' || c == ']' || c == '|' ||
+                   c == ',' || c == '\'') {
+            out += '\\';
+            out += c;
+        } else {
+            out += c;
+        }
+        pos += n;
+    }
+    return out;
+}
+
+std::string UnescapeMarkupText(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    const char* p = text.data();
+    int len = static_cast<int>(text.size());
+    int pos = 0;
+    while (pos < len) {
+        int n = charLengthAt(p, pos, len);
+        if (n == 1 && p[pos] == '\\' && pos + 1 < len) {
+            ++pos;
+            if (p[pos] == 'n') {
+                out += "\r\n";
+                ++pos;
+            } else {
+                int next = charLengthAt(p, pos, len);
+                out.append(p + pos, next);
+                pos += next;
+            }
+            continue;
+        }
+        // A lone backslash at the very end stays: dropping it would lose text.
+        out.append(p + pos, n);
+        pos += n;
+    }
+    return out;
+}
+
 int CLSTString::find(const char* target, int start, char escapeChar) const {
     if (!target || start < 0) VR_THROW(kSource, CLSError::kParameter);
     int targetLength = static_cast<int>(std::strlen(target));
+    if (targetLength == 1) return FindCharEscaped(view(), target[0], start, escapeChar);
     int pos = start;
     while (pos < m_length) {
-        if (escapeChar && m_buffer[pos] == escapeChar) {
+        char b = m_buffer[pos];
+        if (escapeChar && b == escapeChar) {
             ++pos;
             if (pos < m_length) pos += charLengthAt(m_buffer, pos, m_length);
             continue;
         }
-        if (targetLength <= m_length - pos &&
+        if (b == target[0] && targetLength <= m_length - pos &&
             std::memcmp(m_buffer + pos, target, targetLength) == 0) {
             return pos;
         }
@@ -252,21 +369,8 @@ int CLSTString::find(const char* target, int start, char escapeChar) const {
 }
 
 int CLSTString::findChar(char c, int start, char escapeChar) const {
-    char t[2] = {c, 0};
-    if (c == 0) {
-        // A zero byte is a character of its own in texts read from files.
-        if (start < 0) VR_THROW(kSource, CLSError::kParameter);
-        for (int pos = start; pos < m_length; pos += charLengthAt(m_buffer, pos, m_length)) {
-            if (escapeChar && m_buffer[pos] == escapeChar) {
-                ++pos;
-                if (pos >= m_length) break;
-                continue;
-            }
-            if (m_buffer[pos] == 0) return pos;
-        }
-        return -1;
-    }
-    return find(t, start, escapeChar);
+    if (start < 0) VR_THROW(kSource, CLSError::kParameter);
+    return FindCharEscaped(view(), c, start, escapeChar);
 }
 
 int CLSTString::findFirstOf(const char* set, int start, char escapeChar) const {
@@ -293,72 +397,23 @@ CLSTString CLSTString::substring(int pos, int count) const {
 }
 
 CLSTStringArray CLSTString::tokenize(char separator, char escapeChar, int maxCount) const {
+    std::vector<std::string_view> views;
+    SplitEscaped(view(), separator, escapeChar, maxCount, views);
     CLSTStringArray pieces;
-    int start = 0;
-    while (true) {
-        int pos = (maxCount >= 1 && pieces.count() + 1 >= maxCount)
-                      ? -1
-                      : findChar(separator, start, escapeChar);
-        if (pos < 0) {
-            pieces.add(substring(start));
-            return pieces;
-        }
-        pieces.add(substring(start, pos - start));
-        start = pos + 1;
-    }
+    for (std::string_view v : views)
+        pieces.add(fromBytes(v.data(), static_cast<int>(v.size())));
+    return pieces;
 }
 
 // ---- conversions -----------------------------------------------------------
 
 CLSTString& CLSTString::escapeMarkup() {
-    int pos = 0;
-    if (m_length > 0 && (m_buffer[0] == '#' || m_buffer[0] == '$')) {
-        insertChar(0, '\\');
-        pos = 1;
-    }
-    while (pos < m_length) {
-        char c = m_buffer[pos];
-        int len = charLengthAt(m_buffer, pos, m_length);
-        if (len == 2) {
-            pos += 2;
-            continue;
-        }
-        if (c == '\r' || c == '\n') {
-            int eaten = (c == '\r' && pos + 1 < m_length && m_buffer[pos + 1] == '\n') ? 2 : 1;
-            replaceBytes(pos, eaten, "\\n", 2);
-            pos += 2;
-        } else if (std::strchr("\\()[]|,'", c) && c != 0) {
-            insertChar(pos, '\\');
-            pos += 2;
-        } else {
-            ++pos;
-        }
-    }
-    return *this;
+    std::string out = EscapeMarkupText(view());
+    return replaceBytes(0, m_length, out.data(), static_cast<int>(out.size()));
 }
 
 CLSTString& CLSTString::unescapeMarkup() {
-    std::string out;
-    out.reserve(m_length + 8);
-    int pos = 0;
-    while (pos < m_length) {
-        int len = charLengthAt(m_buffer, pos, m_length);
-        if (len == 1 && m_buffer[pos] == '\\' && pos + 1 < m_length) {
-            ++pos;
-            if (m_buffer[pos] == 'n') {
-                out += "\r\n";
-                ++pos;
-            } else {
-                int next = charLengthAt(m_buffer, pos, m_length);
-                out.append(m_buffer + pos, next);
-                pos += next;
-            }
-            continue;
-        }
-        // A lone backslash at the very end stays: dropping it would lose text.
-        out.append(m_buffer + pos, len);
-        pos += len;
-    }
+    std::string out = UnescapeMarkupText(view());
     return replaceBytes(0, m_length, out.data(), static_cast<int>(out.size()));
 }
 

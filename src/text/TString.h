@@ -23,6 +23,20 @@ inline int charLengthAt(const char* text, int pos, int len) {
     return (pos + 1 < len && isDoubleByteChar(text + pos)) ? 2 : 1;
 }
 
+// Scans over plain byte views, shared by CLSTString and the sentence code
+// (which keeps its runs in compact strings).
+
+/// Position of the first unescaped c at or after start, -1 when absent.
+int FindCharEscaped(std::string_view text, char c, int start, char escapeChar);
+/// Cuts text at unescaped separators (escape characters stay in the
+/// pieces); maxCount >= 1 limits the pieces, the last keeping the rest.
+void SplitEscaped(std::string_view text, char separator, char escapeChar, int maxCount,
+                  std::vector<std::string_view>& pieces);
+/// escapeMarkup of a plain text.
+std::string EscapeMarkupText(std::string_view text);
+/// unescapeMarkup of a text.
+std::string UnescapeMarkupText(std::string_view text);
+
 /// The program's string: an owned, zero-terminated CP932 byte text. Every
 /// scan steps over two-byte characters so that a trail byte is never taken
 /// for an ASCII character. Misuse throws CLSError with the source "TSTRING".
