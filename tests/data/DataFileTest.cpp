@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "DataTestSupport.h"
+#include "DocFixture.h"
 #include "text/Error.h"
 #include "text/FileWriteString.h"
 

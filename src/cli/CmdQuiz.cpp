@@ -1,0 +1,455 @@
+// A quiz in the terminal: the whole run of the study screen, one line of
+// input per answer, with plain text or JSON-lines output.
+
+#include <cstdio>
+#include <cstdlib>
+#include <iostream>
+#include <optional>
+#include <string>
+#include <utility>
+
+#include "cli/Cli.h"
+#include "cli/Json.h"
+#include "data/VorelDataFile.h"
+#include "quiz/Exam.h"
+#include "quiz/ExamLog.h"
+#include "settings/SettingsFolder.h"
+#include "settings/VorelSettings.h"
+#include "text/Clock.h"
+#include "text/Codec.h"
+#include "text/Common.h"
+#include "text/FileReadLine.h"
+#include "text/Paths.h"
+
+namespace {
+
+std::string u8(const CLSTString& s) {
+    return Cp932ToUtf8(s.view());
+}
+
+// Standard input as lines, with one line of look-ahead put back.
+class LineInput {
+  public:
+    std::optional<std::string> next() {
+        if (m_pending) return std::exchange(m_pending, std::nullopt);
+        std::string line;
+        if (!std::getline(std::cin, line)) return std::nullopt;
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        return line;
+    }
+    void putBack(std::string line) { m_pending = std::move(line); }
+
+  private:
+    std::optional<std::string> m_pending;
+};
+
+struct QuizOptions {
+    int mode = kExamAll;
+    std::optional<int> count;
+    bool json = false;
+    bool log = true;
+    bool save = true;
+};
+
+class TerminalQuiz {
+  public:
+    TerminalQuiz(CLSVorelDataFile& doc, CLSVorelSettings& settings, CLSExam& exam,
+                 const QuizOptions& options)
+        : m_doc(doc), m_settings(settings), m_exam(exam), m_options(options) {}
+
+    int run() {
+        int mode = m_options.mode;
+        while (true) {
+            auto askCount = [this] { return askQuestionCount(); };
+            if (!m_exam.examStart(mode, askCount)) {
+                say("中止しました。");
+                return 0;
+            }
+            bool stopped = false;
+            while (!stopped && m_exam.examNext())
+                stopped = !askOne();
+            finishRun();
+            if (stopped || m_exam.wrongCount() == 0) break;
+            say("間違えた問題を再出題しますか？ (r で再出題)");
+            std::optional<std::string> line = m_input.next();
+            if (!line || *line != "r") break;
+            mode = kExamFromList | kExamRetryWrong |
+                   (m_settings.flag(CLSVorelSettings::kRetryRandom) ? kExamRandom : 0);
+            event([](JsonWriter& j) { j.key("event").value("retry"); });
+        }
+        return 0;
+    }
+
+  private:
+    template <typename Fn>
+    void event(Fn fill) {
+        if (!m_options.json) return;
+        JsonWriter j;
+        j.beginObject();
+        fill(j);
+        j.endObject();
+        CliPrint(j.text() + "\n");
+        std::fflush(stdout);
+    }
+
+    void say(const std::string& utf8) {
+        if (m_options.json) return;
+        CliPrint(utf8 + "\n");
+        std::fflush(stdout);
+    }
+
+    bool askQuestionCount() {
+        int limit = (m_exam.mode() & kExamNoRepeat) || m_settings.flag(CLSVorelSettings::kNoAlready)
+                        ? m_exam.questionsInRange(m_exam.rangeFirst, m_exam.rangeLast)
+                        : 32767;
+        if (m_options.count) {
+            if (*m_options.count < 1 || *m_options.count > limit) {
+                say("値が有効範囲を超えています。");
+                return false;
+            }
+            m_settings.setInitialExamCount(*m_options.count);
+            return true;
+        }
+        while (true) {
+            say("出題数を入力してください (1～" + std::to_string(limit) + ", 空行で " +
+                std::to_string(m_settings.initialExamCount()) + "):");
+            std::optional<std::string> line = m_input.next();
+            if (!line) return false;
+            if (line->empty()) return true;
+            char* end = nullptr;
+            long n = std::strtol(line->c_str(), &end, 10);
+            if (*end == 0 && n >= 1 && n <= limit) {
+                m_settings.setInitialExamCount(static_cast<int>(n));
+                return true;
+            }
+            say("値が有効範囲を超えています。");
+        }
+    }
+
+    int number() const { return m_exam.currentQuestion() + 1; }
+
+    // One question: false when the input ended (the run stops as 中止 would).
+    bool askOne() {
+        const CLSVorelDataQuestion& q = m_doc.currentQuestion();
+        int num = number();
+        event([&](JsonWriter& j) {
+            j.key("event").value("ask").key("number").value(num);
+            j.key("title").value(m_doc.getTitleText());
+            j.key("question").value(q.getQuestion().toText());
+            j.key("answerCount").value(m_exam.answerFieldCount());
+            j.key("hints").value(q.getHintCount());
+            if (m_exam.hasChoices()) {
+                j.key("choices").beginArray();
+                for (const CLSChoiceSlot& slot : m_exam.choiceSlots())
+                    j.value(slot.sentence.toText());
+                j.endArray();
+            }
+        });
+        if (!m_doc.getTitleText().isEmpty()) say("【" + u8(m_doc.getTitleText()) + "】");
+        say("問題 " + std::to_string(num) + ": " + u8(q.getQuestion().toText()));
+        int answerMode = m_settings.answerMode();
+        if (m_exam.hasChoices()) {
+            for (int k = 0; k < m_exam.shownChoiceCount(); ++k) {
+                say("  " + std::to_string(k + 1) + ". " +
+                    u8(m_exam.choiceSlots()[k].sentence.toText()));
+            }
+        }
+        m_hintsShown = 0;
+
+        std::vector<CLSSentence> given;
+        int verdict = 0;  // 1 right, 0 wrong, 2 skipped
+        if (answerMode == 3) {
+            say("答え: " + joinedAnswers(q));
+            while (true) {
+                say("y: 正解  n: 不正解  s: スキップ  ?: ヒント");
+                std::optional<std::string> line = m_input.next();
+                if (!line) return false;
+                if (*line == "?") {
+                    showHint(q);
+                } else if (*line == "y" || *line == "n" || *line == "s") {
+                    verdict = *line == "y" ? 1 : *line == "n" ? 0 : 2;
+                    break;
+                }
+            }
+            m_exam.stopClock();
+        } else if (m_exam.hasChoices()) {
+            say(m_exam.answerFieldCount() > 1
+                    ? "番号を " + std::to_string(m_exam.answerFieldCount()) + " つ選んでください:"
+                    : "番号を選んでください:");
+            std::optional<std::string> line = readAnswerLine(q);
+            if (!line) return false;
+            std::vector<bool> selected(m_exam.shownChoiceCount(), false);
+            for (char c : *line) {
+                int k = c - '1';
+                if (k >= 0 && k < m_exam.shownChoiceCount()) selected[k] = true;
+            }
+            for (int k = 0; k < m_exam.shownChoiceCount(); ++k) {
+                if (selected[k]) given.push_back(m_exam.choiceSlots()[k].sentence);
+            }
+            m_exam.stopClock();
+            verdict = m_exam.isRight(given) ? 1 : 0;
+        } else {
+            for (int k = 0; k < m_exam.answerFieldCount(); ++k) {
+                say(m_exam.answerFieldCount() > 1 ? "答え " + std::to_string(k + 1) + ":"
+                                                  : "答え:");
+                std::optional<std::string> line = readAnswerLine(q);
+                if (!line) return false;
+                CLSTString text;
+                if (!CliText(*line, text)) text.clear();
+                CLSSentence answer;
+                answer.addText(text.view());  // typed text is never markup
+                given.push_back(std::move(answer));
+            }
+            m_exam.stopClock();
+            verdict = m_exam.isRight(given) ? 1 : 0;
+        }
+        record(verdict);
+        if (verdict != 2) {
+            say(std::string(verdict == 1 ? "○ 正解" : "× 不正解") + "  答え: " + joinedAnswers(q));
+        } else {
+            say("－ スキップ  答え: " + joinedAnswers(q));
+        }
+        if (q.getComment().markupLength() > 0) say("  " + u8(q.getComment().toText()));
+        event([&](JsonWriter& j) {
+            j.key("event").value("judge").key("number").value(num).key("right").value(verdict == 1);
+            if (verdict == 2) j.key("skipped").value(true);
+            j.key("answers").beginArray();
+            for (const CLSSentence& a : q.answers())
+                j.value(a.toText());
+            j.endArray();
+            j.key("comment").value(q.getComment().toText());
+        });
+
+        // "!" right after a judgement flips it; anything else already
+        // answers the next question.
+        while (true) {
+            std::optional<std::string> line = m_input.next();
+            if (!line) return true;
+            if (*line != "!" || verdict == 2) {
+                m_input.putBack(*line);
+                return true;
+            }
+            verdict = verdict == 1 ? 0 : 1;
+            m_exam.changeJudgement(verdict == 1);
+            say(verdict == 1 ? "→ 正解にしました" : "→ 不正解にしました");
+            event([&](JsonWriter& j) {
+                j.key("event")
+                    .value("override")
+                    .key("number")
+                    .value(num)
+                    .key("right")
+                    .value(verdict == 1);
+            });
+        }
+    }
+
+    // A line of answer input; "?" shows the next hint instead.
+    std::optional<std::string> readAnswerLine(const CLSVorelDataQuestion& q) {
+        while (true) {
+            std::optional<std::string> line = m_input.next();
+            if (!line || *line != "?") return line;
+            showHint(q);
+        }
+    }
+
+    void showHint(const CLSVorelDataQuestion& q) {
+        if (m_hintsShown >= q.getHintCount()) {
+            say("ヒントはありません。");
+            return;
+        }
+        int i = m_hintsShown++;
+        say("ヒント " + std::to_string(i + 1) + ": " + u8(q.getHint(i).toText()));
+        event([&](JsonWriter& j) {
+            j.key("event").value("hint").key("number").value(number()).key("index").value(i);
+            j.key("hint").value(q.getHint(i).toText());
+        });
+    }
+
+    std::string joinedAnswers(const CLSVorelDataQuestion& q) {
+        std::string s;
+        for (int i = 0; i < q.getAnswerCount(); ++i) {
+            if (i > 0) s += " / ";
+            s += u8(q.getAnswer(i).toText());
+        }
+        return s;
+    }
+
+    void record(int verdict) {
+        if (verdict == 1) {
+            m_exam.recordRight();
+            m_doc.addHistory(1);
+        } else if (verdict == 0) {
+            m_exam.recordWrong();
+            m_doc.addHistory(0);
+        } else {
+            m_exam.recordSkip();
+        }
+    }
+
+    void finishRun() {
+        int asked = m_exam.cursor() + (m_exam.currentQuestion() >= 0 ? 1 : 0);
+        int right = m_exam.rightCount();
+        int wrong = m_exam.wrongCount();
+        std::string rate = u8(m_exam.rateText());
+        std::string total = u8(intervalText(SystemClock().ticks() - m_exam.startTick()));
+        std::string method = u8(m_exam.modeName());
+        m_exam.examFinish();
+        say("結果: " + method + "  出題数 " + std::to_string(asked) + "  正解 " +
+            std::to_string(right) + "  不正解 " + std::to_string(wrong) + "  正解率 " + rate +
+            "  所要時間 " + total);
+        event([&](JsonWriter& j) {
+            j.key("event").value("end").key("asked").value(asked).key("right").value(right);
+            j.key("wrong").value(wrong).key("rate").value(rate);
+        });
+    }
+
+    CLSVorelDataFile& m_doc;
+    CLSVorelSettings& m_settings;
+    CLSExam& m_exam;
+    QuizOptions m_options;
+    LineInput m_input;
+    int m_hintsShown = 0;
+};
+
+bool parseRange(const std::string& text, int* first, int* last) {
+    size_t dash = text.find('-');
+    if (dash == std::string::npos) return false;
+    char* end = nullptr;
+    long a = std::strtol(text.substr(0, dash).c_str(), &end, 10);
+    if (*end) return false;
+    long b = std::strtol(text.substr(dash + 1).c_str(), &end, 10);
+    if (*end || a < 1 || b < a) return false;
+    *first = static_cast<int>(a - 1);
+    *last = static_cast<int>(b - 1);
+    return true;
+}
+
+int runQuiz(const std::vector<std::string>& tokens) {
+    CliArgs args(tokens,
+                 {"--mode", "--count", "--strength", "--answer-mode", "--range", "--groups",
+                  "--marks", "--seed"},
+                 {"--no-repeat", "--json", "--no-log", "--no-save"});
+    if (!args.error().empty() || args.positional().size() != 1) {
+        if (!args.error().empty()) CliFail(args.error());
+        return CliUsage("quiz");
+    }
+    QuizOptions options;
+    const std::string modeName = args.value("--mode", "all");
+    if (modeName == "all") {
+        options.mode = 2;
+    } else if (modeName == "random") {
+        options.mode = 50;
+    } else if (modeName == "count") {
+        options.mode = 16;
+    } else if (modeName == "weak") {
+        options.mode = 19;
+    } else if (modeName == "complete") {
+        options.mode = 52;
+    } else {
+        return CliFail("--mode takes all, random, count, weak or complete");
+    }
+    if (args.has("--count")) options.count = std::atoi(args.value("--count").c_str());
+    options.json = args.has("--json");
+    options.log = !args.has("--no-log");
+    options.save = !args.has("--no-save");
+
+    CLSTString path;
+    if (!CliText(args.positional()[0], path)) return 1;
+    CLSVorelSettings settings;
+    settings.loadSettings(SettingsFilePath());
+    settings.loadVagueFile(VagueFilePath());
+    settings.setFlag(CLSVorelSettings::kSaveExamLog, options.log);
+    if (args.has("--no-repeat")) settings.setFlag(CLSVorelSettings::kNoAlready, true);
+    if (args.has("--strength"))
+        settings.setWeakPointStrength(std::atoi(args.value("--strength").c_str()));
+    if (args.has("--answer-mode")) {
+        const std::string m = args.value("--answer-mode");
+        int mode = m == "normal"    ? 0
+                   : m == "written" ? 1
+                   : m == "choice"  ? 2
+                   : m == "confirm" ? 3
+                                    : -1;
+        if (mode < 0) return CliFail("--answer-mode takes normal, written, choice or confirm");
+        settings.setAnswerMode(mode);
+    }
+
+    CliPrompter prompter;
+    CLSVorelDataFile doc(settings, prompter);
+    if (!doc.loadFile(path)) return 1;
+    CLSRandom random(args.has("--seed") ? static_cast<uint32_t>(std::strtoul(
+                                              args.value("--seed").c_str(), nullptr, 10))
+                                        : static_cast<uint32_t>(SystemClock().ticks()));
+    CLSExam exam(doc, settings, random);
+    exam.resetRange();
+    if (args.has("--range")) {
+        if (!parseRange(args.value("--range"), &exam.rangeFirst, &exam.rangeLast)) {
+            return CliFail("--range takes FIRST-LAST, question numbers from 1");
+        }
+        exam.rangeLast = std::min(exam.rangeLast, doc.getQuestionCount() - 1);
+    }
+    if (args.has("--groups")) {
+        exam.groupEnabled.fill(false);
+        std::string list = args.value("--groups");
+        for (char c : list) {
+            if (c >= '0' && c <= '9') {
+                exam.groupEnabled[c - '0'] = true;
+            } else if (c != ',' && c != ' ') {
+                return CliFail("--groups takes group digits separated by commas");
+            }
+        }
+    }
+    if (args.has("--marks")) {
+        const std::string m = args.value("--marks");
+        exam.markFilter = m == "ignore" ? 0 : m == "only" ? 1 : m == "exclude" ? 2 : -1;
+        if (exam.markFilter < 0) return CliFail("--marks takes ignore, only or exclude");
+    }
+    if (exam.questionsInRange(exam.rangeFirst, exam.rangeLast) == 0) {
+        return CliFail("出題範囲に問題がありません。");
+    }
+    TerminalQuiz quiz(doc, settings, exam, options);
+    int status = quiz.run();
+    if (options.save && !doc.saveFile(path)) return 1;
+    return status;
+}
+
+int runExamLog(const std::vector<std::string>& tokens) {
+    CliArgs args(tokens, {}, {});
+    if (!args.error().empty() || args.positional().size() != 1) return CliUsage("examlog");
+    CLSTString path;
+    if (!CliText(args.positional()[0], path)) return 1;
+    if (!FileExists(path)) return CliFail(args.positional()[0] + ": ファイルを開けません。");
+    JsonWriter j;
+    j.beginArray();
+    for (const CLSExamLogOne& r : ReadExamLog(path)) {
+        j.beginObject();
+        j.key("time").beginArray().value(r.year).value(r.month).value(r.day).value(r.dayOfWeek);
+        j.value(r.hour).value(r.minute).value(r.second).endArray();
+        j.key("file").value(r.fileName).key("range").value(r.range).key("groups").value(r.groups);
+        j.key("method").value(r.method).key("answerMode").value(r.answerMode);
+        j.key("rate").value(r.rate).key("total").value(r.total);
+        j.key("rows").beginArray();
+        for (const CLSTStringArray& row : r.rows) {
+            j.beginArray();
+            for (const CLSTString& f : row)
+                j.value(f);
+            j.endArray();
+        }
+        j.endArray().endObject();
+    }
+    j.endArray();
+    CliPrint(j.text() + "\n");
+    return 0;
+}
+
+CliRegistrar quiz(
+    {"quiz",
+     "FILE [--mode all|random|count|weak|complete] [--count N] [--no-repeat] [--strength S]\n"
+     "      [--answer-mode normal|written|choice|confirm] [--range FIRST-LAST] [--groups 0,2,5]\n"
+     "      [--marks ignore|only|exclude] [--seed N] [--json] [--no-log] [--no-save]",
+     "studies a data file in the terminal: one line per answer, ? for a hint, ! right after a "
+     "judgement to flip it, r at the end to re-ask the wrong ones",
+     runQuiz});
+CliRegistrar examlog({"examlog", "FILE", "prints the records of an exam history file as JSON",
+                      runExamLog});
+
+}  // namespace

@@ -1,0 +1,357 @@
+#include "quiz/Exam.h"
+
+#include <algorithm>
+
+#include "data/VorelDataFile.h"
+#include "quiz/AnswerCheck.h"
+#include "settings/VorelSettings.h"
+#include "text/Codec.h"
+#include "text/Error.h"
+
+namespace {
+
+const char* const kSource = "EXAM";
+
+}  // namespace
+
+CLSExam::CLSExam(CLSVorelDataFile& doc, CLSVorelSettings& settings, CLSRandom& random,
+                 const Clock& clock)
+    : m_doc(doc), m_settings(settings), m_random(random), m_clock(clock) {
+    groupEnabled.fill(true);
+}
+
+// ---- range ------------------------------------------------------------------------
+
+bool CLSExam::isInRange(int q) const {
+    if (q < rangeFirst || q > rangeLast) return false;
+    const CLSVorelDataItem* line = m_doc.getQuestion(q);
+    if (!line) return false;
+    const CLSVorelDataQuestion& question = line->question();
+    int group = question.group();
+    if (group < 0 || group > 9 || !groupEnabled[group]) return false;
+    if (markFilter == kMarkedOnly) return question.mark() != 0;
+    if (markFilter == kMarkedExcluded) return question.mark() == 0;
+    return true;
+}
+
+int CLSExam::questionsInRange(int first, int last) const {
+    if (first < 0) first = 0;
+    last = std::min(last, m_doc.getQuestionCount() - 1);
+    int n = 0;
+    for (int q = first; q <= last; ++q) {
+        if (isInRange(q)) ++n;
+    }
+    return n;
+}
+
+void CLSExam::resetRange() {
+    rangeFirst = 0;
+    rangeLast = m_doc.getQuestionCount() - 1;
+    groupEnabled.fill(true);
+    markFilter = kMarksIgnored;
+}
+
+bool CLSExam::checkRange() {
+    bool tell = false;
+    if (rangeLast != -1) {
+        rangeLast = std::min(rangeLast, m_doc.getQuestionCount() - 1);
+        if (questionsInRange(rangeFirst, rangeLast) > 0) return false;
+        tell = m_doc.getQuestionCount() > 0;
+    }
+    resetRange();
+    return tell;
+}
+
+// ---- asked-before bookkeeping ----------------------------------------------------------
+
+void CLSExam::countAsked(int q, int delta) {
+    if (q < 0 || q >= static_cast<int>(m_askedCounts.size())) return;
+    int before = m_askedCounts[q];
+    m_askedCounts[q] += delta;
+    if (!isInRange(q)) return;
+    if (before == 0 && m_askedCounts[q] > 0) ++m_askedInRange;
+    if (before > 0 && m_askedCounts[q] == 0) --m_askedInRange;
+}
+
+bool CLSExam::askedBefore(int q) const {
+    return q >= 0 && q < static_cast<int>(m_askedCounts.size()) && m_askedCounts[q] > 0;
+}
+
+// ---- start and next ------------------------------------------------------------------
+
+bool CLSExam::examStart(int mode, const std::function<bool()>& askCount) {
+    CLSTraceScope trace("CLSExam::examStart");
+    m_rightCount = 0;
+    m_wrongCount = 0;
+    m_cursor = 0;
+    m_shownChoiceCount = 0;
+    m_answerFieldCount = 0;
+    m_choiceSlots.clear();
+    m_currentAsked = false;
+    m_lastQuestion = -1;
+    m_shuffle.seed(static_cast<uint32_t>(m_clock.ticks()));
+
+    if (mode & kExamFromList) {
+        std::erase_if(m_records,
+                      [](const CLSExamRecord& r) { return r.result != CLSExamRecord::kWrong; });
+        m_remainingCount = static_cast<int>(m_records.size());
+        if (mode & kExamRandom) {
+            for (int i = 1; i < static_cast<int>(m_records.size()); ++i) {
+                std::swap(m_records[i], m_records[m_shuffle.below(i + 1)]);
+            }
+        }
+    } else {
+        m_records.clear();
+    }
+    if (mode == 16 || mode == 19) {
+        if (askCount && !askCount()) return false;
+        m_remainingCount = m_settings.initialExamCount();
+        if (m_settings.flag(CLSVorelSettings::kNoAlready)) mode |= kExamNoRepeat;
+    }
+    if (mode == 50 || mode == 52) m_remainingCount = questionsInRange(rangeFirst, rangeLast);
+
+    m_askedCounts.assign(std::max(0, m_doc.getQuestionCount()), 0);
+    m_askedInRange = 0;
+    m_inRangeCount = questionsInRange(rangeFirst, rangeLast);
+    m_startTick = m_clock.ticks();
+    m_mode = mode;
+    return true;
+}
+
+int CLSExam::randomPick() {
+    // Nothing admissible is left (an empty range, or every question of it
+    // already asked): drawing on would never end.
+    if (m_inRangeCount <= 0) return -1;
+    bool noRepeat = (m_mode & kExamNoRepeat) != 0;
+    if (noRepeat && m_askedInRange >= m_inRangeCount) return -1;
+    int span = rangeLast - rangeFirst + 1;
+    while (true) {
+        int b = rangeFirst + m_random.below(span);
+        if (isInRange(b) && !(noRepeat && askedBefore(b))) return b;
+    }
+}
+
+int CLSExam::weakPointPick() {
+    int n = rangeLast - rangeFirst + 1;
+    int strength = m_settings.weakPointStrength();
+    int budget = 0;
+    int misses = 0;
+    int depth = -1;
+    while (true) {
+        if (budget < 1) {
+            budget = n * strength * 2 / 10;
+            ++depth;
+        }
+        int b = randomPick();
+        if (b < 0) return -1;
+        const auto& history = m_doc.getQuestion(b)->question().history();
+        bool wrongAtDepth = false;
+        if (static_cast<int>(history.size()) < depth + 1) {
+            // No answer that far back counts as a miss, and drawing goes on.
+            ++misses;
+        } else {
+            wrongAtDepth = history[history.size() - 1 - depth].result != 1;
+        }
+        --budget;
+        if (wrongAtDepth || misses >= rangeLast - rangeFirst) return b;
+    }
+}
+
+bool CLSExam::examNext() {
+    CLSTraceScope trace("CLSExam::examNext");
+    m_choiceSlots.clear();
+    m_shownChoiceCount = 0;
+    m_currentAsked = false;
+    int b = -1;
+    int kind = m_mode & kExamKindMask;
+    if (m_mode == kExamAll) {
+        b = (m_cursor == 0 || m_lastQuestion < 0) ? rangeFirst - 1 : m_lastQuestion;
+        do {
+            ++b;
+            if (b > rangeLast || b >= m_doc.getQuestionCount()) return false;
+        } while (!isInRange(b));
+    } else {
+        if (m_remainingCount <= 0) return false;
+        if (m_mode & kExamFromList) {
+            --m_remainingCount;
+            if (m_cursor >= static_cast<int>(m_records.size())) return false;
+            b = m_records[m_cursor].question;
+            if (b < 0 || b >= m_doc.getQuestionCount()) return false;
+        } else if (m_mode == 52) {
+            b = randomPick();
+        } else if (kind == kExamWeak) {
+            --m_remainingCount;
+            b = weakPointPick();
+        } else {
+            --m_remainingCount;
+            b = randomPick();
+        }
+        if (b < 0) return false;
+    }
+
+    m_doc.setCurrentQuestion(b);
+    m_lastQuestion = b;
+    m_currentAsked = true;
+    m_clockStopped = false;
+    m_answerFieldCount = m_doc.currentQuestion().answerCount();
+    int answerMode = m_settings.answerMode();
+    if (answerMode != 3) buildChoices();
+
+    int64_t now = m_clock.ticks();
+    if (m_mode & kExamFromList) {
+        m_records[m_cursor].time = now;
+    } else {
+        m_records.push_back({b, CLSExamRecord::kRight, now});
+    }
+    m_settings.playSound(CLSVorelSettings::kSoundExam);
+    return true;
+}
+
+bool CLSExam::restartFromList(int kind, const std::vector<int>& questions) {
+    m_records.clear();
+    for (int q : questions)
+        m_records.push_back({q, CLSExamRecord::kWrong, 0});
+    return examStart(kind | kExamFromList);
+}
+
+// ---- judgements ------------------------------------------------------------------------
+
+void CLSExam::advance(int result) {
+    if (m_cursor < 0 || m_cursor >= static_cast<int>(m_records.size())) {
+        VR_THROW(kSource, CLSError::kIndex);
+    }
+    CLSExamRecord& r = m_records[m_cursor];
+    r.result = result;
+    if (!m_clockStopped) stopClock();
+    bool counts = (m_mode & kExamKindMask) != kExamComplete || result == CLSExamRecord::kRight;
+    if (counts) countAsked(r.question, 1);
+    ++m_cursor;
+    m_currentAsked = false;
+}
+
+void CLSExam::recordRight() {
+    advance(CLSExamRecord::kRight);
+    ++m_rightCount;
+    if (m_mode == 52) --m_remainingCount;
+}
+
+void CLSExam::recordWrong() {
+    advance(CLSExamRecord::kWrong);
+    ++m_wrongCount;
+}
+
+void CLSExam::recordSkip() {
+    advance(CLSExamRecord::kSkipped);
+}
+
+void CLSExam::changeJudgement(bool toRight) {
+    int i = m_cursor - 1;
+    if (i < 0 || i >= static_cast<int>(m_records.size())) VR_THROW(kSource, CLSError::kIndex);
+    CLSExamRecord& r = m_records[i];
+    int wanted = toRight ? CLSExamRecord::kRight : CLSExamRecord::kWrong;
+    if (r.result == wanted) return;
+    bool complete = (m_mode & kExamKindMask) == kExamComplete;
+    int previous = r.result;
+    if (m_doc.current() && m_doc.current()->isQuestion()) {
+        // A skip left no history entry to correct: the new judgement gets its own.
+        if (previous == CLSExamRecord::kSkipped) {
+            m_doc.addHistory(toRight ? 1 : 0);
+        } else {
+            m_doc.setLastHistoryResult(toRight ? 1 : 0);
+        }
+    }
+    r.result = wanted;
+    if (toRight) {
+        ++m_rightCount;
+        if (previous == CLSExamRecord::kWrong) --m_wrongCount;
+        if (m_mode == 52) --m_remainingCount;
+        if (complete) countAsked(r.question, 1);
+    } else {
+        ++m_wrongCount;
+        if (previous == CLSExamRecord::kRight) --m_rightCount;
+        if (m_mode == 52) ++m_remainingCount;
+        if (complete) countAsked(r.question, -1);
+    }
+}
+
+void CLSExam::stopClock() {
+    if (m_cursor < 0 || m_cursor >= static_cast<int>(m_records.size()) || m_clockStopped) return;
+    CLSExamRecord& r = m_records[m_cursor];
+    r.time = m_clock.ticks() - r.time;
+    m_clockStopped = true;
+}
+
+int64_t CLSExam::currentElapsed() const {
+    if (!m_currentAsked || m_cursor >= static_cast<int>(m_records.size())) return 0;
+    const CLSExamRecord& r = m_records[m_cursor];
+    return m_clockStopped ? r.time : m_clock.ticks() - r.time;
+}
+
+void CLSExam::examFinish() {
+    CLSTraceScope trace("CLSExam::examFinish");
+    if (m_mode != 0 && m_settings.flag(CLSVorelSettings::kSaveExamLog))
+        writeExamLog(m_doc.prompter());
+    m_mode = 0;
+    m_choiceSlots.clear();
+    m_shownChoiceCount = 0;
+}
+
+// ---- the current question ------------------------------------------------------------
+
+int CLSExam::choiceCount() const {
+    switch (m_settings.answerMode()) {
+        case 2:
+            return m_settings.defaultChoicesCount();
+        case 0:
+            return m_doc.currentTitle() ? m_doc.currentTitle()->title().choiceCount : 0;
+        default:
+            return 0;
+    }
+}
+
+int CLSExam::perQuestion(int kind, int settingValue) const {
+    if (m_settings.useData() & 1) {
+        const CLSVorelDataItem* line = m_doc.lineOfKindBefore(kind, m_doc.current());
+        if (line && line->number().value != -1) return line->number().value;
+    }
+    return settingValue;
+}
+
+int CLSExam::inputFieldHeight() const {
+    return perQuestion(kLineInputFieldHeight, m_settings.inputFieldHeight());
+}
+int CLSExam::questionTimeLimit() const {
+    return perQuestion(kLineTimeLimit, m_settings.timeLimit());
+}
+int CLSExam::questionShowTime() const {
+    return perQuestion(kLineQuestionShowTime, m_settings.questionShowTime());
+}
+int CLSExam::answerStartTime() const {
+    return perQuestion(kLineAnswerStartTime, m_settings.answerStartTime());
+}
+
+CLSTString CLSExam::groupLabel() const {
+    CLSTString label(SJIS("グループ\n"));
+    int group = m_doc.currentQuestion().group();
+    return label.append(m_doc.getGroupName(std::clamp(group, 0, 9)));
+}
+
+CLSTString CLSExam::historyLabel() const {
+    CLSTString label(SJIS("５４３２１\n"));
+    const auto& history = m_doc.currentQuestion().history();
+    int n = static_cast<int>(history.size());
+    for (int age = 4; age >= 0; --age) {
+        if (age >= n) {
+            label.append(SJIS("－"));
+            continue;
+        }
+        int result = history[n - 1 - age].result;
+        label.append(result == 1 ? SJIS("○") : result == 0 ? SJIS("×") : SJIS("？"));
+    }
+    return label;
+}
+
+bool CLSExam::isRight(const std::vector<CLSSentence>& given) const {
+    return JudgeAnswers(given, m_answerFieldCount, m_doc.currentQuestion().answers(),
+                        CompareOptions(m_doc, m_settings), m_settings.vagueTable());
+}

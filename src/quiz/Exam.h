@@ -1,0 +1,184 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+#include "quiz/Random.h"
+#include "sentence/Sentence.h"
+#include "text/Clock.h"
+#include "text/TString.h"
+
+class CLSVorelDataFile;
+class CLSVorelDataItem;
+class CLSVorelSettings;
+class Prompter;
+
+/// One asked question of a run.
+struct CLSExamRecord {
+    enum Result { kRight = 0, kWrong = 1, kSkipped = 2 };
+    int question = 0;  // index among the document's questions
+    int result = kRight;
+    int64_t time = 0;  // tick when shown, then the milliseconds spent
+};
+
+/// One choice offered for the current question.
+struct CLSChoiceSlot {
+    CLSSentence sentence;
+    /// The question line the choice was taken from (its answer font applies).
+    const CLSVorelDataItem* source = nullptr;
+};
+
+/// Asking modes: the low four bits are the kind, the others modifiers.
+enum ExamMode {
+    kExamAll = 2,
+    kExamWeak = 3,
+    kExamComplete = 4,
+    kExamRetryWrong = 5,
+    kExamRetryAll = 6,
+    kExamRetrySelected = 7,
+    kExamKindMask = 0x0F,
+    kExamRandom = 0x10,
+    kExamNoRepeat = 0x20,
+    kExamFromList = 0x40,
+};
+
+/// A quiz run over the open document: the range and its filters, the
+/// choice of the next question under the asking mode, the choices offered,
+/// the run's records and counters, and the exam history record at the end.
+class CLSExam {
+  public:
+    enum MarkFilter { kMarksIgnored = 0, kMarkedOnly = 1, kMarkedExcluded = 2 };
+
+    CLSExam(CLSVorelDataFile& doc, CLSVorelSettings& settings, CLSRandom& random,
+            const Clock& clock = SystemClock());
+
+    // ---- range and filters ----
+    std::array<bool, 10> groupEnabled;
+    int markFilter = kMarksIgnored;
+    int rangeFirst = -1;
+    int rangeLast = -1;
+
+    /// Whether question q lies in the range and passes the group and mark filters.
+    bool isInRange(int q) const;
+    /// Questions in range between two indexes (first below 0 counts from 0).
+    int questionsInRange(int first, int last) const;
+    /// Keeps the range valid for the document; true when the learner must be
+    /// told that the range was reset to all questions.
+    bool checkRange();
+    /// All questions, all groups, marks ignored.
+    void resetRange();
+
+    // ---- a run ----
+    /// Prepares a run. askCount is the count dialog of counted runs (it may
+    /// change InitialExamCount); false when it is cancelled.
+    bool examStart(int mode, const std::function<bool()>& askCount = {});
+    /// Asks the next question (it becomes the document's current question);
+    /// false when the run is over.
+    bool examNext();
+    /// Ends the run; the exam history gets its record when SaveExamLog is on.
+    void examFinish();
+    /// A run over the given questions (kind 5-7, plus kExamRandom).
+    bool restartFromList(int kind, const std::vector<int>& questions);
+
+    void recordRight();
+    void recordWrong();
+    void recordSkip();
+    /// The learner overrides the judgement just recorded.
+    void changeJudgement(bool toRight);
+    /// The current record's time becomes the milliseconds since it was shown.
+    void stopClock();
+
+    int mode() const { return m_mode; }
+    bool isRunning() const { return m_mode != 0; }
+    int remainingCount() const { return m_remainingCount; }
+    int cursor() const { return m_cursor; }
+    int rightCount() const { return m_rightCount; }
+    int wrongCount() const { return m_wrongCount; }
+    int64_t startTick() const { return m_startTick; }
+    const std::vector<CLSExamRecord>& records() const { return m_records; }
+    /// Index of the question being asked, -1 when none.
+    int currentQuestion() const { return m_currentAsked ? m_lastQuestion : -1; }
+    /// Milliseconds the current question has been shown (0 when none).
+    int64_t currentElapsed() const;
+
+    // ---- the current question ----
+    int answerFieldCount() const { return m_answerFieldCount; }
+    /// Choices to offer: DefaultChoicesCount in choice mode, the title's
+    /// count in normal mode, otherwise 0.
+    int choiceCount() const;
+    /// Whether the current question is asked with choice buttons.
+    bool hasChoices() const { return m_shownChoiceCount > 0; }
+    int shownChoiceCount() const { return m_shownChoiceCount; }
+    const std::vector<CLSChoiceSlot>& choiceSlots() const { return m_choiceSlots; }
+    /// Lines of the answer inputs: the data file's value when allowed and set.
+    int inputFieldHeight() const;
+    /// A per-question setting line (time limit, show time, start delay) in
+    /// force: the data file's when allowed and set, else the setting's.
+    int questionTimeLimit() const;
+    int questionShowTime() const;
+    int answerStartTime() const;
+    /// "グループ\n" and the group's name.
+    CLSTString groupLabel() const;
+    /// "５４３２１\n" and five marks, fifth-newest first.
+    CLSTString historyLabel() const;
+    /// Judges the answers given for the current question.
+    bool isRight(const std::vector<CLSSentence>& given) const;
+
+    // ---- texts ----
+    static CLSTString modeNameOf(int mode);
+    CLSTString modeName() const { return modeNameOf(m_mode); }
+    static CLSTString answerModeNameOf(int answerMode);
+    CLSTString answerModeName() const;
+    static CLSTString rateTextOf(int right, int wrong);
+    CLSTString rateText() const { return rateTextOf(m_rightCount, m_wrongCount); }
+    /// "○", "×" or "－" of a judged record; CLSError ("EXAM", 11) outside them.
+    CLSTString resultMark(int i) const;
+
+    // ---- exam history ----
+    /// Appends the run to the exam history file and keeps it within
+    /// ExamLogSize; false (after a warning) when the file cannot be written.
+    bool writeExamLog(Prompter& prompter);
+    /// The history file's path (a relative name lies in the settings folder).
+    CLSTString examLogPath() const;
+
+    CLSVorelDataFile& document() { return m_doc; }
+    CLSVorelSettings& settings() { return m_settings; }
+
+  private:
+    int randomPick();
+    int weakPointPick();
+    bool askedBefore(int q) const;
+    void advance(int result);
+    void countAsked(int q, int delta);
+    void buildChoices();
+    int perQuestion(int kind, int settingValue) const;
+
+    CLSVorelDataFile& m_doc;
+    CLSVorelSettings& m_settings;
+    CLSRandom& m_random;
+    const Clock& m_clock;
+    CLSRandom m_shuffle;
+
+    int m_mode = 0;
+    int m_remainingCount = 0;
+    int m_cursor = 0;
+    int m_rightCount = 0;
+    int m_wrongCount = 0;
+    int64_t m_startTick = 0;
+    std::vector<CLSExamRecord> m_records;
+    int m_answerFieldCount = 0;
+    int m_shownChoiceCount = 0;
+    std::vector<CLSChoiceSlot> m_choiceSlots;
+    int m_lastQuestion = -1;
+    bool m_currentAsked = false;
+    bool m_clockStopped = false;
+
+    // How often each question was asked among the judged records (in a
+    // complete run: answered right), so that "asked before" is a lookup, and
+    // how many questions of the range that covers.
+    std::vector<int> m_askedCounts;
+    int m_askedInRange = 0;
+    int m_inRangeCount = 0;
+};

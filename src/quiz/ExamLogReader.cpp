@@ -1,0 +1,186 @@
+// Reading the exam history back, sorting it and grouping it into a tree.
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+
+#include "quiz/ExamLog.h"
+#include "text/Clock.h"
+#include "text/Codec.h"
+#include "text/FileReadLine.h"
+
+namespace {
+
+bool isTitleLine(const CLSTString& line) {
+    return line.length() >= 17 &&
+           CLSTString(line.substring(0, 17)).compareNoCase("Vorel for Windows") == 0;
+}
+
+// Runs of digits followed by 年, 月, 日, 時, 分 or 秒 set those parts.
+void parseTime(const CLSTString& value, CLSExamLogOne& record) {
+    struct Unit {
+        const char* utf8;
+        int* field;
+    };
+    const Unit units[] = {{"年", &record.year}, {"月", &record.month},  {"日", &record.day},
+                          {"時", &record.hour}, {"分", &record.minute}, {"秒", &record.second}};
+    const char* p = value.text();
+    int len = value.length();
+    int pos = 0;
+    while (pos < len) {
+        if (p[pos] < '0' || p[pos] > '9') {
+            pos += charLengthAt(p, pos, len);
+            continue;
+        }
+        int number = 0;
+        while (pos < len && p[pos] >= '0' && p[pos] <= '9')
+            number = number * 10 + (p[pos++] - '0');
+        for (const Unit& unit : units) {
+            std::string mark = Utf8ToCp932Literal(unit.utf8);
+            if (value.view().substr(pos, mark.size()) == mark) {
+                *unit.field = number;
+                pos += static_cast<int>(mark.size());
+                break;
+            }
+        }
+    }
+    record.dayOfWeek = DayOfWeek(record.year, record.month, record.day);
+}
+
+CLSTString withoutBlanks(const CLSTString& text) {
+    CLSTString s(text);
+    return s.removeAll(' ');
+}
+
+int compareDates(const CLSExamLogOne& a, const CLSExamLogOne& b) {
+    const int x[] = {a.year, a.month, a.day, a.hour, a.minute, a.second};
+    const int y[] = {b.year, b.month, b.day, b.hour, b.minute, b.second};
+    for (int i = 0; i < 6; ++i) {
+        if (x[i] != y[i]) return x[i] < y[i] ? -1 : 1;
+    }
+    return 0;
+}
+
+CLSTString formatted(const char* utf8Format, int value) {
+    std::string format = Utf8ToCp932Literal(utf8Format);
+    char buf[64];
+    std::snprintf(buf, sizeof buf, format.c_str(), value);
+    return CLSTString(buf);
+}
+
+}  // namespace
+
+std::vector<CLSExamLogOne> ReadExamLog(const CLSTString& path,
+                                       const std::function<void(int)>& progress) {
+    std::vector<CLSExamLogOne> records;
+    CLSFileReadLine file;
+    if (!file.open(path)) return records;
+    int64_t size = std::max<int64_t>(1, file.getRemaining());
+    int lastPercent = -1;
+    CLSTString line;
+    const std::string timeLabel = Utf8ToCp932Literal("時刻");
+    const std::pair<std::string, CLSTString CLSExamLogOne::*> labels[] = {
+        {Utf8ToCp932Literal("ファイル名"), &CLSExamLogOne::fileName},
+        {Utf8ToCp932Literal("出題範囲"), &CLSExamLogOne::range},
+        {Utf8ToCp932Literal("グループ"), &CLSExamLogOne::groups},
+        {Utf8ToCp932Literal("出題方法"), &CLSExamLogOne::method},
+        {Utf8ToCp932Literal("解答モード"), &CLSExamLogOne::answerMode},
+        {Utf8ToCp932Literal("解答方法"), &CLSExamLogOne::answerMode},
+        {Utf8ToCp932Literal("正解率"), &CLSExamLogOne::rate},
+        {Utf8ToCp932Literal("所要時間"), &CLSExamLogOne::total},
+    };
+    while (file.readLine(line)) {
+        if (progress) {
+            int percent = static_cast<int>(100 - file.getRemaining() * 100 / size);
+            if (percent != lastPercent) progress(lastPercent = percent);
+        }
+        if (!isTitleLine(line)) continue;
+        CLSExamLogOne record;
+        while (file.peekChar() == '[') {
+            if (!file.readLine(line)) break;
+            int close = line.findChar(']');
+            if (close < 0) break;
+            CLSTString label = withoutBlanks(line.substring(1, close - 1));
+            int start = close + 1;
+            while (start < line.length() && line.text()[start] == ' ')
+                ++start;
+            CLSTString value = line.substring(start);
+            if (label.view() == timeLabel) {
+                parseTime(value, record);
+                continue;
+            }
+            for (const auto& [name, field] : labels) {
+                if (label.view() == name) record.*field = value;
+            }
+        }
+        CLSTStringArray fields;
+        while (true) {
+            int next = file.peekChar();
+            if (next < 0 || next == '\r' || next == '\n') break;
+            if (!file.readFields(fields, ',')) break;
+            record.rows.push_back(fields);
+        }
+        records.push_back(std::move(record));
+    }
+    return records;
+}
+
+void SortExamLog(std::vector<CLSExamLogOne>& records, bool byDate) {
+    std::stable_sort(records.begin(), records.end(),
+                     [byDate](const CLSExamLogOne& a, const CLSExamLogOne& b) {
+                         int names = a.fileName.compareNoCase(b.fileName.text());
+                         int dates = compareDates(a, b);
+                         if (byDate) return dates != 0 ? dates < 0 : names < 0;
+                         return names != 0 ? names < 0 : dates < 0;
+                     });
+}
+
+CLSExamLogNode ExamLogTreeByDate(const std::vector<CLSExamLogOne>& records) {
+    static const char* const kDayNames[] = {"日", "月", "火", "水", "木", "金", "土"};
+    CLSExamLogNode root;
+    root.label = CLSTString(SJIS("出題履歴"));
+    root.count = static_cast<int>(records.size());
+    for (int i = 0; i < static_cast<int>(records.size()); ++i) {
+        const CLSExamLogOne& r = records[i];
+        bool newYear = i == 0 || r.year != records[i - 1].year;
+        bool newMonth = newYear || r.month != records[i - 1].month;
+        bool newDay = newMonth || r.day != records[i - 1].day;
+        if (newYear) root.children.push_back({formatted("%d年", r.year), i, 0});
+        CLSExamLogNode& year = root.children.back();
+        if (newMonth) year.children.push_back({formatted("%d月", r.month), i, 0});
+        CLSExamLogNode& month = year.children.back();
+        if (newDay) {
+            CLSTString label = formatted("%d日", r.day);
+            label.append('(')
+                .append(Utf8ToCp932Literal(kDayNames[((r.dayOfWeek % 7) + 7) % 7]).c_str())
+                .append(')');
+            month.children.push_back({label, i, 0});
+        }
+        ++year.count;
+        ++month.count;
+        ++month.children.back().count;
+    }
+    if (!root.children.empty()) {
+        CLSExamLogNode& year = root.children.back();
+        year.expanded = true;
+        year.children.back().expanded = true;
+        year.children.back().children.back().selected = true;
+    }
+    root.expanded = true;
+    return root;
+}
+
+CLSExamLogNode ExamLogTreeByFile(const std::vector<CLSExamLogOne>& records) {
+    CLSExamLogNode root;
+    root.label = CLSTString(SJIS("出題履歴"));
+    root.count = static_cast<int>(records.size());
+    root.expanded = true;
+    root.selected = true;
+    for (int i = 0; i < static_cast<int>(records.size()); ++i) {
+        if (i == 0 || records[i].fileName.compareNoCase(records[i - 1].fileName.text()) != 0) {
+            root.children.push_back({records[i].fileName, i, 0});
+        }
+        ++root.children.back().count;
+    }
+    return root;
+}

@@ -1,0 +1,238 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+
+#include "DocFixture.h"
+#include "quiz/Exam.h"
+#include "text/Error.h"
+
+namespace {
+
+// A document of n questions q1..qn with answers a1..an; question i's group
+// is i % 3 and every fourth question is marked.
+std::string questions(int n) {
+    std::string text = "VORELDATA V3.0\r\n";
+    for (int i = 1; i <= n; ++i) {
+        text += "q" + std::to_string(i) + ",,a" + std::to_string(i) + ",,," +
+                (i % 4 == 0 ? "=" : "<") + std::to_string(i % 3) + "0\r\n";
+    }
+    return text;
+}
+
+struct ExamFixture : DocFixture {
+    CLSRandom random{12345};
+    CLSExam exam{doc, settings, random, clock};
+
+    explicit ExamFixture(int n = 5) {
+        settings.setFlag(CLSVorelSettings::kSaveExamLog, false);
+        EXPECT_TRUE(load(questions(n)));
+        exam.resetRange();
+    }
+    // Runs the mode to its end, judging with judge(question index).
+    std::vector<int> runAll(int mode, const std::function<int(int)>& judge = {}) {
+        std::vector<int> asked;
+        EXPECT_TRUE(exam.examStart(mode, [] { return true; }));
+        while (exam.examNext()) {
+            int q = exam.currentQuestion();
+            asked.push_back(q);
+            int verdict = judge ? judge(q) : 1;
+            if (verdict == 1) {
+                exam.recordRight();
+            } else if (verdict == 0) {
+                exam.recordWrong();
+            } else {
+                exam.recordSkip();
+            }
+            if (asked.size() > 100000) break;
+        }
+        return asked;
+    }
+};
+
+}  // namespace
+
+TEST(Exam, InOrderHonoursRangeGroupsAndMarks) {
+    ExamFixture f(12);
+    f.exam.rangeFirst = 1;
+    f.exam.rangeLast = 10;
+    f.exam.groupEnabled.fill(false);
+    f.exam.groupEnabled[1] = true;  // questions 1, 4, 7, 10 (numbers), indexes 0, 3, 6, 9
+    EXPECT_EQ(f.runAll(kExamAll), (std::vector<int>{3, 6, 9}));
+    f.exam.markFilter = CLSExam::kMarkedOnly;  // number 4 only (index 3)
+    EXPECT_EQ(f.runAll(kExamAll), (std::vector<int>{3}));
+    f.exam.markFilter = CLSExam::kMarkedExcluded;
+    EXPECT_EQ(f.runAll(kExamAll), (std::vector<int>{6, 9}));
+    f.exam.groupEnabled.fill(false);
+    EXPECT_TRUE(f.runAll(kExamAll).empty()) << "a filtered-out range asks nothing";
+}
+
+TEST(Exam, RandomAllAsksEachOnceAndCountedMayRepeat) {
+    ExamFixture f(5);
+    std::vector<int> asked = f.runAll(50);
+    ASSERT_EQ(asked.size(), 5u);
+    std::sort(asked.begin(), asked.end());
+    EXPECT_EQ(asked, (std::vector<int>{0, 1, 2, 3, 4}));
+    EXPECT_EQ(f.exam.rightCount(), 5);
+
+    f.settings.setInitialExamCount(40);
+    asked = f.runAll(16);
+    ASSERT_EQ(asked.size(), 40u);
+    bool repeated = false;
+    for (size_t i = 1; i < asked.size(); ++i)
+        repeated |= asked[i] == asked[i - 1];
+    EXPECT_TRUE(repeated) << "without NoAlready a question may come twice in a row";
+
+    f.settings.setFlag(CLSVorelSettings::kNoAlready, true);
+    f.settings.setInitialExamCount(5);
+    asked = f.runAll(16);
+    std::sort(asked.begin(), asked.end());
+    EXPECT_EQ(asked, (std::vector<int>{0, 1, 2, 3, 4}));
+
+    bool cancelled = f.exam.examStart(16, [] { return false; });
+    EXPECT_FALSE(cancelled);
+}
+
+TEST(Exam, CompleteRunRepeatsWrongAnswersUntilAllAreRight) {
+    ExamFixture f(4);
+    std::map<int, int> wrongOnce;
+    std::vector<int> asked = f.runAll(52, [&](int q) { return wrongOnce[q]++ == 0 ? 0 : 1; });
+    EXPECT_EQ(asked.size(), 8u) << "each question wrong once, then right";
+    EXPECT_EQ(f.exam.rightCount(), 4);
+    EXPECT_EQ(f.exam.wrongCount(), 4);
+
+    // Turning a right judgement into a wrong one needs one more right answer.
+    ASSERT_TRUE(f.exam.examStart(52));
+    ASSERT_TRUE(f.exam.examNext());
+    EXPECT_EQ(f.exam.remainingCount(), 4);
+    f.exam.recordRight();
+    f.doc.addHistory(1);
+    EXPECT_EQ(f.exam.remainingCount(), 3);
+    f.exam.changeJudgement(false);
+    EXPECT_EQ(f.exam.remainingCount(), 4);
+    EXPECT_EQ(f.exam.rightCount(), 0);
+    EXPECT_EQ(f.exam.wrongCount(), 1);
+    EXPECT_EQ(f.doc.currentQuestion().history().back().result, 0);
+    int more = 0;
+    while (f.exam.examNext()) {
+        f.exam.recordRight();
+        ++more;
+    }
+    EXPECT_EQ(more, 4);
+}
+
+TEST(Exam, ReaskTakesTheWrongOnesInOrderOrShuffled) {
+    ExamFixture f(4);
+    std::vector<int> verdicts = {1, 0, 2, 0};
+    f.runAll(kExamAll, [&](int q) { return verdicts[q]; });
+    EXPECT_EQ(f.exam.rateText(), "33.33%");
+    EXPECT_EQ(U8(f.exam.resultMark(2)), "－");
+    EXPECT_THROW(f.exam.resultMark(4), CLSError);
+    EXPECT_EQ(f.runAll(0x45), (std::vector<int>{1, 3}));
+    f.runAll(kExamAll, [&](int q) { return 0; });
+    std::vector<int> shuffled = f.runAll(0x55);
+    std::sort(shuffled.begin(), shuffled.end());
+    EXPECT_EQ(shuffled, (std::vector<int>{0, 1, 2, 3}));
+
+    ASSERT_TRUE(f.exam.restartFromList(kExamRetrySelected, {3, 1}));
+    EXPECT_EQ(f.exam.mode(), 0x47);
+    std::vector<int> listed;
+    while (f.exam.examNext()) {
+        listed.push_back(f.exam.currentQuestion());
+        f.exam.recordRight();
+    }
+    EXPECT_EQ(listed, (std::vector<int>{3, 1}));
+}
+
+TEST(Exam, WeakPointsPreferWrongAnswersAndStopWithoutHistory) {
+    ExamFixture f(20);
+    // Question 7 was answered wrong last time; all others right.
+    for (int q = 0; q < 20; ++q) {
+        f.doc.setCurrentQuestion(q);
+        f.doc.addHistory(q == 7 ? 0 : 1);
+    }
+    f.settings.setInitialExamCount(10);
+    std::vector<int> asked = f.runAll(19);
+    EXPECT_EQ(std::count(asked.begin(), asked.end(), 7), static_cast<long>(asked.size()))
+        << "with strength 8 the wrong question is found first every time";
+
+    ExamFixture empty(20);
+    empty.settings.setHistorySize(0);
+    empty.settings.setInitialExamCount(3);
+    EXPECT_EQ(empty.runAll(19).size(), 3u) << "no history: the miss bound ends each pick";
+}
+
+TEST(Exam, LargeRangesReachEveryQuestion) {
+    ExamFixture f(40000);
+    f.settings.setFlag(CLSVorelSettings::kNoAlready, true);
+    std::vector<int> asked = f.runAll(50);
+    EXPECT_EQ(asked.size(), 40000u) << "a single draw covers only 32768 values";
+    EXPECT_GT(*std::max_element(asked.begin(), asked.end()), 32768);
+}
+
+TEST(Exam, ChoicesHoldTheRightAnswersOnceAndNoDuplicates) {
+    DocFixture d;
+    ASSERT_TRUE(d.load(
+        "VORELDATA V3.0\r\n#T,400000\r\nq1,,same,,,<00\r\nq2,,same,,,<00\r\nq3,,other,,,<00\r\n"
+        "q4,,,,,<00\r\nq5,,x\\ny,,,<10\r\n#U,000000\r\nq6,,far,,,<00\r\n"));
+    CLSRandom random(7);
+    CLSExam exam(d.doc, d.settings, random, d.clock);
+    exam.resetRange();
+    d.settings.setAnswerMode(0);
+    d.settings.setChoiceFrom(1);  // this title's section
+    ASSERT_TRUE(exam.examStart(kExamAll));
+    ASSERT_TRUE(exam.examNext());
+    ASSERT_TRUE(exam.hasChoices());
+    std::vector<std::string> offered;
+    for (const CLSChoiceSlot& s : exam.choiceSlots())
+        offered.push_back(U8(s.sentence.toText()));
+    std::sort(offered.begin(), offered.end());
+    EXPECT_EQ(offered, (std::vector<std::string>{"other", "same", "x\r\ny"}))
+        << "the duplicate and the empty answer are dropped, the other section is not used";
+
+    d.settings.setAnswerMode(1);
+    ASSERT_TRUE(exam.examNext());
+    EXPECT_FALSE(exam.hasChoices()) << "written mode asks with inputs";
+    d.settings.setAnswerMode(2);
+    d.settings.setDefaultChoicesCount(2);
+    d.settings.setChoiceFrom(2);  // same group: q1-q4 and q6 (group 0)
+    ASSERT_TRUE(exam.examNext());
+    EXPECT_EQ(exam.shownChoiceCount(), 2);
+}
+
+TEST(Exam, LabelsAndTexts) {
+    ExamFixture f(3);
+    f.doc.setGroupName(1, Sj("英語"));
+    f.doc.setCurrentQuestion(0);
+    f.doc.addHistory(1);
+    f.doc.addHistory(0);
+    ASSERT_TRUE(f.exam.examStart(kExamAll));
+    ASSERT_TRUE(f.exam.examNext());
+    EXPECT_EQ(U8(f.exam.groupLabel()), "グループ\n英語");
+    EXPECT_EQ(U8(f.exam.historyLabel()), "５４３２１\n－－－○×");
+    EXPECT_EQ(U8(CLSExam::modeNameOf(2)), "すべて");
+    EXPECT_EQ(U8(CLSExam::modeNameOf(50)), "ランダム(すべて)");
+    EXPECT_EQ(U8(CLSExam::modeNameOf(52)), "ランダム(完全)");
+    EXPECT_EQ(U8(CLSExam::modeNameOf(0x33)), "ランダム(弱点問題)(一度出題した問題は出題しない)");
+    EXPECT_EQ(U8(CLSExam::modeNameOf(0x10)), "ランダム");
+    EXPECT_EQ(U8(CLSExam::modeNameOf(0x55)), "間違えた問題を再出題(ランダム)");
+    EXPECT_EQ(U8(CLSExam::modeNameOf(0x46)), "すべての問題を再出題");
+    EXPECT_EQ(U8(CLSExam::modeNameOf(3)), "不明");
+    EXPECT_EQ(U8(CLSExam::answerModeNameOf(3)), "確認");
+    EXPECT_EQ(U8(CLSExam::rateTextOf(0, 0)), "－");
+    EXPECT_EQ(U8(CLSExam::rateTextOf(1, 0)), "100.00%");
+    EXPECT_EQ(U8(CLSExam::rateTextOf(2, 1)), "66.67%");
+    EXPECT_EQ(U8(CLSExam::rateTextOf(1, 7)), "12.50%");
+}
+
+TEST(Exam, CheckRangeResetsAnEmptyRange) {
+    ExamFixture f(3);
+    f.exam.rangeFirst = 0;
+    f.exam.rangeLast = 99;
+    EXPECT_FALSE(f.exam.checkRange());
+    EXPECT_EQ(f.exam.rangeLast, 2) << "clamped to the last question";
+    f.exam.groupEnabled.fill(false);
+    EXPECT_TRUE(f.exam.checkRange()) << "the learner is told";
+    EXPECT_TRUE(f.exam.groupEnabled[5]);
+    EXPECT_EQ(f.exam.questionsInRange(-5, 100), 3);
+}
