@@ -1,6 +1,7 @@
 #include "quiz/AnswerCheck.h"
 
 #include <algorithm>
+#include <memory>
 
 #include "data/VorelDataFile.h"
 #include "settings/VorelSettings.h"
@@ -38,42 +39,68 @@ bool matchesAt(std::string_view text, size_t pos, const CLSTString& key) {
 
 }  // namespace
 
-CLSTString ApplyVagueTable(const CLSTString& text, const CLSVagueTable& vague) {
-    if (vague.count() == 0 || text.isEmpty()) return text;
-    std::string_view v = text.view();
-    std::string out;
-    out.reserve(v.size());
-    int len = text.length();
-    int pos = 0;
-    while (pos < len) {
-        const CLSTString* bestKey = nullptr;
-        const CLSTString* bestReplacement = nullptr;
-        for (const auto& [key, replacement] : vague) {
-            if ((!bestKey || key.length() > bestKey->length()) && matchesAt(v, pos, key)) {
-                bestKey = &key;
-                bestReplacement = &replacement;
-            }
+namespace {
+
+// The table's keys by their first byte (letters folded), longest first, so
+// that each position of a text looks at a handful of keys at most.
+class VagueIndex {
+  public:
+    explicit VagueIndex(const CLSVagueTable& table) {
+        for (const auto& [key, replacement] : table) {
+            if (key.isEmpty()) continue;
+            m_buckets[fold(static_cast<unsigned char>(key.text()[0]))].push_back(
+                {&key, &replacement});
         }
-        // A key must end on a character boundary to count as a match.
-        if (bestKey) {
-            int end = pos;
-            while (end < pos + bestKey->length())
-                end += charLengthAt(text.text(), end, len);
-            if (end != pos + bestKey->length()) bestKey = nullptr;
-        }
-        if (bestKey) {
-            out.append(bestReplacement->view());
-            pos += bestKey->length();
-        } else {
-            int n = charLengthAt(text.text(), pos, len);
-            out.append(text.text() + pos, n);
-            pos += n;
+        for (auto& bucket : m_buckets) {
+            std::stable_sort(bucket.begin(), bucket.end(), [](const Entry& a, const Entry& b) {
+                return a.key->length() > b.key->length();
+            });
         }
     }
-    return CLSTString(out);
-}
 
-void NormalizeForCompare(CLSSentence& sentence, int options, const CLSVagueTable& vague) {
+    CLSTString apply(const CLSTString& text) const {
+        std::string_view v = text.view();
+        std::string out;
+        out.reserve(v.size());
+        int len = text.length();
+        int pos = 0;
+        while (pos < len) {
+            const Entry* best = nullptr;
+            for (const Entry& e : m_buckets[fold(static_cast<unsigned char>(v[pos]))]) {
+                if (matchesAt(v, pos, *e.key) && endsOnBoundary(text, pos, e.key->length())) {
+                    best = &e;
+                    break;  // longest first
+                }
+            }
+            if (best) {
+                out.append(best->replacement->view());
+                pos += best->key->length();
+            } else {
+                int n = charLengthAt(text.text(), pos, len);
+                out.append(text.text() + pos, n);
+                pos += n;
+            }
+        }
+        return CLSTString(out);
+    }
+
+  private:
+    struct Entry {
+        const CLSTString* key;
+        const CLSTString* replacement;
+    };
+
+    static bool endsOnBoundary(const CLSTString& text, int pos, int length) {
+        int end = pos;
+        while (end < pos + length)
+            end += charLengthAt(text.text(), end, text.length());
+        return end == pos + length;
+    }
+
+    std::vector<Entry> m_buckets[256];
+};
+
+void normalizeWith(CLSSentence& sentence, int options, const VagueIndex* vague) {
     for (CLSSentenceItem& item : sentence.items()) {
         if (!item.isText()) continue;
         CLSTString run = item.string().text();
@@ -81,10 +108,25 @@ void NormalizeForCompare(CLSSentence& sentence, int options, const CLSVagueTable
         if (options & kCompareIgnoreKana) run.toKatakana();
         if (options & kCompareIgnoreWidth) run.toHalfWidth();
         if (options & kCompareIgnoreSymbols) run.removeSymbols();
-        if (options & kCompareVague) run = ApplyVagueTable(run, vague);
+        if ((options & kCompareVague) && vague) run = vague->apply(run);
         item.string().setText(run);
     }
     sentence.removeLineBreaks();
+}
+
+}  // namespace
+
+CLSTString ApplyVagueTable(const CLSTString& text, const CLSVagueTable& vague) {
+    return VagueIndex(vague).apply(text);
+}
+
+void NormalizeForCompare(CLSSentence& sentence, int options, const CLSVagueTable& vague) {
+    if (options & kCompareVague) {
+        VagueIndex index(vague);
+        normalizeWith(sentence, options, &index);
+    } else {
+        normalizeWith(sentence, options, nullptr);
+    }
 }
 
 bool SameAnswer(const CLSSentence& a, const CLSSentence& b) {
@@ -100,17 +142,19 @@ bool SameAnswer(const CLSSentence& a, const CLSSentence& b) {
 
 bool JudgeAnswers(const std::vector<CLSSentence>& given, int answerFieldCount,
                   const CLSSentenceArray& accepted, int options, const CLSVagueTable& vague) {
+    std::unique_ptr<VagueIndex> index;
+    if (options & kCompareVague) index = std::make_unique<VagueIndex>(vague);
     std::vector<CLSSentence> normalAccepted;
     normalAccepted.reserve(accepted.count());
     for (const CLSSentence& s : accepted) {
         normalAccepted.push_back(s);
-        NormalizeForCompare(normalAccepted.back(), options, vague);
+        normalizeWith(normalAccepted.back(), options, index.get());
     }
     int matched = 0;
     int unmatched = 0;
     for (const CLSSentence& answer : given) {
         CLSSentence normal(answer);
-        NormalizeForCompare(normal, options, vague);
+        normalizeWith(normal, options, index.get());
         bool found = std::any_of(normalAccepted.begin(), normalAccepted.end(),
                                  [&](const CLSSentence& a) { return SameAnswer(normal, a); });
         if (found) {

@@ -110,9 +110,19 @@ bool CLSExam::examStart(int mode, const std::function<bool()>& askCount) {
     }
     if (mode == 50 || mode == 52) m_remainingCount = questionsInRange(rangeFirst, rangeLast);
 
-    m_askedCounts.assign(std::max(0, m_doc.getQuestionCount()), 0);
+    int questions = std::max(0, m_doc.getQuestionCount());
+    m_askedCounts.assign(questions, 0);
     m_askedInRange = 0;
-    m_inRangeCount = questionsInRange(rangeFirst, rangeLast);
+    m_inRangeFlags.assign(questions, 0);
+    m_historyBits.assign(questions, 0);
+    m_inRangeCount = 0;
+    for (int q = 0; q < questions; ++q) {
+        if (isInRange(q)) {
+            m_inRangeFlags[q] = 1;
+            ++m_inRangeCount;
+        }
+        refreshHistory(q);
+    }
     m_startTick = m_clock.ticks();
     m_mode = mode;
     return true;
@@ -127,7 +137,7 @@ int CLSExam::randomPick() {
     int span = rangeLast - rangeFirst + 1;
     while (true) {
         int b = rangeFirst + m_random.below(span);
-        if (isInRange(b) && !(noRepeat && askedBefore(b))) return b;
+        if (inRangeFast(b) && !(noRepeat && askedBefore(b))) return b;
     }
 }
 
@@ -144,21 +154,45 @@ int CLSExam::weakPointPick() {
         }
         int b = randomPick();
         if (b < 0) return -1;
-        const auto& history = m_doc.getQuestion(b)->question().history();
+        uint32_t bits = m_historyBits[b];
+        int count = static_cast<int>(bits & 0xFF);
         bool wrongAtDepth = false;
-        if (static_cast<int>(history.size()) < depth + 1) {
+        if (count == 0xFF || depth >= 24) {
+            // Beyond the compact copy: ask the document.
+            const auto& history = m_doc.getQuestion(b)->question().history();
+            if (static_cast<int>(history.size()) < depth + 1) {
+                ++misses;
+            } else {
+                wrongAtDepth = history[history.size() - 1 - depth].result != 1;
+            }
+        } else if (count < depth + 1) {
             // No answer that far back counts as a miss, and drawing goes on.
             ++misses;
         } else {
-            wrongAtDepth = history[history.size() - 1 - depth].result != 1;
+            wrongAtDepth = ((bits >> (8 + depth)) & 1) == 0;
         }
         --budget;
         if (wrongAtDepth || misses >= rangeLast - rangeFirst) return b;
     }
 }
 
+void CLSExam::refreshHistory(int q) {
+    if (q < 0 || q >= static_cast<int>(m_historyBits.size())) return;
+    const CLSVorelDataItem* line = m_doc.getQuestion(q);
+    if (!line) return;
+    const auto& history = line->question().history();
+    int n = static_cast<int>(history.size());
+    uint32_t bits = static_cast<uint32_t>(std::min(n, 0xFF));
+    for (int depth = 0; depth < 24 && depth < n; ++depth) {
+        if (history[n - 1 - depth].result == 1) bits |= 1u << (8 + depth);
+    }
+    m_historyBits[q] = bits;
+}
+
 bool CLSExam::examNext() {
     CLSTraceScope trace("CLSExam::examNext");
+    // The last question's history has grown since the previous pick.
+    refreshHistory(m_lastQuestion);
     m_choiceSlots.clear();
     m_shownChoiceCount = 0;
     m_currentAsked = false;

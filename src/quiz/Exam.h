@@ -181,4 +181,15 @@ class CLSExam {
     std::vector<int> m_askedCounts;
     int m_askedInRange = 0;
     int m_inRangeCount = 0;
+
+    // Compact copies of what every draw looks at, so that the hundreds of
+    // thousands of draws of a weak-point pick stay in the cache: whether a
+    // question is in range, and its newest results (count in the low byte,
+    // then one bit per result, newest first, set when right).
+    std::vector<uint8_t> m_inRangeFlags;
+    std::vector<uint32_t> m_historyBits;
+    void refreshHistory(int q);
+    bool inRangeFast(int q) const {
+        return q >= 0 && q < static_cast<int>(m_inRangeFlags.size()) && m_inRangeFlags[q];
+    }
 };
