@@ -41,62 +41,76 @@ uint64_t filteredBytes(uint64_t width, uint64_t height, int bitsPerPixel) {
     return total > g_sizeLimit ? kTooLarge : total;
 }
 
-struct CLSInflater {
-    z_stream stream{};
-    bool ready = false;
-    ~CLSInflater() {
-        if (ready) inflateEnd(&stream);
+/// The zlib stream spread over a run of consecutive IDAT chunks, read in
+/// pieces so that Adam7 passes need no buffer for all of them at once.
+class CLSIdatReader {
+  public:
+    CLSIdatReader(const CLSPngChunk& first, CLSPngChunkCursor& cursor)
+        : m_cursor(cursor), m_input(first.data), m_inputLeft(first.length) {}
+    ~CLSIdatReader() {
+        if (m_ready) inflateEnd(&m_z);
     }
-};
+    CLSIdatReader(const CLSIdatReader&) = delete;
+    CLSIdatReader& operator=(const CLSIdatReader&) = delete;
 
-/// Inflates the consecutive IDAT chunks into out. A stream that ends early
-/// leaves the rest zero; running out of IDAT data before the stream ends or
-/// the buffer fills is a truncated image.
-bool inflateChunks(const CLSPngChunk& first, CLSPngChunkCursor& cursor, uint8_t* out,
-                   size_t outSize) {
-    CLSInflater z;
-    if (inflateInit(&z.stream) != Z_OK) return false;
-    z.ready = true;
-    z.stream.next_out = out;
-    CLSPngChunk chunk = first;
-    const uint8_t* input = chunk.data;
-    size_t inputLeft = chunk.length;
-    size_t outLeft = outSize;
-    bool complete = false;
-    while (!complete) {
-        if (inputLeft == 0 && z.stream.avail_in == 0) {
-            if (!cursor.nextIs(ChunkType("IDAT"))) break;
-            cursor.next(chunk);
-            input = chunk.data;
-            inputLeft = chunk.length;
-            continue;
-        }
-        // avail_in/avail_out are 32-bit: feed large buffers in slices.
-        if (z.stream.avail_in == 0) {
-            uInt slice = static_cast<uInt>(inputLeft < 0x40000000u ? inputLeft : 0x40000000u);
-            z.stream.next_in = const_cast<Bytef*>(input);
-            z.stream.avail_in = slice;
-            input += slice;
-            inputLeft -= slice;
-        }
-        uInt outSlice = static_cast<uInt>(outLeft < 0x40000000u ? outLeft : 0x40000000u);
-        z.stream.avail_out = outSlice;
-        int result = inflate(&z.stream, Z_NO_FLUSH);
-        outLeft -= outSlice - z.stream.avail_out;
-        if (result == Z_STREAM_END || outLeft == 0) {
-            complete = true;
-        } else if (result != Z_OK && !(result == Z_BUF_ERROR && z.stream.avail_in == 0)) {
-            return false;
-        }
+    bool init() {
+        m_ready = inflateInit(&m_z) == Z_OK;
+        return m_ready;
     }
-    if (!complete) return false;
-    std::memset(out + (outSize - outLeft), 0, outLeft);
-    // The rest of the run of IDAT chunks belongs to the stream just read.
-    CLSPngChunk rest;
-    while (cursor.nextIs(ChunkType("IDAT")))
-        cursor.next(rest);
-    return true;
-}
+
+    /// Fills out with the next n bytes of scanlines. Once the stream has
+    /// ended the rest is zeros; running out of IDAT data before the stream
+    /// ends is a truncated image, and any other inflate error rejects it.
+    bool read(uint8_t* out, size_t n) {
+        m_z.next_out = out;
+        size_t outLeft = n;
+        while (outLeft > 0 && !m_ended) {
+            if (m_z.avail_in == 0) {
+                if (m_inputLeft == 0) {
+                    if (!m_cursor.nextIs(ChunkType("IDAT"))) return false;
+                    CLSPngChunk chunk;
+                    m_cursor.next(chunk);
+                    m_input = chunk.data;
+                    m_inputLeft = chunk.length;
+                    continue;
+                }
+                // avail_in and avail_out are 32-bit: large buffers go in slices.
+                uInt slice = static_cast<uInt>(m_inputLeft < kSlice ? m_inputLeft : kSlice);
+                m_z.next_in = const_cast<Bytef*>(m_input);
+                m_z.avail_in = slice;
+                m_input += slice;
+                m_inputLeft -= slice;
+            }
+            uInt outSlice = static_cast<uInt>(outLeft < kSlice ? outLeft : kSlice);
+            m_z.avail_out = outSlice;
+            int result = inflate(&m_z, Z_NO_FLUSH);
+            outLeft -= outSlice - m_z.avail_out;
+            if (result == Z_STREAM_END) {
+                m_ended = true;
+            } else if (result != Z_OK && !(result == Z_BUF_ERROR && m_z.avail_in == 0)) {
+                return false;
+            }
+        }
+        std::memset(out + (n - outLeft), 0, outLeft);
+        return true;
+    }
+
+    /// Steps over the rest of the IDAT run: it belongs to the stream just read.
+    void skipRest() {
+        CLSPngChunk rest;
+        while (m_cursor.nextIs(ChunkType("IDAT")))
+            m_cursor.next(rest);
+    }
+
+  private:
+    static constexpr size_t kSlice = 0x40000000u;
+    CLSPngChunkCursor& m_cursor;
+    z_stream m_z{};
+    bool m_ready = false;
+    bool m_ended = false;
+    const uint8_t* m_input;
+    size_t m_inputLeft;
+};
 
 inline uint8_t paeth(int a, int b, int c) {
     int p = b - c;
@@ -202,35 +216,39 @@ bool DecodeImageData(const CLSPngChunk& first, CLSPngChunkCursor& cursor, CLSPng
         uint64_t full = filteredBytes(image.width, image.height, bits);
         if (full == kTooLarge) return false;
         image.rowBytes = static_cast<size_t>(lineBytes(image.width, bits));
+        CLSIdatReader reader(first, cursor);
+        if (!reader.init()) return false;
         if (image.interlace == 0) {
             image.rows.reset(new uint8_t[(full + 3) / 4 * 4]);
-            if (!inflateChunks(first, cursor, image.rows.get(), static_cast<size_t>(full)))
-                return false;
+            if (!reader.read(image.rows.get(), static_cast<size_t>(full))) return false;
+            reader.skipRest();
             UnfilterRows(image.rows.get(), image.rowBytes, image.height, bpp);
             return true;
         }
-        uint64_t passSize[7], total = 0;
+        // Each pass is inflated, unfiltered and spread out before the next,
+        // so only the largest pass needs a buffer of its own.
+        uint64_t passSize[7], total = 0, largest = 0;
         for (int p = 0; p < 7; ++p) {
             passSize[p] =
                 filteredBytes(passExtent(image.width, kPassColumn[p], kPassColumnStep[p]),
                               passExtent(image.height, kPassRow[p], kPassRowStep[p]), bits);
             if (passSize[p] == kTooLarge) return false;
             total += passSize[p];
+            largest = passSize[p] > largest ? passSize[p] : largest;
         }
         if (total > g_sizeLimit) return false;
-        std::unique_ptr<uint8_t[]> passes(new uint8_t[(total + 3) / 4 * 4]);
-        if (!inflateChunks(first, cursor, passes.get(), static_cast<size_t>(total))) return false;
         image.rows.reset(new uint8_t[(full + 3) / 4 * 4]());
-        uint8_t* pass = passes.get();
+        std::unique_ptr<uint8_t[]> pass(new uint8_t[(largest + 3) / 4 * 4]);
         for (int p = 0; p < 7; ++p) {
             if (passSize[p] == 0) continue;  // an empty pass has no scanlines
+            if (!reader.read(pass.get(), static_cast<size_t>(passSize[p]))) return false;
             uint64_t w = passExtent(image.width, kPassColumn[p], kPassColumnStep[p]);
             uint64_t h = passExtent(image.height, kPassRow[p], kPassRowStep[p]);
             size_t line = static_cast<size_t>(lineBytes(w, bits));
-            UnfilterRows(pass, line, h, bpp);
-            spreadPass(pass, line, w, h, p, image.rows.get(), image.rowBytes, bits);
-            pass += passSize[p];
+            UnfilterRows(pass.get(), line, h, bpp);
+            spreadPass(pass.get(), line, w, h, p, image.rows.get(), image.rowBytes, bits);
         }
+        reader.skipRest();
         return true;
     } catch (const std::bad_alloc&) {
         return false;
