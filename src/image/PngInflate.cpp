@@ -3,6 +3,7 @@
 
 #include <zlib.h>
 
+#include <atomic>
 #include <cstring>
 #include <new>
 
@@ -11,7 +12,7 @@
 
 namespace {
 
-uint64_t g_sizeLimit = kDefaultImageSizeLimit;
+std::atomic<uint64_t> g_sizeLimit{kDefaultImageSizeLimit};
 
 constexpr uint64_t kTooLarge = ~uint64_t{0};
 
