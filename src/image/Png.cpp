@@ -32,11 +32,12 @@ bool ReadImageFile(const std::string& nativePath, std::vector<uint8_t>& bytes, u
         bytes.clear();
         uint8_t buffer[65536];
         size_t n;
-        while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) {
-            if (bytes.size() + n > maxBytes) break;
-            bytes.insert(bytes.end(), buffer, buffer + n);
+        bool tooLarge = false;
+        while (!tooLarge && (n = std::fread(buffer, 1, sizeof buffer, f)) > 0) {
+            tooLarge = bytes.size() + n > maxBytes;
+            if (!tooLarge) bytes.insert(bytes.end(), buffer, buffer + n);
         }
-        ok = !std::ferror(f) && std::feof(f);
+        ok = !tooLarge && !std::ferror(f) && std::feof(f);
     } catch (const std::bad_alloc&) {
         ok = false;
     }

@@ -1,5 +1,5 @@
-// From IDAT bytes to non-interlaced scanlines: inflate with zlib into one
-// buffer sized from the header, unfilter, and spread Adam7 passes out.
+// From IDAT bytes to non-interlaced scanlines: inflate with zlib into
+// buffers sized from the header, unfilter, and spread Adam7 passes out.
 
 #include <zlib.h>
 

@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include "ImageFiles.h"
+#include "TestSupport.h"
 #include "image/Png.h"
+#include "text/Paths.h"
 
 using namespace imagefiles;
 
@@ -201,4 +203,18 @@ TEST(PngChunkRules, SizeLimitBeforeAllocation) {
     EXPECT_TRUE(Decode(Png({Ihdr(30, 30, 8, 0), tiny, Iend()})));  // 31 × 30 scanline bytes
     EXPECT_FALSE(Decode(Png({Ihdr(40, 30, 8, 0), tiny, Iend()})));
     SetImageSizeLimit(kDefaultImageSizeLimit);
+}
+
+TEST(PngFile, ReadWholeByCp932Path) {
+    TempDir dir;
+    WriteFileBytes(dir.file("絵.png"), GreyPng());
+    CLSTString folder;
+    ASSERT_TRUE(PathFromNative(dir.path(), folder));
+    std::optional<CLSBitmap> bitmap = LoadPngFromFile(JoinPath(folder, Sj("絵.png")), kBackground);
+    ASSERT_TRUE(bitmap);
+    EXPECT_EQ(bitmap->pixel(0, 1), makeColour(0x30, 0x30, 0x30));
+    EXPECT_FALSE(LoadPngFromFile(JoinPath(folder, Sj("ない.png")), kBackground));
+    std::vector<uint8_t> bytes;
+    EXPECT_FALSE(ReadImageFile(dir.file("絵.png"), bytes, 10)) << "larger than allowed";
+    EXPECT_TRUE(bytes.empty());
 }

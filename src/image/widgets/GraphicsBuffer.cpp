@@ -3,8 +3,7 @@
 #include <QApplication>
 
 CLSGraphicsBuffer::CLSGraphicsBuffer(QWidget* window) : m_window(window) {
-    open(QSize(1, 1), window ? window->font() : QApplication::font(), QPen(Qt::black),
-         QBrush(Qt::white));
+    open(QSize(1, 1), QApplication::font(), QPen(Qt::black), QBrush(Qt::white));
 }
 
 CLSGraphicsBuffer::~CLSGraphicsBuffer() {
