@@ -42,6 +42,11 @@ Colour IniColour(const CLSTString& value) {
     return static_cast<Colour>(value.toInteger());
 }
 
+CLSTString IniSingleLine(const CLSTString& value) {
+    int lineBreak = value.findFirstOf("\r\n");
+    return lineBreak < 0 ? value : value.substring(0, lineBreak);
+}
+
 // ---- CLSIniSection -----------------------------------------------------------
 
 void CLSIniSection::set(const CLSTString& key, const CLSTString& value) {

@@ -76,5 +76,8 @@ Colour IniColour(const CLSTString& value);
 /// Text with one-byte A-Z folded to a-z (two-byte characters untouched), the
 /// key under which names are compared.
 std::string FoldCase(std::string_view text);
+/// The part of a value before its first line break: the file has no way to
+/// hold one, and writing it would add lines of its own.
+CLSTString IniSingleLine(const CLSTString& value);
 /// True when text starts with prefix, comparing without regard to case.
 bool StartsWithNoCase(const CLSTString& text, const char* prefix);

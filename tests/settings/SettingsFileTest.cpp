@@ -514,3 +514,21 @@ TEST(SettingsFile, FlagWordsAndPrintFonts) {
     EXPECT_THROW(s.printFont(6), CLSError);
     EXPECT_THROW(s.soundName(4), CLSError);
 }
+
+TEST(SettingsFile, ValuesWithLineBreaksCannotAddLines) {
+    TempDir dir;
+    CLSVorelSettings s;
+    s.addRecentFile(CLSTString("/a.vrf"));
+    s.addRecentFile(CLSTString("/x\n[Options]\nSound=0.vrf"));
+    s.addRecentFile(CLSTString("/b.vrf"));
+    s.setSoundName(0, CLSTString("ding.wav\r\nToolBar=0"));
+    s.skin().item(0).name = CLSTString("Face\rStudyFormTextColor=0x123456");
+    CLSVorelSettings reread = loaded(saved(s, dir), dir);
+    EXPECT_EQ(reread.recentFileCount(), 2);
+    EXPECT_EQ(reread.recentFile(1), "/a.vrf");
+    EXPECT_EQ(reread.soundExamName(), "ding.wav");
+    EXPECT_EQ(reread.skin().item(0).name, "Face");
+    EXPECT_TRUE(reread.sound());
+    EXPECT_TRUE(reread.toolBar());
+    EXPECT_EQ(reread.skin().colour(0), CLSVorelSkin().colour(0));
+}
