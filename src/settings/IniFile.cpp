@@ -39,7 +39,9 @@ int IniInteger(const CLSTString& value) {
 }
 
 Colour IniColour(const CLSTString& value) {
-    return static_cast<Colour>(value.toInteger());
+    // A decimal value may carry bits above blue, which the colour text could
+    // not write back.
+    return static_cast<Colour>(value.toInteger()) & 0xFFFFFF;
 }
 
 CLSTString IniSingleLine(const CLSTString& value) {

@@ -71,7 +71,8 @@ class CLSIniFile {
 /// Integer value of a setting: decimal or "0x" hexadecimal, 0 for text that
 /// is no number. Unlike a colour, an eight-character hex text is one number.
 int IniInteger(const CLSTString& value);
-/// Colour value: "0xRRGGBB" as red, green, blue; any other text as an integer.
+/// Colour value: "0xRRGGBB" as red, green, blue; any other text as an integer
+/// (red in the low byte), keeping only the red, green and blue bytes.
 Colour IniColour(const CLSTString& value);
 /// Text with one-byte A-Z folded to a-z (two-byte characters untouched), the
 /// key under which names are compared.

@@ -58,7 +58,7 @@ TEST(IniFile, TwoByteCharactersAreNeverCut) {
 
 TEST(IniFile, TypedValues) {
     CLSIniFile ini;
-    ini.parse("[S]\nN=0x1F\nBad=x1\nC=0x00FF00\nD=65280\nL=1,2\nF=-1\n");
+    ini.parse("[S]\nN=0x1F\nBad=x1\nC=0x00FF00\nD=65280\nL=1,2\nF=-1\nW=-1\n");
     const CLSIniSection& s = *ini.section("S");
     int n = 7;
     EXPECT_TRUE(s.readInteger("N", n));
@@ -72,6 +72,8 @@ TEST(IniFile, TypedValues) {
     EXPECT_EQ(c, makeColour(0, 255, 0));
     EXPECT_TRUE(s.readColour("D", c));
     EXPECT_EQ(c, makeColour(0, 255, 0));
+    EXPECT_TRUE(s.readColour("W", c));
+    EXPECT_EQ(c, makeColour(255, 255, 255)) << "only what the colour text can write back";
     EXPECT_TRUE(s.readInteger("C", n));
     EXPECT_EQ(n, 0xFF00) << "as an integer the same text is one number";
     bool on = false;
