@@ -39,7 +39,14 @@ int IniInteger(const CLSTString& value) {
 }
 
 Colour IniColour(const CLSTString& value) {
-    return static_cast<Colour>(value.toInteger());
+    // A decimal value may carry bits above blue, which the colour text could
+    // not write back.
+    return static_cast<Colour>(value.toInteger()) & 0xFFFFFF;
+}
+
+CLSTString IniSingleLine(const CLSTString& value) {
+    int lineBreak = value.findFirstOf("\r\n");
+    return lineBreak < 0 ? value : value.substring(0, lineBreak);
 }
 
 // ---- CLSIniSection -----------------------------------------------------------

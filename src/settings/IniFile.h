@@ -71,10 +71,14 @@ class CLSIniFile {
 /// Integer value of a setting: decimal or "0x" hexadecimal, 0 for text that
 /// is no number. Unlike a colour, an eight-character hex text is one number.
 int IniInteger(const CLSTString& value);
-/// Colour value: "0xRRGGBB" as red, green, blue; any other text as an integer.
+/// Colour value: "0xRRGGBB" as red, green, blue; any other text as an integer
+/// (red in the low byte), keeping only the red, green and blue bytes.
 Colour IniColour(const CLSTString& value);
 /// Text with one-byte A-Z folded to a-z (two-byte characters untouched), the
 /// key under which names are compared.
 std::string FoldCase(std::string_view text);
+/// The part of a value before its first line break: the file has no way to
+/// hold one, and writing it would add lines of its own.
+CLSTString IniSingleLine(const CLSTString& value);
 /// True when text starts with prefix, comparing without regard to case.
 bool StartsWithNoCase(const CLSTString& text, const char* prefix);

@@ -1,5 +1,6 @@
 // The recent-file list of CLSVorelSettings.
 
+#include "settings/IniFile.h"
 #include "settings/VorelSettings.h"
 
 using namespace VorelSettingKeys;
@@ -13,8 +14,9 @@ void CLSVorelSettings::setRecentFileMax(int v) {
 }
 
 void CLSVorelSettings::addRecentFile(const CLSTString& path) {
+    std::string folded = FoldCase(path.view());
     for (int i = m_recentFiles.count() - 1; i >= 0; --i) {
-        if (m_recentFiles[i].compareNoCase(path.text()) == 0) m_recentFiles.remove(i);
+        if (FoldCase(m_recentFiles[i].view()) == folded) m_recentFiles.remove(i);
     }
     while (m_recentFiles.count() > 0 && m_recentFiles.count() >= recentFileMax())
         m_recentFiles.remove(m_recentFiles.count() - 1);

@@ -122,10 +122,14 @@ void CLSVorelSettings::writeSettings(CLSFileWriteString& file) const {
 
     writeSection(file, "Recent");
     writeKey(file, "RecentFileMax", recentFileMax());
-    for (int i = 0; i < m_recentFiles.count(); ++i) {
+    int number = 0;
+    for (const CLSTString& path : m_recentFiles) {
+        // A path with a line break cannot be stored; cutting it would name
+        // another file.
+        if (path.findFirstOf("\r\n") >= 0) continue;
         CLSTString key("File");
-        key.append(i + 1);
-        writeKeyText(file, key.text(), m_recentFiles[i]);
+        key.append(++number);
+        writeKeyText(file, key.text(), path);
     }
     file.writeNewLine();
 
@@ -160,7 +164,7 @@ void CLSVorelSettings::writeSectionKeys(CLSFileWriteString& file, const char* na
                 writeKey(file, key.name, m_ints[key.slot], kKeyTypeColour);
                 break;
             case KeyKind::Text:
-                writeKeyText(file, key.name, m_texts[key.slot]);
+                writeKeyText(file, key.name, IniSingleLine(m_texts[key.slot]));
                 break;
             case KeyKind::List:
                 writeKeyList(file, key.name, m_lists[key.slot], listLength(key.slot));

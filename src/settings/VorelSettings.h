@@ -236,6 +236,8 @@ class CLSVorelSettings {
     const CLSTString& textSetting(int slot) const;
     void setTextSetting(int slot, const CLSTString& text);
 
+    /// The exam history file; the default is the bare name, which start-up
+    /// replaces with DefaultExamLogPath() before reading the settings file.
     const CLSTString& examLogName() const { return m_texts[VorelSettingKeys::kExamLogName]; }
     void setExamLogName(const CLSTString& s) { setTextSetting(VorelSettingKeys::kExamLogName, s); }
     const CLSTString& titleNumberFormat() const;

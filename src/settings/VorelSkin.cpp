@@ -207,7 +207,7 @@ void CLSVorelSkin::writeDesign(CLSFileWriteString& file) const {
         writeKey(file, key("TextColor").c_str(), static_cast<int>(item.textColor), kKeyTypeColour);
         writeKey(file, key("BackgroundColor").c_str(), static_cast<int>(item.backgroundColor),
                  kKeyTypeColour);
-        writeKeyText(file, key("Name").c_str(), item.name);
+        writeKeyText(file, key("Name").c_str(), IniSingleLine(item.name));
         writeKey(file, key("BorderType").c_str(), item.borderType);
         writeKey(file, key("BorderSize").c_str(), item.borderSize);
         writeKey(file, key("BorderColor").c_str(), static_cast<int>(item.borderColor),

@@ -222,6 +222,17 @@ std::string lowerCase(const std::string& cp932) {
     return out;
 }
 
+// Debug mode is one flag for the whole process: tests that turn it on keep
+// its trace file in their folder and leave it off.
+class DebugModeGuard {
+  public:
+    explicit DebugModeGuard(const TempDir& dir) { SetTraceFilePath(dir.file("DEBUG.LOG")); }
+    ~DebugModeGuard() {
+        setDebugMode(false);
+        SetTraceFilePath("DEBUG.LOG");
+    }
+};
+
 // Every stored value set away from its default.
 void changeEverything(CLSVorelSettings& s) {
     using namespace VorelSettingKeys;
@@ -301,6 +312,7 @@ TEST(SettingsFile, DefaultsGiveTheDocumentedFile) {
 
 TEST(SettingsFile, SavedValuesReadBackExactly) {
     TempDir dir;
+    DebugModeGuard guard(dir);
     CLSVorelSettings changed;
     changeEverything(changed);
     std::string bytes = saved(changed, dir);
@@ -329,11 +341,11 @@ TEST(SettingsFile, SavedValuesReadBackExactly) {
     EXPECT_EQ(reread.soundName(2), " spaced.wav ");
     EXPECT_EQ(reread.answerNumberFormat(), "A&q=");
     EXPECT_EQ(reread.lineColorOfQQ(), makeColour(0, 0, 255));
-    setDebugMode(false);  // DebugMode was flipped on
 }
 
 TEST(SettingsFile, KeysAndSectionsInLowerCaseAreRead) {
     TempDir dir;
+    DebugModeGuard guard(dir);
     CLSVorelSettings changed;
     changeEverything(changed);
     std::string bytes = saved(changed, dir);
@@ -353,7 +365,6 @@ TEST(SettingsFile, KeysAndSectionsInLowerCaseAreRead) {
     reread.addRecentFile(changed.recentFile(1));
     reread.addRecentFile(changed.recentFile(0));
     EXPECT_EQ(saved(reread, dir, "again.ini"), bytes);
-    setDebugMode(false);
 }
 
 TEST(SettingsFile, ValueFormsAndRangeRules) {
@@ -480,7 +491,7 @@ TEST(SettingsFile, MissingOrFailedFilesLoseNothing) {
 
 TEST(SettingsFile, DebugModeIsTheProcessWideTraceFlag) {
     TempDir dir;
-    SetTraceFilePath(dir.file("DEBUG.LOG"));
+    DebugModeGuard guard(dir);
     CLSVorelSettings s = loaded("[Options]\r\nDebugMode=1\r\n", dir);
     EXPECT_TRUE(debugMode());
     EXPECT_TRUE(s.debugMode());
@@ -489,7 +500,6 @@ TEST(SettingsFile, DebugModeIsTheProcessWideTraceFlag) {
     EXPECT_TRUE(other.debugMode()) << "one flag for the whole process";
     other.setDebugMode(false);
     EXPECT_FALSE(debugMode());
-    SetTraceFilePath("DEBUG.LOG");
 }
 
 TEST(SettingsFile, FlagWordsAndPrintFonts) {
@@ -513,4 +523,22 @@ TEST(SettingsFile, FlagWordsAndPrintFonts) {
     }
     EXPECT_THROW(s.printFont(6), CLSError);
     EXPECT_THROW(s.soundName(4), CLSError);
+}
+
+TEST(SettingsFile, ValuesWithLineBreaksCannotAddLines) {
+    TempDir dir;
+    CLSVorelSettings s;
+    s.addRecentFile(CLSTString("/a.vrf"));
+    s.addRecentFile(CLSTString("/x\n[Options]\nSound=0.vrf"));
+    s.addRecentFile(CLSTString("/b.vrf"));
+    s.setSoundName(0, CLSTString("ding.wav\r\nToolBar=0"));
+    s.skin().item(0).name = CLSTString("Face\rStudyFormTextColor=0x123456");
+    CLSVorelSettings reread = loaded(saved(s, dir), dir);
+    EXPECT_EQ(reread.recentFileCount(), 2);
+    EXPECT_EQ(reread.recentFile(1), "/a.vrf");
+    EXPECT_EQ(reread.soundExamName(), "ding.wav");
+    EXPECT_EQ(reread.skin().item(0).name, "Face");
+    EXPECT_TRUE(reread.sound());
+    EXPECT_TRUE(reread.toolBar());
+    EXPECT_EQ(reread.skin().colour(0), CLSVorelSkin().colour(0));
 }

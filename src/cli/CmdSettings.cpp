@@ -1,0 +1,96 @@
+// Commands over the settings: the settings file and the vague-match table
+// as JSON.
+
+#include <stdlib.h>
+#include <unistd.h>
+
+#include "cli/Cli.h"
+#include "cli/Json.h"
+#include "settings/IniFile.h"
+#include "settings/VorelSettings.h"
+#include "text/Codec.h"
+#include "text/Error.h"
+#include "text/FileWriteString.h"
+#include "text/Paths.h"
+
+namespace {
+
+int failOpen(const std::string& path) {
+    return CliFail(path + ": " + Cp932ToUtf8(CLSError::messageOf(CLSError::kOpen)));
+}
+
+// The settings exactly as they would be saved, read back section by section.
+int runSettings(const std::vector<std::string>& tokens) {
+    CliArgs args(tokens, {}, {});
+    if (!args.error().empty() || args.positional().size() > 1) return CliUsage("settings");
+    CLSVorelSettings settings;
+    setDebugMode(false);
+    SetTraceFilePath("/dev/null");  // a DebugMode=1 file must not start a trace here
+    if (!args.positional().empty()) {
+        CLSIniFile ini;
+        if (!ini.loadNative(args.positional()[0])) return failOpen(args.positional()[0]);
+        settings.applySettings(ini);
+    }
+    char temp[] = "/tmp/vorel-settings-XXXXXX";
+    int fd = ::mkstemp(temp);
+    if (fd < 0) return CliFail("cannot create a temporary file");
+    ::close(fd);
+    CLSIniFile written;
+    try {
+        CLSFileWriteString file;
+        if (file.openNative(temp)) {
+            settings.writeSettings(file);
+            file.close();
+        }
+        written.loadNative(temp);
+    } catch (const CLSError& error) {
+        ::unlink(temp);
+        return CliFailCp932(errorText(error));
+    }
+    ::unlink(temp);
+
+    JsonWriter json;
+    json.beginObject();
+    for (const CLSIniSection& section : written.sections()) {
+        json.key(Cp932ToUtf8(section.name().view())).beginObject();
+        for (const CLSIniSection::Entry& entry : section.entries())
+            json.key(Cp932ToUtf8(entry.key.view())).value(entry.value);
+        json.endObject();
+    }
+    json.endObject();
+    CliPrint(json.text() + "\n");
+    return 0;
+}
+
+int runVague(const std::vector<std::string>& tokens) {
+    CliArgs args(tokens, {}, {});
+    if (!args.error().empty() || args.positional().size() > 1) return CliUsage("vague");
+    CLSVorelSettings settings;
+    if (!args.positional().empty()) {
+        CLSTString path;
+        if (!CliText(args.positional()[0], path)) return 1;
+        try {
+            settings.loadVagueFile(path);
+        } catch (const CLSError& error) {
+            return CliFailCp932(errorText(error));
+        }
+    }
+    JsonWriter json;
+    json.beginArray();
+    for (const auto& [key, replacement] : settings.vagueTable())
+        json.beginArray().value(key).value(replacement).endArray();
+    json.endArray();
+    CliPrint(json.text() + "\n");
+    return 0;
+}
+
+CliRegistrar settingsCommand({"settings", "[FILE]",
+                              "prints the settings (the defaults, or FILE read over them) as "
+                              "JSON, section by section as they would be saved",
+                              runSettings});
+CliRegistrar vagueCommand({"vague", "[FILE]",
+                           "prints the vague-match pairs (the built-in ones, plus those of a "
+                           "table FILE) as JSON [key, replacement] arrays",
+                           runVague});
+
+}  // namespace
