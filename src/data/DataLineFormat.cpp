@@ -125,16 +125,31 @@ CLSSentence dropLeading(const CLSSentence& s, int n) {
     return out;
 }
 
-const char* historyStamp(const CLSHistoryEntry& e, char* buf, size_t size) {
-    if (e.year == 0) return "0000000000";
-    int year = ((e.year - 2000) % 100 + 100) % 100;
-    std::snprintf(buf, size, "%02d%02d%02d%02d%02d", year, e.month % 100, e.day % 100, e.hour % 100,
-                  e.minute % 100);
-    return buf;
+void appendTwoDigits(std::string& out, int value) {
+    value = ((value % 100) + 100) % 100;
+    out += static_cast<char>('0' + value / 10);
+    out += static_cast<char>('0' + value % 10);
 }
 
-CLSTString listField(const CLSSentenceArray& list, const CLSTString* raw) {
-    return raw ? *raw : list.join('|');
+// YYMMDDhhmm, or ten zeros for an entry without a date.
+void appendHistoryStamp(std::string& out, const CLSHistoryEntry& e) {
+    if (e.year == 0) {
+        out += "0000000000";
+        return;
+    }
+    appendTwoDigits(out, e.year - 2000);
+    appendTwoDigits(out, e.month);
+    appendTwoDigits(out, e.day);
+    appendTwoDigits(out, e.hour);
+    appendTwoDigits(out, e.minute);
+}
+
+void appendListField(std::string& out, const CLSSentenceArray& list, const CLSTString* raw) {
+    if (raw) {
+        out.append(raw->view());
+    } else {
+        list.appendJoined(out, '|');
+    }
 }
 
 }  // namespace
@@ -231,35 +246,53 @@ bool ParseOldQuestionLine(const CLSTString& line, CLSVorelDataQuestion& q) {
 }
 
 CLSTString WriteQuestionLine(const CLSVorelDataQuestion& q, int version) {
-    CLSTString s = q.getQuestion().toMarkup();
+    std::string s;
+    s.reserve(160);
+    q.getQuestion().appendMarkup(s);
     if (version < 30) {
-        if (q.getHintCount() > 0) s.append("\\h").append(q.hints().join('|'));
-        s.append(',').append(listField(q.answers(), q.rawAnswersField()));
+        if (q.getHintCount() > 0) {
+            s += "\\h";
+            q.hints().appendJoined(s, '|');
+        }
+        s += ',';
+        appendListField(s, q.answers(), q.rawAnswersField());
         if (q.getChoiceCount() > 0 || q.rawChoicesField()) {
-            s.append("\\c").append(listField(q.choices(), q.rawChoicesField()));
+            s += "\\c";
+            appendListField(s, q.choices(), q.rawChoicesField());
         }
         int bits = 0;
         const auto& history = q.history();
         for (size_t k = 0; k < history.size() && k < 5; ++k) {
             if (history[k].result == 1) bits |= 1 << (4 - k);
         }
-        s.append(',').append(static_cast<char>(0x3C + bits));
-        s.append(static_cast<char>('0' + std::clamp(q.group(), 0, 9))).append('0');
-        if (q.getComment().markupLength() > 0) s.append('\'').append(q.getComment().toMarkup());
-        return s;
+        s += ',';
+        s += static_cast<char>(0x3C + bits);
+        s += static_cast<char>('0' + std::clamp(q.group(), 0, 9));
+        s += '0';
+        if (q.getComment().markupLength() > 0) {
+            s += '\'';
+            q.getComment().appendMarkup(s);
+        }
+        return CLSTString(s);
     }
-    s.append(',').append(q.hints().join('|'));
-    s.append(',').append(listField(q.answers(), q.rawAnswersField()));
-    s.append(',').append(listField(q.choices(), q.rawChoicesField()));
-    s.append(',').append(q.getComment().toMarkup());
-    s.append(',').append(q.mark() ? '=' : '<');
-    s.append(static_cast<char>('0' + std::clamp(q.group(), 0, 9)));
-    s.append(static_cast<char>('0' + std::clamp(q.answerCount(), 1, 10) - 1));
-    char buf[32];
+    s += ',';
+    q.hints().appendJoined(s, '|');
+    s += ',';
+    appendListField(s, q.answers(), q.rawAnswersField());
+    s += ',';
+    appendListField(s, q.choices(), q.rawChoicesField());
+    s += ',';
+    q.getComment().appendMarkup(s);
+    s += ',';
+    s += q.mark() ? '=' : '<';
+    s += static_cast<char>('0' + std::clamp(q.group(), 0, 9));
+    s += static_cast<char>('0' + std::clamp(q.answerCount(), 1, 10) - 1);
     for (const CLSHistoryEntry& e : q.history()) {
-        s.append(',').append(e.result == 1 ? '1' : '0').append(historyStamp(e, buf, sizeof buf));
+        s += ',';
+        s += e.result == 1 ? '1' : '0';
+        appendHistoryStamp(s, e);
     }
-    return s;
+    return CLSTString(s);
 }
 
 bool ParseTitleLine(const CLSTString& line, CLSVorelDataTitle& title) {

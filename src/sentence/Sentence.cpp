@@ -100,17 +100,20 @@ void CLSSentence::normalize() {
     m_items = std::move(out);
 }
 
-CLSTString CLSSentence::toMarkup() const {
-    CLSTString s;
+void CLSSentence::appendMarkup(std::string& out) const {
     for (const CLSSentenceItem& item : m_items) {
         if (item.isObject()) {
-            s.append(item.object().toMarkup());
+            out.append(item.object().toMarkup().view());
         } else {
-            std::string run = EscapeMarkupText(item.string().view());
-            s.appendBytes(run.data(), static_cast<int>(run.size()));
+            AppendEscapedMarkup(out, item.string().view());
         }
     }
-    return s;
+}
+
+CLSTString CLSSentence::toMarkup() const {
+    std::string out;
+    appendMarkup(out);
+    return CLSTString(out);
 }
 
 CLSTString CLSSentence::toText() const {
@@ -232,11 +235,15 @@ void CLSSentenceArray::remove(int index) {
     m_sentences.erase(m_sentences.begin() + index);
 }
 
-CLSTString CLSSentenceArray::join(char separator) const {
-    CLSTString s;
+void CLSSentenceArray::appendJoined(std::string& out, char separator) const {
     for (int i = 0; i < count(); ++i) {
-        if (i > 0) s.append(separator);
-        s.append(m_sentences[i].toMarkup());
+        if (i > 0) out += separator;
+        m_sentences[i].appendMarkup(out);
     }
-    return s;
+}
+
+CLSTString CLSSentenceArray::join(char separator) const {
+    std::string out;
+    appendJoined(out, separator);
+    return CLSTString(out);
 }

@@ -41,6 +41,7 @@ class CLSSentence {
     void parse(const CLSTString& markup);
     /// Runs escaped for the data file, objects as markup.
     CLSTString toMarkup() const;
+    void appendMarkup(std::string& out) const;
     /// Runs as stored, objects as markup.
     CLSTString toText() const;
     /// Sum of run lengths and object markup lengths; 0 = an empty field.
@@ -91,6 +92,7 @@ class CLSSentenceArray {
     void clear() { m_sentences.clear(); }
     /// toMarkup of each sentence, separated by separator.
     CLSTString join(char separator) const;
+    void appendJoined(std::string& out, char separator) const;
     void shrink() { m_sentences.shrink_to_fit(); }
 
     auto begin() const { return m_sentences.begin(); }

@@ -1,5 +1,6 @@
 #include "text/TString.h"
 
+#include <charconv>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
@@ -19,8 +20,8 @@ char* allocate(int capacity) {
 
 std::string decimal(int value) {
     char buf[16];
-    std::snprintf(buf, sizeof buf, "%d", value);
-    return buf;
+    auto result = std::to_chars(buf, buf + sizeof buf, value);
+    return std::string(buf, result.ptr);
 }
 
 bool pointsInto(const char* p, const char* buffer, int capacity) {
@@ -289,9 +290,27 @@ void SplitEscaped(std::string_view text, char separator, char escapeChar, int ma
     }
 }
 
-std::string EscapeMarkupText(std::string_view text) {
-    std::string out;
-    out.reserve(text.size() + 8);
+namespace {
+
+// Bytes that escaping must look at: the markup characters, line ends, the
+// lead bytes of two-byte characters, and "#"/"$" (only at the start).
+struct EscapeTable {
+    bool attention[256] = {};
+    EscapeTable() {
+        for (unsigned char c : std::string_view("\\()[]|,'\r\n"))
+            attention[c] = true;
+        for (int c = 0x81; c <= 0x9F; ++c)
+            attention[c] = true;
+        for (int c = 0xE0; c <= 0xFC; ++c)
+            attention[c] = true;
+    }
+};
+
+const EscapeTable kEscapeTable;
+
+}  // namespace
+
+void AppendEscapedMarkup(std::string& out, std::string_view text) {
     const char* p = text.data();
     int len = static_cast<int>(text.size());
     int pos = 0;
@@ -301,6 +320,12 @@ std::string EscapeMarkupText(std::string_view text) {
         pos = 1;
     }
     while (pos < len) {
+        // Copy the plain stretch at once.
+        int start = pos;
+        while (pos < len && !kEscapeTable.attention[static_cast<unsigned char>(p[pos])])
+            ++pos;
+        out.append(p + start, pos - start);
+        if (pos >= len) break;
         int n = charLengthAt(p, pos, len);
         char c = p[pos];
         if (n == 2) {
@@ -313,10 +338,16 @@ std::string EscapeMarkupText(std::string_view text) {
             out += '\\';
             out += c;
         } else {
-            out += c;
+            out += c;  // a lead byte without its trail byte
         }
         pos += n;
     }
+}
+
+std::string EscapeMarkupText(std::string_view text) {
+    std::string out;
+    out.reserve(text.size() + 8);
+    AppendEscapedMarkup(out, text);
     return out;
 }
 

@@ -34,6 +34,8 @@ void SplitEscaped(std::string_view text, char separator, char escapeChar, int ma
                   std::vector<std::string_view>& pieces);
 /// escapeMarkup of a plain text.
 std::string EscapeMarkupText(std::string_view text);
+/// Appends escapeMarkup of a plain text to out.
+void AppendEscapedMarkup(std::string& out, std::string_view text);
 /// unescapeMarkup of a text.
 std::string UnescapeMarkupText(std::string_view text);
 
