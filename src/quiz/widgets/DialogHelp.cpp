@@ -1,0 +1,29 @@
+#include "quiz/widgets/DialogHelp.h"
+
+#include <QKeySequence>
+#include <QShortcut>
+#include <QWidget>
+
+namespace {
+
+DialogHelpHandler& handler() {
+    static DialogHelpHandler h;
+    return h;
+}
+
+}  // namespace
+
+void SetDialogHelpHandler(DialogHelpHandler h) {
+    handler() = std::move(h);
+}
+
+void ShowDialogHelp(QWidget* owner, int context) {
+    if (handler()) handler()(owner, context);
+}
+
+void InstallHelpKey(QWidget* widget, int context) {
+    auto* key = new QShortcut(QKeySequence(Qt::Key_F1), widget);
+    key->setContext(Qt::WidgetWithChildrenShortcut);
+    QObject::connect(key, &QShortcut::activated, widget,
+                     [widget, context] { ShowDialogHelp(widget, context); });
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <functional>
+
+class QWidget;
+
+/// Help topics of the study screen's dialogs.
+enum DialogHelpContext {
+    kHelpResultDialog = 119,
+    kHelpRangeDialog = 630,
+    kHelpCountDialog = 631,
+    kHelpAnswerDialog = 636,
+    kHelpOtherAnswers = 637,
+};
+
+/// Opens the help file at a topic; the application installs it at start-up.
+using DialogHelpHandler = std::function<void(QWidget* owner, int context)>;
+void SetDialogHelpHandler(DialogHelpHandler handler);
+/// Asks the installed handler for a topic; nothing happens without one.
+void ShowDialogHelp(QWidget* owner, int context);
+/// Makes F1 on the widget (and its children) open the topic.
+void InstallHelpKey(QWidget* widget, int context);

@@ -1,0 +1,373 @@
+#include "quiz/widgets/DlgAnswer.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QPainter>
+#include <QStyle>
+
+#include "app/Resources.h"
+#include "app/WndMNG.h"
+#include "data/VorelDataFile.h"
+#include "quiz/Exam.h"
+#include "quiz/widgets/DialogHelp.h"
+#include "quiz/widgets/DlgOtherAnswer.h"
+#include "quiz/widgets/FlatButton.h"
+#include "sentence/widgets/WndSentence.h"
+#include "sentence/widgets/WndSentenceList.h"
+#include "settings/VorelSettings.h"
+#include "text/Codec.h"
+#include "text/Error.h"
+#include "text/widgets/Drawing.h"
+#include "text/widgets/QtText.h"
+
+namespace {
+
+QString U(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+constexpr int kAnimationSize = 60;
+
+// Dialog units of the platform: a quarter of the average character width
+// across, an eighth of the character height down.
+CLSSize ButtonSize(const QFont& font) {
+    QFontMetrics fm(font);
+    int alphabet = fm.horizontalAdvance(
+        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+    int baseX = (alphabet / 26 + 1) / 2;
+    return DialogUnitsToPixels(54, 14, baseX, fm.height());
+}
+
+}  // namespace
+
+CLSDlgAnswer::CLSDlgAnswer(CLSExam& exam, std::vector<CLSSentence> given, QWidget* parent)
+    : QDialog(parent), m_exam(exam), m_given(std::move(given)) {
+    CLSTraceScope trace("CLSDlgAnswer::create");
+    setWindowTitle(U("答え"));
+    m_autoClick.setSingleShot(true);
+    connect(&m_autoClick, &QTimer::timeout, this, &CLSDlgAnswer::autoClick);
+    onInitDialogOfDlgAnswer();
+}
+
+CLSDlgAnswer::~CLSDlgAnswer() = default;
+
+void CLSDlgAnswer::create(CLSExam& exam, const std::vector<CLSSentence>& given, QWidget* parent) {
+    try {
+        CLSDlgAnswer dialog(exam, given, parent);
+        dialog.exec();
+    } catch (const CLSError& e) {
+        showError(e, exam.document().prompter());
+    }
+}
+
+template <class F>
+void CLSDlgAnswer::guarded(F&& action) {
+    try {
+        action();
+    } catch (const CLSError& e) {
+        showError(e, m_exam.document().prompter());
+    }
+}
+
+void CLSDlgAnswer::onInitDialogOfDlgAnswer() {
+    CLSVorelDataFile& doc = m_exam.document();
+    CLSVorelSettings& settings = m_exam.settings();
+    m_question = &doc.currentQuestion();
+    m_confirm = settings.answerMode() == 3;
+    doc.createFontObjects();
+    m_answerFont = ToQFont(doc.font(CLSVorelDataFile::kFontAnswer));
+    m_rightFont = ProgramFont("ＭＳ Ｐゴシック", 24);
+
+    QPalette look = palette();
+    const CLSVorelSkin& skin = settings.skin();
+    look.setColor(QPalette::Window, ToQColor(skin.colour(CLSVorelSkin::kStudyFormBackgroundColor)));
+    look.setColor(QPalette::WindowText, ToQColor(skin.colour(CLSVorelSkin::kStudyFormTextColor)));
+    setPalette(look);
+
+    const CLSSize button = ButtonSize(font());
+    createButtons();
+
+    m_exam.stopClock();
+    InitVorelResources();
+    m_animation = new CLSWndMNG(this);
+    m_animation->setBackgroundColour(skin.item(CLSVorelSkin::kAnswer).backgroundColor);
+    setComment();
+    QSize animationSize = setAnswer();
+    createOtherAnswers();
+
+    CLSAnswerLayoutInput in;
+    in.buttonWidth = button.width;
+    in.buttonHeight = button.height;
+    in.maxWidth = settings.baseWidthWndAnswer();
+    in.maxHeight = settings.baseHeightWndAnswer();
+    in.animationWidth = animationSize.width();
+    in.animationHeight = animationSize.height();
+    const CLSVorelSkinItem& answerItem = skin.item(CLSVorelSkin::kAnswer);
+    in.frame = answerItem.borderSize + answerItem.padding + answerItem.margin;
+    in.labelHeight = m_otherLabel->sizeHint().height();
+    // Views are measured with room for their scroll bars, so that a text
+    // that does not fit still shows all of its width.
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    QSize answer = measureAnswer(std::max(1, in.maxWidth - in.animationWidth - 6 - bar));
+    in.answerWidth = answer.width() + bar;
+    in.answerHeight = answer.height() + bar;
+    // The comment has a frame of its own inside the answer area.
+    const CLSVorelSkinItem& commentItem = skin.item(CLSVorelSkin::kComment);
+    const int commentInset = commentItem.borderSize + commentItem.padding;
+    if (m_commentView) {
+        QSize comment = m_commentView->measure(
+            std::max(1, in.maxWidth - 2 * in.frame - 2 * commentInset - bar));
+        in.commentWidth = comment.width() + bar + 2 * commentInset;
+        in.commentHeight = comment.height() + 2 * commentInset;
+    }
+    if (m_otherList) in.otherHeight = kOtherAnswersHeight;
+    m_layout = AnswerDialogLayout(in);
+
+    m_animation->setGeometry(ToQRect(m_layout.animation));
+    m_animation->setVisible(!m_layout.animation.isEmpty());
+    QWidget* answerWidget = m_answerView ? static_cast<QWidget*>(m_answerView) : m_answerList;
+    answerWidget->setGeometry(ToQRect(m_layout.answer));
+    if (m_commentView) {
+        m_commentView->setGeometry(
+            ToQRect(m_layout.comment)
+                .adjusted(commentInset, commentInset, -commentInset, -commentInset));
+    }
+    if (m_otherList) {
+        m_otherList->setGeometry(ToQRect(m_layout.other));
+        m_otherLabel->setGeometry(ToQRect(m_layout.otherLabel));
+    }
+    m_mark->setGeometry(ToQRect(m_layout.mark));
+    m_right->setGeometry(ToQRect(m_layout.right));
+    m_wrongButton->setGeometry(ToQRect(m_layout.wrong));
+    m_skip->setGeometry(ToQRect(m_layout.skip));
+    m_ok->setGeometry(ToQRect(m_layout.ok));
+    m_other->setGeometry(ToQRect(m_layout.otherButton));
+    m_help->setGeometry(ToQRect(m_layout.help));
+    setFixedSize(m_layout.width, m_layout.height);
+
+    m_animation->start();
+    startAutoClick();
+}
+
+void CLSDlgAnswer::createButtons() {
+    const CLSVorelSkinItem& item = m_exam.settings().skin().item(CLSVorelSkin::kAnswer);
+    auto make = [&](const char* text) {
+        return new CLSFlatButton(U(text), item.textColor, item.backgroundColor, this);
+    };
+    m_mark = new QCheckBox(U("マーク(&M)"), this);
+    m_mark->setChecked(m_question->mark() != 0);
+    m_right = make("正解にする(&R)");
+    m_wrongButton = make("不正解にする(&W)");
+    m_skip = make("スキップ(&S)");
+    m_ok = make("OK");
+    m_other = make("別解(&O)...");
+    m_help = make("ヘルプ(&H)");
+    m_ok->setDefault(true);
+    m_otherLabel = new QLabel(U("別解"), this);
+    m_otherLabel->setAlignment(Qt::AlignCenter);
+    m_otherLabel->hide();
+
+    connect(m_right, &QPushButton::clicked, this, [this] { judgeByButton(true); });
+    connect(m_wrongButton, &QPushButton::clicked, this, [this] { judgeByButton(false); });
+    connect(m_skip, &QPushButton::clicked, this, &CLSDlgAnswer::skip);
+    connect(m_ok, &QPushButton::clicked, this, &CLSDlgAnswer::accept);
+    connect(m_other, &QPushButton::clicked, this, &CLSDlgAnswer::openOtherAnswers);
+    connect(m_help, &QPushButton::clicked, this,
+            [this] { ShowDialogHelp(this, kHelpAnswerDialog); });
+    InstallHelpKey(this, kHelpAnswerDialog);
+}
+
+void CLSDlgAnswer::setComment() {
+    const CLSVorelSettings& settings = m_exam.settings();
+    const CLSSentence& comment = m_question->getComment();
+    if (comment.markupLength() <= 0 || !(settings.answerView() & 1)) return;
+    CLSVorelDataFile& doc = m_exam.document();
+    const CLSVorelSkinItem& item = settings.skin().item(CLSVorelSkin::kComment);
+    m_commentView = new CLSWndSentence(this);
+    m_commentView->setSentenceFont(ToQFont(doc.font(CLSVorelDataFile::kFontComment)));
+    m_commentView->setColours(item.textColor, item.backgroundColor);
+    m_commentView->setLineInterval(settings.lineInterval());
+    m_commentView->setSentence(comment, doc.getFolder());
+}
+
+QSize CLSDlgAnswer::setAnswer() {
+    CLSTraceScope trace("CLSDlgAnswer::setAnswer");
+    if (m_confirm) {
+        setDefaultAnswer(false);
+        m_ok->setEnabled(false);
+        m_right->setFocus();
+        return QSize(0, 0);
+    }
+    CLSVorelDataFile& doc = m_exam.document();
+    const CLSVorelSettings& settings = m_exam.settings();
+    bool right = m_exam.isRight(m_given);
+    m_wrong = !right;
+    setDefaultAnswer(right);
+    doc.addHistory(right ? 1 : 0);
+    if (right) {
+        m_exam.recordRight();
+        settings.playSound(CLSVorelSettings::kSoundRight);
+        m_right->setEnabled(false);
+    } else {
+        m_exam.recordWrong();
+        settings.playSound(CLSVorelSettings::kSoundWrong);
+        m_wrongButton->setEnabled(false);
+    }
+    m_animation->load(QString::fromLatin1(right ? kAnswerRightMng : kAnswerWrongMng));
+    m_skip->hide();
+    m_skip->setEnabled(false);
+    m_ok->setFocus();
+    return QSize(kAnimationSize, kAnimationSize);
+}
+
+void CLSDlgAnswer::setDefaultAnswer(bool right) {
+    CLSTraceScope trace("CLSDlgAnswer::setDefaultAnswer");
+    const CLSVorelSettings& settings = m_exam.settings();
+    const CLSVorelSkinItem& item = settings.skin().item(CLSVorelSkin::kAnswer);
+    CLSTString folder = m_exam.document().getFolder();
+    int required = m_question->answerCount();
+    if (right || required < 2) {
+        m_answerView = new CLSWndSentence(this);
+        m_answerView->setColours(item.textColor, item.backgroundColor);
+        m_answerView->setLineInterval(settings.lineInterval());
+        m_answerView->setCentring(true);
+        if (right) {
+            m_answerView->setSentenceFont(m_rightFont);
+            m_answerView->setSentence(CLSSentence(CLSTString(SJIS("正解！"))));
+        } else {
+            m_answerView->setSentenceFont(m_answerFont);
+            m_answerView->setSentence(m_question->firstAnswer(), folder);
+        }
+    } else {
+        CLSSentenceArray shown;
+        const CLSSentenceArray& answers = m_question->answers();
+        for (int i = 0; i < std::min(required, answers.count()); ++i)
+            shown.add(answers[i]);
+        m_answerList = new CLSWndSentenceList(this);
+        m_answerList->setSentenceFont(m_answerFont);
+        m_answerList->setColours(item.textColor, item.backgroundColor);
+        m_answerList->setLineInterval(settings.lineInterval());
+        m_answerList->setSentences(shown, folder);
+    }
+    m_mark->setChecked(m_question->mark() != 0);
+}
+
+void CLSDlgAnswer::createOtherAnswers() {
+    const CLSVorelSettings& settings = m_exam.settings();
+    if (m_question->getAnswerCount() < 2) {
+        m_other->setEnabled(false);
+        return;
+    }
+    if (!(settings.answerView() & 2)) return;
+    const CLSVorelSkinItem& item = settings.skin().item(CLSVorelSkin::kAnswer);
+    m_otherList = new CLSWndSentenceList(this);
+    m_otherList->setSentenceFont(m_answerFont);
+    m_otherList->setColours(item.textColor, item.backgroundColor);
+    m_otherList->setLineInterval(settings.lineInterval());
+    m_otherList->setSentences(m_question->answers(), m_exam.document().getFolder());
+    m_otherLabel->show();
+}
+
+QSize CLSDlgAnswer::measureAnswer(int width) const {
+    if (m_answerView) return m_answerView->measure(width);
+    return m_answerList->calculateSize(width);
+}
+
+void CLSDlgAnswer::startAutoClick() {
+    const CLSVorelSettings& settings = m_exam.settings();
+    int delay = settings.ansDlgAutoClickTime();
+    if (delay <= 0) return;
+    if (m_wrong && settings.ansDlgNoClickWrong()) return;
+    m_autoClick.start(delay);
+}
+
+void CLSDlgAnswer::autoClick() {
+    // Only a dialog the learner is not busy in is clicked: while the other
+    // answers (or any other box) are open above it, the click is dropped.
+    QWidget* modal = QApplication::activeModalWidget();
+    if (!isEnabled() || !isVisible() || (modal && modal != this)) return;
+    CLSFlatButton* target = m_ok;
+    if (m_confirm) {
+        switch (m_exam.settings().ansDlgClickButtonType()) {
+            case 0:
+                target = m_right;
+                break;
+            case 1:
+                target = m_wrongButton;
+                break;
+            case 2:
+                target = m_skip;
+                break;
+            default:
+                target = nullptr;
+                break;
+        }
+    }
+    if (target && target->isEnabled()) target->click();
+}
+
+void CLSDlgAnswer::judgeByButton(bool right) {
+    guarded([&] {
+        if (m_confirm) {
+            if (m_decided) return;
+            m_exam.document().addHistory(right ? 1 : 0);
+            right ? m_exam.recordRight() : m_exam.recordWrong();
+            m_decided = true;
+        } else {
+            m_exam.changeJudgement(right);
+        }
+    });
+    accept();
+}
+
+void CLSDlgAnswer::skip() {
+    guarded([&] {
+        if (m_decided) return;
+        m_exam.recordSkip();
+        m_decided = true;
+    });
+    accept();
+}
+
+void CLSDlgAnswer::openOtherAnswers() {
+    OpenOtherAnswerDialog(this, *m_question, m_answerFont, m_exam.settings(),
+                          m_exam.document().getFolder());
+}
+
+void CLSDlgAnswer::reject() {
+    if (m_confirm && !m_decided) {
+        skip();
+        return;
+    }
+    QDialog::reject();
+}
+
+void CLSDlgAnswer::done(int result) {
+    CLSTraceScope trace("OnDestroyOfDlgAnswer");
+    m_autoClick.stop();
+    if (m_animation) m_animation->stop();
+    int mark = m_mark->isChecked() ? 1 : 0;
+    if (m_question && m_question->mark() != mark) {
+        m_question->setMark(mark);
+        m_exam.document().setModified();
+    }
+    QDialog::done(result);
+}
+
+void CLSDlgAnswer::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const CLSVorelSkin& skin = m_exam.settings().skin();
+    painter.fillRect(rect(), ToQColor(skin.colour(CLSVorelSkin::kStudyFormBackgroundColor)));
+    // The answer area's frame; its margin stays free around it.
+    const CLSVorelSkinItem& item = skin.item(CLSVorelSkin::kAnswer);
+    int inset = item.margin + item.padding;
+    QRect content(0, 0, m_layout.width, m_layout.contentHeight);
+    drawBorderBox(painter, BorderStyleOf(item), content.adjusted(inset, inset, -inset, -inset));
+    if (m_commentView) {
+        const CLSVorelSkinItem& comment = skin.item(CLSVorelSkin::kComment);
+        int pad = comment.padding;
+        drawBorderBox(painter, BorderStyleOf(comment),
+                      ToQRect(m_layout.comment).adjusted(pad, pad, -pad, -pad));
+    }
+}

@@ -1,0 +1,237 @@
+#include "quiz/widgets/DlgRange.h"
+
+#include <QBoxLayout>
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "data/VorelDataFile.h"
+#include "quiz/Exam.h"
+#include "quiz/widgets/DialogHelp.h"
+#include "quiz/widgets/NumberSpinBox.h"
+#include "text/Codec.h"
+#include "text/Error.h"
+#include "text/Prompter.h"
+#include "text/widgets/QtText.h"
+
+namespace {
+
+QString U(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+// Wide enough for the item texts beside the numbers without making the
+// dialog grow with them.
+constexpr int kItemTextWidth = 260;
+
+}  // namespace
+
+CLSDlgRange::CLSDlgRange(CLSExam& exam, QWidget* parent) : QDialog(parent), m_exam(exam) {
+    CLSTraceScope trace("CLSDlgRange::create");
+    setWindowTitle(U("出題範囲指定"));
+    auto* top = new QVBoxLayout(this);
+    auto* grid = new QGridLayout;
+    createNumberRows(grid);
+    top->addLayout(grid);
+    top->addWidget(createFilters());
+    auto* buttons = new QHBoxLayout;
+    createButtons(buttons);
+    top->addLayout(buttons);
+    InstallHelpKey(this, kHelpRangeDialog);
+
+    // Fill the controls from the exam without recounting on every step.
+    m_filling = true;
+    CLSVorelDataFile& doc = exam.document();
+    for (int g = 0; g < 10; ++g) {
+        auto* row = new QListWidgetItem(ToQString(doc.getGroupName(g)), m_groups);
+        row->setSelected(exam.groupEnabled[g]);
+    }
+    switchNumbers(false);
+    m_start->setValue(std::max(0, exam.rangeFirst + 1));
+    m_end->setValue(std::max(0, exam.rangeLast + 1));
+    int filter = std::clamp(exam.markFilter, 0, 2);
+    m_marks[filter]->setChecked(true);
+    m_filling = false;
+    recount();
+    m_start->setFocus();
+    m_start->selectAll();
+}
+
+void CLSDlgRange::createNumberRows(QGridLayout* grid) {
+    auto makeRow = [this, grid](int row, const char* label, CLSNumberSpinBox*& box, QLabel*& limit,
+                                QLabel*& text) {
+        auto* caption = new QLabel(U(label), this);
+        box = new CLSNumberSpinBox(this);
+        box->setMinimumWidth(90);
+        caption->setBuddy(box);
+        limit = new QLabel(this);
+        text = new QLabel(this);
+        text->setTextFormat(Qt::PlainText);
+        text->setFixedWidth(kItemTextWidth);
+        text->setFrameShape(QFrame::StyledPanel);
+        grid->addWidget(caption, row, 0);
+        grid->addWidget(box, row, 1);
+        grid->addWidget(limit, row, 2);
+        grid->addWidget(text, row, 3);
+        connect(box, &QSpinBox::valueChanged, this, [this] {
+            if (!m_filling) recount();
+        });
+    };
+    makeRow(0, "開始番号(&B)：", m_start, m_startLimit, m_startText);
+    makeRow(1, "終了番号(&E)：", m_end, m_endLimit, m_endText);
+
+    m_byQuestion = new QRadioButton(U("問題番号で指定(&Q)"), this);
+    m_byTitle = new QRadioButton(U("タイトル番号で指定(&T)"), this);
+    auto* kind = new QButtonGroup(this);
+    kind->addButton(m_byQuestion);
+    kind->addButton(m_byTitle);
+    auto* kindRow = new QHBoxLayout;
+    kindRow->addWidget(m_byQuestion);
+    kindRow->addWidget(m_byTitle);
+    kindRow->addStretch();
+    grid->addLayout(kindRow, 2, 0, 1, 4);
+    connect(m_byQuestion, &QRadioButton::clicked, this, [this] { switchNumbers(false); });
+    connect(m_byTitle, &QRadioButton::clicked, this, [this] { switchNumbers(true); });
+}
+
+QWidget* CLSDlgRange::createFilters() {
+    auto* box = new QWidget(this);
+    auto* row = new QHBoxLayout(box);
+    row->setContentsMargins(0, 0, 0, 0);
+
+    auto* groupColumn = new QVBoxLayout;
+    auto* groupCaption = new QLabel(U("グループ(&G)"), box);
+    m_groups = new QListWidget(box);
+    m_groups->setSelectionMode(QAbstractItemView::MultiSelection);
+    m_groups->setMinimumWidth(150);
+    groupCaption->setBuddy(m_groups);
+    groupColumn->addWidget(groupCaption);
+    groupColumn->addWidget(m_groups);
+    row->addLayout(groupColumn, 1);
+    connect(m_groups, &QListWidget::itemSelectionChanged, this, [this] {
+        if (!m_filling) recount();
+    });
+
+    auto* right = new QVBoxLayout;
+    auto* marks = new QGroupBox(U("マーク"), box);
+    auto* markColumn = new QVBoxLayout(marks);
+    const char* markTexts[3] = {"マーク設定は無視する(&I)", "マークされた問題を出題する(&M)",
+                                "マークされた問題は除外する(&X)"};
+    auto* markGroup = new QButtonGroup(this);
+    for (int i = 0; i < 3; ++i) {
+        m_marks[i] = new QRadioButton(U(markTexts[i]), marks);
+        markGroup->addButton(m_marks[i], i);
+        markColumn->addWidget(m_marks[i]);
+        connect(m_marks[i], &QRadioButton::toggled, this, [this](bool on) {
+            if (on && !m_filling) recount();
+        });
+    }
+    right->addWidget(marks);
+    right->addStretch();
+    auto* countRow = new QHBoxLayout;
+    countRow->addWidget(new QLabel(U("出題対象の問題："), box));
+    m_count = new QLabel(box);
+    m_count->setMinimumWidth(70);
+    countRow->addWidget(m_count);
+    countRow->addStretch();
+    right->addLayout(countRow);
+    row->addLayout(right);
+    return box;
+}
+
+void CLSDlgRange::createButtons(QBoxLayout* row) {
+    m_all = new QPushButton(U("全範囲(&D)"), this);
+    m_ok = new QPushButton(U("OK"), this);
+    auto* cancel = new QPushButton(U("キャンセル"), this);
+    auto* help = new QPushButton(U("ヘルプ(&H)"), this);
+    m_ok->setDefault(true);
+    m_all->setAutoDefault(false);
+    help->setAutoDefault(false);
+    row->addWidget(m_all);
+    row->addStretch();
+    row->addWidget(m_ok);
+    row->addWidget(cancel);
+    row->addWidget(help);
+    connect(m_all, &QPushButton::clicked, this, &CLSDlgRange::selectAll);
+    connect(m_ok, &QPushButton::clicked, this, &CLSDlgRange::accept);
+    connect(cancel, &QPushButton::clicked, this, &CLSDlgRange::reject);
+    connect(help, &QPushButton::clicked, this, [this] { ShowDialogHelp(this, kHelpRangeDialog); });
+}
+
+void CLSDlgRange::switchNumbers(bool titleNumbers) {
+    bool wasFilling = m_filling;
+    m_filling = true;
+    (titleNumbers ? m_byTitle : m_byQuestion)->setChecked(true);
+    int n = RangeNumberLimit(m_exam.document(), titleNumbers);
+    QString limit = ToQString(RangeLimitText(n));
+    for (CLSNumberSpinBox* box : {m_start, m_end})
+        box->setStepRange(1, n);
+    m_start->setValue(1);
+    m_end->setValue(n);
+    m_startLimit->setText(limit);
+    m_endLimit->setText(limit);
+    m_filling = wasFilling;
+    if (!m_filling) recount();
+}
+
+void CLSDlgRange::selectAll() {
+    m_filling = true;
+    switchNumbers(false);
+    m_groups->selectAll();
+    m_marks[CLSExam::kMarksIgnored]->setChecked(true);
+    m_filling = false;
+    recount();
+    m_ok->setFocus();
+}
+
+CLSRangeRequest CLSDlgRange::request() const {
+    CLSRangeRequest r;
+    r.start = m_start->value();
+    r.end = m_end->value();
+    r.titleNumbers = m_byTitle->isChecked();
+    for (int g = 0; g < 10; ++g)
+        r.groups[g] = m_groups->item(g)->isSelected();
+    r.markFilter = CLSExam::kMarksIgnored;
+    for (int i = 0; i < 3; ++i) {
+        if (m_marks[i]->isChecked()) r.markFilter = i;
+    }
+    return r;
+}
+
+void CLSDlgRange::showItemText(QLabel* label, const CLSTString& text) {
+    QString plain = ToQString(text).simplified();
+    label->setToolTip(plain);
+    label->setText(label->fontMetrics().elidedText(plain, Qt::ElideRight, kItemTextWidth - 8));
+}
+
+CLSRangeCount CLSDlgRange::recount() {
+    CLSRangeCount result;
+    try {
+        result = GetQuestionCountOnRangeDialog(m_exam.document(), request());
+    } catch (const CLSError& e) {
+        showError(e, m_exam.document().prompter());
+    }
+    showItemText(m_startText, result.startText);
+    showItemText(m_endText, result.endText);
+    m_count->setText(ToQString(QuestionCountText(result.count)));
+    return result;
+}
+
+void CLSDlgRange::accept() {
+    CLSRangeCount result = recount();
+    if (result.count == 0) {
+        m_exam.document().prompter().message(PromptIcon::Error,
+                                             CLSTString(SJIS("値が有効範囲を超えています。")));
+        return;
+    }
+    CLSRangeRequest r = request();
+    m_exam.rangeFirst = result.first;
+    m_exam.rangeLast = result.last;
+    m_exam.groupEnabled = r.groups;
+    m_exam.markFilter = r.markFilter;
+    QDialog::accept();
+}
