@@ -67,7 +67,7 @@ CLSSentenceMediaFiles OpenSentenceMedia(const CLSSentence& sentence, const CLSTS
 
 void PaintSentence(QPainter& painter, QPoint origin, const CLSSentence& sentence,
                    const CLSSentenceLayout& layout, const std::map<int, QImage>& pictures) {
-    QFontMetrics fm(painter.font());
+    QFontMetrics fm = painter.fontMetrics();  // the device's, a printer's included
     for (const CLSSentenceBlock& block : layout.blocks) {
         if (block.kind == CLSSentenceBlock::kText) {
             std::string_view run = sentence.item(block.item).string().view();

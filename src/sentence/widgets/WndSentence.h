@@ -102,7 +102,7 @@ class CLSWndSentence : public QWidget {
   signals:
     /// A button was clicked (mouse, Space, digit or arrow) and is now selected.
     void clicked(int number);
-    /// The button's selection changed, by the learner or by a group.
+    /// The button's selection changed (learner, group or setSelected).
     void selectionChanged(bool selected);
 
   protected:
