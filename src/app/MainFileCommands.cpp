@@ -1,0 +1,156 @@
+// The main window's own commands: files, recent files, view toggles, help.
+
+#include <QAction>
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QLabel>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include "app/Commands.h"
+#include "app/MainWindow.h"
+#include "quiz/widgets/StudyScreen.h"
+#include "settings/SettingsFolder.h"
+#include "settings/VorelSettings.h"
+#include "text/Codec.h"
+#include "text/Paths.h"
+#include "text/widgets/QtText.h"
+
+using namespace VorelCommand;
+
+namespace {
+
+const char* kDataFilter = "Vorelデータファイル (*.vrf);;すべてのファイル (*)";
+
+QString startFolder(const CLSVorelDataFile& doc) {
+    if (doc.isUntitled()) return QString();
+    return ToQString(doc.getPath());
+}
+
+}  // namespace
+
+bool CLSMainWindow::handleCommand(int command) {
+    if (command > kRecentBase && command < kRecentClear) {
+        int index = command - kRecentBase - 1;
+        if (index >= m_settings.recentFileCount()) return true;
+        CLSTString path = m_settings.recentFile(index);
+        if (m_study) m_study->examFinish(true);
+        openFile(path);
+        return true;
+    }
+    switch (command) {
+        case kOpen:
+            chooseAndOpen();
+            return true;
+        case kSave:
+            save();
+            return true;
+        case kSaveAs:
+            saveAs();
+            return true;
+        case kExit:
+            close();
+            return true;
+        case kRecentClear:
+            m_settings.clearRecentFiles();
+            rebuildRecentMenu();
+            return true;
+        case kToolBar:
+            m_settings.setFlag(CLSVorelSettings::kToolBar, !m_settings.toolBar());
+            if (m_toolBar) m_toolBar->setVisible(m_settings.toolBar());
+            return true;
+        case kStatusBar:
+            m_settings.setFlag(CLSVorelSettings::kStatusBar, !m_settings.statusBar());
+            statusBar()->setVisible(m_settings.statusBar());
+            return true;
+        case kHelpContents:
+            openHelp();
+            return true;
+        case kAbout:
+            showAbout();
+            return true;
+        default:
+            return false;
+    }
+}
+
+void CLSMainWindow::chooseAndOpen() {
+    if (m_study) m_study->examFinish(true);
+    QString chosen = QFileDialog::getOpenFileName(
+        this, QString::fromUtf8("開く"), startFolder(m_doc), QString::fromUtf8(kDataFilter));
+    if (chosen.isEmpty()) return;
+    CLSTString path;
+    QString unmappable;
+    if (!FromQString(chosen, path, &unmappable)) {
+        m_prompter.message(
+            PromptIcon::Error,
+            FromQStringLossy(QString::fromUtf8("ファイル名に使えない文字があります: ") +
+                             unmappable));
+        return;
+    }
+    openFile(path);
+}
+
+bool CLSMainWindow::save() {
+    if (m_doc.isUntitled()) return saveAs();
+    return m_doc.saveFile(m_doc.getPath());
+}
+
+bool CLSMainWindow::saveAs() {
+    QFileDialog dialog(this, QString::fromUtf8("名前を付けて保存"), startFolder(m_doc),
+                       QString::fromUtf8(kDataFilter));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix("vrf");
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
+    CLSTString path;
+    QString unmappable;
+    if (!FromQString(dialog.selectedFiles().first(), path, &unmappable)) {
+        m_prompter.message(
+            PromptIcon::Error,
+            FromQStringLossy(QString::fromUtf8("ファイル名に使えない文字があります: ") +
+                             unmappable));
+        return false;
+    }
+    bool ok = m_doc.saveFile(path);
+    if (ok) {
+        m_settings.addRecentFile(path);
+        rebuildRecentMenu();
+    }
+    return ok;
+}
+
+void CLSMainWindow::openHelp() {
+    CLSTString help = JoinPath(SettingsFolder(), CLSTString("VORELWIN.CHM"));
+    if (FileExists(help) && QDesktopServices::openUrl(QUrl::fromLocalFile(ToQString(help)))) return;
+    m_prompter.message(PromptIcon::Information,
+                       CLSTString(SJIS("ヘルプファイル (VORELWIN.CHM) が見つかりません。")));
+}
+
+void CLSMainWindow::showAbout() {
+    QDialog box(this);
+    box.setWindowTitle(QString::fromUtf8("バージョン情報"));
+    auto* layout = new QVBoxLayout(&box);
+    auto* name = new QLabel(QString::fromLatin1(kAppTitle), &box);
+    name->setFont(ProgramFont("Times New Roman", 24));
+    auto* version = new QLabel(
+        QString::fromUtf8("バージョン %1").arg(QString::fromLatin1(VOREL_VERSION_TEXT)), &box);
+    // The link opens the folder of the settings, the exam history and the help file.
+    auto* link = new QLabel(QString::fromUtf8("<a href=\"%1\">設定フォルダを開く</a>")
+                                .arg(QUrl::fromLocalFile(ToQString(SettingsFolder())).toString()),
+                            &box);
+    link->setFont(ProgramFont("ＭＳ Ｐゴシック", 9));
+    link->setOpenExternalLinks(true);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &box);
+    connect(buttons, &QDialogButtonBox::accepted, &box, &QDialog::accept);
+    for (QWidget* w : {static_cast<QWidget*>(name), static_cast<QWidget*>(version),
+                       static_cast<QWidget*>(link)}) {
+        layout->addWidget(w, 0, Qt::AlignHCenter);
+    }
+    layout->addWidget(buttons);
+    box.exec();
+}

@@ -1,0 +1,561 @@
+#include "quiz/widgets/AskingPanel.h"
+
+#include <QCheckBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPlainTextEdit>
+
+#include "app/WndHints.h"
+#include "app/WndSeparator.h"
+#include "data/VorelDataFile.h"
+#include "quiz/Exam.h"
+#include "quiz/PanelLayout.h"
+#include "sentence/widgets/WndSentence.h"
+#include "settings/VorelSettings.h"
+#include "text/Prompter.h"
+#include "text/widgets/Drawing.h"
+#include "text/widgets/QtText.h"
+#include "text/widgets/QtTextMetrics.h"
+
+namespace {
+
+const char* kInputTip = "ここに答えを入力します";
+
+QFont fontOfRole(const CLSVorelDataFile& doc, int role) {
+    return ToQFont(doc.font(role));
+}
+
+}  // namespace
+
+// ---- buttons ------------------------------------------------------------------------------
+
+CLSPanelButton::CLSPanelButton(const QString& text, const QString& picture, QWidget* parent)
+    : QPushButton(text, parent), m_picture(picture) {
+    setCursor(Qt::PointingHandCursor);
+}
+
+void CLSPanelButton::setColours(unsigned text, unsigned back) {
+    m_text = text;
+    m_back = back;
+    update();
+}
+
+void CLSPanelButton::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    QRect r = rect().adjusted(0, 0, -1, -1);
+    bool down = isDown();
+    QColor back =
+        ToQColor(isEnabled() ? (underMouse() ? lightShade(m_back) : m_back) : darkShade(m_back));
+    p.setPen(ToQColor(darkShade(m_back)));
+    p.setBrush(back);
+    p.drawRoundedRect(r, down ? 6 : 4, down ? 6 : 4);
+    QRect content = r.adjusted(4, 2, -4, -2);
+    if (down) content.translate(1, 1);
+    int x = content.left();
+    if (!m_picture.isNull()) {
+        QPixmap pic =
+            m_picture.scaledToHeight(std::min(content.height(), 20), Qt::SmoothTransformation);
+        int w = text().isEmpty() ? content.width() : pic.width();
+        p.drawPixmap(x + (w - pic.width()) / 2,
+                     content.top() + (content.height() - pic.height()) / 2, pic);
+        x += pic.width() + 4;
+    }
+    if (!text().isEmpty()) {
+        p.setPen(ToQColor(isEnabled() ? m_text : lightShade(m_text)));
+        p.drawText(QRect(x, content.top(), content.right() - x, content.height()),
+                   Qt::AlignCenter | Qt::TextShowMnemonic, text());
+    }
+    if (hasFocus()) {
+        p.setPen(QPen(ToQColor(m_text), 1, Qt::DotLine));
+        p.setBrush(Qt::NoBrush);
+        p.drawRoundedRect(r.adjusted(3, 3, -3, -3), 3, 3);
+    }
+}
+
+// ---- panel --------------------------------------------------------------------------------
+
+CLSAskingPanel::CLSAskingPanel(CLSVorelDataFile& doc, CLSVorelSettings& settings, CLSExam& exam,
+                               QWidget* parent)
+    : QWidget(parent), m_doc(doc), m_settings(settings), m_exam(exam) {
+    createControls();
+    applySettings();
+}
+
+void CLSAskingPanel::createControls() {
+    m_title = new QLabel(this);
+    m_title->setToolTip(QString::fromUtf8("タイトル"));
+    m_title->setWordWrap(true);
+    m_question = new CLSWndSentence(this);
+    m_question->setToolTip(QString::fromUtf8("問題"));
+    m_group = new QLabel(this);
+    m_group->setToolTip(QString::fromUtf8("問題のグループ"));
+    m_history = new QLabel(this);
+    m_history->setToolTip(QString::fromUtf8("問題の正誤履歴"));
+    QFont labels = ProgramFont("ＭＳ ゴシック", 9);
+    m_group->setFont(labels);
+    m_history->setFont(labels);
+    m_mark = new QCheckBox(QString::fromUtf8("マーク(&M)"), this);
+    m_hintButton = new CLSPanelButton(QString(), ":/buttons/hint.png", this);
+    m_hintButton->setToolTip(QString::fromUtf8("ヒントの表示/非表示を切り替えます"));
+    m_answerButton = new CLSPanelButton(QString::fromUtf8("答え"), ":/buttons/answer.png", this);
+    m_answerButton->setToolTip(QString::fromUtf8("答え合わせをします"));
+    m_answerButton->setDefault(true);
+    m_stopButton = new CLSPanelButton(QString::fromUtf8("中止"), ":/buttons/stop.png", this);
+    m_stopButton->setToolTip(QString::fromUtf8("出題を中止します"));
+    connect(m_answerButton, &QPushButton::clicked, this, &CLSAskingPanel::answerRequested);
+    connect(m_stopButton, &QPushButton::clicked, this, &CLSAskingPanel::stopRequested);
+    connect(m_hintButton, &QPushButton::clicked, this, &CLSAskingPanel::hintToggleRequested);
+    connect(m_mark, &QCheckBox::toggled, this, [this](bool on) {
+        if (m_doc.current() && m_doc.current()->isQuestion() &&
+            m_doc.currentQuestion().mark() != on) {
+            m_doc.currentQuestion().setMark(on);
+            m_doc.setModified();
+        }
+    });
+}
+
+int CLSAskingPanel::pad(int item) const {
+    const CLSVorelSkinItem& s = m_settings.skin().item(item);
+    return s.borderSize + s.padding + s.margin;
+}
+
+void CLSAskingPanel::applySettings() {
+    const CLSVorelSkin& skin = m_settings.skin();
+    const CLSVorelSkinItem& title = skin.item(CLSVorelSkin::kTitle);
+    QPalette pal = m_title->palette();
+    pal.setColor(QPalette::WindowText, ToQColor(title.textColor));
+    m_title->setPalette(pal);
+    const CLSVorelSkinItem& question = skin.item(CLSVorelSkin::kQuestion);
+    m_question->setColours(question.textColor, question.backgroundColor);
+    m_question->setLineInterval(m_settings.lineInterval());
+    Colour formText = skin.colour(CLSVorelSkin::kStudyFormTextColor);
+    Colour formBack = skin.colour(CLSVorelSkin::kStudyFormBackgroundColor);
+    for (QLabel* l : {m_group, m_history}) {
+        QPalette p = l->palette();
+        p.setColor(QPalette::WindowText, ToQColor(formText));
+        l->setPalette(p);
+    }
+    QPalette markPalette = m_mark->palette();
+    markPalette.setColor(QPalette::WindowText, ToQColor(formText));
+    m_mark->setPalette(markPalette);
+    for (CLSPanelButton* b : {m_hintButton, m_answerButton, m_stopButton})
+        b->setColours(formText, lightShade(formBack));
+    setGroupVisible(m_settings.group());
+    for (QWidget* w :
+         {static_cast<QWidget*>(m_title), static_cast<QWidget*>(m_question),
+          static_cast<QWidget*>(m_group), static_cast<QWidget*>(m_history),
+          static_cast<QWidget*>(m_mark), static_cast<QWidget*>(m_hintButton),
+          static_cast<QWidget*>(m_answerButton), static_cast<QWidget*>(m_stopButton)}) {
+        w->setToolTipDuration(m_settings.toolHint() ? -1 : 1);
+    }
+    relayout();
+    update();
+}
+
+void CLSAskingPanel::setGroupVisible(bool on) {
+    m_group->setVisible(on);
+    m_history->setVisible(on);
+    relayout();
+}
+
+void CLSAskingPanel::clear() {
+    setEditing(false);
+    deleteAnswers();
+    if (m_hints) {
+        delete m_hints;
+        m_hints = nullptr;
+    }
+    if (m_separator) m_separator->hide();
+    m_question->setSentence(CLSSentence(), CLSTString());
+    m_title->clear();
+}
+
+void CLSAskingPanel::deleteAnswers() {
+    // The next question is often built while an input is still handling the
+    // key that answered the last one: the old controls go later.
+    for (QWidget* w : m_inputs) {
+        w->hide();
+        w->deleteLater();
+    }
+    for (CLSWndSentence* c : m_choices) {
+        c->hide();
+        c->deleteLater();
+    }
+    m_inputs.clear();
+    m_choices.clear();
+    m_numberAreas.clear();
+}
+
+void CLSAskingPanel::showQuestion(bool inputsHidden) {
+    setEditing(false);
+    deleteAnswers();
+    if (m_hints) {
+        delete m_hints;
+        m_hints = nullptr;
+    }
+    if (m_separator) m_separator->hide();
+    const CLSVorelDataQuestion& q = m_doc.currentQuestion();
+    CLSTString folder = m_doc.getFolder();
+    m_title->setFont(fontOfRole(m_doc, CLSVorelDataFile::kFontTitle));
+    m_title->setText(ToQString(m_doc.getTitleText()));
+    m_question->setSentenceFont(fontOfRole(m_doc, CLSVorelDataFile::kFontQuestion));
+    m_question->setSentence(q.getQuestion(), folder);
+    m_group->setText(ToQString(m_exam.groupLabel()));
+    m_history->setText(ToQString(m_exam.historyLabel()));
+    {
+        QSignalBlocker block(m_mark);
+        m_mark->setChecked(q.mark() != 0);
+    }
+    m_hintButton->setEnabled(q.getHintCount() > 0);
+    bool confirm = m_settings.answerMode() == 3;
+    m_answersVisible = !inputsHidden || confirm;
+    if (!confirm) {
+        if (m_exam.hasChoices()) {
+            createChoices(inputsHidden);
+        } else {
+            createInputs(inputsHidden);
+        }
+    }
+    relayout();
+    update();
+}
+
+void CLSAskingPanel::createInputs(bool hidden) {
+    int lines = std::max(1, m_exam.inputFieldHeight());
+    m_multiLine = lines > 1;
+    QFont font = fontOfRole(m_doc, CLSVorelDataFile::kFontAnswer);
+    for (int k = 0; k < m_exam.answerFieldCount(); ++k) {
+        QWidget* input;
+        if (m_multiLine) {
+            auto* edit = new QPlainTextEdit(this);
+            edit->setTabChangesFocus(true);
+            edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+            edit->installEventFilter(this);
+            input = edit;
+        } else {
+            auto* edit = new QLineEdit(this);
+            connect(edit, &QLineEdit::returnPressed, this, &CLSAskingPanel::answerRequested,
+                    Qt::QueuedConnection);
+            input = edit;
+        }
+        input->setFont(font);
+        input->setToolTip(QString::fromUtf8(kInputTip));
+        input->setEnabled(!hidden);
+        input->setVisible(!hidden);
+        input->setAttribute(Qt::WA_InputMethodEnabled, true);
+        m_inputs.push_back(input);
+    }
+    // Tab order: inputs, then the buttons.
+    QWidget* previous = nullptr;
+    for (QWidget* w : m_inputs) {
+        if (previous) setTabOrder(previous, w);
+        previous = w;
+    }
+    if (previous) setTabOrder(previous, m_answerButton);
+}
+
+void CLSAskingPanel::createChoices(bool hidden) {
+    const CLSVorelSkin& skin = m_settings.skin();
+    const CLSVorelSkinItem& answer = skin.item(CLSVorelSkin::kAnswer);
+    bool single = m_exam.answerFieldCount() == 1;
+    bool useDataFonts = (m_settings.useData() & 4) != 0;
+    int number = 0;
+    CLSTString folder = m_doc.getFolder();
+    for (const CLSChoiceSlot& slot : m_exam.choiceSlots()) {
+        auto* button = new CLSWndSentence(this);
+        button->setButton(++number, single);
+        CLSVorelFont font = useDataFonts ? m_doc.fontAt(kLineFontAnswer, answer, slot.source)
+                                         : static_cast<const CLSVorelFont&>(answer);
+        button->setSentenceFont(ToQFont(font));
+        button->setColours(answer.textColor, answer.backgroundColor);
+        button->setHotColours(skin.colour(CLSVorelSkin::kHoverTextColor),
+                              skin.colour(CLSVorelSkin::kHoverBackgroundColor));
+        button->setSelectedColours(skin.colour(CLSVorelSkin::kActiveTextColor),
+                                   skin.colour(CLSVorelSkin::kActiveBackgroundColor));
+        button->setLineInterval(m_settings.lineInterval());
+        button->setCentring(m_settings.choiceCenter());
+        button->setSentence(slot.sentence, folder);
+        button->setToolTip(ToQString(slot.sentence.toText()));
+        button->setFocusPolicy(Qt::StrongFocus);
+        button->setVisible(!hidden);
+        m_choices.push_back(button);
+    }
+    QWidget* previous = nullptr;
+    for (QWidget* w : m_choices) {
+        if (previous) setTabOrder(previous, w);
+        previous = w;
+    }
+    if (previous) setTabOrder(previous, m_answerButton);
+}
+
+void CLSAskingPanel::revealAnswers() {
+    m_answersVisible = true;
+    for (QWidget* w : m_inputs) {
+        w->setEnabled(true);
+        w->show();
+    }
+    for (QWidget* w : m_choices)
+        w->show();
+    relayout();
+    update();
+    focusAnswer();
+}
+
+void CLSAskingPanel::hideQuestion() {
+    m_question->setSentence(CLSSentence(), CLSTString());
+}
+
+void CLSAskingPanel::focusAnswer() {
+    if (m_settings.answerMode() == 3) {
+        m_answerButton->setFocus();
+    } else if (!m_choices.empty() && m_choices.front()->isVisible()) {
+        m_choices.front()->setFocus();
+    } else if (!m_inputs.empty() && m_inputs.front()->isVisible()) {
+        m_inputs.front()->setFocus();
+    } else {
+        m_answerButton->setFocus();
+    }
+}
+
+bool CLSAskingPanel::givenAnswers(std::vector<CLSSentence>& given, QString* bad) const {
+    given.clear();
+    if (!m_choices.empty()) {
+        for (const CLSWndSentence* c : m_choices) {
+            if (c->isSelected()) given.push_back(c->sentence());
+        }
+        return true;
+    }
+    bool ok = true;
+    for (const QWidget* input : m_inputs) {
+        QString text;
+        if (auto* line = qobject_cast<const QLineEdit*>(input)) text = line->text();
+        if (auto* plain = qobject_cast<const QPlainTextEdit*>(input)) text = plain->toPlainText();
+        CLSTString cp932;
+        QString missing;
+        if (!FromQString(text, cp932, &missing)) {
+            ok = false;
+            if (bad) *bad += missing;
+        }
+        // A typed answer is one plain text run, never markup.
+        CLSSentence s;
+        s.addText(cp932.view());
+        given.push_back(std::move(s));
+    }
+    return ok;
+}
+
+bool CLSAskingPanel::marked() const {
+    return m_mark->isChecked();
+}
+
+bool CLSAskingPanel::hintsShown() const {
+    return m_hints && m_hints->isVisible();
+}
+
+void CLSAskingPanel::flipHints() {
+    if (m_hints) {
+        delete m_hints;
+        m_hints = nullptr;
+        if (m_separator) m_separator->hide();
+        relayout();
+        return;
+    }
+    if (!m_doc.current() || !m_doc.current()->isQuestion() ||
+        m_doc.currentQuestion().getHintCount() == 0) {
+        return;
+    }
+    m_hints = new CLSWndHints(m_doc, m_settings, m_doc.current(), this);
+    connect(m_hints, &CLSWndHints::closeRequested, this, &CLSAskingPanel::hintToggleRequested);
+    if (!m_separator) {
+        m_separator = new CLSWndSeparator(this);
+        connect(m_separator, &CLSWndSeparator::moved, this, [this](int position) {
+            m_hintsWidth = std::max(60, width() - position);
+            m_settings.setHintsWindowWidth(m_hintsWidth);
+            relayout();
+        });
+    }
+    m_hintsWidth = std::max(60, m_settings.hintsWindowWidth());
+    m_hints->show();
+    m_separator->show();
+    relayout();
+}
+
+bool CLSAskingPanel::isEditing() const {
+    return m_question->isEditing();
+}
+
+void CLSAskingPanel::setEditing(bool on) {
+    if (on == m_question->isEditing()) return;
+    if (on) {
+        m_question->toEditMode();
+        return;
+    }
+    QString unmappable;
+    CLSSentence edited = m_question->exitEditMode(&unmappable);
+    if (!unmappable.isEmpty()) {
+        m_doc.prompter().message(
+            PromptIcon::Warning,
+            FromQStringLossy(QString::fromUtf8("Shift-JIS で表せない文字は ? になりました: ") +
+                             unmappable));
+    }
+    if (m_doc.current() && m_doc.current()->isQuestion()) {
+        m_doc.currentQuestion().setQuestion(edited);
+        m_doc.setModified();
+    }
+}
+
+bool CLSAskingPanel::eventFilter(QObject* watched, QEvent* event) {
+    // In a multi-line input Enter starts a new line; Ctrl+Enter answers.
+    if (event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+            (key->modifiers() & Qt::ControlModifier)) {
+            QMetaObject::invokeMethod(this, &CLSAskingPanel::answerRequested, Qt::QueuedConnection);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void CLSAskingPanel::resizeEvent(QResizeEvent*) {
+    relayout();
+}
+
+void CLSAskingPanel::relayout() {
+    if (!m_question) return;
+    int fullWidth = width();
+    int w = fullWidth;
+    if (m_hints) {
+        int sepWidth = 7;
+        int hintsWidth = std::clamp(m_hintsWidth, 60, std::max(60, fullWidth - 200));
+        w = fullWidth - hintsWidth - sepWidth;
+        m_separator->setOrientation(Qt::Vertical);
+        m_separator->setRange(200, std::max(200, fullWidth - 60));
+        m_separator->setExtent(0, height());
+        m_separator->setPosition(w + sepWidth / 2);
+        m_hints->setGeometry(w + sepWidth, 0, hintsWidth, height());
+    }
+
+    CLSPanelLayoutInput in;
+    in.width = w;
+    in.height = height();
+    in.titlePad = pad(CLSVorelSkin::kTitle);
+    in.questionPad = pad(CLSVorelSkin::kQuestion);
+    in.answerPad = pad(CLSVorelSkin::kAnswer);
+    if (!m_title->text().isEmpty()) {
+        in.titleHeight = m_title->heightForWidth(std::max(1, w - 2 * in.titlePad));
+        if (in.titleHeight <= 0) in.titleHeight = m_title->sizeHint().height();
+    }
+    in.bottomTextHeight = m_group->isVisible() ? m_group->sizeHint().height() : 0;
+    in.confirmMode = m_settings.answerMode() == 3;
+    QFont answerFont = fontOfRole(m_doc, CLSVorelDataFile::kFontAnswer);
+    QFontMetrics fm(answerFont);
+    in.inputCount = static_cast<int>(m_inputs.size());
+    in.inputHeight =
+        fm.height() * std::max(1, m_exam.inputFieldHeight()) + 8 + (m_multiLine ? 4 : 0);
+    in.choiceCount = static_cast<int>(m_choices.size());
+    int align = m_settings.choicesAlign();
+    in.autoColumns = (align & 1) != 0;
+    in.choiceColumns = std::max(1, m_settings.maxChoicesOfLine());
+    int edge = 2;
+    int inner = std::max(1, w - 2 * in.answerPad);
+    int widest = 0;
+    for (CLSWndSentence* c : m_choices)
+        widest = std::max(widest, c->measure(inner).width() + 2 * edge + 4);
+    in.widestChoice = widest;
+    int columns = in.autoColumns
+                      ? std::clamp(inner / std::max(1, widest), 1, std::max(1, in.choiceCount))
+                      : std::clamp(in.choiceColumns, 1, std::max(1, in.choiceCount));
+    int colWidth = inner / std::max(1, columns);
+    if (align & 2) {
+        int tallest = 0;
+        for (CLSWndSentence* c : m_choices)
+            tallest = std::max(tallest, c->measure(colWidth).height());
+        in.choiceRowHeight = tallest + 2 * edge + 4;
+    } else {
+        in.choiceRowHeight = fm.height() * std::max(1, m_settings.choicesHeight()) + 2 * edge + 4;
+    }
+    CLSPanelLayout layout = LayoutAskingPanel(in);
+
+    if (!layout.title.isEmpty()) {
+        m_title->setGeometry(
+            ToQRect(layout.title).adjusted(in.titlePad, in.titlePad, -in.titlePad, -in.titlePad));
+        m_title->show();
+    } else {
+        m_title->hide();
+    }
+    m_question->setGeometry(ToQRect(layout.question));
+    m_numberAreas.clear();
+    for (size_t k = 0; k < m_inputs.size() && k < layout.inputs.size(); ++k) {
+        QRect r = ToQRect(layout.inputs[k]).adjusted(0, 2, 0, -2);
+        m_inputs[k]->setGeometry(r);
+        m_numberAreas.push_back(QRect(in.answerPad, r.top(), 16, r.height()));
+    }
+    for (size_t k = 0; k < m_choices.size() && k < layout.choices.size(); ++k) {
+        m_choices[k]->setGeometry(ToQRect(layout.choices[k]).adjusted(1, 1, -1, -1));
+    }
+    int y = layout.bottomTop;
+    int h = layout.bottomHeight;
+    int x = 4;
+    if (m_group->isVisible()) {
+        int gw = m_group->sizeHint().width() + 6;
+        m_group->setGeometry(x, y, gw, h);
+        x += gw;
+        int hw = m_history->sizeHint().width() + 6;
+        m_history->setGeometry(x, y, hw, h);
+        x += hw;
+    }
+    QSize markSize = m_mark->sizeHint();
+    m_mark->setGeometry(x, y + (h - markSize.height()) / 2, markSize.width(), markSize.height());
+    m_hintButton->setGeometry(w - 224, y, 32, 28);
+    m_answerButton->setGeometry(w - 188, y, 90, 28);
+    m_stopButton->setGeometry(w - 94, y, 90, 28);
+    update();
+}
+
+void CLSAskingPanel::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    const CLSVorelSkin& skin = m_settings.skin();
+    int w = m_hints ? m_hints->geometry().left() - 7 : width();
+    p.fillRect(rect(), ToQColor(skin.colour(CLSVorelSkin::kStudyFormBackgroundColor)));
+    // Each item's frame encloses its content by the border and the padding;
+    // the margin lies outside the frame.
+    auto frame = [&](int item, QRect content) {
+        const CLSVorelSkinItem& s = skin.item(item);
+        CLSBorderStyle style = BorderStyleOf(s);
+        style.padding = 0;
+        int inset = s.borderSize + s.padding;
+        drawBorderBox(p, style, content.adjusted(-inset, -inset, inset, inset));
+    };
+    if (m_title->isVisible()) frame(CLSVorelSkin::kTitle, m_title->geometry());
+    frame(CLSVorelSkin::kQuestion, m_question->geometry());
+    if (m_answersVisible && (!m_inputs.empty() || !m_choices.empty())) {
+        int top = height();
+        for (QWidget* wdg : m_inputs)
+            top = std::min(top, wdg->geometry().top() - 2);
+        for (QWidget* wdg : m_choices)
+            top = std::min(top, wdg->geometry().top() - 1);
+        const CLSVorelSkinItem& s = skin.item(CLSVorelSkin::kAnswer);
+        int inset = s.borderSize + s.padding;
+        int ap = pad(CLSVorelSkin::kAnswer);
+        int bottom = m_answerButton->geometry().top() - s.margin;
+        frame(CLSVorelSkin::kAnswer, QRect(ap, top, w - 2 * ap, bottom - inset - top));
+        const CLSVorelSkinItem& a = skin.item(CLSVorelSkin::kAnswer);
+        p.setPen(ToQColor(a.textColor));
+        // The numbers stand in the 16-pixel column before each input.
+        QFont numberFont = font();
+        numberFont.setPixelSize(11);
+        p.setFont(numberFont);
+        for (size_t k = 0; k < m_numberAreas.size() && k < m_inputs.size(); ++k) {
+            if (!m_inputs[k]->isVisible()) continue;
+            QRect r = m_numberAreas[k];
+            QString number = QString::number(k + 1) + ".";
+            p.drawText(r.adjusted(0, 0, 0, -2), Qt::AlignLeft | Qt::AlignBottom, number);
+            int textWidth = p.fontMetrics().horizontalAdvance(number);
+            p.drawLine(r.left(), r.bottom(), r.left() + textWidth, r.bottom());
+        }
+    }
+}
