@@ -1,6 +1,7 @@
 #include "quiz/widgets/AskingPanel.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -236,10 +237,8 @@ void CLSAskingPanel::createInputs(bool hidden) {
             edit->installEventFilter(this);
             input = edit;
         } else {
-            auto* edit = new QLineEdit(this);
-            connect(edit, &QLineEdit::returnPressed, this, &CLSAskingPanel::answerRequested,
-                    Qt::QueuedConnection);
-            input = edit;
+            // Enter reaches the panel's key handler, which answers.
+            input = new QLineEdit(this);
         }
         input->setFont(font);
         input->setToolTip(QString::fromUtf8(kInputTip));
@@ -418,6 +417,34 @@ bool CLSAskingPanel::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void CLSAskingPanel::keyPressEvent(QKeyEvent* event) {
+    // Keys the focused control leaves alone: Enter answers, Esc stops, a
+    // digit presses that choice button wherever the focus is.
+    int key = event->key();
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) &&
+        !(event->modifiers() & Qt::AltModifier)) {
+        QMetaObject::invokeMethod(this, &CLSAskingPanel::answerRequested, Qt::QueuedConnection);
+        return;
+    }
+    if (key == Qt::Key_Escape) {
+        QMetaObject::invokeMethod(this, &CLSAskingPanel::stopRequested, Qt::QueuedConnection);
+        return;
+    }
+    if (key >= Qt::Key_1 && key <= Qt::Key_9 && !m_choices.empty()) {
+        size_t k = static_cast<size_t>(key - Qt::Key_1);
+        if (k < m_choices.size() && m_choices[k]->isVisible()) {
+            CLSWndSentence* button = m_choices[k];
+            button->setFocus(Qt::ShortcutFocusReason);
+            QKeyEvent press(QEvent::KeyPress, key, event->modifiers(), event->text());
+            QKeyEvent release(QEvent::KeyRelease, key, event->modifiers(), event->text());
+            QCoreApplication::sendEvent(button, &press);
+            QCoreApplication::sendEvent(button, &release);
+            return;
+        }
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void CLSAskingPanel::resizeEvent(QResizeEvent*) {

@@ -1,0 +1,309 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSlider>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+#include "DocFixture.h"
+#include "app/Commands.h"
+#include "app/MainWindow.h"
+#include "app/StartUp.h"
+#include "quiz/widgets/DlgAnswer.h"
+#include "quiz/widgets/DlgCount.h"
+#include "quiz/widgets/DlgResult.h"
+#include "quiz/widgets/FlatButton.h"
+#include "quiz/widgets/NumberSpinBox.h"
+#include "quiz/widgets/StudyScreen.h"
+#include "sentence/widgets/WndSentence.h"
+#include "settings/VorelSettings.h"
+#include "text/Codec.h"
+
+using namespace VorelCommand;
+
+namespace {
+
+const char* kFile =
+    "VORELDATA V3.0\r\n#T,000000\r\nq1,,a1,,,<00\r\nq2,,a2,,,<00\r\nq3,,x|y|z,,,<01\r\n"
+    "q4,,a4,,,<00\r\n";
+
+// Acts on the next modal window as soon as it shows (polled, so that a
+// test never waits on a box it does not expect to stay).
+void whenModal(std::function<void(QWidget*)> act, int timeoutMs = 5000) {
+    auto* timer = new QTimer(qApp);
+    auto* waited = new int(0);
+    QObject::connect(timer, &QTimer::timeout, [timer, waited, act, timeoutMs] {
+        QWidget* modal = QApplication::activeModalWidget();
+        *waited += 20;
+        if (modal || *waited > timeoutMs) {
+            timer->stop();
+            timer->deleteLater();
+            delete waited;
+            if (modal) act(modal);
+        }
+    });
+    timer->start(20);
+}
+
+struct Study {
+    TempDir dir;
+    CLSVorelSettings settings;
+    std::unique_ptr<CLSMainWindow> window;
+
+    Study() {
+        InitVorelApplication();
+        settings.setFlag(CLSVorelSettings::kSaveExamLog, false);
+        settings.setFlag(CLSVorelSettings::kSound, false);
+        settings.setFlag(CLSVorelSettings::kRetryRandom, false);
+        window = std::make_unique<CLSMainWindow>(settings, 42);
+        window->resize(760, 560);
+        window->show();
+        WriteFileBytes(dir.file("q.vrf"), Utf8ToCp932Literal(kFile));
+        EXPECT_TRUE(window->openFile(CLSTString(dir.file("q.vrf"))));
+    }
+    CLSStudyScreen& screen() { return *window->studyScreen(); }
+    CLSExam& exam() { return screen().exam(); }
+    QLineEdit* input(int k = 0) {
+        QList<QLineEdit*> all = window->findChildren<QLineEdit*>();
+        QList<QLineEdit*> visible;
+        for (QLineEdit* e : all) {
+            if (e->isVisible()) visible.append(e);
+        }
+        return k < visible.size() ? visible[k] : nullptr;
+    }
+    std::vector<CLSWndSentence*> choices() {
+        std::vector<CLSWndSentence*> out;
+        for (CLSWndSentence* w : window->findChildren<CLSWndSentence*>()) {
+            if (w->isButton() && w->isVisible()) out.push_back(w);
+        }
+        std::sort(out.begin(), out.end(),
+                  [](auto* a, auto* b) { return a->buttonNumber() < b->buttonNumber(); });
+        return out;
+    }
+    // Types into each input and answers; the answer dialog is closed with Esc.
+    void answerTyped(std::vector<const char*> texts) {
+        for (size_t k = 0; k < texts.size(); ++k)
+            QTest::keyClicks(input(static_cast<int>(k)), texts[k]);
+        whenModal([](QWidget* m) { QTest::keyClick(m, Qt::Key_Escape); });
+        QTest::keyClick(input(0), Qt::Key_Return);
+        QTest::qWait(150);
+    }
+    int currentNumber() { return exam().currentQuestion() + 1; }
+    // A digit key as the keyboard delivers it: the release goes to whatever
+    // has the focus after the press.
+    void pressDigit(int digit) {
+        QTest::keyPress(window->focusWidget(), Qt::Key(Qt::Key_0 + digit));
+        QTest::keyRelease(window->focusWidget(), Qt::Key(Qt::Key_0 + digit));
+    }
+};
+
+}  // namespace
+
+TEST(StudyScreen, TypedRunRecordsJudgementsAndHistory) {
+    Study s;
+    s.window->dispatch(kRunAll);
+    ASSERT_TRUE(s.screen().isRunning());
+    EXPECT_EQ(s.currentNumber(), 1);
+    s.answerTyped({"a1"});
+    EXPECT_EQ(s.currentNumber(), 2);
+    s.answerTyped({"wrong"});
+    EXPECT_EQ(s.exam().rightCount(), 1);
+    EXPECT_EQ(s.exam().wrongCount(), 1);
+    EXPECT_EQ(s.currentNumber(), 3);
+    s.answerTyped({"z", "x"});  // two inputs, any order
+    EXPECT_EQ(s.exam().rightCount(), 2);
+    EXPECT_EQ(s.window->document().getQuestion(1)->question().history().back().result, 0);
+
+    // Esc asks "中止しますか？"; Yes ends the run and shows the result pane.
+    whenModal([](QWidget* m) { QTest::keyClick(m, Qt::Key_Y, Qt::AltModifier); });
+    QTest::keyClick(s.input(0), Qt::Key_Escape);
+    QTest::qWait(200);
+    EXPECT_FALSE(s.screen().isRunning());
+    EXPECT_NE(s.screen().findChild<CLSDlgResult*>(), nullptr);
+}
+
+TEST(StudyScreen, ChoicesByDigitKeysSingleAndMultiple) {
+    Study s;
+    s.settings.setAnswerMode(2);
+    s.settings.setDefaultChoicesCount(3);
+    s.exam().rangeFirst = 2;  // q3 needs two of x, y, z
+    s.window->dispatch(kRunAll);
+    ASSERT_EQ(s.currentNumber(), 3);
+    std::vector<CLSWndSentence*> buttons = s.choices();
+    ASSERT_EQ(buttons.size(), 3u);
+    int pressed = 0;
+    for (CLSWndSentence* b : buttons) {
+        std::string text = U8(b->sentence().toText());
+        if ((text == "x" || text == "y") && pressed < 2) {
+            s.pressDigit(b->buttonNumber());
+            ++pressed;
+        }
+    }
+    int selected = 0;
+    for (CLSWndSentence* b : buttons)
+        selected += b->isSelected();
+    EXPECT_EQ(selected, 2);
+    whenModal([](QWidget* m) { QTest::keyClick(m, Qt::Key_Escape); });
+    QTest::keyClick(s.window->focusWidget(), Qt::Key_Return);
+    QTest::qWait(150);
+    EXPECT_EQ(s.exam().rightCount(), 1) << "two right buttons of two required";
+
+    ASSERT_EQ(s.currentNumber(), 4);
+    buttons = s.choices();
+    ASSERT_FALSE(buttons.empty());
+    for (CLSWndSentence* b : buttons) {
+        if (U8(b->sentence().toText()) != "a4") {
+            s.pressDigit(b->buttonNumber());
+            break;
+        }
+    }
+    whenModal([](QWidget* m) { QTest::keyClick(m, Qt::Key_Escape); });
+    QTest::keyClick(s.window->focusWidget(), Qt::Key_Return);
+    QTest::qWait(150);
+    EXPECT_EQ(s.exam().wrongCount(), 1);
+}
+
+TEST(StudyScreen, ConfirmModeRightWrongAndSkip) {
+    Study s;
+    s.settings.setAnswerMode(3);
+    s.window->dispatch(kRunAll);
+    EXPECT_EQ(s.input(), nullptr) << "confirm mode has no inputs";
+    auto judge = [&](const char* which) {
+        whenModal([which](QWidget* m) {
+            auto* dialog = qobject_cast<CLSDlgAnswer*>(m);
+            ASSERT_NE(dialog, nullptr);
+            if (std::string(which) == "right") dialog->rightButton()->click();
+            if (std::string(which) == "wrong") dialog->wrongButton()->click();
+            if (std::string(which) == "esc") QTest::keyClick(m, Qt::Key_Escape);
+        });
+        QTest::keyClick(s.window->focusWidget(), Qt::Key_Return);
+        QTest::qWait(150);
+    };
+    judge("right");
+    judge("wrong");
+    judge("esc");
+    EXPECT_EQ(s.exam().rightCount(), 1);
+    EXPECT_EQ(s.exam().wrongCount(), 1);
+    EXPECT_EQ(s.exam().records()[2].result, CLSExamRecord::kSkipped);
+    EXPECT_TRUE(s.window->document().getQuestion(2)->question().history().empty())
+        << "a skip adds no history";
+}
+
+TEST(StudyScreen, CountedAndWeakPointRunsGoThroughTheCountDialog) {
+    Study s;
+    whenModal([](QWidget* m) {
+        auto* dialog = qobject_cast<CLSDlgCount*>(m);
+        ASSERT_NE(dialog, nullptr);
+        dialog->countBox()->setValue(2);
+        QTest::keyClick(m, Qt::Key_Return);
+    });
+    s.window->dispatch(kRunCount);
+    ASSERT_TRUE(s.screen().isRunning());
+    EXPECT_EQ(s.exam().remainingCount(), 1) << "two to ask, one shown";
+    s.answerTyped({"?"});
+    s.answerTyped({"?"});
+    EXPECT_FALSE(s.screen().isRunning());
+
+    whenModal([](QWidget* m) {
+        auto* dialog = qobject_cast<CLSDlgCount*>(m);
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_TRUE(dialog->strengthSlider()->isEnabled());
+        dialog->countBox()->setValue(1);
+        QTest::keyClick(m, Qt::Key_Return);
+    });
+    s.window->dispatch(kRunWeak);
+    EXPECT_TRUE(s.screen().isRunning());
+    EXPECT_EQ(s.exam().mode() & kExamKindMask, kExamWeak);
+}
+
+TEST(StudyScreen, TimeLimitAndAnswerStartDelay) {
+    Study s;
+    s.settings.setAnswerStartTime(1);
+    s.window->dispatch(kRunAll);
+    QLineEdit* hidden = s.window->findChild<QLineEdit*>();
+    ASSERT_NE(hidden, nullptr);
+    EXPECT_FALSE(hidden->isVisible());
+    QTest::qWait(1400);
+    EXPECT_TRUE(hidden->isVisible()) << "the input appears after the delay";
+    EXPECT_TRUE(hidden->isEnabled());
+
+    s.settings.setAnswerStartTime(0);
+    s.settings.setTimeLimit(1);
+    s.answerTyped({"a1"});
+    bool opened = false;
+    whenModal([&](QWidget* m) {
+        opened = qobject_cast<CLSDlgAnswer*>(m) != nullptr;
+        QTest::keyClick(m, Qt::Key_Escape);
+    });
+    QTest::qWait(1600);
+    EXPECT_TRUE(opened) << "the time limit answers by itself";
+    EXPECT_EQ(s.exam().wrongCount(), 1);
+}
+
+TEST(StudyScreen, AutomaticClickClosesTheAnswerDialog) {
+    Study s;
+    s.settings.setAnsDlgAutoClickTime(200);
+    s.window->dispatch(kRunAll);
+    QTest::keyClicks(s.input(), "a1");
+    QTest::keyClick(s.input(), Qt::Key_Return);
+    QTest::qWait(700);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_EQ(s.currentNumber(), 2);
+}
+
+TEST(StudyScreen, ReaskFromTheResultPane) {
+    Study s;
+    s.window->dispatch(kRunAll);
+    s.answerTyped({"a1"});
+    s.answerTyped({"no"});
+    s.answerTyped({"x", "y"});
+    s.answerTyped({"no"});
+    ASSERT_FALSE(s.screen().isRunning());
+    auto* result = s.screen().findChild<CLSDlgResult*>();
+    ASSERT_NE(result, nullptr);
+    ASSERT_TRUE(result->reaskBox()->isChecked());
+    result->reaskButton()->click();
+    QTest::qWait(100);
+    ASSERT_TRUE(s.screen().isRunning());
+    EXPECT_EQ(s.exam().mode(), kExamFromList | kExamRetryWrong);
+    EXPECT_EQ(s.currentNumber(), 2);
+    s.answerTyped({"a2"});
+    EXPECT_EQ(s.currentNumber(), 4);
+}
+
+TEST(StudyScreen, OpeningAFileDuringARunShowsTheResultInAWindow) {
+    Study s;
+    s.window->dispatch(kRunAll);
+    s.answerTyped({"a1"});
+    WriteFileBytes(s.dir.file("other.vrf"), "VORELDATA V3.0\r\nz,,z,,,<00\r\n");
+    ASSERT_TRUE(s.window->openFile(CLSTString(s.dir.file("other.vrf"))));
+    EXPECT_FALSE(s.screen().isRunning());
+    bool separate = false;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (auto* r = qobject_cast<CLSDlgResult*>(w); r && r->isVisible()) {
+            separate = true;
+            r->close();
+        }
+    }
+    EXPECT_TRUE(separate);
+    EXPECT_EQ(s.window->document().getQuestionCount(), 1);
+}
+
+TEST(StudyScreen, ClosingAnUntitledDocumentAsksWhereToSave) {
+    Study s;
+    s.window->document().newFile();
+    s.window->document().insertComment(0, CLSTString("note"));
+    bool asked = false;
+    whenModal([&](QWidget* m) {
+        asked = qobject_cast<QFileDialog*>(m) != nullptr;
+        QTest::keyClick(m, Qt::Key_Escape);
+    });
+    s.window->close();
+    EXPECT_TRUE(asked);
+    EXPECT_FALSE(s.window->isVisible()) << "cancelling still closes";
+}
