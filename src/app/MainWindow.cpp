@@ -1,6 +1,7 @@
 #include "app/MainWindow.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -13,6 +14,7 @@
 #include <QUrl>
 
 #include "app/Commands.h"
+#include "quiz/widgets/DialogHelp.h"
 #include "quiz/widgets/StudyScreen.h"
 #include "settings/VorelSettings.h"
 #include "text/Codec.h"
@@ -42,11 +44,21 @@ CLSMainWindow::CLSMainWindow(CLSVorelSettings& settings, uint32_t seed, QWidget*
         if (QLabel* label = statusPart(part)) label->setText(text);
     });
     connect(m_study, &CLSStudyScreen::commandsChanged, this, &CLSMainWindow::updateCommands);
+    SetDialogHelpHandler([this](QWidget*, int) { openHelp(); });
+    // Tool tips everywhere follow the ToolHint setting.
+    qApp->installEventFilter(this);
     m_study->documentLoaded();
     updateCommands();
 }
 
+bool CLSMainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ToolTip && !m_settings.toolHint()) return true;
+    return QMainWindow::eventFilter(watched, event);
+}
+
 CLSMainWindow::~CLSMainWindow() {
+    qApp->removeEventFilter(this);
+    SetDialogHelpHandler(nullptr);
     m_doc.setObserver(nullptr);
     m_settings.setSoundPlayer(nullptr);
 }

@@ -43,6 +43,7 @@ class CLSMainWindow : public QMainWindow, private DocumentObserver {
     void updateCommands();
 
   protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;

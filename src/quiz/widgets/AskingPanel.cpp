@@ -145,13 +145,6 @@ void CLSAskingPanel::applySettings() {
     for (CLSPanelButton* b : {m_hintButton, m_answerButton, m_stopButton})
         b->setColours(formText, lightShade(formBack));
     setGroupVisible(m_settings.group());
-    for (QWidget* w :
-         {static_cast<QWidget*>(m_title), static_cast<QWidget*>(m_question),
-          static_cast<QWidget*>(m_group), static_cast<QWidget*>(m_history),
-          static_cast<QWidget*>(m_mark), static_cast<QWidget*>(m_hintButton),
-          static_cast<QWidget*>(m_answerButton), static_cast<QWidget*>(m_stopButton)}) {
-        w->setToolTipDuration(m_settings.toolHint() ? -1 : 1);
-    }
     relayout();
     update();
 }
