@@ -176,9 +176,13 @@ const CLSVorelDataItem* CLSVorelDataFile::lineOfKindBefore(int kind,
 // ---- insertion and removal -----------------------------------------------------
 
 CLSVorelDataItem* CLSVorelDataFile::insertItem(int lineIndex, CLSVorelDataItem item) {
+    return insertOwned(lineIndex, std::make_unique<CLSVorelDataItem>(std::move(item)));
+}
+
+CLSVorelDataItem* CLSVorelDataFile::insertOwned(int lineIndex,
+                                                std::unique_ptr<CLSVorelDataItem> owned) {
     if (lineIndex < 0 || lineIndex > getItemCount()) VR_THROW(kSource, CLSError::kIndex);
-    if (item.kind() == kLineNone) VR_THROW(kSource, CLSError::kParameter);
-    auto owned = std::make_unique<CLSVorelDataItem>(std::move(item));
+    if (!owned || owned->kind() == kLineNone) VR_THROW(kSource, CLSError::kParameter);
     CLSVorelDataItem* p = owned.get();
     if (p->isQuestion()) ++m_questionCount;
     if (lineIndex == getItemCount() && m_indexValid) {

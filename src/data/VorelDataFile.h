@@ -197,6 +197,7 @@ class CLSVorelDataFile {
 
   private:
     void readLines(class CLSFileReadLine& file, int version);
+    CLSVorelDataItem* insertOwned(int lineIndex, std::unique_ptr<CLSVorelDataItem> item);
     void ensureIndex() const;
     void invalidateIndex() { m_indexValid = false; }
     int settingAtCurrent(int kind) const;

@@ -197,9 +197,8 @@ void CLSVorelDataFile::readLines(CLSFileReadLine& file, int version) {
             CLSVorelDataItem item = parseLine(buffer.line(i), version, static_cast<int>(i) + 2);
             if (item.kind() != kLineNone) appendItem(std::move(item));
         } else if (parsed[i]->kind() != kLineNone) {
-            appendItem(std::move(*parsed[i]));
+            insertOwned(getItemCount(), std::move(parsed[i]));
         }
-        parsed[i].reset();
     }
     m_lines.shrink_to_fit();
 }
