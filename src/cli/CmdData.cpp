@@ -27,6 +27,15 @@ bool pathArgument(const std::string& utf8, CLSTString& path) {
     return CliText(utf8, path);
 }
 
+// The two file arguments of a conversion: the data file is loaded into doc.
+bool loadInput(const CliArgs& args, CLSVorelDataFile& doc, CLSTString& out) {
+    CLSTString in;
+    if (!pathArgument(args.positional()[0], in) || !pathArgument(args.positional()[1], out)) {
+        return false;
+    }
+    return doc.loadFile(in);
+}
+
 void sentenceList(JsonWriter& json, const CLSSentenceArray& list) {
     json.beginArray();
     for (const CLSSentence& s : list)
@@ -112,13 +121,11 @@ int runDump(const std::vector<std::string>& tokens) {
 int runSave(const std::vector<std::string>& tokens) {
     CliArgs args(tokens, {"--version"}, {});
     if (!args.error().empty() || args.positional().size() != 2) return CliUsage("save");
-    CLSTString in, out;
-    if (!pathArgument(args.positional()[0], in) || !pathArgument(args.positional()[1], out))
-        return 1;
     CLSVorelSettings settings;
     SwitchablePrompter prompter;
     CLSVorelDataFile doc(settings, prompter);
-    if (!doc.loadFile(in)) return 1;
+    CLSTString out;
+    if (!loadInput(args, doc, out)) return 1;
     if (args.has("--version")) {
         std::string v = args.value("--version");
         int version = v.find('.') != std::string::npos
@@ -164,13 +171,11 @@ int runExpand(const std::vector<std::string>& tokens) {
 int runExport(const std::vector<std::string>& tokens) {
     CliArgs args(tokens, {}, {"--tab"});
     if (!args.error().empty() || args.positional().size() != 2) return CliUsage("export");
-    CLSTString in, out;
-    if (!pathArgument(args.positional()[0], in) || !pathArgument(args.positional()[1], out))
-        return 1;
     CLSVorelSettings settings;
     SwitchablePrompter prompter;
     CLSVorelDataFile doc(settings, prompter);
-    if (!doc.loadFile(in)) return 1;
+    CLSTString out;
+    if (!loadInput(args, doc, out)) return 1;
     return doc.exportFile(out, !args.has("--tab")) ? 0 : 1;
 }
 

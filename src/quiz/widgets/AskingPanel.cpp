@@ -217,6 +217,16 @@ void CLSAskingPanel::showQuestion(bool inputsHidden) {
     update();
 }
 
+void CLSAskingPanel::chainTabOrder(const std::vector<QWidget*>& controls) {
+    // The answer controls in order, then the buttons.
+    QWidget* previous = nullptr;
+    for (QWidget* w : controls) {
+        if (previous) setTabOrder(previous, w);
+        previous = w;
+    }
+    if (previous) setTabOrder(previous, m_answerButton);
+}
+
 void CLSAskingPanel::createInputs(bool hidden) {
     int lines = std::max(1, m_exam.inputFieldHeight());
     m_multiLine = lines > 1;
@@ -240,13 +250,7 @@ void CLSAskingPanel::createInputs(bool hidden) {
         input->setAttribute(Qt::WA_InputMethodEnabled, true);
         m_inputs.push_back(input);
     }
-    // Tab order: inputs, then the buttons.
-    QWidget* previous = nullptr;
-    for (QWidget* w : m_inputs) {
-        if (previous) setTabOrder(previous, w);
-        previous = w;
-    }
-    if (previous) setTabOrder(previous, m_answerButton);
+    chainTabOrder(std::vector<QWidget*>(m_inputs.begin(), m_inputs.end()));
 }
 
 void CLSAskingPanel::createChoices(bool hidden) {
@@ -275,12 +279,7 @@ void CLSAskingPanel::createChoices(bool hidden) {
         button->setVisible(!hidden);
         m_choices.push_back(button);
     }
-    QWidget* previous = nullptr;
-    for (QWidget* w : m_choices) {
-        if (previous) setTabOrder(previous, w);
-        previous = w;
-    }
-    if (previous) setTabOrder(previous, m_answerButton);
+    chainTabOrder(std::vector<QWidget*>(m_choices.begin(), m_choices.end()));
 }
 
 void CLSAskingPanel::revealAnswers() {

@@ -82,6 +82,7 @@ class CLSAskingPanel : public QWidget {
     void createInputs(bool hidden);
     void createChoices(bool hidden);
     void deleteAnswers();
+    void chainTabOrder(const std::vector<QWidget*>& controls);
     void relayout();
     int pad(int item) const;
 
