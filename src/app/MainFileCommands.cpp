@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QStatusBar>
 #include <QToolBar>
@@ -106,7 +107,13 @@ bool CLSMainWindow::saveAs() {
                        QString::fromUtf8(kDataFilter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix("vrf");
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
+    if (QFileInfo::exists(dialog.selectedFiles().first()) &&
+        !m_prompter.askYesNo(PromptIcon::Warning,
+                             CLSTString(SJIS("ファイルは既に存在します。上書きしますか？")))) {
+        return false;
+    }
     CLSTString path;
     QString unmappable;
     if (!FromQString(dialog.selectedFiles().first(), path, &unmappable)) {

@@ -1,6 +1,10 @@
 #include "app/StartUp.h"
 
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMessageBox>
+#include <QTranslator>
 
 #include "app/Resources.h"
 #include "text/widgets/QtText.h"
@@ -13,6 +17,15 @@ void InitVorelApplication() {
     // The pictures live in a static library: their registration must be pulled in.
     initPictures();
     InitVorelResources();
+    // Qt's own texts (file dialogs, standard buttons) in Japanese, like ours.
+    static QTranslator* translator = nullptr;
+    if (!translator && QCoreApplication::instance()) {
+        translator = new QTranslator(QCoreApplication::instance());
+        if (translator->load(QLocale(QLocale::Japanese), "qtbase", "_",
+                             QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+            QCoreApplication::installTranslator(translator);
+        }
+    }
 }
 
 bool CommandLineFile(const QStringList& arguments, CLSTString& path) {
