@@ -267,17 +267,18 @@ void CLSVorelDataFile::clearLines() {
 
 void CLSVorelDataFile::setCurrentLine(int n) {
     CLSTraceScope trace("CLSVorelDataFile::setCurrentLine");
-    m_currentNumber = n;
-    m_current = getLine(n);
-    m_currentTitle = m_current ? titleOf(m_current) : nullptr;
-    createFontObjects();
+    moveCurrent(n, getLine(n));
 }
 
 void CLSVorelDataFile::setCurrentQuestion(int n) {
     CLSTraceScope trace("CLSVorelDataFile::setCurrentQuestion");
+    moveCurrent(n, getQuestion(n));
+}
+
+void CLSVorelDataFile::moveCurrent(int n, CLSVorelDataItem* line) {
     m_currentNumber = n;
-    m_current = getQuestion(n);
-    m_currentTitle = m_current ? titleOf(m_current) : nullptr;
+    m_current = line;
+    m_currentTitle = line ? titleOf(line) : nullptr;
     createFontObjects();
 }
 

@@ -201,6 +201,7 @@ class CLSVorelDataFile {
     void ensureIndex() const;
     void invalidateIndex() { m_indexValid = false; }
     int settingAtCurrent(int kind) const;
+    void moveCurrent(int n, CLSVorelDataItem* line);
     void parseSettingGroupLine(const CLSTString& value);
     void notifyCaption();
     void writeDocument(class CLSFileWriteString& file) const;

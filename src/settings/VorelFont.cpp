@@ -14,24 +14,24 @@ int MulDiv(int a, int b, int c) {
 }
 
 CLSFontSpec CLSVorelFont::fontSpec(int pixelsPerInch, int ratePercent) const {
-    CLSFontSpec spec;
+    CLSFontSpec request;
     if (pixelsPerInch > 0) {
         int64_t height = -static_cast<int64_t>(MulDiv(size, pixelsPerInch, 72));
-        spec.height = static_cast<int>(height * ratePercent / 100);
+        request.height = static_cast<int>(height * ratePercent / 100);
     }
-    spec.weight = bold() ? 700 : 400;
-    spec.italic = italic();
-    spec.underline = underline();
-    spec.charSet = charSet;
-    spec.face = name;
-    return spec;
+    request.weight = bold() ? 700 : 400;
+    request.italic = italic();
+    request.underline = underline();
+    request.charSet = charSet;
+    request.face = name;
+    return request;
 }
 
-void CLSVorelFont::setFromFontSpec(const CLSFontSpec& spec, int pixelsPerInch) {
-    if (pixelsPerInch > 0) size = MulDiv(-spec.height, 72, pixelsPerInch);
-    charSet = spec.charSet;
-    setStyle(kBold, spec.weight >= 700);
-    setStyle(kItalic, spec.italic);
-    setStyle(kUnderline, spec.underline);
-    name = spec.face;
+void CLSVorelFont::setFromFontSpec(const CLSFontSpec& request, int pixelsPerInch) {
+    if (pixelsPerInch > 0) size = MulDiv(-request.height, 72, pixelsPerInch);
+    charSet = request.charSet;
+    setStyle(kBold, request.weight >= 700);
+    setStyle(kItalic, request.italic);
+    setStyle(kUnderline, request.underline);
+    name = request.face;
 }

@@ -40,7 +40,7 @@ struct CLSVorelFont {
     CLSFontSpec fontSpec(int pixelsPerInch, int ratePercent = 100) const;
     /// Takes size, character set, styles and face from a chosen font. Never
     /// fails; a pixelsPerInch of 0 or less leaves the size unchanged.
-    void setFromFontSpec(const CLSFontSpec& spec, int pixelsPerInch);
+    void setFromFontSpec(const CLSFontSpec& request, int pixelsPerInch);
 
     bool operator==(const CLSVorelFont&) const = default;
 };

@@ -5,23 +5,12 @@
 #include "TestSupport.h"
 #include "text/Codec.h"
 
-namespace {
-
-std::string cli(const std::string& args, int* status = nullptr, std::string* err = nullptr) {
-    std::string out;
-    int s = RunCommand(ShellQuote(CliPath()) + " " + args, &out, err);
-    if (status) *status = s;
-    return out;
-}
-
-}  // namespace
-
 TEST(CliSettings, SettingsAndVaguePairsAsJson) {
     TempDir dir;
     WriteFileBytes(dir.file("s.ini"), Utf8ToCp932Literal("[options]\r\nhistorysize=-2\r\n"
                                                          "DebugMode=1\r\n[Design]\r\n"
                                                          "問題Size=33\r\n"));
-    std::string out = cli("settings " + ShellQuote(dir.file("s.ini")));
+    std::string out = RunCli("settings " + ShellQuote(dir.file("s.ini")));
     EXPECT_EQ(out.rfind("{\"Window\":{\"Show\":\"0\",\"Left\":\"-2147483648\",", 0), 0u) << out;
     EXPECT_NE(out.find("\"DebugMode\":\"1\",\"CompareMode\":\"0\""), std::string::npos);
     EXPECT_NE(out.find("\"HistorySize\":\"5\"},\"Design\":{"), std::string::npos);
@@ -30,11 +19,11 @@ TEST(CliSettings, SettingsAndVaguePairsAsJson) {
 
     int status = 0;
     std::string err;
-    cli("settings " + ShellQuote(dir.file("missing.ini")), &status, &err);
+    RunCli("settings " + ShellQuote(dir.file("missing.ini")), &status, &err);
     EXPECT_EQ(status, 1);
     EXPECT_NE(err.find("ファイルを開けません。"), std::string::npos);
 
-    out = cli("vague " + ShellQuote(dir.file("missing.dat")));
+    out = RunCli("vague " + ShellQuote(dir.file("missing.dat")));
     EXPECT_EQ(std::count(out.begin(), out.end(), '['), 47);
     EXPECT_NE(out.find("[\"ヴ\",\"ブ\"]"), std::string::npos);
 }

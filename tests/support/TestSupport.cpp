@@ -88,6 +88,13 @@ std::string CliPath() {
     return VOREL_CLI_PATH;
 }
 
+std::string RunCli(const std::string& args, int* status, std::string* err) {
+    std::string out;
+    int s = RunCommand(ShellQuote(CliPath()) + " " + args, &out, err);
+    if (status) *status = s;
+    return out;
+}
+
 std::string SharedTestData(const std::string& sub) {
     const char* env = std::getenv("VOREL_TESTDATA");
     std::string base = env && *env ? env : VOREL_SHARED_TESTDATA;

@@ -67,6 +67,9 @@ class FakeClock : public Clock {
 /// Runs a command; returns its exit status and fills stdout/stderr.
 int RunCommand(const std::string& command, std::string* out, std::string* err = nullptr,
                const std::string& input = "");
+/// Runs vorel-cli with the given (already quoted) arguments; returns its
+/// stdout and sets its exit status and stderr when asked.
+std::string RunCli(const std::string& args, int* status = nullptr, std::string* err = nullptr);
 /// Path of the vorel-cli executable under test.
 std::string CliPath();
 /// Folder of the public test corpora, or "" when it is not there.

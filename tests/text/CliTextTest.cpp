@@ -2,26 +2,15 @@
 
 #include "TestSupport.h"
 
-namespace {
-
-std::string cli(const std::string& args, int* status = nullptr, std::string* err = nullptr) {
-    std::string out;
-    int s = RunCommand(ShellQuote(CliPath()) + " " + args, &out, err);
-    if (status) *status = s;
-    return out;
-}
-
-}  // namespace
-
 TEST(CliText, NormalizeAppliesTheFlagsInOrder) {
-    EXPECT_EQ(cli("normalize --flags 15 " + ShellQuote("ａｂｃ　がぎ・パ！ヴ")), "abcｶｷﾊヴ\n")
+    EXPECT_EQ(RunCli("normalize --flags 15 " + ShellQuote("ａｂｃ　がぎ・パ！ヴ")), "abcｶｷﾊヴ\n")
         << "full-width letters keep their case through toUpper";
-    EXPECT_EQ(cli("normalize --flags 5 " + ShellQuote("abcＤ")), "ABCD\n");
-    EXPECT_EQ(cli("normalize --flags 0 " + ShellQuote("a\r\nb")), "ab\n");
-    EXPECT_EQ(cli("normalize --flags 2 " + ShellQuote("ひらがな")), "ヒラガナ\n");
+    EXPECT_EQ(RunCli("normalize --flags 5 " + ShellQuote("abcＤ")), "ABCD\n");
+    EXPECT_EQ(RunCli("normalize --flags 0 " + ShellQuote("a\r\nb")), "ab\n");
+    EXPECT_EQ(RunCli("normalize --flags 2 " + ShellQuote("ひらがな")), "ヒラガナ\n");
     int status = 0;
     std::string err;
-    cli("normalize --flags 1 " + ShellQuote("😀"), &status, &err);
+    RunCli("normalize --flags 1 " + ShellQuote("😀"), &status, &err);
     EXPECT_EQ(status, 1);
     EXPECT_NE(err.find("Shift-JIS"), std::string::npos);
 }
@@ -29,18 +18,18 @@ TEST(CliText, NormalizeAppliesTheFlagsInOrder) {
 TEST(CliText, LinesAndFieldsAsJson) {
     TempDir dir;
     WriteFileBytes(dir.file("in.csv"), "a,\"b,\"\"c\"\"\"\r\n\x95\x5C,\t\x01\n");
-    EXPECT_EQ(cli("lines " + ShellQuote(dir.file("in.csv"))),
+    EXPECT_EQ(RunCli("lines " + ShellQuote(dir.file("in.csv"))),
               "[\"a,\\\"b,\\\"\\\"c\\\"\\\"\\\"\",\"表,\\t\\u0001\"]\n");
-    EXPECT_EQ(cli("fields " + ShellQuote(dir.file("in.csv"))),
+    EXPECT_EQ(RunCli("fields " + ShellQuote(dir.file("in.csv"))),
               "[[\"a\",\"b,\\\"c\\\"\"],[\"表\",\"\\t\\u0001\"]]\n");
-    EXPECT_EQ(cli("fields --tab " + ShellQuote(dir.file("in.csv"))),
+    EXPECT_EQ(RunCli("fields --tab " + ShellQuote(dir.file("in.csv"))),
               "[[\"a,\\\"b,\\\"\\\"c\\\"\\\"\\\"\"],[\"表,\",\"\\u0001\"]]\n");
     int status = 0;
     std::string err;
-    EXPECT_EQ(cli("lines " + ShellQuote(dir.file("missing")), &status, &err), "");
+    EXPECT_EQ(RunCli("lines " + ShellQuote(dir.file("missing")), &status, &err), "");
     EXPECT_EQ(status, 1);
     EXPECT_NE(err.find("ファイルを開けません。"), std::string::npos);
-    cli("bogus", &status);
+    RunCli("bogus", &status);
     EXPECT_EQ(status, 1);
-    EXPECT_EQ(cli("--version"), "vorel-cli 3.13\n");
+    EXPECT_EQ(RunCli("--version"), "vorel-cli 3.13\n");
 }
