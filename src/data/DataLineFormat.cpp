@@ -12,16 +12,6 @@ bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-CLSTString unescaped(const CLSTString& text) {
-    CLSTString s(text);
-    return s.unescapeMarkup();
-}
-
-CLSTString escaped(const CLSTString& text) {
-    CLSTString s(text);
-    return s.escapeMarkup();
-}
-
 // A text field of a question: escapes resolved, runs merged.
 CLSSentence textField(CLSSentence piece) {
     piece.unescape();
@@ -301,7 +291,7 @@ bool ParseTitleLine(const CLSTString& line, CLSVorelDataTitle& title) {
     if (comma < 0 || line.length() < comma + 7) return false;
     const char* p = line.text() + comma + 1;
     if (!isDigit(p[0])) return false;
-    title.text = unescaped(line.substring(1, comma - 1));
+    title.text = Unescaped(line.substring(1, comma - 1));
     title.choiceCount = p[0] - '0';
     title.compareFlags = 0;
     for (int bit = 0; bit < 5; ++bit) {
@@ -309,23 +299,23 @@ bool ParseTitleLine(const CLSTString& line, CLSVorelDataTitle& title) {
     }
     CLSTString rest = line.substring(comma + 7);
     if (!rest.isEmpty() && rest.text()[0] == '\'') rest.erase(0, 1);
-    title.comment = unescaped(rest);
+    title.comment = Unescaped(rest);
     return true;
 }
 
 CLSTString WriteTitleLine(const CLSVorelDataTitle& title) {
     CLSTString s("#");
-    s.append(escaped(title.text)).append(',');
+    s.append(Escaped(title.text)).append(',');
     s.append(static_cast<char>('0' + std::clamp(title.choiceCount, 0, 9)));
     for (int bit = 0; bit < 5; ++bit)
         s.append((title.compareFlags >> bit) & 1 ? '1' : '0');
-    if (!title.comment.isEmpty()) s.append('\'').append(escaped(title.comment));
+    if (!title.comment.isEmpty()) s.append('\'').append(Escaped(title.comment));
     return s;
 }
 
 CLSTString WriteCommentLine(const CLSTString& text) {
     if (text.isEmpty()) return CLSTString();
-    return CLSTString("'").append(escaped(text));
+    return CLSTString("'").append(Escaped(text));
 }
 
 CLSVorelDataFont ParseFontValue(const CLSTString& value) {
@@ -334,10 +324,10 @@ CLSVorelDataFont ParseFontValue(const CLSTString& value) {
     if (!value.isEmpty() && v[0] != ',' && v[0] != '\'') font.size = value.toInteger();
     int apostrophe = value.findChar('\'');
     CLSTString head = apostrophe < 0 ? value : value.substring(0, apostrophe);
-    if (apostrophe >= 0) font.comment = unescaped(value.substring(apostrophe + 1));
+    if (apostrophe >= 0) font.comment = Unescaped(value.substring(apostrophe + 1));
     CLSTStringArray parts = head.tokenize(',', 0, 3);
     if (parts.count() >= 2) font.charset = charsetFromName(parts[1].text());
-    if (parts.count() >= 3) font.faceName = unescaped(parts[2]);
+    if (parts.count() >= 3) font.faceName = Unescaped(parts[2]);
     return font;
 }
 
@@ -354,7 +344,7 @@ CLSTString WriteFontLine(int kind, const CLSVorelDataFont& font) {
         // The face name goes out as it stands: files have always had it so.
         if (faceOrComment) s.append(',').append(font.faceName);
     }
-    if (!font.comment.isEmpty()) s.append('\'').append(escaped(font.comment));
+    if (!font.comment.isEmpty()) s.append('\'').append(Escaped(font.comment));
     return s;
 }
 
@@ -362,7 +352,7 @@ CLSVorelDataNumber ParseNumberValue(const CLSTString& value) {
     CLSVorelDataNumber number;
     if (!value.isEmpty() && value.text()[0] != '\'') number.value = value.toInteger();
     int apostrophe = value.findChar('\'');
-    if (apostrophe >= 0) number.comment = unescaped(value.substring(apostrophe + 1));
+    if (apostrophe >= 0) number.comment = Unescaped(value.substring(apostrophe + 1));
     return number;
 }
 
@@ -370,7 +360,7 @@ CLSTString WriteNumberLine(int kind, const CLSVorelDataNumber& number) {
     CLSTString s("$");
     s.append(SettingKeyOfKind(kind)).append('=');
     if (number.value != -1) s.append(number.value);
-    if (!number.comment.isEmpty()) s.append('\'').append(escaped(number.comment));
+    if (!number.comment.isEmpty()) s.append('\'').append(Escaped(number.comment));
     return s;
 }
 

@@ -32,19 +32,9 @@ bool readHeader(const CLSTString& line, int* version) {
     return true;
 }
 
-CLSTString unescaped(const CLSTString& text) {
-    CLSTString s(text);
-    return s.unescapeMarkup();
-}
-
-CLSTString escaped(const CLSTString& text) {
-    CLSTString s(text);
-    return s.escapeMarkup();
-}
-
 // A line that fits no grammar survives as a comment holding all of it.
 CLSVorelDataItem keptAsComment(const CLSTString& line) {
-    return CLSVorelDataItem::makeComment(unescaped(line));
+    return CLSVorelDataItem::makeComment(Unescaped(line));
 }
 
 }  // namespace
@@ -206,7 +196,7 @@ void CLSVorelDataFile::readLines(CLSFileReadLine& file, int version) {
 CLSVorelDataItem CLSVorelDataFile::parseLine(const CLSTString& line, int version, int lineNumber) {
     if (line.isEmpty()) return CLSVorelDataItem::makeComment(CLSTString());
     char first = line.text()[0];
-    if (first == '\'') return CLSVorelDataItem::makeComment(unescaped(line.substring(1)));
+    if (first == '\'') return CLSVorelDataItem::makeComment(Unescaped(line.substring(1)));
     if (first == '#') {
         CLSVorelDataTitle title;
         if (ParseTitleLine(line, title)) return CLSVorelDataItem::makeTitle(title);
@@ -230,7 +220,7 @@ CLSVorelDataItem CLSVorelDataFile::parseLine(const CLSTString& line, int version
         }
         if (key.compareNoCase("Message") == 0) {
             int apostrophe = value.findChar('\'', 0, '\\');
-            m_message = unescaped(apostrophe < 0 ? value : value.substring(0, apostrophe));
+            m_message = Unescaped(apostrophe < 0 ? value : value.substring(0, apostrophe));
             return CLSVorelDataItem(kLineNone, nullptr);
         }
         // The line number of the data file tells the learner which line it is.
@@ -249,13 +239,13 @@ void CLSVorelDataFile::parseSettingGroupLine(const CLSTString& value) {
     CLSTraceScope trace("CLSVorelDataFile::parseSettingGroupLine");
     CLSTStringArray names = value.tokenize(',', '\\', kGroupCount);
     for (int i = 0; i < names.count() && i < kGroupCount - 1; ++i) {
-        m_groupNames[i] = unescaped(names[i]);
+        m_groupNames[i] = Unescaped(names[i]);
     }
     if (names.count() == kGroupCount) {
         const CLSTString& last = names[kGroupCount - 1];
         int apostrophe = last.findChar('\'', 0, '\\');
         m_groupNames[kGroupCount - 1] =
-            unescaped(apostrophe < 0 ? last : last.substring(0, apostrophe));
+            Unescaped(apostrophe < 0 ? last : last.substring(0, apostrophe));
     }
 }
 
@@ -283,12 +273,12 @@ void CLSVorelDataFile::writeDocument(CLSFileWriteString& file) const {
         file.write("$Group=");
         for (int i = 0; i < kGroupCount; ++i) {
             if (i > 0) file.write(',');
-            file.write(escaped(getGroupName(i)));
+            file.write(Escaped(getGroupName(i)));
         }
         file.writeNewLine();
         if (!m_message.isEmpty()) {
             file.write("$Message=");
-            file.writeLine(escaped(m_message));
+            file.writeLine(Escaped(m_message));
         }
     }
 }

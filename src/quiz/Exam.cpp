@@ -108,7 +108,6 @@ bool CLSExam::examStart(int mode, const std::function<bool()>& askCount) {
         m_remainingCount = m_settings.initialExamCount();
         if (m_settings.flag(CLSVorelSettings::kNoAlready)) mode |= kExamNoRepeat;
     }
-    if (mode == 50 || mode == 52) m_remainingCount = questionsInRange(rangeFirst, rangeLast);
 
     int questions = std::max(0, m_doc.getQuestionCount());
     m_askedCounts.assign(questions, 0);
@@ -123,6 +122,7 @@ bool CLSExam::examStart(int mode, const std::function<bool()>& askCount) {
         }
         refreshHistory(q);
     }
+    if (mode == 50 || mode == 52) m_remainingCount = m_inRangeCount;
     m_startTick = m_clock.ticks();
     m_mode = mode;
     return true;

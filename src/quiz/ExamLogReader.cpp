@@ -19,11 +19,12 @@ bool isTitleLine(const CLSTString& line) {
 // Runs of digits followed by 年, 月, 日, 時, 分 or 秒 set those parts.
 void parseTime(const CLSTString& value, CLSExamLogOne& record) {
     struct Unit {
-        const char* utf8;
+        const char* mark;  // CP932
         int* field;
     };
-    const Unit units[] = {{"年", &record.year}, {"月", &record.month},  {"日", &record.day},
-                          {"時", &record.hour}, {"分", &record.minute}, {"秒", &record.second}};
+    const Unit units[] = {{SJIS("年"), &record.year},   {SJIS("月"), &record.month},
+                          {SJIS("日"), &record.day},    {SJIS("時"), &record.hour},
+                          {SJIS("分"), &record.minute}, {SJIS("秒"), &record.second}};
     const char* p = value.text();
     int len = value.length();
     int pos = 0;
@@ -36,7 +37,7 @@ void parseTime(const CLSTString& value, CLSExamLogOne& record) {
         while (pos < len && p[pos] >= '0' && p[pos] <= '9')
             number = number * 10 + (p[pos++] - '0');
         for (const Unit& unit : units) {
-            std::string mark = Utf8ToCp932Literal(unit.utf8);
+            std::string_view mark(unit.mark);
             if (value.view().substr(pos, mark.size()) == mark) {
                 *unit.field = number;
                 pos += static_cast<int>(mark.size());

@@ -378,6 +378,14 @@ std::string UnescapeMarkupText(std::string_view text) {
     return out;
 }
 
+CLSTString Escaped(const CLSTString& text) {
+    return CLSTString(EscapeMarkupText(text.view()));
+}
+
+CLSTString Unescaped(const CLSTString& text) {
+    return CLSTString(UnescapeMarkupText(text.view()));
+}
+
 int CLSTString::find(const char* target, int start, char escapeChar) const {
     if (!target || start < 0) VR_THROW(kSource, CLSError::kParameter);
     int targetLength = static_cast<int>(std::strlen(target));

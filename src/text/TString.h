@@ -39,6 +39,11 @@ void AppendEscapedMarkup(std::string& out, std::string_view text);
 /// unescapeMarkup of a text.
 std::string UnescapeMarkupText(std::string_view text);
 
+class CLSTString;
+/// Copies of a text with escapeMarkup / unescapeMarkup applied.
+CLSTString Escaped(const CLSTString& text);
+CLSTString Unescaped(const CLSTString& text);
+
 /// The program's string: an owned, zero-terminated CP932 byte text. Every
 /// scan steps over two-byte characters so that a trail byte is never taken
 /// for an ASCII character. Misuse throws CLSError with the source "TSTRING".
