@@ -27,21 +27,29 @@ std::string u8(const CLSTString& s) {
     return Cp932ToUtf8(s.view());
 }
 
-// Standard input as lines, with one line of look-ahead put back.
+// Standard input as lines.
 class LineInput {
   public:
     std::optional<std::string> next() {
-        if (m_pending) return std::exchange(m_pending, std::nullopt);
         std::string line;
         if (!std::getline(std::cin, line)) return std::nullopt;
         if (!line.empty() && line.back() == '\r') line.pop_back();
         return line;
     }
-    void putBack(std::string line) { m_pending = std::move(line); }
-
-  private:
-    std::optional<std::string> m_pending;
 };
+
+// A sentence as the terminal shows it: pictures and videos by their file name.
+std::string shown(const CLSSentence& sentence) {
+    std::string out;
+    for (const CLSSentenceItem& item : sentence.items()) {
+        if (item.isObject()) {
+            out += "[" + u8(FileNameOf(item.object().fileName)) + "]";
+        } else {
+            out += u8(item.string().text());
+        }
+    }
+    return out;
+}
 
 struct QuizOptions {
     int mode = kExamAll;
@@ -57,17 +65,30 @@ class TerminalQuiz {
                  const QuizOptions& options)
         : m_doc(doc), m_settings(settings), m_exam(exam), m_options(options) {}
 
+    // 0 after a run, 1 when the first run cannot start.
     int run() {
         int mode = m_options.mode;
+        bool first = true;
         while (true) {
             auto askCount = [this] { return askQuestionCount(); };
-            if (!m_exam.examStart(mode, askCount)) {
-                say("中止しました。");
-                return 0;
+            if (!m_exam.examStart(mode, askCount)) return first ? 1 : 0;
+            m_flip.reset();
+            bool asked = m_exam.examNext();
+            if (!asked && first) {
+                m_exam.examFinish();
+                return CliFail("出題範囲に問題がありません。");
             }
+            first = false;
             bool stopped = false;
-            while (!stopped && m_exam.examNext())
-                stopped = !askOne();
+            // The next question is on screen before anything more is read.
+            while (asked) {
+                Step step = askOne();
+                if (step == Step::kInputEnded) {
+                    stopped = true;
+                    break;
+                }
+                if (step == Step::kJudged) asked = m_exam.examNext();
+            }
             finishRun();
             if (stopped || m_exam.wrongCount() == 0) break;
             say("間違えた問題を再出題しますか？ (r で再出題)");
@@ -81,6 +102,13 @@ class TerminalQuiz {
     }
 
   private:
+    enum class Step { kJudged, kFlipped, kInputEnded };
+    // The judgement that a "!" typed before the next answer flips.
+    struct Flippable {
+        int question = 0;
+        bool right = false;
+    };
+
     template <typename Fn>
     void event(Fn fill) {
         if (!m_options.json) return;
@@ -104,7 +132,7 @@ class TerminalQuiz {
                         : 32767;
         if (m_options.count) {
             if (*m_options.count < 1 || *m_options.count > limit) {
-                say("値が有効範囲を超えています。");
+                CliFail("値が有効範囲を超えています。");
                 return false;
             }
             m_settings.setInitialExamCount(*m_options.count);
@@ -114,7 +142,10 @@ class TerminalQuiz {
             say("出題数を入力してください (1～" + std::to_string(limit) + ", 空行で " +
                 std::to_string(m_settings.initialExamCount()) + "):");
             std::optional<std::string> line = m_input.next();
-            if (!line) return false;
+            if (!line) {
+                CliFail("中止しました。");
+                return false;
+            }
             if (line->empty()) return true;
             char* end = nullptr;
             long n = std::strtol(line->c_str(), &end, 10);
@@ -128,9 +159,7 @@ class TerminalQuiz {
 
     int number() const { return m_exam.currentQuestion() + 1; }
 
-    // One question: false when the input ended (the run stops as 中止 would).
-    bool askOne() {
-        const CLSVorelDataQuestion& q = m_doc.currentQuestion();
+    void showQuestion(const CLSVorelDataQuestion& q) {
         int num = number();
         event([&](JsonWriter& j) {
             j.key("event").value("ask").key("number").value(num);
@@ -146,38 +175,47 @@ class TerminalQuiz {
             }
         });
         if (!m_doc.getTitleText().isEmpty()) say("【" + u8(m_doc.getTitleText()) + "】");
-        say("問題 " + std::to_string(num) + ": " + u8(q.getQuestion().toText()));
-        int answerMode = m_settings.answerMode();
+        say("問題 " + std::to_string(num) + ": " + shown(q.getQuestion()));
         if (m_exam.hasChoices()) {
-            for (int k = 0; k < m_exam.shownChoiceCount(); ++k) {
-                say("  " + std::to_string(k + 1) + ". " +
-                    u8(m_exam.choiceSlots()[k].sentence.toText()));
-            }
+            for (int k = 0; k < m_exam.shownChoiceCount(); ++k)
+                say("  " + std::to_string(k + 1) + ". " + shown(m_exam.choiceSlots()[k].sentence));
         }
-        m_hintsShown = 0;
-
-        std::vector<CLSSentence> given;
-        int verdict = 0;  // 1 right, 0 wrong, 2 skipped
-        if (answerMode == 3) {
+        if (m_settings.answerMode() == 3) {
             say("答え: " + joinedAnswers(q));
-            while (true) {
-                say("y: 正解  n: 不正解  s: スキップ  ?: ヒント");
-                std::optional<std::string> line = m_input.next();
-                if (!line) return false;
-                if (*line == "?") {
-                    showHint(q);
-                } else if (*line == "y" || *line == "n" || *line == "s") {
-                    verdict = *line == "y" ? 1 : *line == "n" ? 0 : 2;
-                    break;
-                }
-            }
-            m_exam.stopClock();
+            say("y: 正解  n: 不正解  s: スキップ  ?: ヒント");
         } else if (m_exam.hasChoices()) {
             say(m_exam.answerFieldCount() > 1
                     ? "番号を " + std::to_string(m_exam.answerFieldCount()) + " つ選んでください:"
                     : "番号を選んでください:");
+        }
+    }
+
+    // One question: shown, answered and judged; or the previous judgement
+    // flipped, after which the same question is shown again.
+    Step askOne() {
+        const CLSVorelDataQuestion& q = m_doc.currentQuestion();
+        int num = number();
+        showQuestion(q);
+        m_hintsShown = 0;
+
+        std::vector<CLSSentence> given;
+        int verdict = 0;  // 1 right, 0 wrong, 2 skipped
+        if (m_settings.answerMode() == 3) {
+            while (true) {
+                std::optional<std::string> line = readAnswerLine(q);
+                if (!line) return Step::kInputEnded;
+                if (*line == "!") return flipPrevious();
+                if (*line == "y" || *line == "n" || *line == "s") {
+                    verdict = *line == "y" ? 1 : *line == "n" ? 0 : 2;
+                    break;
+                }
+                say("y: 正解  n: 不正解  s: スキップ  ?: ヒント");
+            }
+            m_exam.stopClock();
+        } else if (m_exam.hasChoices()) {
             std::optional<std::string> line = readAnswerLine(q);
-            if (!line) return false;
+            if (!line) return Step::kInputEnded;
+            if (*line == "!") return flipPrevious();
             std::vector<bool> selected(m_exam.shownChoiceCount(), false);
             for (char c : *line) {
                 int k = c - '1';
@@ -193,7 +231,8 @@ class TerminalQuiz {
                 say(m_exam.answerFieldCount() > 1 ? "答え " + std::to_string(k + 1) + ":"
                                                   : "答え:");
                 std::optional<std::string> line = readAnswerLine(q);
-                if (!line) return false;
+                if (!line) return Step::kInputEnded;
+                if (k == 0 && *line == "!") return flipPrevious();
                 CLSTString text;
                 if (!CliText(*line, text)) text.clear();
                 CLSSentence answer;
@@ -204,12 +243,23 @@ class TerminalQuiz {
             verdict = m_exam.isRight(given) ? 1 : 0;
         }
         record(verdict);
+        tellJudgement(num, q, verdict);
+        m_flip.reset();
+        if (verdict != 2) m_flip = Flippable{num - 1, verdict == 1};
+        return Step::kJudged;
+    }
+
+    void tellJudgement(int num, const CLSVorelDataQuestion& q, int verdict) {
         if (verdict != 2) {
             say(std::string(verdict == 1 ? "○ 正解" : "× 不正解") + "  答え: " + joinedAnswers(q));
         } else {
             say("－ スキップ  答え: " + joinedAnswers(q));
         }
-        if (q.getComment().markupLength() > 0) say("  " + u8(q.getComment().toText()));
+        if (q.getComment().markupLength() > 0) say("  " + shown(q.getComment()));
+        judgeEvent(num, q, verdict);
+    }
+
+    void judgeEvent(int num, const CLSVorelDataQuestion& q, int verdict) {
         event([&](JsonWriter& j) {
             j.key("event").value("judge").key("number").value(num).key("right").value(verdict == 1);
             if (verdict == 2) j.key("skipped").value(true);
@@ -219,28 +269,22 @@ class TerminalQuiz {
             j.endArray();
             j.key("comment").value(q.getComment().toText());
         });
+    }
 
-        // "!" right after a judgement flips it; anything else already
-        // answers the next question.
-        while (true) {
-            std::optional<std::string> line = m_input.next();
-            if (!line) return true;
-            if (*line != "!" || verdict == 2) {
-                m_input.putBack(*line);
-                return true;
-            }
-            verdict = verdict == 1 ? 0 : 1;
-            m_exam.changeJudgement(verdict == 1);
-            say(verdict == 1 ? "→ 正解にしました" : "→ 不正解にしました");
-            event([&](JsonWriter& j) {
-                j.key("event")
-                    .value("override")
-                    .key("number")
-                    .value(num)
-                    .key("right")
-                    .value(verdict == 1);
-            });
+    // "!" before the answer to the question on screen: the judgement of the
+    // question before it is turned round. Nothing to turn (the first
+    // question, or a skip) leaves everything as it is.
+    Step flipPrevious() {
+        if (!m_flip) {
+            say("変更できる判定がありません。");
+            return Step::kFlipped;
         }
+        m_flip->right = !m_flip->right;
+        m_exam.changeJudgement(m_flip->right);
+        say(m_flip->right ? "→ 正解にしました" : "→ 不正解にしました");
+        const CLSVorelDataQuestion& previous = m_doc.getQuestion(m_flip->question)->question();
+        judgeEvent(m_flip->question + 1, previous, m_flip->right ? 1 : 0);
+        return Step::kFlipped;
     }
 
     // A line of answer input; "?" shows the next hint instead.
@@ -258,7 +302,7 @@ class TerminalQuiz {
             return;
         }
         int i = m_hintsShown++;
-        say("ヒント " + std::to_string(i + 1) + ": " + u8(q.getHint(i).toText()));
+        say("ヒント " + std::to_string(i + 1) + ": " + shown(q.getHint(i)));
         event([&](JsonWriter& j) {
             j.key("event").value("hint").key("number").value(number()).key("index").value(i);
             j.key("hint").value(q.getHint(i).toText());
@@ -269,7 +313,7 @@ class TerminalQuiz {
         std::string s;
         for (int i = 0; i < q.getAnswerCount(); ++i) {
             if (i > 0) s += " / ";
-            s += u8(q.getAnswer(i).toText());
+            s += shown(q.getAnswer(i));
         }
         return s;
     }
@@ -309,6 +353,7 @@ class TerminalQuiz {
     QuizOptions m_options;
     LineInput m_input;
     int m_hintsShown = 0;
+    std::optional<Flippable> m_flip;
 };
 
 bool parseRange(const std::string& text, int* first, int* last) {
@@ -408,7 +453,7 @@ int runQuiz(const std::vector<std::string>& tokens) {
     }
     TerminalQuiz quiz(doc, settings, exam, options);
     int status = quiz.run();
-    if (options.save && !doc.saveFile(path)) return 1;
+    if (options.save && doc.isModified() && !doc.saveFile(path)) return 1;
     return status;
 }
 
@@ -446,8 +491,8 @@ CliRegistrar quiz(
      "FILE [--mode all|random|count|weak|complete] [--count N] [--no-repeat] [--strength S]\n"
      "      [--answer-mode normal|written|choice|confirm] [--range FIRST-LAST] [--groups 0,2,5]\n"
      "      [--marks ignore|only|exclude] [--seed N] [--json] [--no-log] [--no-save]",
-     "studies a data file in the terminal: one line per answer, ? for a hint, ! right after a "
-     "judgement to flip it, r at the end to re-ask the wrong ones",
+     "studies a data file in the terminal: one line per answer, ? for a hint, ! instead of an "
+     "answer to flip the previous judgement, r at the end to re-ask the wrong ones",
      runQuiz});
 CliRegistrar examlog({"examlog", "FILE", "prints the records of an exam history file as JSON",
                       runExamLog});

@@ -304,7 +304,11 @@ CLSTString CLSVorelDataFile::getTitleText() const {
 }
 
 void CLSVorelDataFile::addHistory(int result) {
-    auto& history = currentQuestion().history();
+    addHistory(currentQuestion(), result);
+}
+
+void CLSVorelDataFile::addHistory(CLSVorelDataQuestion& question, int result) {
+    auto& history = question.history();
     int keep = m_settings.historySize();
     m_modified = true;
     if (keep <= 0) {
@@ -326,7 +330,11 @@ void CLSVorelDataFile::addHistory(int result) {
 }
 
 void CLSVorelDataFile::setLastHistoryResult(int result) {
-    auto& history = currentQuestion().history();
+    setLastHistoryResult(currentQuestion(), result);
+}
+
+void CLSVorelDataFile::setLastHistoryResult(CLSVorelDataQuestion& question, int result) {
+    auto& history = question.history();
     if (history.empty()) return;
     history.back().result = result;
     m_modified = true;

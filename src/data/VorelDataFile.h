@@ -170,8 +170,10 @@ class CLSVorelDataFile {
     CLSTString getTitleText() const;
     /// Records a result with the local date and time, keeping HistorySize entries.
     void addHistory(int result);
+    void addHistory(CLSVorelDataQuestion& question, int result);
     /// Corrects the newest entry's result (nothing when there is none).
     void setLastHistoryResult(int result);
+    void setLastHistoryResult(CLSVorelDataQuestion& question, int result);
     /// Choices to offer for the current question (code 8 when it is not one).
     int getChoiceCount() const;
     // Setting lines in force at the current line; -1 when none.

@@ -286,12 +286,14 @@ void CLSExam::changeJudgement(bool toRight) {
     if (r.result == wanted) return;
     bool complete = (m_mode & kExamKindMask) == kExamComplete;
     int previous = r.result;
-    if (m_doc.current() && m_doc.current()->isQuestion()) {
+    // The judged question, which need not be the one on screen any more:
+    // the terminal quiz shows the next question before a judgement is flipped.
+    if (CLSVorelDataItem* line = m_doc.getQuestion(r.question)) {
         // A skip left no history entry to correct: the new judgement gets its own.
         if (previous == CLSExamRecord::kSkipped) {
-            m_doc.addHistory(toRight ? 1 : 0);
+            m_doc.addHistory(line->question(), toRight ? 1 : 0);
         } else {
-            m_doc.setLastHistoryResult(toRight ? 1 : 0);
+            m_doc.setLastHistoryResult(line->question(), toRight ? 1 : 0);
         }
     }
     r.result = wanted;

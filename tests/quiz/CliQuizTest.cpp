@@ -29,34 +29,52 @@ struct CliQuiz {
 TEST(CliQuiz, ScriptedRunWithHintsOverridesAndRetry) {
     CliQuiz q;
     std::string out;
+    // "!" while q2 is shown flips q1's judgement, and q2 is shown again.
     ASSERT_EQ(q.run("--json", "?\nAPPLE\n!\ncat\nred\nred\nr\ndog\n", &out), 0);
+    const std::string ask1 =
+        "{\"event\":\"ask\",\"number\":1,\"title\":\"T\",\"question\":\"q1\",\"answerCount\":"
+        "1,\"hints\":1}\n";
+    const std::string ask2 =
+        "{\"event\":\"ask\",\"number\":2,\"title\":\"T\",\"question\":\"q2\",\"answerCount\":"
+        "1,\"hints\":0}\n";
     EXPECT_EQ(out,
-              "{\"event\":\"ask\",\"number\":1,\"title\":\"T\",\"question\":\"q1\",\"answerCount\":"
-              "1,\"hints\":1}\n"
-              "{\"event\":\"hint\",\"number\":1,\"index\":0,\"hint\":\"hint one\"}\n"
-              "{\"event\":\"judge\",\"number\":1,\"right\":true,\"answers\":[\"apple\",\"an "
-              "apple\"],\"comment\":\"c1\"}\n"
-              "{\"event\":\"override\",\"number\":1,\"right\":false}\n"
-              "{\"event\":\"ask\",\"number\":2,\"title\":\"T\",\"question\":\"q2\",\"answerCount\":"
-              "1,\"hints\":0}\n"
-              "{\"event\":\"judge\",\"number\":2,\"right\":false,\"answers\":[\"dog\"],\"comment\":"
-              "\"\"}\n"
-              "{\"event\":\"ask\",\"number\":3,\"title\":\"T\",\"question\":\"q3\",\"answerCount\":"
-              "2,\"hints\":0}\n"
-              "{\"event\":\"judge\",\"number\":3,\"right\":true,\"answers\":[\"red\",\"blue\","
-              "\"green\"],\"comment\":\"\"}\n"
-              "{\"event\":\"end\",\"asked\":3,\"right\":1,\"wrong\":2,\"rate\":\"33.33%\"}\n"
-              "{\"event\":\"retry\"}\n"
-              "{\"event\":\"ask\",\"number\":1,\"title\":\"T\",\"question\":\"q1\",\"answerCount\":"
-              "1,\"hints\":1}\n"
-              "{\"event\":\"judge\",\"number\":1,\"right\":false,\"answers\":[\"apple\",\"an "
-              "apple\"],\"comment\":\"c1\"}\n"
-              "{\"event\":\"ask\",\"number\":2,\"title\":\"T\",\"question\":\"q2\",\"answerCount\":"
-              "1,\"hints\":0}\n"
-              "{\"event\":\"end\",\"asked\":2,\"right\":0,\"wrong\":1,\"rate\":\"0.00%\"}\n");
+              ask1 +
+                  "{\"event\":\"hint\",\"number\":1,\"index\":0,\"hint\":\"hint one\"}\n"
+                  "{\"event\":\"judge\",\"number\":1,\"right\":true,\"answers\":[\"apple\","
+                  "\"an apple\"],\"comment\":\"c1\"}\n" +
+                  ask2 +
+                  "{\"event\":\"judge\",\"number\":1,\"right\":false,\"answers\":[\"apple\",\"an "
+                  "apple\"],\"comment\":\"c1\"}\n" +
+                  ask2 +
+                  "{\"event\":\"judge\",\"number\":2,\"right\":false,\"answers\":[\"dog\"],"
+                  "\"comment\":\"\"}\n"
+                  "{\"event\":\"ask\",\"number\":3,\"title\":\"T\",\"question\":\"q3\","
+                  "\"answerCount\":2,\"hints\":0}\n"
+                  "{\"event\":\"judge\",\"number\":3,\"right\":true,\"answers\":[\"red\",\"blue\","
+                  "\"green\"],\"comment\":\"\"}\n"
+                  "{\"event\":\"end\",\"asked\":3,\"right\":1,\"wrong\":2,\"rate\":\"33.33%\"}\n"
+                  "{\"event\":\"retry\"}\n" +
+                  ask1 +
+                  "{\"event\":\"judge\",\"number\":1,\"right\":false,\"answers\":[\"apple\",\"an "
+                  "apple\"],\"comment\":\"c1\"}\n" +
+                  ask2 +
+                  "{\"event\":\"end\",\"asked\":2,\"right\":0,\"wrong\":1,\"rate\":\"0.00%\"}\n");
     // History was recorded and saved; the exam history has both runs.
     std::string saved = Cp932ToUtf8(ReadFileBytes(q.dir.file("q.vrf")));
-    EXPECT_NE(saved.find("q1,hint one,apple|an apple,,c1,<00,0"), std::string::npos);
+    // The flip corrected q1's own history entry, not the one of q2 on screen.
+    auto lineOf = [&saved](const std::string& start) {
+        size_t at = saved.find(start);
+        return at == std::string::npos ? std::string()
+                                       : saved.substr(at, saved.find('\r', at) - at);
+    };
+    std::string q1 = lineOf("q1,");
+    ASSERT_EQ(q1.size(),
+              std::string("q1,hint one,apple|an apple,,c1,<00,0yymmddhhmm,0yymmddhhmm").size())
+        << saved;
+    EXPECT_EQ(q1.substr(0, 32), "q1,hint one,apple|an apple,,c1,<") << q1;
+    EXPECT_EQ(q1.substr(34, 2), ",0") << "right at first, then flipped";
+    EXPECT_EQ(q1.substr(46, 2), ",0") << "wrong when asked again";
+    EXPECT_EQ(lineOf("q2,").size(), std::string("q2,,dog,,,<00,0yymmddhhmm").size()) << saved;
     std::string log = Cp932ToUtf8(ReadFileBytes(q.dir.file("EXAMLOG.TXT")));
     EXPECT_NE(log.find("[ 出題方法 ] 間違えた問題を再出題"), std::string::npos);
     EXPECT_NE(log.find("2,2,－,"), std::string::npos) << "the question left unanswered";
@@ -79,4 +97,50 @@ TEST(CliQuiz, ChoicesConfirmAndOptions) {
                          &out, &err),
               1);
     EXPECT_NE(err.find("出題範囲に問題がありません。"), std::string::npos);
+}
+
+// A script that waits for each question before answering it: the next
+// question must be on screen before the program reads another line.
+TEST(CliQuiz, NextQuestionIsShownBeforeTheNextLineIsRead) {
+    CliQuiz q;
+    Conversation quiz("VOREL_HOME=" + ShellQuote(q.dir.path()) + " " + ShellQuote(CliPath()) +
+                      " quiz " + ShellQuote(q.dir.file("q.vrf")) + " --json --no-save --no-log");
+    ASSERT_TRUE(quiz.waitFor("\"number\":1,\"title\"")) << quiz.output();
+    quiz.send("wrong");
+    ASSERT_TRUE(quiz.waitFor("\"event\":\"judge\",\"number\":1")) << quiz.output();
+    ASSERT_TRUE(quiz.waitFor("\"event\":\"ask\",\"number\":2")) << quiz.output();
+    quiz.send("!");
+    ASSERT_TRUE(quiz.waitFor("\"event\":\"judge\",\"number\":1,\"right\":true")) << quiz.output();
+    ASSERT_TRUE(quiz.waitFor("\"event\":\"ask\",\"number\":2")) << quiz.output();
+    quiz.send("dog");
+    ASSERT_TRUE(quiz.waitFor("\"event\":\"ask\",\"number\":3")) << quiz.output();
+    quiz.send("red");
+    quiz.send("green");
+    ASSERT_TRUE(quiz.waitFor("\"event\":\"end\",\"asked\":3,\"right\":3")) << quiz.output();
+    EXPECT_EQ(quiz.finish(), 0);
+}
+
+TEST(CliQuiz, RunsThatCannotStartFailAndMediaShowByName) {
+    CliQuiz q;
+    std::string out;
+    std::string err;
+    auto quiz = [&](const std::string& args) {
+        return RunCommand("VOREL_HOME=" + ShellQuote(q.dir.path()) + " " + ShellQuote(CliPath()) +
+                              " quiz " + ShellQuote(q.dir.file("q.vrf")) + " --no-save --no-log " +
+                              args,
+                          &out, &err, "");
+    };
+    EXPECT_EQ(quiz("--mode count --count 0"), 1);
+    EXPECT_NE(err.find("値が有効範囲を超えています。"), std::string::npos) << err;
+    EXPECT_EQ(quiz("--mode count --count 100 --no-repeat"), 1);
+    EXPECT_NE(err.find("値が有効範囲を超えています。"), std::string::npos) << err;
+    EXPECT_EQ(quiz("--mode count"), 1) << "the count prompt met the end of input";
+    EXPECT_EQ(quiz("--range 5-9"), 1);
+    EXPECT_NE(err.find("出題範囲に問題がありません。"), std::string::npos) << err;
+
+    WriteFileBytes(q.dir.file("q.vrf"),
+                   Utf8ToCp932Literal("VORELDATA V3.0\r\n#T,000000\r\n"
+                                      "\\i\"pics\\fuji.png|width=50\"これは？,,山,,,<00\r\n"));
+    EXPECT_EQ(quiz(""), 0);
+    EXPECT_NE(out.find("問題 1: [fuji.png]これは？"), std::string::npos) << out;
 }

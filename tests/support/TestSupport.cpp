@@ -1,5 +1,7 @@
 #include "TestSupport.h"
 
+#include <poll.h>
+#include <signal.h>
 #include <stdlib.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -106,4 +108,72 @@ std::string SharedTestData(const std::string& sub) {
 
 void PrintTo(const CLSTString& s, std::ostream* os) {
     *os << '"' << U8(s) << '"';
+}
+
+Conversation::Conversation(const std::string& command) {
+    int toChild[2];
+    int fromChild[2];
+    if (::pipe(toChild) != 0 || ::pipe(fromChild) != 0) return;
+    m_pid = ::fork();
+    if (m_pid == 0) {
+        ::dup2(toChild[0], 0);
+        ::dup2(fromChild[1], 1);
+        ::close(toChild[1]);
+        ::close(fromChild[0]);
+        ::execl("/bin/sh", "sh", "-c", command.c_str(), static_cast<char*>(nullptr));
+        ::_exit(127);
+    }
+    ::close(toChild[0]);
+    ::close(fromChild[1]);
+    m_in = toChild[1];
+    m_out = fromChild[0];
+}
+
+Conversation::~Conversation() {
+    if (m_pid > 0) {
+        ::kill(m_pid, SIGKILL);
+        finish();
+    }
+}
+
+void Conversation::send(const std::string& line) {
+    std::string text = line + "\n";
+    if (m_in >= 0) (void)!::write(m_in, text.data(), text.size());
+}
+
+bool Conversation::waitFor(const std::string& text, int timeoutMs) {
+    while (true) {
+        size_t found = m_output.find(text, m_seen);
+        if (found != std::string::npos) {
+            size_t end = m_output.find('\n', found);
+            m_seen = end == std::string::npos ? m_output.size() : end + 1;
+            return true;
+        }
+        pollfd p{m_out, POLLIN, 0};
+        if (m_out < 0 || ::poll(&p, 1, timeoutMs) <= 0) return false;
+        char buffer[4096];
+        ssize_t n = ::read(m_out, buffer, sizeof buffer);
+        if (n <= 0) return false;
+        m_output.append(buffer, static_cast<size_t>(n));
+    }
+}
+
+int Conversation::finish() {
+    if (m_in >= 0) ::close(m_in);
+    m_in = -1;
+    if (m_out >= 0) {
+        char buffer[4096];
+        ssize_t n;
+        while ((n = ::read(m_out, buffer, sizeof buffer)) > 0)
+            m_output.append(buffer, static_cast<size_t>(n));
+        ::close(m_out);
+        m_out = -1;
+    }
+    int status = 0;
+    if (m_pid > 0 && ::waitpid(m_pid, &status, 0) == m_pid) {
+        m_pid = -1;
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+    m_pid = -1;
+    return -1;
 }

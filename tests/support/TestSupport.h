@@ -76,3 +76,30 @@ std::string CliPath();
 std::string SharedTestData(const std::string& sub);
 /// Shell-quotes one argument.
 std::string ShellQuote(const std::string& s);
+
+/// A command running with pipes to its standard input and output, for
+/// conversations: write a line, then wait for the reply before the next.
+class Conversation {
+  public:
+    /// Starts /bin/sh -c command.
+    explicit Conversation(const std::string& command);
+    ~Conversation();
+    Conversation(const Conversation&) = delete;
+    Conversation& operator=(const Conversation&) = delete;
+
+    void send(const std::string& line);
+    /// Reads output until a line containing text arrives; false after
+    /// timeoutMs without one (the command is waiting for input it should not need).
+    bool waitFor(const std::string& text, int timeoutMs = 5000);
+    /// Closes the input and returns the exit status.
+    int finish();
+    /// Everything read so far.
+    const std::string& output() const { return m_output; }
+
+  private:
+    int m_pid = -1;
+    int m_in = -1;
+    int m_out = -1;
+    size_t m_seen = 0;
+    std::string m_output;
+};

@@ -1,17 +1,35 @@
 #include "sentence/widgets/SentenceVideo.h"
 
 #include <QAudioOutput>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QMediaPlayer>
+#include <QPainter>
 #include <QSlider>
 #include <QStyle>
 #include <QToolButton>
 #include <QUrl>
 #include <QVideoSink>
 #include <QVideoWidget>
+#include <algorithm>
+
+#include "sentence/widgets/VideoSupport.h"
+
+namespace {
+
+// A still frame is as large as a small video unless the name needs more.
+constexpr int kStillWidth = 160;
+constexpr int kStillHeight = 120;
+
+}  // namespace
 
 CLSSentenceVideo::CLSSentenceVideo(const QString& nativePath, bool showControl, QWidget* parent)
-    : QWidget(parent) {
+    : QWidget(parent), m_fileName(QFileInfo(nativePath).fileName()) {
+    if (!VideoPlaybackAvailable()) {
+        int text = fontMetrics().horizontalAdvance(m_fileName) + 16;
+        m_natural = QSize(std::max(kStillWidth, text), kStillHeight);
+        return;
+    }
     m_video = new QVideoWidget(this);
     m_video->setAttribute(Qt::WA_TransparentForMouseEvents);
     m_player = new QMediaPlayer(this);
@@ -42,24 +60,24 @@ CLSSentenceVideo::CLSSentenceVideo(const QString& nativePath, bool showControl, 
 }
 
 CLSSentenceVideo::~CLSSentenceVideo() {
-    m_player->stop();
+    if (m_player) m_player->stop();
 }
 
 bool CLSSentenceVideo::isStopped() const {
-    return m_player->playbackState() == QMediaPlayer::StoppedState;
+    return !m_player || m_player->playbackState() == QMediaPlayer::StoppedState;
 }
 
 void CLSSentenceVideo::play() {
-    if (!m_failed) m_player->play();
+    if (m_player && !m_failed) m_player->play();
 }
 
 void CLSSentenceVideo::stop() {
-    m_player->stop();
+    if (m_player) m_player->stop();
 }
 
 void CLSSentenceVideo::setViewSize(QSize viewSize) {
     resize(viewSize.width(), viewSize.height() + barHeight());
-    m_video->setGeometry(0, 0, viewSize.width(), viewSize.height());
+    if (m_video) m_video->setGeometry(0, 0, viewSize.width(), viewSize.height());
     if (m_bar) m_bar->setGeometry(0, viewSize.height(), viewSize.width(), kBarHeight);
 }
 
@@ -93,4 +111,16 @@ void CLSSentenceVideo::updateBar() {
     bool playing = m_player->playbackState() == QMediaPlayer::PlayingState;
     m_playButton->setIcon(
         style()->standardIcon(playing ? QStyle::SP_MediaPause : QStyle::SP_MediaPlay));
+}
+
+void CLSSentenceVideo::paintEvent(QPaintEvent*) {
+    if (m_player) return;  // the video widget covers everything
+    QPainter painter(this);
+    QRect frame = rect().adjusted(0, 0, -1, -1);
+    painter.fillRect(rect(), QColor(32, 32, 32));
+    painter.setPen(QColor(160, 160, 160));
+    painter.drawRect(frame);
+    painter.setPen(QColor(240, 240, 240));
+    QString name = fontMetrics().elidedText(m_fileName, Qt::ElideMiddle, width() - 8);
+    painter.drawText(frame, Qt::AlignCenter, name);
 }

@@ -12,7 +12,8 @@ class QVideoWidget;
 
 /// A video inside a sentence window: the moving picture and, when asked
 /// for, a play bar under it. It plays only when told to (the window's
-/// schedule decides when).
+/// schedule decides when). Where this process cannot play videos it is a
+/// still frame with the file's name, and playing does nothing.
 class CLSSentenceVideo : public QWidget {
     Q_OBJECT
 
@@ -30,12 +31,17 @@ class CLSSentenceVideo : public QWidget {
     QSize naturalSize() const { return m_natural; }
     int barHeight() const { return m_bar ? kBarHeight : 0; }
     bool hasFailed() const { return m_failed; }
+    /// Shown as a frame with the file name because videos cannot be played here.
+    bool isStill() const { return m_player == nullptr; }
     /// Makes the picture area viewSize, the play bar below it.
     void setViewSize(QSize viewSize);
 
   signals:
     void naturalSizeChanged();
     void failed();
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
 
   private:
     void createBar();
@@ -47,6 +53,7 @@ class CLSSentenceVideo : public QWidget {
     QWidget* m_bar = nullptr;
     QToolButton* m_playButton = nullptr;
     QSlider* m_slider = nullptr;
+    QString m_fileName;
     QSize m_natural;
     bool m_failed = false;
 };
