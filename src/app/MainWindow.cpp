@@ -6,6 +6,7 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMimeData>
 #include <QScreen>
@@ -53,7 +54,26 @@ CLSMainWindow::CLSMainWindow(CLSVorelSettings& settings, uint32_t seed, QWidget*
 
 bool CLSMainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::ToolTip && !m_settings.toolHint()) return true;
+    if (event->type() == QEvent::ShortcutOverride && isMenuShortcut(watched, event)) {
+        // Left unaccepted, so the menu command runs instead of the field's
+        // own use of the key (Ctrl+A is "select all" in a line edit).
+        return true;
+    }
     return QMainWindow::eventFilter(watched, event);
+}
+
+bool CLSMainWindow::isMenuShortcut(QObject* watched, QEvent* event) const {
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget || widget->window() != this) return false;
+    auto* key = static_cast<QKeyEvent*>(event);
+    QKeySequence pressed(key->keyCombination());
+    for (const QAction* action : m_actions) {
+        if (action->isEnabled() && !action->shortcut().isEmpty() &&
+            action->shortcut().matches(pressed) == QKeySequence::ExactMatch) {
+            return true;
+        }
+    }
+    return false;
 }
 
 CLSMainWindow::~CLSMainWindow() {

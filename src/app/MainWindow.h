@@ -49,6 +49,10 @@ class CLSMainWindow : public QMainWindow, private DocumentObserver {
     void dropEvent(QDropEvent* event) override;
 
   private:
+    /// Whether a key about to reach a widget of this window is an enabled
+    /// command's shortcut, which then wins over the widget.
+    bool isMenuShortcut(QObject* watched, QEvent* event) const;
+
     // DocumentObserver
     bool mayLoad() override;
     void loaded(bool ok) override;

@@ -82,6 +82,12 @@ int CliFail(const std::string& utf8) {
     return 1;
 }
 
+int CliFailOpen(const std::string& utf8Path) {
+    // Worded as the data file's own message, which reaches stderr through the prompter.
+    std::fprintf(stderr, "vorel-cli: error: ファイル %s を開けません。\n", utf8Path.c_str());
+    return 1;
+}
+
 int CliFailCp932(const CLSTString& text) {
     return CliFail(Cp932ToUtf8(text.view()));
 }

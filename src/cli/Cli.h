@@ -44,6 +44,9 @@ const std::vector<CliCommand>& CliCommands();
 int CliFail(const std::string& utf8);
 /// Prints a CP932 message to stderr and returns 1.
 int CliFailCp932(const CLSTString& text);
+/// "ファイル PATH を開けません。" as an error, the one wording of every
+/// command for a file that cannot be opened; returns 1.
+int CliFailOpen(const std::string& utf8Path);
 /// Usage line of a command, for argument errors.
 int CliUsage(const char* name);
 /// A UTF-8 argument as CP932; false (after a message) when a character has no CP932 form.

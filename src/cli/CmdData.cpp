@@ -206,8 +206,7 @@ int runImport(const std::vector<std::string>& tokens) {
     SwitchablePrompter prompter;
     CLSVorelDataFile doc(settings, prompter);
     if (!doc.importFile(in, args.has("--tab") ? '\t' : ',', args.has("--header"), roles)) {
-        if (!NativeFileExists(NativePath(in)))
-            return CliFail(args.positional()[0] + ": ファイルを開けません。");
+        if (!NativeFileExists(NativePath(in))) return CliFailOpen(args.positional()[0]);
         return 1;
     }
     return doc.saveFile(out) ? 0 : 1;

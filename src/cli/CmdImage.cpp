@@ -32,7 +32,7 @@ bool writePpm(const CLSBitmap& bitmap, const std::string& path,
               std::unique_ptr<CLSFileSafeWrite>& out) {
     out = std::make_unique<CLSFileSafeWrite>();
     if (!out->openNative(path)) {
-        CliFail(path + ": " + Cp932ToUtf8(CLSError::messageOf(CLSError::kOpen)));
+        CliFailOpen(path);
         return false;
     }
     try {
@@ -78,8 +78,7 @@ int runImage(const std::vector<std::string>& tokens) {
         return CliFail("--background needs a colour RRGGBB (six hexadecimal digits)");
 
     std::vector<uint8_t> bytes;
-    if (!ReadImageFile(input, bytes))
-        return CliFail(input + ": " + Cp932ToUtf8(CLSError::messageOf(CLSError::kOpen)));
+    if (!ReadImageFile(input, bytes)) return CliFailOpen(input);
     const char* rejected = "画像として読み込めません";
 
     std::vector<std::unique_ptr<CLSFileSafeWrite>> files;

@@ -462,7 +462,7 @@ int runExamLog(const std::vector<std::string>& tokens) {
     if (!args.error().empty() || args.positional().size() != 1) return CliUsage("examlog");
     CLSTString path;
     if (!CliText(args.positional()[0], path)) return 1;
-    if (!FileExists(path)) return CliFail(args.positional()[0] + ": ファイルを開けません。");
+    if (!FileExists(path)) return CliFailOpen(args.positional()[0]);
     JsonWriter j;
     j.beginArray();
     for (const CLSExamLogOne& r : ReadExamLog(path)) {

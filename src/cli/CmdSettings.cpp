@@ -15,10 +15,6 @@
 
 namespace {
 
-int failOpen(const std::string& path) {
-    return CliFail(path + ": " + Cp932ToUtf8(CLSError::messageOf(CLSError::kOpen)));
-}
-
 // The settings exactly as they would be saved, read back section by section.
 int runSettings(const std::vector<std::string>& tokens) {
     CliArgs args(tokens, {}, {});
@@ -28,7 +24,7 @@ int runSettings(const std::vector<std::string>& tokens) {
     SetTraceFilePath("/dev/null");  // a DebugMode=1 file must not start a trace here
     if (!args.positional().empty()) {
         CLSIniFile ini;
-        if (!ini.loadNative(args.positional()[0])) return failOpen(args.positional()[0]);
+        if (!ini.loadNative(args.positional()[0])) return CliFailOpen(args.positional()[0]);
         settings.applySettings(ini);
     }
     char temp[] = "/tmp/vorel-settings-XXXXXX";

@@ -30,7 +30,7 @@ int runNormalize(const std::vector<std::string>& tokens) {
 
 bool openInput(CLSFileReadLine& file, const std::string& path) {
     if (file.openNative(path)) return true;
-    CliFail(path + ": " + Cp932ToUtf8(CLSError::messageOf(CLSError::kOpen)));
+    CliFailOpen(path);
     return false;
 }
 

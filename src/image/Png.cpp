@@ -1,5 +1,8 @@
 #include "image/Png.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <cstdio>
 #include <cstring>
 #include <new>
@@ -25,8 +28,13 @@ std::optional<CLSBitmap> LoadPngFromMemory(const uint8_t* data, size_t size, Col
 }
 
 bool ReadImageFile(const std::string& nativePath, std::vector<uint8_t>& bytes, uint64_t maxBytes) {
-    std::FILE* f = std::fopen(nativePath.c_str(), "rb");
-    if (!f) return false;
+    int fd = OpenRegularFile(nativePath, O_RDONLY);
+    if (fd < 0) return false;
+    std::FILE* f = ::fdopen(fd, "rb");
+    if (!f) {
+        ::close(fd);
+        return false;
+    }
     bool ok = false;
     try {
         bytes.clear();

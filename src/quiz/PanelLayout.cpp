@@ -2,6 +2,100 @@
 
 #include <algorithm>
 
+namespace {
+
+constexpr int kEdge = 4;  // space at the panel's edges and between controls
+constexpr int kButtonHeight = 28;
+constexpr int kHintWidth = 32;
+constexpr int kButtonWidth = 90;
+// hint, gap, answer, gap, stop, edge: the row the buttons need at full size.
+constexpr int kButtonRow = kHintWidth + kEdge + kButtonWidth + kEdge + kButtonWidth + kEdge;
+
+struct BottomArea {
+    int height = 0;
+    CLSRect group, history, mark, hint, answer, stop;  // tops relative to the area
+};
+
+// The three buttons, from the right edge as long as they fit; squeezed from
+// the left edge on a panel too narrow for them.
+void placeButtons(int w, int top, BottomArea& out) {
+    if (w >= kButtonRow + kEdge) {
+        out.hint = {w - 224, top, w - 224 + kHintWidth, top + kButtonHeight};
+        out.answer = {w - 188, top, w - 188 + kButtonWidth, top + kButtonHeight};
+        out.stop = {w - 94, top, w - 94 + kButtonWidth, top + kButtonHeight};
+        return;
+    }
+    int room = std::max(0, w - 2 * kEdge - kHintWidth - 2 * kEdge);
+    int each = room / 2;
+    int x = kEdge;
+    out.hint = {x, top, x + kHintWidth, top + kButtonHeight};
+    x += kHintWidth + kEdge;
+    out.answer = {x, top, x + each, top + kButtonHeight};
+    x += each + kEdge;
+    out.stop = {x, top, x + each, top + kButtonHeight};
+}
+
+BottomArea layoutBottom(const CLSPanelLayoutInput& in, int w) {
+    BottomArea out;
+    int textHeight = in.groupVisible ? std::max(in.groupText.height, in.historyText.height) : 0;
+    int labelRow = std::max(kButtonHeight, textHeight + 2);
+    // The labels and the mark box flow from the left edge.
+    struct Piece {
+        CLSRect* rect;
+        int width;
+        int height;  // 0: the row's height
+    };
+    std::vector<Piece> pieces;
+    if (in.groupVisible) {
+        pieces.push_back({&out.group, in.groupText.width + 6, 0});
+        pieces.push_back({&out.history, in.historyText.width + 6, 0});
+    }
+    pieces.push_back({&out.mark, in.markBox.width, std::min(in.markBox.height, labelRow)});
+
+    BottomArea probe;
+    placeButtons(w, 0, probe);
+    int flowWidth = 0;
+    for (const Piece& p : pieces)
+        flowWidth += p.width;
+    bool shareRow = kEdge + flowWidth + kEdge <= probe.hint.left;
+
+    // Rows of labels (all on the buttons' row when they fit before the hint
+    // button), then the buttons' row.
+    int x = kEdge;
+    int rowTop = 0;
+    int rows = 1;
+    int limit = shareRow ? probe.hint.left - kEdge : w - kEdge;
+    for (const Piece& p : pieces) {
+        if (x > kEdge && x + p.width > limit) {
+            x = kEdge;
+            rowTop += labelRow;
+            ++rows;
+        }
+        int width = std::min(p.width, std::max(0, w - kEdge - x));
+        int height = p.height > 0 ? p.height : labelRow;
+        int top = rowTop + (labelRow - height) / 2;
+        *p.rect = {x, top, x + width, top + height};
+        x += width;
+    }
+    int buttonsTop = shareRow ? 0 : rows * labelRow;
+    placeButtons(w, buttonsTop, out);
+    out.height = shareRow ? labelRow : buttonsTop + kButtonHeight;
+    return out;
+}
+
+CLSRect shifted(CLSRect r, int dy) {
+    return {r.left, r.top + dy, r.right, r.bottom + dy};
+}
+
+}  // namespace
+
+int ChoiceColumns(const CLSPanelLayoutInput& in) {
+    int inner = std::max(1, in.width - 2 * in.answerPad);
+    int columns = in.choiceColumns;
+    if (in.autoColumns) columns = inner / std::max(1, in.widestChoice);
+    return std::clamp(columns, 1, std::max(1, in.choiceCount));
+}
+
 CLSPanelLayout LayoutAskingPanel(const CLSPanelLayoutInput& in) {
     CLSPanelLayout out;
     int w = in.width;
@@ -11,15 +105,22 @@ CLSPanelLayout LayoutAskingPanel(const CLSPanelLayoutInput& in) {
         out.title = CLSRect{0, 0, w, h};
         top = h;
     }
-    out.bottomHeight = std::max(28, in.bottomTextHeight + 2);
+    BottomArea bottom = layoutBottom(in, w);
+    out.bottomHeight = bottom.height;
     out.bottomTop = in.height - out.bottomHeight;
+    if (in.groupVisible) {
+        out.group = shifted(bottom.group, out.bottomTop);
+        out.history = shifted(bottom.history, out.bottomTop);
+    }
+    out.mark = shifted(bottom.mark, out.bottomTop);
+    out.hintButton = shifted(bottom.hint, out.bottomTop);
+    out.answerButton = shifted(bottom.answer, out.bottomTop);
+    out.stopButton = shifted(bottom.stop, out.bottomTop);
 
     int answersTop = out.bottomTop;
     int inner = std::max(1, w - 2 * in.answerPad);
     if (!in.confirmMode && in.choiceCount > 0) {
-        int columns = in.choiceColumns;
-        if (in.autoColumns) columns = std::max(1, inner / std::max(1, in.widestChoice));
-        columns = std::clamp(columns, 1, std::max(1, in.choiceCount));
+        int columns = ChoiceColumns(in);
         out.columns = columns;
         int colWidth = inner / columns;
         int rows = (in.choiceCount + columns - 1) / columns;

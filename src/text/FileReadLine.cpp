@@ -67,16 +67,8 @@ bool CLSFileReadLine::openNative(const std::string& nativePath) {
 }
 
 bool CLSFileReadLine::openDescriptor(const std::string& nativePath, int flags) {
-    int fd;
-    do {
-        fd = ::open(nativePath.c_str(), flags | O_CLOEXEC, 0666);
-    } while (fd < 0 && errno == EINTR);
+    int fd = OpenRegularFile(nativePath, flags);
     if (fd < 0) return false;
-    struct stat st;
-    if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
-        ::close(fd);
-        return false;
-    }
     m_fd = fd;
     m_nativePath = nativePath;
     m_buffered = 0;

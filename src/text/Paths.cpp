@@ -1,6 +1,10 @@
 #include "text/Paths.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 
 #include "text/Codec.h"
 
@@ -17,7 +21,29 @@ bool PathFromNative(const std::string& nativePath, CLSTString& path) {
 
 bool NativeFileExists(const std::string& nativePath) {
     struct stat st;
-    return ::stat(nativePath.c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
+    return ::stat(nativePath.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+int OpenRegularFile(const std::string& nativePath, int flags) {
+    // Without O_NONBLOCK, opening a named pipe waits for a writer that may
+    // never come; a device would be read forever.
+    int fd;
+    do {
+        fd = ::open(nativePath.c_str(), flags | O_NONBLOCK | O_CLOEXEC, 0666);
+    } while (fd < 0 && errno == EINTR);
+    if (fd < 0) return -1;
+    struct stat st;
+    bool writing = (flags & O_ACCMODE) != O_RDONLY;
+    // A file written to may be a device (a full disk is tried on /dev/full),
+    // but never a pipe, whose buffer would fill and then wait.
+    bool usable =
+        ::fstat(fd, &st) == 0 && (S_ISREG(st.st_mode) || (writing && S_ISCHR(st.st_mode)));
+    if (!usable) {
+        ::close(fd);
+        return -1;
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    return fd;
 }
 
 bool FileExists(const CLSTString& path) {

@@ -13,8 +13,14 @@ std::string NativePath(const CLSTString& path);
 /// character of the name has no CP932 form.
 bool PathFromNative(const std::string& nativePath, CLSTString& path);
 
+/// Whether the path names a regular file (not a folder, pipe or device,
+/// which the program never reads).
 bool FileExists(const CLSTString& path);
 bool NativeFileExists(const std::string& nativePath);
+/// A descriptor of a regular file opened with the open(2) flags (for
+/// writing, also a character device), or -1 for anything else; never
+/// waits, even on a named pipe.
+int OpenRegularFile(const std::string& nativePath, int flags);
 /// Position just after the last '/' or '\' (never a trail byte), 0 if none.
 int FileNamePosition(const CLSTString& path);
 /// Folder part without the final separator ("" for a bare name).

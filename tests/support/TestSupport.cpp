@@ -7,10 +7,16 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <fcntl.h>
+
+#include <atomic>
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <sstream>
+#include <thread>
 
 #include "text/Codec.h"
 
@@ -176,4 +182,32 @@ int Conversation::finish() {
     }
     m_pid = -1;
     return -1;
+}
+
+void MakeFifo(const std::string& nativePath) {
+    ::mkfifo(nativePath.c_str(), 0600);
+}
+
+bool FinishesWithoutWaitingOn(const std::string& fifo, const std::function<void()>& work,
+                              int timeoutMs) {
+    // The work runs here (widgets must stay on their thread); a watcher
+    // lets a stuck reader go after the timeout and remembers that it had to.
+    std::atomic<bool> done = false;
+    std::atomic<bool> released = false;
+    std::thread watcher([&] {
+        for (int waited = 0; waited < timeoutMs && !done; waited += 10)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        while (!done) {
+            int fd = ::open(fifo.c_str(), O_WRONLY | O_NONBLOCK);
+            if (fd >= 0) {
+                released = true;
+                ::close(fd);
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+    });
+    work();
+    done = true;
+    watcher.join();
+    return !released;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -103,3 +104,11 @@ class Conversation {
     size_t m_seen = 0;
     std::string m_output;
 };
+
+/// Makes a named pipe (the kind of path that blocks a careless reader).
+void MakeFifo(const std::string& nativePath);
+/// Runs work; false when it waited on the named pipe for more than
+/// timeoutMs. A reader stuck there is then let go (the pipe is opened for
+/// writing and closed), so the test fails instead of hanging.
+bool FinishesWithoutWaitingOn(const std::string& fifo, const std::function<void()>& work,
+                              int timeoutMs = 3000);

@@ -28,8 +28,24 @@ TEST(CliText, LinesAndFieldsAsJson) {
     std::string err;
     EXPECT_EQ(RunCli("lines " + ShellQuote(dir.file("missing")), &status, &err), "");
     EXPECT_EQ(status, 1);
-    EXPECT_NE(err.find("ファイルを開けません。"), std::string::npos);
+    EXPECT_EQ(err, "vorel-cli: error: ファイル " + dir.file("missing") + " を開けません。\n");
     RunCli("bogus", &status);
     EXPECT_EQ(status, 1);
     EXPECT_EQ(RunCli("--version"), "vorel-cli 3.13\n");
+}
+
+// Every command words a file it cannot open the same way.
+TEST(Cli, CannotOpenIsWordedOnceForEveryCommand) {
+    TempDir dir;
+    const std::string missing = dir.file("missing");
+    for (const char* command :
+         {"lines", "fields", "info", "dump", "quiz", "examlog", "settings", "export"}) {
+        int status = 0;
+        std::string err;
+        std::string args = std::string(command) + " " + ShellQuote(missing);
+        if (std::string(command) == "export") args += " " + ShellQuote(dir.file("out.csv"));
+        RunCli(args, &status, &err);
+        EXPECT_EQ(status, 1) << command;
+        EXPECT_EQ(err, "vorel-cli: error: ファイル " + missing + " を開けません。\n") << command;
+    }
 }

@@ -5,8 +5,12 @@
 #include <filesystem>
 
 #include "TestSupport.h"
+#include "data/VorelDataFile.h"
+#include "image/Png.h"
+#include "settings/VorelSettings.h"
 #include "text/Error.h"
 #include "text/FileWriteString.h"
+#include "text/Paths.h"
 #include "text/SafeFile.h"
 
 namespace {
@@ -175,4 +179,42 @@ TEST(WriteString, FailuresRaiseCode6AndKeepTheOldFile) {
 
     CLSFileSafeWrite nowhere;
     EXPECT_FALSE(nowhere.openNative(dir.file("missing-folder/x.txt")));
+}
+
+// A named pipe where a file is expected (a data file, a picture named in a
+// question, the settings) is refused like a missing file, at once: opening
+// one for reading would wait for a writer that never comes.
+TEST(ReadLine, PathsThatAreNotFilesAreRefusedWithoutWaiting) {
+    TempDir dir;
+    const std::string pipe = dir.file("pipe");
+    MakeFifo(pipe);
+    EXPECT_FALSE(NativeFileExists(pipe));
+    EXPECT_FALSE(NativeFileExists(dir.path())) << "nor is a folder";
+    EXPECT_TRUE(FinishesWithoutWaitingOn(pipe, [&] {
+        CLSFileReadLine file;
+        EXPECT_FALSE(file.openNative(pipe));
+    }));
+    EXPECT_TRUE(FinishesWithoutWaitingOn(pipe, [&] {
+        std::vector<uint8_t> bytes;
+        EXPECT_FALSE(ReadImageFile(pipe, bytes, 1 << 20));
+    }));
+    EXPECT_TRUE(FinishesWithoutWaitingOn(pipe, [&] {
+        CLSVorelSettings settings;
+        FakePrompter prompter;
+        EXPECT_FALSE(settings.loadSettings(CLSTString(pipe)));
+        EXPECT_FALSE(settings.skin().loadDesignFile(prompter, CLSTString(pipe)));
+    }));
+    EXPECT_TRUE(FinishesWithoutWaitingOn(pipe, [&] {
+        CLSVorelSettings settings;
+        FakePrompter prompter;
+        CLSVorelDataFile doc(settings, prompter);
+        EXPECT_FALSE(doc.loadFile(CLSTString(pipe)));
+        ASSERT_EQ(prompter.entries.size(), 1u);
+        EXPECT_EQ(prompter.entries[0].utf8, "ファイル " + pipe + " を開けません。");
+    }));
+    EXPECT_TRUE(FinishesWithoutWaitingOn(pipe, [&] {
+        int status = 0;
+        RunCli("info " + ShellQuote(pipe), &status);
+        EXPECT_EQ(status, 1);
+    }));
 }

@@ -83,6 +83,8 @@ QImage LoadPlatformPicture(const QString& nativePath, Colour background) {
 }
 
 QImage LoadPictureFromNativeFile(const QString& nativePath, Colour background) {
+    // Only a regular file: a named pipe would keep the screen waiting.
+    if (!NativeFileExists(nativePath.toStdString())) return QImage();
     // The content decides, not the name: a PNG called .bmp is still ours.
     QFile file(nativePath);
     if (!file.open(QIODevice::ReadOnly)) return QImage();

@@ -468,7 +468,11 @@ void CLSAskingPanel::relayout() {
         in.titleHeight = m_title->heightForWidth(std::max(1, w - 2 * in.titlePad));
         if (in.titleHeight <= 0) in.titleHeight = m_title->sizeHint().height();
     }
-    in.bottomTextHeight = m_group->isVisible() ? m_group->sizeHint().height() : 0;
+    in.groupVisible = !m_group->isHidden();
+    auto sizeOf = [](QWidget* w) { return CLSSize{w->sizeHint().width(), w->sizeHint().height()}; };
+    in.groupText = sizeOf(m_group);
+    in.historyText = sizeOf(m_history);
+    in.markBox = sizeOf(m_mark);
     in.confirmMode = m_settings.answerMode() == 3;
     QFont answerFont = fontOfRole(m_doc, CLSVorelDataFile::kFontAnswer);
     QFontMetrics fm(answerFont);
@@ -485,10 +489,7 @@ void CLSAskingPanel::relayout() {
     for (CLSWndSentence* c : m_choices)
         widest = std::max(widest, c->measure(inner).width() + 2 * edge + 4);
     in.widestChoice = widest;
-    int columns = in.autoColumns
-                      ? std::clamp(inner / std::max(1, widest), 1, std::max(1, in.choiceCount))
-                      : std::clamp(in.choiceColumns, 1, std::max(1, in.choiceCount));
-    int colWidth = inner / std::max(1, columns);
+    int colWidth = inner / ChoiceColumns(in);
     if (align & 2) {
         int tallest = 0;
         for (CLSWndSentence* c : m_choices)
@@ -516,22 +517,15 @@ void CLSAskingPanel::relayout() {
     for (size_t k = 0; k < m_choices.size() && k < layout.choices.size(); ++k) {
         m_choices[k]->setGeometry(ToQRect(layout.choices[k]).adjusted(1, 1, -1, -1));
     }
-    int y = layout.bottomTop;
-    int h = layout.bottomHeight;
-    int x = 4;
-    if (m_group->isVisible()) {
-        int gw = m_group->sizeHint().width() + 6;
-        m_group->setGeometry(x, y, gw, h);
-        x += gw;
-        int hw = m_history->sizeHint().width() + 6;
-        m_history->setGeometry(x, y, hw, h);
-        x += hw;
+    m_bottomTop = layout.bottomTop;
+    if (in.groupVisible) {
+        m_group->setGeometry(ToQRect(layout.group));
+        m_history->setGeometry(ToQRect(layout.history));
     }
-    QSize markSize = m_mark->sizeHint();
-    m_mark->setGeometry(x, y + (h - markSize.height()) / 2, markSize.width(), markSize.height());
-    m_hintButton->setGeometry(w - 224, y, 32, 28);
-    m_answerButton->setGeometry(w - 188, y, 90, 28);
-    m_stopButton->setGeometry(w - 94, y, 90, 28);
+    m_mark->setGeometry(ToQRect(layout.mark));
+    m_hintButton->setGeometry(ToQRect(layout.hintButton));
+    m_answerButton->setGeometry(ToQRect(layout.answerButton));
+    m_stopButton->setGeometry(ToQRect(layout.stopButton));
     update();
 }
 
@@ -560,7 +554,7 @@ void CLSAskingPanel::paintEvent(QPaintEvent*) {
         const CLSVorelSkinItem& s = skin.item(CLSVorelSkin::kAnswer);
         int inset = s.borderSize + s.padding;
         int ap = pad(CLSVorelSkin::kAnswer);
-        int bottom = m_answerButton->geometry().top() - s.margin;
+        int bottom = m_bottomTop - s.margin;
         frame(CLSVorelSkin::kAnswer, QRect(ap, top, w - 2 * ap, bottom - inset - top));
         const CLSVorelSkinItem& a = skin.item(CLSVorelSkin::kAnswer);
         p.setPen(ToQColor(a.textColor));

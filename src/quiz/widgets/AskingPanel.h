@@ -105,4 +105,5 @@ class CLSAskingPanel : public QWidget {
     bool m_answersVisible = true;
     bool m_multiLine = false;
     std::vector<QRect> m_numberAreas;  // where "1.", "2.", … are drawn
+    int m_bottomTop = 0;               // top of the labels and buttons under the answers
 };

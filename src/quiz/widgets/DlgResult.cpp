@@ -127,8 +127,13 @@ void CLSDlgResult::createButtons() {
             [this] { ShowDialogHelp(this, kHelpResultDialog); });
 }
 
+void CLSDlgResult::setReaskAllowed(bool allowed) {
+    m_reaskAllowed = allowed;
+    updateEnabling();
+}
+
 void CLSDlgResult::updateEnabling() {
-    m_reask->setEnabled(m_summary.hasWrong());
+    m_reask->setEnabled(m_summary.hasWrong() && m_reaskAllowed);
     bool reasking = m_reask->isEnabled() && m_reask->isChecked();
     m_random->setEnabled(reasking);
     m_reaskButton->setEnabled(reasking);

@@ -29,6 +29,8 @@ class CLSDlgResult : public QDialog {
 
     const CLSExamSummary& summary() const { return m_summary; }
     bool isSeparateWindow() const { return m_separate; }
+    /// Off when the document is about to change: nothing could be re-asked.
+    void setReaskAllowed(bool allowed);
 
     CLSResultListModel* model() const { return m_model; }
     QTableView* list() const { return m_list; }
@@ -69,6 +71,7 @@ class CLSDlgResult : public QDialog {
     CLSExamSummary m_summary;
     CLSVorelSettings& m_settings;
     bool m_separate;
+    bool m_reaskAllowed = true;
     QLabel* m_labels[5] = {};
     QLabel* m_values[5] = {};
     QCheckBox* m_reask = nullptr;

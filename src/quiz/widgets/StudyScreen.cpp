@@ -25,6 +25,11 @@ namespace {
 
 const char* kHelpText = "ヘルプを見るには F1 キーを押してください。";
 
+int ReaskMode(bool random) {
+    return random ? (kExamFromList | kExamRetryWrong | kExamRandom)
+                  : (kExamFromList | kExamRetryWrong);
+}
+
 }  // namespace
 
 CLSStudyScreen::CLSStudyScreen(CLSVorelDataFile& doc, CLSVorelSettings& settings, CLSRandom& random,
@@ -75,6 +80,7 @@ bool CLSStudyScreen::handleCommand(int command) {
                 }
                 return true;
             case kOpen:
+                // The result comes first; the open dialog after it has closed.
                 examFinish(true);
                 return false;  // the main window opens the file
             case kEditQuestion:
@@ -206,9 +212,13 @@ void CLSStudyScreen::showIdle() {
 
 void CLSStudyScreen::startRun(int mode) {
     if (m_doc.getQuestionCount() == 0) return;
-    examFinish(true);
+    // A run going on ends first, and its result is seen before the next
+    // one starts; the learner may choose to re-ask from it instead.
+    if (std::optional<int> reask = finishAndWait(true)) mode = *reask;
     if (m_result) {
-        delete m_result;
+        // It may be the pane whose re-ask button is calling.
+        m_result->hide();
+        m_result->deleteLater();
         m_result = nullptr;
     }
     m_stack->setCurrentWidget(m_idle);
@@ -292,8 +302,12 @@ void CLSStudyScreen::tick() {
     }
 }
 
-void CLSStudyScreen::examFinish(bool separateWindow) {
-    if (!m_exam.isRunning()) return;
+void CLSStudyScreen::examFinish(bool wait) {
+    finishAndWait(false, wait);
+}
+
+std::optional<int> CLSStudyScreen::finishAndWait(bool reaskAllowed, bool wait) {
+    if (!m_exam.isRunning()) return std::nullopt;
     CLSTraceScope trace("CLSStudy::examFinish");
     m_timer->stop();
     m_asking->setEditing(false);
@@ -303,32 +317,41 @@ void CLSStudyScreen::examFinish(bool separateWindow) {
         delete m_result;
         m_result = nullptr;
     }
-    if (judged) {
-        auto* result = new CLSDlgResult(m_exam, SystemClock().ticks(), m_settings, separateWindow,
-                                        separateWindow ? nullptr : this);
-        connect(result, &CLSDlgResult::reaskRequested, this, [this](bool random) {
-            startRun(random ? (kExamFromList | kExamRetryWrong | kExamRandom)
-                            : (kExamFromList | kExamRetryWrong));
+    std::optional<int> reask;
+    if (judged && wait) {
+        reask = showResultWindow(reaskAllowed);
+    } else if (judged) {
+        auto* result = new CLSDlgResult(m_exam, SystemClock().ticks(), m_settings, false, this);
+        connect(result, &CLSDlgResult::reaskRequested, this,
+                [this](bool random) { startRun(ReaskMode(random)); });
+        m_stack->addWidget(result);
+        connect(result, &CLSDlgResult::closed, this, [this] {
+            if (m_result) m_result->deleteLater();
+            m_result = nullptr;
+            m_stack->setCurrentWidget(m_idle);
         });
-        if (separateWindow) {
-            result->setAttribute(Qt::WA_DeleteOnClose);
-            result->setWindowTitle(QString::fromUtf8("結果"));
-            QWidget* top = window();
-            result->resize(std::max(400, width()), std::max(300, height()));
-            result->move(top->mapToGlobal(QPoint(0, 0)));
-            result->show();
-        } else {
-            m_stack->addWidget(result);
-            connect(result, &CLSDlgResult::closed, this, [this] {
-                if (m_result) m_result->deleteLater();
-                m_result = nullptr;
-                m_stack->setCurrentWidget(m_idle);
-            });
-        }
         m_result = result;
     }
     showIdle();
     for (int part = 0; part <= 4; ++part)
         emit statusChanged(part, QString());
     emit commandsChanged();
+    return reask;
+}
+
+std::optional<int> CLSStudyScreen::showResultWindow(bool reaskAllowed) {
+    // Placed over the study screen; the main window waits behind it until
+    // it is closed, as nothing else may happen to the run meanwhile.
+    CLSDlgResult result(m_exam, SystemClock().ticks(), m_settings, true, window());
+    result.setReaskAllowed(reaskAllowed);
+    result.resize(std::max(400, width()), std::max(300, height()));
+    result.move(mapToGlobal(QPoint(0, 0)));
+    result.setWindowModality(Qt::ApplicationModal);
+    std::optional<int> reask;
+    connect(&result, &CLSDlgResult::reaskRequested, &result, [&](bool random) {
+        reask = ReaskMode(random);
+        result.accept();
+    });
+    result.exec();
+    return reask;
 }

@@ -3,6 +3,7 @@
 #include <QPointer>
 #include <QWidget>
 #include <memory>
+#include <optional>
 
 #include "quiz/Exam.h"
 
@@ -34,8 +35,10 @@ class CLSStudyScreen : public QWidget {
     void documentLoading();
     /// After a document was loaded or created: the range covers it all.
     void documentLoaded();
-    /// Ends the run; its result shows in a separate window or in the pane.
-    void examFinish(bool separateWindow);
+    /// Ends the run. With wait, its result shows in a separate window and
+    /// this returns only after the learner has closed it (the document is
+    /// about to change); otherwise the result shows in the pane.
+    void examFinish(bool wait);
     bool isRunning() const { return m_exam.isRunning(); }
     CLSExam& exam() { return m_exam; }
     /// Starts a run (the study menu's run commands).
@@ -49,6 +52,10 @@ class CLSStudyScreen : public QWidget {
 
   private:
     void examNext();
+    /// examFinish; a re-ask chosen in the separate result window comes back
+    /// as the mode of the run to start (only when reaskAllowed).
+    std::optional<int> finishAndWait(bool reaskAllowed, bool wait = true);
+    std::optional<int> showResultWindow(bool reaskAllowed);
     void checkAnswer();
     void tick();
     void showIdle();

@@ -13,9 +13,10 @@ QtSoundPlayer::~QtSoundPlayer() = default;
 void QtSoundPlayer::play(const CLSTString& fileName) {
     CLSTString path = IsAbsolutePath(fileName) ? fileName : JoinPath(SettingsFolder(), fileName);
     QString native = ToQString(path);
-    if (!QFileInfo::exists(native)) {
+    // Regular files only: a named pipe would hang the player.
+    if (!NativeFileExists(native.toStdString())) {
         native.replace('\\', '/');
-        if (!QFileInfo::exists(native)) return;
+        if (!NativeFileExists(native.toStdString())) return;
     }
     // A new effect per sound: a busy one is not waited for.
     m_effect = std::make_unique<QSoundEffect>();

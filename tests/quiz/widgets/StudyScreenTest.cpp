@@ -279,22 +279,87 @@ TEST(StudyScreen, ReaskFromTheResultPane) {
     EXPECT_EQ(s.currentNumber(), 4);
 }
 
-TEST(StudyScreen, OpeningAFileDuringARunShowsTheResultInAWindow) {
+TEST(StudyScreen, OpeningAFileDuringARunShowsTheResultInAWindowFirst) {
     Study s;
     s.window->dispatch(kRunAll);
     s.answerTyped({"a1"});
-    WriteFileBytes(s.dir.file("other.vrf"), "VORELDATA V3.0\r\nz,,z,,,<00\r\n");
-    ASSERT_TRUE(s.window->openFile(CLSTString(s.dir.file("other.vrf"))));
-    EXPECT_FALSE(s.screen().isRunning());
-    bool separate = false;
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (auto* r = qobject_cast<CLSDlgResult*>(w); r && r->isVisible()) {
-            separate = true;
-            r->close();
+    // Ctrl+O: the run's result comes first, in a window that holds the main
+    // window back; the open dialog only after it has closed.
+    std::vector<std::string> seen;
+    whenModal([&](QWidget* m) {
+        auto* result = qobject_cast<CLSDlgResult*>(m);
+        seen.push_back(result ? "result" : m->metaObject()->className());
+        if (result) {
+            EXPECT_TRUE(result->isSeparateWindow());
+            EXPECT_EQ(result->summary().answered(), 1);
+            EXPECT_FALSE(result->reaskBox()->isEnabled()) << "the document is about to change";
+            whenModal([&](QWidget* next) {
+                seen.push_back(qobject_cast<QFileDialog*>(next) ? "open" : "other");
+                QTest::keyClick(next, Qt::Key_Escape);
+            });
         }
-    }
-    EXPECT_TRUE(separate);
+        QTest::keyClick(m, Qt::Key_Escape);
+    });
+    s.window->dispatch(kOpen);
+    EXPECT_EQ(seen, (std::vector<std::string>{"result", "open"}));
+    EXPECT_FALSE(s.screen().isRunning());
+
+    // Opening a file directly (a recent file, a dropped one) during a run
+    // also shows the result before the file is read.
+    s.window->dispatch(kRunAll);
+    s.answerTyped({"a1"});
+    WriteFileBytes(s.dir.file("other.vrf"), "VORELDATA V3.0\r\nz,,z,,,<00\r\n");
+    int questionsWhenShown = -1;
+    whenModal([&](QWidget* m) {
+        questionsWhenShown = s.window->document().getQuestionCount();
+        EXPECT_NE(qobject_cast<CLSDlgResult*>(m), nullptr);
+        QTest::keyClick(m, Qt::Key_Escape);
+    });
+    ASSERT_TRUE(s.window->openFile(CLSTString(s.dir.file("other.vrf"))));
+    EXPECT_EQ(questionsWhenShown, 4);
     EXPECT_EQ(s.window->document().getQuestionCount(), 1);
+}
+
+// Starting a run while one is going ends it first: its result is shown
+// (and may re-ask instead), and the run keys win over the answer field.
+TEST(StudyScreen, StartingARunDuringARunShowsTheResultFirst) {
+    Study s;
+    s.window->dispatch(kRunRandom);
+    s.answerTyped({"no"});
+    ASSERT_TRUE(s.screen().isRunning());
+    ASSERT_EQ(s.window->focusWidget(), s.input(0));
+    s.window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(s.window.get()));
+    bool shown = false;
+    whenModal([&](QWidget* m) {
+        auto* result = qobject_cast<CLSDlgResult*>(m);
+        ASSERT_NE(result, nullptr);
+        shown = true;
+        EXPECT_EQ(result->summary().answered(), 1);
+        EXPECT_TRUE(result->isModal());
+        QTest::keyClick(m, Qt::Key_Escape);
+    });
+    QTest::keyClick(s.input(0), Qt::Key_A, Qt::ControlModifier);  // "すべて", not select-all
+    EXPECT_TRUE(shown);
+    ASSERT_TRUE(s.screen().isRunning());
+    EXPECT_EQ(s.exam().mode(), kExamAll);
+    EXPECT_EQ(s.currentNumber(), 1);
+
+    // The result window's re-ask replaces the run that was asked for.
+    s.answerTyped({"no"});
+    whenModal([&](QWidget* m) {
+        auto* result = qobject_cast<CLSDlgResult*>(m);
+        ASSERT_NE(result, nullptr);
+        result->reaskBox()->setChecked(true);
+        result->randomBox()->setChecked(false);
+        result->reaskButton()->click();
+    });
+    s.window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(s.window.get()));
+    QTest::keyClick(s.input(0), Qt::Key_N, Qt::ControlModifier);
+    ASSERT_TRUE(s.screen().isRunning());
+    EXPECT_EQ(s.exam().mode(), kExamFromList | kExamRetryWrong);
+    EXPECT_EQ(s.currentNumber(), 1);
 }
 
 TEST(StudyScreen, ClosingAnUntitledDocumentAsksWhereToSave) {

@@ -13,9 +13,11 @@
 #include <memory>
 
 #include "TestSupport.h"
+#include "image/widgets/Picture.h"
 #include "sentence/widgets/SentenceVideo.h"
 #include "sentence/widgets/WndSentence.h"
 #include "sentence/widgets/WndSentenceList.h"
+#include "settings/widgets/QtSoundPlayer.h"
 #include "text/widgets/QtText.h"
 
 namespace {
@@ -349,4 +351,23 @@ TEST(WndSentenceList, RowsAreNumberedSizedAndScrolled) {
     list.setSentences(one);
     EXPECT_EQ(list.rowCount(), 1);
     EXPECT_FALSE(list.verticalBar()->isVisible());
+}
+
+// A question naming a named pipe as its picture (or a sound slot naming
+// one) shows and plays nothing, and the screen does not wait for it.
+TEST(WndSentenceView, NamedPipesAreNeitherShownNorPlayed) {
+    TempDir dir;
+    MakeFifo(dir.file("pipe"));
+    CLSWndSentence view;
+    bool done = FinishesWithoutWaitingOn(
+        dir.file("pipe"), [&] { view.setSentence(S("\\i\"pipe\""), CLSTString(dir.path())); });
+    EXPECT_TRUE(done);
+    EXPECT_TRUE(view.pictures().empty());
+    EXPECT_EQ(view.videoCount(), 0);
+    EXPECT_TRUE(
+        LoadPictureFromNativeFile(QString::fromStdString(dir.file("pipe")), makeColour(0, 0, 0))
+            .isNull());
+    QtSoundPlayer player;
+    EXPECT_TRUE(FinishesWithoutWaitingOn(dir.file("pipe"),
+                                         [&] { player.play(CLSTString(dir.file("pipe"))); }));
 }
