@@ -132,6 +132,12 @@ bool CLSMainWindow::saveAs() {
 }
 
 void CLSMainWindow::openHelp() {
+    // The help pages installed with the program come first; a help file the
+    // learner put into the settings folder is still found.
+    CLSTString pages = JoinPath(ProgramDataFolder(), CLSTString("help/index.html"));
+    if (!ProgramDataFolder().isEmpty() && FileExists(pages) &&
+        QDesktopServices::openUrl(QUrl::fromLocalFile(ToQString(pages))))
+        return;
     CLSTString help = JoinPath(SettingsFolder(), CLSTString("VORELWIN.CHM"));
     if (FileExists(help) && QDesktopServices::openUrl(QUrl::fromLocalFile(ToQString(help)))) return;
     m_prompter.message(PromptIcon::Information,

@@ -87,13 +87,17 @@ void CLSMainWindow::restorePlacement() {
     CLSWindowPlace place = m_settings.windowPlace(CLSVorelSettings::kMainWindow);
     int width = place.width > 0 ? place.width : 560;
     int height = place.height > 0 ? place.height : 480;
-    resize(std::max(width, 250), std::max(height, 250));
+    QPoint at(place.left, place.top);
+    QScreen* screen =
+        place.hasDefaultPosition() ? nullptr : QGuiApplication::screenAt(at + QPoint(20, 20));
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    QRect work = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+    // A size stored on a larger screen, or before the screen was scaled up,
+    // would hang over the edges: the window is made to fit.
+    resize(std::clamp(width, 250, std::max(250, work.width())),
+           std::clamp(height, 250, std::max(250, work.height())));
     if (!place.hasDefaultPosition()) {
-        QPoint at(place.left, place.top);
         // A placement from a larger or missing screen is moved back into view.
-        QScreen* screen = QGuiApplication::screenAt(at + QPoint(20, 20));
-        if (!screen) screen = QGuiApplication::primaryScreen();
-        QRect work = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
         at.setX(std::clamp(at.x(), work.left(), std::max(work.left(), work.right() - 120)));
         at.setY(std::clamp(at.y(), work.top(), std::max(work.top(), work.bottom() - 120)));
         move(at);

@@ -1,44 +1,63 @@
 #include "app/StartUp.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
 #include <QTranslator>
 
 #include "app/Resources.h"
+#include "settings/SettingsFolder.h"
 #include "text/widgets/QtText.h"
 
 static void initPictures() {
     Q_INIT_RESOURCE(pictures);
 }
 
+namespace {
+
+void installTranslator(const QString& name, const QString& folder) {
+    auto* translator = new QTranslator(QCoreApplication::instance());
+    if (translator->load(QLocale(QLocale::Japanese), name, "_", folder)) {
+        QCoreApplication::installTranslator(translator);
+    } else {
+        delete translator;
+    }
+}
+
+}  // namespace
+
+QIcon VorelAppIcon() {
+    QIcon icon;
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QString(":/icons/vorel-%1.png").arg(size), QSize(size, size));
+    return QIcon::fromTheme(QString::fromLatin1(kVorelDesktopId), icon);
+}
+
 void InitVorelApplication() {
     // The pictures live in a static library: their registration must be pulled in.
     initPictures();
     InitVorelResources();
-    // Qt's own texts (file dialogs, standard buttons) in Japanese, like ours.
-    static QTranslator* translator = nullptr;
-    if (!translator && QCoreApplication::instance()) {
-        translator = new QTranslator(QCoreApplication::instance());
-        if (translator->load(QLocale(QLocale::Japanese), "qtbase", "_",
-                             QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-            QCoreApplication::installTranslator(translator);
-        }
+    static bool prepared = false;
+    if (prepared || !QCoreApplication::instance()) return;
+    prepared = true;
+    // Qt's own texts (file dialogs, standard buttons) in Japanese, like ours;
+    // then the program's own translations, where it ships any.
+    installTranslator("qtbase", QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    CLSTString data = ProgramDataFolder();
+    if (!data.isEmpty()) installTranslator("vorel", ToQString(data) + "/translations");
+    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+        // Ties the windows to the desktop entry (task bars on Wayland find
+        // the icon and name through it).
+        QGuiApplication::setDesktopFileName(QString::fromLatin1(kVorelDesktopId));
+        QApplication::setWindowIcon(VorelAppIcon());
     }
 }
 
-bool CommandLineFile(const QStringList& arguments, CLSTString& path) {
-    if (arguments.size() < 2) return false;
-    QString raw = arguments.at(1).trimmed();
-    // A launcher may hand over the whole command line as one quoted argument.
-    if (raw.startsWith('"')) {
-        int close = raw.indexOf('"', 1);
-        raw = close > 0 ? raw.mid(1, close - 1) : raw.mid(1);
-    }
-    if (raw.isEmpty()) return false;
+bool CommandLineFile(const QString& file, CLSTString& path) {
+    if (file.isEmpty()) return false;
     QString unmappable;
-    if (!FromQString(raw, path, &unmappable)) {
+    if (!FromQString(file, path, &unmappable)) {
         QMessageBox::critical(
             nullptr, QString::fromLatin1("Vorel for Windows"),
             QString::fromUtf8("ファイル名に使えない文字があります: ") + unmappable);

@@ -1,13 +1,23 @@
 #pragma once
 
-#include <QStringList>
+#include <QIcon>
+#include <QString>
 
 #include "text/TString.h"
 
-/// Process-wide preparation of the widgets (resources).
+/// The name desktops know the program by: its desktop entry, icon and
+/// AppStream id.
+inline constexpr const char* kVorelDesktopId = "org.vorel.Vorel";
+
+/// Process-wide preparation of the widgets (resources, the window icon, the
+/// desktop id, Qt's own texts in Japanese).
 void InitVorelApplication();
 
-/// The data file named on the command line: the first argument, without
-/// surrounding quotes; what follows it is ignored. false when there is none
-/// (or its name has no CP932 form, which is then reported).
-bool CommandLineFile(const QStringList& arguments, CLSTString& path);
+/// The program's icon in every size it is drawn at; the desktop theme's
+/// icon of the same name wins when the program is installed.
+QIcon VorelAppIcon();
+
+/// The data file named on the command line (already without quotes) as the
+/// program's path; false when there is none, or when its name has no CP932
+/// form, which is then reported.
+bool CommandLineFile(const QString& file, CLSTString& path);

@@ -2,7 +2,9 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <cstdio>
 
+#include "app/CommandLine.h"
 #include "app/MainWindow.h"
 #include "app/StartUp.h"
 #include "settings/SettingsFolder.h"
@@ -13,14 +15,40 @@
 #include "text/widgets/QtPrompter.h"
 #include "text/widgets/QtText.h"
 
+namespace {
+
+// Help, version and errors of the command line end the program before any
+// window; their texts go to the terminal.
+bool finishedByCommandLine(const CLSCommandLine& line, int& status) {
+    if (line.action == CLSCommandLine::Action::Run) return false;
+    std::FILE* out = line.action == CLSCommandLine::Action::Error ? stderr : stdout;
+    std::fputs(line.text.toLocal8Bit().constData(), out);
+    status = line.exitStatus();
+    return true;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+    QCoreApplication::setApplicationName("Vorel");
+    QCoreApplication::setApplicationVersion(VOREL_VERSION_TEXT);
+    int status = 0;
+    // The command line is judged before the window system is needed, so
+    // that --help, --version and a mistyped option are answered in a
+    // terminal without a display.
+    QStringList raw;
+    for (int i = 0; i < argc; ++i)
+        raw << QString::fromLocal8Bit(argv[i]);
+    if (finishedByCommandLine(ParseCommandLine(raw), status)) return status;
+
     QApplication app(argc, argv);
-    QApplication::setApplicationName("Vorel");
+    // Qt has taken its own options out; what is left names the file.
+    CLSCommandLine line = ParseCommandLine(QApplication::arguments());
+    if (finishedByCommandLine(line, status)) return status;
     InstallFontSubstitutions();
     InitVorelApplication();
 
     CLSVorelSettings settings;
-    int status = 0;
     try {
         CLSTraceScope trace("VorelInitialize");
         SetTraceFilePath(NativePath(TraceFilePath()));
@@ -32,9 +60,10 @@ int main(int argc, char** argv) {
         window.restorePlacement();
         window.show();
         CLSTString file;
-        if (CommandLineFile(QApplication::arguments(), file)) {
+        if (CommandLineFile(line.file, file)) {
             window.openFile(file);
-        } else if (settings.loadLastFile() && settings.recentFileCount() > 0) {
+        } else if (line.file.isEmpty() && settings.loadLastFile() &&
+                   settings.recentFileCount() > 0) {
             window.openFile(settings.recentFile(0));
         }
         status = app.exec();

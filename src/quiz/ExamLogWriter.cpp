@@ -106,7 +106,7 @@ CLSTString ExamLogLabelLine(const char* label, const CLSTString& value) {
 CLSTString CLSExam::examLogPath() const {
     const CLSTString& name = m_settings.examLogName();
     if (IsAbsolutePath(name)) return name;
-    return JoinPath(SettingsFolder(), name);
+    return JoinPath(HistoryFolder(), name);
 }
 
 bool CLSExam::writeExamLog(Prompter& prompter) {

@@ -23,27 +23,79 @@ bool nameable(const std::string& folder) {
     return Utf8ToCp932(folder, unused);
 }
 
+std::string withoutTrailingSlashes(std::string path) {
+    while (path.size() > 1 && path.back() == '/')
+        path.pop_back();
+    return path;
+}
+
+// The folders of a per-user layout, as the XDG base directories name them.
+// A relative XDG value is invalid and ignored, as that layout demands.
+std::string userFolder(const std::string& xdgValue, const std::string& home,
+                       const char* homeRelative) {
+    std::string base;
+    if (!xdgValue.empty() && xdgValue[0] == '/') {
+        base = xdgValue;
+    } else if (!home.empty()) {
+        base = withoutTrailingSlashes(home) + homeRelative;
+    }
+    if (base.empty()) return "";
+    std::string folder = withoutTrailingSlashes(base) + "/vorel";
+    return nameable(folder) ? folder : "";
+}
+
+bool usesOwnFolder(const CLSSettingsFolderInputs& inputs) {
+    return !inputs.exeFolder.empty() && inputs.exeFolderWritable &&
+           !IsInstalledExeFolder(inputs.exeFolder) && nameable(inputs.exeFolder);
+}
+
+CLSTString existingOrCreated(const std::string& folder) {
+    if (folder.empty()) return CLSTString();
+    std::error_code ec;
+    std::filesystem::create_directories(folder, ec);
+    if (!std::filesystem::is_directory(folder, ec)) return CLSTString();
+    CLSTString path;
+    return PathFromNative(folder, path) ? path : CLSTString();
+}
+
 }  // namespace
+
+bool IsInstalledExeFolder(const std::string& exeFolder) {
+    std::string folder = withoutTrailingSlashes(exeFolder);
+    size_t slash = folder.find_last_of('/');
+    std::string last = slash == std::string::npos ? folder : folder.substr(slash + 1);
+    return last == "bin";
+}
 
 std::string ChooseSettingsFolder(const CLSSettingsFolderInputs& inputs) {
     if (!inputs.vorelHome.empty() && nameable(inputs.vorelHome)) return inputs.vorelHome;
-    if (!inputs.exeFolder.empty() && inputs.exeFolderWritable && nameable(inputs.exeFolder))
-        return inputs.exeFolder;
-    std::string config;
-    if (!inputs.xdgConfigHome.empty() && inputs.xdgConfigHome[0] == '/') {
-        config = inputs.xdgConfigHome;
-    } else if (!inputs.home.empty()) {
-        config = inputs.home + "/.config";
-    }
-    if (config.empty()) return "";
-    std::string folder = config + "/vorel";
-    return nameable(folder) ? folder : "";
+    if (usesOwnFolder(inputs)) return inputs.exeFolder;
+    return userFolder(inputs.xdgConfigHome, inputs.home, "/.config");
+}
+
+std::string ChooseHistoryFolder(const CLSSettingsFolderInputs& inputs) {
+    // A chosen home or a folder beside the program keeps everything together,
+    // so that copying that one folder carries the learner's history along.
+    if (!inputs.vorelHome.empty() && nameable(inputs.vorelHome)) return inputs.vorelHome;
+    if (usesOwnFolder(inputs)) return inputs.exeFolder;
+    return userFolder(inputs.xdgStateHome, inputs.home, "/.local/state");
+}
+
+std::string ChooseDataFolder(const std::string& exeFolder) {
+    if (exeFolder.empty()) return "";
+    std::string folder = withoutTrailingSlashes(exeFolder);
+    size_t slash = folder.find_last_of('/');
+    std::string parent = slash == std::string::npos ? "."
+                         : slash == 0               ? ""
+                                                    : folder.substr(0, slash);
+    return parent + "/share/vorel";
 }
 
 CLSSettingsFolderInputs CurrentSettingsFolderInputs() {
     CLSSettingsFolderInputs inputs;
     inputs.vorelHome = environment("VOREL_HOME");
     inputs.xdgConfigHome = environment("XDG_CONFIG_HOME");
+    inputs.xdgStateHome = environment("XDG_STATE_HOME");
     inputs.home = environment("HOME");
     char exe[PATH_MAX];
     ssize_t n = ::readlink("/proc/self/exe", exe, sizeof exe - 1);
@@ -59,11 +111,19 @@ CLSSettingsFolderInputs CurrentSettingsFolderInputs() {
 }
 
 CLSTString SettingsFolder() {
-    std::string folder = ChooseSettingsFolder(CurrentSettingsFolderInputs());
-    if (folder.empty()) return CLSTString();
+    return existingOrCreated(ChooseSettingsFolder(CurrentSettingsFolderInputs()));
+}
+
+CLSTString HistoryFolder() {
+    CLSSettingsFolderInputs inputs = CurrentSettingsFolderInputs();
+    CLSTString folder = existingOrCreated(ChooseHistoryFolder(inputs));
+    return folder.isEmpty() ? existingOrCreated(ChooseSettingsFolder(inputs)) : folder;
+}
+
+CLSTString ProgramDataFolder() {
+    std::string folder = ChooseDataFolder(CurrentSettingsFolderInputs().exeFolder);
     std::error_code ec;
-    std::filesystem::create_directories(folder, ec);
-    if (!std::filesystem::is_directory(folder, ec)) return CLSTString();
+    if (folder.empty() || !std::filesystem::is_directory(folder, ec)) return CLSTString();
     CLSTString path;
     return PathFromNative(folder, path) ? path : CLSTString();
 }
@@ -77,9 +137,9 @@ CLSTString VagueFilePath() {
 }
 
 CLSTString TraceFilePath() {
-    return JoinPath(SettingsFolder(), CLSTString("DEBUG.LOG"));
+    return JoinPath(HistoryFolder(), CLSTString("DEBUG.LOG"));
 }
 
 CLSTString DefaultExamLogPath() {
-    return JoinPath(SettingsFolder(), CLSTString("EXAMLOG.TXT"));
+    return JoinPath(HistoryFolder(), CLSTString("EXAMLOG.TXT"));
 }

@@ -5,7 +5,6 @@
 
 #include "TestSupport.h"
 #include "settings/IniFile.h"
-#include "settings/SettingsFolder.h"
 #include "text/Codec.h"
 
 TEST(IniFile, LinesSectionsAndEntries) {
@@ -98,46 +97,4 @@ TEST(IniFile, UnreadableFilesGiveNothing) {
     WriteFileBytes(dir.file("a.ini"), "[A]\r\nk=v");
     EXPECT_TRUE(ini.load(CLSTString(dir.file("a.ini"))));
     EXPECT_EQ(*ini.section("a")->find("K"), "v");
-}
-
-TEST(SettingsFolder, ChoiceOfTheFolder) {
-    CLSSettingsFolderInputs in;
-    in.vorelHome = "/v";
-    in.exeFolder = "/opt/vorel/bin";
-    in.exeFolderWritable = true;
-    in.xdgConfigHome = "/cfg";
-    in.home = "/home/u";
-    EXPECT_EQ(ChooseSettingsFolder(in), "/v");
-    in.vorelHome.clear();
-    EXPECT_EQ(ChooseSettingsFolder(in), "/opt/vorel/bin");
-    in.exeFolderWritable = false;
-    EXPECT_EQ(ChooseSettingsFolder(in), "/cfg/vorel");
-    in.xdgConfigHome = "relative";
-    EXPECT_EQ(ChooseSettingsFolder(in), "/home/u/.config/vorel");
-    in.xdgConfigHome.clear();
-    EXPECT_EQ(ChooseSettingsFolder(in), "/home/u/.config/vorel");
-    in.home = "/home/😀";  // no CP932 name for it
-    EXPECT_EQ(ChooseSettingsFolder(in), "");
-}
-
-TEST(SettingsFolder, PathsFollowVorelHome) {
-    TempDir dir;
-    std::string home = dir.file("設定/sub");
-    const char* old = std::getenv("VOREL_HOME");
-    std::string saved = old ? old : "";
-    ::setenv("VOREL_HOME", home.c_str(), 1);
-    CLSTString folder = SettingsFolder();
-    EXPECT_EQ(U8(folder), home);
-    EXPECT_TRUE(std::filesystem::is_directory(home)) << "created when missing";
-    EXPECT_EQ(U8(SettingsFilePath()), home + "/VORELWIN.INI");
-    EXPECT_EQ(U8(VagueFilePath()), home + "/VRLVAGUE.DAT");
-    EXPECT_EQ(U8(TraceFilePath()), home + "/DEBUG.LOG");
-    EXPECT_EQ(U8(DefaultExamLogPath()), home + "/EXAMLOG.TXT");
-    if (old) {
-        ::setenv("VOREL_HOME", saved.c_str(), 1);
-    } else {
-        ::unsetenv("VOREL_HOME");
-    }
-    CLSSettingsFolderInputs current = CurrentSettingsFolderInputs();
-    EXPECT_TRUE(current.exeFolder.ends_with("tests")) << current.exeFolder;
 }

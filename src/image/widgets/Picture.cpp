@@ -117,6 +117,38 @@ QImage LoadPngFromResource(const QString& resourcePath, Colour background) {
     return readFile(resourcePath, bytes) ? LoadPngImage(bytes, background) : QImage();
 }
 
+namespace {
+
+// The larger drawing of a picture, as Qt names it for scaled screens.
+QString doubleSizeName(const QString& path) {
+    int dot = path.lastIndexOf('.');
+    return dot < 0 ? path + "@2x" : path.left(dot) + "@2x" + path.mid(dot);
+}
+
+}  // namespace
+
+QImage LoadPngFromResourceForRatio(const QString& resourcePath, qreal ratio, Colour background) {
+    if (ratio > 1.0) {
+        QImage large = LoadPngFromResource(doubleSizeName(resourcePath), background);
+        if (!large.isNull()) {
+            large.setDevicePixelRatio(2.0);
+            return large;
+        }
+    }
+    return LoadPngFromResource(resourcePath, background);
+}
+
+QPixmap LoadPixmapForRatio(const QString& resourcePath, qreal ratio) {
+    if (ratio > 1.0) {
+        QPixmap large(doubleSizeName(resourcePath));
+        if (!large.isNull()) {
+            large.setDevicePixelRatio(2.0);
+            return large;
+        }
+    }
+    return QPixmap(resourcePath);
+}
+
 bool LoadMngFromResource(const QString& resourcePath, Colour background,
                          CLSMngAnimation& animation) {
     animation = CLSMngAnimation();

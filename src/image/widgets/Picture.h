@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <QPixmap>
 #include <QString>
 #include <vector>
 
@@ -32,6 +33,13 @@ QImage LoadPictureFromNativeFile(const QString& nativePath, Colour background);
 QImage LoadPngImage(const QByteArray& bytes, Colour background);
 /// A PNG kept in the program's resources (a ":/..." path); null when missing or rejected.
 QImage LoadPngFromResource(const QString& resourcePath, Colour background);
+/// The resource picture for a screen of the given pixel ratio: above 1 its
+/// drawing at twice the size ("name@2x.png", marked with ratio 2) when there
+/// is one, so that it stays sharp; else the picture itself. Null when
+/// missing or rejected.
+QImage LoadPngFromResourceForRatio(const QString& resourcePath, qreal ratio, Colour background);
+/// The same for a picture kept with its transparency (Qt's own reader).
+QPixmap LoadPixmapForRatio(const QString& resourcePath, qreal ratio);
 /// An MNG kept in the program's resources; false (animation emptied) when
 /// missing or rejected.
 bool LoadMngFromResource(const QString& resourcePath, Colour background,

@@ -11,6 +11,7 @@
 #include "app/WndHints.h"
 #include "app/WndSeparator.h"
 #include "data/VorelDataFile.h"
+#include "image/widgets/Picture.h"
 #include "quiz/Exam.h"
 #include "quiz/PanelLayout.h"
 #include "sentence/widgets/WndSentence.h"
@@ -33,7 +34,7 @@ QFont fontOfRole(const CLSVorelDataFile& doc, int role) {
 // ---- buttons ------------------------------------------------------------------------------
 
 CLSPanelButton::CLSPanelButton(const QString& text, const QString& picture, QWidget* parent)
-    : QPushButton(text, parent), m_picture(picture) {
+    : QPushButton(text, parent), m_picture(LoadPixmapForRatio(picture, devicePixelRatioF())) {
     setCursor(Qt::PointingHandCursor);
 }
 
@@ -57,12 +58,16 @@ void CLSPanelButton::paintEvent(QPaintEvent*) {
     if (down) content.translate(1, 1);
     int x = content.left();
     if (!m_picture.isNull()) {
-        QPixmap pic =
-            m_picture.scaledToHeight(std::min(content.height(), 20), Qt::SmoothTransformation);
-        int w = text().isEmpty() ? content.width() : pic.width();
-        p.drawPixmap(x + (w - pic.width()) / 2,
-                     content.top() + (content.height() - pic.height()) / 2, pic);
-        x += pic.width() + 4;
+        // Sizes in the window's units: on a scaled screen the picture holds
+        // more pixels than it covers, which is what keeps it sharp.
+        qreal ratio = m_picture.devicePixelRatio();
+        int height = std::min(content.height(), 20);
+        QPixmap pic = m_picture.scaledToHeight(qRound(height * ratio), Qt::SmoothTransformation);
+        pic.setDevicePixelRatio(ratio);
+        int picWidth = qRound(pic.width() / ratio);
+        int w = text().isEmpty() ? content.width() : picWidth;
+        p.drawPixmap(x + (w - picWidth) / 2, content.top() + (content.height() - height) / 2, pic);
+        x += picWidth + 4;
     }
     if (!text().isEmpty()) {
         p.setPen(ToQColor(isEnabled() ? m_text : lightShade(m_text)));

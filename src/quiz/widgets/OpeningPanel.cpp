@@ -51,8 +51,8 @@ void CLSOpeningPanel::loadLogo() {
     // panel like the platform's own pictures; without one nothing is drawn.
     QImage logo;
     if (QFile::exists(QString::fromLatin1(kLogoResource))) {
-        logo = LoadPngFromResource(QString::fromLatin1(kLogoResource),
-                                   FromQColor(palette().color(QPalette::Button)));
+        logo = LoadPngFromResourceForRatio(QString::fromLatin1(kLogoResource), devicePixelRatioF(),
+                                           FromQColor(palette().color(QPalette::Button)));
     }
     if (logo.isNull()) {
         m_picture->clear();

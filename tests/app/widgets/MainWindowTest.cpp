@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QLineEdit>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
@@ -55,4 +57,22 @@ TEST(MainWindow, TypedAnswerOpensTheAnswerDialog) {
     QTest::qWait(600);
     EXPECT_TRUE(sawDialog);
     EXPECT_EQ(f.window->studyScreen()->exam().rightCount(), 1);
+}
+
+TEST(MainWindow, StoredSizeLargerThanTheScreenIsFitted) {
+    // A size stored at a smaller scale factor would hang over the screen.
+    TempDir dir;
+    CLSVorelSettings settings;
+    CLSWindowPlace place;
+    place.left = 40;
+    place.top = 30;
+    place.width = 20000;
+    place.height = 15000;
+    settings.setWindowPlace(CLSVorelSettings::kMainWindow, place);
+    CLSMainWindow window(settings, 1);
+    window.restorePlacement();
+    QRect work = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_LE(window.width(), std::max(250, work.width()));
+    EXPECT_LE(window.height(), std::max(250, work.height()));
+    EXPECT_GE(window.width(), 250);
 }
