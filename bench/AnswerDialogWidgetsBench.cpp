@@ -56,13 +56,13 @@ struct Run {
     Run() {
         settings.setFlag(CLSVorelSettings::kSaveExamLog, false);
         settings.setAnswerView(3);
-        settings.setAnswerMode(1);
+        settings.setAnswerMode(AnswerMode::kWritten);
         doc.loadFile(CLSTString(g_path));
         exam.resetRange();
     }
     void next() {
         if (!exam.isRunning() || !exam.examNext()) {
-            exam.examStart(kExamAll);
+            exam.examStart(CLSExamMode::inOrder());
             exam.examNext();
         }
     }

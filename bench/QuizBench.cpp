@@ -75,7 +75,7 @@ Quiz& quiz() {
 }
 
 // One examNext per iteration, judged right so that runs move on.
-void runMode(benchmark::State& state, int mode, int answerMode) {
+void runMode(benchmark::State& state, CLSExamMode mode, AnswerMode answerMode) {
     Quiz& q = quiz();
     q.settings.setAnswerMode(answerMode);
     q.settings.setInitialExamCount(32767);
@@ -87,28 +87,28 @@ void runMode(benchmark::State& state, int mode, int answerMode) {
             state.ResumeTiming();
             continue;
         }
-        q.exam.recordRight();
+        q.exam.decide(Verdict::kRight);
     }
 }
 
 void BM_NextInOrder(benchmark::State& s) {
-    runMode(s, 2, 0);
+    runMode(s, CLSExamMode::inOrder(), AnswerMode::kNormal);
 }
 void BM_NextRandomAll(benchmark::State& s) {
-    runMode(s, 50, 0);
+    runMode(s, CLSExamMode::randomAll(), AnswerMode::kNormal);
 }
 void BM_NextCounted(benchmark::State& s) {
-    runMode(s, 16, 0);
+    runMode(s, CLSExamMode::counted(), AnswerMode::kNormal);
 }
 void BM_NextWeakPoints(benchmark::State& s) {
-    runMode(s, 19, 1);
+    runMode(s, CLSExamMode::weakPoints(), AnswerMode::kWritten);
 }
 void BM_NextComplete(benchmark::State& s) {
-    runMode(s, 52, 0);
+    runMode(s, CLSExamMode::complete(), AnswerMode::kNormal);
 }
 void BM_NextWithChoicesFromWholeFile(benchmark::State& s) {
     quiz().settings.setChoiceFrom(0);
-    runMode(s, 50, 2);
+    runMode(s, CLSExamMode::randomAll(), AnswerMode::kChoice);
     quiz().settings.setChoiceFrom(3);
 }
 
@@ -126,11 +126,11 @@ void BM_WeakPickAllRight(benchmark::State& state) {
     }
     q.settings.setWeakPointStrength(8);
     q.settings.setInitialExamCount(32767);
-    q.settings.setAnswerMode(1);
-    q.exam.examStart(19, [] { return true; });
+    q.settings.setAnswerMode(AnswerMode::kWritten);
+    q.exam.examStart(CLSExamMode::weakPoints(), [] { return true; });
     for (auto _ : state) {
-        if (!q.exam.examNext()) q.exam.examStart(19, [] { return true; });
-        q.exam.recordRight();
+        if (!q.exam.examNext()) q.exam.examStart(CLSExamMode::weakPoints(), [] { return true; });
+        q.exam.decide(Verdict::kRight);
     }
 }
 

@@ -11,9 +11,9 @@
 #include <memory>
 #include <string>
 
-#include "app/Commands.h"
 #include "app/MainWindow.h"
 #include "app/StartUp.h"
+#include "quiz/widgets/StudyCommands.h"
 #include "quiz/widgets/StudyScreen.h"
 #include "settings/VorelSettings.h"
 #include "text/Codec.h"
@@ -76,10 +76,10 @@ void BM_AnswerToNextQuestion(benchmark::State& state) {
     window.resize(800, 600);
     window.show();
     window.openFile(CLSTString(largeFile()));
-    window.dispatch(VorelCommand::kRunRandom);
+    window.dispatch(StudyCommand::kRunRandom);
     QApplication::processEvents();
     for (auto _ : state) {
-        window.studyScreen()->handleCommand(VorelCommand::kAnswer);
+        window.studyScreen()->checkAnswer();
         QApplication::processEvents();
     }
     window.studyScreen()->examFinish(false);

@@ -13,7 +13,6 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include "app/Commands.h"
 #include "app/MainWindow.h"
 #include "quiz/widgets/StudyScreen.h"
 #include "settings/SettingsFolder.h"
@@ -21,8 +20,6 @@
 #include "text/Codec.h"
 #include "text/Paths.h"
 #include "text/widgets/QtText.h"
-
-using namespace VorelCommand;
 
 namespace {
 
@@ -35,49 +32,11 @@ QString startFolder(const CLSVorelDataFile& doc) {
 
 }  // namespace
 
-bool CLSMainWindow::handleCommand(int command) {
-    if (command > kRecentBase && command < kRecentClear) {
-        int index = command - kRecentBase - 1;
-        if (index >= m_settings.recentFileCount()) return true;
-        CLSTString path = m_settings.recentFile(index);
-        if (m_study) m_study->examFinish(true);
-        openFile(path);
-        return true;
-    }
-    switch (command) {
-        case kOpen:
-            chooseAndOpen();
-            return true;
-        case kSave:
-            save();
-            return true;
-        case kSaveAs:
-            saveAs();
-            return true;
-        case kExit:
-            close();
-            return true;
-        case kRecentClear:
-            m_settings.clearRecentFiles();
-            rebuildRecentMenu();
-            return true;
-        case kToolBar:
-            m_settings.setFlag(CLSVorelSettings::kToolBar, !m_settings.toolBar());
-            if (m_toolBar) m_toolBar->setVisible(m_settings.toolBar());
-            return true;
-        case kStatusBar:
-            m_settings.setFlag(CLSVorelSettings::kStatusBar, !m_settings.statusBar());
-            statusBar()->setVisible(m_settings.statusBar());
-            return true;
-        case kHelpContents:
-            openHelp();
-            return true;
-        case kAbout:
-            showAbout();
-            return true;
-        default:
-            return false;
-    }
+void CLSMainWindow::openRecent(int index) {
+    if (index < 0 || index >= m_settings.recentFileCount()) return;
+    CLSTString path = m_settings.recentFile(index);
+    if (m_study) m_study->examFinish(true);
+    openFile(path);
 }
 
 void CLSMainWindow::chooseAndOpen() {

@@ -14,32 +14,37 @@
 #include <QToolBar>
 #include <QUrl>
 
-#include "app/Commands.h"
+#include "app/MainCommands.h"
 #include "quiz/widgets/DialogHelp.h"
 #include "quiz/widgets/StudyScreen.h"
 #include "settings/VorelSettings.h"
 #include "text/Codec.h"
 #include "text/Error.h"
 #include "text/Paths.h"
+#include "text/widgets/CommandSet.h"
 #include "text/widgets/QtText.h"
 
 CLSMainWindow::CLSMainWindow(CLSVorelSettings& settings, uint32_t seed, QWidget* parent)
+    : CLSMainWindow(settings, seed, SystemClock(), parent) {}
+
+CLSMainWindow::CLSMainWindow(CLSVorelSettings& settings, uint32_t seed, const Clock& clock,
+                             QWidget* parent)
     : QMainWindow(parent),
       m_settings(settings),
+      m_clock(clock),
       m_prompter(this),
       m_random(seed),
-      m_doc(settings, m_prompter) {
+      m_doc(settings, m_prompter, clock) {
     setWindowTitle(QString::fromLatin1(kAppTitle));
     setMinimumSize(250, 250);
     setAcceptDrops(true);
-    m_settings.setSoundPlayer(&m_sound);
     m_doc.setObserver(this);
 
-    m_study = new CLSStudyScreen(m_doc, m_settings, m_random, m_prompter, this);
+    m_study = new CLSStudyScreen(m_doc, m_settings, m_random, m_prompter, &m_sound, m_clock, this);
     setCentralWidget(m_study);
-    createActions();
-    createMenus();
-    createToolBar();
+    createCommands();
+    buildMenus();
+    buildToolBar();
     createStatusBar();
     connect(m_study, &CLSStudyScreen::statusChanged, this, [this](int part, const QString& text) {
         if (QLabel* label = statusPart(part)) label->setText(text);
@@ -67,7 +72,7 @@ bool CLSMainWindow::isMenuShortcut(QObject* watched, QEvent* event) const {
     if (!widget || widget->window() != this) return false;
     auto* key = static_cast<QKeyEvent*>(event);
     QKeySequence pressed(key->keyCombination());
-    for (const QAction* action : m_actions) {
+    for (const QAction* action : allActions()) {
         if (action->isEnabled() && !action->shortcut().isEmpty() &&
             action->shortcut().matches(pressed) == QKeySequence::ExactMatch) {
             return true;
@@ -76,11 +81,22 @@ bool CLSMainWindow::isMenuShortcut(QObject* watched, QEvent* event) const {
     return false;
 }
 
+std::vector<QAction*> CLSMainWindow::allActions() const {
+    std::vector<QAction*> all = m_commands->actions();
+    for (QAction* a : m_study->commands().actions())
+        all.push_back(a);
+    return all;
+}
+
+QAction* CLSMainWindow::action(int command) const {
+    if (QAction* a = m_commands->action(command)) return a;
+    return m_study ? m_study->commands().action(command) : nullptr;
+}
+
 CLSMainWindow::~CLSMainWindow() {
     qApp->removeEventFilter(this);
     SetDialogHelpHandler(nullptr);
     m_doc.setObserver(nullptr);
-    m_settings.setSoundPlayer(nullptr);
 }
 
 void CLSMainWindow::restorePlacement() {
@@ -121,18 +137,9 @@ QLabel* CLSMainWindow::statusPart(int part) const {
 }
 
 bool CLSMainWindow::dispatch(int command) {
-    try {
-        if (m_study && m_study->handleCommand(command)) {
-            updateCommands();
-            return true;
-        }
-        bool handled = handleCommand(command);
-        updateCommands();
-        return handled;
-    } catch (const CLSError& e) {
-        showError(e, m_prompter);
-        return true;
-    }
+    updateCommands();
+    if (m_commands->trigger(command)) return true;
+    return m_study && m_study->commands().trigger(command);
 }
 
 bool CLSMainWindow::openFile(const CLSTString& path) {

@@ -1,34 +1,43 @@
 #pragma once
 
-#include <QHash>
 #include <QMainWindow>
 #include <memory>
+#include <vector>
 
 #include "data/VorelDataFile.h"
 #include "quiz/Random.h"
 #include "settings/widgets/QtSoundPlayer.h"
 #include "text/widgets/QtPrompter.h"
 
+class CLSCommandSet;
 class CLSVorelSettings;
 class CLSStudyScreen;
+class Clock;
 class QAction;
 class QLabel;
 class QMenu;
 class QToolBar;
 class QToolButton;
 
-/// The one top-level window: menus, toolbar, status bar and the study
-/// screen. It owns the document and routes every command: first to the
-/// study screen, then to its own handlers.
+/// The one top-level window: menus, toolbar, status bar and the screen
+/// shown (the study screen). It owns the document and its own commands
+/// (files, view toggles, help); each screen owns its commands, and the menus
+/// and toolbar are built from the screen shown.
 class CLSMainWindow : public QMainWindow, private DocumentObserver {
     Q_OBJECT
 
   public:
     CLSMainWindow(CLSVorelSettings& settings, uint32_t seed, QWidget* parent = nullptr);
+    /// With the clock the document and the runs go by (tests pass a fake one).
+    CLSMainWindow(CLSVorelSettings& settings, uint32_t seed, const Clock& clock,
+                  QWidget* parent = nullptr);
     ~CLSMainWindow() override;
 
-    /// Carries out a command; false when nobody handles it.
+    /// Runs a command by its number as its menu item or key would; false
+    /// when no command has that number.
     bool dispatch(int command);
+    /// The action of a command of this window or of the screen shown.
+    QAction* action(int command) const;
     /// Loads a data file the way every open command does.
     bool openFile(const CLSTString& path);
     /// Places the window as the settings remember it.
@@ -36,7 +45,6 @@ class CLSMainWindow : public QMainWindow, private DocumentObserver {
 
     CLSVorelDataFile& document() { return m_doc; }
     CLSStudyScreen* studyScreen() const { return m_study; }
-    QAction* action(int command) const { return m_actions.value(command); }
     QLabel* statusPart(int part) const;
     QtPrompter& prompter() { return m_prompter; }
     /// Sets the enabled and checked states of every command.
@@ -52,6 +60,7 @@ class CLSMainWindow : public QMainWindow, private DocumentObserver {
     /// Whether a key about to reach a widget of this window is an enabled
     /// command's shortcut, which then wins over the widget.
     bool isMenuShortcut(QObject* watched, QEvent* event) const;
+    std::vector<QAction*> allActions() const;
 
     // DocumentObserver
     bool mayLoad() override;
@@ -61,17 +70,16 @@ class CLSMainWindow : public QMainWindow, private DocumentObserver {
     void recentFilesChanged() override;
 
     // MainMenus.cpp
-    void createActions();
-    void createMenus();
-    void createToolBar();
+    void createCommands();
+    void buildMenus();
+    void buildToolBar();
     void createStatusBar();
-    QAction* addAction(int command, const char* utf8Text, const char* utf8Tip = nullptr);
     void rebuildRecentMenu();
-    void showRecentPopup();
+    QMenu* recentPopup(QWidget* parent);
 
     // MainFileCommands.cpp
-    bool handleCommand(int command);
     void chooseAndOpen();
+    void openRecent(int index);
     bool save();
     bool saveAs();
     void openHelp();
@@ -79,17 +87,17 @@ class CLSMainWindow : public QMainWindow, private DocumentObserver {
     void storePlacement();
 
     CLSVorelSettings& m_settings;
+    const Clock& m_clock;
     QtPrompter m_prompter;
     CLSRandom m_random;
     QtSoundPlayer m_sound;
     CLSVorelDataFile m_doc;
     CLSStudyScreen* m_study = nullptr;
-    QHash<int, QAction*> m_actions;
+    CLSCommandSet* m_commands = nullptr;
     QMenu* m_fileMenu = nullptr;
     QAction* m_recentSeparator = nullptr;
     QList<QAction*> m_recentActions;
     QToolBar* m_toolBar = nullptr;
-    QToolButton* m_openButton = nullptr;
     QList<QLabel*> m_statusParts;
     bool m_closing = false;
 };

@@ -52,7 +52,7 @@ std::string shown(const CLSSentence& sentence) {
 }
 
 struct QuizOptions {
-    int mode = kExamAll;
+    CLSExamMode mode = CLSExamMode::inOrder();
     std::optional<int> count;
     bool json = false;
     bool log = true;
@@ -67,7 +67,7 @@ class TerminalQuiz {
 
     // 0 after a run, 1 when the first run cannot start.
     int run() {
-        int mode = m_options.mode;
+        CLSExamMode mode = m_options.mode;
         bool first = true;
         while (true) {
             auto askCount = [this] { return askQuestionCount(); };
@@ -94,8 +94,7 @@ class TerminalQuiz {
             say("間違えた問題を再出題しますか？ (r で再出題)");
             std::optional<std::string> line = m_input.next();
             if (!line || *line != "r") break;
-            mode = kExamFromList | kExamRetryWrong |
-                   (m_settings.flag(CLSVorelSettings::kRetryRandom) ? kExamRandom : 0);
+            mode = CLSExam::reaskWrongMode(m_settings.retryRandom());
             event([](JsonWriter& j) { j.key("event").value("retry"); });
         }
         return 0;
@@ -127,9 +126,7 @@ class TerminalQuiz {
     }
 
     bool askQuestionCount() {
-        int limit = (m_exam.mode() & kExamNoRepeat) || m_settings.flag(CLSVorelSettings::kNoAlready)
-                        ? m_exam.questionsInRange(m_exam.rangeFirst, m_exam.rangeLast)
-                        : 32767;
+        int limit = m_exam.countLimit(m_settings.noAlready());
         if (m_options.count) {
             if (*m_options.count < 1 || *m_options.count > limit) {
                 CliFail("値が有効範囲を超えています。");
@@ -180,7 +177,7 @@ class TerminalQuiz {
             for (int k = 0; k < m_exam.shownChoiceCount(); ++k)
                 say("  " + std::to_string(k + 1) + ". " + shown(m_exam.choiceSlots()[k].sentence));
         }
-        if (m_settings.answerMode() == 3) {
+        if (m_settings.answerMode() == AnswerMode::kConfirm) {
             say("答え: " + joinedAnswers(q));
             say("y: 正解  n: 不正解  s: スキップ  ?: ヒント");
         } else if (m_exam.hasChoices()) {
@@ -199,19 +196,22 @@ class TerminalQuiz {
         m_hintsShown = 0;
 
         std::vector<CLSSentence> given;
-        int verdict = 0;  // 1 right, 0 wrong, 2 skipped
-        if (m_settings.answerMode() == 3) {
+        Verdict verdict = Verdict::kSkipped;
+        if (m_settings.answerMode() == AnswerMode::kConfirm) {
             while (true) {
                 std::optional<std::string> line = readAnswerLine(q);
                 if (!line) return Step::kInputEnded;
                 if (*line == "!") return flipPrevious();
                 if (*line == "y" || *line == "n" || *line == "s") {
-                    verdict = *line == "y" ? 1 : *line == "n" ? 0 : 2;
+                    verdict = *line == "y"   ? Verdict::kRight
+                              : *line == "n" ? Verdict::kWrong
+                                             : Verdict::kSkipped;
                     break;
                 }
                 say("y: 正解  n: 不正解  s: スキップ  ?: ヒント");
             }
             m_exam.stopClock();
+            m_exam.decide(verdict);
         } else if (m_exam.hasChoices()) {
             std::optional<std::string> line = readAnswerLine(q);
             if (!line) return Step::kInputEnded;
@@ -224,8 +224,7 @@ class TerminalQuiz {
             for (int k = 0; k < m_exam.shownChoiceCount(); ++k) {
                 if (selected[k]) given.push_back(m_exam.choiceSlots()[k].sentence);
             }
-            m_exam.stopClock();
-            verdict = m_exam.isRight(given) ? 1 : 0;
+            verdict = m_exam.answer(given).verdict;
         } else {
             for (int k = 0; k < m_exam.answerFieldCount(); ++k) {
                 say(m_exam.answerFieldCount() > 1 ? "答え " + std::to_string(k + 1) + ":"
@@ -239,19 +238,18 @@ class TerminalQuiz {
                 answer.addText(text.view());  // typed text is never markup
                 given.push_back(std::move(answer));
             }
-            m_exam.stopClock();
-            verdict = m_exam.isRight(given) ? 1 : 0;
+            verdict = m_exam.answer(given).verdict;
         }
-        record(verdict);
         tellJudgement(num, q, verdict);
         m_flip.reset();
-        if (verdict != 2) m_flip = Flippable{num - 1, verdict == 1};
+        if (verdict != Verdict::kSkipped) m_flip = Flippable{num - 1, verdict == Verdict::kRight};
         return Step::kJudged;
     }
 
-    void tellJudgement(int num, const CLSVorelDataQuestion& q, int verdict) {
-        if (verdict != 2) {
-            say(std::string(verdict == 1 ? "○ 正解" : "× 不正解") + "  答え: " + joinedAnswers(q));
+    void tellJudgement(int num, const CLSVorelDataQuestion& q, Verdict verdict) {
+        if (verdict != Verdict::kSkipped) {
+            say(std::string(verdict == Verdict::kRight ? "○ 正解" : "× 不正解") +
+                "  答え: " + joinedAnswers(q));
         } else {
             say("－ スキップ  答え: " + joinedAnswers(q));
         }
@@ -259,10 +257,11 @@ class TerminalQuiz {
         judgeEvent(num, q, verdict);
     }
 
-    void judgeEvent(int num, const CLSVorelDataQuestion& q, int verdict) {
+    void judgeEvent(int num, const CLSVorelDataQuestion& q, Verdict verdict) {
         event([&](JsonWriter& j) {
-            j.key("event").value("judge").key("number").value(num).key("right").value(verdict == 1);
-            if (verdict == 2) j.key("skipped").value(true);
+            j.key("event").value("judge").key("number").value(num);
+            j.key("right").value(verdict == Verdict::kRight);
+            if (verdict == Verdict::kSkipped) j.key("skipped").value(true);
             j.key("answers").beginArray();
             for (const CLSSentence& a : q.answers())
                 j.value(a.toText());
@@ -283,7 +282,8 @@ class TerminalQuiz {
         m_exam.changeJudgement(m_flip->right);
         say(m_flip->right ? "→ 正解にしました" : "→ 不正解にしました");
         const CLSVorelDataQuestion& previous = m_doc.getQuestion(m_flip->question)->question();
-        judgeEvent(m_flip->question + 1, previous, m_flip->right ? 1 : 0);
+        judgeEvent(m_flip->question + 1, previous,
+                   m_flip->right ? Verdict::kRight : Verdict::kWrong);
         return Step::kFlipped;
     }
 
@@ -316,18 +316,6 @@ class TerminalQuiz {
             s += shown(q.getAnswer(i));
         }
         return s;
-    }
-
-    void record(int verdict) {
-        if (verdict == 1) {
-            m_exam.recordRight();
-            m_doc.addHistory(1);
-        } else if (verdict == 0) {
-            m_exam.recordWrong();
-            m_doc.addHistory(0);
-        } else {
-            m_exam.recordSkip();
-        }
     }
 
     void finishRun() {
@@ -381,15 +369,15 @@ int runQuiz(const std::vector<std::string>& tokens) {
     QuizOptions options;
     const std::string modeName = args.value("--mode", "all");
     if (modeName == "all") {
-        options.mode = 2;
+        options.mode = CLSExamMode::inOrder();
     } else if (modeName == "random") {
-        options.mode = 50;
+        options.mode = CLSExamMode::randomAll();
     } else if (modeName == "count") {
-        options.mode = 16;
+        options.mode = CLSExamMode::counted();
     } else if (modeName == "weak") {
-        options.mode = 19;
+        options.mode = CLSExamMode::weakPoints();
     } else if (modeName == "complete") {
-        options.mode = 52;
+        options.mode = CLSExamMode::complete();
     } else {
         return CliFail("--mode takes all, random, count, weak or complete");
     }
@@ -409,13 +397,13 @@ int runQuiz(const std::vector<std::string>& tokens) {
         settings.setWeakPointStrength(std::atoi(args.value("--strength").c_str()));
     if (args.has("--answer-mode")) {
         const std::string m = args.value("--answer-mode");
-        int mode = m == "normal"    ? 0
-                   : m == "written" ? 1
-                   : m == "choice"  ? 2
-                   : m == "confirm" ? 3
-                                    : -1;
-        if (mode < 0) return CliFail("--answer-mode takes normal, written, choice or confirm");
-        settings.setAnswerMode(mode);
+        std::optional<AnswerMode> mode;
+        if (m == "normal") mode = AnswerMode::kNormal;
+        if (m == "written") mode = AnswerMode::kWritten;
+        if (m == "choice") mode = AnswerMode::kChoice;
+        if (m == "confirm") mode = AnswerMode::kConfirm;
+        if (!mode) return CliFail("--answer-mode takes normal, written, choice or confirm");
+        settings.setAnswerMode(*mode);
     }
 
     CliPrompter prompter;

@@ -340,18 +340,6 @@ void CLSVorelDataFile::setLastHistoryResult(CLSVorelDataQuestion& question, int 
     m_modified = true;
 }
 
-int CLSVorelDataFile::getChoiceCount() const {
-    currentQuestion();  // code 8 when the current line is not a question
-    switch (m_settings.answerMode()) {
-        case 2:
-            return m_settings.defaultChoicesCount();
-        case 0:
-            return m_currentTitle ? m_currentTitle->title().choiceCount : 0;
-        default:
-            return 0;
-    }
-}
-
 int CLSVorelDataFile::settingAtCurrent(int kind) const {
     const CLSVorelDataItem* line = lineOfKindBefore(kind, m_current);
     return line ? line->number().value : -1;

@@ -174,8 +174,6 @@ class CLSVorelDataFile {
     /// Corrects the newest entry's result (nothing when there is none).
     void setLastHistoryResult(int result);
     void setLastHistoryResult(CLSVorelDataQuestion& question, int result);
-    /// Choices to offer for the current question (code 8 when it is not one).
-    int getChoiceCount() const;
     // Setting lines in force at the current line; -1 when none.
     int getTimeLimit() const { return settingAtCurrent(kLineTimeLimit); }
     int getQuestionShowTime() const { return settingAtCurrent(kLineQuestionShowTime); }

@@ -7,7 +7,7 @@
 #include "settings/VorelSettings.h"
 
 int CompareOptions(const CLSVorelDataFile& doc, const CLSVorelSettings& settings) {
-    if ((settings.useData() & 2) && doc.currentTitle())
+    if (settings.useDataComparison() && doc.currentTitle())
         return doc.currentTitle()->title().compareFlags;
     return settings.compareMode();
 }

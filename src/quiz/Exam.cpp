@@ -79,7 +79,7 @@ bool CLSExam::askedBefore(int q) const {
 
 // ---- start and next ------------------------------------------------------------------
 
-bool CLSExam::examStart(int mode, const std::function<bool()>& askCount) {
+bool CLSExam::examStart(CLSExamMode mode, const std::function<bool()>& askCount) {
     CLSTraceScope trace("CLSExam::examStart");
     m_rightCount = 0;
     m_wrongCount = 0;
@@ -91,11 +91,11 @@ bool CLSExam::examStart(int mode, const std::function<bool()>& askCount) {
     m_lastQuestion = -1;
     m_shuffle.seed(static_cast<uint32_t>(m_clock.ticks()));
 
-    if (mode & kExamFromList) {
+    if (mode.isFromList()) {
         std::erase_if(m_records,
-                      [](const CLSExamRecord& r) { return r.result != CLSExamRecord::kWrong; });
+                      [](const CLSExamRecord& r) { return r.result != Verdict::kWrong; });
         m_remainingCount = static_cast<int>(m_records.size());
-        if (mode & kExamRandom) {
+        if (mode.isRandom()) {
             for (int i = 1; i < static_cast<int>(m_records.size()); ++i) {
                 std::swap(m_records[i], m_records[m_shuffle.below(i + 1)]);
             }
@@ -103,10 +103,10 @@ bool CLSExam::examStart(int mode, const std::function<bool()>& askCount) {
     } else {
         m_records.clear();
     }
-    if (mode == 16 || mode == 19) {
+    if (mode.asksCount()) {
         if (askCount && !askCount()) return false;
         m_remainingCount = m_settings.initialExamCount();
-        if (m_settings.flag(CLSVorelSettings::kNoAlready)) mode |= kExamNoRepeat;
+        if (m_settings.noAlready()) mode = mode.withNoRepeat();
     }
 
     int questions = std::max(0, m_doc.getQuestionCount());
@@ -122,7 +122,7 @@ bool CLSExam::examStart(int mode, const std::function<bool()>& askCount) {
         }
         refreshHistory(q);
     }
-    if (mode == 50 || mode == 52) m_remainingCount = m_inRangeCount;
+    if (mode.isRandomAll() || mode.isComplete()) m_remainingCount = m_inRangeCount;
     m_startTick = m_clock.ticks();
     m_mode = mode;
     return true;
@@ -132,7 +132,7 @@ int CLSExam::randomPick() {
     // Nothing admissible is left (an empty range, or every question of it
     // already asked): drawing on would never end.
     if (m_inRangeCount <= 0) return -1;
-    bool noRepeat = (m_mode & kExamNoRepeat) != 0;
+    bool noRepeat = m_mode.isNoRepeat();
     if (noRepeat && m_askedInRange >= m_inRangeCount) return -1;
     int span = rangeLast - rangeFirst + 1;
     while (true) {
@@ -197,8 +197,7 @@ bool CLSExam::examNext() {
     m_shownChoiceCount = 0;
     m_currentAsked = false;
     int b = -1;
-    int kind = m_mode & kExamKindMask;
-    if (m_mode == kExamAll) {
+    if (m_mode.isInOrder()) {
         b = (m_cursor == 0 || m_lastQuestion < 0) ? rangeFirst - 1 : m_lastQuestion;
         do {
             ++b;
@@ -206,14 +205,14 @@ bool CLSExam::examNext() {
         } while (!isInRange(b));
     } else {
         if (m_remainingCount <= 0) return false;
-        if (m_mode & kExamFromList) {
+        if (m_mode.isFromList()) {
             --m_remainingCount;
             if (m_cursor >= static_cast<int>(m_records.size())) return false;
             b = m_records[m_cursor].question;
             if (b < 0 || b >= m_doc.getQuestionCount()) return false;
-        } else if (m_mode == 52) {
+        } else if (m_mode.isComplete()) {
             b = randomPick();
-        } else if (kind == kExamWeak) {
+        } else if (m_mode.isWeak()) {
             --m_remainingCount;
             b = weakPointPick();
         } else {
@@ -228,86 +227,43 @@ bool CLSExam::examNext() {
     m_currentAsked = true;
     m_clockStopped = false;
     m_answerFieldCount = m_doc.currentQuestion().answerCount();
-    int answerMode = m_settings.answerMode();
-    if (answerMode != 3) buildChoices();
+    if (m_settings.answerMode() != AnswerMode::kConfirm) buildChoices();
 
     int64_t now = m_clock.ticks();
-    if (m_mode & kExamFromList) {
+    if (m_mode.isFromList()) {
         m_records[m_cursor].time = now;
     } else {
-        m_records.push_back({b, CLSExamRecord::kRight, now});
+        m_records.push_back({b, Verdict::kRight, now});
     }
-    m_settings.playSound(CLSVorelSettings::kSoundExam);
+    playSound(CLSVorelSettings::kSoundExam);
     return true;
 }
 
-bool CLSExam::restartFromList(int kind, const std::vector<int>& questions) {
+bool CLSExam::restartFromList(CLSExamMode mode, const std::vector<int>& questions) {
     m_records.clear();
     for (int q : questions)
-        m_records.push_back({q, CLSExamRecord::kWrong, 0});
-    return examStart(kind | kExamFromList);
+        m_records.push_back({q, Verdict::kWrong, 0});
+    return examStart(mode);
+}
+
+int CLSExam::countLimit(bool noRepeat) const {
+    return noRepeat ? questionsInRange(rangeFirst, rangeLast) : kMaxExamCount;
 }
 
 // ---- judgements ------------------------------------------------------------------------
 
-void CLSExam::advance(int result) {
+void CLSExam::advance(Verdict result) {
     if (m_cursor < 0 || m_cursor >= static_cast<int>(m_records.size())) {
         VR_THROW(kSource, CLSError::kIndex);
     }
     CLSExamRecord& r = m_records[m_cursor];
     r.result = result;
     if (!m_clockStopped) stopClock();
-    bool counts = (m_mode & kExamKindMask) != kExamComplete || result == CLSExamRecord::kRight;
+    // A complete run counts a question done only once it was answered right.
+    bool counts = !m_mode.isComplete() || result == Verdict::kRight;
     if (counts) countAsked(r.question, 1);
     ++m_cursor;
     m_currentAsked = false;
-}
-
-void CLSExam::recordRight() {
-    advance(CLSExamRecord::kRight);
-    ++m_rightCount;
-    if (m_mode == 52) --m_remainingCount;
-}
-
-void CLSExam::recordWrong() {
-    advance(CLSExamRecord::kWrong);
-    ++m_wrongCount;
-}
-
-void CLSExam::recordSkip() {
-    advance(CLSExamRecord::kSkipped);
-}
-
-void CLSExam::changeJudgement(bool toRight) {
-    int i = m_cursor - 1;
-    if (i < 0 || i >= static_cast<int>(m_records.size())) VR_THROW(kSource, CLSError::kIndex);
-    CLSExamRecord& r = m_records[i];
-    int wanted = toRight ? CLSExamRecord::kRight : CLSExamRecord::kWrong;
-    if (r.result == wanted) return;
-    bool complete = (m_mode & kExamKindMask) == kExamComplete;
-    int previous = r.result;
-    // The judged question, which need not be the one on screen any more:
-    // the terminal quiz shows the next question before a judgement is flipped.
-    if (CLSVorelDataItem* line = m_doc.getQuestion(r.question)) {
-        // A skip left no history entry to correct: the new judgement gets its own.
-        if (previous == CLSExamRecord::kSkipped) {
-            m_doc.addHistory(line->question(), toRight ? 1 : 0);
-        } else {
-            m_doc.setLastHistoryResult(line->question(), toRight ? 1 : 0);
-        }
-    }
-    r.result = wanted;
-    if (toRight) {
-        ++m_rightCount;
-        if (previous == CLSExamRecord::kWrong) --m_wrongCount;
-        if (m_mode == 52) --m_remainingCount;
-        if (complete) countAsked(r.question, 1);
-    } else {
-        ++m_wrongCount;
-        if (previous == CLSExamRecord::kRight) --m_rightCount;
-        if (m_mode == 52) ++m_remainingCount;
-        if (complete) countAsked(r.question, -1);
-    }
 }
 
 void CLSExam::stopClock() {
@@ -325,9 +281,8 @@ int64_t CLSExam::currentElapsed() const {
 
 void CLSExam::examFinish() {
     CLSTraceScope trace("CLSExam::examFinish");
-    if (m_mode != 0 && m_settings.flag(CLSVorelSettings::kSaveExamLog))
-        writeExamLog(m_doc.prompter());
-    m_mode = 0;
+    if (m_mode.isRunning() && m_settings.saveExamLog()) writeExamLog(m_doc.prompter());
+    m_mode = CLSExamMode();
     m_choiceSlots.clear();
     m_shownChoiceCount = 0;
 }
@@ -336,9 +291,9 @@ void CLSExam::examFinish() {
 
 int CLSExam::choiceCount() const {
     switch (m_settings.answerMode()) {
-        case 2:
+        case AnswerMode::kChoice:
             return m_settings.defaultChoicesCount();
-        case 0:
+        case AnswerMode::kNormal:
             return m_doc.currentTitle() ? m_doc.currentTitle()->title().choiceCount : 0;
         default:
             return 0;
@@ -346,7 +301,7 @@ int CLSExam::choiceCount() const {
 }
 
 int CLSExam::perQuestion(int kind, int settingValue) const {
-    if (m_settings.useData() & 1) {
+    if (m_settings.useDataQuestionSettings()) {
         const CLSVorelDataItem* line = m_doc.lineOfKindBefore(kind, m_doc.current());
         if (line && line->number().value != -1) return line->number().value;
     }

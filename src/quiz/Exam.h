@@ -5,8 +5,10 @@
 #include <functional>
 #include <vector>
 
+#include "quiz/ExamMode.h"
 #include "quiz/Random.h"
 #include "sentence/Sentence.h"
+#include "settings/AnswerMode.h"
 #include "text/Clock.h"
 #include "text/TString.h"
 
@@ -14,13 +16,20 @@ class CLSVorelDataFile;
 class CLSVorelDataItem;
 class CLSVorelSettings;
 class Prompter;
+class SoundPlayer;
 
 /// One asked question of a run.
 struct CLSExamRecord {
-    enum Result { kRight = 0, kWrong = 1, kSkipped = 2 };
     int question = 0;  // index among the document's questions
-    int result = kRight;
+    Verdict result = Verdict::kRight;
     int64_t time = 0;  // tick when shown, then the milliseconds spent
+};
+
+/// What a front end shows after the learner answered: the judgement and
+/// whether the right or wrong animation plays (its sound has been played).
+struct CLSAnswerOutcome {
+    Verdict verdict = Verdict::kRight;
+    bool animated = false;
 };
 
 /// One choice offered for the current question.
@@ -30,23 +39,11 @@ struct CLSChoiceSlot {
     const CLSVorelDataItem* source = nullptr;
 };
 
-/// Asking modes: the low four bits are the kind, the others modifiers.
-enum ExamMode {
-    kExamAll = 2,
-    kExamWeak = 3,
-    kExamComplete = 4,
-    kExamRetryWrong = 5,
-    kExamRetryAll = 6,
-    kExamRetrySelected = 7,
-    kExamKindMask = 0x0F,
-    kExamRandom = 0x10,
-    kExamNoRepeat = 0x20,
-    kExamFromList = 0x40,
-};
-
 /// A quiz run over the open document: the range and its filters, the
 /// choice of the next question under the asking mode, the choices offered,
-/// the run's records and counters, and the exam history record at the end.
+/// the judging of answers with their records, the questions' history and
+/// the sounds, and the exam history record at the end. The study screen
+/// and the terminal quiz only show questions and collect answers.
 class CLSExam {
   public:
     enum MarkFilter { kMarksIgnored = 0, kMarkedOnly = 1, kMarkedExcluded = 2 };
@@ -73,25 +70,43 @@ class CLSExam {
     // ---- a run ----
     /// Prepares a run. askCount is the count dialog of counted runs (it may
     /// change InitialExamCount); false when it is cancelled.
-    bool examStart(int mode, const std::function<bool()>& askCount = {});
+    bool examStart(CLSExamMode mode, const std::function<bool()>& askCount = {});
     /// Asks the next question (it becomes the document's current question);
     /// false when the run is over.
     bool examNext();
     /// Ends the run; the exam history gets its record when SaveExamLog is on.
     void examFinish();
-    /// A run over the given questions (kind 5-7, plus kExamRandom).
-    bool restartFromList(int kind, const std::vector<int>& questions);
+    /// A run over the given questions (a re-ask mode: kRetryWrong,
+    /// kRetryAll or kRetrySelected).
+    bool restartFromList(CLSExamMode mode, const std::vector<int>& questions);
+    /// Re-asking the wrong questions of the run just ended.
+    static CLSExamMode reaskWrongMode(bool random) {
+        return CLSExamMode::reask(CLSExamMode::kRetryWrong, random);
+    }
+    /// The largest count a counted or weak-point run accepts: the questions
+    /// in range when none may be asked twice, else kMaxExamCount.
+    int countLimit(bool noRepeat) const;
+    static constexpr int kMaxExamCount = 32767;
 
-    void recordRight();
-    void recordWrong();
-    void recordSkip();
-    /// The learner overrides the judgement just recorded.
+    // ---- answering (ExamAnswer.cpp) ----
+    /// Judges the answers given to the current question (typed texts or the
+    /// chosen choices), records the judgement and the question's history
+    /// and plays the right or wrong sound.
+    CLSAnswerOutcome answer(const std::vector<CLSSentence>& given);
+    /// A judgement the learner makes (confirm mode) or a skip: recorded,
+    /// with a history entry unless skipped.
+    void decide(Verdict verdict);
+    /// The learner overrides the judgement just recorded (also after the next
+    /// question has been shown); the judged question's history follows.
     void changeJudgement(bool toRight);
+    /// Plays a sound slot through the player when sounds are on.
+    void playSound(int slot) const;
+    void setSoundPlayer(SoundPlayer* player) { m_sound = player; }
     /// The current record's time becomes the milliseconds since it was shown.
     void stopClock();
 
-    int mode() const { return m_mode; }
-    bool isRunning() const { return m_mode != 0; }
+    CLSExamMode mode() const { return m_mode; }
+    bool isRunning() const { return m_mode.isRunning(); }
     int remainingCount() const { return m_remainingCount; }
     int cursor() const { return m_cursor; }
     int rightCount() const { return m_rightCount; }
@@ -127,12 +142,14 @@ class CLSExam {
     bool isRight(const std::vector<CLSSentence>& given) const;
 
     // ---- texts ----
-    static CLSTString modeNameOf(int mode);
+    static CLSTString modeNameOf(CLSExamMode mode);
     CLSTString modeName() const { return modeNameOf(m_mode); }
-    static CLSTString answerModeNameOf(int answerMode);
+    static CLSTString answerModeNameOf(AnswerMode answerMode);
     CLSTString answerModeName() const;
     static CLSTString rateTextOf(int right, int wrong);
     CLSTString rateText() const { return rateTextOf(m_rightCount, m_wrongCount); }
+    /// "○" right, "×" wrong, "－" skipped (CP932).
+    static const char* verdictMark(Verdict verdict);
     /// "○", "×" or "－" of a judged record; CLSError ("EXAM", 11) outside them.
     CLSTString resultMark(int i) const;
 
@@ -150,7 +167,7 @@ class CLSExam {
     int randomPick();
     int weakPointPick();
     bool askedBefore(int q) const;
-    void advance(int result);
+    void advance(Verdict result);
     void countAsked(int q, int delta);
     void buildChoices();
     int perQuestion(int kind, int settingValue) const;
@@ -161,7 +178,8 @@ class CLSExam {
     const Clock& m_clock;
     CLSRandom m_shuffle;
 
-    int m_mode = 0;
+    SoundPlayer* m_sound = nullptr;
+    CLSExamMode m_mode;
     int m_remainingCount = 0;
     int m_cursor = 0;
     int m_rightCount = 0;

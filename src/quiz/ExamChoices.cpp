@@ -25,7 +25,7 @@ void CLSExam::buildChoices() {
 
     const CLSVorelDataItem* currentLine = m_doc.current();
     const CLSVorelDataQuestion& question = m_doc.currentQuestion();
-    bool ownChoices = (m_settings.useData() & 1) && question.getChoiceCount() > 0;
+    bool ownChoices = m_settings.useDataQuestionSettings() && question.getChoiceCount() > 0;
 
     // The pool: indexes of the question's own choices, or of questions whose
     // first answers serve as candidates.
@@ -34,9 +34,8 @@ void CLSExam::buildChoices() {
         for (int i = 0; i < question.getChoiceCount(); ++i)
             pool.push_back(i);
     } else {
-        int from = m_settings.choiceFrom();
-        bool sameSection = (from & 1) != 0;
-        bool sameGroup = (from & 2) != 0;
+        bool sameSection = m_settings.choicesFromTitle();
+        bool sameGroup = m_settings.choicesFromGroup();
         int first = 0;
         int last = m_doc.getQuestionCount() - 1;
         if (sameSection) {

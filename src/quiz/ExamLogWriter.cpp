@@ -151,10 +151,8 @@ bool CLSExam::writeExamLog(Prompter& prompter) {
         for (int i = 0; i < rows; ++i) {
             const CLSExamRecord& r = m_records[i];
             bool judged = i < m_cursor;
-            const char* mark = !judged                             ? SJIS("－")
-                               : r.result == CLSExamRecord::kRight ? SJIS("○")
-                               : r.result == CLSExamRecord::kWrong ? SJIS("×")
-                                                                   : SJIS("－");
+            // The question on screen when the run was stopped counts as skipped.
+            const char* mark = verdictMark(judged ? r.result : Verdict::kSkipped);
             int64_t spent = judged || m_clockStopped ? r.time : m_clock.ticks() - r.time;
             file.write(i + 1);
             file.write(',');

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "quiz/ExamMode.h"
 #include "text/TString.h"
 
 class CLSExam;
@@ -11,7 +12,7 @@ class CLSExam;
 struct CLSResultRow {
     int order = 0;     // 1-based position in the run
     int question = 0;  // index among the document's questions
-    int result = 0;    // CLSExamRecord::Result
+    Verdict result = Verdict::kRight;
     int64_t time = 0;  // milliseconds spent
     CLSTString mark;   // "○", "×" or "－"
     CLSTString timeText;

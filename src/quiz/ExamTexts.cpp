@@ -8,46 +8,46 @@
 #include "text/Codec.h"
 #include "text/Error.h"
 
-CLSTString CLSExam::modeNameOf(int mode) {
-    if (mode == kExamAll) return CLSTString(SJIS("すべて"));
-    int kind = mode & kExamKindMask;
+CLSTString CLSExam::modeNameOf(CLSExamMode mode) {
+    if (mode.isInOrder()) return CLSTString(SJIS("すべて"));
+    CLSExamMode::Kind kind = mode.kind();
     CLSTString text;
-    if (mode & kExamFromList) {
-        if (kind == kExamRetryWrong) {
+    if (mode.isFromList()) {
+        if (kind == CLSExamMode::kRetryWrong) {
             text.append(SJIS("間違えた"));
-        } else if (kind == kExamRetryAll) {
+        } else if (kind == CLSExamMode::kRetryAll) {
             text.append(SJIS("すべての"));
-        } else if (kind == kExamRetrySelected) {
+        } else if (kind == CLSExamMode::kRetrySelected) {
             text.append(SJIS("選択された"));
         } else {
             return CLSTString(SJIS("不明"));
         }
         text.append(SJIS("問題を再出題"));
-        if (mode & kExamRandom) text.append(SJIS("(ランダム)"));
+        if (mode.isRandom()) text.append(SJIS("(ランダム)"));
         return text;
     }
-    if (mode & kExamRandom) {
+    if (mode.isRandom()) {
         text.append(SJIS("ランダム"));
-        if (kind == kExamAll) {
+        if (kind == CLSExamMode::kAll) {
             text.append(SJIS("(すべて)"));
-        } else if (kind == kExamComplete) {
+        } else if (kind == CLSExamMode::kComplete) {
             text.append(SJIS("(完全)"));
         } else {
-            if (kind == kExamWeak) text.append(SJIS("(弱点問題)"));
-            if (mode & kExamNoRepeat) text.append(SJIS("(一度出題した問題は出題しない)"));
+            if (kind == CLSExamMode::kWeak) text.append(SJIS("(弱点問題)"));
+            if (mode.isNoRepeat()) text.append(SJIS("(一度出題した問題は出題しない)"));
         }
         return text;
     }
     return CLSTString(SJIS("不明"));
 }
 
-CLSTString CLSExam::answerModeNameOf(int answerMode) {
+CLSTString CLSExam::answerModeNameOf(AnswerMode answerMode) {
     switch (answerMode) {
-        case 1:
+        case AnswerMode::kWritten:
             return CLSTString(SJIS("記述式"));
-        case 2:
+        case AnswerMode::kChoice:
             return CLSTString(SJIS("選択式"));
-        case 3:
+        case AnswerMode::kConfirm:
             return CLSTString(SJIS("確認"));
         default:
             return CLSTString(SJIS("通常"));
@@ -56,6 +56,17 @@ CLSTString CLSExam::answerModeNameOf(int answerMode) {
 
 CLSTString CLSExam::answerModeName() const {
     return answerModeNameOf(m_settings.answerMode());
+}
+
+const char* CLSExam::verdictMark(Verdict verdict) {
+    switch (verdict) {
+        case Verdict::kRight:
+            return SJIS("○");
+        case Verdict::kWrong:
+            return SJIS("×");
+        default:
+            return SJIS("－");
+    }
 }
 
 CLSTString CLSExam::rateTextOf(int right, int wrong) {
@@ -72,12 +83,5 @@ CLSTString CLSExam::resultMark(int i) const {
     if (i < 0 || i >= m_cursor || i >= static_cast<int>(m_records.size())) {
         VR_THROW("EXAM", CLSError::kIndex);
     }
-    switch (m_records[i].result) {
-        case CLSExamRecord::kRight:
-            return CLSTString(SJIS("○"));
-        case CLSExamRecord::kWrong:
-            return CLSTString(SJIS("×"));
-        default:
-            return CLSTString(SJIS("－"));
-    }
+    return CLSTString(verdictMark(m_records[i].result));
 }

@@ -61,11 +61,6 @@ CLSRangeCount GetQuestionCountOnRangeDialog(const CLSVorelDataFile& doc,
     return result;
 }
 
-int ExamCountLimit(const CLSExam& exam, bool noRepeat) {
-    if (!noRepeat) return kMaxExamCount;
-    return exam.questionsInRange(exam.rangeFirst, exam.rangeLast);
-}
-
 CLSTString RangeLimitText(int limit) {
     return CLSTString(SJIS("(1～")).append(limit).append(")");
 }

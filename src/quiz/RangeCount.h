@@ -41,11 +41,6 @@ int RangeNumberLimit(const CLSVorelDataFile& doc, bool titleNumbers);
 bool PassesRangeFilters(const CLSVorelDataFile& doc, int question,
                         const std::array<bool, 10>& groups, int markFilter);
 
-/// The largest count the count dialog accepts: the questions in the exam's
-/// range when questions are not asked twice, else 32767.
-int ExamCountLimit(const CLSExam& exam, bool noRepeat);
-constexpr int kMaxExamCount = 32767;
-
 /// Whether a count entered in the count dialog can be asked.
 inline bool IsValidExamCount(int count, int limit) {
     return count >= 1 && count <= limit;

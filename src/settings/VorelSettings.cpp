@@ -1,6 +1,5 @@
 #include "settings/VorelSettings.h"
 
-#include "settings/SoundPlayer.h"
 #include "text/Codec.h"
 #include "text/Error.h"
 
@@ -128,11 +127,6 @@ void CLSVorelSettings::setSoundName(int slot, const CLSTString& fileName) {
     m_texts[kSoundExamName + slot] = fileName;
 }
 
-void CLSVorelSettings::playSound(int slot) const {
-    if (!sound() || !m_soundPlayer || slot < 0 || slot >= kSoundSlotCount) return;
-    m_soundPlayer->play(m_texts[kSoundExamName + slot]);
-}
-
 int CLSVorelSettings::listValue(int list, int index) const {
     return index >= 0 && index < listLength(list) ? m_lists[list][index] : 0;
 }
@@ -178,4 +172,9 @@ bool CLSVorelSettings::loadVagueFile(const CLSTString& path) {
 bool CLSVorelSettings::saveVagueFile(const CLSTString& path) const {
     CLSTraceScope trace("CLSVorelSettings::saveVagueFile");
     return m_vague.save(path);
+}
+
+AnswerMode CLSVorelSettings::answerMode() const {
+    int stored = m_ints[VorelSettingKeys::kAnswerMode];
+    return stored >= 0 && stored <= 3 ? static_cast<AnswerMode>(stored) : AnswerMode::kNormal;
 }

@@ -2,6 +2,7 @@
 
 #include <climits>
 
+#include "settings/AnswerMode.h"
 #include "settings/SettingsKeys.h"
 #include "settings/VagueTable.h"
 #include "settings/VorelFont.h"
@@ -11,7 +12,6 @@
 
 class CLSFileWriteString;
 class CLSIniFile;
-class SoundPlayer;
 
 /// Where and how big a window is shown; left and top hold
 /// kDefaultPosition until the window has been placed once.
@@ -147,15 +147,29 @@ class CLSVorelSettings {
     int recentFileMax() const { return m_ints[VorelSettingKeys::kRecentFileMax]; }
     int compareMode() const { return m_ints[VorelSettingKeys::kCompareMode]; }
     int useData() const { return m_ints[VorelSettingKeys::kUseData]; }
+    /// UseData: the data file's time and input settings, comparison options and fonts win.
+    bool useDataQuestionSettings() const { return (useData() & 1) != 0; }
+    bool useDataComparison() const { return (useData() & 2) != 0; }
+    bool useDataDesign() const { return (useData() & 4) != 0; }
     int defaultChoicesCount() const { return m_ints[VorelSettingKeys::kDefaultChoicesCount]; }
     int maxChoicesOfLine() const { return m_ints[VorelSettingKeys::kMaxChoicesOfLine]; }
     int inputFieldHeight() const { return m_ints[VorelSettingKeys::kInputFieldHeight]; }
     int choicesHeight() const { return m_ints[VorelSettingKeys::kChoicesHeight]; }
     int choicesAlign() const { return m_ints[VorelSettingKeys::kChoicesAlign]; }
+    /// ChoicesAlign: as many choices per line as fit; buttons as tall as their text.
+    bool autoChoicesPerLine() const { return (choicesAlign() & 1) != 0; }
+    bool autoChoiceHeight() const { return (choicesAlign() & 2) != 0; }
     int choiceFrom() const { return m_ints[VorelSettingKeys::kChoiceFrom]; }
+    /// ChoiceFrom: wrong choices come from the question's title section, its group.
+    bool choicesFromTitle() const { return (choiceFrom() & 1) != 0; }
+    bool choicesFromGroup() const { return (choiceFrom() & 2) != 0; }
     int searchFrom() const { return m_ints[VorelSettingKeys::kSearchFrom]; }
-    int answerMode() const { return m_ints[VorelSettingKeys::kAnswerMode]; }
+    /// The stored number read as a mode; 4 (stored by some files) reads as normal.
+    AnswerMode answerMode() const;
     int answerView() const { return m_ints[VorelSettingKeys::kAnswerView]; }
+    /// AnswerView: the answer dialog shows the comment, the other answers.
+    bool showAnswerComment() const { return (answerView() & 1) != 0; }
+    bool showOtherAnswers() const { return (answerView() & 2) != 0; }
     int initialExamCount() const { return m_ints[VorelSettingKeys::kInitialExamCount]; }
     int weakPointStrength() const { return m_ints[VorelSettingKeys::kWeakPointStrength]; }
     int lineInterval() const { return m_ints[VorelSettingKeys::kLineInterval]; }
@@ -198,8 +212,9 @@ class CLSVorelSettings {
     void setChoicesAlign(int v) { setIntSetting(VorelSettingKeys::kChoicesAlign, v); }
     void setChoiceFrom(int v) { setIntSetting(VorelSettingKeys::kChoiceFrom, v); }
     void setSearchFrom(int v) { setIntSetting(VorelSettingKeys::kSearchFrom, v); }
-    /// A value outside 0-4 leaves the mode as it was.
-    void setAnswerMode(int v) { setIntSetting(VorelSettingKeys::kAnswerMode, v); }
+    void setAnswerMode(AnswerMode mode) {
+        setIntSetting(VorelSettingKeys::kAnswerMode, static_cast<int>(mode));
+    }
     void setAnswerView(int v) { setIntSetting(VorelSettingKeys::kAnswerView, v); }
     /// Outside 1-32767 becomes 10.
     void setInitialExamCount(int v) { setIntSetting(VorelSettingKeys::kInitialExamCount, v); }
@@ -255,11 +270,6 @@ class CLSVorelSettings {
     const CLSTString& soundRightName() const { return soundName(kSoundRight); }
     const CLSTString& soundWrongName() const { return soundName(kSoundWrong); }
     const CLSTString& soundResultName() const { return soundName(kSoundResult); }
-    /// The player of playSound (not owned); nullptr plays nothing.
-    void setSoundPlayer(SoundPlayer* player) { m_soundPlayer = player; }
-    SoundPlayer* soundPlayer() const { return m_soundPlayer; }
-    /// Plays a slot's file when Sound is on; nothing for an unknown slot.
-    void playSound(int slot) const;
 
     // ---- column widths ----------------------------------------------------
     /// 0 for an index outside the list (3, 8 or 5 entries).
@@ -316,5 +326,4 @@ class CLSVorelSettings {
     CLSVorelFont m_printFonts[kPrintFontCount];
     CLSVorelSkin m_skin;
     CLSVagueTable m_vague;
-    SoundPlayer* m_soundPlayer = nullptr;
 };

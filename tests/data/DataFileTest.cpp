@@ -100,17 +100,10 @@ TEST(DataFile, HistoryFollowsHistorySize) {
     EXPECT_TRUE(f.doc.currentQuestion().history().empty());
 }
 
-TEST(DataFile, ChoiceCountAndFonts) {
+TEST(DataFile, Fonts) {
     DocFixture f;
     ASSERT_TRUE(f.load("VORELDATA V3.0\r\n#t,300000\r\n$FontQuestion=20,,Serif\r\nq,,a,,,<00\r\n"));
     f.doc.setCurrentQuestion(0);
-    f.settings.setAnswerMode(0);
-    EXPECT_EQ(f.doc.getChoiceCount(), 3);
-    f.settings.setAnswerMode(2);
-    f.settings.setDefaultChoicesCount(6);
-    EXPECT_EQ(f.doc.getChoiceCount(), 6);
-    f.settings.setAnswerMode(1);
-    EXPECT_EQ(f.doc.getChoiceCount(), 0);
 
     const CLSVorelFont& base = f.settings.skin().item(CLSVorelSkin::kQuestion);
     f.settings.setUseData(7);

@@ -20,15 +20,13 @@ struct LogFixture : DocFixture {
         clock.local = {2026, 12, 1, 2, 0, 0, 30, 0};
     }
 
-    void run(std::vector<int> verdicts, bool stopEarly = false) {
+    void run(std::vector<Verdict> verdicts, bool stopEarly = false) {
         clock.now = 100000;
-        ASSERT_TRUE(exam.examStart(kExamAll));
-        for (int v : verdicts) {
+        ASSERT_TRUE(exam.examStart(CLSExamMode::inOrder()));
+        for (Verdict v : verdicts) {
             ASSERT_TRUE(exam.examNext());
             clock.now += 1500;
-            if (v == 1) exam.recordRight();
-            if (v == 0) exam.recordWrong();
-            if (v == 2) exam.recordSkip();
+            exam.decide(v);
         }
         if (stopEarly) {
             ASSERT_TRUE(exam.examNext());
@@ -48,7 +46,7 @@ const char* kFirstRecord =
 
 TEST(ExamLog, RecordFormatByteForByte) {
     LogFixture f;
-    f.run({1, 0, 2});
+    f.run({Verdict::kRight, Verdict::kWrong, Verdict::kSkipped});
     std::string expected = std::string(kFirstRecord) + "[ファイル名] " + f.dir.file("t.vrf") +
                            "\r\n"
                            "[ 出題範囲 ] 1～3\r\n"
@@ -79,9 +77,9 @@ TEST(ExamLog, RecordFormatByteForByte) {
 
 TEST(ExamLog, ReadsRecordsBackAndGroupsThem) {
     LogFixture f;
-    f.run({1, 1, 1});
+    f.run({Verdict::kRight, Verdict::kRight, Verdict::kRight});
     f.clock.local = {2027, 1, 2, 6, 10, 0, 0, 0};
-    f.run({0});
+    f.run({Verdict::kWrong});
     std::string extra =
         "\r\n\r\nvorel for windows Ver.3.13 出題履歴\r\n[時刻] 2025年5月5日(?) 8時1分2秒\r\n"
         "[ファイル名] B.vrf\r\n[解答方法] 記述式\r\n[ignored] "
@@ -125,7 +123,7 @@ TEST(ExamLog, ReadsRecordsBackAndGroupsThem) {
 TEST(ExamLog, SizeLimitDropsOldRecordsWhole) {
     LogFixture f;
     for (int i = 0; i < 8; ++i)
-        f.run({1, 0, 1});
+        f.run({Verdict::kRight, Verdict::kWrong, Verdict::kRight});
     std::string full = ReadFileBytes(f.dir.file("EXAMLOG.TXT"));
     ASSERT_GT(full.size(), 3000u);
     ASSERT_TRUE(TrimExamLog(f.path("EXAMLOG.TXT"), 1024));
@@ -146,7 +144,7 @@ TEST(ExamLog, SizeLimitDropsOldRecordsWhole) {
 
     f.settings.setExamLogName(f.path("no-folder/EXAMLOG.TXT"));
     f.prompter.entries.clear();
-    f.run({1});
+    f.run({Verdict::kRight});
     ASSERT_EQ(f.prompter.entries.size(), 1u);
     EXPECT_EQ(f.prompter.entries[0].utf8, "出題履歴ファイルに書き込みできません。");
 }

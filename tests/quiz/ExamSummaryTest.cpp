@@ -27,14 +27,12 @@ struct SummaryFixture : DocFixture {
         exam.resetRange();
     }
     // Asks questions in order, spending times[i] ms on each, judged by verdicts.
-    void run(const std::vector<int>& verdicts, const std::vector<int>& times) {
-        ASSERT_TRUE(exam.examStart(kExamAll));
+    void run(const std::vector<Verdict>& verdicts, const std::vector<int>& times) {
+        ASSERT_TRUE(exam.examStart(CLSExamMode::inOrder()));
         for (size_t i = 0; i < verdicts.size(); ++i) {
             ASSERT_TRUE(exam.examNext());
             clock.now += times[i];
-            if (verdicts[i] == 1) exam.recordRight();
-            if (verdicts[i] == 0) exam.recordWrong();
-            if (verdicts[i] == 2) exam.recordSkip();
+            exam.decide(verdicts[i]);
         }
     }
 };
@@ -50,7 +48,8 @@ std::vector<int> numbers(const std::vector<CLSResultRow>& rows) {
 
 TEST(ExamSummary, CopiesTheJudgedRecords) {
     SummaryFixture f;
-    f.run({1, 0, 2, 1}, {500, 83000, 2000, 1000});
+    f.run({Verdict::kRight, Verdict::kWrong, Verdict::kSkipped, Verdict::kRight},
+          {500, 83000, 2000, 1000});
     ASSERT_TRUE(f.exam.examNext());  // asked but never judged: not in the result
     CLSExamSummary s = SummarizeExam(f.exam, f.clock.now + 400);
     EXPECT_EQ(s.asked, 4);
@@ -69,7 +68,7 @@ TEST(ExamSummary, CopiesTheJudgedRecords) {
     EXPECT_EQ(U8(s.rows[3].text), "問4");
 
     // The next run reuses the exam's records; the copy stays.
-    f.run({1}, {10});
+    f.run({Verdict::kRight}, {10});
     EXPECT_EQ(U8(s.rows[1].mark), "×");
     EXPECT_EQ(SummarizeExam(f.exam, f.clock.now).asked, 1);
 
@@ -80,8 +79,8 @@ TEST(ExamSummary, CopiesTheJudgedRecords) {
 
 TEST(ExamSummary, SortsNumbersAsNumbersAndFlipsDirection) {
     SummaryFixture f;
-    std::vector<int> verdicts(12, 1);
-    verdicts[9] = 0;
+    std::vector<Verdict> verdicts(12, Verdict::kRight);
+    verdicts[9] = Verdict::kWrong;
     f.run(verdicts, {5, 3, 9, 1, 7, 2, 8, 4, 6, 10, 11, 12});
     std::vector<CLSResultRow> rows = SummarizeExam(f.exam, f.clock.now).rows;
 

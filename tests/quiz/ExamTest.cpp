@@ -5,6 +5,7 @@
 
 #include "DocFixture.h"
 #include "quiz/Exam.h"
+#include "settings/SoundPlayer.h"
 #include "text/Error.h"
 
 namespace {
@@ -30,20 +31,13 @@ struct ExamFixture : DocFixture {
         exam.resetRange();
     }
     // Runs the mode to its end, judging with judge(question index).
-    std::vector<int> runAll(int mode, const std::function<int(int)>& judge = {}) {
+    std::vector<int> runAll(CLSExamMode mode, const std::function<Verdict(int)>& judge = {}) {
         std::vector<int> asked;
         EXPECT_TRUE(exam.examStart(mode, [] { return true; }));
         while (exam.examNext()) {
             int q = exam.currentQuestion();
             asked.push_back(q);
-            int verdict = judge ? judge(q) : 1;
-            if (verdict == 1) {
-                exam.recordRight();
-            } else if (verdict == 0) {
-                exam.recordWrong();
-            } else {
-                exam.recordSkip();
-            }
+            exam.decide(judge ? judge(q) : Verdict::kRight);
             if (asked.size() > 100000) break;
         }
         return asked;
@@ -58,25 +52,25 @@ TEST(Exam, InOrderHonoursRangeGroupsAndMarks) {
     f.exam.rangeLast = 10;
     f.exam.groupEnabled.fill(false);
     f.exam.groupEnabled[1] = true;  // questions 1, 4, 7, 10 (numbers), indexes 0, 3, 6, 9
-    EXPECT_EQ(f.runAll(kExamAll), (std::vector<int>{3, 6, 9}));
+    EXPECT_EQ(f.runAll(CLSExamMode::inOrder()), (std::vector<int>{3, 6, 9}));
     f.exam.markFilter = CLSExam::kMarkedOnly;  // number 4 only (index 3)
-    EXPECT_EQ(f.runAll(kExamAll), (std::vector<int>{3}));
+    EXPECT_EQ(f.runAll(CLSExamMode::inOrder()), (std::vector<int>{3}));
     f.exam.markFilter = CLSExam::kMarkedExcluded;
-    EXPECT_EQ(f.runAll(kExamAll), (std::vector<int>{6, 9}));
+    EXPECT_EQ(f.runAll(CLSExamMode::inOrder()), (std::vector<int>{6, 9}));
     f.exam.groupEnabled.fill(false);
-    EXPECT_TRUE(f.runAll(kExamAll).empty()) << "a filtered-out range asks nothing";
+    EXPECT_TRUE(f.runAll(CLSExamMode::inOrder()).empty()) << "a filtered-out range asks nothing";
 }
 
 TEST(Exam, RandomAllAsksEachOnceAndCountedMayRepeat) {
     ExamFixture f(5);
-    std::vector<int> asked = f.runAll(50);
+    std::vector<int> asked = f.runAll(CLSExamMode::randomAll());
     ASSERT_EQ(asked.size(), 5u);
     std::sort(asked.begin(), asked.end());
     EXPECT_EQ(asked, (std::vector<int>{0, 1, 2, 3, 4}));
     EXPECT_EQ(f.exam.rightCount(), 5);
 
     f.settings.setInitialExamCount(40);
-    asked = f.runAll(16);
+    asked = f.runAll(CLSExamMode::counted());
     ASSERT_EQ(asked.size(), 40u);
     bool repeated = false;
     for (size_t i = 1; i < asked.size(); ++i)
@@ -85,28 +79,29 @@ TEST(Exam, RandomAllAsksEachOnceAndCountedMayRepeat) {
 
     f.settings.setFlag(CLSVorelSettings::kNoAlready, true);
     f.settings.setInitialExamCount(5);
-    asked = f.runAll(16);
+    asked = f.runAll(CLSExamMode::counted());
     std::sort(asked.begin(), asked.end());
     EXPECT_EQ(asked, (std::vector<int>{0, 1, 2, 3, 4}));
 
-    bool cancelled = f.exam.examStart(16, [] { return false; });
+    bool cancelled = f.exam.examStart(CLSExamMode::counted(), [] { return false; });
     EXPECT_FALSE(cancelled);
 }
 
 TEST(Exam, CompleteRunRepeatsWrongAnswersUntilAllAreRight) {
     ExamFixture f(4);
     std::map<int, int> wrongOnce;
-    std::vector<int> asked = f.runAll(52, [&](int q) { return wrongOnce[q]++ == 0 ? 0 : 1; });
+    std::vector<int> asked = f.runAll(CLSExamMode::complete(), [&](int q) {
+        return wrongOnce[q]++ == 0 ? Verdict::kWrong : Verdict::kRight;
+    });
     EXPECT_EQ(asked.size(), 8u) << "each question wrong once, then right";
     EXPECT_EQ(f.exam.rightCount(), 4);
     EXPECT_EQ(f.exam.wrongCount(), 4);
 
     // Turning a right judgement into a wrong one needs one more right answer.
-    ASSERT_TRUE(f.exam.examStart(52));
+    ASSERT_TRUE(f.exam.examStart(CLSExamMode::complete()));
     ASSERT_TRUE(f.exam.examNext());
     EXPECT_EQ(f.exam.remainingCount(), 4);
-    f.exam.recordRight();
-    f.doc.addHistory(1);
+    f.exam.decide(Verdict::kRight);
     EXPECT_EQ(f.exam.remainingCount(), 3);
     f.exam.changeJudgement(false);
     EXPECT_EQ(f.exam.remainingCount(), 4);
@@ -115,7 +110,7 @@ TEST(Exam, CompleteRunRepeatsWrongAnswersUntilAllAreRight) {
     EXPECT_EQ(f.doc.currentQuestion().history().back().result, 0);
     int more = 0;
     while (f.exam.examNext()) {
-        f.exam.recordRight();
+        f.exam.decide(Verdict::kRight);
         ++more;
     }
     EXPECT_EQ(more, 4);
@@ -123,23 +118,25 @@ TEST(Exam, CompleteRunRepeatsWrongAnswersUntilAllAreRight) {
 
 TEST(Exam, ReaskTakesTheWrongOnesInOrderOrShuffled) {
     ExamFixture f(4);
-    std::vector<int> verdicts = {1, 0, 2, 0};
-    f.runAll(kExamAll, [&](int q) { return verdicts[q]; });
+    std::vector<Verdict> verdicts = {Verdict::kRight, Verdict::kWrong, Verdict::kSkipped,
+                                     Verdict::kWrong};
+    f.runAll(CLSExamMode::inOrder(), [&](int q) { return verdicts[q]; });
     EXPECT_EQ(f.exam.rateText(), "33.33%");
     EXPECT_EQ(U8(f.exam.resultMark(2)), "－");
     EXPECT_THROW(f.exam.resultMark(4), CLSError);
-    EXPECT_EQ(f.runAll(0x45), (std::vector<int>{1, 3}));
-    f.runAll(kExamAll, [&](int q) { return 0; });
-    std::vector<int> shuffled = f.runAll(0x55);
+    EXPECT_EQ(f.runAll(CLSExam::reaskWrongMode(false)), (std::vector<int>{1, 3}));
+    f.runAll(CLSExamMode::inOrder(), [&](int q) { return Verdict::kWrong; });
+    std::vector<int> shuffled = f.runAll(CLSExam::reaskWrongMode(true));
     std::sort(shuffled.begin(), shuffled.end());
     EXPECT_EQ(shuffled, (std::vector<int>{0, 1, 2, 3}));
 
-    ASSERT_TRUE(f.exam.restartFromList(kExamRetrySelected, {3, 1}));
-    EXPECT_EQ(f.exam.mode(), 0x47);
+    ASSERT_TRUE(
+        f.exam.restartFromList(CLSExamMode::reask(CLSExamMode::kRetrySelected, false), {3, 1}));
+    EXPECT_EQ(f.exam.mode().value(), 0x47);
     std::vector<int> listed;
     while (f.exam.examNext()) {
         listed.push_back(f.exam.currentQuestion());
-        f.exam.recordRight();
+        f.exam.decide(Verdict::kRight);
     }
     EXPECT_EQ(listed, (std::vector<int>{3, 1}));
 }
@@ -152,20 +149,24 @@ TEST(Exam, WeakPointsPreferWrongAnswersAndStopWithoutHistory) {
         f.doc.addHistory(q == 7 ? 0 : 1);
     }
     f.settings.setInitialExamCount(10);
-    std::vector<int> asked = f.runAll(19);
+    // Answering it wrong again keeps it the weakest.
+    std::vector<int> asked = f.runAll(CLSExamMode::weakPoints(), [](int q) {
+        return q == 7 ? Verdict::kWrong : Verdict::kRight;
+    });
     EXPECT_EQ(std::count(asked.begin(), asked.end(), 7), static_cast<long>(asked.size()))
         << "with strength 8 the wrong question is found first every time";
 
     ExamFixture empty(20);
     empty.settings.setHistorySize(0);
     empty.settings.setInitialExamCount(3);
-    EXPECT_EQ(empty.runAll(19).size(), 3u) << "no history: the miss bound ends each pick";
+    EXPECT_EQ(empty.runAll(CLSExamMode::weakPoints()).size(), 3u)
+        << "no history: the miss bound ends each pick";
 }
 
 TEST(Exam, LargeRangesReachEveryQuestion) {
     ExamFixture f(40000);
     f.settings.setFlag(CLSVorelSettings::kNoAlready, true);
-    std::vector<int> asked = f.runAll(50);
+    std::vector<int> asked = f.runAll(CLSExamMode::randomAll());
     EXPECT_EQ(asked.size(), 40000u) << "a single draw covers only 32768 values";
     EXPECT_GT(*std::max_element(asked.begin(), asked.end()), 32768);
 }
@@ -178,11 +179,12 @@ TEST(Exam, ChoicesHoldTheRightAnswersOnceAndNoDuplicates) {
     CLSRandom random(7);
     CLSExam exam(d.doc, d.settings, random, d.clock);
     exam.resetRange();
-    d.settings.setAnswerMode(0);
+    d.settings.setAnswerMode(AnswerMode::kNormal);
     d.settings.setChoiceFrom(1);  // this title's section
-    ASSERT_TRUE(exam.examStart(kExamAll));
+    ASSERT_TRUE(exam.examStart(CLSExamMode::inOrder()));
     ASSERT_TRUE(exam.examNext());
     ASSERT_TRUE(exam.hasChoices());
+    EXPECT_EQ(exam.choiceCount(), 4) << "normal mode offers the title's count";
     std::vector<std::string> offered;
     for (const CLSChoiceSlot& s : exam.choiceSlots())
         offered.push_back(U8(s.sentence.toText()));
@@ -190,14 +192,16 @@ TEST(Exam, ChoicesHoldTheRightAnswersOnceAndNoDuplicates) {
     EXPECT_EQ(offered, (std::vector<std::string>{"other", "same", "x\r\ny"}))
         << "the duplicate and the empty answer are dropped, the other section is not used";
 
-    d.settings.setAnswerMode(1);
+    d.settings.setAnswerMode(AnswerMode::kWritten);
     ASSERT_TRUE(exam.examNext());
     EXPECT_FALSE(exam.hasChoices()) << "written mode asks with inputs";
-    d.settings.setAnswerMode(2);
+    EXPECT_EQ(exam.choiceCount(), 0);
+    d.settings.setAnswerMode(AnswerMode::kChoice);
     d.settings.setDefaultChoicesCount(2);
     d.settings.setChoiceFrom(2);  // same group: q1-q4 and q6 (group 0)
     ASSERT_TRUE(exam.examNext());
     EXPECT_EQ(exam.shownChoiceCount(), 2);
+    EXPECT_EQ(exam.choiceCount(), 2) << "choice mode offers DefaultChoicesCount";
 }
 
 TEST(Exam, LabelsAndTexts) {
@@ -206,19 +210,27 @@ TEST(Exam, LabelsAndTexts) {
     f.doc.setCurrentQuestion(0);
     f.doc.addHistory(1);
     f.doc.addHistory(0);
-    ASSERT_TRUE(f.exam.examStart(kExamAll));
+    ASSERT_TRUE(f.exam.examStart(CLSExamMode::inOrder()));
     ASSERT_TRUE(f.exam.examNext());
     EXPECT_EQ(U8(f.exam.groupLabel()), "グループ\n英語");
     EXPECT_EQ(U8(f.exam.historyLabel()), "５４３２１\n－－－○×");
-    EXPECT_EQ(U8(CLSExam::modeNameOf(2)), "すべて");
-    EXPECT_EQ(U8(CLSExam::modeNameOf(50)), "ランダム(すべて)");
-    EXPECT_EQ(U8(CLSExam::modeNameOf(52)), "ランダム(完全)");
-    EXPECT_EQ(U8(CLSExam::modeNameOf(0x33)), "ランダム(弱点問題)(一度出題した問題は出題しない)");
-    EXPECT_EQ(U8(CLSExam::modeNameOf(0x10)), "ランダム");
-    EXPECT_EQ(U8(CLSExam::modeNameOf(0x55)), "間違えた問題を再出題(ランダム)");
-    EXPECT_EQ(U8(CLSExam::modeNameOf(0x46)), "すべての問題を再出題");
-    EXPECT_EQ(U8(CLSExam::modeNameOf(3)), "不明");
-    EXPECT_EQ(U8(CLSExam::answerModeNameOf(3)), "確認");
+    auto name = [](CLSExamMode mode) { return U8(CLSExam::modeNameOf(mode)); };
+    EXPECT_EQ(name(CLSExamMode::inOrder()), "すべて");
+    EXPECT_EQ(name(CLSExamMode::randomAll()), "ランダム(すべて)");
+    EXPECT_EQ(name(CLSExamMode::complete()), "ランダム(完全)");
+    EXPECT_EQ(name(CLSExamMode::weakPoints().withNoRepeat()),
+              "ランダム(弱点問題)(一度出題した問題は出題しない)");
+    EXPECT_EQ(name(CLSExamMode::counted()), "ランダム");
+    EXPECT_EQ(name(CLSExam::reaskWrongMode(true)), "間違えた問題を再出題(ランダム)");
+    EXPECT_EQ(name(CLSExamMode::reask(CLSExamMode::kRetryAll, false)), "すべての問題を再出題");
+    EXPECT_EQ(name(CLSExamMode::fromValue(3)), "不明");
+    // The exam history keeps these values: they must not change.
+    EXPECT_EQ(CLSExamMode::randomAll().value(), 50);
+    EXPECT_EQ(CLSExamMode::complete().value(), 52);
+    EXPECT_EQ(CLSExamMode::counted().value(), 16);
+    EXPECT_EQ(CLSExamMode::weakPoints().value(), 19);
+    EXPECT_EQ(CLSExam::reaskWrongMode(true).value(), 85);
+    EXPECT_EQ(U8(CLSExam::answerModeNameOf(AnswerMode::kConfirm)), "確認");
     EXPECT_EQ(U8(CLSExam::rateTextOf(0, 0)), "－");
     EXPECT_EQ(U8(CLSExam::rateTextOf(1, 0)), "100.00%");
     EXPECT_EQ(U8(CLSExam::rateTextOf(2, 1)), "66.67%");
@@ -235,4 +247,44 @@ TEST(Exam, CheckRangeResetsAnEmptyRange) {
     EXPECT_TRUE(f.exam.checkRange()) << "the learner is told";
     EXPECT_TRUE(f.exam.groupEnabled[5]);
     EXPECT_EQ(f.exam.questionsInRange(-5, 100), 3);
+}
+
+// One path for every front end: judging records the verdict, the history and
+// the sound; a flip after the next question was shown corrects the judged
+// question's own history.
+TEST(Exam, AnsweringRecordsHistoryAndSoundsInOnePlace) {
+    ExamFixture f(3);
+    struct Recorder : SoundPlayer {
+        void play(const CLSTString& name) override { played.push_back(U8(name)); }
+        void stop() override {}
+        std::vector<std::string> played;
+    } sounds;
+    f.exam.setSoundPlayer(&sounds);
+    f.settings.setSoundName(CLSVorelSettings::kSoundWrong, CLSTString("buzz.wav"));
+    ASSERT_TRUE(f.exam.examStart(CLSExamMode::inOrder()));
+    ASSERT_TRUE(f.exam.examNext());
+    auto typed = [](const char* text) {
+        CLSSentence s;
+        s.addText(text);
+        return std::vector<CLSSentence>{s};
+    };
+    CLSAnswerOutcome outcome = f.exam.answer(typed("a1"));
+    EXPECT_EQ(outcome.verdict, Verdict::kRight);
+    EXPECT_TRUE(outcome.animated);
+    ASSERT_TRUE(f.exam.examNext());
+    EXPECT_EQ(f.exam.answer(typed("nope")).verdict, Verdict::kWrong);
+    ASSERT_TRUE(f.exam.examNext());  // q3 is on screen while q2 is flipped
+    f.exam.changeJudgement(true);
+    EXPECT_EQ(f.exam.rightCount(), 2);
+    EXPECT_EQ(f.exam.wrongCount(), 0);
+    EXPECT_EQ(f.doc.getQuestion(1)->question().history().back().result, 1);
+    EXPECT_TRUE(f.doc.getQuestion(2)->question().history().empty());
+    f.exam.decide(Verdict::kSkipped);
+    EXPECT_TRUE(f.doc.getQuestion(2)->question().history().empty()) << "a skip leaves no entry";
+    EXPECT_EQ(sounds.played, (std::vector<std::string>{"EXAM.WAV", "RIGHT.WAV", "EXAM.WAV",
+                                                       "buzz.wav", "EXAM.WAV"}));
+    f.settings.setFlag(CLSVorelSettings::kSound, false);
+    f.exam.playSound(CLSVorelSettings::kSoundResult);
+    f.exam.playSound(7);
+    EXPECT_EQ(sounds.played.size(), 5u) << "sounds off, or no such slot";
 }

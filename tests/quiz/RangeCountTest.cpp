@@ -122,8 +122,8 @@ TEST(RangeCount, CountLimitFollowsNoRepeat) {
     exam.resetRange();
     exam.rangeFirst = 1;
     exam.rangeLast = 4;
-    EXPECT_EQ(ExamCountLimit(exam, true), 4);
-    EXPECT_EQ(ExamCountLimit(exam, false), 32767);
+    EXPECT_EQ(exam.countLimit(true), 4);
+    EXPECT_EQ(exam.countLimit(false), 32767);
     EXPECT_FALSE(IsValidExamCount(5, 4));
     EXPECT_TRUE(IsValidExamCount(4, 4));
     EXPECT_FALSE(IsValidExamCount(0, 32767));

@@ -2,7 +2,6 @@
 
 #include "TestSupport.h"
 #include "settings/IniFile.h"
-#include "settings/SoundPlayer.h"
 #include "settings/VorelSettings.h"
 #include "text/Error.h"
 
@@ -22,13 +21,6 @@ CLSVorelSettings applied(const char* text) {
     s.applySettings(ini);
     return s;
 }
-
-class RecordingPlayer : public SoundPlayer {
-  public:
-    void play(const CLSTString& fileName) override { played.push_back(U8(fileName)); }
-    void stop() override {}
-    std::vector<std::string> played;
-};
 
 using Names = std::vector<std::string>;
 
@@ -87,19 +79,4 @@ TEST(RecentFiles, MenuTexts) {
     s.addRecentFile(CLSTString("R&D.vrf"));
     EXPECT_EQ(s.recentFileMenuText(0), "&1 R&&D.vrf");
     EXPECT_EQ(s.recentFileMenuText(9), "1&0 f9");
-}
-
-TEST(Sounds, PlayOnlyWhenSoundIsOn) {
-    CLSVorelSettings s;
-    s.playSound(CLSVorelSettings::kSoundExam);  // no player: nothing happens
-    RecordingPlayer player;
-    s.setSoundPlayer(&player);
-    s.setSoundName(CLSVorelSettings::kSoundWrong, CLSTString("buzz.wav"));
-    s.playSound(CLSVorelSettings::kSoundExam);
-    s.playSound(CLSVorelSettings::kSoundWrong);
-    s.playSound(4);
-    s.setFlag(CLSVorelSettings::kSound, false);
-    s.playSound(CLSVorelSettings::kSoundResult);
-    EXPECT_EQ(player.played, (Names{"EXAM.WAV", "buzz.wav"}));
-    EXPECT_EQ(s.soundName(CLSVorelSettings::kSoundRight), "RIGHT.WAV");
 }

@@ -423,7 +423,7 @@ TEST(SettingsFile, ValueFormsAndRangeRules) {
     EXPECT_EQ(s.weakPointStrength(), 8);
     EXPECT_EQ(s.examLogSize(), 1000);
     EXPECT_EQ(s.historySize(), 5);
-    EXPECT_EQ(s.answerMode(), 0);
+    EXPECT_EQ(s.answerMode(), AnswerMode::kNormal);
     EXPECT_EQ(s.soundExamName(), " a b.wav ");
 
     EXPECT_TRUE(s.printTitle());
@@ -435,12 +435,14 @@ TEST(SettingsFile, ValueFormsAndRangeRules) {
     EXPECT_EQ(s.lineColorOfQA(), makeColour(0, 0, 255));
 
     CLSVorelSettings kept = loaded("[Options]\r\nAnswerMode=3\r\nExamLogSize=0\r\n", dir);
-    EXPECT_EQ(kept.answerMode(), 3);
+    EXPECT_EQ(kept.answerMode(), AnswerMode::kConfirm);
     EXPECT_EQ(kept.examLogSize(), 0) << "only a negative size falls back";
-    kept.setAnswerMode(5);
-    EXPECT_EQ(kept.answerMode(), 3);
-    kept.setAnswerMode(4);
-    EXPECT_EQ(kept.answerMode(), 4);
+    using VorelSettingKeys::kAnswerMode;
+    kept.setIntSetting(kAnswerMode, 5);
+    EXPECT_EQ(kept.intSetting(kAnswerMode), 3) << "outside 0-4 the stored value stays";
+    kept.setIntSetting(kAnswerMode, 4);
+    EXPECT_EQ(kept.intSetting(kAnswerMode), 4) << "kept as read and written back";
+    EXPECT_EQ(kept.answerMode(), AnswerMode::kNormal) << "but it is no mode: asked as normal";
     kept.setInitialExamCount(32768);
     kept.setWeakPointStrength(-1);
     kept.setLineMargin(-1);

@@ -209,7 +209,7 @@ void CLSAskingPanel::showQuestion(bool inputsHidden) {
         m_mark->setChecked(q.mark() != 0);
     }
     m_hintButton->setEnabled(q.getHintCount() > 0);
-    bool confirm = m_settings.answerMode() == 3;
+    bool confirm = m_settings.answerMode() == AnswerMode::kConfirm;
     m_answersVisible = !inputsHidden || confirm;
     if (!confirm) {
         if (m_exam.hasChoices()) {
@@ -262,7 +262,7 @@ void CLSAskingPanel::createChoices(bool hidden) {
     const CLSVorelSkin& skin = m_settings.skin();
     const CLSVorelSkinItem& answer = skin.item(CLSVorelSkin::kAnswer);
     bool single = m_exam.answerFieldCount() == 1;
-    bool useDataFonts = (m_settings.useData() & 4) != 0;
+    bool useDataFonts = m_settings.useDataDesign();
     int number = 0;
     CLSTString folder = m_doc.getFolder();
     for (const CLSChoiceSlot& slot : m_exam.choiceSlots()) {
@@ -305,7 +305,7 @@ void CLSAskingPanel::hideQuestion() {
 }
 
 void CLSAskingPanel::focusAnswer() {
-    if (m_settings.answerMode() == 3) {
+    if (m_settings.answerMode() == AnswerMode::kConfirm) {
         m_answerButton->setFocus();
     } else if (!m_choices.empty() && m_choices.front()->isVisible()) {
         m_choices.front()->setFocus();
@@ -478,15 +478,14 @@ void CLSAskingPanel::relayout() {
     in.groupText = sizeOf(m_group);
     in.historyText = sizeOf(m_history);
     in.markBox = sizeOf(m_mark);
-    in.confirmMode = m_settings.answerMode() == 3;
+    in.confirmMode = m_settings.answerMode() == AnswerMode::kConfirm;
     QFont answerFont = fontOfRole(m_doc, CLSVorelDataFile::kFontAnswer);
     QFontMetrics fm(answerFont);
     in.inputCount = static_cast<int>(m_inputs.size());
     in.inputHeight =
         fm.height() * std::max(1, m_exam.inputFieldHeight()) + 8 + (m_multiLine ? 4 : 0);
     in.choiceCount = static_cast<int>(m_choices.size());
-    int align = m_settings.choicesAlign();
-    in.autoColumns = (align & 1) != 0;
+    in.autoColumns = m_settings.autoChoicesPerLine();
     in.choiceColumns = std::max(1, m_settings.maxChoicesOfLine());
     int edge = 2;
     int inner = std::max(1, w - 2 * in.answerPad);
@@ -495,7 +494,7 @@ void CLSAskingPanel::relayout() {
         widest = std::max(widest, c->measure(inner).width() + 2 * edge + 4);
     in.widestChoice = widest;
     int colWidth = inner / ChoiceColumns(in);
-    if (align & 2) {
+    if (m_settings.autoChoiceHeight()) {
         int tallest = 0;
         for (CLSWndSentence* c : m_choices)
             tallest = std::max(tallest, c->measure(colWidth).height());

@@ -74,7 +74,7 @@ void CLSDlgAnswer::onInitDialogOfDlgAnswer() {
     CLSVorelDataFile& doc = m_exam.document();
     CLSVorelSettings& settings = m_exam.settings();
     m_question = &doc.currentQuestion();
-    m_confirm = settings.answerMode() == 3;
+    m_confirm = settings.answerMode() == AnswerMode::kConfirm;
     doc.createFontObjects();
     m_answerFont = ToQFont(doc.font(CLSVorelDataFile::kFontAnswer));
     m_rightFont = ProgramFont("ＭＳ Ｐゴシック", 24);
@@ -181,7 +181,7 @@ void CLSDlgAnswer::createButtons() {
 void CLSDlgAnswer::setComment() {
     const CLSVorelSettings& settings = m_exam.settings();
     const CLSSentence& comment = m_question->getComment();
-    if (comment.markupLength() <= 0 || !(settings.answerView() & 1)) return;
+    if (comment.markupLength() <= 0 || !settings.showAnswerComment()) return;
     CLSVorelDataFile& doc = m_exam.document();
     const CLSVorelSkinItem& item = settings.skin().item(CLSVorelSkin::kComment);
     m_commentView = new CLSWndSentence(this);
@@ -199,22 +199,14 @@ QSize CLSDlgAnswer::setAnswer() {
         m_right->setFocus();
         return QSize(0, 0);
     }
-    CLSVorelDataFile& doc = m_exam.document();
-    const CLSVorelSettings& settings = m_exam.settings();
-    bool right = m_exam.isRight(m_given);
+    CLSAnswerOutcome outcome = m_exam.answer(m_given);
+    bool right = outcome.verdict == Verdict::kRight;
     m_wrong = !right;
     setDefaultAnswer(right);
-    doc.addHistory(right ? 1 : 0);
-    if (right) {
-        m_exam.recordRight();
-        settings.playSound(CLSVorelSettings::kSoundRight);
-        m_right->setEnabled(false);
-    } else {
-        m_exam.recordWrong();
-        settings.playSound(CLSVorelSettings::kSoundWrong);
-        m_wrongButton->setEnabled(false);
+    (right ? m_right : m_wrongButton)->setEnabled(false);
+    if (outcome.animated) {
+        m_animation->load(QString::fromLatin1(right ? kAnswerRightMng : kAnswerWrongMng));
     }
-    m_animation->load(QString::fromLatin1(right ? kAnswerRightMng : kAnswerWrongMng));
     m_skip->hide();
     m_skip->setEnabled(false);
     m_ok->setFocus();
@@ -259,7 +251,7 @@ void CLSDlgAnswer::createOtherAnswers() {
         m_other->setEnabled(false);
         return;
     }
-    if (!(settings.answerView() & 2)) return;
+    if (!settings.showOtherAnswers()) return;
     const CLSVorelSkinItem& item = settings.skin().item(CLSVorelSkin::kAnswer);
     m_otherList = new CLSWndSentenceList(this);
     m_otherList->setSentenceFont(m_answerFont);
@@ -311,8 +303,7 @@ void CLSDlgAnswer::judgeByButton(bool right) {
     guarded([&] {
         if (m_confirm) {
             if (m_decided) return;
-            m_exam.document().addHistory(right ? 1 : 0);
-            right ? m_exam.recordRight() : m_exam.recordWrong();
+            m_exam.decide(right ? Verdict::kRight : Verdict::kWrong);
             m_decided = true;
         } else {
             m_exam.changeJudgement(right);
@@ -324,7 +315,7 @@ void CLSDlgAnswer::judgeByButton(bool right) {
 void CLSDlgAnswer::skip() {
     guarded([&] {
         if (m_decided) return;
-        m_exam.recordSkip();
+        m_exam.decide(Verdict::kSkipped);
         m_decided = true;
     });
     accept();

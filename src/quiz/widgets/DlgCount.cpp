@@ -26,7 +26,8 @@ QString U(const char* utf8) {
 
 }  // namespace
 
-CLSDlgCount::CLSDlgCount(CLSExam& exam, int mode, QWidget* parent) : QDialog(parent), m_exam(exam) {
+CLSDlgCount::CLSDlgCount(CLSExam& exam, CLSExamMode mode, QWidget* parent)
+    : QDialog(parent), m_exam(exam) {
     CLSTraceScope trace("CLSDlgCount::create");
     setWindowTitle(U("回数指定"));
     CLSVorelSettings& settings = exam.settings();
@@ -80,14 +81,13 @@ CLSDlgCount::CLSDlgCount(CLSExam& exam, int mode, QWidget* parent) : QDialog(par
     connect(m_noRepeat, &QCheckBox::toggled, this, &CLSDlgCount::applyNoRepeat);
     m_count->setValue(settings.initialExamCount());
     m_strength->setValue(settings.weakPointStrength());
-    bool weak = (mode & kExamKindMask) == kExamWeak;
-    m_group->setEnabled(weak);
+    m_group->setEnabled(mode.isWeak());
     m_count->setFocus();
     m_count->selectAll();
 }
 
 void CLSDlgCount::applyNoRepeat() {
-    m_limit = ExamCountLimit(m_exam, m_noRepeat->isChecked());
+    m_limit = m_exam.countLimit(m_noRepeat->isChecked());
     m_count->setStepRange(1, m_limit);
     m_limitLabel->setText(ToQString(RangeLimitText(m_limit)));
 }
@@ -108,7 +108,7 @@ void CLSDlgCount::accept() {
     QDialog::accept();
 }
 
-bool RunCountDialog(QWidget* parent, CLSExam& exam, int mode) {
+bool RunCountDialog(QWidget* parent, CLSExam& exam, CLSExamMode mode) {
     CLSDlgCount dialog(exam, mode, parent);
     return dialog.exec() == QDialog::Accepted;
 }

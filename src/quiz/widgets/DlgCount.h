@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+#include "quiz/ExamMode.h"
+
 class CLSExam;
 class CLSNumberSpinBox;
 class QCheckBox;
@@ -17,8 +19,8 @@ class QSlider;
 class CLSDlgCount : public QDialog {
     Q_OBJECT
   public:
-    /// mode is the run's mode word (16 counted random, 19 weak points).
-    CLSDlgCount(CLSExam& exam, int mode, QWidget* parent = nullptr);
+    /// mode is the run asking: a counted run or weak points.
+    CLSDlgCount(CLSExam& exam, CLSExamMode mode, QWidget* parent = nullptr);
 
     /// The count's upper limit under the check box.
     int limit() const { return m_limit; }
@@ -45,4 +47,4 @@ class CLSDlgCount : public QDialog {
 
 /// Runs the count dialog modally; true when the learner pressed "出題".
 /// Fits CLSExam::examStart's askCount: [&] { return RunCountDialog(w, exam, mode); }.
-bool RunCountDialog(QWidget* parent, CLSExam& exam, int mode);
+bool RunCountDialog(QWidget* parent, CLSExam& exam, CLSExamMode mode);

@@ -4,7 +4,6 @@
 #include <QStackedLayout>
 #include <QTimer>
 
-#include "app/Commands.h"
 #include "data/VorelDataFile.h"
 #include "quiz/widgets/AskingPanel.h"
 #include "quiz/widgets/DlgAnswer.h"
@@ -12,33 +11,31 @@
 #include "quiz/widgets/DlgRange.h"
 #include "quiz/widgets/DlgResult.h"
 #include "quiz/widgets/OpeningPanel.h"
+#include "quiz/widgets/StudyCommands.h"
 #include "settings/VorelSettings.h"
 #include "text/Codec.h"
 #include "text/Common.h"
 #include "text/Error.h"
 #include "text/Prompter.h"
+#include "text/widgets/CommandSet.h"
 #include "text/widgets/QtText.h"
-
-using namespace VorelCommand;
 
 namespace {
 
 const char* kHelpText = "ヘルプを見るには F1 キーを押してください。";
 
-int ReaskMode(bool random) {
-    return random ? (kExamFromList | kExamRetryWrong | kExamRandom)
-                  : (kExamFromList | kExamRetryWrong);
-}
-
 }  // namespace
 
 CLSStudyScreen::CLSStudyScreen(CLSVorelDataFile& doc, CLSVorelSettings& settings, CLSRandom& random,
-                               Prompter& prompter, QWidget* parent)
+                               Prompter& prompter, SoundPlayer* sound, const Clock& clock,
+                               QWidget* parent)
     : QWidget(parent),
       m_doc(doc),
       m_settings(settings),
       m_prompter(prompter),
-      m_exam(doc, settings, random) {
+      m_clock(clock),
+      m_exam(doc, settings, random, clock) {
+    m_exam.setSoundPlayer(sound);
     m_stack = new QStackedLayout(this);
     m_stack->setContentsMargins(0, 0, 0, 0);
     m_idle = new CLSOpeningPanel(m_doc, this);
@@ -49,12 +46,13 @@ CLSStudyScreen::CLSStudyScreen(CLSVorelDataFile& doc, CLSVorelSettings& settings
     m_timer = new QTimer(this);
     m_timer->setInterval(200);
     connect(m_timer, &QTimer::timeout, this, &CLSStudyScreen::tick);
-    connect(
-        m_asking, &CLSAskingPanel::answerRequested, this, [this] { handleCommand(kAnswer); },
-        Qt::QueuedConnection);
-    connect(m_asking, &CLSAskingPanel::stopRequested, this, [this] { handleCommand(kStop); });
+    createCommands();
+    connect(m_commands, &CLSCommandSet::commandRan, this, &CLSStudyScreen::commandsChanged);
+    connect(m_asking, &CLSAskingPanel::answerRequested, this, &CLSStudyScreen::checkAnswer,
+            Qt::QueuedConnection);
+    connect(m_asking, &CLSAskingPanel::stopRequested, this, &CLSStudyScreen::stopAsked);
     connect(m_asking, &CLSAskingPanel::hintToggleRequested, this,
-            [this] { handleCommand(kHints); });
+            [this] { m_commands->trigger(StudyCommand::kHints); });
     m_exam.checkRange();
 }
 
@@ -63,125 +61,12 @@ CLSStudyScreen::~CLSStudyScreen() {
     if (m_result) delete m_result;
 }
 
-// ---- commands ---------------------------------------------------------------------------
-
-bool CLSStudyScreen::handleCommand(int command) {
-    try {
-        switch (command) {
-            case kAnswer:
-                if (m_exam.isRunning()) checkAnswer();
-                return true;
-            case kStop:
-                if (!m_exam.isRunning()) return true;
-                if (m_prompter.askYesNo(PromptIcon::Question, CLSTString(SJIS("中止しますか？")))) {
-                    examFinish(false);
-                } else {
-                    m_asking->focusAnswer();
-                }
-                return true;
-            case kOpen:
-                // The result comes first; the open dialog after it has closed.
-                examFinish(true);
-                return false;  // the main window opens the file
-            case kEditQuestion:
-                if (m_exam.isRunning() && m_exam.currentQuestion() >= 0) {
-                    m_asking->setEditing(!m_asking->isEditing());
-                    emit commandsChanged();
-                }
-                return true;
-            case kModeNormal:
-            case kModeWritten:
-            case kModeChoice:
-            case kModeConfirm:
-                if (!m_exam.isRunning()) m_settings.setAnswerMode(command - kModeNormal);
-                emit commandsChanged();
-                return true;
-            case kRange:
-                if (!m_exam.isRunning() && m_doc.getQuestionCount() > 0) {
-                    CLSDlgRange dialog(m_exam, this);
-                    dialog.exec();
-                }
-                return true;
-            case kRunAll:
-                startRun(kExamAll);
-                return true;
-            case kRunRandom:
-                startRun(50);
-                return true;
-            case kRunCount:
-                startRun(16);
-                return true;
-            case kRunWeak:
-                startRun(19);
-                return true;
-            case kRunComplete:
-                startRun(52);
-                return true;
-            case kGroup:
-                m_settings.setFlag(CLSVorelSettings::kGroup, !m_settings.group());
-                m_asking->setGroupVisible(m_settings.group());
-                emit commandsChanged();
-                return true;
-            case kToolHint:
-                m_settings.setFlag(CLSVorelSettings::kToolHint, !m_settings.toolHint());
-                m_asking->applySettings();
-                emit commandsChanged();
-                return true;
-            case kHints:
-                if (m_exam.isRunning() && m_exam.currentQuestion() >= 0) m_asking->flipHints();
-                return true;
-            default:
-                return false;
-        }
-    } catch (const CLSError& e) {
-        showError(e, m_prompter);
-        return true;
-    }
-}
-
-bool CLSStudyScreen::commandEnabled(int command) const {
-    bool running = m_exam.isRunning();
-    bool hasQuestions = m_doc.getQuestionCount() > 0;
-    switch (command) {
-        case kModeNormal:
-        case kModeWritten:
-        case kModeChoice:
-        case kModeConfirm:
-        case kRange:
-            return !running && hasQuestions;
-        case kRunAll:
-        case kRunRandom:
-        case kRunCount:
-        case kRunWeak:
-        case kRunComplete:
-            return hasQuestions;
-        case kEditQuestion:
-            return running && m_exam.currentQuestion() >= 0;
-        case kHints:
-            return running && m_doc.current() && m_doc.current()->isQuestion() &&
-                   m_doc.currentQuestion().getHintCount() > 0;
-        default:
-            return true;
-    }
-}
-
-bool CLSStudyScreen::commandChecked(int command) const {
-    switch (command) {
-        case kModeNormal:
-        case kModeWritten:
-        case kModeChoice:
-        case kModeConfirm:
-            return m_settings.answerMode() == command - kModeNormal;
-        case kGroup:
-            return m_settings.group();
-        case kToolHint:
-            return m_settings.toolHint();
-        case kInfoPane:
-            return m_settings.infoPane();
-        case kEditQuestion:
-            return m_asking->isEditing();
-        default:
-            return false;
+void CLSStudyScreen::stopAsked() {
+    if (!m_exam.isRunning()) return;
+    if (m_prompter.askYesNo(PromptIcon::Question, CLSTString(SJIS("中止しますか？")))) {
+        examFinish(false);
+    } else {
+        m_asking->focusAnswer();
     }
 }
 
@@ -210,11 +95,11 @@ void CLSStudyScreen::showIdle() {
 
 // ---- a run ----------------------------------------------------------------------------------
 
-void CLSStudyScreen::startRun(int mode) {
+void CLSStudyScreen::startRun(CLSExamMode mode) {
     if (m_doc.getQuestionCount() == 0) return;
     // A run going on ends first, and its result is seen before the next
     // one starts; the learner may choose to re-ask from it instead.
-    if (std::optional<int> reask = finishAndWait(true)) mode = *reask;
+    if (std::optional<CLSExamMode> reask = finishAndWait(true)) mode = *reask;
     if (m_result) {
         // It may be the pane whose re-ask button is calling.
         m_result->hide();
@@ -239,10 +124,9 @@ void CLSStudyScreen::examNext() {
     emit statusChanged(1, QString::fromUtf8("選択中..."));
     bool asked = m_exam.examNext();
     if (asked) {
-        m_timeLimit = m_exam.questionTimeLimit();
-        m_answerStartDelay = m_exam.answerStartTime();
-        m_questionShowTime = m_exam.questionShowTime();
-        bool delayed = m_answerStartDelay > 0 && m_settings.answerMode() != 3;
+        m_times.start(m_exam.questionTimeLimit(), m_exam.answerStartTime(),
+                      m_exam.questionShowTime(), m_settings.answerMode() == AnswerMode::kConfirm);
+        bool delayed = m_times.answersDelayed();
         m_asking->showQuestion(delayed);
         if (!delayed) m_asking->focusAnswer();
     }
@@ -261,11 +145,11 @@ void CLSStudyScreen::showStatusCounts() {
 }
 
 void CLSStudyScreen::checkAnswer() {
-    if (m_checking || m_exam.currentQuestion() < 0) return;
+    if (m_checking || !m_exam.isRunning() || m_exam.currentQuestion() < 0) return;
     CLSTraceScope trace("CLSStudy::checkAnswer");
     m_checking = true;
     m_asking->setEditing(false);
-    m_questionShowTime = 0;
+    m_times.answering();
     std::vector<CLSSentence> given;
     QString bad;
     if (!m_asking->givenAnswers(given, &bad)) {
@@ -284,32 +168,24 @@ void CLSStudyScreen::checkAnswer() {
 
 void CLSStudyScreen::tick() {
     if (!m_exam.isRunning()) return;
-    emit statusChanged(4, ToQString(intervalText(SystemClock().ticks() - m_exam.startTick())));
+    emit statusChanged(4, ToQString(intervalText(m_clock.ticks() - m_exam.startTick())));
     if (m_exam.currentQuestion() < 0) return;
-    int64_t t = m_exam.currentElapsed();
-    if (m_answerStartDelay > 0 && m_settings.answerMode() != 3 && t > m_answerStartDelay * 1000LL) {
-        m_answerStartDelay = 0;
-        m_asking->revealAnswers();
-    }
-    if (m_questionShowTime > 0 && t > m_questionShowTime * 1000LL) {
-        m_questionShowTime = 0;
-        m_asking->hideQuestion();
-    }
-    // A time limit waits while a dialog is open.
-    if (m_timeLimit > 0 && !QApplication::activeModalWidget() && t > m_timeLimit * 1000LL) {
-        m_timeLimit = 0;
-        QTimer::singleShot(0, this, [this] { handleCommand(kAnswer); });
-    }
+    CLSQuestionTimer::Events events =
+        m_times.tick(m_exam.currentElapsed(), QApplication::activeModalWidget() != nullptr);
+    if (events.revealAnswers) m_asking->revealAnswers();
+    if (events.hideQuestion) m_asking->hideQuestion();
+    if (events.answerNow) QTimer::singleShot(0, this, &CLSStudyScreen::checkAnswer);
 }
 
 void CLSStudyScreen::examFinish(bool wait) {
     finishAndWait(false, wait);
 }
 
-std::optional<int> CLSStudyScreen::finishAndWait(bool reaskAllowed, bool wait) {
+std::optional<CLSExamMode> CLSStudyScreen::finishAndWait(bool reaskAllowed, bool wait) {
     if (!m_exam.isRunning()) return std::nullopt;
     CLSTraceScope trace("CLSStudy::examFinish");
     m_timer->stop();
+    m_times.stop();
     m_asking->setEditing(false);
     bool judged = m_exam.cursor() > 0;
     m_exam.examFinish();
@@ -317,13 +193,13 @@ std::optional<int> CLSStudyScreen::finishAndWait(bool reaskAllowed, bool wait) {
         delete m_result;
         m_result = nullptr;
     }
-    std::optional<int> reask;
+    std::optional<CLSExamMode> reask;
     if (judged && wait) {
         reask = showResultWindow(reaskAllowed);
     } else if (judged) {
-        auto* result = new CLSDlgResult(m_exam, SystemClock().ticks(), m_settings, false, this);
+        auto* result = new CLSDlgResult(m_exam, m_clock.ticks(), m_settings, false, this);
         connect(result, &CLSDlgResult::reaskRequested, this,
-                [this](bool random) { startRun(ReaskMode(random)); });
+                [this](bool random) { startRun(CLSExam::reaskWrongMode(random)); });
         m_stack->addWidget(result);
         connect(result, &CLSDlgResult::closed, this, [this] {
             if (m_result) m_result->deleteLater();
@@ -339,17 +215,17 @@ std::optional<int> CLSStudyScreen::finishAndWait(bool reaskAllowed, bool wait) {
     return reask;
 }
 
-std::optional<int> CLSStudyScreen::showResultWindow(bool reaskAllowed) {
+std::optional<CLSExamMode> CLSStudyScreen::showResultWindow(bool reaskAllowed) {
     // Placed over the study screen; the main window waits behind it until
     // it is closed, as nothing else may happen to the run meanwhile.
-    CLSDlgResult result(m_exam, SystemClock().ticks(), m_settings, true, window());
+    CLSDlgResult result(m_exam, m_clock.ticks(), m_settings, true, window());
     result.setReaskAllowed(reaskAllowed);
     result.resize(std::max(400, width()), std::max(300, height()));
     result.move(mapToGlobal(QPoint(0, 0)));
     result.setWindowModality(Qt::ApplicationModal);
-    std::optional<int> reask;
+    std::optional<CLSExamMode> reask;
     connect(&result, &CLSDlgResult::reaskRequested, &result, [&](bool random) {
-        reask = ReaskMode(random);
+        reask = CLSExam::reaskWrongMode(random);
         result.accept();
     });
     result.exec();

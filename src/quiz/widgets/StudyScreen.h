@@ -6,13 +6,17 @@
 #include <optional>
 
 #include "quiz/Exam.h"
+#include "quiz/QuestionTimer.h"
 
+class CLSAskingPanel;
+class CLSCommandSet;
 class CLSVorelDataFile;
 class CLSVorelSettings;
+class Clock;
 class Prompter;
 class QStackedLayout;
 class QTimer;
-class CLSAskingPanel;
+class SoundPlayer;
 
 /// The learning screen: the idle panel, the asking panel of a run and the
 /// result pane, the run's timer, and the study commands.
@@ -21,15 +25,13 @@ class CLSStudyScreen : public QWidget {
 
   public:
     CLSStudyScreen(CLSVorelDataFile& doc, CLSVorelSettings& settings, CLSRandom& random,
-                   Prompter& prompter, QWidget* parent = nullptr);
+                   Prompter& prompter, SoundPlayer* sound, const Clock& clock,
+                   QWidget* parent = nullptr);
     ~CLSStudyScreen() override;
 
-    /// Carries out a study command; false when it is not one of them.
-    bool handleCommand(int command);
-    /// Whether a command of this screen is enabled now (true for others).
-    bool commandEnabled(int command) const;
-    /// The checked state of a checkable command of this screen.
-    bool commandChecked(int command) const;
+    /// The study commands (StudyCommands.h); the main window puts them in
+    /// its menus and toolbar.
+    CLSCommandSet& commands() { return *m_commands; }
 
     /// Before another document is loaded: the run ends, its result in a window.
     void documentLoading();
@@ -41,8 +43,14 @@ class CLSStudyScreen : public QWidget {
     void examFinish(bool wait);
     bool isRunning() const { return m_exam.isRunning(); }
     CLSExam& exam() { return m_exam; }
-    /// Starts a run (the study menu's run commands).
-    void startRun(int mode);
+    /// Starts a run (the study menu's run commands); a run going on ends first.
+    void startRun(CLSExamMode mode);
+    /// Answers the question on screen ("答え", Enter): the answer dialog
+    /// judges it, then the next question follows.
+    void checkAnswer();
+    /// One beat of the run's 200 ms timer: the elapsed time and the
+    /// question's times, measured on the exam's clock.
+    void tick();
 
   signals:
     /// A status bar part's text (0 help/progress, 1 question, 2 right, 3 wrong, 4 time).
@@ -51,28 +59,27 @@ class CLSStudyScreen : public QWidget {
     void commandsChanged();
 
   private:
+    void createCommands();  // StudyCommands.cpp
     void examNext();
-    /// examFinish; a re-ask chosen in the separate result window comes back
-    /// as the mode of the run to start (only when reaskAllowed).
-    std::optional<int> finishAndWait(bool reaskAllowed, bool wait = true);
-    std::optional<int> showResultWindow(bool reaskAllowed);
-    void checkAnswer();
-    void tick();
+    void stopAsked();
     void showIdle();
     void showStatusCounts();
+    /// examFinish; a re-ask chosen in the separate result window comes back
+    /// as the mode of the run to start (only when reaskAllowed).
+    std::optional<CLSExamMode> finishAndWait(bool reaskAllowed, bool wait = true);
+    std::optional<CLSExamMode> showResultWindow(bool reaskAllowed);
 
     CLSVorelDataFile& m_doc;
     CLSVorelSettings& m_settings;
     Prompter& m_prompter;
+    const Clock& m_clock;
     CLSExam m_exam;
+    CLSCommandSet* m_commands = nullptr;
     QStackedLayout* m_stack = nullptr;
     QWidget* m_idle = nullptr;
     CLSAskingPanel* m_asking = nullptr;
     QPointer<QWidget> m_result;
     QTimer* m_timer = nullptr;
+    CLSQuestionTimer m_times;
     bool m_checking = false;
-    // Per question, in seconds (0 = none): guarded by running on the UI thread only.
-    int m_timeLimit = 0;
-    int m_answerStartDelay = 0;
-    int m_questionShowTime = 0;
 };

@@ -7,8 +7,8 @@
 #include "TestSupport.h"
 #include "app/CommandLine.h"
 #include "app/StartUp.h"
-#include "app/ToolBarIcons.h"
 #include "image/widgets/Picture.h"
+#include "text/widgets/CommandSet.h"
 
 namespace {
 

@@ -3,17 +3,24 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QScreen>
+#include <QSet>
 #include <QTest>
 #include <QTimer>
+#include <QToolBar>
+#include <functional>
 
 #include "DocFixture.h"
-#include "app/Commands.h"
+#include "app/MainCommands.h"
 #include "app/MainWindow.h"
 #include "app/StartUp.h"
 #include "quiz/widgets/DlgAnswer.h"
+#include "quiz/widgets/StudyCommands.h"
 #include "quiz/widgets/StudyScreen.h"
 #include "settings/VorelSettings.h"
+#include "text/widgets/CommandSet.h"
 
 namespace {
 
@@ -42,20 +49,22 @@ struct AppFixture {
 TEST(MainWindow, TypedAnswerOpensTheAnswerDialog) {
     AppFixture f;
     f.load("VORELDATA V3.0\r\nq1,,a1,,,<00\r\nq2,,a2,,,<00\r\n");
-    f.window->dispatch(VorelCommand::kRunAll);
+    f.window->dispatch(StudyCommand::kRunAll);
     QApplication::processEvents();
     QLineEdit* input = f.input();
     ASSERT_NE(input, nullptr);
     QTest::keyClicks(input, "a1");
     bool sawDialog = false;
-    QTimer::singleShot(300, [&] {
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
         QWidget* modal = QApplication::activeModalWidget();
+        if (!modal) return;
         sawDialog = qobject_cast<CLSDlgAnswer*>(modal) != nullptr;
-        if (modal) QTest::keyClick(modal, Qt::Key_Escape);
+        QTest::keyClick(modal, Qt::Key_Escape);
     });
+    poll.start(20);
     QTest::keyClick(input, Qt::Key_Return);
-    QTest::qWait(600);
-    EXPECT_TRUE(sawDialog);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return sawDialog; }, 5000));
     EXPECT_EQ(f.window->studyScreen()->exam().rightCount(), 1);
 }
 
@@ -75,4 +84,54 @@ TEST(MainWindow, StoredSizeLargerThanTheScreenIsFitted) {
     EXPECT_LE(window.width(), std::max(250, work.width()));
     EXPECT_LE(window.height(), std::max(250, work.height()));
     EXPECT_GE(window.width(), 250);
+}
+
+// Every command is declared once: the menus and the toolbar show the very
+// actions the screens and the main window own, each key belongs to one
+// command, and a command runs by its number as its menu item would.
+TEST(MainWindow, MenusAndToolbarShowTheScreensOwnCommands) {
+    AppFixture f;
+    f.load("VORELDATA V3.0\r\nq1,,a1,,,<00\r\n");
+    QList<QAction*> inMenus;
+    std::function<void(QMenu*)> collect = [&](QMenu* menu) {
+        for (QAction* a : menu->actions()) {
+            if (a->menu()) collect(a->menu());
+            if (!a->isSeparator() && a->data().isValid()) inMenus.append(a);
+        }
+    };
+    for (QAction* top : f.window->menuBar()->actions())
+        collect(top->menu());
+    QSet<int> ids;
+    for (QAction* a : inMenus) {
+        int id = a->data().toInt();
+        EXPECT_FALSE(ids.contains(id)) << "command " << id << " appears twice";
+        ids.insert(id);
+        EXPECT_EQ(f.window->action(id), a) << "the menu item is the command's own action";
+    }
+    EXPECT_TRUE(ids.contains(MainCommand::kOpen));
+    EXPECT_TRUE(ids.contains(StudyCommand::kRunComplete));
+    EXPECT_EQ(f.window->action(StudyCommand::kRunAll)->shortcut(), QKeySequence("Ctrl+A"));
+    EXPECT_EQ(f.window->action(StudyCommand::kRunAll)->text(), QString::fromUtf8("すべて(&A)"));
+
+    QSet<QString> keys;
+    for (QAction* a : inMenus) {
+        if (a->shortcut().isEmpty()) continue;
+        QString key = a->shortcut().toString();
+        EXPECT_FALSE(keys.contains(key)) << key.toStdString() << " is given twice";
+        keys.insert(key);
+    }
+    auto* toolBar = f.window->findChild<QToolBar*>("StudyToolBar");
+    ASSERT_NE(toolBar, nullptr);
+    EXPECT_TRUE(toolBar->actions().contains(f.window->action(StudyCommand::kRunRandom)));
+
+    // Enable and check rules follow the state.
+    f.window->updateCommands();
+    EXPECT_TRUE(f.window->action(StudyCommand::kRange)->isEnabled());
+    EXPECT_TRUE(f.window->dispatch(StudyCommand::kModeChoice));
+    EXPECT_EQ(f.settings.answerMode(), AnswerMode::kChoice);
+    EXPECT_TRUE(f.window->action(StudyCommand::kModeChoice)->isChecked());
+    EXPECT_FALSE(f.window->action(StudyCommand::kModeNormal)->isChecked());
+    f.window->dispatch(StudyCommand::kRunAll);
+    EXPECT_FALSE(f.window->action(StudyCommand::kRange)->isEnabled()) << "not during a run";
+    EXPECT_FALSE(f.window->dispatch(99999));
 }

@@ -52,15 +52,15 @@ struct AnswerFixture : DocFixture {
         UseProgramFonts();
         settings.setFlag(CLSVorelSettings::kSaveExamLog, false);
         settings.setFlag(CLSVorelSettings::kSound, true);
-        settings.setSoundPlayer(&sounds);
-        settings.setAnswerMode(1);  // written
+        exam.setSoundPlayer(&sounds);
+        settings.setAnswerMode(AnswerMode::kWritten);
         EXPECT_TRUE(load(kQuestions));
         exam.resetRange();
     }
     // Starts an in-order run at question index q (0-based).
     void askQuestion(int q) {
         exam.rangeFirst = q;
-        ASSERT_TRUE(exam.examStart(kExamAll));
+        ASSERT_TRUE(exam.examStart(CLSExamMode::inOrder()));
         ASSERT_TRUE(exam.examNext());
         clock.now += 3000;
         sounds.played.clear();
@@ -109,10 +109,6 @@ TEST(AnswerDialog, RightAnswerIsRecordedAndCanBeOverridden) {
     EXPECT_FALSE(dialog.skipButton()->isVisible());
     EXPECT_EQ(dialog.focusWidget(), dialog.okButton());
     SaveShot(&dialog, "answer-right");
-    if (getenv("VOREL_SHOTS")) {
-        QTest::qWait(1500);
-        SaveShot(&dialog, "answer-right-later");
-    }
 
     QTest::mouseClick(dialog.wrongButton(), Qt::LeftButton);
     EXPECT_FALSE(dialog.isVisible());
@@ -140,7 +136,6 @@ TEST(AnswerDialog, WrongAnswerShowsTheAnswersToGive) {
     EXPECT_TRUE(dialog.otherButton()->isEnabled());
     dialog.show();
     EXPECT_TRUE(dialog.otherLabel()->isVisible());
-    if (getenv("VOREL_SHOTS")) QTest::qWait(1500);
     SaveShot(&dialog, "answer-wrong");
 
     // The other answers open above it; Esc closes them.
@@ -172,7 +167,7 @@ TEST(AnswerDialog, WrongAnswerShowsTheAnswersToGive) {
 
 TEST(AnswerDialog, ConfirmModeLetsTheLearnerJudge) {
     AnswerFixture f;
-    f.settings.setAnswerMode(3);
+    f.settings.setAnswerMode(AnswerMode::kConfirm);
     struct Case {
         const char* name;
         std::function<void(CLSDlgAnswer&)> act;
@@ -237,7 +232,7 @@ TEST(AnswerDialog, AutomaticClickClosesItUnlessBusyOrWrong) {
     }
 
     // Confirm mode clicks the chosen button: a skip, no history.
-    f.settings.setAnswerMode(3);
+    f.settings.setAnswerMode(AnswerMode::kConfirm);
     f.settings.setAnsDlgClickButtonType(2);
     f.askQuestion(0);
     size_t before = f.history().size();
@@ -251,7 +246,7 @@ TEST(AnswerDialog, AutomaticClickClosesItUnlessBusyOrWrong) {
     EXPECT_EQ(f.history().size(), before);
 
     // While a box is open above it, the click is dropped.
-    f.settings.setAnswerMode(1);
+    f.settings.setAnswerMode(AnswerMode::kWritten);
     f.settings.setAnswerView(2);
     f.settings.setAnsDlgAutoClickTime(40);
     f.askQuestion(1);

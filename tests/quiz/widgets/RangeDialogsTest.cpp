@@ -184,7 +184,7 @@ TEST(CountDialog, LimitFollowsTheCheckBox) {
     f.settings.setWeakPointStrength(3);
     f.settings.setFlag(CLSVorelSettings::kNoAlready, true);
 
-    CLSDlgCount ticked(f.exam, 16);
+    CLSDlgCount ticked(f.exam, CLSExamMode::counted());
     showActive(&ticked);
     EXPECT_EQ(ticked.windowTitle(), Q8("回数指定"));
     EXPECT_TRUE(ticked.noRepeatBox()->isChecked());
@@ -207,7 +207,7 @@ TEST(CountDialog, LimitFollowsTheCheckBox) {
     EXPECT_EQ(f.settings.initialExamCount(), 6);
 
     // The arrows stay within the limit; zero is refused.
-    CLSDlgCount again(f.exam, 16);
+    CLSDlgCount again(f.exam, CLSExamMode::counted());
     again.show();
     again.noRepeatBox()->setChecked(true);
     typeNumber(again.countBox(), 5);
@@ -236,7 +236,9 @@ TEST(CountDialog, WeakPointRunSetsTheStrengthThroughExamStart) {
         typeNumber(dialog->countBox(), 3);
         QTest::keyClick(dialog->countBox(), Qt::Key_Return);
     });
-    ASSERT_TRUE(f.exam.examStart(19, [&] { return RunCountDialog(&owner, f.exam, 19); }));
+    ASSERT_TRUE(f.exam.examStart(CLSExamMode::weakPoints(), [&] {
+        return RunCountDialog(&owner, f.exam, CLSExamMode::weakPoints());
+    }));
     EXPECT_TRUE(sawDialog);
     EXPECT_EQ(f.settings.weakPointStrength(), 7);
     EXPECT_EQ(f.exam.remainingCount(), 3);
@@ -245,8 +247,9 @@ TEST(CountDialog, WeakPointRunSetsTheStrengthThroughExamStart) {
         if (auto* dialog = QApplication::activeModalWidget())
             QTest::keyClick(dialog, Qt::Key_Escape);
     });
-    EXPECT_FALSE(f.exam.examStart(16, [&] { return RunCountDialog(&owner, f.exam, 16); }))
-        << "cancel stops the run before it starts";
+    EXPECT_FALSE(f.exam.examStart(CLSExamMode::counted(), [&] {
+        return RunCountDialog(&owner, f.exam, CLSExamMode::counted());
+    })) << "cancel stops the run before it starts";
     EXPECT_EQ(f.settings.weakPointStrength(), 7);
 }
 

@@ -39,11 +39,11 @@ struct ResultFixture : DocFixture {
     }
     // An in-order run; wrong[i] marks a wrong answer, times[i] the seconds.
     void run(const std::vector<bool>& wrong, const std::vector<int>& seconds) {
-        ASSERT_TRUE(exam.examStart(kExamAll));
+        ASSERT_TRUE(exam.examStart(CLSExamMode::inOrder()));
         for (size_t i = 0; i < wrong.size(); ++i) {
             ASSERT_TRUE(exam.examNext());
             clock.now += seconds[i] * 1000;
-            wrong[i] ? exam.recordWrong() : exam.recordRight();
+            exam.decide(wrong[i] ? Verdict::kWrong : Verdict::kRight);
         }
     }
 };

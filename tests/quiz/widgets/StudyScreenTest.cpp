@@ -12,7 +12,7 @@
 #include <functional>
 
 #include "DocFixture.h"
-#include "app/Commands.h"
+#include "app/MainCommands.h"
 #include "app/MainWindow.h"
 #include "app/StartUp.h"
 #include "quiz/widgets/DlgAnswer.h"
@@ -20,6 +20,7 @@
 #include "quiz/widgets/DlgResult.h"
 #include "quiz/widgets/FlatButton.h"
 #include "quiz/widgets/NumberSpinBox.h"
+#include "quiz/widgets/StudyCommands.h"
 #include "quiz/widgets/StudyScreen.h"
 #include "sentence/widgets/SentenceVideo.h"
 #include "sentence/widgets/WndSentence.h"
@@ -27,7 +28,8 @@
 #include "text/Codec.h"
 #include "text/Error.h"
 
-using namespace VorelCommand;
+using namespace StudyCommand;
+using MainCommand::kOpen;
 
 namespace {
 
@@ -56,6 +58,7 @@ void whenModal(std::function<void(QWidget*)> act, int timeoutMs = 5000) {
 struct Study {
     TempDir dir;
     CLSVorelSettings settings;
+    FakeClock clock;
     std::unique_ptr<CLSMainWindow> window;
 
     Study() {
@@ -63,7 +66,7 @@ struct Study {
         settings.setFlag(CLSVorelSettings::kSaveExamLog, false);
         settings.setFlag(CLSVorelSettings::kSound, false);
         settings.setFlag(CLSVorelSettings::kRetryRandom, false);
-        window = std::make_unique<CLSMainWindow>(settings, 42);
+        window = std::make_unique<CLSMainWindow>(settings, 42, clock);
         window->resize(760, 560);
         window->show();
         WriteFileBytes(dir.file("q.vrf"), Utf8ToCp932Literal(kFile));
@@ -93,8 +96,16 @@ struct Study {
         for (size_t k = 0; k < texts.size(); ++k)
             QTest::keyClicks(input(static_cast<int>(k)), texts[k]);
         whenModal([](QWidget* m) { QTest::keyClick(m, Qt::Key_Escape); });
-        QTest::keyClick(input(0), Qt::Key_Return);
-        QTest::qWait(150);
+        answerWith(input(0));
+    }
+    // Enter on a control answers (queued, as the keyboard does); waits until
+    // the question has been judged.
+    void answerWith(QWidget* control) {
+        int judged = exam().cursor();
+        QTest::keyClick(control, Qt::Key_Return);
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] { return !screen().isRunning() || exam().cursor() > judged; }, 5000));
+        QApplication::processEvents();
     }
     int currentNumber() { return exam().currentQuestion() + 1; }
     // A digit key as the keyboard delivers it: the release goes to whatever
@@ -125,14 +136,13 @@ TEST(StudyScreen, TypedRunRecordsJudgementsAndHistory) {
     // Esc asks "中止しますか？"; Yes ends the run and shows the result pane.
     whenModal([](QWidget* m) { QTest::keyClick(m, Qt::Key_Y, Qt::AltModifier); });
     QTest::keyClick(s.input(0), Qt::Key_Escape);
-    QTest::qWait(200);
-    EXPECT_FALSE(s.screen().isRunning());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !s.screen().isRunning(); }, 5000));
     EXPECT_NE(s.screen().findChild<CLSDlgResult*>(), nullptr);
 }
 
 TEST(StudyScreen, ChoicesByDigitKeysSingleAndMultiple) {
     Study s;
-    s.settings.setAnswerMode(2);
+    s.settings.setAnswerMode(AnswerMode::kChoice);
     s.settings.setDefaultChoicesCount(3);
     s.exam().rangeFirst = 2;  // q3 needs two of x, y, z
     s.window->dispatch(kRunAll);
@@ -152,8 +162,7 @@ TEST(StudyScreen, ChoicesByDigitKeysSingleAndMultiple) {
         selected += b->isSelected();
     EXPECT_EQ(selected, 2);
     whenModal([](QWidget* m) { QTest::keyClick(m, Qt::Key_Escape); });
-    QTest::keyClick(s.window->focusWidget(), Qt::Key_Return);
-    QTest::qWait(150);
+    s.answerWith(s.window->focusWidget());
     EXPECT_EQ(s.exam().rightCount(), 1) << "two right buttons of two required";
 
     ASSERT_EQ(s.currentNumber(), 4);
@@ -166,14 +175,13 @@ TEST(StudyScreen, ChoicesByDigitKeysSingleAndMultiple) {
         }
     }
     whenModal([](QWidget* m) { QTest::keyClick(m, Qt::Key_Escape); });
-    QTest::keyClick(s.window->focusWidget(), Qt::Key_Return);
-    QTest::qWait(150);
+    s.answerWith(s.window->focusWidget());
     EXPECT_EQ(s.exam().wrongCount(), 1);
 }
 
 TEST(StudyScreen, ConfirmModeRightWrongAndSkip) {
     Study s;
-    s.settings.setAnswerMode(3);
+    s.settings.setAnswerMode(AnswerMode::kConfirm);
     s.window->dispatch(kRunAll);
     EXPECT_EQ(s.input(), nullptr) << "confirm mode has no inputs";
     auto judge = [&](const char* which) {
@@ -184,15 +192,14 @@ TEST(StudyScreen, ConfirmModeRightWrongAndSkip) {
             if (std::string(which) == "wrong") dialog->wrongButton()->click();
             if (std::string(which) == "esc") QTest::keyClick(m, Qt::Key_Escape);
         });
-        QTest::keyClick(s.window->focusWidget(), Qt::Key_Return);
-        QTest::qWait(150);
+        s.answerWith(s.window->focusWidget());
     };
     judge("right");
     judge("wrong");
     judge("esc");
     EXPECT_EQ(s.exam().rightCount(), 1);
     EXPECT_EQ(s.exam().wrongCount(), 1);
-    EXPECT_EQ(s.exam().records()[2].result, CLSExamRecord::kSkipped);
+    EXPECT_EQ(s.exam().records()[2].result, Verdict::kSkipped);
     EXPECT_TRUE(s.window->document().getQuestion(2)->question().history().empty())
         << "a skip adds no history";
 }
@@ -221,42 +228,59 @@ TEST(StudyScreen, CountedAndWeakPointRunsGoThroughTheCountDialog) {
     });
     s.window->dispatch(kRunWeak);
     EXPECT_TRUE(s.screen().isRunning());
-    EXPECT_EQ(s.exam().mode() & kExamKindMask, kExamWeak);
+    EXPECT_TRUE(s.exam().mode().isWeak());
 }
 
-TEST(StudyScreen, TimeLimitAndAnswerStartDelay) {
+// The question's times run on the exam's clock: the test moves it and
+// lets the screen's timer beat.
+TEST(StudyScreen, AnswerStartDelayShowTimeAndTimeLimit) {
     Study s;
     s.settings.setAnswerStartTime(1);
+    s.settings.setQuestionShowTime(2);
     s.window->dispatch(kRunAll);
     QLineEdit* hidden = s.window->findChild<QLineEdit*>();
     ASSERT_NE(hidden, nullptr);
     EXPECT_FALSE(hidden->isVisible());
-    QTest::qWait(1400);
+    s.clock.now += 900;
+    s.screen().tick();
+    EXPECT_FALSE(hidden->isVisible());
+    s.clock.now += 200;
+    s.screen().tick();
     EXPECT_TRUE(hidden->isVisible()) << "the input appears after the delay";
     EXPECT_TRUE(hidden->isEnabled());
+    auto* question = s.window->findChildren<CLSWndSentence*>().front();
+    EXPECT_FALSE(question->sentence().isEmpty());
+    s.clock.now += 1000;
+    s.screen().tick();
+    EXPECT_TRUE(question->sentence().isEmpty()) << "the question disappears after its time";
 
     s.settings.setAnswerStartTime(0);
-    s.settings.setTimeLimit(1);
+    s.settings.setQuestionShowTime(0);
+    s.settings.setTimeLimit(10);
     s.answerTyped({"a1"});
     bool opened = false;
     whenModal([&](QWidget* m) {
         opened = qobject_cast<CLSDlgAnswer*>(m) != nullptr;
         QTest::keyClick(m, Qt::Key_Escape);
     });
-    QTest::qWait(1600);
-    EXPECT_TRUE(opened) << "the time limit answers by itself";
-    EXPECT_EQ(s.exam().wrongCount(), 1);
+    s.clock.now += 9000;
+    s.screen().tick();
+    QApplication::processEvents();
+    EXPECT_FALSE(opened);
+    s.clock.now += 1500;
+    s.screen().tick();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return opened; }, 5000)) << "the time limit answers";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return s.exam().wrongCount() == 1; }, 5000));
 }
 
 TEST(StudyScreen, AutomaticClickClosesTheAnswerDialog) {
     Study s;
-    s.settings.setAnsDlgAutoClickTime(200);
+    s.settings.setAnsDlgAutoClickTime(50);
     s.window->dispatch(kRunAll);
     QTest::keyClicks(s.input(), "a1");
     QTest::keyClick(s.input(), Qt::Key_Return);
-    QTest::qWait(700);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return s.currentNumber() == 2; }, 5000));
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-    EXPECT_EQ(s.currentNumber(), 2);
 }
 
 TEST(StudyScreen, ReaskFromTheResultPane) {
@@ -271,9 +295,8 @@ TEST(StudyScreen, ReaskFromTheResultPane) {
     ASSERT_NE(result, nullptr);
     ASSERT_TRUE(result->reaskBox()->isChecked());
     result->reaskButton()->click();
-    QTest::qWait(100);
     ASSERT_TRUE(s.screen().isRunning());
-    EXPECT_EQ(s.exam().mode(), kExamFromList | kExamRetryWrong);
+    EXPECT_EQ(s.exam().mode(), CLSExam::reaskWrongMode(false));
     EXPECT_EQ(s.currentNumber(), 2);
     s.answerTyped({"a2"});
     EXPECT_EQ(s.currentNumber(), 4);
@@ -342,7 +365,7 @@ TEST(StudyScreen, StartingARunDuringARunShowsTheResultFirst) {
     QTest::keyClick(s.input(0), Qt::Key_A, Qt::ControlModifier);  // "すべて", not select-all
     EXPECT_TRUE(shown);
     ASSERT_TRUE(s.screen().isRunning());
-    EXPECT_EQ(s.exam().mode(), kExamAll);
+    EXPECT_EQ(s.exam().mode(), CLSExamMode::inOrder());
     EXPECT_EQ(s.currentNumber(), 1);
 
     // The result window's re-ask replaces the run that was asked for.
@@ -358,7 +381,7 @@ TEST(StudyScreen, StartingARunDuringARunShowsTheResultFirst) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(s.window.get()));
     QTest::keyClick(s.input(0), Qt::Key_N, Qt::ControlModifier);
     ASSERT_TRUE(s.screen().isRunning());
-    EXPECT_EQ(s.exam().mode(), kExamFromList | kExamRetryWrong);
+    EXPECT_EQ(s.exam().mode(), CLSExam::reaskWrongMode(false));
     EXPECT_EQ(s.currentNumber(), 1);
 }
 

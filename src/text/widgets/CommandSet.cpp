@@ -1,0 +1,77 @@
+#include "text/widgets/CommandSet.h"
+
+#include <QAction>
+#include <QFile>
+#include <QIcon>
+#include <QWidget>
+
+#include "text/Error.h"
+
+CLSCommandSet::CLSCommandSet(QWidget* owner, Prompter& prompter)
+    : QObject(owner), m_owner(owner), m_prompter(prompter) {}
+
+QAction* CLSCommandSet::add(const CLSCommandSpec& spec, std::function<void()> run,
+                            std::function<bool()> enabled, std::function<bool()> checked) {
+    auto* action = new QAction(QString::fromUtf8(spec.text), m_owner);
+    if (spec.tip) {
+        action->setToolTip(QString::fromUtf8(spec.tip));
+        action->setStatusTip(QString::fromUtf8(spec.tip));
+    }
+    if (spec.shortcut) action->setShortcut(QKeySequence(QString::fromLatin1(spec.shortcut)));
+    if (spec.icon) action->setIcon(ToolBarIcon(spec.icon));
+    action->setCheckable(spec.checkable);
+    action->setData(spec.id);
+    connect(action, &QAction::triggered, this, [this, run = std::move(run)] {
+        try {
+            if (run) run();
+        } catch (const CLSError& e) {
+            showError(e, m_prompter);
+        }
+        // A checkable action flips itself when clicked; its rule has the last word.
+        update();
+        emit commandRan();
+    });
+    m_owner->addAction(action);
+    m_entries.push_back({spec.id, action, std::move(enabled), std::move(checked)});
+    return action;
+}
+
+QAction* CLSCommandSet::action(int id) const {
+    for (const Entry& e : m_entries) {
+        if (e.id == id) return e.action;
+    }
+    return nullptr;
+}
+
+std::vector<QAction*> CLSCommandSet::actions() const {
+    std::vector<QAction*> out;
+    for (const Entry& e : m_entries)
+        out.push_back(e.action);
+    return out;
+}
+
+bool CLSCommandSet::trigger(int id) {
+    QAction* a = action(id);
+    if (!a) return false;
+    update();
+    if (a->isEnabled()) a->trigger();
+    return true;
+}
+
+void CLSCommandSet::update() {
+    for (const Entry& e : m_entries) {
+        e.action->setEnabled(!e.enabled || e.enabled());
+        if (e.action->isCheckable()) e.action->setChecked(e.checked && e.checked());
+    }
+}
+
+QIcon ToolBarIcon(const char* name) {
+    QString path = QString(":/toolbar/%1.png").arg(QString::fromLatin1(name));
+    if (!QFile::exists(path)) return QIcon();
+    QIcon icon(path);
+    // The larger drawing is added by hand: then the icon holds both sizes
+    // whatever the screen, and a scaled toolbar picks the sharp one.
+    QString large = QString(":/toolbar/%1@2x.png").arg(QString::fromLatin1(name));
+    if (QFile::exists(large)) icon.addFile(large);
+    return icon;
+}
