@@ -408,7 +408,8 @@ int runQuiz(const std::vector<std::string>& tokens) {
     }
     TerminalQuiz quiz(doc, settings, exam, options);
     int status = quiz.run();
-    if (options.save && !doc.saveFile(path)) return 1;
+    // A run that recorded nothing leaves the file as it is.
+    if (options.save && doc.isModified() && !doc.saveFile(path)) return 1;
     return status;
 }
 

@@ -19,10 +19,16 @@ CLSTString WriteTitleLine(const CLSVorelDataTitle& title);
 
 /// "'" + text, or "" for an empty text.
 CLSTString WriteCommentLine(const CLSTString& text);
+/// A comment line ("'" + text, or an empty line).
+CLSVorelDataComment ParseCommentLine(const CLSTString& line);
+/// A line that fits no grammar, kept whole as a comment.
+CLSVorelDataComment KeptAsComment(const CLSTString& line);
+/// The line as it was read while its text is unchanged, else "'" + text.
+CLSTString WriteCommentLine(const CLSVorelDataComment& comment);
 
 /// The value part of a font setting line ("size,charset,face'comment").
 CLSVorelDataFont ParseFontValue(const CLSTString& value);
-/// "$Key=value", or "" for kinds that are not written (the print fonts).
+/// "$Key=value" (print fonts too), or "" for a kind that has no key.
 CLSTString WriteFontLine(int kind, const CLSVorelDataFont& font);
 
 /// The value part of a number setting line ("value'comment").

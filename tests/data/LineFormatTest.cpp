@@ -126,6 +126,10 @@ TEST(QuestionLine, OldLayout) {
     EXPECT_EQ(q.history()[1].result, 1);
     EXPECT_EQ(q.history()[0].year, 0);
 
+    EXPECT_EQ(U8(WriteQuestionLine(q, 16)), "問\\hヒ1\\hヒ2|ヒ3,a|b|c\\cx\\cy,T52'注")
+        << "fields as read, and the index digit that points into them";
+    for (int f = 0; f < CLSVorelDataQuestion::kFieldCount; ++f)
+        q.forgetReadText(static_cast<CLSVorelDataQuestion::Field>(f));
     EXPECT_EQ(U8(WriteQuestionLine(q, 16)), "問\\hヒ1|ヒ2|ヒ3,c|a|b\\cx|y,T50'注");
     CLSVorelDataQuestion noHints;
     ASSERT_TRUE(ParseOldQuestionLine(CLSTString("q,a,<09"), noHints));
@@ -159,7 +163,9 @@ TEST(TitleAndSettingLines, ReadAndWrite) {
     EXPECT_EQ(none.charset, -1);
     EXPECT_EQ(U8(WriteFontLine(kLineFontHint, none)), "$FontHint=,,'c");
     EXPECT_EQ(U8(WriteFontLine(kLineFontHint, ParseFontValue(CLSTString("0")))), "$FontHint=");
-    EXPECT_EQ(U8(WriteFontLine(kLineFontPrintTitle, f)), "");
+    EXPECT_EQ(U8(WriteFontLine(kLineFontPrintTitle, f)),
+              "$FontPrintTitle=12,128,ＭＳ ゴシック'本文");
+    EXPECT_EQ(U8(WriteFontLine(kLineFontPrintAnswerNumber, none)), "$FontPrintAnswerNumber=,,'c");
     EXPECT_EQ(FontKindOfKey(CLSTString("fontprintanswer")), kLineFontPrintAnswer);
     EXPECT_EQ(FontKindOfKey(CLSTString("FontWhatever")), kLineFontComment);
 
