@@ -251,6 +251,52 @@ TEST(DataFile, OldVersionsConvertAndDowngrade) {
         << "group names of a 1.3 file are kept";
 }
 
+TEST(DataFile, ConversionsWriteWellFormedFieldsFromTheModelAndKeepMalformedOnes) {
+    // 3.0 down to the old layout, then down to 1.2.
+    DocFixture f;
+    ASSERT_TRUE(
+        f.load("VORELDATA V3.0\r\nq\\q,h,colo(u)r,c1|c2,cm,<00\r\n"
+               "m,,a(b,x[,,<00\r\n"));
+    f.prompter.answers = {PromptAnswer::Yes};
+    ASSERT_TRUE(f.doc.setVersion(16));
+    EXPECT_TRUE(f.doc.isModified());
+    EXPECT_EQ(f.saved(),
+              "VORELDATA V1.6\r\nqq\\hh,colour|color\\cc1|c2,<00'cm\r\n"
+              "m,a(b\\cx[,<00\r\n$Group=0,1,2,3,4,5,6,7,8,9\r\n");
+    f.prompter.answers = {PromptAnswer::Yes};
+    ASSERT_TRUE(f.doc.setVersion(12));
+    EXPECT_EQ(f.saved(), "VORELDATA V1.2\r\nqq,colour,<00'cm\r\nm,a(b\\cx[,<00\r\n")
+        << "no version change drops a malformed field";
+    f.doc.setCurrentQuestion(1);
+    EXPECT_TRUE(f.doc.currentQuestion().isFieldMalformed(CLSVorelDataQuestion::kFieldAnswers));
+
+    // An old file is written as read, index digit included, until converted;
+    // its further \c then mean bars.
+    DocFixture g;
+    const std::string old =
+        "VORELDATA V1.5\r\nq\\hh1\\hh2,a|b\\cc1\\cc2,<01'cm\r\nm,a\\cx[\\cy,<00\r\n"
+        "n\\h,a\\c,<00'\r\n";
+    g.prompter.answers = {PromptAnswer::No};
+    ASSERT_TRUE(g.load(old));
+    EXPECT_FALSE(g.doc.isModified());
+    EXPECT_EQ(g.saved(),
+              "VORELDATA V1.5\r\nq\\hh1\\hh2,a|b\\cc1\\cc2,<01'cm\r\n"
+              "m,a\\cx[\\cy,<00\r\nn,a,<00\r\n$Group=0,1,2,3,4,5,6,7,8,9\r\n")
+        << "\\h, \\c and ' only before something";
+    ASSERT_TRUE(g.doc.setVersion(30));
+    EXPECT_EQ(g.saved(),
+              "VORELDATA V3.0\r\nq,h1|h2,b|a,c1|c2,cm,<00\r\nm,,a,x[|y,,<00\r\n"
+              "n,,a,,,<00\r\n$Group=0,1,2,3,4,5,6,7,8,9\r\n");
+
+    // A 1.2 question starting with "$" would read as a setting from 1.3 on.
+    DocFixture h;
+    h.prompter.answers = {PromptAnswer::No};
+    ASSERT_TRUE(h.load("VORELDATA V1.2\r\n$x\\q,a,<00\r\n"));
+    EXPECT_EQ(h.saved(), "VORELDATA V1.2\r\n$x\\q,a,<00\r\n");
+    ASSERT_TRUE(h.doc.setVersion(13));
+    EXPECT_EQ(h.saved(), "VORELDATA V1.3\r\n\\$xq,a,<00\r\n$Group=0,1,2,3,4,5,6,7,8,9\r\n");
+}
+
 TEST(DataFile, OnlyAModifiedDocumentIsSavedBeforeItIsReplaced) {
     DocFixture f;
     Recorder r;
