@@ -191,6 +191,14 @@ void appendHistoryStamp(std::string& out, const CLSHistoryEntry& e) {
     appendTwoDigits(out, e.minute);
 }
 
+// Whether a comma written after the text would be escaped by it.
+bool escapesWhatFollows(std::string_view text) {
+    std::string probe(text);
+    probe += ',';
+    FieldSpan fields[2];
+    return cutLine(probe, ',', 2, fields) < 2;
+}
+
 // Writes the fields of a question, each as it was read while that text fits
 // the layout being written, else from the model.
 class FieldWriter {
@@ -235,12 +243,17 @@ class FieldWriter {
         }
     }
 
-    // "marker" + the field, only when the field writes something.
-    void optionalList(std::string& out, const char* marker, Field f,
+    // "marker" + the field, only when the field writes something or when
+    // the part before it (from partStart) ends in a backslash that would
+    // otherwise escape the comma after it: a part read as a\\h is a\ and
+    // nothing, and is written so again.
+    void optionalList(std::string& out, size_t partStart, const char* marker, Field f,
                       const CLSSentenceArray& l) const {
         std::string text;
         list(text, f, l);
-        if (!text.empty()) out.append(marker).append(text);
+        if (!text.empty() || escapesWhatFollows(std::string_view(out).substr(partStart))) {
+            out.append(marker).append(text);
+        }
     }
 
   private:
@@ -366,10 +379,11 @@ CLSTString WriteQuestionLine(const CLSVorelDataQuestion& q, int version) {
     s.reserve(160);
     w.sentence(s, Q::kFieldQuestion, q.getQuestion());
     if (version < kNewLayout) {
-        w.optionalList(s, "\\h", Q::kFieldHints, q.hints());
+        w.optionalList(s, 0, "\\h", Q::kFieldHints, q.hints());
         s += ',';
+        size_t answerPart = s.size();
         w.list(s, Q::kFieldAnswers, q.answers());
-        w.optionalList(s, "\\c", Q::kFieldChoices, q.choices());
+        w.optionalList(s, answerPart, "\\c", Q::kFieldChoices, q.choices());
         int bits = 0;
         const auto& history = q.history();
         for (size_t k = 0; k < history.size() && k < 5; ++k) {

@@ -205,6 +205,12 @@ TEST(QuestionLine, OldLayout) {
     for (int f = 0; f < CLSVorelDataQuestion::kFieldCount; ++f)
         q.forgetReadText(static_cast<CLSVorelDataQuestion::Field>(f));
     EXPECT_EQ(U8(WriteQuestionLine(q, 16)), "問\\hヒ1|ヒ2|ヒ3,c|a|b\\cx|y,T50'注");
+    // A part that ends in a backslash keeps the marker after it, or the
+    // backslash would escape the comma.
+    CLSVorelDataQuestion dangling;
+    ASSERT_TRUE(ParseOldQuestionLine(CLSTString("q\\\\h,a\\\\c,<00"), dangling));
+    EXPECT_EQ(U8(dangling.getQuestion().toText()), "q");
+    EXPECT_EQ(U8(WriteQuestionLine(dangling, 16)), "q\\\\h,a\\\\c,<00");
     CLSVorelDataQuestion noHints;
     ASSERT_TRUE(ParseOldQuestionLine(CLSTString("q,a,<09"), noHints));
     EXPECT_EQ(markups(noHints.answers()), (V{"a"}))
