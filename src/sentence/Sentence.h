@@ -112,8 +112,10 @@ bool FindObjectMarkup(std::string_view text, int from, int& begin, int& end);
 
 /// Expands the bracket-and-bar notation of an answer or choice field into
 /// every accepted answer, in order, runs unescaped. An unbalanced field, or
-/// one that would give more than kMaxAlternatives answers or grow beyond
-/// kMaxExpansionBytes, gives an empty list.
+/// one that would give more than kMaxAlternatives answers (with or without
+/// brackets), or whose working text (every alternative so far, objects
+/// counted by their markup) would grow beyond kMaxExpansionBytes, gives an
+/// empty list.
 CLSSentenceArray ExpandAlternatives(const CLSSentence& sentence);
 
 constexpr int kMaxAlternatives = 10000;
