@@ -182,13 +182,14 @@ void CLSMainWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     m_closing = true;
-    // Closing always saves: a named document silently, an untitled one
-    // with content through the save dialog (cancelling still closes).
+    // Closing saves a modified document: a named one silently, an untitled
+    // one with content through the save dialog (cancelling still closes).
+    // An unchanged file is left as it is.
     try {
         if (m_study) m_study->examFinish(true);
-        if (!m_doc.isUntitled()) {
+        if (m_doc.isModified() && !m_doc.isUntitled()) {
             m_doc.saveFile(m_doc.getPath());
-        } else if (m_doc.getItemCount() > 0) {
+        } else if (m_doc.isModified() && m_doc.getItemCount() > 0) {
             saveAs();
         }
     } catch (const CLSError& e) {

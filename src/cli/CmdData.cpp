@@ -1,6 +1,8 @@
 // Commands over data files: dump, save, expand, export and import.
 
+#include <cstdio>
 #include <cstdlib>
+#include <string>
 
 #include "cli/Cli.h"
 #include "cli/Json.h"
@@ -17,10 +19,17 @@ class SwitchablePrompter : public CliPrompter {
   public:
     PromptAnswer ask(PromptIcon icon, PromptButtons buttons, const CLSTString& text,
                      int defaultButton) override {
-        CliPrompter delegate(answerYes);
-        return delegate.ask(icon, buttons, text, defaultButton);
+        CliPrompter delegate(!yesBecause.empty());
+        PromptAnswer answer = delegate.ask(icon, buttons, text, defaultButton);
+        // Nobody is asked, so say why the answer is Yes.
+        if (answer == PromptAnswer::Yes) {
+            std::fprintf(stderr, "vorel-cli: answered Yes because %s was given\n",
+                         yesBecause.c_str());
+        }
+        return answer;
     }
-    bool answerYes = false;
+    /// The option that makes every question answer Yes; empty: answer No.
+    std::string yesBecause;
 };
 
 bool pathArgument(const std::string& utf8, CLSTString& path) {
@@ -134,7 +143,7 @@ int runSave(const std::vector<std::string>& tokens) {
         if (version < 12 || version > CLSVorelDataFile::kCurrentVersion) {
             return CliFail("--version must be between 1.2 (12) and 3.0 (30)");
         }
-        prompter.answerYes = true;
+        prompter.yesBecause = "--version";
         doc.setVersion(version);
     }
     return doc.saveFile(out) ? 0 : 1;

@@ -441,6 +441,7 @@ int runQuiz(const std::vector<std::string>& tokens) {
     }
     TerminalQuiz quiz(doc, settings, exam, options);
     int status = quiz.run();
+    // A run that recorded nothing leaves the file as it is.
     if (options.save && doc.isModified() && !doc.saveFile(path)) return 1;
     return status;
 }

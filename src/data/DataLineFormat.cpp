@@ -8,46 +8,141 @@
 
 namespace {
 
+using Field = CLSVorelDataQuestion::Field;
+
+// Versions from 3.0 on use the layout of seven comma-separated fields.
+constexpr int kNewLayout = 30;
+
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
+// One field of a line: its bytes, and whether object markup lies in them.
+struct FieldSpan {
+    std::string_view text;
+    bool objects = false;
+};
+
+// Cuts a line at unescaped separators outside object markup, into at most
+// limit fields (the last keeps the rest). Each stretch of text between two
+// objects is scanned on its own, as a run of a parsed sentence is.
+int cutLine(std::string_view line, char separator, int limit, FieldSpan* out) {
+    int len = static_cast<int>(line.size());
+    int count = 0;
+    int fieldStart = 0;
+    bool objects = false;
+    int pos = 0;
+    while (true) {
+        int begin = len;
+        int end = len;
+        bool found = FindObjectMarkup(line, pos, begin, end);
+        std::string_view run = line.substr(0, found ? begin : len);
+        int from = pos;
+        while (count + 1 < limit) {
+            int at = FindCharEscaped(run, separator, from, '\\');
+            if (at < 0) break;
+            out[count++] = {line.substr(fieldStart, at - fieldStart), objects};
+            fieldStart = at + 1;
+            objects = false;
+            from = at + 1;
+        }
+        if (!found) break;
+        objects = true;
+        pos = end;
+    }
+    out[count++] = {line.substr(fieldStart), objects};
+    return count;
+}
+
+// The sentence of a field's text. Text without object markup is one run;
+// that is nearly every field, and it needs no second scan.
+CLSSentence sentenceOf(const FieldSpan& field) {
+    CLSSentence s;
+    if (field.objects) {
+        s.parse(field.text);
+    } else if (!field.text.empty()) {
+        s.addText(field.text);
+    }
+    return s;
+}
+
 // A text field of a question: escapes resolved, runs merged.
-CLSSentence textField(CLSSentence piece) {
-    piece.unescape();
-    piece.normalize();
-    return piece;
+CLSSentence textField(const FieldSpan& field) {
+    CLSSentence s = sentenceOf(field);
+    s.unescape();
+    s.normalize();
+    return s;
 }
 
 CLSSentenceArray hintList(const CLSSentence& field) {
     CLSSentenceArray hints;
     if (field.markupLength() == 0) return hints;
-    for (const CLSSentence& piece : field.divide('|', '\\'))
-        hints.add(textField(piece));
+    for (CLSSentence& piece : field.divide('|', '\\')) {
+        piece.unescape();
+        piece.normalize();
+        hints.add(std::move(piece));
+    }
     return hints;
 }
 
-// Expands an answers or choices field. A field that cannot be expanded is
-// kept as written so that saving does not lose it.
-void expandField(const CLSSentence& field, CLSVorelDataQuestion& q, bool answers) {
-    if (field.markupLength() == 0) {
-        if (answers) {
-            q.setAnswers(CLSSentenceArray());
-        } else {
-            q.setChoices(CLSSentenceArray());
-        }
-        return;
-    }
-    CLSSentenceArray list = ExpandAlternatives(field);
-    bool malformed = list.isEmpty();
+// The answers or choices of a field; false when the field cannot be
+// expanded (it then gives no entries and keeps its text).
+bool expandField(const CLSSentence& field, CLSSentenceArray& list) {
+    list.clear();
+    if (field.markupLength() == 0) return true;
+    list = ExpandAlternatives(field);
     list.shrink();
-    if (answers) {
-        q.setAnswers(std::move(list));
-        if (malformed) q.setRawAnswersField(field.toText());
-    } else {
-        q.setChoices(std::move(list));
-        if (malformed) q.setRawChoicesField(field.toText());
+    return !list.isEmpty();
+}
+
+// First occurrence of a two-byte marker outside object markup, found without
+// escape handling (as older files were written); -1 when absent.
+int findMarker(const FieldSpan& field, const char* marker) {
+    std::string_view text = field.text;
+    int len = static_cast<int>(text.size());
+    int pos = 0;
+    while (pos < len) {
+        int begin = len;
+        int end = len;
+        bool found = field.objects && FindObjectMarkup(text, pos, begin, end);
+        int stop = found ? begin : len;
+        const char* p = text.data();
+        for (int k = pos; k < stop; k += charLengthAt(p, k, stop)) {
+            if (k + 1 < stop && p[k] == marker[0] && p[k + 1] == marker[1]) return k;
+        }
+        if (!found) break;
+        pos = end;
     }
+    return -1;
+}
+
+// Splits a field at the first marker into the parts before and after it.
+bool splitAtMarker(const FieldSpan& field, const char* marker, FieldSpan& before,
+                   FieldSpan& after) {
+    int at = findMarker(field, marker);
+    if (at < 0) return false;
+    before = {field.text.substr(0, at), field.objects};
+    after = {field.text.substr(at + 2), field.objects};
+    return true;
+}
+
+// Every marker outside object markup replaced by the replacement.
+std::string replaceOutsideObjects(std::string_view text, const char* marker,
+                                  const char* replacement) {
+    std::string out;
+    int len = static_cast<int>(text.size());
+    int pos = 0;
+    while (true) {
+        int begin = len;
+        int end = len;
+        bool found = FindObjectMarkup(text, pos, begin, end);
+        CLSTString run = CLSTString::fromBytes(text.data() + pos, (found ? begin : len) - pos);
+        out.append(run.replaceAll(marker, replacement).view());
+        if (!found) break;
+        out.append(text.substr(begin, end - begin));
+        pos = end;
+    }
+    return out;
 }
 
 int twoDigits(const char* p) {
@@ -77,44 +172,6 @@ void readHistory(std::string_view field, int historySize, std::vector<CLSHistory
     }
 }
 
-// Splits a sentence at the first occurrence of marker inside a text run
-// (found without escape handling, as older files were written).
-bool splitAt(const CLSSentence& s, const char* marker, CLSSentence& before, CLSSentence& after) {
-    int markerLength = static_cast<int>(std::strlen(marker));
-    for (int i = 0; i < s.count(); ++i) {
-        const CLSSentenceItem& item = s.item(i);
-        if (!item.isText()) continue;
-        CLSTString run = item.string().text();
-        int at = run.find(marker);
-        if (at < 0) continue;
-        before = CLSSentence();
-        after = CLSSentence();
-        for (int k = 0; k < i; ++k)
-            before.items().add(s.item(k));
-        before.addText(run.view().substr(0, at));
-        after.addText(run.view().substr(at + markerLength));
-        for (int k = i + 1; k < s.count(); ++k)
-            after.items().add(s.item(k));
-        return true;
-    }
-    return false;
-}
-
-// The sentence without the first n bytes of its first text run.
-CLSSentence dropLeading(const CLSSentence& s, int n) {
-    CLSSentence out;
-    for (int i = 0; i < s.count(); ++i) {
-        const CLSSentenceItem& item = s.item(i);
-        if (i == 0 && item.isText()) {
-            out.addText(
-                item.string().view().substr(std::min<size_t>(n, item.string().view().size())));
-        } else {
-            out.items().add(item);
-        }
-    }
-    return out;
-}
-
 void appendTwoDigits(std::string& out, int value) {
     value = ((value % 100) + 100) % 100;
     out += static_cast<char>('0' + value / 10);
@@ -134,81 +191,169 @@ void appendHistoryStamp(std::string& out, const CLSHistoryEntry& e) {
     appendTwoDigits(out, e.minute);
 }
 
-void appendListField(std::string& out, const CLSSentenceArray& list, const CLSTString* raw) {
-    if (raw) {
-        out.append(raw->view());
-    } else {
-        list.appendJoined(out, '|');
-    }
+// Whether a comma written after the text would be escaped by it.
+bool escapesWhatFollows(std::string_view text) {
+    std::string probe(text);
+    probe += ',';
+    FieldSpan fields[2];
+    return cutLine(probe, ',', 2, fields) < 2;
 }
+
+// Writes the fields of a question, each as it was read while that text fits
+// the layout being written, else from the model.
+class FieldWriter {
+  public:
+    FieldWriter(const CLSVorelDataQuestion& q, int version)
+        : m_q(q), m_version(version), m_old(version < kNewLayout) {}
+
+    // Whether the field goes out as it was read.
+    bool asRead(Field f) const {
+        if (!m_q.isFieldAsRead(f)) return false;
+        // Texts of the other layout would be cut differently; a malformed
+        // field has nothing else to write, so it goes in either layout.
+        if (m_q.readInOldLayout() != m_old && !m_q.isFieldMalformed(f)) return false;
+        // A question starting with "$" was a question only in 1.2 files.
+        if (f == CLSVorelDataQuestion::kFieldQuestion && m_old && m_version >= 13) {
+            std::string_view text = m_q.readFieldText(f);
+            if (!text.empty() && text[0] == '$') return false;
+        }
+        return true;
+    }
+
+    void sentence(std::string& out, Field f, const CLSSentence& s) const {
+        if (asRead(f)) {
+            out.append(m_q.readFieldText(f));
+        } else {
+            s.appendMarkup(out);
+        }
+    }
+
+    void list(std::string& out, Field f, const CLSSentenceArray& list) const {
+        if (!asRead(f)) {
+            list.appendJoined(out, '|');
+            return;
+        }
+        std::string_view text = m_q.readFieldText(f);
+        // Further choices of an old line are separated by \c, which means
+        // a bar in the current layout.
+        if (f == CLSVorelDataQuestion::kFieldChoices && m_q.readInOldLayout() && !m_old) {
+            out.append(replaceOutsideObjects(text, "\\c", "|"));
+        } else {
+            out.append(text);
+        }
+    }
+
+    // "marker" + the field, only when the field writes something or when
+    // the part before it (from partStart) ends in a backslash that would
+    // otherwise escape the comma after it: a part read as a\\h is a\ and
+    // nothing, and is written so again.
+    void optionalList(std::string& out, size_t partStart, const char* marker, Field f,
+                      const CLSSentenceArray& l) const {
+        std::string text;
+        list(text, f, l);
+        if (!text.empty() || escapesWhatFollows(std::string_view(out).substr(partStart))) {
+            out.append(marker).append(text);
+        }
+    }
+
+  private:
+    const CLSVorelDataQuestion& m_q;
+    int m_version;
+    bool m_old;
+};
 
 }  // namespace
 
 bool ParseQuestionLine(const CLSTString& line, int historySize, CLSVorelDataQuestion& q) {
-    CLSSentenceArray fields = CLSSentence(line).divide(',', '\\', 7);
-    if (fields.count() < 6) return false;
-    if (fields[5].hasObjects()) return false;
-    CLSTString attributes = fields[5].toText();
-    if (attributes.length() != 3) return false;
-    const char* a = attributes.text();
+    FieldSpan fields[7];
+    int count = cutLine(line.view(), ',', 7, fields);
+    if (count < 6) return false;
+    std::string_view a = fields[5].text;
     // The mark must be "<" or "=" and the others digits: a group byte such
     // as "x" would make every later group lookup fail.
-    if ((a[0] != '<' && a[0] != '=') || !isDigit(a[1]) || !isDigit(a[2])) return false;
+    if (a.size() != 3 || (a[0] != '<' && a[0] != '=') || !isDigit(a[1]) || !isDigit(a[2])) {
+        return false;
+    }
 
-    q.setQuestion(textField(std::move(fields[0])));
-    q.setHints(hintList(fields[1]));
-    expandField(fields[2], q, true);
-    expandField(fields[3], q, false);
-    q.setComment(textField(std::move(fields[4])));
+    CLSVorelDataQuestion::ReadFields read;
+    for (int f = 0; f < CLSVorelDataQuestion::kFieldCount; ++f)
+        read.text[f] = fields[f].text;
+    CLSSentenceArray answers;
+    CLSSentenceArray choices;
+    read.malformedAnswers = !expandField(sentenceOf(fields[2]), answers);
+    read.malformedChoices = !expandField(sentenceOf(fields[3]), choices);
+
+    q = CLSVorelDataQuestion();
+    q.setQuestion(textField(fields[0]));
+    q.setHints(hintList(sentenceOf(fields[1])));
+    q.setAnswers(std::move(answers));
+    q.setChoices(std::move(choices));
+    q.setComment(textField(fields[4]));
     q.setMark(a[0] == '=');
     q.setGroup(a[1] - '0');
-    int count = a[2] - '0' + 1;
-    q.setAnswerCount(count > q.getAnswerCount() ? 1 : count);
-    q.history().clear();
-    if (historySize > 0 && fields.count() == 7) {
-        const CLSSentence& h = fields[6];
-        if (h.count() == 1 && h.item(0).isText()) {
-            readHistory(h.item(0).string().view(), historySize, q.history());
-        } else if (h.count() > 1) {
-            CLSTString text = h.toText();
-            readHistory(text.view(), historySize, q.history());
-        }
-    }
+    int answerCount = a[2] - '0' + 1;
+    q.setAnswerCount(answerCount > q.getAnswerCount() ? 1 : answerCount);
+    if (historySize > 0 && count == 7) readHistory(fields[6].text, historySize, q.history());
+    q.keepReadText(read);
     return true;
 }
 
 bool ParseOldQuestionLine(const CLSTString& line, CLSVorelDataQuestion& q) {
-    CLSSentenceArray fields = CLSSentence(line).divide(',', '\\', 3);
-    if (fields.count() < 3) return false;
-    const CLSSentence& attributePart = fields[2];
-    if (attributePart.isEmpty() || !attributePart.item(0).isText()) return false;
-    std::string_view a = attributePart.item(0).string().view();
+    FieldSpan fields[3];
+    int count = cutLine(line.view(), ',', 3, fields);
+    if (count < 3) return false;
+    std::string_view a = fields[2].text;
     if (a.size() < 3 || !isDigit(a[1]) || !isDigit(a[2])) return false;
 
-    CLSSentence question = fields[0];
-    CLSSentence hints;
-    if (splitAt(fields[0], "\\h", question, hints)) {
-        hints.replaceText("\\h", "|");
-        q.setHints(hintList(hints));
-    } else {
-        q.setHints(CLSSentenceArray());
-    }
-    q.setQuestion(textField(question));
+    // The question part: the question, then after \h the hints, separated
+    // by further \h (older files) or by bars (this program's).
+    FieldSpan question = fields[0];
+    FieldSpan hints;
+    bool hasHints = splitAtMarker(fields[0], "\\h", question, hints);
+    // The answer part likewise holds the choices after \c.
+    FieldSpan answerPart = fields[1];
+    FieldSpan choicePart;
+    bool hasChoices = splitAtMarker(fields[1], "\\c", answerPart, choicePart);
+    int commentStart = (a.size() >= 4 && a[3] == '\'') ? 4 : 3;
+    FieldSpan comment{a.substr(commentStart), fields[2].objects};
 
-    CLSSentence answers = fields[1];
-    CLSSentence choices;
-    if (splitAt(fields[1], "\\c", answers, choices)) {
-        choices.replaceText("\\c", "|");
-        expandField(choices, q, false);
-    } else {
-        q.setChoices(CLSSentenceArray());
+    CLSVorelDataQuestion::ReadFields read;
+    read.text[CLSVorelDataQuestion::kFieldQuestion] = question.text;
+    read.text[CLSVorelDataQuestion::kFieldHints] = hints.text;
+    read.text[CLSVorelDataQuestion::kFieldAnswers] = answerPart.text;
+    read.text[CLSVorelDataQuestion::kFieldChoices] = choicePart.text;
+    read.text[CLSVorelDataQuestion::kFieldComment] = comment.text;
+    read.oldLayout = true;
+    read.answerIndex = a[2];
+
+    q = CLSVorelDataQuestion();
+    q.setQuestion(textField(question));
+    if (hasHints) {
+        CLSSentence list = sentenceOf(hints);
+        list.replaceText("\\h", "|");
+        q.setHints(hintList(list));
     }
-    expandField(answers, q, true);
+    CLSSentenceArray answers;
+    CLSSentenceArray choices;
+    read.malformedAnswers = !expandField(sentenceOf(answerPart), answers);
+    if (hasChoices) {
+        CLSSentence list = sentenceOf(choicePart);
+        list.replaceText("\\c", "|");
+        read.malformedChoices = !expandField(list, choices);
+    }
+    // The answer index digit picks the answer that goes first.
+    int chosen = a[2] - '0';
+    if (chosen > 0 && chosen < answers.count()) {
+        CLSSentence first = answers[chosen];
+        answers.remove(chosen);
+        answers.insert(0, std::move(first));
+    }
+    q.setAnswers(std::move(answers));
+    q.setChoices(std::move(choices));
 
     // History bits from the lowest set bit upwards; the zero bits below it
     // only pad the character.
     int bits = static_cast<unsigned char>(a[0]) - 0x3C;
-    q.history().clear();
     if (bits > 0) {
         while (!(bits & 1))
             bits >>= 1;
@@ -220,36 +365,25 @@ bool ParseOldQuestionLine(const CLSTString& line, CLSVorelDataQuestion& q) {
         }
     }
     q.setGroup(a[1] - '0');
-    int chosen = a[2] - '0';
-    if (chosen > 0 && chosen < q.getAnswerCount() && !q.rawAnswersField()) {
-        CLSSentenceArray list = q.answers();
-        CLSSentence first = list[chosen];
-        list.remove(chosen);
-        list.insert(0, first);
-        q.setAnswers(list);
-    }
     q.setAnswerCount(1);
     q.setMark(0);
-    int commentStart = (a.size() >= 4 && a[3] == '\'') ? 4 : 3;
-    q.setComment(textField(dropLeading(attributePart, commentStart)));
+    q.setComment(textField(comment));
+    q.keepReadText(read);
     return true;
 }
 
 CLSTString WriteQuestionLine(const CLSVorelDataQuestion& q, int version) {
+    using Q = CLSVorelDataQuestion;
+    FieldWriter w(q, version);
     std::string s;
     s.reserve(160);
-    q.getQuestion().appendMarkup(s);
-    if (version < 30) {
-        if (q.getHintCount() > 0) {
-            s += "\\h";
-            q.hints().appendJoined(s, '|');
-        }
+    w.sentence(s, Q::kFieldQuestion, q.getQuestion());
+    if (version < kNewLayout) {
+        w.optionalList(s, 0, "\\h", Q::kFieldHints, q.hints());
         s += ',';
-        appendListField(s, q.answers(), q.rawAnswersField());
-        if (q.getChoiceCount() > 0 || q.rawChoicesField()) {
-            s += "\\c";
-            appendListField(s, q.choices(), q.rawChoicesField());
-        }
+        size_t answerPart = s.size();
+        w.list(s, Q::kFieldAnswers, q.answers());
+        w.optionalList(s, answerPart, "\\c", Q::kFieldChoices, q.choices());
         int bits = 0;
         const auto& history = q.history();
         for (size_t k = 0; k < history.size() && k < 5; ++k) {
@@ -258,21 +392,22 @@ CLSTString WriteQuestionLine(const CLSVorelDataQuestion& q, int version) {
         s += ',';
         s += static_cast<char>(0x3C + bits);
         s += static_cast<char>('0' + std::clamp(q.group(), 0, 9));
-        s += '0';
-        if (q.getComment().markupLength() > 0) {
-            s += '\'';
-            q.getComment().appendMarkup(s);
-        }
+        // The index digit points into the answers' text as it was read.
+        bool answersAsRead = w.asRead(Q::kFieldAnswers) && q.readInOldLayout();
+        s += answersAsRead ? q.readAnswerIndex() : '0';
+        std::string comment;
+        w.sentence(comment, Q::kFieldComment, q.getComment());
+        if (!comment.empty()) s.append("'").append(comment);
         return CLSTString(s);
     }
     s += ',';
-    q.hints().appendJoined(s, '|');
+    w.list(s, Q::kFieldHints, q.hints());
     s += ',';
-    appendListField(s, q.answers(), q.rawAnswersField());
+    w.list(s, Q::kFieldAnswers, q.answers());
     s += ',';
-    appendListField(s, q.choices(), q.rawChoicesField());
+    w.list(s, Q::kFieldChoices, q.choices());
     s += ',';
-    q.getComment().appendMarkup(s);
+    w.sentence(s, Q::kFieldComment, q.getComment());
     s += ',';
     s += q.mark() ? '=' : '<';
     s += static_cast<char>('0' + std::clamp(q.group(), 0, 9));
@@ -318,6 +453,36 @@ CLSTString WriteCommentLine(const CLSTString& text) {
     return CLSTString("'").append(Escaped(text));
 }
 
+namespace {
+
+// Keeps the line's bytes where writing the text would not give them back.
+CLSVorelDataComment commentFrom(const CLSTString& line, CLSTString text, bool wholeLine) {
+    CLSVorelDataComment c(text);
+    c.wholeLine = wholeLine;
+    if (wholeLine || !(WriteCommentLine(c.text) == line)) c.readLine.assign(line.view());
+    return c;
+}
+
+}  // namespace
+
+CLSVorelDataComment ParseCommentLine(const CLSTString& line) {
+    if (line.isEmpty()) return CLSVorelDataComment();
+    return commentFrom(line, Unescaped(line.substring(1)), false);
+}
+
+CLSVorelDataComment KeptAsComment(const CLSTString& line) {
+    return commentFrom(line, Unescaped(line), true);
+}
+
+CLSTString WriteCommentLine(const CLSVorelDataComment& comment) {
+    if (!comment.readLine.empty()) {
+        std::string_view read = comment.readLine;
+        if (!comment.wholeLine) read.remove_prefix(1);
+        if (UnescapeMarkupText(read) == comment.text.view()) return CLSTString(comment.readLine);
+    }
+    return WriteCommentLine(comment.text);
+}
+
 CLSVorelDataFont ParseFontValue(const CLSTString& value) {
     CLSVorelDataFont font;
     const char* v = value.text();
@@ -332,7 +497,7 @@ CLSVorelDataFont ParseFontValue(const CLSTString& value) {
 }
 
 CLSTString WriteFontLine(int kind, const CLSVorelDataFont& font) {
-    if (kind < kLineFontTitle || kind > kLineFontComment || kind == 53) return CLSTString();
+    if (!IsFontKind(kind) || !SettingKeyOfKind(kind)) return CLSTString();
     CLSTString s("$");
     s.append(SettingKeyOfKind(kind)).append('=');
     bool faceOrComment = !font.faceName.isEmpty() || !font.comment.isEmpty();

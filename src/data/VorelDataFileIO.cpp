@@ -32,9 +32,10 @@ bool readHeader(const CLSTString& line, int* version) {
     return true;
 }
 
-// A line that fits no grammar survives as a comment holding all of it.
+// A line that fits no grammar survives as a comment holding all of it,
+// and is written back as it was read while nobody changes it.
 CLSVorelDataItem keptAsComment(const CLSTString& line) {
-    return CLSVorelDataItem::makeComment(Unescaped(line));
+    return CLSVorelDataItem::makeComment(KeptAsComment(line));
 }
 
 }  // namespace
@@ -97,7 +98,8 @@ bool CLSVorelDataFile::loadFile(const CLSTString& path) {
         }
         m_version = version;
         readLines(file, version);
-        m_modified = true;
+        // What was just read is what the file holds: nothing to save yet.
+        m_modified = false;
         if (version < kCurrentVersion &&
             m_prompter->askYesNo(
                 PromptIcon::Question,
@@ -194,9 +196,10 @@ void CLSVorelDataFile::readLines(CLSFileReadLine& file, int version) {
 }
 
 CLSVorelDataItem CLSVorelDataFile::parseLine(const CLSTString& line, int version, int lineNumber) {
-    if (line.isEmpty()) return CLSVorelDataItem::makeComment(CLSTString());
+    if (line.isEmpty() || line.text()[0] == '\'') {
+        return CLSVorelDataItem::makeComment(ParseCommentLine(line));
+    }
     char first = line.text()[0];
-    if (first == '\'') return CLSVorelDataItem::makeComment(Unescaped(line.substring(1)));
     if (first == '#') {
         CLSVorelDataTitle title;
         if (ParseTitleLine(line, title)) return CLSVorelDataItem::makeTitle(title);
@@ -259,12 +262,14 @@ void CLSVorelDataFile::writeDocument(CLSFileWriteString& file) const {
         } else if (kind == kLineQuestion) {
             file.writeLine(WriteQuestionLine(line->question(), m_version));
         } else if (kind == kLineComment) {
-            file.writeLine(WriteCommentLine(line->comment().text));
+            file.writeLine(WriteCommentLine(line->comment()));
         } else if (IsNumberKind(kind)) {
             file.writeLine(WriteNumberLine(kind, line->number()));
         } else if (IsFontKind(kind)) {
+            // Print fonts are written like the others: dropping them lost
+            // the learner's print fonts at the first save.
             CLSTString text = WriteFontLine(kind, line->font());
-            if (!text.isEmpty()) file.writeLine(text);  // print fonts are not kept
+            if (!text.isEmpty()) file.writeLine(text);
         }
     }
     // Group names are read from version 1.3 on, so they are written from
@@ -317,6 +322,9 @@ bool CLSVorelDataFile::setVersion(int version) {
         if (kind == kLineQuestionShowTime || kind == kLineAnswerStartTime) return version <= 15;
         return false;
     };
+    using Q = CLSVorelDataQuestion;
+    bool layoutChanges = (version < kCurrentVersion) != (m_version < kCurrentVersion);
+    bool versionChanges = version != m_version;
     std::vector<std::unique_ptr<CLSVorelDataItem>> kept;
     kept.reserve(m_lines.size());
     for (auto& line : m_lines) {
@@ -325,12 +333,31 @@ bool CLSVorelDataFile::setVersion(int version) {
             continue;
         }
         if (line->isQuestion()) {
-            CLSVorelDataQuestion& q = line->question();
+            Q& q = line->question();
             if (version <= 14) {
                 q.clearHints();
-                q.clearChoices();
+                // A malformed field is all there is of the learner's
+                // choices; its list is empty already.
+                if (!q.isFieldMalformed(Q::kFieldChoices)) q.clearChoices();
             }
             if (version <= 12) q.keepFirstAnswerOnly();
+            // The other layout cuts fields differently, so well-formed
+            // fields are written from the model there; a malformed one has
+            // nothing but its text and keeps it.
+            for (int f = 0; f < Q::kFieldCount && layoutChanges; ++f) {
+                auto field = static_cast<Q::Field>(f);
+                if (!q.isFieldMalformed(field)) q.forgetReadText(field);
+            }
+            // Only 1.2 files have questions starting with "$"; from 1.3 on
+            // such a line is a setting.
+            if (m_version <= 12 && version >= 13 &&
+                q.readFieldText(Q::kFieldQuestion).substr(0, 1) == "$") {
+                q.forgetReadText(Q::kFieldQuestion);
+            }
+        } else if (line->kind() == kLineComment && versionChanges) {
+            // A line that fit no grammar may fit one in another version.
+            CLSVorelDataComment& c = line->comment();
+            if (c.wholeLine) c.readLine.clear();
         }
         kept.push_back(std::move(line));
     }

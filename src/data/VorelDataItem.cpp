@@ -49,6 +49,11 @@ CLSVorelDataItem CLSVorelDataItem::makeComment(const CLSTString& text) {
     return CLSVorelDataItem(kLineComment, std::make_unique<CLSVorelDataComment>(text));
 }
 
+CLSVorelDataItem CLSVorelDataItem::makeComment(CLSVorelDataComment&& comment) {
+    return CLSVorelDataItem(kLineComment,
+                            std::make_unique<CLSVorelDataComment>(std::move(comment)));
+}
+
 CLSVorelDataItem CLSVorelDataItem::makeNumber(int kind, int value, const CLSTString& comment) {
     if (!IsNumberKind(kind)) VR_THROW(kSource, CLSError::kParameter);
     auto number = std::make_unique<CLSVorelDataNumber>();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 
 #include "text/TString.h"
 
@@ -71,6 +72,12 @@ class CLSVorelDataComment : public CLSVorelDataLine {
     CLSVorelDataComment() = default;
     explicit CLSVorelDataComment(const CLSTString& t) : text(t) {}
     CLSTString text;
+    /// The line as it was read, kept only where writing text would give
+    /// other bytes: a line that fit no grammar (wholeLine), or a comment
+    /// whose escapes were written another way. It is written back while
+    /// text still reads from it.
+    std::string readLine;
+    bool wholeLine = false;
 
     std::unique_ptr<CLSVorelDataLine> clone() const override {
         return std::make_unique<CLSVorelDataComment>(*this);
@@ -115,6 +122,7 @@ class CLSVorelDataItem {
     static CLSVorelDataItem makeQuestion(const CLSVorelDataQuestion& question);
     static CLSVorelDataItem makeQuestion(CLSVorelDataQuestion&& question);
     static CLSVorelDataItem makeComment(const CLSTString& text);
+    static CLSVorelDataItem makeComment(CLSVorelDataComment&& comment);
     static CLSVorelDataItem makeNumber(int kind, int value, const CLSTString& comment = {});
     static CLSVorelDataItem makeFont(int kind, const CLSVorelDataFont& font);
 

@@ -1,5 +1,8 @@
 #include "data/VorelDataQuestion.h"
 
+#include <cstring>
+#include <new>
+
 #include "text/Error.h"
 
 namespace {
@@ -11,24 +14,47 @@ const CLSSentence& checkedAt(const CLSSentenceArray& list, int i) {
     return list[i];
 }
 
-void setSentence(CLSSentenceArray& list, int i, const CLSSentence& s) {
+// Two sentences are the same field content when they are written the same:
+// run boundaries that leave no trace in the text do not count, every object
+// attribute does.
+bool sameSentence(const CLSSentence& a, const CLSSentence& b) {
+    std::string x;
+    std::string y;
+    a.appendMarkup(x);
+    b.appendMarkup(y);
+    return x == y;
+}
+
+bool sameList(const CLSSentenceArray& a, const CLSSentenceArray& b) {
+    if (a.count() != b.count()) return false;
+    for (int i = 0; i < a.count(); ++i) {
+        if (!sameSentence(a[i], b[i])) return false;
+    }
+    return true;
+}
+
+bool setSentence(CLSSentenceArray& list, int i, const CLSSentence& s) {
     bool empty = s.markupLength() == 0;
     if (i >= 0 && i < list.count()) {
         if (empty) {
             list.remove(i);
-        } else {
-            list[i] = s;
+            return true;
         }
-    } else if (!empty) {
-        list.add(s);
+        if (sameSentence(list[i], s)) return false;
+        list[i] = s;
+        return true;
     }
-}
-
-std::unique_ptr<CLSTString> copyOf(const std::unique_ptr<CLSTString>& p) {
-    return p ? std::make_unique<CLSTString>(*p) : nullptr;
+    if (empty) return false;
+    list.add(s);
+    return true;
 }
 
 }  // namespace
+
+CLSVorelDataQuestion::ReadTextPtr CLSVorelDataQuestion::allocateReadText(size_t bytes) {
+    void* memory = ::operator new(sizeof(ReadText) + bytes);
+    return ReadTextPtr(new (memory) ReadText{});
+}
 
 CLSVorelDataQuestion::CLSVorelDataQuestion(const CLSVorelDataQuestion& other)
     : m_question(other.m_question),
@@ -39,9 +65,13 @@ CLSVorelDataQuestion::CLSVorelDataQuestion(const CLSVorelDataQuestion& other)
       m_answerCount(other.m_answerCount),
       m_group(other.m_group),
       m_mark(other.m_mark),
-      m_history(other.m_history),
-      m_rawAnswers(copyOf(other.m_rawAnswers)),
-      m_rawChoices(copyOf(other.m_rawChoices)) {}
+      m_history(other.m_history) {
+    if (other.m_read) {
+        size_t bytes = other.m_read->ends[kFieldCount - 1];
+        m_read = allocateReadText(bytes);
+        std::memcpy(m_read.get(), other.m_read.get(), sizeof(ReadText) + bytes);
+    }
+}
 
 CLSVorelDataQuestion& CLSVorelDataQuestion::operator=(const CLSVorelDataQuestion& other) {
     if (this != &other) {
@@ -65,48 +95,136 @@ CLSSentence CLSVorelDataQuestion::firstAnswer() const {
     return m_answers.isEmpty() ? CLSSentence() : m_answers[0];
 }
 
-void CLSVorelDataQuestion::setHintSentence(int i, const CLSSentence& s) {
+bool CLSVorelDataQuestion::setQuestion(CLSSentence s) {
+    if (sameSentence(m_question, s)) return false;
+    m_question = std::move(s);
+    fieldChanged(kFieldQuestion);
+    return true;
+}
+
+bool CLSVorelDataQuestion::setComment(CLSSentence s) {
+    if (sameSentence(m_comment, s)) return false;
+    m_comment = std::move(s);
+    fieldChanged(kFieldComment);
+    return true;
+}
+
+bool CLSVorelDataQuestion::setHintSentence(int i, const CLSSentence& s) {
     CLSTraceScope trace("CLSVorelDataQuestion::setHintSentence");
-    setSentence(m_hints, i, s);
+    if (!setSentence(m_hints, i, s)) return false;
+    fieldChanged(kFieldHints);
+    return true;
 }
 
-void CLSVorelDataQuestion::setAnswerSentence(int i, const CLSSentence& s) {
+bool CLSVorelDataQuestion::setAnswerSentence(int i, const CLSSentence& s) {
     CLSTraceScope trace("CLSVorelDataQuestion::setAnswerSentence");
-    m_rawAnswers.reset();
-    setSentence(m_answers, i, s);
+    if (!setSentence(m_answers, i, s)) return false;
+    fieldChanged(kFieldAnswers);
+    return true;
 }
 
-void CLSVorelDataQuestion::setChoiceSentence(int i, const CLSSentence& s) {
+bool CLSVorelDataQuestion::setChoiceSentence(int i, const CLSSentence& s) {
     CLSTraceScope trace("CLSVorelDataQuestion::setChoiceSentence");
-    m_rawChoices.reset();
-    setSentence(m_choices, i, s);
+    if (!setSentence(m_choices, i, s)) return false;
+    fieldChanged(kFieldChoices);
+    return true;
 }
 
-void CLSVorelDataQuestion::setAnswers(CLSSentenceArray list) {
-    m_rawAnswers.reset();
+bool CLSVorelDataQuestion::setHints(CLSSentenceArray list) {
+    if (sameList(m_hints, list)) return false;
+    m_hints = std::move(list);
+    fieldChanged(kFieldHints);
+    return true;
+}
+
+bool CLSVorelDataQuestion::setAnswers(CLSSentenceArray list) {
+    if (sameList(m_answers, list)) return false;
     m_answers = std::move(list);
+    fieldChanged(kFieldAnswers);
+    return true;
 }
 
-void CLSVorelDataQuestion::setChoices(CLSSentenceArray list) {
-    m_rawChoices.reset();
+bool CLSVorelDataQuestion::setChoices(CLSSentenceArray list) {
+    if (sameList(m_choices, list)) return false;
     m_choices = std::move(list);
+    fieldChanged(kFieldChoices);
+    return true;
 }
 
-void CLSVorelDataQuestion::clearChoices() {
-    m_rawChoices.reset();
+bool CLSVorelDataQuestion::clearHints() {
+    if (m_hints.isEmpty()) return false;
+    m_hints.clear();
+    fieldChanged(kFieldHints);
+    return true;
+}
+
+bool CLSVorelDataQuestion::clearChoices() {
+    if (m_choices.isEmpty() && !isFieldMalformed(kFieldChoices)) return false;
     m_choices.clear();
+    fieldChanged(kFieldChoices);
+    return true;
 }
 
-void CLSVorelDataQuestion::keepFirstAnswerOnly() {
-    m_rawAnswers.reset();
+bool CLSVorelDataQuestion::keepFirstAnswerOnly() {
+    if (m_answers.count() <= 1) return false;
     while (m_answers.count() > 1)
         m_answers.remove(m_answers.count() - 1);
+    fieldChanged(kFieldAnswers);
+    return true;
 }
 
-void CLSVorelDataQuestion::setRawAnswersField(const CLSTString& markup) {
-    m_rawAnswers = std::make_unique<CLSTString>(markup);
+// ---- read texts ------------------------------------------------------------------
+
+bool CLSVorelDataQuestion::isFieldAsRead(Field field) const {
+    return m_read && (m_read->asRead >> field & 1);
 }
 
-void CLSVorelDataQuestion::setRawChoicesField(const CLSTString& markup) {
-    m_rawChoices = std::make_unique<CLSTString>(markup);
+std::string_view CLSVorelDataQuestion::readFieldText(Field field) const {
+    if (!isFieldAsRead(field)) return {};
+    uint32_t start = field == 0 ? 0 : m_read->ends[field - 1];
+    return std::string_view(m_read->bytes() + start, m_read->ends[field] - start);
+}
+
+bool CLSVorelDataQuestion::isFieldMalformed(Field field) const {
+    return m_read && (m_read->malformed >> field & 1);
+}
+
+bool CLSVorelDataQuestion::readInOldLayout() const {
+    return m_read && m_read->oldLayout;
+}
+
+char CLSVorelDataQuestion::readAnswerIndex() const {
+    return m_read ? m_read->answerIndex : '0';
+}
+
+void CLSVorelDataQuestion::forgetReadText(Field field) {
+    fieldChanged(field);
+}
+
+void CLSVorelDataQuestion::fieldChanged(Field field) {
+    if (!m_read) return;
+    m_read->asRead &= static_cast<uint8_t>(~(1u << field));
+    m_read->malformed &= static_cast<uint8_t>(~(1u << field));
+    if (m_read->asRead == 0) m_read.reset();
+}
+
+void CLSVorelDataQuestion::keepReadText(const ReadFields& fields) {
+    size_t total = 0;
+    for (std::string_view text : fields.text)
+        total += text.size();
+    ReadTextPtr read = allocateReadText(total);
+    char* out = read->bytes();
+    size_t at = 0;
+    for (int f = 0; f < kFieldCount; ++f) {
+        if (!fields.text[f].empty())
+            std::memcpy(out + at, fields.text[f].data(), fields.text[f].size());
+        at += fields.text[f].size();
+        read->ends[f] = static_cast<uint32_t>(at);
+    }
+    read->asRead = (1u << kFieldCount) - 1;
+    read->malformed = static_cast<uint8_t>((fields.malformedAnswers ? 1u << kFieldAnswers : 0) |
+                                           (fields.malformedChoices ? 1u << kFieldChoices : 0));
+    read->oldLayout = fields.oldLayout;
+    read->answerIndex = fields.answerIndex;
+    m_read = std::move(read);
 }

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string_view>
 #include <vector>
 
 #include "data/VorelDataItem.h"
@@ -21,16 +22,27 @@ struct CLSHistoryEntry {
 
 /// A question line: the question, hints, accepted answers, choices,
 /// comment, attributes and the right/wrong history (oldest first).
+///
+/// A question read from a file also keeps the text each of its five text
+/// fields was read from, so that saving writes a field the learner did not
+/// edit exactly as it was written (compact answer notation, escapes and
+/// object attributes as typed). Every setter that changes a field lets go
+/// of that field's text; one that changes nothing keeps it.
 class CLSVorelDataQuestion : public CLSVorelDataLine {
   public:
+    /// The text fields of a question line, in line order.
+    enum Field { kFieldQuestion, kFieldHints, kFieldAnswers, kFieldChoices, kFieldComment };
+    static constexpr int kFieldCount = 5;
+
     std::unique_ptr<CLSVorelDataLine> clone() const override {
         return std::make_unique<CLSVorelDataQuestion>(*this);
     }
 
     const CLSSentence& getQuestion() const { return m_question; }
-    void setQuestion(CLSSentence s) { m_question = std::move(s); }
+    /// These setters return whether the field changed.
+    bool setQuestion(CLSSentence s);
     const CLSSentence& getComment() const { return m_comment; }
-    void setComment(CLSSentence s) { m_comment = std::move(s); }
+    bool setComment(CLSSentence s);
 
     int getHintCount() const { return m_hints.count(); }
     int getAnswerCount() const { return m_answers.count(); }
@@ -47,16 +59,18 @@ class CLSVorelDataQuestion : public CLSVorelDataLine {
 
     /// Inside the list an empty sentence removes element i and any other
     /// replaces it; outside, a non-empty one is appended.
-    void setHintSentence(int i, const CLSSentence& s);
-    void setAnswerSentence(int i, const CLSSentence& s);
-    void setChoiceSentence(int i, const CLSSentence& s);
+    bool setHintSentence(int i, const CLSSentence& s);
+    bool setAnswerSentence(int i, const CLSSentence& s);
+    bool setChoiceSentence(int i, const CLSSentence& s);
     /// Replaces a whole list (import, the editor's cards).
-    void setHints(CLSSentenceArray list) { m_hints = std::move(list); }
-    void setAnswers(CLSSentenceArray list);
-    void setChoices(CLSSentenceArray list);
-    void clearHints() { m_hints.clear(); }
-    void clearChoices();
-    void keepFirstAnswerOnly();
+    bool setHints(CLSSentenceArray list);
+    bool setAnswers(CLSSentenceArray list);
+    bool setChoices(CLSSentenceArray list);
+    /// Also let go of a malformed field's text, which is all there is of it.
+    bool clearHints();
+    bool clearChoices();
+    /// A malformed answers field has no answers, so it keeps its text.
+    bool keepFirstAnswerOnly();
 
     int answerCount() const { return m_answerCount; }  // answers to give, 1-based
     void setAnswerCount(int n) { m_answerCount = static_cast<int8_t>(n); }
@@ -68,13 +82,36 @@ class CLSVorelDataQuestion : public CLSVorelDataLine {
     const std::vector<CLSHistoryEntry>& history() const { return m_history; }
     std::vector<CLSHistoryEntry>& history() { return m_history; }
 
-    // A field that could not be expanded (unbalanced brackets, too many
-    // alternatives) reads as an empty list but is kept as written, so that
-    // saving does not lose it while that list is not edited.
-    const CLSTString* rawAnswersField() const { return m_rawAnswers.get(); }
-    const CLSTString* rawChoicesField() const { return m_rawChoices.get(); }
-    void setRawAnswersField(const CLSTString& markup);
-    void setRawChoicesField(const CLSTString& markup);
+    // ---- the texts the fields were read from ----
+    /// Whether a field still holds the text it was read from; such a field
+    /// is saved as that text.
+    bool isFieldAsRead(Field field) const;
+    /// The text a field was read from, in the layout it was read with (see
+    /// readInOldLayout); empty when the field is not as read.
+    std::string_view readFieldText(Field field) const;
+    /// Whether an answers or choices field could not be expanded (unbalanced
+    /// brackets, too many alternatives): its list is empty and its text is
+    /// all that is left of it, kept through every version change.
+    bool isFieldMalformed(Field field) const;
+    /// Whether the texts were read from a line of the 1.2-2.9 layout, where
+    /// further hints may be separated by \h and further choices by \c.
+    bool readInOldLayout() const;
+    /// The answer-index digit of an old-layout line; it indexes the order of
+    /// the answers' read text ('0' for other lines).
+    char readAnswerIndex() const;
+    /// Lets go of a field's read text, so that it is written from its list
+    /// or sentence; a malformed field's text is lost with it.
+    void forgetReadText(Field field);
+
+    /// The parsers record what each field was read from.
+    struct ReadFields {
+        std::string_view text[kFieldCount];
+        bool malformedAnswers = false;
+        bool malformedChoices = false;
+        bool oldLayout = false;
+        char answerIndex = '0';
+    };
+    void keepReadText(const ReadFields& fields);
 
     CLSVorelDataQuestion() = default;
     CLSVorelDataQuestion(const CLSVorelDataQuestion& other);
@@ -83,6 +120,25 @@ class CLSVorelDataQuestion : public CLSVorelDataLine {
     CLSVorelDataQuestion& operator=(CLSVorelDataQuestion&&) noexcept = default;
 
   private:
+    // All five texts in one block behind a small header: a large file holds
+    // a hundred thousand questions, and one allocation each keeps them cheap.
+    struct ReadText {
+        uint32_t ends[kFieldCount];  // end of each field's text in the bytes
+        uint8_t asRead;              // bit per field
+        uint8_t malformed;           // bit per field (answers, choices)
+        bool oldLayout;
+        char answerIndex;
+        const char* bytes() const { return reinterpret_cast<const char*>(this + 1); }
+        char* bytes() { return reinterpret_cast<char*>(this + 1); }
+    };
+    struct ReadTextDelete {
+        void operator()(ReadText* p) const { ::operator delete(p); }
+    };
+    using ReadTextPtr = std::unique_ptr<ReadText, ReadTextDelete>;
+    static ReadTextPtr allocateReadText(size_t bytes);
+
+    void fieldChanged(Field field);
+
     CLSSentence m_question;
     CLSSentenceArray m_hints;
     CLSSentenceArray m_answers;
@@ -92,6 +148,5 @@ class CLSVorelDataQuestion : public CLSVorelDataLine {
     int8_t m_group = 0;
     int8_t m_mark = 0;
     std::vector<CLSHistoryEntry> m_history;
-    std::unique_ptr<CLSTString> m_rawAnswers;
-    std::unique_ptr<CLSTString> m_rawChoices;
+    ReadTextPtr m_read;
 };

@@ -12,6 +12,7 @@
 //    back to front and every rewrite touches only the end of a vector.
 
 #include <algorithm>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -32,12 +33,14 @@ class Expander {
                 m_rev.push_back(
                     static_cast<Cell>(kObjectBase + static_cast<int>(m_objects.size())));
                 m_objects.push_back(&item.object());
+                m_objectBytes.push_back(item.markupLength());
             } else {
                 for (char c : item.string().view())
                     m_rev.push_back(static_cast<unsigned char>(c));
             }
         }
         std::reverse(m_rev.begin(), m_rev.end());
+        m_totalBytes = bytesOf(0, size());
     }
 
     bool run(CLSSentenceArray& out) {
@@ -69,7 +72,6 @@ class Expander {
                 return out.count() <= kMaxAlternatives;
             }
             if (!rewrite(opener)) return false;
-            if (size() > kMaxExpansionBytes) return false;
         }
     }
 
@@ -85,6 +87,20 @@ class Expander {
         if (a >= kObjectBase || b >= kObjectBase) return 1;
         char pair[2] = {static_cast<char>(a), static_cast<char>(b)};
         return isDoubleByteChar(pair) ? 2 : 1;
+    }
+
+    // Markup bytes of the cells [from, to): an object counts with its markup.
+    int64_t bytesOf(int from, int to) const {
+        if constexpr (sizeof(Cell) == 1) {
+            return to - from;
+        } else {
+            int64_t n = 0;
+            for (int k = from; k < to; ++k) {
+                int c = at(k);
+                n += c >= kObjectBase ? m_objectBytes[c - kObjectBase] : 1;
+            }
+            return n;
+        }
     }
 
     static bool isOpener(int c) { return c == '[' || c == '('; }
@@ -143,11 +159,17 @@ class Expander {
             }
         }
 
+        // The bound is on the whole working text: the alternatives already
+        // taken out still belong to it, so a field cannot dodge the bound by
+        // finishing alternatives one at a time.
+        int64_t kept = m_totalBytes - bytesOf(0, altEnd);
+        int64_t added = 0;
         std::vector<Cell>& replacement = m_replacement;
         replacement.clear();
         auto copy = [&](int from, int to) {
             for (int k = from; k < to; ++k)
                 replacement.push_back(at(k));
+            added += bytesOf(from, to);
         };
         auto variant = [&](int from, int to) {
             copy(0, opener);
@@ -157,16 +179,22 @@ class Expander {
         int from = opener + 1;
         for (size_t b = 0; b <= bars.size(); ++b) {
             int to = b < bars.size() ? bars[b] : closer;
-            if (b > 0) replacement.push_back(static_cast<Cell>('|'));
+            if (b > 0) {
+                replacement.push_back(static_cast<Cell>('|'));
+                ++added;
+            }
             variant(from, to);
             from = to + 1;
-            if (replacement.size() > static_cast<size_t>(kMaxExpansionBytes)) return false;
+            if (kept + added > kMaxExpansionBytes) return false;
         }
         if (at(opener) == '(') {
             replacement.push_back(static_cast<Cell>('|'));
+            ++added;
             copy(0, opener);
             copy(closer + 1, altEnd);
         }
+        if (kept + added > kMaxExpansionBytes) return false;
+        m_totalBytes = kept + added;
         m_rev.resize(m_rev.size() - altEnd);
         m_rev.insert(m_rev.end(), replacement.rbegin(), replacement.rend());
         return true;
@@ -204,6 +232,8 @@ class Expander {
     std::vector<Cell> m_rev;
     std::vector<Cell> m_replacement;
     std::vector<const CLSSentenceItemObject*> m_objects;
+    std::vector<int> m_objectBytes;
+    int64_t m_totalBytes = 0;  // markup bytes of the working text
     std::vector<int> m_bars;
     bool m_first = true;
 };
@@ -233,8 +263,13 @@ bool hasBrackets(const CLSSentence& sentence) {
 CLSSentenceArray ExpandAlternatives(const CLSSentence& sentence) {
     CLSSentenceArray out;
     if (!hasBrackets(sentence)) {
-        // Nothing to rewrite: the answers are the pieces between bars.
+        // Nothing to rewrite: the answers are the pieces between bars, and
+        // the bound on their number holds here too.
         out = sentence.divide('|', '\\');
+        if (out.count() > kMaxAlternatives) {
+            out.clear();
+            return out;
+        }
         for (CLSSentence& piece : out)
             piece.unescape();
         return out;

@@ -32,17 +32,15 @@ void CLSSentenceItemArray::remove(int index) {
 
 // ---- sentence -----------------------------------------------------------------
 
-void CLSSentence::parse(const CLSTString& markup) {
-    m_items.clear();
-    const char* p = markup.text();
-    int len = markup.length();
-    int start = 0;
-    int pos = 0;
+bool FindObjectMarkup(std::string_view text, int from, int& begin, int& end) {
+    const char* p = text.data();
+    int len = static_cast<int>(text.size());
+    int pos = from;
     while (true) {
         // The marker search does not honour escapes: \\i"x" is a backslash
         // and an object, as files have always read.
-        int bs = markup.findChar('\\', pos);
-        if (bs < 0 || bs >= len - 2) break;
+        int bs = FindCharEscaped(text, '\\', pos, 0);
+        if (bs < 0 || bs >= len - 2) return false;
         char letter = p[bs + 1];
         if (letter != 'i' && letter != 'm') {
             pos = bs + 1;
@@ -52,14 +50,33 @@ void CLSSentence::parse(const CLSTString& markup) {
             pos = bs + 2;
             continue;
         }
-        int close = markup.findChar('"', bs + 3);
+        int close = FindCharEscaped(text, '"', bs + 3, 0);
         if (close < 0 || close == bs + 3) {
             pos = bs + 3;
             continue;
         }
-        if (bs > start) addText(std::string_view(p + start, bs - start));
-        addObject(CLSSentenceItemObject::fromObjectText(markup.substring(bs + 3, close - bs - 3)));
-        pos = start = close + 1;
+        begin = bs;
+        end = close + 1;
+        return true;
+    }
+}
+
+void CLSSentence::parse(const CLSTString& markup) {
+    parse(markup.view());
+}
+
+void CLSSentence::parse(std::string_view markup) {
+    m_items.clear();
+    const char* p = markup.data();
+    int len = static_cast<int>(markup.size());
+    int start = 0;
+    int begin = 0;
+    int end = 0;
+    while (FindObjectMarkup(markup, start, begin, end)) {
+        if (begin > start) addText(std::string_view(p + start, begin - start));
+        addObject(CLSSentenceItemObject::fromObjectText(
+            CLSTString::fromBytes(p + begin + 3, end - begin - 4)));
+        start = end;
     }
     if (start < len) addText(std::string_view(p + start, len - start));
     normalize();

@@ -39,6 +39,7 @@ class CLSSentence {
 
     /// Replaces the items with those of the marked-up text; runs keep their escapes.
     void parse(const CLSTString& markup);
+    void parse(std::string_view markup);
     /// Runs escaped for the data file, objects as markup.
     CLSTString toMarkup() const;
     void appendMarkup(std::string& out) const;
@@ -104,10 +105,17 @@ class CLSSentenceArray {
     std::vector<CLSSentence> m_sentences;
 };
 
+/// The next object marker (\i"…" or \m"…" with a non-empty object text) at
+/// or after from: begin is its backslash, end the byte after its closing
+/// quote. false when there is none. Markup is cut into fields around these.
+bool FindObjectMarkup(std::string_view text, int from, int& begin, int& end);
+
 /// Expands the bracket-and-bar notation of an answer or choice field into
 /// every accepted answer, in order, runs unescaped. An unbalanced field, or
-/// one that would give more than kMaxAlternatives answers or grow beyond
-/// kMaxExpansionBytes, gives an empty list.
+/// one that would give more than kMaxAlternatives answers (with or without
+/// brackets), or whose working text (every alternative so far, objects
+/// counted by their markup) would grow beyond kMaxExpansionBytes, gives an
+/// empty list.
 CLSSentenceArray ExpandAlternatives(const CLSSentence& sentence);
 
 constexpr int kMaxAlternatives = 10000;

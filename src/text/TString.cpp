@@ -359,8 +359,10 @@ std::string UnescapeMarkupText(std::string_view text) {
     int pos = 0;
     while (pos < len) {
         int n = charLengthAt(p, pos, len);
-        if (n == 1 && p[pos] == '\\' && pos + 1 < len) {
-            ++pos;
+        if (n == 1 && p[pos] == '\\') {
+            // A backslash escapes the next character; one at the very end
+            // escapes nothing and goes, or the learner would have to type it.
+            if (++pos >= len) break;
             if (p[pos] == 'n') {
                 out += "\r\n";
                 ++pos;
@@ -371,7 +373,6 @@ std::string UnescapeMarkupText(std::string_view text) {
             }
             continue;
         }
-        // A lone backslash at the very end stays: dropping it would lose text.
         out.append(p + pos, n);
         pos += n;
     }

@@ -63,6 +63,52 @@ TEST(CliData, SaveConvertsAndExpandShowsItems) {
               "{\"t\":\",\"}],[{\"t\":\"xy,\"}],[{\"t\":\"x,\"}]]\n");
 }
 
+TEST(CliData, SavingAnUneditedFileReproducesItsQuestionLines) {
+    TempDir dir;
+    const std::string questions =
+        "colo(u)r\\q,ヒ\\|ント|\\(h2\\),colo(u)r|[red|green|blue],東京(都)|大阪,注\\n記\\!,<01\r\n"
+        "\\m\"V.AVI|Width=50%|unknown=1|loop=0\"問\\i\"|width=5\",\\i\"H.PNG|HEIGHT=3\"h,"
+        "a\\i\"A.png|x=1=2\"(s),,\\i\"c.png\",=91,11212121212\r\n"
+        "\\\\i\"p.png\"x,,[a|b]c\\,d,(x),c\\\\\\\\,<00\r\n"
+        "q,,\\m\"P.PNG|WIDTH=5|foo=bar\"(\\i\"|srcleft=1\",x[\\x|y,,<00\r\n"
+        "bomb,," +
+        std::string(30 * 5, '.') + ",,,<00\r\n";
+    std::string bomb;
+    for (int i = 0; i < 30; ++i)
+        bomb += "[a|b]";
+    std::string lines = questions;
+    lines.replace(lines.find(std::string(150, '.')), 150, bomb);
+    const std::string file =
+        "VORELDATA V3.0\r\n'a\\b\r\n#T,210000\r\n$FontPrintAnswer=9,128,F'p\r\n" + lines +
+        "h,,a,,,<00,02601011200,02601021200,02601031200,02601041200," +
+        "02601051200,12601061200,12601071200\r\n";
+    WriteFileBytes(dir.file("in.vrf"), Utf8ToCp932Literal(file));
+    std::string out;
+    ASSERT_EQ(
+        cli("save " + ShellQuote(dir.file("in.vrf")) + " " + ShellQuote(dir.file("out.vrf")), &out),
+        0);
+    // HistorySize 5 keeps the newest five entries.
+    EXPECT_EQ(Cp932ToUtf8(ReadFileBytes(dir.file("out.vrf"))),
+              "VORELDATA V3.0\r\n'a\\b\r\n#T,210000\r\n$FontPrintAnswer=9,128,F'p\r\n" + lines +
+                  "h,,a,,,<00,02601031200,02601041200,02601051200,12601061200,12601071200\r\n"
+                  "$Group=0,1,2,3,4,5,6,7,8,9\r\n");
+}
+
+TEST(CliData, SaveSaysWhyItAnswersYes) {
+    TempDir dir;
+    WriteFileBytes(dir.file("new.vrf"), "VORELDATA V3.0\r\nq,h,a,,,<00\r\n");
+    std::string out;
+    std::string err;
+    ASSERT_EQ(cli("save --version 1.2 " + ShellQuote(dir.file("new.vrf")) + " " +
+                      ShellQuote(dir.file("old.vrf")),
+                  &out, &err),
+              0);
+    EXPECT_EQ(err,
+              "vorel-cli: question: 下位バージョンに変更すると情報が失われます。続行しますか？\n"
+              "vorel-cli: answered Yes because --version was given\n");
+    EXPECT_EQ(ReadFileBytes(dir.file("old.vrf")), "VORELDATA V1.2\r\nq,a,<00\r\n");
+}
+
 TEST(CliData, ExportAndImportRoundTrip) {
     TempDir dir;
     WriteFileBytes(dir.file("a.vrf"), Utf8ToCp932Literal("VORELDATA V3.0\r\n問,,答,,注,<00\r\n"));

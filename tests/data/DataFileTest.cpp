@@ -43,7 +43,7 @@ TEST(DataFile, LoadsLinesCountsAndPositions) {
     EXPECT_EQ(U8(doc.getGroupName(2)), "数");
     EXPECT_THROW(doc.getGroupName(10), CLSError);
     EXPECT_EQ(U8(doc.getMessage()), "こんにちは");
-    EXPECT_TRUE(doc.isModified()) << "a freshly loaded document counts as modified";
+    EXPECT_FALSE(doc.isModified()) << "what was just read needs no saving";
     EXPECT_EQ(doc.countQuestionsInGroup(3), 2);
     EXPECT_EQ(doc.countQuestionsOfTitle(doc.getTitle(0)), 2);
     EXPECT_EQ(doc.getQuestionNumber(doc.getQuestion(2)), 2);
@@ -142,10 +142,11 @@ TEST(DataFile, SaveWritesTheSameDocumentBack) {
         "$TimeLimit=\r\n"
         "$QuestionShowTime=5'秒\r\n"
         "$FontTitle=12,128,Sans'x\r\n"
+        "$FontPrintTitle=9\r\n"
         "\\#問\\,題\\n二行,h1|h2,a|b,c1|c2,コメント\\'s,=91,11212121212\r\n"
         "\\i\"p.png|width=50%\"x,,y,,,<00\r\n"
         "$Group=A,B\\,b,2,3,4,5,6,7,8,J\r\n";
-    EXPECT_EQ(out, expected) << "print fonts are read but not kept";
+    EXPECT_EQ(out, expected) << "print fonts are kept like the others";
 
     // What is written loads back to the same document.
     DocFixture g;
@@ -178,19 +179,40 @@ TEST(DataFile, RefusesWhatIsNotADataFile) {
     EXPECT_EQ(r.loads.size(), 3u) << "a refused load changes nothing and reports nothing";
 }
 
-TEST(DataFile, OddLinesSurviveAsComments) {
+TEST(DataFile, OddLinesSurviveAsTheyWereRead) {
     DocFixture f;
     ASSERT_TRUE(
-        f.load("VORELDATA V3.0\n$Unknown=1\n$NoEquals\nshort,line\n#title only\nq,,a,,,x00\n"));
+        f.load("VORELDATA V3.0\n$Unknown=1\n$NoEquals\nshort,line\n#title only\n"
+               "q,,a,,,x00\nq\\\n'odd \\escape\\\n'plain\\, comment\n"));
     ASSERT_EQ(f.prompter.entries.size(), 1u);
     EXPECT_EQ(f.prompter.entries[0].utf8, "その機能は実装されていません。\n\nVRLFILE : 2行");
-    EXPECT_EQ(f.doc.getItemCount(), 5);
-    for (int i = 0; i < 5; ++i)
+    ASSERT_EQ(f.doc.getItemCount(), 8);
+    for (int i = 0; i < 8; ++i)
         EXPECT_EQ(f.doc.getLine(i)->kind(), kLineComment);
-    EXPECT_EQ(
-        f.saved(),
-        "VORELDATA V3.0\r\n'\\$Unknown=1\r\n'\\$NoEquals\r\n'short\\,line\r\n'\\#title only\r\n"
-        "'q\\,\\,a\\,\\,\\,x00\r\n$Group=0,1,2,3,4,5,6,7,8,9\r\n");
+    EXPECT_EQ(U8(f.doc.getLine(6)->comment().text), "odd escape")
+        << "a lone final backslash is no character";
+    // Nothing nobody changed is rewritten: not the lines that fit no
+    // grammar, nor a comment whose escapes would be written another way.
+    const std::string asRead =
+        "VORELDATA V3.0\r\n$Unknown=1\r\n$NoEquals\r\nshort,line\r\n#title only\r\n"
+        "q,,a,,,x00\r\nq\\\r\n'odd \\escape\\\r\n'plain\\, comment\r\n";
+    EXPECT_EQ(f.saved(), asRead + "$Group=0,1,2,3,4,5,6,7,8,9\r\n");
+
+    // An edited line is written from its text.
+    f.doc.getLine(3)->comment().text = CLSTString("#title, edited");
+    f.doc.getLine(6)->comment().text = CLSTString("odd escape!");
+    std::string out = f.saved();
+    EXPECT_NE(out.find("\r\n'\\#title\\, edited\r\n"), std::string::npos) << out;
+    EXPECT_NE(out.find("\r\n'odd escape!\r\n"), std::string::npos) << out;
+    EXPECT_NE(out.find("\r\nq,,a,,,x00\r\n"), std::string::npos) << out;
+
+    // In another version a line may fit a grammar it did not fit here, so
+    // converting keeps such lines as comments.
+    f.prompter.answers = {PromptAnswer::Yes};
+    ASSERT_TRUE(f.doc.setVersion(16));
+    out = f.saved();
+    EXPECT_NE(out.find("\r\n'q\\,\\,a\\,\\,\\,x00\r\n"), std::string::npos) << out;
+    EXPECT_NE(out.find("\r\n'plain\\, comment\r\n"), std::string::npos) << out;
 }
 
 TEST(DataFile, OldVersionsConvertAndDowngrade) {
@@ -222,19 +244,102 @@ TEST(DataFile, OldVersionsConvertAndDowngrade) {
         << "group names of a 1.3 file are kept";
 }
 
-TEST(DataFile, NewFileSavesOrAsksFirst) {
+TEST(DataFile, ConversionsWriteWellFormedFieldsFromTheModelAndKeepMalformedOnes) {
+    // 3.0 down to the old layout, then down to 1.2.
+    DocFixture f;
+    ASSERT_TRUE(
+        f.load("VORELDATA V3.0\r\nq\\q,h,colo(u)r,c1|c2,cm,<00\r\n"
+               "m,,a(b,x[,,<00\r\n"));
+    f.prompter.answers = {PromptAnswer::Yes};
+    ASSERT_TRUE(f.doc.setVersion(16));
+    EXPECT_TRUE(f.doc.isModified());
+    EXPECT_EQ(f.saved(),
+              "VORELDATA V1.6\r\nqq\\hh,colour|color\\cc1|c2,<00'cm\r\n"
+              "m,a(b\\cx[,<00\r\n$Group=0,1,2,3,4,5,6,7,8,9\r\n");
+    f.prompter.answers = {PromptAnswer::Yes};
+    ASSERT_TRUE(f.doc.setVersion(12));
+    EXPECT_EQ(f.saved(), "VORELDATA V1.2\r\nqq,colour,<00'cm\r\nm,a(b\\cx[,<00\r\n")
+        << "no version change drops a malformed field";
+    f.doc.setCurrentQuestion(1);
+    EXPECT_TRUE(f.doc.currentQuestion().isFieldMalformed(CLSVorelDataQuestion::kFieldAnswers));
+
+    // An old file is written as read, index digit included, until converted;
+    // its further \c then mean bars.
+    DocFixture g;
+    const std::string old =
+        "VORELDATA V1.5\r\nq\\hh1\\hh2,a|b\\cc1\\cc2,<01'cm\r\nm,a\\cx[\\cy,<00\r\n"
+        "n\\h,a\\c,<00'\r\n";
+    g.prompter.answers = {PromptAnswer::No};
+    ASSERT_TRUE(g.load(old));
+    EXPECT_FALSE(g.doc.isModified());
+    EXPECT_EQ(g.saved(),
+              "VORELDATA V1.5\r\nq\\hh1\\hh2,a|b\\cc1\\cc2,<01'cm\r\n"
+              "m,a\\cx[\\cy,<00\r\nn,a,<00\r\n$Group=0,1,2,3,4,5,6,7,8,9\r\n")
+        << "\\h, \\c and ' only before something";
+    ASSERT_TRUE(g.doc.setVersion(30));
+    EXPECT_EQ(g.saved(),
+              "VORELDATA V3.0\r\nq,h1|h2,b|a,c1|c2,cm,<00\r\nm,,a,x[|y,,<00\r\n"
+              "n,,a,,,<00\r\n$Group=0,1,2,3,4,5,6,7,8,9\r\n");
+
+    // A 1.2 question starting with "$" would read as a setting from 1.3 on.
+    DocFixture h;
+    h.prompter.answers = {PromptAnswer::No};
+    ASSERT_TRUE(h.load("VORELDATA V1.2\r\n$x\\q,a,<00\r\n"));
+    EXPECT_EQ(h.saved(), "VORELDATA V1.2\r\n$x\\q,a,<00\r\n");
+    ASSERT_TRUE(h.doc.setVersion(13));
+    EXPECT_EQ(h.saved(), "VORELDATA V1.3\r\n\\$xq,a,<00\r\n$Group=0,1,2,3,4,5,6,7,8,9\r\n");
+}
+
+TEST(DataFile, OnlyAModifiedDocumentIsSavedBeforeItIsReplaced) {
     DocFixture f;
     Recorder r;
     f.doc.setObserver(&r);
     ASSERT_TRUE(f.load("VORELDATA V3.0\r\nq,,a,,,<00\r\n"));
     EXPECT_EQ(r.caption, f.dir.file("t.vrf") + " - Vorel for Windows");
+    EXPECT_FALSE(f.doc.isModified());
+    ASSERT_TRUE(f.load("VORELDATA V3.0\r\nq,,b,,,<00\r\n", "u.vrf"));
     f.doc.newFile();
-    EXPECT_EQ(r.saves, 1) << "a named document is saved without asking";
+    EXPECT_EQ(r.saves, 0) << "opening and closing a file never rewrites it";
     EXPECT_EQ(r.caption, "Vorel for Windows");
+
+    // Recording an answer, correcting it and converting are changes.
+    ASSERT_TRUE(f.load("VORELDATA V3.0\r\nq,,a,,,<00\r\n"));
+    f.doc.setCurrentQuestion(0);
+    f.doc.addHistory(0);
+    EXPECT_TRUE(f.doc.isModified());
+    ASSERT_TRUE(f.load("VORELDATA V3.0\r\nq,,a,,,<00\r\n", "u.vrf"));
+    EXPECT_EQ(r.saves, 1) << "a named document is saved without asking";
+    f.doc.setCurrentQuestion(0);
+    f.doc.setLastHistoryResult(1);
+    EXPECT_FALSE(f.doc.isModified()) << "no entry to correct";
+    f.doc.addHistory(1);
+    ASSERT_TRUE(f.doc.saveFile(f.doc.getPath()));
+    ASSERT_TRUE(f.load("VORELDATA V3.0\r\nq,,a,,,<00\r\n"));
+    EXPECT_EQ(r.saves, 2);
+    f.doc.setCurrentQuestion(0);
+    f.doc.setLastHistoryResult(0);
+    f.doc.newFile();
+    EXPECT_EQ(r.saves, 2) << "nothing to correct without history";
+    ASSERT_TRUE(f.load("VORELDATA V3.0\r\nq,,a,,,<00,02601011200\r\n"));
+    f.doc.setCurrentQuestion(0);
+    f.doc.setLastHistoryResult(1);
+    f.doc.newFile();
+    EXPECT_EQ(r.saves, 3);
+
+    f.prompter.answers = {PromptAnswer::No};
+    ASSERT_TRUE(f.load("VORELDATA V1.5\r\nq,a,<00\r\n"));
+    f.doc.newFile();
+    EXPECT_EQ(r.saves, 3) << "an old file left as it is";
+    f.prompter.answers = {PromptAnswer::Yes};
+    ASSERT_TRUE(f.load("VORELDATA V1.5\r\nq,a,<00\r\n"));
+    EXPECT_TRUE(f.doc.isModified()) << "converted on loading";
+    f.doc.newFile();
+    EXPECT_EQ(r.saves, 4);
+
     f.doc.insertComment(0, CLSTString("x"));
     f.prompter.answers = {PromptAnswer::No};
     f.doc.newFile();
-    EXPECT_EQ(r.saves, 1);
+    EXPECT_EQ(r.saves, 4);
     EXPECT_EQ(f.prompter.entries.back().utf8, "編集中のデータは保存されていません。保存しますか？");
 }
 

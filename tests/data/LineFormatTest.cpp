@@ -109,6 +109,80 @@ TEST(QuestionLine, MalformedAnswerFieldsAreKeptAsWritten) {
     EXPECT_TRUE(question("q,,,,,<00").answers().isEmpty()) << "an empty field is no answer";
 }
 
+TEST(QuestionLine, UneditedFieldsAreWrittenAsRead) {
+    using Q = CLSVorelDataQuestion;
+    // Notation, needless escapes, objects as typed (\m, key case, unknown
+    // and malformed attributes, a nameless object) and history.
+    const char* lines[] = {
+        "colo(u)r\\q,ヒ\\|ント|\\(h2\\),colo(u)r|[red|green|blue],東京(都)|大阪,注\\n記\\!,<01",
+        "\\m\"V.AVI|Width=50%|unknown=1|loop=0\"問\\i\"|width=5\",\\i\"H.PNG|HEIGHT=3\"h,"
+        "a\\i\"A.png|x=1=2\"(s),,\\i\"c.png\",=91,11212121212",
+        "\\\\i\"p.png\"x,,[a|b]c\\,d,(x),c\\\\\\\\,<00",
+    };
+    for (const char* line : lines) {
+        Q q = question(line);
+        EXPECT_EQ(U8(WriteQuestionLine(q, 30)), line);
+        for (int f = 0; f < Q::kFieldCount; ++f)
+            EXPECT_TRUE(q.isFieldAsRead(static_cast<Q::Field>(f))) << line << " field " << f;
+    }
+    Q q = question(lines[0]);
+    EXPECT_EQ(markups(q.answers()), (V{"colour", "color", "red", "green", "blue"}));
+    EXPECT_EQ(U8(CLSTString(std::string(q.readFieldText(Q::kFieldChoices)))), "東京(都)|大阪");
+    EXPECT_FALSE(q.isFieldMalformed(Q::kFieldChoices));
+
+    // Setting what a field already holds is no edit.
+    EXPECT_FALSE(q.setAnswers(q.answers()));
+    EXPECT_FALSE(q.setQuestion(q.getQuestion()));
+    EXPECT_FALSE(q.setHintSentence(5, CLSSentence()));
+    EXPECT_EQ(U8(WriteQuestionLine(q, 30)).rfind("colo(u)r\\q,ヒ\\|ント|\\(h2\\),colo(u)r|", 0),
+              0u);
+
+    // Only the edited field is written from the model.
+    EXPECT_TRUE(q.setChoiceSentence(1, CLSSentence(Sj("京都"))));
+    EXPECT_FALSE(q.isFieldAsRead(Q::kFieldChoices));
+    EXPECT_EQ(
+        U8(WriteQuestionLine(q, 30)),
+        "colo(u)r\\q,ヒ\\|ント|\\(h2\\),colo(u)r|[red|green|blue],東京都|京都|大阪,注\\n記\\!,"
+        "<01");
+    EXPECT_TRUE(q.setQuestion(CLSSentence(CLSTString("a,b"))));
+    EXPECT_TRUE(q.setComment(CLSSentence()));
+    EXPECT_TRUE(q.keepFirstAnswerOnly());
+    EXPECT_TRUE(q.clearHints());
+    q.setAnswerCount(1);
+    q.setMark(1);
+    EXPECT_EQ(U8(WriteQuestionLine(q, 30)), "a\\,b,,colour,東京都|京都|大阪,,=00");
+    for (int f = 0; f < Q::kFieldCount; ++f)
+        EXPECT_FALSE(q.isFieldAsRead(static_cast<Q::Field>(f)));
+
+    // A copy keeps the read texts; the history is always the model's.
+    Q media = question(lines[1]);
+    Q copy = media;
+    copy.history().clear();
+    EXPECT_EQ(U8(WriteQuestionLine(copy, 30)),
+              "\\m\"V.AVI|Width=50%|unknown=1|loop=0\"問\\i\"|width=5\",\\i\"H.PNG|HEIGHT=3\"h,"
+              "a\\i\"A.png|x=1=2\"(s),,\\i\"c.png\",=91");
+    EXPECT_EQ(media.getQuestion().count(), 2) << "the nameless object is no item";
+}
+
+TEST(QuestionLine, MalformedFieldsKeepTheirExactBytes) {
+    using Q = CLSVorelDataQuestion;
+    const char* line = "q,,\\m\"P.PNG|WIDTH=5|foo=bar\"(\\i\"|srcleft=1\",x[\\x|y,,<00";
+    Q q = question(line);
+    EXPECT_TRUE(q.answers().isEmpty());
+    EXPECT_TRUE(q.choices().isEmpty());
+    EXPECT_TRUE(q.isFieldMalformed(Q::kFieldAnswers));
+    EXPECT_TRUE(q.isFieldMalformed(Q::kFieldChoices));
+    EXPECT_EQ(U8(WriteQuestionLine(q, 30)), line);
+    EXPECT_FALSE(q.setAnswers(CLSSentenceArray())) << "still no answers: no edit";
+    EXPECT_FALSE(q.keepFirstAnswerOnly());
+    EXPECT_EQ(U8(WriteQuestionLine(q, 30)), line);
+    EXPECT_TRUE(q.clearChoices()) << "clearing lets go of the text";
+    EXPECT_EQ(U8(WriteQuestionLine(q, 30)),
+              "q,,\\m\"P.PNG|WIDTH=5|foo=bar\"(\\i\"|srcleft=1\",,,<00");
+    // In the old layout a malformed field keeps its text too.
+    EXPECT_EQ(U8(WriteQuestionLine(q, 16)), "q,\\m\"P.PNG|WIDTH=5|foo=bar\"(\\i\"|srcleft=1\",<00");
+}
+
 TEST(QuestionLine, OldLayout) {
     CLSVorelDataQuestion q;
     ASSERT_TRUE(ParseOldQuestionLine(Sj("問\\hヒ1\\hヒ2|ヒ3,a|b|c\\cx\\cy,\x42"
@@ -126,7 +200,17 @@ TEST(QuestionLine, OldLayout) {
     EXPECT_EQ(q.history()[1].result, 1);
     EXPECT_EQ(q.history()[0].year, 0);
 
+    EXPECT_EQ(U8(WriteQuestionLine(q, 16)), "問\\hヒ1\\hヒ2|ヒ3,a|b|c\\cx\\cy,T52'注")
+        << "fields as read, and the index digit that points into them";
+    for (int f = 0; f < CLSVorelDataQuestion::kFieldCount; ++f)
+        q.forgetReadText(static_cast<CLSVorelDataQuestion::Field>(f));
     EXPECT_EQ(U8(WriteQuestionLine(q, 16)), "問\\hヒ1|ヒ2|ヒ3,c|a|b\\cx|y,T50'注");
+    // A part that ends in a backslash keeps the marker after it, or the
+    // backslash would escape the comma.
+    CLSVorelDataQuestion dangling;
+    ASSERT_TRUE(ParseOldQuestionLine(CLSTString("q\\\\h,a\\\\c,<00"), dangling));
+    EXPECT_EQ(U8(dangling.getQuestion().toText()), "q");
+    EXPECT_EQ(U8(WriteQuestionLine(dangling, 16)), "q\\\\h,a\\\\c,<00");
     CLSVorelDataQuestion noHints;
     ASSERT_TRUE(ParseOldQuestionLine(CLSTString("q,a,<09"), noHints));
     EXPECT_EQ(markups(noHints.answers()), (V{"a"}))
@@ -159,7 +243,9 @@ TEST(TitleAndSettingLines, ReadAndWrite) {
     EXPECT_EQ(none.charset, -1);
     EXPECT_EQ(U8(WriteFontLine(kLineFontHint, none)), "$FontHint=,,'c");
     EXPECT_EQ(U8(WriteFontLine(kLineFontHint, ParseFontValue(CLSTString("0")))), "$FontHint=");
-    EXPECT_EQ(U8(WriteFontLine(kLineFontPrintTitle, f)), "");
+    EXPECT_EQ(U8(WriteFontLine(kLineFontPrintTitle, f)),
+              "$FontPrintTitle=12,128,ＭＳ ゴシック'本文");
+    EXPECT_EQ(U8(WriteFontLine(kLineFontPrintAnswerNumber, none)), "$FontPrintAnswerNumber=,,'c");
     EXPECT_EQ(FontKindOfKey(CLSTString("fontprintanswer")), kLineFontPrintAnswer);
     EXPECT_EQ(FontKindOfKey(CLSTString("FontWhatever")), kLineFontComment);
 

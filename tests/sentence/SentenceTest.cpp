@@ -168,6 +168,40 @@ TEST(ExpandAlternatives, MalformedAndOversizedFieldsGiveNothing) {
     EXPECT_EQ(expand(many.c_str()).size(), 8192u);
 }
 
+TEST(ExpandAlternatives, BoundsHoldForPlainFieldsAndTheWholeWorkingText) {
+    std::string plain = "x";
+    for (int i = 0; i < 10000; ++i)
+        plain += "|x";
+    EXPECT_TRUE(expand(plain.c_str()).empty()) << "10,001 alternatives without brackets";
+    plain.resize(plain.size() - 2);
+    EXPECT_EQ(expand(plain.c_str()).size(), 10000u);
+
+    // Two alternatives of 300 KB, each rewritten to 600 KB: what is left to
+    // rewrite never passes 1 MiB, the whole working text does.
+    std::string part(300 * 1024, 'p');
+    std::string twoParts = part + "(x)|" + part + "(y)";
+    EXPECT_TRUE(expand(twoParts.c_str()).empty());
+    std::string onePart = part + "(x)|z(y)";
+    EXPECT_EQ(expand(onePart.c_str()).size(), 4u);
+
+    // An object counts with its markup, not as one character.
+    std::string bigObject = "[\\i\"" + std::string(600 * 1024, 'o') + ".png\"|y](z)";
+    EXPECT_TRUE(expand(bigObject.c_str()).empty());
+    std::string smallObject = "[\\i\"o.png\"|y](z)";
+    EXPECT_EQ(expand(smallObject.c_str()).size(), 4u);
+}
+
+TEST(ExpandAlternatives, ALoneBackslashAtTheEndOfARunIsNoCharacter) {
+    EXPECT_EQ(expand("abc\\"), (Answers{{"abc"}}));
+    EXPECT_EQ(expand("a\\|b"), (Answers{{"a|b"}})) << "an escape is still an escape";
+    EXPECT_EQ(expand("a|b\\"), (Answers{{"a"}, {"b"}}));
+    EXPECT_EQ(expand("x\\\\i\"p.png\""), (Answers{{"x", "<\\i\"p.png\">"}}))
+        << "the backslash before an object ends its run";
+    CLSSentence text(CLSTString("end\\"));
+    text.unescape();
+    EXPECT_EQ(text.toText(), "end");
+}
+
 TEST(ExpandAlternatives, TwoByteCharactersAndObjects) {
     // ー and ソ carry bracket and backslash bytes as their second byte.
     CLSTString field = Sj("[ソー|ボール](ド)");

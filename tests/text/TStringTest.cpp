@@ -149,7 +149,7 @@ TEST(TString, EscapeMarkupRoundTrips) {
 
     CLSTString broken("\\n\\\\x\\");
     broken.unescapeMarkup();
-    EXPECT_EQ(broken, "\r\n\\x\\") << "a lone final backslash is kept";
+    EXPECT_EQ(broken, "\r\n\\x") << "a lone final backslash escapes nothing and goes";
 }
 
 TEST(TString, QuoteCsvAndNumbers) {

@@ -397,8 +397,8 @@ void CLSAskingPanel::setEditing(bool on) {
             FromQStringLossy(QString::fromUtf8("Shift-JIS で表せない文字は ? になりました: ") +
                              unmappable));
     }
-    if (m_doc.current() && m_doc.current()->isQuestion()) {
-        m_doc.currentQuestion().setQuestion(edited);
+    if (m_doc.current() && m_doc.current()->isQuestion() &&
+        m_doc.currentQuestion().setQuestion(edited)) {
         m_doc.setModified();
     }
 }

@@ -135,3 +135,26 @@ TEST(MainWindow, MenusAndToolbarShowTheScreensOwnCommands) {
     EXPECT_FALSE(f.window->action(StudyCommand::kRange)->isEnabled()) << "not during a run";
     EXPECT_FALSE(f.window->dispatch(99999));
 }
+
+TEST(MainWindow, OnlyAChangedFileIsSavedWhenReplacedOrClosed) {
+    AppFixture f;
+    // LF line ends and no group line: any rewrite would show.
+    const std::string text = "VORELDATA V3.0\nq1,,colo(u)r,,,<00\nq2,,[a|b]\\!,,,<00\n";
+    WriteFileBytes(f.dir.file("a.vrf"), text);
+    WriteFileBytes(f.dir.file("b.vrf"), text);
+    ASSERT_TRUE(f.window->openFile(CLSTString(f.dir.file("a.vrf"))));
+    ASSERT_TRUE(f.window->openFile(CLSTString(f.dir.file("b.vrf"))));
+    EXPECT_EQ(ReadFileBytes(f.dir.file("a.vrf")), text) << "opening another file";
+
+    // A recorded answer is a change: the file is saved, its notation intact.
+    f.window->document().setCurrentQuestion(0);
+    f.window->document().addHistory(1);
+    ASSERT_TRUE(f.window->openFile(CLSTString(f.dir.file("a.vrf"))));
+    std::string saved = ReadFileBytes(f.dir.file("b.vrf"));
+    EXPECT_EQ(saved.rfind("VORELDATA V3.0\r\nq1,,colo(u)r,,,<00,1", 0), 0u) << saved;
+    EXPECT_NE(saved.find("\r\nq2,,[a|b]\\!,,,<00\r\n$Group=0,1,2,3,4,5,6,7,8,9\r\n"),
+              std::string::npos)
+        << saved;
+    f.window->close();
+    EXPECT_EQ(ReadFileBytes(f.dir.file("a.vrf")), text) << "closing the program";
+}
