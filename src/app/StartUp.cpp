@@ -6,9 +6,9 @@
 #include <QMessageBox>
 #include <QTranslator>
 
-#include "app/Resources.h"
 #include "settings/SettingsFolder.h"
 #include "text/widgets/QtText.h"
+#include "text/widgets/Resources.h"
 
 static void initPictures() {
     Q_INIT_RESOURCE(pictures);

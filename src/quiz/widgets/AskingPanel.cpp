@@ -8,18 +8,19 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 
-#include "app/WndHints.h"
-#include "app/WndSeparator.h"
 #include "data/VorelDataFile.h"
 #include "image/widgets/Picture.h"
 #include "quiz/Exam.h"
 #include "quiz/PanelLayout.h"
+#include "quiz/widgets/WndHints.h"
 #include "sentence/widgets/WndSentence.h"
 #include "settings/VorelSettings.h"
+#include "settings/widgets/QtDesign.h"
 #include "text/Prompter.h"
 #include "text/widgets/Drawing.h"
 #include "text/widgets/QtText.h"
 #include "text/widgets/QtTextMetrics.h"
+#include "text/widgets/WndSeparator.h"
 
 namespace {
 

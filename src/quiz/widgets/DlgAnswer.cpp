@@ -6,20 +6,21 @@
 #include <QPainter>
 #include <QStyle>
 
-#include "app/Resources.h"
-#include "app/WndMNG.h"
 #include "data/VorelDataFile.h"
 #include "quiz/Exam.h"
 #include "quiz/widgets/DialogHelp.h"
 #include "quiz/widgets/DlgOtherAnswer.h"
 #include "quiz/widgets/FlatButton.h"
+#include "quiz/widgets/WndMNG.h"
 #include "sentence/widgets/WndSentence.h"
 #include "sentence/widgets/WndSentenceList.h"
 #include "settings/VorelSettings.h"
+#include "settings/widgets/QtDesign.h"
 #include "text/Codec.h"
 #include "text/Error.h"
 #include "text/widgets/Drawing.h"
 #include "text/widgets/QtText.h"
+#include "text/widgets/Resources.h"
 
 namespace {
 

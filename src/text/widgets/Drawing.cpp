@@ -1,19 +1,8 @@
 #include "text/widgets/Drawing.h"
 
-#include "settings/VorelSkin.h"
 #include "text/WrapText.h"
 #include "text/widgets/QtText.h"
 #include "text/widgets/QtTextMetrics.h"
-
-CLSBorderStyle BorderStyleOf(const CLSVorelSkinItem& item) {
-    CLSBorderStyle s;
-    s.type = item.borderType;
-    s.border = item.borderColor;
-    s.fill = item.backgroundColor;
-    s.width = item.borderSize;
-    s.padding = item.padding;
-    return s;
-}
 
 namespace {
 

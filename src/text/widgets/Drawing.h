@@ -7,8 +7,6 @@
 #include "text/Colour.h"
 #include "text/TString.h"
 
-struct CLSVorelSkinItem;
-
 /// How a box is framed: border type 0-8, colours, line width and padding.
 struct CLSBorderStyle {
     int type = 0;
@@ -17,9 +15,6 @@ struct CLSBorderStyle {
     int width = 1;
     int padding = 0;
 };
-
-/// The frame of a design item.
-CLSBorderStyle BorderStyleOf(const CLSVorelSkinItem& item);
 
 /// Fills a box grown by the style's padding and frames it with one of the
 /// nine border types; an empty box draws nothing.

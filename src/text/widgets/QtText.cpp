@@ -30,26 +30,6 @@ CLSTString FromQStringLossy(const QString& text) {
     return out;
 }
 
-QFont ToQFont(const CLSVorelFont& font, int ratePercent) {
-    QFont f(ToQString(font.name));
-    int size = font.size > 0 ? font.size : 12;
-    f.setPointSizeF(size * ratePercent / 100.0);
-    f.setBold(font.bold());
-    f.setItalic(font.italic());
-    f.setUnderline(font.underline());
-    return f;
-}
-
-CLSVorelFont FromQFont(const QFont& font, const CLSVorelFont& keepColours) {
-    CLSVorelFont f = keepColours;
-    f.name = FromQStringLossy(font.family());
-    f.size = qRound(font.pointSizeF());
-    f.setStyle(CLSVorelFont::kBold, font.bold());
-    f.setStyle(CLSVorelFont::kItalic, font.italic());
-    f.setStyle(CLSVorelFont::kUnderline, font.underline());
-    return f;
-}
-
 QFont ProgramFont(const char* utf8Face, int pointSize, bool bold) {
     QFont f(QString::fromUtf8(utf8Face));
     f.setPointSize(pointSize);

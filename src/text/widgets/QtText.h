@@ -5,13 +5,12 @@
 #include <QRect>
 #include <QString>
 
-#include "settings/VorelFont.h"
 #include "text/Colour.h"
 #include "text/Geometry.h"
 #include "text/TString.h"
 
 // The one place where the program's CP932 texts meet Qt's strings, and
-// where the core's plain colours, rectangles and fonts become Qt's.
+// where the core's plain colours and rectangles become Qt's.
 
 /// A CP932 text as a QString (bytes that are not CP932 show as U+FFFD).
 QString ToQString(const CLSTString& text);
@@ -35,13 +34,6 @@ inline CLSRect FromQRect(const QRect& r) {
     return CLSRect{r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
 }
 
-/// A font of the program (point size, style, face) as a QFont at a scale in
-/// percent. Face names written for the other platform ("ＭＳ Ｐゴシック", …)
-/// reach installed Japanese fonts through the substitutions of
-/// InstallFontSubstitutions.
-QFont ToQFont(const CLSVorelFont& font, int ratePercent = 100);
-/// A font of the program from a QFont (point size, style, face).
-CLSVorelFont FromQFont(const QFont& font, const CLSVorelFont& keepColours);
 /// A font of the given face and point size (Shift-JIS faces of the program's texts).
 QFont ProgramFont(const char* utf8Face, int pointSize, bool bold = false);
 /// Maps the Japanese face names used in data and design files to installed fonts.

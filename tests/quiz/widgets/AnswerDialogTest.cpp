@@ -13,11 +13,11 @@
 
 #include "DialogTestSupport.h"
 #include "DocFixture.h"
-#include "app/WndMNG.h"
 #include "quiz/Exam.h"
 #include "quiz/widgets/DlgAnswer.h"
 #include "quiz/widgets/DlgOtherAnswer.h"
 #include "quiz/widgets/FlatButton.h"
+#include "quiz/widgets/WndMNG.h"
 #include "sentence/widgets/WndSentence.h"
 #include "sentence/widgets/WndSentenceList.h"
 #include "settings/SoundPlayer.h"

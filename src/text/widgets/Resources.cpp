@@ -1,4 +1,4 @@
-#include "app/Resources.h"
+#include "text/widgets/Resources.h"
 
 #include <QtGlobal>
 

@@ -1,4 +1,4 @@
-#include "app/WndHints.h"
+#include "quiz/widgets/WndHints.h"
 
 #include <QAbstractButton>
 #include <QKeyEvent>
@@ -8,6 +8,7 @@
 #include "data/VorelDataFile.h"
 #include "sentence/widgets/WndSentence.h"
 #include "settings/VorelSettings.h"
+#include "settings/widgets/QtDesign.h"
 #include "text/Error.h"
 #include "text/widgets/Drawing.h"
 #include "text/widgets/QtText.h"

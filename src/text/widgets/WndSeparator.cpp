@@ -1,4 +1,4 @@
-#include "app/WndSeparator.h"
+#include "text/widgets/WndSeparator.h"
 
 #include <QMouseEvent>
 #include <QPainter>

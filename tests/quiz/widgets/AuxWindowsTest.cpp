@@ -10,13 +10,13 @@
 #include <QTest>
 
 #include "DocFixture.h"
-#include "app/Resources.h"
-#include "app/WndHints.h"
-#include "app/WndMNG.h"
-#include "app/WndSeparator.h"
+#include "quiz/widgets/WndHints.h"
+#include "quiz/widgets/WndMNG.h"
 #include "sentence/widgets/WndSentence.h"
 #include "text/Error.h"
 #include "text/widgets/QtText.h"
+#include "text/widgets/Resources.h"
+#include "text/widgets/WndSeparator.h"
 
 namespace {
 

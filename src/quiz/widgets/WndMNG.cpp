@@ -1,4 +1,4 @@
-#include "app/WndMNG.h"
+#include "quiz/widgets/WndMNG.h"
 
 #include <QPainter>
 #include <algorithm>

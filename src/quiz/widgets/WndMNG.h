@@ -10,6 +10,11 @@
 #include "image/MngPlayback.h"
 #include "text/Colour.h"
 
+/// The animation after a right answer (60 × 60).
+inline constexpr const char* kAnswerRightMng = ":/answer_right.mng";
+/// The animation after a wrong answer (60 × 60).
+inline constexpr const char* kAnswerWrongMng = ":/answer_wrong.mng";
+
 /// Plays an MNG animation in a child window, on a timer that fires at the
 /// animation's ticks per second. Frame delays, the repeat with its pass
 /// count and its delay follow the animation; at the end the last frame

@@ -1,0 +1,34 @@
+#include "settings/widgets/QtDesign.h"
+
+#include "settings/VorelSkin.h"
+#include "text/widgets/QtText.h"
+
+QFont ToQFont(const CLSVorelFont& font, int ratePercent) {
+    QFont f(ToQString(font.name));
+    int size = font.size > 0 ? font.size : 12;
+    f.setPointSizeF(size * ratePercent / 100.0);
+    f.setBold(font.bold());
+    f.setItalic(font.italic());
+    f.setUnderline(font.underline());
+    return f;
+}
+
+CLSVorelFont FromQFont(const QFont& font, const CLSVorelFont& keepColours) {
+    CLSVorelFont f = keepColours;
+    f.name = FromQStringLossy(font.family());
+    f.size = qRound(font.pointSizeF());
+    f.setStyle(CLSVorelFont::kBold, font.bold());
+    f.setStyle(CLSVorelFont::kItalic, font.italic());
+    f.setStyle(CLSVorelFont::kUnderline, font.underline());
+    return f;
+}
+
+CLSBorderStyle BorderStyleOf(const CLSVorelSkinItem& item) {
+    CLSBorderStyle s;
+    s.type = item.borderType;
+    s.border = item.borderColor;
+    s.fill = item.backgroundColor;
+    s.width = item.borderSize;
+    s.padding = item.padding;
+    return s;
+}
