@@ -11,7 +11,7 @@
 #include "data/VorelDataFile.h"
 #include "quiz/AnswerCheck.h"
 #include "quiz/Exam.h"
-#include "quiz/ExamLog.h"
+#include "quiz/ExamLogReader.h"
 #include "settings/VorelSettings.h"
 #include "text/Codec.h"
 #include "text/Prompter.h"

@@ -12,7 +12,7 @@
 #include "cli/Json.h"
 #include "data/VorelDataFile.h"
 #include "quiz/Exam.h"
-#include "quiz/ExamLog.h"
+#include "quiz/ExamLogReader.h"
 #include "settings/SettingsFolder.h"
 #include "settings/VorelSettings.h"
 #include "text/Clock.h"

@@ -4,13 +4,20 @@
 
 #include "data/VorelDataFile.h"
 #include "quiz/AnswerCheck.h"
+#include "settings/SettingsFolder.h"
+#include "settings/SoundPlayer.h"
 #include "settings/VorelSettings.h"
 #include "text/Codec.h"
 #include "text/Error.h"
+#include "text/Paths.h"
 
 namespace {
 
 const char* const kSource = "EXAM";
+
+int HistoryResult(bool right) {
+    return right ? 1 : 0;
+}
 
 }  // namespace
 
@@ -227,7 +234,11 @@ bool CLSExam::examNext() {
     m_currentAsked = true;
     m_clockStopped = false;
     m_answerFieldCount = m_doc.currentQuestion().answerCount();
-    if (m_settings.answerMode() != AnswerMode::kConfirm) buildChoices();
+    if (m_settings.answerMode() != AnswerMode::kConfirm) {
+        m_choiceSlots =
+            BuildChoices(m_doc, m_settings, m_random, choiceCount(), m_answerFieldCount);
+        m_shownChoiceCount = static_cast<int>(m_choiceSlots.size());
+    }
 
     int64_t now = m_clock.ticks();
     if (m_mode.isFromList()) {
@@ -285,6 +296,75 @@ void CLSExam::examFinish() {
     m_mode = CLSExamMode();
     m_choiceSlots.clear();
     m_shownChoiceCount = 0;
+}
+
+// ---- answering: one path for every front end --------------------------------------------
+
+// The judgement is recorded, the question's history follows it and the
+// sound is played here, so the answer dialog and the terminal quiz only show
+// questions and collect answers.
+CLSAnswerOutcome CLSExam::answer(const std::vector<CLSSentence>& given) {
+    CLSTraceScope trace("CLSExam::answer");
+    stopClock();
+    bool right = isRight(given);
+    decide(right ? Verdict::kRight : Verdict::kWrong);
+    playSound(right ? CLSVorelSettings::kSoundRight : CLSVorelSettings::kSoundWrong);
+    return {right ? Verdict::kRight : Verdict::kWrong, true};
+}
+
+void CLSExam::decide(Verdict verdict) {
+    if (verdict != Verdict::kSkipped && m_doc.current() && m_doc.current()->isQuestion()) {
+        m_doc.addHistory(HistoryResult(verdict == Verdict::kRight));
+    }
+    advance(verdict);
+    if (verdict == Verdict::kRight) {
+        ++m_rightCount;
+        if (m_mode.isComplete()) --m_remainingCount;
+    } else if (verdict == Verdict::kWrong) {
+        ++m_wrongCount;
+    }
+}
+
+void CLSExam::changeJudgement(bool toRight) {
+    int i = m_cursor - 1;
+    if (i < 0 || i >= static_cast<int>(m_records.size())) VR_THROW(kSource, CLSError::kIndex);
+    CLSExamRecord& r = m_records[i];
+    Verdict wanted = toRight ? Verdict::kRight : Verdict::kWrong;
+    if (r.result == wanted) return;
+    Verdict previous = r.result;
+    // The judged question, which need not be the one on screen any more:
+    // the terminal quiz shows the next question before a judgement is flipped.
+    if (CLSVorelDataItem* line = m_doc.getQuestion(r.question)) {
+        // A skip left no history entry to correct: the new judgement gets its own.
+        if (previous == Verdict::kSkipped) {
+            m_doc.addHistory(line->question(), HistoryResult(toRight));
+        } else {
+            m_doc.setLastHistoryResult(line->question(), HistoryResult(toRight));
+        }
+    }
+    r.result = wanted;
+    bool complete = m_mode.isComplete();
+    if (toRight) {
+        ++m_rightCount;
+        if (previous == Verdict::kWrong) --m_wrongCount;
+        if (complete) {
+            --m_remainingCount;
+            countAsked(r.question, 1);
+        }
+    } else {
+        ++m_wrongCount;
+        if (previous == Verdict::kRight) --m_rightCount;
+        if (complete) {
+            ++m_remainingCount;
+            countAsked(r.question, -1);
+        }
+    }
+}
+
+void CLSExam::playSound(int slot) const {
+    if (!m_sound || !m_settings.sound()) return;
+    if (slot < 0 || slot >= CLSVorelSettings::kSoundSlotCount) return;
+    m_sound->play(m_settings.soundName(slot));
 }
 
 // ---- the current question ------------------------------------------------------------
@@ -345,4 +425,69 @@ CLSTString CLSExam::historyLabel() const {
 bool CLSExam::isRight(const std::vector<CLSSentence>& given) const {
     return JudgeAnswers(given, m_answerFieldCount, m_doc.currentQuestion().answers(),
                         CompareOptions(m_doc, m_settings), m_settings.vagueTable());
+}
+
+CLSTString CLSExam::answerModeName() const {
+    return AnswerModeName(m_settings.answerMode());
+}
+
+CLSTString CLSExam::resultMark(int i) const {
+    if (i < 0 || i >= m_cursor || i >= static_cast<int>(m_records.size())) {
+        VR_THROW("EXAM", CLSError::kIndex);
+    }
+    return CLSTString(VerdictMark(m_records[i].result));
+}
+
+// ---- exam history ------------------------------------------------------------------------
+
+CLSTString CLSExam::examLogPath() const {
+    const CLSTString& name = m_settings.examLogName();
+    if (IsAbsolutePath(name)) return name;
+    return JoinPath(HistoryFolder(), name);
+}
+
+CLSExamLogRun CLSExam::logRun() const {
+    auto groupName = [this](int group) { return m_doc.getGroupName(std::clamp(group, 0, 9)); };
+    CLSExamLogRun run;
+    int64_t now = m_clock.ticks();
+    run.elapsed = now - m_startTick;
+    run.start = TimeBefore(m_clock.localTime(), run.elapsed);
+    run.fileName = m_doc.getPath();
+    run.range.append(rangeFirst + 1).append(SJIS("～")).append(rangeLast + 1);
+    run.groups = groupName(0);
+    for (int g = 1; g < 10; ++g) {
+        if (groupEnabled[g]) run.groups.append(',').append(groupName(g).quoteCsv());
+    }
+    run.method = modeName();
+    run.answerMode = answerModeName();
+    run.rate = rateText();
+    int rows =
+        std::min<int>(m_cursor + (m_currentAsked ? 1 : 0), static_cast<int>(m_records.size()));
+    for (int i = 0; i < rows; ++i) {
+        const CLSExamRecord& r = m_records[i];
+        bool judged = i < m_cursor;
+        CLSExamLogRun::Row row;
+        row.question = r.question + 1;
+        // The question on screen when the run was stopped counts as skipped.
+        row.verdict = judged ? r.result : Verdict::kSkipped;
+        row.spent = judged || m_clockStopped ? r.time : now - r.time;
+        const CLSVorelDataItem* line = m_doc.getQuestion(r.question);
+        row.known = line != nullptr;
+        if (line) {
+            const CLSVorelDataQuestion& q = line->question();
+            row.questionText = q.getQuestion().toText();
+            row.answer = q.firstAnswer().toText();
+            row.group = groupName(q.group());
+            row.comment = q.getComment().toText();
+        }
+        run.rows.push_back(std::move(row));
+    }
+    return run;
+}
+
+bool CLSExam::writeExamLog(Prompter& prompter) {
+    CLSTString path = examLogPath();
+    if (!AppendExamLog(path, logRun(), prompter)) return false;
+    TrimExamLog(path, static_cast<int64_t>(m_settings.examLogSize()) * 1024);
+    return true;
 }

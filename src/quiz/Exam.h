@@ -5,7 +5,10 @@
 #include <functional>
 #include <vector>
 
+#include "quiz/ExamChoices.h"
+#include "quiz/ExamLogWriter.h"
 #include "quiz/ExamMode.h"
+#include "quiz/ExamTexts.h"
 #include "quiz/Random.h"
 #include "sentence/Sentence.h"
 #include "settings/AnswerMode.h"
@@ -30,13 +33,6 @@ struct CLSExamRecord {
 struct CLSAnswerOutcome {
     Verdict verdict = Verdict::kRight;
     bool animated = false;
-};
-
-/// One choice offered for the current question.
-struct CLSChoiceSlot {
-    CLSSentence sentence;
-    /// The question line the choice was taken from (its answer font applies).
-    const CLSVorelDataItem* source = nullptr;
 };
 
 /// A quiz run over the open document: the range and its filters, the
@@ -141,19 +137,17 @@ class CLSExam {
     /// Judges the answers given for the current question.
     bool isRight(const std::vector<CLSSentence>& given) const;
 
-    // ---- texts ----
-    static CLSTString modeNameOf(CLSExamMode mode);
-    CLSTString modeName() const { return modeNameOf(m_mode); }
-    static CLSTString answerModeNameOf(AnswerMode answerMode);
+    // ---- texts (ExamTexts.h) ----
+    CLSTString modeName() const { return ExamModeName(m_mode); }
     CLSTString answerModeName() const;
-    static CLSTString rateTextOf(int right, int wrong);
-    CLSTString rateText() const { return rateTextOf(m_rightCount, m_wrongCount); }
-    /// "○" right, "×" wrong, "－" skipped (CP932).
-    static const char* verdictMark(Verdict verdict);
+    CLSTString rateText() const { return RateText(m_rightCount, m_wrongCount); }
     /// "○", "×" or "－" of a judged record; CLSError ("EXAM", 11) outside them.
     CLSTString resultMark(int i) const;
 
     // ---- exam history ----
+    /// The run as the exam history keeps it: the judged records, and the one
+    /// on screen when the run was stopped (asked but not judged).
+    CLSExamLogRun logRun() const;
     /// Appends the run to the exam history file and keeps it within
     /// ExamLogSize; false (after a warning) when the file cannot be written.
     bool writeExamLog(Prompter& prompter);
@@ -169,7 +163,6 @@ class CLSExam {
     bool askedBefore(int q) const;
     void advance(Verdict result);
     void countAsked(int q, int delta);
-    void buildChoices();
     int perQuestion(int kind, int settingValue) const;
 
     CLSVorelDataFile& m_doc;

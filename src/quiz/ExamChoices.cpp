@@ -3,8 +3,10 @@
 
 #include <algorithm>
 
+#include "quiz/ExamChoices.h"
+
 #include "data/VorelDataFile.h"
-#include "quiz/Exam.h"
+#include "quiz/Random.h"
 #include "settings/VorelSettings.h"
 
 namespace {
@@ -17,15 +19,15 @@ CLSSentence withoutLineBreaks(const CLSSentence& s) {
 
 }  // namespace
 
-void CLSExam::buildChoices() {
-    m_choiceSlots.clear();
-    m_shownChoiceCount = 0;
-    int wanted = choiceCount();
-    if (wanted <= 0) return;
+std::vector<CLSChoiceSlot> BuildChoices(const CLSVorelDataFile& doc,
+                                        const CLSVorelSettings& settings, CLSRandom& random,
+                                        int wanted, int rightCount) {
+    std::vector<CLSChoiceSlot> slots;
+    if (wanted <= 0) return slots;
 
-    const CLSVorelDataItem* currentLine = m_doc.current();
-    const CLSVorelDataQuestion& question = m_doc.currentQuestion();
-    bool ownChoices = m_settings.useDataQuestionSettings() && question.getChoiceCount() > 0;
+    const CLSVorelDataItem* currentLine = doc.current();
+    const CLSVorelDataQuestion& question = doc.currentQuestion();
+    bool ownChoices = settings.useDataQuestionSettings() && question.getChoiceCount() > 0;
 
     // The pool: indexes of the question's own choices, or of questions whose
     // first answers serve as candidates.
@@ -34,38 +36,38 @@ void CLSExam::buildChoices() {
         for (int i = 0; i < question.getChoiceCount(); ++i)
             pool.push_back(i);
     } else {
-        bool sameSection = m_settings.choicesFromTitle();
-        bool sameGroup = m_settings.choicesFromGroup();
+        bool sameSection = settings.choicesFromTitle();
+        bool sameGroup = settings.choicesFromGroup();
         int first = 0;
-        int last = m_doc.getQuestionCount() - 1;
+        int last = doc.getQuestionCount() - 1;
         if (sameSection) {
-            const CLSVorelDataItem* title = m_doc.currentTitle();
+            const CLSVorelDataItem* title = doc.currentTitle();
             if (title) {
-                first = m_doc.getQuestionNumber(title);
-                last = first + m_doc.countQuestionsOfTitle(title) - 1;
+                first = doc.getQuestionNumber(title);
+                last = first + doc.countQuestionsOfTitle(title) - 1;
             } else {
                 // Questions before the first title form a section of their own.
-                last = (m_doc.getTitleCount() > 0 ? m_doc.getQuestionNumber(m_doc.getTitle(0))
-                                                  : m_doc.getQuestionCount()) -
+                last = (doc.getTitleCount() > 0 ? doc.getQuestionNumber(doc.getTitle(0))
+                                                : doc.getQuestionCount()) -
                        1;
             }
         }
         for (int q = first; q <= last; ++q) {
-            if (sameGroup && m_doc.getQuestion(q)->question().group() != question.group()) continue;
+            if (sameGroup && doc.getQuestion(q)->question().group() != question.group()) continue;
             pool.push_back(q);
         }
     }
 
     // The right answers come first.
-    for (int i = 0; i < m_answerFieldCount && i < question.getAnswerCount(); ++i) {
-        m_choiceSlots.push_back({question.getAnswer(i), currentLine});
+    for (int i = 0; i < rightCount && i < question.getAnswerCount(); ++i) {
+        slots.push_back({question.getAnswer(i), currentLine});
     }
     std::vector<CLSSentence> compared;
-    for (const CLSChoiceSlot& slot : m_choiceSlots)
+    for (const CLSChoiceSlot& slot : slots)
         compared.push_back(withoutLineBreaks(slot.sentence));
 
-    while (!pool.empty() && static_cast<int>(m_choiceSlots.size()) < wanted) {
-        int k = m_random.below(static_cast<int>(pool.size()));
+    while (!pool.empty() && static_cast<int>(slots.size()) < wanted) {
+        int k = random.below(static_cast<int>(pool.size()));
         int index = pool[k];
         pool.erase(pool.begin() + k);
         CLSChoiceSlot slot;
@@ -73,7 +75,7 @@ void CLSExam::buildChoices() {
             slot.sentence = question.getChoice(index);
             slot.source = currentLine;
         } else {
-            const CLSVorelDataItem* line = m_doc.getQuestion(index);
+            const CLSVorelDataItem* line = doc.getQuestion(index);
             slot.sentence = line->question().firstAnswer();
             slot.source = line;
         }
@@ -83,11 +85,11 @@ void CLSExam::buildChoices() {
                                      [&](const CLSSentence& s) { return s.equals(plain); });
         if (duplicate) continue;
         compared.push_back(std::move(plain));
-        m_choiceSlots.push_back(std::move(slot));
+        slots.push_back(std::move(slot));
     }
 
-    int filled = static_cast<int>(m_choiceSlots.size());
+    int filled = static_cast<int>(slots.size());
     for (int k = 0; k < filled; ++k)
-        std::swap(m_choiceSlots[k], m_choiceSlots[m_random.below(filled)]);
-    m_shownChoiceCount = filled;
+        std::swap(slots[k], slots[random.below(filled)]);
+    return slots;
 }

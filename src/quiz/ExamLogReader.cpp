@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "quiz/ExamLog.h"
+#include "quiz/ExamLogReader.h"
 #include "text/Clock.h"
 #include "text/Codec.h"
 #include "text/FileReadLine.h"

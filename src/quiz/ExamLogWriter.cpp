@@ -1,13 +1,11 @@
-// Appending a finished run to the exam history.
+// Appending a finished run to the exam history and keeping the file small.
+
+#include "quiz/ExamLogWriter.h"
 
 #include <algorithm>
-#include <cstring>
 
-#include "data/VorelDataFile.h"
-#include "quiz/Exam.h"
 #include "quiz/ExamLog.h"
-#include "settings/SettingsFolder.h"
-#include "settings/VorelSettings.h"
+#include "quiz/ExamTexts.h"
 #include "text/Codec.h"
 #include "text/Common.h"
 #include "text/Error.h"
@@ -17,8 +15,6 @@
 #include "text/SafeFile.h"
 
 namespace {
-
-const char* const kDayNames[] = {"日", "月", "火", "水", "木", "金", "土"};
 
 // Days since 1970-01-01 of a civil date, and back (proleptic Gregorian).
 int64_t daysFromCivil(int64_t y, int m, int d) {
@@ -42,8 +38,9 @@ void civilFromDays(int64_t z, int* y, int* m, int* d) {
     *y = static_cast<int>(yoe + era * 400 + (*m <= 2));
 }
 
-// The local time `elapsed` milliseconds before `now`, across day and month ends.
-CLSLocalTime timeBefore(const CLSLocalTime& now, int64_t elapsed) {
+}  // namespace
+
+CLSLocalTime TimeBefore(const CLSLocalTime& now, int64_t elapsed) {
     int64_t ms = (daysFromCivil(now.year, now.month, now.day) * 86400 + now.hour * 3600 +
                   now.minute * 60 + now.second) *
                      1000 +
@@ -60,58 +57,8 @@ CLSLocalTime timeBefore(const CLSLocalTime& now, int64_t elapsed) {
     return t;
 }
 
-CLSTString groupLabelOf(const CLSVorelDataFile& doc, int group) {
-    return doc.getGroupName(std::clamp(group, 0, 9));
-}
-
-}  // namespace
-
-const char* ExamLogTitle() {
-    return SJIS("Vorel for Windows Ver.3.13 出題履歴");
-}
-
-CLSTString ExamLogTimeText(int year, int month, int day, int dayOfWeek, int hour, int minute,
-                           int second) {
-    CLSTString s;
-    s.append(year)
-        .append(SJIS("年"))
-        .append(month)
-        .append(SJIS("月"))
-        .append(day)
-        .append(SJIS("日("));
-    s.append(Utf8ToCp932Literal(kDayNames[((dayOfWeek % 7) + 7) % 7]).c_str()).append(") ");
-    s.append(hour)
-        .append(SJIS("時"))
-        .append(minute)
-        .append(SJIS("分"))
-        .append(second)
-        .append(SJIS("秒"));
-    return s;
-}
-
-CLSTString ExamLogLabelLine(const char* label, const CLSTString& value) {
-    int length = static_cast<int>(std::strlen(label));
-    int d = 10 - length;
-    int before = d / 2;
-    int after = d - before;
-    CLSTString s("[");
-    for (int i = 0; i < before; ++i)
-        s.append(' ');
-    s.append(label);
-    for (int i = 0; i < after; ++i)
-        s.append(' ');
-    return s.append("] ").append(value);
-}
-
-CLSTString CLSExam::examLogPath() const {
-    const CLSTString& name = m_settings.examLogName();
-    if (IsAbsolutePath(name)) return name;
-    return JoinPath(HistoryFolder(), name);
-}
-
-bool CLSExam::writeExamLog(Prompter& prompter) {
+bool AppendExamLog(const CLSTString& path, const CLSExamLogRun& run, Prompter& prompter) {
     CLSTraceScope trace("CLSExam::writeExamLog");
-    CLSTString path = examLogPath();
     CLSFileWriteString file;
     if (!file.open(path, true)) {
         prompter.message(PromptIcon::Warning,
@@ -123,55 +70,37 @@ bool CLSExam::writeExamLog(Prompter& prompter) {
             file.writeNewLine();
             file.writeNewLine();
         }
-        CLSLocalTime start = timeBefore(m_clock.localTime(), m_clock.ticks() - m_startTick);
+        const CLSLocalTime& t = run.start;
         file.writeLine(ExamLogTitle());
         file.writeLine(ExamLogLabelLine(
-            SJIS("時刻"), ExamLogTimeText(start.year, start.month, start.day, start.dayOfWeek,
-                                          start.hour, start.minute, start.second)));
-        file.writeLine(ExamLogLabelLine(SJIS("ファイル名"), m_doc.getPath()));
-        CLSTString range;
-        range.append(rangeFirst + 1).append(SJIS("～")).append(rangeLast + 1);
-        file.writeLine(ExamLogLabelLine(SJIS("出題範囲"), range));
-        CLSTString groups = groupLabelOf(m_doc, 0);
-        for (int g = 1; g < 10; ++g) {
-            if (groupEnabled[g]) groups.append(',').append(groupLabelOf(m_doc, g).quoteCsv());
-        }
-        file.writeLine(ExamLogLabelLine(SJIS("グループ"), groups));
-        file.writeLine(ExamLogLabelLine(SJIS("出題方法"), modeName()));
-        file.writeLine(ExamLogLabelLine(SJIS("解答モード"), answerModeName()));
-        file.writeLine(ExamLogLabelLine(SJIS("正解率"), rateText()));
-        file.writeLine(
-            ExamLogLabelLine(SJIS("所要時間"), intervalText(m_clock.ticks() - m_startTick)));
+            SJIS("時刻"),
+            ExamLogTimeText(t.year, t.month, t.day, t.dayOfWeek, t.hour, t.minute, t.second)));
+        file.writeLine(ExamLogLabelLine(SJIS("ファイル名"), run.fileName));
+        file.writeLine(ExamLogLabelLine(SJIS("出題範囲"), run.range));
+        file.writeLine(ExamLogLabelLine(SJIS("グループ"), run.groups));
+        file.writeLine(ExamLogLabelLine(SJIS("出題方法"), run.method));
+        file.writeLine(ExamLogLabelLine(SJIS("解答モード"), run.answerMode));
+        file.writeLine(ExamLogLabelLine(SJIS("正解率"), run.rate));
+        file.writeLine(ExamLogLabelLine(SJIS("所要時間"), intervalText(run.elapsed)));
         file.writeLine(SJIS("順番,問題番号,正誤,所要時間,問題,答え,グループ,コメント"));
-
-        // The judged records, and the one on screen when the run was stopped
-        // (asked but not judged).
-        int rows =
-            std::min<int>(m_cursor + (m_currentAsked ? 1 : 0), static_cast<int>(m_records.size()));
-        for (int i = 0; i < rows; ++i) {
-            const CLSExamRecord& r = m_records[i];
-            bool judged = i < m_cursor;
-            // The question on screen when the run was stopped counts as skipped.
-            const char* mark = verdictMark(judged ? r.result : Verdict::kSkipped);
-            int64_t spent = judged || m_clockStopped ? r.time : m_clock.ticks() - r.time;
-            file.write(i + 1);
+        int order = 0;
+        for (const CLSExamLogRun::Row& r : run.rows) {
+            file.write(++order);
             file.write(',');
-            file.write(r.question + 1);
+            file.write(r.question);
             file.write(',');
-            file.write(mark);
+            file.write(VerdictMark(r.verdict));
             file.write(',');
-            file.write(intervalText(spent));
-            const CLSVorelDataItem* line = m_doc.getQuestion(r.question);
-            if (line) {
-                const CLSVorelDataQuestion& q = line->question();
+            file.write(intervalText(r.spent));
+            if (r.known) {
                 file.write(',');
-                file.write(q.getQuestion().toText().quoteCsv());
+                file.write(r.questionText.quoteCsv());
                 file.write(',');
-                file.write(q.firstAnswer().toText().quoteCsv());
+                file.write(r.answer.quoteCsv());
                 file.write(',');
-                file.write(groupLabelOf(m_doc, q.group()).quoteCsv());
+                file.write(r.group.quoteCsv());
                 file.write(',');
-                file.write(q.getComment().toText().quoteCsv());
+                file.write(r.comment.quoteCsv());
             } else {
                 file.write(",,,,");
             }
@@ -182,8 +111,6 @@ bool CLSExam::writeExamLog(Prompter& prompter) {
         showError(e, prompter);
         return false;
     }
-    int64_t limit = static_cast<int64_t>(m_settings.examLogSize()) * 1024;
-    TrimExamLog(path, limit);
     return true;
 }
 

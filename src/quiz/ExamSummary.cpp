@@ -27,7 +27,7 @@ CLSTString oneLine(const CLSSentence& question) {
 }  // namespace
 
 CLSTString CLSExamSummary::rateText() const {
-    return CLSExam::rateTextOf(right, wrong);
+    return RateText(right, wrong);
 }
 
 CLSExamSummary SummarizeExam(const CLSExam& exam, int64_t nowTick) {

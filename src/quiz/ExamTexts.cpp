@@ -1,14 +1,13 @@
 // The words the information pane, the result dialog and the exam history
 // use for a run.
 
+#include "quiz/ExamTexts.h"
+
 #include <cstdio>
 
-#include "quiz/Exam.h"
-#include "settings/VorelSettings.h"
 #include "text/Codec.h"
-#include "text/Error.h"
 
-CLSTString CLSExam::modeNameOf(CLSExamMode mode) {
+CLSTString ExamModeName(CLSExamMode mode) {
     if (mode.isInOrder()) return CLSTString(SJIS("すべて"));
     CLSExamMode::Kind kind = mode.kind();
     CLSTString text;
@@ -41,7 +40,7 @@ CLSTString CLSExam::modeNameOf(CLSExamMode mode) {
     return CLSTString(SJIS("不明"));
 }
 
-CLSTString CLSExam::answerModeNameOf(AnswerMode answerMode) {
+CLSTString AnswerModeName(AnswerMode answerMode) {
     switch (answerMode) {
         case AnswerMode::kWritten:
             return CLSTString(SJIS("記述式"));
@@ -54,11 +53,7 @@ CLSTString CLSExam::answerModeNameOf(AnswerMode answerMode) {
     }
 }
 
-CLSTString CLSExam::answerModeName() const {
-    return answerModeNameOf(m_settings.answerMode());
-}
-
-const char* CLSExam::verdictMark(Verdict verdict) {
+const char* VerdictMark(Verdict verdict) {
     switch (verdict) {
         case Verdict::kRight:
             return SJIS("○");
@@ -69,7 +64,7 @@ const char* CLSExam::verdictMark(Verdict verdict) {
     }
 }
 
-CLSTString CLSExam::rateTextOf(int right, int wrong) {
+CLSTString RateText(int right, int wrong) {
     if (right + wrong <= 0) return CLSTString(SJIS("－"));
     // Rounded to the nearest hundredth of a percent, halves away from zero.
     long long total = static_cast<long long>(right) + wrong;
@@ -77,11 +72,4 @@ CLSTString CLSExam::rateTextOf(int right, int wrong) {
     char buf[32];
     std::snprintf(buf, sizeof buf, "%lld.%02lld%%", p / 100, p % 100);
     return CLSTString(buf);
-}
-
-CLSTString CLSExam::resultMark(int i) const {
-    if (i < 0 || i >= m_cursor || i >= static_cast<int>(m_records.size())) {
-        VR_THROW("EXAM", CLSError::kIndex);
-    }
-    return CLSTString(verdictMark(m_records[i].result));
 }

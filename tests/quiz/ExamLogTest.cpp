@@ -3,6 +3,8 @@
 #include "DocFixture.h"
 #include "quiz/Exam.h"
 #include "quiz/ExamLog.h"
+#include "quiz/ExamLogReader.h"
+#include "quiz/ExamLogWriter.h"
 
 namespace {
 

@@ -214,7 +214,7 @@ TEST(Exam, LabelsAndTexts) {
     ASSERT_TRUE(f.exam.examNext());
     EXPECT_EQ(U8(f.exam.groupLabel()), "グループ\n英語");
     EXPECT_EQ(U8(f.exam.historyLabel()), "５４３２１\n－－－○×");
-    auto name = [](CLSExamMode mode) { return U8(CLSExam::modeNameOf(mode)); };
+    auto name = [](CLSExamMode mode) { return U8(ExamModeName(mode)); };
     EXPECT_EQ(name(CLSExamMode::inOrder()), "すべて");
     EXPECT_EQ(name(CLSExamMode::randomAll()), "ランダム(すべて)");
     EXPECT_EQ(name(CLSExamMode::complete()), "ランダム(完全)");
@@ -230,11 +230,11 @@ TEST(Exam, LabelsAndTexts) {
     EXPECT_EQ(CLSExamMode::counted().value(), 16);
     EXPECT_EQ(CLSExamMode::weakPoints().value(), 19);
     EXPECT_EQ(CLSExam::reaskWrongMode(true).value(), 85);
-    EXPECT_EQ(U8(CLSExam::answerModeNameOf(AnswerMode::kConfirm)), "確認");
-    EXPECT_EQ(U8(CLSExam::rateTextOf(0, 0)), "－");
-    EXPECT_EQ(U8(CLSExam::rateTextOf(1, 0)), "100.00%");
-    EXPECT_EQ(U8(CLSExam::rateTextOf(2, 1)), "66.67%");
-    EXPECT_EQ(U8(CLSExam::rateTextOf(1, 7)), "12.50%");
+    EXPECT_EQ(U8(AnswerModeName(AnswerMode::kConfirm)), "確認");
+    EXPECT_EQ(U8(RateText(0, 0)), "－");
+    EXPECT_EQ(U8(RateText(1, 0)), "100.00%");
+    EXPECT_EQ(U8(RateText(2, 1)), "66.67%");
+    EXPECT_EQ(U8(RateText(1, 7)), "12.50%");
 }
 
 TEST(Exam, CheckRangeResetsAnEmptyRange) {
