@@ -6,6 +6,7 @@
 
 #include "cli/Cli.h"
 #include "cli/Json.h"
+#include "data/ImportExport.h"
 #include "data/VorelDataFile.h"
 #include "settings/VorelSettings.h"
 #include "text/Codec.h"
@@ -185,7 +186,7 @@ int runExport(const std::vector<std::string>& tokens) {
     CLSVorelDataFile doc(settings, prompter);
     CLSTString out;
     if (!loadInput(args, doc, out)) return 1;
-    return doc.exportFile(out, !args.has("--tab")) ? 0 : 1;
+    return ExportQuestions(doc, out, !args.has("--tab")) ? 0 : 1;
 }
 
 int runImport(const std::vector<std::string>& tokens) {
@@ -214,7 +215,7 @@ int runImport(const std::vector<std::string>& tokens) {
     CLSVorelSettings settings;
     SwitchablePrompter prompter;
     CLSVorelDataFile doc(settings, prompter);
-    if (!doc.importFile(in, args.has("--tab") ? '\t' : ',', args.has("--header"), roles)) {
+    if (!ImportQuestions(doc, in, args.has("--tab") ? '\t' : ',', args.has("--header"), roles)) {
         if (!NativeFileExists(NativePath(in))) return CliFailOpen(args.positional()[0]);
         return 1;
     }

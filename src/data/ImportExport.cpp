@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "data/ImportExport.h"
+
 #include "data/VorelDataFile.h"
 #include "text/Codec.h"
 #include "text/Error.h"
@@ -15,12 +17,12 @@ const char* const kSource = "VRLFILE";
 
 }  // namespace
 
-bool CLSVorelDataFile::exportFile(const CLSTString& path, bool commaSeparated) {
+bool ExportQuestions(const CLSVorelDataFile& doc, const CLSTString& path, bool commaSeparated) {
     CLSTraceScope trace("CLSVorelDataFile::exportFile");
     char separator = commaSeparated ? ',' : '\t';
     CLSFileSafeWrite out;
     if (!out.open(path)) {
-        showError(CLSError(kSource, __LINE__, CLSError::kWrite), *m_prompter);
+        showError(CLSError(kSource, __LINE__, CLSError::kWrite), doc.prompter());
         return false;
     }
     try {
@@ -29,9 +31,8 @@ bool CLSVorelDataFile::exportFile(const CLSTString& path, bool commaSeparated) {
         if (!commaSeparated) header.replaceAll(',', '\t');
         file.writeLine(header);
         int number = 0;
-        for (const auto& line : m_lines) {
-            if (!line->isQuestion()) continue;
-            const CLSVorelDataQuestion& q = line->question();
+        for (int n = 0; n < doc.getQuestionCount(); ++n) {
+            const CLSVorelDataQuestion& q = doc.getQuestion(n)->question();
             file.write(++number);
             file.write(separator);
             file.write(q.getQuestion().toText().quoteCsv());
@@ -39,20 +40,21 @@ bool CLSVorelDataFile::exportFile(const CLSTString& path, bool commaSeparated) {
             // A question without an answer exports an empty answer column.
             file.write(q.firstAnswer().toText().quoteCsv());
             file.write(separator);
-            file.write(getGroupName(std::clamp(q.group(), 0, kGroupCount - 1)).quoteCsv());
+            file.write(doc.getGroupName(std::clamp(q.group(), 0, CLSVorelDataFile::kGroupCount - 1))
+                           .quoteCsv());
             file.write(separator);
             file.writeLine(q.getComment().toText().quoteCsv());
         }
         out.commit();
     } catch (const CLSError&) {
-        showError(CLSError(kSource, __LINE__, CLSError::kWrite), *m_prompter);
+        showError(CLSError(kSource, __LINE__, CLSError::kWrite), doc.prompter());
         return false;
     }
     return true;
 }
 
-bool CLSVorelDataFile::importFile(const CLSTString& path, char separator, bool skipFirstRecord,
-                                  const std::vector<int>& roles) {
+bool ImportQuestions(CLSVorelDataFile& doc, const CLSTString& path, char separator,
+                     bool skipFirstRecord, const std::vector<int>& roles) {
     CLSTraceScope trace("CLSVorelDataFile::importFile");
     static const char* const duplicateMessages[] = {
         nullptr,
@@ -65,13 +67,13 @@ bool CLSVorelDataFile::importFile(const CLSTString& path, char separator, bool s
     for (int role : roles) {
         if (role < kImportQuestion || role > kImportComment) continue;
         if (seen[role]) {
-            m_prompter->message(PromptIcon::Warning, CLSTString(duplicateMessages[role]));
+            doc.prompter().message(PromptIcon::Warning, CLSTString(duplicateMessages[role]));
             return false;
         }
         seen[role] = true;
     }
 
-    newFile();
+    doc.newFile();
     CLSFileReadLine file;
     if (!file.open(path)) return false;
     CLSTStringArray fields;
@@ -104,8 +106,8 @@ bool CLSVorelDataFile::importFile(const CLSTString& path, char separator, bool s
         q.setHints(hints);
         q.setAnswers(answers);
         if (q.getQuestion().markupLength() > 0 || q.getAnswerCount() > 0)
-            appendItem(CLSVorelDataItem::makeQuestion(std::move(q)));
+            doc.appendItem(CLSVorelDataItem::makeQuestion(std::move(q)));
     }
-    m_modified = true;
+    doc.setModified();
     return true;
 }

@@ -2,21 +2,20 @@
 
 #include <algorithm>
 
+#include "data/DataFileReader.h"
+#include "data/DataFileWriter.h"
+#include "data/DataLineFormat.h"
 #include "settings/VorelSettings.h"
 #include "text/Codec.h"
 #include "text/Error.h"
+#include "text/FileReadLine.h"
 #include "text/Paths.h"
 #include "text/Prompter.h"
+#include "text/SafeFile.h"
 
 namespace {
 
 const char* const kSource = "VRLFILE";
-
-// Largest element of a sorted list that is <= value, as an index; -1 if none.
-int lastAtOrBefore(const std::vector<int>& sorted, int value) {
-    auto it = std::upper_bound(sorted.begin(), sorted.end(), value);
-    return static_cast<int>(it - sorted.begin()) - 1;
-}
 
 }  // namespace
 
@@ -26,10 +25,7 @@ const char* UntitledPath() {
 
 CLSVorelDataFile::CLSVorelDataFile(CLSVorelSettings& settings, Prompter& prompter,
                                    const Clock& clock)
-    : m_settings(settings), m_prompter(&prompter), m_clock(clock), m_path(UntitledPath()) {
-    for (int role = 0; role < kFontRoleCount; ++role)
-        m_fonts[role] = CLSVorelFont();
-}
+    : m_settings(settings), m_prompter(&prompter), m_clock(clock), m_path(UntitledPath()) {}
 
 CLSVorelDataFile::~CLSVorelDataFile() = default;
 
@@ -72,32 +68,200 @@ void CLSVorelDataFile::setMessage(const CLSTString& message) {
     m_modified = true;
 }
 
-// ---- index -------------------------------------------------------------------
+// ---- files and versions --------------------------------------------------------------
 
-void CLSVorelDataFile::ensureIndex() const {
-    if (m_indexValid) return;
-    m_questionLines.clear();
-    m_titleLines.clear();
-    for (auto& list : m_kindLines)
-        list.clear();
-    for (int i = 0; i < static_cast<int>(m_lines.size()); ++i) {
-        const CLSVorelDataItem& item = *m_lines[i];
-        item.m_lineIndex = i;
-        int kind = item.kind();
-        if (kind == kLineQuestion) {
-            m_questionLines.push_back(i);
-        } else if (kind == kLineTitle) {
-            m_titleLines.push_back(i);
-        } else if (kind > 0 && kind < static_cast<int>(m_kindLines.size())) {
-            m_kindLines[kind].push_back(i);
+void CLSVorelDataFile::newFile() {
+    CLSTraceScope trace("CLSVorelDataFile::newFile");
+    if (m_modified && m_observer) {
+        if (!isUntitled()) {
+            m_observer->requestSave();
+        } else if (m_prompter->askYesNo(
+                       PromptIcon::Question,
+                       CLSTString(SJIS("編集中のデータは保存されていません。保存しますか？")))) {
+            m_observer->requestSave();
         }
     }
-    m_indexValid = true;
+    m_version = kCurrentVersion;
+    m_currentNumber = 0;
+    clearLines();
+    m_path = UntitledPath();
+    for (CLSTString& name : m_groupNames)
+        name.clear();
+    m_message.clear();
+    m_modified = false;
+    notifyCaption();
+}
+
+bool CLSVorelDataFile::loadFile(const CLSTString& path) {
+    CLSTraceScope trace("CLSVorelDataFile::loadFile");
+    if (m_observer && !m_observer->mayLoad()) return false;
+    newFile();
+    auto fail = [this]() {
+        if (m_observer) m_observer->loaded(false);
+        return false;
+    };
+    try {
+        CLSFileReadLine file;
+        if (!file.open(path)) {
+            CLSTString text(SJIS("ファイル "));
+            text.append(path).append(SJIS(" を開けません。"));
+            m_prompter->message(PromptIcon::Error, text);
+            return fail();
+        }
+        CLSTString line;
+        int version = 0;
+        if (!file.readLine(line) || !ReadDataFileHeader(line, &version)) {
+            m_prompter->message(PromptIcon::Error,
+                                CLSTString(SJIS("Vorelデータファイルではありません。")));
+            return fail();
+        }
+        m_path = path;
+        m_settings.addRecentFile(path);
+        if (m_observer) m_observer->recentFilesChanged();
+        if (version < 12 || version > kCurrentVersion) {
+            m_prompter->message(
+                PromptIcon::Error,
+                CLSTString(SJIS("このバージョンのVorelデータファイルには対応していません。")));
+            newFile();
+            return fail();
+        }
+        m_version = version;
+        CLSDataFileBody body;
+        ReadDataFileBody(file, version, m_settings.historySize(), *m_prompter, body);
+        for (auto& item : body.lines)
+            insertOwned(getItemCount(), std::move(item));
+        m_groupNames = body.groupNames;
+        m_message = body.message;
+        // What was just read is what the file holds: nothing to save yet.
+        m_modified = false;
+        if (version < kCurrentVersion &&
+            m_prompter->askYesNo(
+                PromptIcon::Question,
+                CLSTString(
+                    SJIS("このVorelデータファイルは V3.0 より古いバージョンです。\n\nV3.0 "
+                         "にすることで複数解答機能の追加，履歴情報の拡張等が可能になります。V3.0 "
+                         "に変換しますか？")))) {
+            setVersion(kCurrentVersion);
+        }
+        m_current = nullptr;
+        m_currentTitle = nullptr;
+        if (m_observer) m_observer->loaded(true);
+        notifyCaption();
+        return true;
+    } catch (const CLSError& e) {
+        showError(e, *m_prompter);
+        m_modified = false;  // nothing of the broken file is worth saving
+        newFile();
+        return fail();
+    }
+}
+
+bool CLSVorelDataFile::saveFile(const CLSTString& path) {
+    CLSTraceScope trace("CLSVorelDataFile::saveFile");
+    CLSFileSafeWrite out;
+    if (!out.open(path)) {
+        showError(CLSError(kSource, __LINE__, CLSError::kWrite), *m_prompter);
+        return false;
+    }
+    try {
+        WriteDataFile(out.file(), *this);
+        out.commit();
+    } catch (const CLSError&) {
+        showError(CLSError(kSource, __LINE__, CLSError::kWrite), *m_prompter);
+        return false;
+    }
+    m_path = path;
+    notifyCaption();
+    return true;
+}
+
+bool CLSVorelDataFile::setVersion(int version) {
+    CLSTraceScope trace("CLSVorelDataFile::setVersion");
+    if (version < m_version &&
+        !m_prompter->askYesNo(
+            PromptIcon::Question,
+            CLSTString(SJIS("下位バージョンに変更すると情報が失われます。続行しますか？")))) {
+        return false;
+    }
+    auto dropped = [version](const CLSVorelDataItem& item) {
+        int kind = item.kind();
+        if (IsFontKind(kind)) return version < 13;
+        if (kind == kLineTimeLimit) return version < 15;
+        if (kind == kLineQuestionShowTime || kind == kLineAnswerStartTime) return version <= 15;
+        return false;
+    };
+    using Q = CLSVorelDataQuestion;
+    bool layoutChanges = (version < kCurrentVersion) != (m_version < kCurrentVersion);
+    bool versionChanges = version != m_version;
+    std::vector<std::unique_ptr<CLSVorelDataItem>> kept;
+    kept.reserve(m_lines.size());
+    for (auto& line : m_lines) {
+        if (dropped(*line)) {
+            if (line.get() == m_current) m_current = nullptr;
+            continue;
+        }
+        if (line->isQuestion()) {
+            Q& q = line->question();
+            if (version <= 14) {
+                q.clearHints();
+                // A malformed field is all there is of the learner's
+                // choices; its list is empty already.
+                if (!q.isFieldMalformed(Q::kFieldChoices)) q.clearChoices();
+            }
+            if (version <= 12) q.keepFirstAnswerOnly();
+            // The other layout cuts fields differently, so well-formed
+            // fields are written from the model there; a malformed one has
+            // nothing but its text and keeps it.
+            for (int f = 0; f < Q::kFieldCount && layoutChanges; ++f) {
+                auto field = static_cast<Q::Field>(f);
+                if (!q.isFieldMalformed(field)) q.forgetReadText(field);
+            }
+            // Only 1.2 files have questions starting with "$"; from 1.3 on
+            // such a line is a setting.
+            if (m_version <= 12 && version >= 13 &&
+                q.readFieldText(Q::kFieldQuestion).substr(0, 1) == "$") {
+                q.forgetReadText(Q::kFieldQuestion);
+            }
+        } else if (line->kind() == kLineComment && versionChanges) {
+            // A line that fit no grammar may fit one in another version.
+            CLSVorelDataComment& c = line->comment();
+            if (c.wholeLine) c.readLine.clear();
+        }
+        kept.push_back(std::move(line));
+    }
+    m_lines = std::move(kept);
+    invalidateIndex();
+    m_version = version;
+    m_modified = true;
+    return true;
+}
+
+CLSDataInfo CLSVorelDataFile::dataInfo() const {
+    CLSDataInfo info;
+    info.path = m_path;
+    info.version = m_version;
+    info.lineCount = getItemCount() + 1;
+    info.titleCount = getTitleCount();
+    info.questionCount = m_questionCount;
+    for (int g = 0; g < kGroupCount; ++g)
+        info.groupNames[g] = getGroupName(g);
+    for (const auto& line : m_lines) {
+        if (!line->isQuestion()) continue;
+        int g = line->question().group();
+        if (g >= 0 && g < kGroupCount) ++info.groupQuestionCounts[g];
+    }
+    return info;
+}
+
+// ---- lines --------------------------------------------------------------------
+
+void CLSVorelDataFile::ensureIndex() const {
+    m_index.ensure(m_lines);
 }
 
 int CLSVorelDataFile::getTitleCount() const {
     ensureIndex();
-    return static_cast<int>(m_titleLines.size());
+    return m_index.titleCount();
 }
 
 int CLSVorelDataFile::countQuestionsInGroup(int group) const {
@@ -119,18 +283,13 @@ int CLSVorelDataFile::getLineNumber(const CLSVorelDataItem* line) const {
 int CLSVorelDataFile::getQuestionNumber(const CLSVorelDataItem* line) const {
     int i = getLineNumber(line);
     if (i < 0) return m_questionCount;
-    return static_cast<int>(std::lower_bound(m_questionLines.begin(), m_questionLines.end(), i) -
-                            m_questionLines.begin());
+    return m_index.questionsBefore(i);
 }
 
 int CLSVorelDataFile::countQuestionsOfTitle(const CLSVorelDataItem* line) const {
     int i = getLineNumber(line);
     if (i < 0) return 0;
-    auto nextTitle = std::upper_bound(m_titleLines.begin(), m_titleLines.end(), i);
-    int end = nextTitle == m_titleLines.end() ? getItemCount() : *nextTitle;
-    auto from = std::upper_bound(m_questionLines.begin(), m_questionLines.end(), i);
-    auto to = std::lower_bound(m_questionLines.begin(), m_questionLines.end(), end);
-    return static_cast<int>(to - from);
+    return m_index.questionsUntilNextTitle(i, getItemCount());
 }
 
 CLSVorelDataItem* CLSVorelDataFile::getLine(int n) const {
@@ -141,36 +300,35 @@ CLSVorelDataItem* CLSVorelDataFile::getLine(int n) const {
 CLSVorelDataItem* CLSVorelDataFile::getQuestion(int n) const {
     if (n < 0 || n >= m_questionCount) return nullptr;
     ensureIndex();
-    return m_lines[m_questionLines[n]].get();
+    return m_lines[m_index.questionLine(n)].get();
 }
 
 CLSVorelDataItem* CLSVorelDataFile::getTitle(int n) const {
     ensureIndex();
-    if (n < 0 || n >= static_cast<int>(m_titleLines.size())) VR_THROW(kSource, CLSError::kIndex);
-    return m_lines[m_titleLines[n]].get();
+    if (n < 0 || n >= m_index.titleCount()) VR_THROW(kSource, CLSError::kIndex);
+    return m_lines[m_index.titleLine(n)].get();
 }
 
 CLSVorelDataItem* CLSVorelDataFile::nextQuestion(const CLSVorelDataItem* line) const {
     int i = getLineNumber(line);
     if (i < 0) return nullptr;
-    auto it = std::upper_bound(m_questionLines.begin(), m_questionLines.end(), i);
-    return it == m_questionLines.end() ? nullptr : m_lines[*it].get();
+    int next = m_index.questionAfter(i);
+    return next < 0 ? nullptr : m_lines[next].get();
 }
 
 CLSVorelDataItem* CLSVorelDataFile::titleOf(const CLSVorelDataItem* line) const {
     int i = getLineNumber(line);
     if (i < 0) return nullptr;
-    int t = lastAtOrBefore(m_titleLines, i);
-    return t < 0 ? nullptr : m_lines[m_titleLines[t]].get();
+    int t = m_index.lineOfKindAtOrBefore(kLineTitle, i);
+    return t < 0 ? nullptr : m_lines[t].get();
 }
 
 const CLSVorelDataItem* CLSVorelDataFile::lineOfKindBefore(int kind,
                                                            const CLSVorelDataItem* line) const {
     int i = getLineNumber(line);
-    if (i < 0 || kind <= 0 || kind >= static_cast<int>(m_kindLines.size())) return nullptr;
-    const std::vector<int>& lines = kind == kLineTitle ? m_titleLines : m_kindLines[kind];
-    int k = lastAtOrBefore(lines, i);
-    return k < 0 ? nullptr : m_lines[lines[k]].get();
+    if (i < 0) return nullptr;
+    int k = m_index.lineOfKindAtOrBefore(kind, i);
+    return k < 0 ? nullptr : m_lines[k].get();
 }
 
 // ---- insertion and removal -----------------------------------------------------
@@ -185,18 +343,9 @@ CLSVorelDataItem* CLSVorelDataFile::insertOwned(int lineIndex,
     if (!owned || owned->kind() == kLineNone) VR_THROW(kSource, CLSError::kParameter);
     CLSVorelDataItem* p = owned.get();
     if (p->isQuestion()) ++m_questionCount;
-    if (lineIndex == getItemCount() && m_indexValid) {
+    if (lineIndex == getItemCount()) {
         // Appending keeps the index valid: loading appends every line.
-        int i = getItemCount();
-        p->m_lineIndex = i;
-        int kind = p->kind();
-        if (kind == kLineQuestion) {
-            m_questionLines.push_back(i);
-        } else if (kind == kLineTitle) {
-            m_titleLines.push_back(i);
-        } else if (kind > 0 && kind < static_cast<int>(m_kindLines.size())) {
-            m_kindLines[kind].push_back(i);
-        }
+        m_index.appended(*p, lineIndex);
         m_lines.push_back(std::move(owned));
     } else {
         m_lines.insert(m_lines.begin() + lineIndex, std::move(owned));
@@ -279,7 +428,6 @@ void CLSVorelDataFile::moveCurrent(int n, CLSVorelDataItem* line) {
     m_currentNumber = n;
     m_current = line;
     m_currentTitle = line ? titleOf(line) : nullptr;
-    createFontObjects();
 }
 
 const CLSVorelDataQuestion& CLSVorelDataFile::currentQuestion() const {
@@ -357,27 +505,4 @@ CLSVorelFont CLSVorelDataFile::fontAt(int kind, const CLSVorelFont& base,
     if (d.charset != -1) f.charSet = d.charset;
     if (!d.faceName.isEmpty()) f.name = d.faceName;
     return f;
-}
-
-void CLSVorelDataFile::createFontObjects() {
-    CLSTraceScope trace("CLSVorelDataFile::createFontObjects");
-    static const int kinds[kFontRoleCount] = {kLineFontTitle, kLineFontQuestion, kLineFontHint,
-                                              kLineFontAnswer, kLineFontComment};
-    static const int skinItems[kFontRoleCount] = {CLSVorelSkin::kTitle, CLSVorelSkin::kQuestion,
-                                                  CLSVorelSkin::kHint, CLSVorelSkin::kAnswer,
-                                                  CLSVorelSkin::kComment};
-    bool useDataFonts = (m_settings.useData() & 4) != 0;
-    for (int role = 0; role < kFontRoleCount; ++role) {
-        const CLSVorelFont& base = m_settings.skin().item(skinItems[role]);
-        m_fonts[role] = useDataFonts ? fontAt(kinds[role], base, m_current) : base;
-    }
-}
-
-void CLSVorelDataFile::deleteFontObjects() {
-    CLSTraceScope trace("CLSVorelDataFile::deleteFontObjects");
-}
-
-const CLSVorelFont& CLSVorelDataFile::font(int role) const {
-    if (role < 0 || role >= kFontRoleCount) VR_THROW(kSource, CLSError::kIndex);
-    return m_fonts[role];
 }

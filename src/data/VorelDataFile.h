@@ -4,6 +4,7 @@
 #include <memory>
 #include <vector>
 
+#include "data/LineIndex.h"
 #include "data/VorelDataItem.h"
 #include "data/VorelDataQuestion.h"
 #include "settings/VorelFont.h"
@@ -40,15 +41,6 @@ struct CLSDataInfo {
     std::array<int, 10> groupQuestionCounts{};
 };
 
-/// Roles of imported columns.
-enum ImportRole {
-    kImportIgnore = 0,
-    kImportQuestion = 1,
-    kImportHint = 2,
-    kImportAnswer = 3,
-    kImportComment = 4
-};
-
 /// The open data file: an ordered list of lines (titles, questions, setting
 /// lines, comments), ten group names, a message, the version and a current
 /// position. Positions are line pointers (nullptr = the end); they stay
@@ -57,15 +49,6 @@ class CLSVorelDataFile {
   public:
     static constexpr int kCurrentVersion = 30;
     static constexpr int kGroupCount = 10;
-    /// Font roles of createFontObjects.
-    enum FontRole {
-        kFontTitle,
-        kFontQuestion,
-        kFontHint,
-        kFontAnswer,
-        kFontComment,
-        kFontRoleCount
-    };
 
     CLSVorelDataFile(CLSVorelSettings& settings, Prompter& prompter,
                      const Clock& clock = SystemClock());
@@ -75,10 +58,10 @@ class CLSVorelDataFile {
 
     void setObserver(DocumentObserver* observer) { m_observer = observer; }
     void setPrompter(Prompter& prompter) { m_prompter = &prompter; }
-    Prompter& prompter() { return *m_prompter; }
+    Prompter& prompter() const { return *m_prompter; }
     CLSVorelSettings& settings() { return m_settings; }
 
-    // ---- lifecycle and files (VorelDataFileIO.cpp) ----
+    // ---- lifecycle and files ----
     /// Empties the document; a modified one is saved first (or the learner asked).
     void newFile();
     /// false (with a message) when the file is missing, not a data file or of
@@ -90,13 +73,6 @@ class CLSVorelDataFile {
     bool saveFile(const CLSTString& path);
     /// false when the learner declines a downward conversion.
     bool setVersion(int version);
-    /// Questions as comma- (or TAB-) separated text; false after the code 6
-    /// message when the file cannot be written.
-    bool exportFile(const CLSTString& path, bool commaSeparated);
-    /// A new document from delimited text; false (document untouched) for a
-    /// role given twice, false (document emptied) when the file cannot be read.
-    bool importFile(const CLSTString& path, char separator, bool skipFirstRecord,
-                    const std::vector<int>& roles);
     CLSDataInfo dataInfo() const;
 
     const CLSTString& getPath() const { return m_path; }
@@ -182,29 +158,17 @@ class CLSVorelDataFile {
     /// Nearest line of a kind at or before a line, or nullptr.
     const CLSVorelDataItem* lineOfKindBefore(int kind, const CLSVorelDataItem* line) const;
 
-    /// Makes the five fonts of the current line: the design's font of each
-    /// role, overridden by the data file's font lines when the settings allow.
-    void createFontObjects();
-    void deleteFontObjects();
-    /// A font of createFontObjects (the design's font before the first call).
-    const CLSVorelFont& font(int role) const;
-    /// The font a role has at a line: base overridden by the nearest font line of that kind.
+    /// The font a role has at a line: base overridden by the nearest font
+    /// line of that kind (QuestionFonts.h picks the base and the kind).
     CLSVorelFont fontAt(int kind, const CLSVorelFont& base, const CLSVorelDataItem* line) const;
 
-    /// Reads one line of a data file of the given version; nullopt-like kind
-    /// 0 when the line makes no item (group names, message).
-    CLSVorelDataItem parseLine(const CLSTString& line, int version, int lineNumber);
-
   private:
-    void readLines(class CLSFileReadLine& file, int version);
     CLSVorelDataItem* insertOwned(int lineIndex, std::unique_ptr<CLSVorelDataItem> item);
     void ensureIndex() const;
-    void invalidateIndex() { m_indexValid = false; }
+    void invalidateIndex() { m_index.invalidate(); }
     int settingAtCurrent(int kind) const;
     void moveCurrent(int n, CLSVorelDataItem* line);
-    void parseSettingGroupLine(const CLSTString& value);
     void notifyCaption();
-    void writeDocument(class CLSFileWriteString& file) const;
     void clearLines();
 
     CLSVorelSettings& m_settings;
@@ -222,14 +186,7 @@ class CLSVorelDataFile {
     std::array<CLSTString, kGroupCount> m_groupNames;
     CLSTString m_message;
     bool m_modified = false;
-    std::array<CLSVorelFont, kFontRoleCount> m_fonts;
-
-    // Lazily rebuilt index of line positions, so that lookups by number stay
-    // O(1) or O(log n) on large files.
-    mutable bool m_indexValid = false;
-    mutable std::vector<int> m_questionLines;
-    mutable std::vector<int> m_titleLines;
-    mutable std::array<std::vector<int>, 61> m_kindLines;
+    CLSLineIndex m_index;
 };
 
 /// The path of a document never saved.

@@ -144,6 +144,7 @@ class CLSVorelDataItem {
 
   private:
     friend class CLSVorelDataFile;
+    friend class CLSLineIndex;
     int m_kind;
     std::unique_ptr<CLSVorelDataLine> m_object;
     mutable int m_lineIndex = -1;  // kept by the document's index

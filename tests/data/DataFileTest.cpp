@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "DocFixture.h"
+#include "data/ImportExport.h"
+#include "data/QuestionFonts.h"
 #include "text/Error.h"
 #include "text/FileWriteString.h"
 
@@ -106,16 +108,18 @@ TEST(DataFile, Fonts) {
     f.doc.setCurrentQuestion(0);
 
     const CLSVorelFont& base = f.settings.skin().item(CLSVorelSkin::kQuestion);
+    auto font = [&](QuestionFontRole role) {
+        return QuestionFont(f.doc, f.settings, role, f.doc.current());
+    };
     f.settings.setUseData(7);
-    f.doc.createFontObjects();
-    EXPECT_EQ(f.doc.font(CLSVorelDataFile::kFontQuestion).size, 20);
-    EXPECT_EQ(f.doc.font(CLSVorelDataFile::kFontQuestion).name, "Serif");
-    EXPECT_EQ(f.doc.font(CLSVorelDataFile::kFontQuestion).charSet, base.charSet);
-    EXPECT_EQ(f.doc.font(CLSVorelDataFile::kFontTitle),
-              f.settings.skin().item(CLSVorelSkin::kTitle));
+    EXPECT_EQ(font(kFontQuestion).size, 20);
+    EXPECT_EQ(font(kFontQuestion).name, "Serif");
+    EXPECT_EQ(font(kFontQuestion).charSet, base.charSet);
+    EXPECT_EQ(font(kFontTitle), f.settings.skin().item(CLSVorelSkin::kTitle));
+    EXPECT_EQ(QuestionFont(f.doc, f.settings, kFontQuestion, f.doc.getLine(0)), base)
+        << "the title line stands before the font line";
     f.settings.setUseData(3);
-    f.doc.createFontObjects();
-    EXPECT_EQ(f.doc.font(CLSVorelDataFile::kFontQuestion), base);
+    EXPECT_EQ(font(kFontQuestion), base);
 }
 
 TEST(DataFile, SaveWritesTheSameDocumentBack) {
@@ -364,11 +368,11 @@ TEST(DataFile, ExportAndImport) {
     ASSERT_TRUE(
         f.load("VORELDATA V3.0\r\n#t1,000000\r\nq1,,a\\,1|b,,c,<00\r\n#t2,000000\r\n"
                "\\i\"p.png\"q2,,,,\"quoted\",<20\r\nq3,,a3,,,<00\r\n$Group=,,名前\r\n"));
-    ASSERT_TRUE(f.doc.exportFile(f.path("out.csv"), true));
+    ASSERT_TRUE(ExportQuestions(f.doc, f.path("out.csv"), true));
     EXPECT_EQ(Cp932ToUtf8(ReadFileBytes(f.dir.file("out.csv"))),
               "問題番号,問題,答え,グループ,コメント\r\n1,q1,\"a,1\",0,c\r\n"
               "2,\"\\i\"\"p.png\"\"q2\",,名前,\"\"\"quoted\"\"\"\r\n3,q3,a3,0,\r\n");
-    ASSERT_TRUE(f.doc.exportFile(f.path("out.txt"), false));
+    ASSERT_TRUE(ExportQuestions(f.doc, f.path("out.txt"), false));
     EXPECT_EQ(Cp932ToUtf8(ReadFileBytes(f.dir.file("out.txt"))),
               "問題番号\t問題\t答え\tグループ\tコメント\r\n1\tq1\t\"a,1\"\t0\tc\r\n"
               "2\t\"\\i\"\"p.png\"\"q2\"\t\t名前\t\"\"\"quoted\"\"\"\r\n3\tq3\ta3\t0\t\r\n");
@@ -379,9 +383,9 @@ TEST(DataFile, ExportAndImport) {
         Utf8ToCp932Literal(
             "問題,答え,x,ヒント\r\nq\\i\"p.png\",(a|b),skip,h\r\n,,,\r\n,only answer\r\nlone\r\n"));
     g.prompter.answers = {};
-    EXPECT_FALSE(g.doc.importFile(g.path("in.csv"), ',', true, {3, 3}));
+    EXPECT_FALSE(ImportQuestions(g.doc, g.path("in.csv"), ',', true, {3, 3}));
     EXPECT_EQ(g.prompter.entries.back().utf8, "項目「答え」が複数設定されています。");
-    ASSERT_TRUE(g.doc.importFile(g.path("in.csv"), ',', true, {1, 3, 0, 2}));
+    ASSERT_TRUE(ImportQuestions(g.doc, g.path("in.csv"), ',', true, {1, 3, 0, 2}));
     ASSERT_EQ(g.doc.getQuestionCount(), 3);
     const CLSVorelDataQuestion& q = g.doc.getQuestion(0)->question();
     EXPECT_TRUE(q.getQuestion().item(1).isObject());
@@ -391,7 +395,7 @@ TEST(DataFile, ExportAndImport) {
     EXPECT_EQ(g.doc.getQuestion(2)->question().getAnswerCount(), 0);
     EXPECT_TRUE(g.doc.isUntitled());
     EXPECT_TRUE(g.doc.isModified());
-    EXPECT_FALSE(g.doc.importFile(g.path("missing.csv"), ',', false, {1}));
+    EXPECT_FALSE(ImportQuestions(g.doc, g.path("missing.csv"), ',', false, {1}));
 }
 
 TEST(DataFile, DataInfo) {

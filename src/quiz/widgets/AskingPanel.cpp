@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 
+#include "data/QuestionFonts.h"
 #include "data/VorelDataFile.h"
 #include "image/widgets/Picture.h"
 #include "quiz/Exam.h"
@@ -26,8 +27,10 @@ namespace {
 
 const char* kInputTip = "ここに答えを入力します";
 
-QFont fontOfRole(const CLSVorelDataFile& doc, int role) {
-    return ToQFont(doc.font(role));
+// The design's font of a role at the question on screen, or the data file's.
+QFont fontOfRole(const CLSVorelDataFile& doc, const CLSVorelSettings& settings,
+                 QuestionFontRole role) {
+    return ToQFont(QuestionFont(doc, settings, role, doc.current()));
 }
 
 }  // namespace
@@ -199,9 +202,9 @@ void CLSAskingPanel::showQuestion(bool inputsHidden) {
     if (m_separator) m_separator->hide();
     const CLSVorelDataQuestion& q = m_doc.currentQuestion();
     CLSTString folder = m_doc.getFolder();
-    m_title->setFont(fontOfRole(m_doc, CLSVorelDataFile::kFontTitle));
+    m_title->setFont(fontOfRole(m_doc, m_settings, kFontTitle));
     m_title->setText(ToQString(m_doc.getTitleText()));
-    m_question->setSentenceFont(fontOfRole(m_doc, CLSVorelDataFile::kFontQuestion));
+    m_question->setSentenceFont(fontOfRole(m_doc, m_settings, kFontQuestion));
     m_question->setSentence(q.getQuestion(), folder);
     m_group->setText(ToQString(m_exam.groupLabel()));
     m_history->setText(ToQString(m_exam.historyLabel()));
@@ -236,7 +239,7 @@ void CLSAskingPanel::chainTabOrder(const std::vector<QWidget*>& controls) {
 void CLSAskingPanel::createInputs(bool hidden) {
     int lines = std::max(1, m_exam.inputFieldHeight());
     m_multiLine = lines > 1;
-    QFont font = fontOfRole(m_doc, CLSVorelDataFile::kFontAnswer);
+    QFont font = fontOfRole(m_doc, m_settings, kFontAnswer);
     for (int k = 0; k < m_exam.answerFieldCount(); ++k) {
         QWidget* input;
         if (m_multiLine) {
@@ -263,15 +266,13 @@ void CLSAskingPanel::createChoices(bool hidden) {
     const CLSVorelSkin& skin = m_settings.skin();
     const CLSVorelSkinItem& answer = skin.item(CLSVorelSkin::kAnswer);
     bool single = m_exam.answerFieldCount() == 1;
-    bool useDataFonts = m_settings.useDataDesign();
     int number = 0;
     CLSTString folder = m_doc.getFolder();
     for (const CLSChoiceSlot& slot : m_exam.choiceSlots()) {
         auto* button = new CLSWndSentence(this);
         button->setButton(++number, single);
-        CLSVorelFont font = useDataFonts ? m_doc.fontAt(kLineFontAnswer, answer, slot.source)
-                                         : static_cast<const CLSVorelFont&>(answer);
-        button->setSentenceFont(ToQFont(font));
+        // A choice taken from another question has that question's answer font.
+        button->setSentenceFont(ToQFont(QuestionFont(m_doc, m_settings, kFontAnswer, slot.source)));
         button->setColours(answer.textColor, answer.backgroundColor);
         button->setHotColours(skin.colour(CLSVorelSkin::kHoverTextColor),
                               skin.colour(CLSVorelSkin::kHoverBackgroundColor));
@@ -480,7 +481,7 @@ void CLSAskingPanel::relayout() {
     in.historyText = sizeOf(m_history);
     in.markBox = sizeOf(m_mark);
     in.confirmMode = m_settings.answerMode() == AnswerMode::kConfirm;
-    QFont answerFont = fontOfRole(m_doc, CLSVorelDataFile::kFontAnswer);
+    QFont answerFont = fontOfRole(m_doc, m_settings, kFontAnswer);
     QFontMetrics fm(answerFont);
     in.inputCount = static_cast<int>(m_inputs.size());
     in.inputHeight =

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QStyle>
 
+#include "data/QuestionFonts.h"
 #include "data/VorelDataFile.h"
 #include "quiz/Exam.h"
 #include "quiz/widgets/DialogHelp.h"
@@ -76,8 +77,7 @@ void CLSDlgAnswer::onInitDialogOfDlgAnswer() {
     CLSVorelSettings& settings = m_exam.settings();
     m_question = &doc.currentQuestion();
     m_confirm = settings.answerMode() == AnswerMode::kConfirm;
-    doc.createFontObjects();
-    m_answerFont = ToQFont(doc.font(CLSVorelDataFile::kFontAnswer));
+    m_answerFont = ToQFont(QuestionFont(doc, settings, kFontAnswer, doc.current()));
     m_rightFont = ProgramFont("ＭＳ Ｐゴシック", 24);
 
     QPalette look = palette();
@@ -186,7 +186,8 @@ void CLSDlgAnswer::setComment() {
     CLSVorelDataFile& doc = m_exam.document();
     const CLSVorelSkinItem& item = settings.skin().item(CLSVorelSkin::kComment);
     m_commentView = new CLSWndSentence(this);
-    m_commentView->setSentenceFont(ToQFont(doc.font(CLSVorelDataFile::kFontComment)));
+    m_commentView->setSentenceFont(
+        ToQFont(QuestionFont(doc, settings, kFontComment, doc.current())));
     m_commentView->setColours(item.textColor, item.backgroundColor);
     m_commentView->setLineInterval(settings.lineInterval());
     m_commentView->setSentence(comment, doc.getFolder());

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPainter>
 
+#include "data/QuestionFonts.h"
 #include "data/VorelDataFile.h"
 #include "sentence/widgets/WndSentence.h"
 #include "settings/VorelSettings.h"
@@ -129,8 +130,7 @@ QString CLSWndHints::counterText() const {
 void CLSWndHints::applyDesign() {
     const CLSVorelSkinItem& item = hintItem(*m_settings);
     // The data file's own hint font overrides the design's when allowed.
-    CLSVorelFont font = item;
-    if (m_settings->useData() & 4) font = m_document.fontAt(kLineFontHint, item, m_line);
+    CLSVorelFont font = QuestionFont(m_document, *m_settings, kFontHint, m_line);
     m_sentence->setSentenceFont(ToQFont(font, 100));
     m_sentence->setColours(item.textColor, shadeColor(item.backgroundColor, 117));
     m_sentence->setLineInterval(m_settings->lineInterval());

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <array>
+#include <memory>
+#include <vector>
+
+#include "data/VorelDataItem.h"
+#include "text/TString.h"
+
+class CLSFileReadLine;
+class Prompter;
+
+/// What a data file holds after its header: the lines, the ten group names
+/// and the message.
+struct CLSDataFileBody {
+    std::vector<std::unique_ptr<CLSVorelDataItem>> lines;
+    std::array<CLSTString, 10> groupNames;
+    CLSTString message;
+};
+
+/// The header line "VORELDATA Vd.d": false when the line is not one,
+/// otherwise the version as 12 for 1.2.
+bool ReadDataFileHeader(const CLSTString& line, int* version);
+
+/// Reads every line after the header of a file of the given version. A
+/// setting line of an unknown key is reported through the prompter with its
+/// line number; lines that fit no grammar are kept as comments holding them.
+/// Throws CLSError when the file cannot be read.
+void ReadDataFileBody(CLSFileReadLine& file, int version, int historySize, Prompter& prompter,
+                      CLSDataFileBody& body);
+
+/// One line of a data file (lineNumber counts the header as 1). The group
+/// and message lines make no item (kind 0): their values go into body.
+CLSVorelDataItem ParseDataFileLine(const CLSTString& line, int version, int lineNumber,
+                                   int historySize, Prompter& prompter, CLSDataFileBody& body);
