@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <vector>
 
 #include "text/Codec.h"
 
@@ -99,4 +100,75 @@ CLSTString JoinPath(const CLSTString& folder, const CLSTString& name) {
         (last == '/' || last == '\\') && FileNamePosition(folder) == folder.length();
     if (!endsWithSeparator) out.append('/');
     return out.append(name);
+}
+
+namespace {
+
+// The parts of an absolute path with "." and ".." resolved by name.
+std::vector<std::string> pathParts(const std::string& path) {
+    std::vector<std::string> parts;
+    size_t at = 0;
+    while (at <= path.size()) {
+        size_t slash = path.find('/', at);
+        if (slash == std::string::npos) slash = path.size();
+        std::string part = path.substr(at, slash - at);
+        if (part == "..") {
+            if (!parts.empty()) parts.pop_back();
+        } else if (!part.empty() && part != ".") {
+            parts.push_back(part);
+        }
+        at = slash + 1;
+    }
+    return parts;
+}
+
+// The device of a path, or of the nearest folder above it that exists.
+bool deviceOf(std::string native, dev_t* device) {
+    struct stat st;
+    while (!native.empty()) {
+        if (::stat(native.c_str(), &st) == 0) {
+            *device = st.st_dev;
+            return true;
+        }
+        size_t slash = native.find_last_of('/');
+        if (slash == std::string::npos) return false;
+        native = slash == 0 ? "/" : native.substr(0, slash);
+        if (native == "/" && ::stat("/", &st) == 0) {
+            *device = st.st_dev;
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+CLSTString RelativePath(const CLSTString& fromFile, const CLSTString& toFile) {
+    // Worked out on the native names, the form the file system compares.
+    std::string from = NativePath(fromFile);
+    std::string to = NativePath(toFile);
+    if (from.empty() || to.empty() || from[0] != '/' || to[0] != '/') return toFile;
+    std::vector<std::string> base = pathParts(from);
+    if (!base.empty()) base.pop_back();  // the folder of the file
+    std::vector<std::string> target = pathParts(to);
+    size_t common = 0;
+    while (common < base.size() && common + 1 < target.size() && base[common] == target[common]) {
+        ++common;
+    }
+    std::string relative;
+    for (size_t i = common; i < base.size(); ++i)
+        relative += "../";
+    for (size_t i = common; i < target.size(); ++i) {
+        relative += target[i];
+        if (i + 1 < target.size()) relative += '/';
+    }
+    CLSTString out;
+    PathFromNative(relative, out);
+    return out;
+}
+
+bool OnSameFileSystem(const CLSTString& a, const CLSTString& b) {
+    dev_t da = 0;
+    dev_t db = 0;
+    return deviceOf(NativePath(a), &da) && deviceOf(NativePath(b), &db) && da == db;
 }

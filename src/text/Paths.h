@@ -31,3 +31,12 @@ CLSTString ExtensionOf(const CLSTString& path);
 /// folder + "/" + name; name alone when it is absolute or folder is empty.
 CLSTString JoinPath(const CLSTString& folder, const CLSTString& name);
 bool IsAbsolutePath(const CLSTString& path);
+
+/// The path of toFile as seen from the folder of fromFile ("pics/a.png",
+/// "../b/c.png"), both absolute; toFile unchanged when either is relative.
+/// "." and ".." parts are resolved by their names, not by the file system.
+CLSTString RelativePath(const CLSTString& fromFile, const CLSTString& toFile);
+/// Whether two paths lie on the same file system (what "the same drive"
+/// means here); false when either cannot be reached. A file that does not
+/// exist yet counts by its folder.
+bool OnSameFileSystem(const CLSTString& a, const CLSTString& b);

@@ -5,6 +5,7 @@
 #include "text/Colour.h"
 #include "text/Common.h"
 #include "text/FileWriteString.h"
+#include "text/Paths.h"
 #include "text/WrapText.h"
 
 namespace {
@@ -131,4 +132,23 @@ TEST(Codec, ConvertsBothWaysAndReportsWhatCp932CannotHold) {
     EXPECT_FALSE(Utf8ToCp932("a😀b한", out, &missing));
     EXPECT_EQ(out, "a?b?");
     EXPECT_EQ(missing, "😀한");
+}
+
+TEST(Paths, RelativePathsBetweenFiles) {
+    auto rel = [](const char* from, const char* to) { return U8(RelativePath(Sj(from), Sj(to))); };
+    EXPECT_EQ(rel("/home/a/data.vrf", "/home/a/pics/fuji.png"), "pics/fuji.png");
+    EXPECT_EQ(rel("/home/a/data.vrf", "/home/a/fuji.png"), "fuji.png") << "no leading ./";
+    EXPECT_EQ(rel("/home/a/sub/data.vrf", "/home/b/写真/表.png"), "../../b/写真/表.png");
+    EXPECT_EQ(rel("/home/a/./x/../data.vrf", "/home/a/p.png"), "p.png");
+    EXPECT_EQ(rel("/data.vrf", "/p.png"), "p.png");
+    EXPECT_EQ(rel("relative.vrf", "/p.png"), "/p.png") << "nothing to be relative to";
+    // Names whose CP932 bytes hold a backslash (表 is 0x95 0x5C) stay whole.
+    EXPECT_EQ(rel("/d/ソ/data.vrf", "/d/ソ/表.png"), "表.png");
+
+    TempDir dir;
+    WriteFileBytes(dir.file("a.vrf"), "x");
+    EXPECT_TRUE(OnSameFileSystem(CLSTString(dir.file("a.vrf")), CLSTString(dir.file("new.png"))))
+        << "a file not there yet counts by its folder";
+    EXPECT_FALSE(OnSameFileSystem(CLSTString(dir.file("a.vrf")), CLSTString("/proc/version")))
+        << "another file system";
 }
