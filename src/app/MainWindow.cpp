@@ -15,7 +15,7 @@
 #include <QUrl>
 
 #include "app/MainCommands.h"
-#include "quiz/widgets/DialogHelp.h"
+#include "text/widgets/DialogHelp.h"
 #include "quiz/widgets/StudyScreen.h"
 #include "settings/VorelSettings.h"
 #include "text/Codec.h"

@@ -4,10 +4,10 @@
 
 #include "data/VorelDataQuestion.h"
 #include "quiz/DialogLayout.h"
-#include "quiz/widgets/DialogHelp.h"
 #include "sentence/widgets/WndSentenceList.h"
 #include "settings/VorelSettings.h"
 #include "text/Error.h"
+#include "text/widgets/DialogHelp.h"
 #include "text/widgets/QtText.h"
 
 CLSDlgOtherAnswer::CLSDlgOtherAnswer(const CLSVorelDataQuestion& question, const QFont& font,

@@ -9,11 +9,11 @@
 
 #include "quiz/DialogLayout.h"
 #include "quiz/Exam.h"
-#include "quiz/widgets/DialogHelp.h"
 #include "quiz/widgets/ResultListModel.h"
 #include "settings/VorelSettings.h"
 #include "text/Common.h"
 #include "text/Error.h"
+#include "text/widgets/DialogHelp.h"
 #include "text/widgets/QtText.h"
 
 namespace {

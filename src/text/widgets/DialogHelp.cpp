@@ -1,4 +1,4 @@
-#include "quiz/widgets/DialogHelp.h"
+#include "text/widgets/DialogHelp.h"
 
 #include <QKeySequence>
 #include <QShortcut>

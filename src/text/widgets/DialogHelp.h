@@ -4,7 +4,7 @@
 
 class QWidget;
 
-/// Help topics of the study screen's dialogs.
+/// Help topics of the dialogs (each screen's dialogs add theirs here).
 enum DialogHelpContext {
     kHelpResultDialog = 119,
     kHelpRangeDialog = 630,
@@ -13,7 +13,7 @@ enum DialogHelpContext {
     kHelpOtherAnswers = 637,
 };
 
-/// Opens the help file at a topic; the application installs it at start-up.
+/// Opens the help at a topic; the main window installs it at start-up.
 using DialogHelpHandler = std::function<void(QWidget* owner, int context)>;
 void SetDialogHelpHandler(DialogHelpHandler handler);
 /// Asks the installed handler for a topic; nothing happens without one.
