@@ -20,6 +20,10 @@ std::atomic<size_t> g_current{0};
 std::atomic<size_t> g_peak{0};
 }  // namespace
 
+// The replaced global operators below pair up among themselves; the
+// compiler cannot see that the malloc'ed block behind new is freed by delete.
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
+
 void* operator new(size_t size) {
     void* p = std::malloc(size + 16);
     if (!p) throw std::bad_alloc();

@@ -15,13 +15,13 @@
 #include <QUrl>
 
 #include "app/MainCommands.h"
-#include "text/widgets/DialogHelp.h"
 #include "quiz/widgets/StudyScreen.h"
 #include "settings/VorelSettings.h"
 #include "text/Codec.h"
 #include "text/Error.h"
 #include "text/Paths.h"
 #include "text/widgets/CommandSet.h"
+#include "text/widgets/DialogHelp.h"
 #include "text/widgets/QtText.h"
 
 CLSMainWindow::CLSMainWindow(CLSVorelSettings& settings, uint32_t seed, QWidget* parent)

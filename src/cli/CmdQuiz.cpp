@@ -30,11 +30,11 @@ std::string u8(const CLSTString& s) {
 // Standard input as lines.
 class LineInput {
   public:
-    std::optional<std::string> next() {
-        std::string line;
-        if (!std::getline(std::cin, line)) return std::nullopt;
+    /// false at the end of the input.
+    bool next(std::string& line) {
+        if (!std::getline(std::cin, line)) return false;
         if (!line.empty() && line.back() == '\r') line.pop_back();
-        return line;
+        return true;
     }
 };
 
@@ -92,8 +92,8 @@ class TerminalQuiz {
             finishRun();
             if (stopped || m_exam.wrongCount() == 0) break;
             say("間違えた問題を再出題しますか？ (r で再出題)");
-            std::optional<std::string> line = m_input.next();
-            if (!line || *line != "r") break;
+            std::string line;
+            if (!m_input.next(line) || line != "r") break;
             mode = CLSExam::reaskWrongMode(m_settings.retryRandom());
             event([](JsonWriter& j) { j.key("event").value("retry"); });
         }
@@ -138,14 +138,14 @@ class TerminalQuiz {
         while (true) {
             say("出題数を入力してください (1～" + std::to_string(limit) + ", 空行で " +
                 std::to_string(m_settings.initialExamCount()) + "):");
-            std::optional<std::string> line = m_input.next();
-            if (!line) {
+            std::string line;
+            if (!m_input.next(line)) {
                 CliFail("中止しました。");
                 return false;
             }
-            if (line->empty()) return true;
+            if (line.empty()) return true;
             char* end = nullptr;
-            long n = std::strtol(line->c_str(), &end, 10);
+            long n = std::strtol(line.c_str(), &end, 10);
             if (*end == 0 && n >= 1 && n <= limit) {
                 m_settings.setInitialExamCount(static_cast<int>(n));
                 return true;
@@ -199,13 +199,13 @@ class TerminalQuiz {
         Verdict verdict = Verdict::kSkipped;
         if (m_settings.answerMode() == AnswerMode::kConfirm) {
             while (true) {
-                std::optional<std::string> line = readAnswerLine(q);
-                if (!line) return Step::kInputEnded;
-                if (*line == "!") return flipPrevious();
-                if (*line == "y" || *line == "n" || *line == "s") {
-                    verdict = *line == "y"   ? Verdict::kRight
-                              : *line == "n" ? Verdict::kWrong
-                                             : Verdict::kSkipped;
+                std::string line;
+                if (!readAnswerLine(q, line)) return Step::kInputEnded;
+                if (line == "!") return flipPrevious();
+                if (line == "y" || line == "n" || line == "s") {
+                    verdict = line == "y"   ? Verdict::kRight
+                              : line == "n" ? Verdict::kWrong
+                                            : Verdict::kSkipped;
                     break;
                 }
                 say("y: 正解  n: 不正解  s: スキップ  ?: ヒント");
@@ -213,11 +213,11 @@ class TerminalQuiz {
             m_exam.stopClock();
             m_exam.decide(verdict);
         } else if (m_exam.hasChoices()) {
-            std::optional<std::string> line = readAnswerLine(q);
-            if (!line) return Step::kInputEnded;
-            if (*line == "!") return flipPrevious();
+            std::string line;
+            if (!readAnswerLine(q, line)) return Step::kInputEnded;
+            if (line == "!") return flipPrevious();
             std::vector<bool> selected(m_exam.shownChoiceCount(), false);
-            for (char c : *line) {
+            for (char c : line) {
                 int k = c - '1';
                 if (k >= 0 && k < m_exam.shownChoiceCount()) selected[k] = true;
             }
@@ -229,11 +229,11 @@ class TerminalQuiz {
             for (int k = 0; k < m_exam.answerFieldCount(); ++k) {
                 say(m_exam.answerFieldCount() > 1 ? "答え " + std::to_string(k + 1) + ":"
                                                   : "答え:");
-                std::optional<std::string> line = readAnswerLine(q);
-                if (!line) return Step::kInputEnded;
-                if (k == 0 && *line == "!") return flipPrevious();
+                std::string line;
+                if (!readAnswerLine(q, line)) return Step::kInputEnded;
+                if (k == 0 && line == "!") return flipPrevious();
                 CLSTString text;
-                if (!CliText(*line, text)) text.clear();
+                if (!CliText(line, text)) text.clear();
                 CLSSentence answer;
                 answer.addText(text.view());  // typed text is never markup
                 given.push_back(std::move(answer));
@@ -287,11 +287,12 @@ class TerminalQuiz {
         return Step::kFlipped;
     }
 
-    // A line of answer input; "?" shows the next hint instead.
-    std::optional<std::string> readAnswerLine(const CLSVorelDataQuestion& q) {
+    // A line of answer input; "?" shows the next hint instead. false at the
+    // end of the input.
+    bool readAnswerLine(const CLSVorelDataQuestion& q, std::string& line) {
         while (true) {
-            std::optional<std::string> line = m_input.next();
-            if (!line || *line != "?") return line;
+            if (!m_input.next(line)) return false;
+            if (line != "?") return true;
             showHint(q);
         }
     }
@@ -347,11 +348,14 @@ class TerminalQuiz {
 bool parseRange(const std::string& text, int* first, int* last) {
     size_t dash = text.find('-');
     if (dash == std::string::npos) return false;
+    // The parts are kept alive while strtol's end pointer looks into them.
+    const std::string from = text.substr(0, dash);
+    const std::string to = text.substr(dash + 1);
     char* end = nullptr;
-    long a = std::strtol(text.substr(0, dash).c_str(), &end, 10);
-    if (*end) return false;
-    long b = std::strtol(text.substr(dash + 1).c_str(), &end, 10);
-    if (*end || a < 1 || b < a) return false;
+    long a = std::strtol(from.c_str(), &end, 10);
+    if (from.empty() || *end) return false;
+    long b = std::strtol(to.c_str(), &end, 10);
+    if (to.empty() || *end || a < 1 || b < a) return false;
     *first = static_cast<int>(a - 1);
     *last = static_cast<int>(b - 1);
     return true;

@@ -12,6 +12,14 @@
 
 namespace {
 
+// A tree node covering records from first on; counts are added as they come.
+CLSExamLogNode node(const CLSTString& label, int first) {
+    CLSExamLogNode n;
+    n.label = label;
+    n.first = first;
+    return n;
+}
+
 bool isTitleLine(const CLSTString& line) {
     return line.length() >= 17 &&
            CLSTString(line.substring(0, 17)).compareNoCase("Vorel for Windows") == 0;
@@ -147,16 +155,16 @@ CLSExamLogNode ExamLogTreeByDate(const std::vector<CLSExamLogOne>& records) {
         bool newYear = i == 0 || r.year != records[i - 1].year;
         bool newMonth = newYear || r.month != records[i - 1].month;
         bool newDay = newMonth || r.day != records[i - 1].day;
-        if (newYear) root.children.push_back({formatted("%d年", r.year), i, 0});
+        if (newYear) root.children.push_back(node(formatted("%d年", r.year), i));
         CLSExamLogNode& year = root.children.back();
-        if (newMonth) year.children.push_back({formatted("%d月", r.month), i, 0});
+        if (newMonth) year.children.push_back(node(formatted("%d月", r.month), i));
         CLSExamLogNode& month = year.children.back();
         if (newDay) {
             CLSTString label = formatted("%d日", r.day);
             label.append('(')
                 .append(Utf8ToCp932Literal(kDayNames[((r.dayOfWeek % 7) + 7) % 7]).c_str())
                 .append(')');
-            month.children.push_back({label, i, 0});
+            month.children.push_back(node(label, i));
         }
         ++year.count;
         ++month.count;
@@ -180,7 +188,7 @@ CLSExamLogNode ExamLogTreeByFile(const std::vector<CLSExamLogOne>& records) {
     root.selected = true;
     for (int i = 0; i < static_cast<int>(records.size()); ++i) {
         if (i == 0 || records[i].fileName.compareNoCase(records[i - 1].fileName.text()) != 0) {
-            root.children.push_back({records[i].fileName, i, 0});
+            root.children.push_back(node(records[i].fileName, i));
         }
         ++root.children.back().count;
     }

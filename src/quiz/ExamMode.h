@@ -14,7 +14,10 @@ class CLSExamMode {
         kRetryAll = 6,
         kRetrySelected = 7,
     };
-    enum Modifier { kRandom = 0x10, kNoRepeat = 0x20, kFromList = 0x40 };
+    // Modifier bits.
+    static constexpr int kRandom = 0x10;
+    static constexpr int kNoRepeat = 0x20;
+    static constexpr int kFromList = 0x40;
 
     /// No run.
     constexpr CLSExamMode() = default;
@@ -29,7 +32,7 @@ class CLSExamMode {
     /// Asking the questions of a list again (the wrong ones of the last run,
     /// or those of a past run): kind is kRetryWrong, kRetryAll or kRetrySelected.
     static constexpr CLSExamMode reask(Kind kind, bool random) {
-        return CLSExamMode(kFromList | kind | (random ? kRandom : 0));
+        return CLSExamMode(kFromList | static_cast<int>(kind) | (random ? kRandom : 0));
     }
 
     constexpr int value() const { return m_value; }

@@ -152,7 +152,9 @@ TEST(PanelLayout, NoControlOverlapsAnotherAtAnyWidth) {
                 }
                 EXPECT_FALSE(out.hintButton.isEmpty());
                 EXPECT_FALSE(out.mark.isEmpty()) << width;
-                if (width >= 232) EXPECT_EQ(out.stopButton.left, width - 94);
+                if (width >= 232) {
+                    EXPECT_EQ(out.stopButton.left, width - 94);
+                }
             }
         }
     }

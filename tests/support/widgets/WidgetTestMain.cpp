@@ -27,8 +27,7 @@ void startWatchdog() {
         // Five seconds of an unanswered modal box means the test would hang.
         if (++*seen < 50) return;
         *seen = 0;
-        ADD_FAILURE() << "unexpected modal window: "
-                      << modal->windowTitle().toStdString() << " / "
+        ADD_FAILURE() << "unexpected modal window: " << modal->windowTitle().toStdString() << " / "
                       << (qobject_cast<QMessageBox*>(modal)
                               ? qobject_cast<QMessageBox*>(modal)->text().toStdString()
                               : std::string(modal->metaObject()->className()));
