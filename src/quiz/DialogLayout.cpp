@@ -7,18 +7,22 @@ CLSOpeningLayout OpeningPanelLayout(int panelWidth, int panelHeight, int labelWi
     const int c = labelWidth;
     const int h = lineHeight;
     const int labelBox = c + 8;
-    int x = std::max(0, (panelWidth - labelBox - 20 * h) / 2);
+    // The fields are 20 lines wide, narrower on a narrow panel (but never
+    // below the count field's five), so that they are not cut at the edge.
+    const int field = std::max(5 * h, std::min(20 * h, panelWidth - labelBox));
+    int x = std::max(0, (panelWidth - labelBox - field) / 2);
     int y = std::max(0, (panelHeight - 5 * h - 72) / 2);
     CLSOpeningLayout out;
     out.pathLabel = RectOf(x, y, labelBox, h);
-    out.path = RectOf(x + labelBox, y, 20 * h, 2 * h);
+    out.path = RectOf(x + labelBox, y, field, 2 * h);
     int y2 = y + 2 * h + 8;
     out.countLabel = RectOf(x, y2, labelBox, h);
     out.count = RectOf(x + labelBox, y2, 5 * h, h);
     int y3 = y + 3 * h + 16;
     out.messageLabel = RectOf(x, y3, labelBox, h);
-    out.message = RectOf(x + labelBox, y3, 20 * h, 3 * h);
-    out.picture = RectOf(x + c + 20 * h - kLogoWidth, y + 6 * h + 24, kLogoWidth, kLogoHeight);
+    out.message = RectOf(x + labelBox, y3, field, 3 * h);
+    int logoLeft = std::max(x, x + c + field - kLogoWidth);
+    out.picture = RectOf(logoLeft, y + 6 * h + 24, kLogoWidth, kLogoHeight);
     return out;
 }
 

@@ -26,8 +26,9 @@ struct CLSOpeningLayout {
 };
 
 /// The idle panel's three rows and its logo, centred in a panel of the given
-/// size; labelWidth is the widest label, lineHeight the label height. A panel
-/// too small for the block keeps it at the top left instead of cutting it.
+/// size; labelWidth is the widest label, lineHeight the label height. On a
+/// narrow panel the text fields narrow; a panel too small even for that
+/// keeps the block at the top left.
 CLSOpeningLayout OpeningPanelLayout(int panelWidth, int panelHeight, int labelWidth,
                                     int lineHeight);
 

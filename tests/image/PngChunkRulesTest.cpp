@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+#include <utility>
+
 #include "ImageFiles.h"
 #include "TestSupport.h"
 #include "image/Png.h"
@@ -39,18 +42,13 @@ std::string ZeroData(uint32_t w, uint32_t h, int bitsPerPixel) {
 }  // namespace
 
 TEST(PngChunkRules, HeaderTableDecidesColourTypesAndDepths) {
-    auto allowed = [](int type, int depth) {
-        switch (type) {
-            case 0:
-                return depth == 1 || depth == 2 || depth == 4 || depth == 8 || depth == 16;
-            case 3:
-                return depth == 1 || depth == 2 || depth == 4 || depth == 8;
-            case 2:
-            case 4:
-            case 6:
-                return depth == 8 || depth == 16;
-        }
-        return false;
+    // The table of the PNG rules: colour type and the bit depths it allows.
+    const std::set<std::pair<int, int>> valid = {
+        {0, 1}, {0, 2},  {0, 4}, {0, 8}, {0, 16},  // grey
+        {2, 8}, {2, 16},                           // truecolour
+        {3, 1}, {3, 2},  {3, 4}, {3, 8},           // indexed
+        {4, 8}, {4, 16},                           // grey with alpha
+        {6, 8}, {6, 16},                           // truecolour with alpha
     };
     const int samples[] = {1, 0, 3, 1, 2, 0, 4, 0};
     for (int type = 0; type < 8; ++type) {
@@ -58,7 +56,7 @@ TEST(PngChunkRules, HeaderTableDecidesColourTypesAndDepths) {
             int bits = depth * (samples[type] ? samples[type] : 1);
             std::string file =
                 Png({Ihdr(3, 2, depth, type), Plte({0, 0xFFFFFF}), ZeroData(3, 2, bits), Iend()});
-            EXPECT_EQ(Decode(file).has_value(), allowed(type, depth))
+            EXPECT_EQ(Decode(file).has_value(), valid.count({type, depth}) == 1)
                 << "type " << type << " depth " << depth;
         }
     }

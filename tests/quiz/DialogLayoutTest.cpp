@@ -1,11 +1,42 @@
-// Placement arithmetic of the idle panel, the answer dialog and the result
-// dialog.
+// Placement of the idle panel, the answer dialog and the result dialog:
+// whatever the sizes, everything fits, nothing overlaps and what should be
+// centred is; a few layouts are checked rectangle by rectangle.
 
 #include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
 
 #include "quiz/DialogLayout.h"
 
 namespace {
+
+bool overlap(const CLSRect& a, const CLSRect& b) {
+    return !a.isEmpty() && !b.isEmpty() && a.left < b.right && b.left < a.right &&
+           a.top < b.bottom && b.top < a.bottom;
+}
+
+bool inside(const CLSRect& r, int width, int height) {
+    return r.isEmpty() || (r.left >= 0 && r.top >= 0 && r.right <= width && r.bottom <= height);
+}
+
+std::string show(const CLSRect& r) {
+    return "(" + std::to_string(r.left) + "," + std::to_string(r.top) + ")-(" +
+           std::to_string(r.right) + "," + std::to_string(r.bottom) + ")";
+}
+
+// No two of the parts overlap and each lies inside the area.
+void expectTidy(const std::vector<CLSRect>& parts, int width, int height,
+                const std::string& where) {
+    for (size_t i = 0; i < parts.size(); ++i) {
+        EXPECT_TRUE(inside(parts[i], width, height))
+            << where << ": " << show(parts[i]) << " outside " << width << "x" << height;
+        for (size_t j = i + 1; j < parts.size(); ++j) {
+            EXPECT_FALSE(overlap(parts[i], parts[j]))
+                << where << ": " << show(parts[i]) << " and " << show(parts[j]);
+        }
+    }
+}
 
 CLSAnswerLayoutInput answerInput() {
     CLSAnswerLayoutInput in;
@@ -22,126 +53,124 @@ CLSAnswerLayoutInput answerInput() {
     return in;
 }
 
+std::vector<CLSRect> partsOf(const CLSAnswerLayout& l) {
+    return {l.animation, l.answer, l.comment, l.other, l.otherLabel,  l.mark,
+            l.right,     l.wrong,  l.skip,    l.ok,    l.otherButton, l.help};
+}
+
 }  // namespace
 
-TEST(DialogLayout, OpeningPanelCentresItsRows) {
+TEST(DialogLayout, OpeningPanelCentresItsBlock) {
     CLSOpeningLayout l = OpeningPanelLayout(800, 600, 72, 16);
-    // x = (800 - 80 - 320) / 2, y = (600 - 80 - 72) / 2
     EXPECT_EQ(l.pathLabel, RectOf(200, 224, 80, 16));
     EXPECT_EQ(l.path, RectOf(280, 224, 320, 32));
-    EXPECT_EQ(l.countLabel, RectOf(200, 264, 80, 16));
-    EXPECT_EQ(l.count, RectOf(280, 264, 80, 16));
-    EXPECT_EQ(l.message, RectOf(280, 288, 320, 48));
-    EXPECT_EQ(l.picture, RectOf(200 + 72 + 320 - 100, 224 + 96 + 24, 100, 56));
-
+    EXPECT_EQ(l.picture, RectOf(492, 344, 100, 56));
+    for (int w : {300, 480, 560, 801, 1600}) {
+        for (int h : {250, 480, 901}) {
+            CLSOpeningLayout o = OpeningPanelLayout(w, h, 72, 16);
+            std::vector<CLSRect> parts = {o.pathLabel,    o.path,    o.countLabel, o.count,
+                                          o.messageLabel, o.message, o.picture};
+            expectTidy(parts, w, h, "opening " + std::to_string(w) + "x" + std::to_string(h));
+            int right = 0;
+            for (const CLSRect& r : parts)
+                right = std::max(right, r.right);
+            EXPECT_LE(std::abs(o.pathLabel.left - (w - right)), 1) << "centred across " << w;
+        }
+    }
     CLSOpeningLayout small = OpeningPanelLayout(100, 50, 72, 16);
     EXPECT_EQ(small.pathLabel.left, 0) << "a small panel keeps the block at the edge";
     EXPECT_EQ(small.pathLabel.top, 0);
 }
 
-TEST(DialogLayout, AnswerDialogFitsItsParts) {
+TEST(DialogLayout, AnswerDialogLaysOutOneCaseAsExpected) {
     CLSAnswerLayoutInput in = answerInput();
     in.commentWidth = 200;
     in.commentHeight = 30;
     CLSAnswerLayout l = AnswerDialogLayout(in);
-    EXPECT_EQ(l.width, 3 * 81 + 84) << "never narrower than three buttons";
-    EXPECT_EQ(l.answerRowHeight, 60) << "the row is as tall as the animation";
-    EXPECT_EQ(l.contentHeight, 60 + 30 + 18 + 14);
-    EXPECT_EQ(l.height, l.contentHeight + 3 * 21 + 18);
-    // Animation and answer are centred as a pair, the animation on the row.
-    EXPECT_EQ(l.animation.left, (327 - 186) / 2);
-    EXPECT_EQ(l.answer.left, l.animation.right + 6);
-    EXPECT_EQ(l.animation.top, 7);
-    EXPECT_EQ(l.answer.top, 7 + 10);
-    EXPECT_EQ(l.comment, RectOf(7, 7 + 60 + 6, 327 - 14, 30));
-    EXPECT_TRUE(l.other.isEmpty());
-    // Three button columns and rows.
-    EXPECT_EQ(l.right.left, (327 - 243 - 12) / 2);
-    EXPECT_EQ(l.wrong.left, (327 - 81) / 2);
-    EXPECT_EQ(l.skip.left, (327 + 81 + 12) / 2);
-    EXPECT_EQ(l.mark.top, l.contentHeight);
-    EXPECT_EQ(l.ok.top, l.height - 21 - 6);
-    EXPECT_EQ(l.right.top, l.height - 42 - 12);
-    EXPECT_EQ(l.help.left, l.skip.left);
+    EXPECT_EQ(l.width, 327) << "never narrower than three buttons and their gaps";
+    EXPECT_EQ(l.height, 203);
+    EXPECT_EQ(l.animation, RectOf(70, 7, 60, 60));
+    EXPECT_EQ(l.answer, RectOf(136, 17, 120, 40));
+    EXPECT_EQ(l.comment, RectOf(7, 73, 313, 30));
+    EXPECT_EQ(l.right, RectOf(36, 149, 81, 21));
+    EXPECT_EQ(l.ok, RectOf(36, 176, 81, 21));
 }
 
-TEST(DialogLayout, AnswerDialogNarrowsALongAnswer) {
-    CLSAnswerLayoutInput in = answerInput();
-    in.answerWidth = 900;
-    CLSAnswerLayout l = AnswerDialogLayout(in);
-    EXPECT_EQ(l.width, 500);
-    EXPECT_EQ(l.answer.width(), 500 - 60 - 6);
-    EXPECT_GE(l.animation.left, 0);
-
-    in.animationWidth = in.animationHeight = 0;  // confirm mode: no animation, no gap
-    in.answerWidth = 200;
-    l = AnswerDialogLayout(in);
-    EXPECT_EQ(l.answer.left, (l.width - 200) / 2);
-    EXPECT_EQ(l.answerRowHeight, 40);
-
-    // A comment wider than the answer widens the dialog, up to the maximum.
-    in.commentWidth = 2000;
-    l = AnswerDialogLayout(in);
-    EXPECT_EQ(l.width, 500);
-    EXPECT_EQ(l.answer.width(), 200);
+// Many dialogs: long and tall answers, comments, the other answers, confirm
+// mode, small and large maximum sizes.
+TEST(DialogLayout, AnswerDialogFitsEverythingWithoutOverlaps) {
+    for (int answerWidth : {0, 40, 300, 2000}) {
+        for (int answerHeight : {16, 200, 1200}) {
+            for (int comment : {0, 1}) {
+                for (int other : {0, 1}) {
+                    for (int animation : {0, 60}) {
+                        for (int maxHeight : {100, 400, 900}) {
+                            CLSAnswerLayoutInput in = answerInput();
+                            in.answerWidth = answerWidth;
+                            in.answerHeight = answerHeight;
+                            in.animationWidth = in.animationHeight = animation;
+                            in.commentWidth = comment ? 700 : 0;
+                            in.commentHeight = comment ? 250 : 0;
+                            in.otherHeight = other ? kOtherAnswersHeight : 0;
+                            in.maxHeight = maxHeight;
+                            CLSAnswerLayout l = AnswerDialogLayout(in);
+                            std::string where = "answer " + std::to_string(answerWidth) + "x" +
+                                                std::to_string(answerHeight) + " max " +
+                                                std::to_string(maxHeight);
+                            expectTidy(partsOf(l), l.width, l.height, where);
+                            EXPECT_LE(l.width, std::max(in.maxWidth, 3 * 81 + 84)) << where;
+                            // The buttons stand centred under the content.
+                            EXPECT_LE(std::abs(l.right.left - (l.width - l.skip.right)), 1)
+                                << where;
+                            EXPECT_GE(l.mark.top, l.contentHeight) << where;
+                            if (animation) {
+                                EXPECT_EQ(l.animation.height(), 60) << "never cut";
+                            }
+                            if (answerHeight >= kAnswerPartMinHeight) {
+                                EXPECT_GE(l.answer.height(), kAnswerPartMinHeight) << where;
+                            }
+                        }
+                    }
+                }
+            }
+        }
+    }
 }
 
 TEST(DialogLayout, AnswerDialogShrinksTallPartsInProportion) {
     CLSAnswerLayoutInput in = answerInput();
     in.animationWidth = in.animationHeight = 0;
-    in.maxHeight = 150;
+    in.maxHeight = 600;
     in.answerHeight = 400;
     in.commentWidth = 100;
     in.commentHeight = 300;
     in.otherHeight = kOtherAnswersHeight;
     CLSAnswerLayout l = AnswerDialogLayout(in);
-    // Room 150 - 63 - 18 = 69 shared out gives less than 48 to each part.
-    EXPECT_EQ(l.answerRowHeight, 48);
-    EXPECT_EQ(l.comment.height(), 48);
-    EXPECT_EQ(l.other.height(), 48);
-    EXPECT_EQ(l.answer.height(), 48);
-
-    in.maxHeight = 600;
+    // 400 : 300 : 120 stay in proportion, and the dialog keeps to its height
+    // but for the frame and the gaps.
+    EXPECT_NEAR(l.answerRowHeight * 300.0 / l.comment.height(), 400, 4);
+    EXPECT_NEAR(l.comment.height() * 120.0 / l.other.height(), 300, 4);
+    EXPECT_LE(l.height, 600 + 18 + 14);
+    in.maxHeight = 150;
     l = AnswerDialogLayout(in);
-    int room = 600 - 63 - 18;
-    EXPECT_EQ(l.answerRowHeight, room * 400 / 821);
-    EXPECT_EQ(l.comment.height(), room * 300 / 821);
-    EXPECT_EQ(l.other.height(), room * 120 / 821);
-    EXPECT_LE(l.height, 600 + 18 + 14) << "only the frame and gaps are left over";
-
-    // Parts smaller than the minimum keep their size; the animation is not cut.
-    in = answerInput();
-    in.maxHeight = 100;
-    in.commentWidth = 50;
-    in.commentHeight = 20;
-    l = AnswerDialogLayout(in);
-    EXPECT_EQ(l.comment.height(), 20);
-    EXPECT_EQ(l.answerRowHeight, 60);
-    EXPECT_EQ(l.other.height(), 0);
+    for (int h : {l.answerRowHeight, l.comment.height(), l.other.height()})
+        EXPECT_EQ(h, kAnswerPartMinHeight) << "none below the minimum";
 }
 
-TEST(DialogLayout, AnswerDialogPlacesTheOtherAnswersAtTheBottom) {
-    CLSAnswerLayoutInput in = answerInput();
-    in.otherHeight = kOtherAnswersHeight;
-    CLSAnswerLayout l = AnswerDialogLayout(in);
-    EXPECT_EQ(l.other.left, 38);
-    EXPECT_EQ(l.other.bottom, l.contentHeight - 7);
-    EXPECT_EQ(l.otherLabel.left, 0);
-    EXPECT_EQ(l.otherLabel.width(), 36);
-    EXPECT_EQ(l.otherLabel.top, l.other.top + (120 - 16) / 2);
-}
-
-TEST(DialogLayout, ResultDialogKeepsFiguresBesideTheButtons) {
-    CLSResultLayout l = ResultDialogLayout(640, 480, 21, 100, 24, 220, 20);
-    EXPECT_EQ(l.labels[0].top, 4);
-    EXPECT_EQ(l.labels[1].top, 4 + 27);
-    EXPECT_EQ(l.labels[0].width(), 125);
-    EXPECT_EQ(l.values[0].width(), 100);
-    EXPECT_EQ(l.values[0].left, l.labels[0].right);
-    EXPECT_LE(l.values[0].right, l.buttons[0].left);
-    EXPECT_EQ(l.buttons[0].right, 640 - 8);
-    EXPECT_GT(l.reask.top, l.labels[4].bottom);
-    EXPECT_GT(l.list.top, l.random.bottom);
-    EXPECT_GT(l.list.top, l.buttons[3].bottom);
-    EXPECT_EQ(l.list.bottom, 480 - 8);
+TEST(DialogLayout, ResultDialogFitsAtEverySize) {
+    for (int w : {360, 400, 640, 1200}) {
+        for (int h : {300, 480, 900}) {
+            CLSResultLayout l = ResultDialogLayout(w, h, 21, 100, 24, 220, 20);
+            std::vector<CLSRect> parts = {l.reask, l.random, l.list};
+            for (int i = 0; i < 5; ++i) {
+                parts.push_back(l.labels[i]);
+                parts.push_back(l.values[i]);
+            }
+            for (const CLSRect& b : l.buttons)
+                parts.push_back(b);
+            expectTidy(parts, w, h, "result " + std::to_string(w) + "x" + std::to_string(h));
+            EXPECT_EQ(l.list.bottom, h - 8) << "the list takes the rest";
+            EXPECT_EQ(l.buttons[0].right, w - 8);
+        }
+    }
 }
