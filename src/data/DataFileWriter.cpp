@@ -13,27 +13,27 @@ const char kHeader[] = "VORELDATA V";
 
 }  // namespace
 
+CLSTString DataLineText(const CLSVorelDataItem& line, int version) {
+    int kind = line.kind();
+    if (kind == kLineTitle) return WriteTitleLine(line.title());
+    if (kind == kLineQuestion) return WriteQuestionLine(line.question(), version);
+    if (kind == kLineComment) return WriteCommentLine(line.comment());
+    if (IsNumberKind(kind)) return WriteNumberLine(kind, line.number());
+    // Print fonts are written like the others: dropping them lost the
+    // learner's print fonts at the first save.
+    if (IsFontKind(kind)) return WriteFontLine(kind, line.font());
+    return CLSTString();
+}
+
 void WriteDataFile(CLSFileWriteString& file, const CLSVorelDataFile& doc) {
     int version = doc.getVersion();
     file.write(kHeader);
     file.writeLine(versionText(version));
     for (int i = 0; i < doc.getItemCount(); ++i) {
         const CLSVorelDataItem* line = doc.getLine(i);
-        int kind = line->kind();
-        if (kind == kLineTitle) {
-            file.writeLine(WriteTitleLine(line->title()));
-        } else if (kind == kLineQuestion) {
-            file.writeLine(WriteQuestionLine(line->question(), version));
-        } else if (kind == kLineComment) {
-            file.writeLine(WriteCommentLine(line->comment()));
-        } else if (IsNumberKind(kind)) {
-            file.writeLine(WriteNumberLine(kind, line->number()));
-        } else if (IsFontKind(kind)) {
-            // Print fonts are written like the others: dropping them lost
-            // the learner's print fonts at the first save.
-            CLSTString text = WriteFontLine(kind, line->font());
-            if (!text.isEmpty()) file.writeLine(text);
-        }
+        // A font line of a kind without a key has no text and no line.
+        CLSTString text = DataLineText(*line, version);
+        if (!text.isEmpty() || !IsFontKind(line->kind())) file.writeLine(text);
     }
     // Group names are read from version 1.3 on, so they are written from
     // there too: writing them only from 1.4 would lose them on a 1.3 file.

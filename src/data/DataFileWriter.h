@@ -1,7 +1,14 @@
 #pragma once
 
+#include "text/TString.h"
+
 class CLSFileWriteString;
 class CLSVorelDataFile;
+class CLSVorelDataItem;
+
+/// One line in the data file's text form for a file of the given version
+/// (without CR LF): fields as read where nobody edited them.
+CLSTString DataLineText(const CLSVorelDataItem& line, int version);
 
 /// The whole document in the data file's text form (CR LF lines): fields as
 /// read where nobody edited them. Throws CLSError code 6 when writing fails.

@@ -46,6 +46,11 @@ int CLSLineIndex::questionsBefore(int i) const {
                             m_questionLines.begin());
 }
 
+int CLSLineIndex::titlesBefore(int i) const {
+    return static_cast<int>(std::lower_bound(m_titleLines.begin(), m_titleLines.end(), i) -
+                            m_titleLines.begin());
+}
+
 int CLSLineIndex::questionAfter(int i) const {
     auto it = std::upper_bound(m_questionLines.begin(), m_questionLines.end(), i);
     return it == m_questionLines.end() ? -1 : *it;

@@ -26,8 +26,9 @@ class CLSLineIndex {
     /// Line index of the n-th question or title.
     int questionLine(int n) const { return m_questionLines[n]; }
     int titleLine(int n) const { return m_titleLines[n]; }
-    /// Questions before line i.
+    /// Questions and titles before line i.
     int questionsBefore(int i) const;
+    int titlesBefore(int i) const;
     /// Line index of the first question after line i, -1 when none.
     int questionAfter(int i) const;
     /// Line index of the nearest line of a kind (titles included) at or

@@ -286,6 +286,12 @@ int CLSVorelDataFile::getQuestionNumber(const CLSVorelDataItem* line) const {
     return m_index.questionsBefore(i);
 }
 
+int CLSVorelDataFile::getTitleNumber(const CLSVorelDataItem* line) const {
+    int i = getLineNumber(line);
+    if (i < 0) return getTitleCount();
+    return m_index.titlesBefore(i);
+}
+
 int CLSVorelDataFile::countQuestionsOfTitle(const CLSVorelDataItem* line) const {
     int i = getLineNumber(line);
     if (i < 0) return 0;
@@ -401,6 +407,75 @@ void CLSVorelDataFile::replaceItem(int lineIndex, CLSVorelDataItem item) {
     // The line keeps its place (and pointer), so positions held elsewhere stay valid.
     *p = std::move(item);
     invalidateIndex();
+    m_modified = true;
+}
+
+void CLSVorelDataFile::swapItem(int lineIndex, CLSVorelDataItem& item) {
+    if (lineIndex < 0 || lineIndex >= getItemCount()) VR_THROW(kSource, CLSError::kIndex);
+    if (item.kind() == kLineNone) VR_THROW(kSource, CLSError::kParameter);
+    CLSVorelDataItem* p = m_lines[lineIndex].get();
+    if (p->isQuestion()) --m_questionCount;
+    if (item.isQuestion()) ++m_questionCount;
+    std::swap(*p, item);
+    p->m_lineIndex = lineIndex;
+    invalidateIndex();
+    if (p == m_current) m_currentTitle = titleOf(p);
+    m_modified = true;
+}
+
+std::vector<std::unique_ptr<CLSVorelDataItem>> CLSVorelDataFile::takeLines(
+    const std::vector<int>& ascending) {
+    std::vector<std::unique_ptr<CLSVorelDataItem>> taken;
+    if (ascending.empty()) return taken;
+    taken.reserve(ascending.size());
+    // One pass: the kept lines close up behind the taken ones.
+    size_t next = 0;
+    size_t out = 0;
+    for (size_t i = 0; i < m_lines.size(); ++i) {
+        if (next < ascending.size() && static_cast<size_t>(ascending[next]) == i) {
+            ++next;
+            if (m_lines[i]->isQuestion()) --m_questionCount;
+            if (m_lines[i].get() == m_current) m_current = nullptr;
+            taken.push_back(std::move(m_lines[i]));
+        } else {
+            if (out != i) m_lines[out] = std::move(m_lines[i]);
+            ++out;
+        }
+    }
+    if (next != ascending.size()) VR_THROW(kSource, CLSError::kIndex);
+    m_lines.resize(out);
+    invalidateIndex();
+    m_currentTitle = m_current ? titleOf(m_current) : nullptr;
+    m_modified = true;
+    return taken;
+}
+
+void CLSVorelDataFile::putLines(
+    std::vector<std::pair<int, std::unique_ptr<CLSVorelDataItem>>> lines) {
+    if (lines.empty()) return;
+    size_t total = m_lines.size() + lines.size();
+    for (size_t k = 0; k < lines.size(); ++k) {
+        int at = lines[k].first;
+        bool ascending = k == 0 || at > lines[k - 1].first;
+        if (at < 0 || static_cast<size_t>(at) >= total || !ascending || !lines[k].second)
+            VR_THROW(kSource, CLSError::kIndex);
+    }
+    // One pass: every old line moves once.
+    std::vector<std::unique_ptr<CLSVorelDataItem>> merged(total);
+    size_t old = 0;
+    size_t put = 0;
+    for (size_t i = 0; i < total; ++i) {
+        if (put < lines.size() && static_cast<size_t>(lines[put].first) == i) {
+            if (lines[put].second->isQuestion()) ++m_questionCount;
+            merged[i] = std::move(lines[put].second);
+            ++put;
+        } else {
+            merged[i] = std::move(m_lines[old++]);
+        }
+    }
+    m_lines = std::move(merged);
+    invalidateIndex();
+    m_currentTitle = m_current ? titleOf(m_current) : nullptr;
     m_modified = true;
 }
 

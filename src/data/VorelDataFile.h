@@ -105,6 +105,8 @@ class CLSVorelDataFile {
     int getLineNumber(const CLSVorelDataItem* line) const;
     /// Number of questions before the line (the question count for the end).
     int getQuestionNumber(const CLSVorelDataItem* line) const;
+    /// Number of title lines before the line (the title count for the end).
+    int getTitleNumber(const CLSVorelDataItem* line) const;
     /// The n-th line, or nullptr outside the document.
     CLSVorelDataItem* getLine(int n) const;
     /// The n-th question, or nullptr outside 0 .. questionCount-1.
@@ -131,6 +133,15 @@ class CLSVorelDataFile {
     void erase(int lineIndex);
     /// Replaces a line's item in place (the editor's cards).
     void replaceItem(int lineIndex, CLSVorelDataItem item);
+    /// Exchanges a line's item with the given one, keeping the line's place
+    /// and pointer; code 11 outside the document.
+    void swapItem(int lineIndex, CLSVorelDataItem& item);
+    /// Takes the lines at the given indexes (ascending, in range) out of the
+    /// document in one pass, for the editor's line commands and their undo.
+    std::vector<std::unique_ptr<CLSVorelDataItem>> takeLines(const std::vector<int>& ascending);
+    /// Puts lines in so that each stands at its given index afterwards
+    /// (indexes ascending), in one pass; code 11 for an index that cannot be.
+    void putLines(std::vector<std::pair<int, std::unique_ptr<CLSVorelDataItem>>> lines);
 
     // ---- current position ----
     void setCurrentLine(int n);

@@ -264,3 +264,33 @@ CLSTString CLSSentenceArray::join(char separator) const {
     appendJoined(out, separator);
     return CLSTString(out);
 }
+
+CLSTString SentenceEditText(const CLSSentence& sentence) {
+    // Runs keep CR LF line ends; a text field works with LF alone.
+    std::string text(sentence.toText().view());
+    std::string out;
+    out.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r') {
+            out += '\n';
+            if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
+        } else {
+            out += text[i];
+        }
+    }
+    return CLSTString(out);
+}
+
+CLSSentence SentenceFromEditText(const CLSTString& text) {
+    std::string crlf;
+    crlf.reserve(text.length() + 16);
+    for (char c : text.view()) {
+        if (c == '\r') continue;
+        if (c == '\n') {
+            crlf += "\r\n";
+        } else {
+            crlf += c;
+        }
+    }
+    return CLSSentence(CLSTString(crlf));
+}

@@ -118,5 +118,12 @@ bool FindObjectMarkup(std::string_view text, int from, int& begin, int& end);
 /// empty list.
 CLSSentenceArray ExpandAlternatives(const CLSSentence& sentence);
 
+/// A sentence as a text field edits it: its text with LF line ends and its
+/// pictures and videos as their markup (\i"name|…").
+CLSTString SentenceEditText(const CLSSentence& sentence);
+/// What a text field holds, back as a sentence: LF line ends become CR LF,
+/// object markup becomes objects, everything else is text as typed.
+CLSSentence SentenceFromEditText(const CLSTString& text);
+
 constexpr int kMaxAlternatives = 10000;
 constexpr int kMaxExpansionBytes = 1024 * 1024;

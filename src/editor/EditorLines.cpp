@@ -1,0 +1,76 @@
+#include "editor/EditorLines.h"
+
+#include "data/DataFileReader.h"
+#include "data/DataFileWriter.h"
+#include "data/VorelDataFile.h"
+#include "data/VorelDataQuestion.h"
+#include "text/Error.h"
+#include "text/Prompter.h"
+
+namespace {
+
+// Pasting says nothing per line: the lines of unknown settings are kept as
+// comments, where the learner sees them.
+class SilentPrompter : public Prompter {
+  public:
+    PromptAnswer ask(PromptIcon, PromptButtons buttons, const CLSTString&, int) override {
+        return buttons == PromptButtons::Ok ? PromptAnswer::Ok : PromptAnswer::No;
+    }
+};
+
+}  // namespace
+
+CLSVorelDataItem NewLine(int kind) {
+    switch (kind) {
+        case kLineTitle:
+            return CLSVorelDataItem::makeTitle(CLSVorelDataTitle());
+        case kLineQuestion:
+            return CLSVorelDataItem::makeQuestion(CLSVorelDataQuestion());
+        case kLineComment:
+            return CLSVorelDataItem::makeComment(CLSTString());
+        default:
+            if (IsNumberKind(kind)) return CLSVorelDataItem::makeNumber(kind, -1);
+            if (kind >= kLineFontTitle && kind <= kLineFontPrintAnswerNumber && kind != 53)
+                return CLSVorelDataItem::makeFont(kind, CLSVorelDataFont());
+            return CLSVorelDataItem(kLineNone, nullptr);
+    }
+}
+
+CLSTString LinesText(const CLSVorelDataFile& doc, const std::vector<int>& lines) {
+    std::string text;
+    for (int i : lines) {
+        const CLSVorelDataItem* line = doc.getLine(i);
+        if (!line) continue;
+        text.append(DataLineText(*line, CLSVorelDataFile::kCurrentVersion).view());
+        text.append("\r\n");
+    }
+    return CLSTString(text);
+}
+
+std::vector<CLSVorelDataItem> LinesFromText(const CLSTString& text, int historySize) {
+    std::vector<CLSVorelDataItem> lines;
+    std::string_view all = text.view();
+    SilentPrompter quiet;
+    CLSDataFileBody ignored;
+    size_t start = 0;
+    while (start < all.size()) {
+        size_t end = all.find_first_of("\r\n", start);
+        bool last = end == std::string_view::npos;
+        if (last) end = all.size();
+        std::string_view piece = all.substr(start, end - start);
+        if (!last || !piece.empty()) {
+            try {
+                CLSVorelDataItem item = ParseDataFileLine(
+                    CLSTString::fromBytes(piece.data(), static_cast<int>(piece.size())),
+                    CLSVorelDataFile::kCurrentVersion, 0, historySize, quiet, ignored);
+                if (item.kind() != kLineNone) lines.push_back(std::move(item));
+            } catch (const CLSError&) {
+                // A piece the parser cannot take at all is skipped.
+            }
+        }
+        if (last) break;
+        start = end + 1;
+        if (all[end] == '\r' && start < all.size() && all[start] == '\n') ++start;
+    }
+    return lines;
+}
