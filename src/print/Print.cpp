@@ -43,6 +43,20 @@ class TargetMedia : public CLSSentenceMedia {
     const CLSSentence& m_sentence;
 };
 
+// Closes the target's page however the layout of the page ends.
+class PageScope {
+  public:
+    explicit PageScope(CLSPrintTarget& target, const CLSRect& area) : m_target(target) {
+        m_target.beginPage(area);
+    }
+    ~PageScope() { m_target.endPage(); }
+    PageScope(const PageScope&) = delete;
+    PageScope& operator=(const PageScope&) = delete;
+
+  private:
+    CLSPrintTarget& m_target;
+};
+
 CLSSentence titleSentence(const CLSTString& text) {
     // A title is plain text: its escapes were resolved when it was read.
     CLSSentence sentence;
@@ -138,7 +152,7 @@ bool CLSPrint::printOnePage(CLSPrintParam& param, int page, bool cancellable, bo
         param.counters = m_pages[page].counters;
         if (page + 1 < static_cast<int>(m_pages.size())) stop = m_pages[page + 1].position;
     }
-    target.beginPage(param.area);
+    PageScope pageScope(target, param.area);
     param.blocksOnPage = 0;
     param.y = param.area.top;
 

@@ -39,6 +39,8 @@ class CLSPrintTarget {
 
     /// A new page: drawing is clipped to the printable area.
     virtual void beginPage(const CLSRect& area) {}
+    /// The page's layout is done (also when it stopped early).
+    virtual void endPage() {}
     virtual void fillRect(const CLSRect& rect, Colour colour) {}
     /// A horizontal or vertical separator in one of the PrintRuleStyle styles.
     virtual void drawLine(int x1, int y1, int x2, int y2, int style, Colour colour) {}

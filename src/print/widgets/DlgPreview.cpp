@@ -1,15 +1,16 @@
 #include "print/widgets/DlgPreview.h"
 
+#include <QAction>
 #include <QBoxLayout>
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPainter>
 #include <QPrinter>
-#include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QSpinBox>
+#include <QToolBar>
 #include <cmath>
 
 #include "data/VorelDataFile.h"
@@ -95,35 +96,41 @@ CLSDlgPreview::~CLSDlgPreview() = default;
 
 void CLSDlgPreview::createControls() {
     auto* top = new QVBoxLayout(this);
-    top->setContentsMargins(4, 4, 4, 4);
-    top->setSpacing(4);
-    auto* row = new QHBoxLayout;
-    m_printButton = new QPushButton(U("印刷(&P)..."), this);
-    m_paperButton = new QPushButton(U("用紙(&S)..."), this);
-    m_previous = new QPushButton(U("前のページ(&B)"), this);
-    m_next = new QPushButton(U("次のページ(&N)"), this);
+    top->setContentsMargins(0, 0, 0, 0);
+    top->setSpacing(0);
+    // A tool bar, so that a narrow window hides what does not fit behind
+    // its extension button instead of squeezing the buttons.
+    auto* bar = new QToolBar(this);
+    bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    bar->setFloatable(false);
+    bar->setMovable(false);
+    auto addCommand = [this, bar](const char* text, auto run) {
+        QAction* action = bar->addAction(U(text));
+        action->setShortcut(QKeySequence::mnemonic(action->text()));
+        connect(action, &QAction::triggered, this, run);
+        return action;
+    };
+    addCommand("印刷(&P)...", [this] { printFromPreview(); });
+    addCommand("用紙(&S)...", [this] { editSettings(); });
+    bar->addSeparator();
+    m_previous = addCommand("前のページ(&B)", [this] { showPage(m_page - 1); });
+    m_next = addCommand("次のページ(&N)", [this] { showPage(m_page + 1); });
     m_pageBox = new QSpinBox(this);
     m_pageBox->setRange(1, 1);
     m_pageBox->setMinimumWidth(70);
+    bar->addWidget(m_pageBox);
     m_countLabel = new QLabel(U("/ 0"), this);
+    m_countLabel->setContentsMargins(4, 0, 8, 0);
+    bar->addWidget(m_countLabel);
     m_zoomBox = new QComboBox(this);
     for (int zoom : kZoomSteps)
         m_zoomBox->addItem(QString::number(zoom) + "%");
-    auto* close = new QPushButton(U("閉じる(&C)"), this);
-    for (QPushButton* b : {m_printButton, m_paperButton, m_previous, m_next, close})
-        b->setAutoDefault(false);
-    row->addWidget(m_printButton);
-    row->addWidget(m_paperButton);
-    row->addSpacing(8);
-    row->addWidget(m_previous);
-    row->addWidget(m_next);
-    row->addWidget(m_pageBox);
-    row->addWidget(m_countLabel);
-    row->addSpacing(8);
-    row->addWidget(m_zoomBox);
-    row->addStretch();
-    row->addWidget(close);
-    top->addLayout(row);
+    bar->addWidget(m_zoomBox);
+    auto* gap = new QWidget(this);
+    gap->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    bar->addWidget(gap);
+    addCommand("閉じる(&C)", [this] { reject(); });
+    top->addWidget(bar);
 
     m_view = new CLSPreviewPage;
     m_scroll = new QScrollArea(this);
@@ -133,11 +140,6 @@ void CLSDlgPreview::createControls() {
     top->addWidget(m_scroll, 1);
 
     m_zoomBox->setCurrentIndex(1);
-    connect(m_printButton, &QPushButton::clicked, this, &CLSDlgPreview::printFromPreview);
-    connect(m_paperButton, &QPushButton::clicked, this, &CLSDlgPreview::editSettings);
-    connect(m_previous, &QPushButton::clicked, this, [this] { showPage(m_page - 1); });
-    connect(m_next, &QPushButton::clicked, this, [this] { showPage(m_page + 1); });
-    connect(close, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_pageBox, &QSpinBox::valueChanged, this, [this](int page) {
         if (page != m_page) showPage(page);
     });

@@ -10,9 +10,9 @@ class CLSPainterTarget;
 class QComboBox;
 class QLabel;
 class QPrinter;
-class QPushButton;
 class QScrollArea;
 class QSpinBox;
+class QAction;
 
 /// Draws page index page of print as the printer would, shrunk onto a
 /// picture that shows the sheet at zoom percent of its real size on a
@@ -68,8 +68,8 @@ class CLSDlgPreview : public QDialog {
     QSpinBox* pageBox() const { return m_pageBox; }
     QLabel* countLabel() const { return m_countLabel; }
     QComboBox* zoomBox() const { return m_zoomBox; }
-    QPushButton* previousButton() const { return m_previous; }
-    QPushButton* nextButton() const { return m_next; }
+    QAction* previousAction() const { return m_previous; }
+    QAction* nextAction() const { return m_next; }
     CLSPreviewPage* pageView() const { return m_view; }
     QScrollArea* scrollArea() const { return m_scroll; }
 
@@ -90,10 +90,8 @@ class CLSDlgPreview : public QDialog {
     int m_pageCount = 0;
     int m_page = 1;
     int m_zoom = 100;
-    QPushButton* m_printButton = nullptr;
-    QPushButton* m_paperButton = nullptr;
-    QPushButton* m_previous = nullptr;
-    QPushButton* m_next = nullptr;
+    QAction* m_previous = nullptr;
+    QAction* m_next = nullptr;
     QSpinBox* m_pageBox = nullptr;
     QLabel* m_countLabel = nullptr;
     QComboBox* m_zoomBox = nullptr;

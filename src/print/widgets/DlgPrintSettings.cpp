@@ -34,6 +34,14 @@ QSpinBox* makeSpinBox(QWidget* parent, int minimum, int maximum, const char* suf
     return box;
 }
 
+// The characters a message box of CP932 text cannot show, by their numbers.
+QString codePoints(const QString& characters) {
+    QStringList points;
+    for (char32_t c : characters.toUcs4())
+        points << QString("U+%1").arg(static_cast<uint>(c), 4, 16, QChar('0')).toUpper();
+    return points.join(' ');
+}
+
 }  // namespace
 
 CLSDlgPrintSettings::CLSDlgPrintSettings(CLSVorelSettings& settings, Prompter& prompter,
@@ -197,8 +205,8 @@ void CLSDlgPrintSettings::accept() {
     for (int part = 0; part < kPartCount; ++part) {
         QString unmappable;
         if (!FromQString(m_format[part]->text(), formats[part], &unmappable)) {
-            m_prompter.message(PromptIcon::Error,
-                               FromQStringLossy(U("使えない文字があります: ") + unmappable));
+            m_prompter.message(PromptIcon::Error, FromQStringLossy(U("使えない文字があります: ") +
+                                                                   codePoints(unmappable)));
             m_format[part]->setFocus();
             return;
         }

@@ -32,17 +32,33 @@ Qt::PenStyle penStyleOf(int style) {
     }
 }
 
-// A pen of width device pixels; where the painter shrinks the page for the
-// screen, one screen pixel.
-QPen devicePen(const QColor& colour, int width, qreal scale) {
-    QPen pen(colour);
+// Separators and frames are hairlines: one pixel of whatever device shows
+// them, a printer's, a PDF viewer's at any zoom or the preview's. Their
+// dashes are measured in screen pixels at full size (unit: device pixels
+// per screen pixel), so that a dashed line looks dashed everywhere.
+QPen hairline(const QColor& colour, Qt::PenStyle style, qreal unit) {
+    QPen pen(colour, 0);
     pen.setCapStyle(Qt::FlatCap);
-    if (width * scale < 1.0) {
-        pen.setCosmetic(true);
-        pen.setWidth(1);
-    } else {
-        pen.setWidth(width);
+    QList<qreal> dashes;
+    switch (style) {
+        case Qt::DashLine:
+            dashes = {4, 2};
+            break;
+        case Qt::DotLine:
+            dashes = {1, 2};
+            break;
+        case Qt::DashDotLine:
+            dashes = {4, 2, 1, 2};
+            break;
+        case Qt::DashDotDotLine:
+            dashes = {4, 2, 1, 2, 1, 2};
+            break;
+        default:
+            return pen;
     }
+    for (qreal& d : dashes)
+        d *= std::max<qreal>(1.0, unit);
+    pen.setDashPattern(dashes);
     return pen;
 }
 
@@ -135,6 +151,7 @@ CLSMediumInfo CLSPainterTarget::picture(const CLSSentenceItemObject& object) {
 }
 
 void CLSPainterTarget::beginPage(const CLSRect& area) {
+    m_rules.clear();
     if (!m_painter) return;
     m_painter->setClipRect(ToQRect(area));
     m_painter->setRenderHint(QPainter::SmoothPixmapTransform, true);
@@ -145,29 +162,32 @@ void CLSPainterTarget::fillRect(const CLSRect& rect, Colour colour) {
     m_painter->fillRect(ToQRect(rect), ToQColor(colour));
 }
 
-int CLSPainterTarget::ruleWidth(int dpi) {
-    return std::max(1, dpi / 300);
+qreal CLSPainterTarget::screenPixel(bool horizontal) const {
+    const QTransform& t = m_painter->worldTransform();
+    qreal scale = horizontal ? std::abs(t.m11()) : std::abs(t.m22());
+    return (horizontal ? m_dpiX : m_dpiY) * scale / kScreenDpi;
 }
 
 void CLSPainterTarget::drawLine(int x1, int y1, int x2, int y2, int style, Colour colour) {
-    Qt::PenStyle penStyle = penStyleOf(style);
-    if (!m_painter || penStyle == Qt::NoPen) return;
-    bool horizontal = y1 == y2;
-    int width = ruleWidth(horizontal ? m_dpiY : m_dpiX);
-    const QTransform& t = m_painter->worldTransform();
-    QPen pen = devicePen(ToQColor(colour), width, horizontal ? t.m22() : t.m11());
-    pen.setStyle(penStyle);
-    m_painter->setPen(pen);
-    // A line thicker than a pixel grows into its own block: up from the
-    // block's last row, right from the column boundary.
-    qreal shift = pen.isCosmetic() ? 0.5 : width / 2.0;
-    if (horizontal) {
-        qreal y = y1 + 1 - shift;
-        m_painter->drawLine(QPointF(x1, y), QPointF(x2, y));
-    } else {
-        qreal x = x1 + shift;
-        m_painter->drawLine(QPointF(x, y1), QPointF(x, y2));
+    if (!m_painter || penStyleOf(style) == Qt::NoPen) return;
+    m_rules.push_back({x1, y1, x2, y2, style, colour});
+}
+
+void CLSPainterTarget::endPage() {
+    if (m_painter) {
+        for (const Rule& r : m_rules) {
+            bool horizontal = r.y1 == r.y2;
+            m_painter->setPen(
+                hairline(ToQColor(r.colour), penStyleOf(r.style), screenPixel(horizontal)));
+            // Through the middle of the pixel row (or column) the layout gave.
+            if (horizontal) {
+                m_painter->drawLine(QPointF(r.x1, r.y1 + 0.5), QPointF(r.x2, r.y1 + 0.5));
+            } else {
+                m_painter->drawLine(QPointF(r.x1 + 0.5, r.y1), QPointF(r.x1 + 0.5, r.y2));
+            }
+        }
     }
+    m_rules.clear();
 }
 
 void CLSPainterTarget::drawSentence(const CLSSentence& sentence, const CLSSentenceLayout& layout,
@@ -202,12 +222,9 @@ void CLSPainterTarget::drawSentence(const CLSSentence& sentence, const CLSSenten
             if (!picture.image.isNull() && !block.source.isEmpty()) {
                 p.drawImage(QRectF(target), picture.image, QRectF(ToQRect(block.source)));
             } else {
-                int width = ruleWidth(m_dpiX);
-                QPen frame = devicePen(text, width, p.worldTransform().m11());
-                qreal inset = frame.isCosmetic() ? 0.5 : width / 2.0;
-                p.setPen(frame);
+                p.setPen(hairline(text, Qt::SolidLine, 1));
                 p.setBrush(Qt::NoBrush);
-                p.drawRect(QRectF(target).adjusted(inset, inset, -inset, -inset));
+                p.drawRect(QRectF(target).adjusted(0.5, 0.5, -0.5, -0.5));
                 p.setPen(text);
             }
         }

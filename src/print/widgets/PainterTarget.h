@@ -48,6 +48,7 @@ class CLSPainterTarget : public CLSPrintTarget {
   public:
     /// The size an unreadable picture's frame has when its attributes give none.
     static constexpr int kFrameSize = 32;
+    static constexpr int kScreenDpi = 96;
 
     CLSPainterTarget(int dpiX, int dpiY, const CLSTString& mediaFolder);
     ~CLSPainterTarget() override;
@@ -62,6 +63,8 @@ class CLSPainterTarget : public CLSPrintTarget {
     const TextMetrics& metrics(const CLSVorelFont& font, int ratePercent) override;
     CLSMediumInfo picture(const CLSSentenceItemObject& object) override;
     void beginPage(const CLSRect& area) override;
+    /// Draws the page's separators, over every background of the page.
+    void endPage() override;
     void fillRect(const CLSRect& rect, Colour colour) override;
     void drawLine(int x1, int y1, int x2, int y2, int style, Colour colour) override;
     void drawSentence(const CLSSentence& sentence, const CLSSentenceLayout& layout, int left,
@@ -69,14 +72,14 @@ class CLSPainterTarget : public CLSPrintTarget {
     void abortJob() override { m_aborted = true; }
     bool aborted() const { return m_aborted; }
 
-    /// Thickness of a separator in device pixels: one pixel of a 300 dpi
-    /// printer, so that lines stay visible on fine devices.
-    static int ruleWidth(int dpi);
-
   private:
     struct Font {
         QFont font;
         std::unique_ptr<CLSCachedTextMetrics> metrics;
+    };
+    struct Rule {
+        int x1, y1, x2, y2, style;
+        Colour colour;
     };
     struct Picture {
         QImage image;  // null: print the frame
@@ -84,6 +87,8 @@ class CLSPainterTarget : public CLSPrintTarget {
         int height = 0;
     };
     Font& fontFor(const CLSVorelFont& font, int ratePercent);
+    /// Device pixels per screen pixel of the sheet at full size, as drawn now.
+    qreal screenPixel(bool horizontal) const;
     const Picture& pictureFor(const CLSTString& fileName);
 
     int m_dpiX;
@@ -93,4 +98,8 @@ class CLSPainterTarget : public CLSPrintTarget {
     bool m_aborted = false;
     std::map<std::string, Font> m_fonts;
     std::map<std::string, Picture> m_pictures;
+    // A separator lies on the last pixel row of its block, next to the
+    // following block's background: drawn last, so that no viewer or
+    // printer rounding lets that background cover it.
+    std::vector<Rule> m_rules;
 };
