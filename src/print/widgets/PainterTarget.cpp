@@ -4,6 +4,7 @@
 #include <QPen>
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 #include "image/widgets/Picture.h"
 #include "sentence/widgets/SentencePainter.h"
@@ -84,12 +85,23 @@ float CLSCachedTextMetrics::advance(const char* p, int len) const {
 }
 
 int CLSCachedTextMetrics::textWidth(const char* text, int n) const {
+    // Wrapping measures a line from its start once per character; the sum
+    // of the last call is carried on while the text still begins with the
+    // same bytes, so that a line costs its length and not its square.
+    int i = 0;
     double sum = 0;
-    for (int i = 0; i < n;) {
+    int known = static_cast<int>(m_prefix.size());
+    if (known > 0 && known <= n && std::memcmp(m_prefix.data(), text, known) == 0) {
+        i = known;
+        sum = m_prefixWidth;
+    }
+    while (i < n) {
         int len = charLengthAt(text, i, n);
         sum += advance(text + i, len);
         i += len;
     }
+    m_prefix.assign(text, static_cast<size_t>(n));
+    m_prefixWidth = sum;
     // Rounded up (less a rounding error), so that the drawn text never
     // reaches beyond what was measured.
     return static_cast<int>(std::ceil(sum - 1e-3));

@@ -32,6 +32,8 @@ class CLSCachedTextMetrics : public TextMetrics {
     int m_lineHeight;
     bool m_keepPairs;
     mutable std::vector<float> m_advances;  // by one- or two-byte code; < 0 unknown
+    mutable std::string m_prefix;           // the text of the last call
+    mutable double m_prefixWidth = 0;
 };
 
 /// The font a print font becomes on a device of dpi pixels per inch at a

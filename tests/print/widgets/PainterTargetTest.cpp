@@ -108,6 +108,14 @@ TEST(PainterTarget, PrintFontsMeasureAsTheyDraw) {
     EXPECT_GE(measured, width - 0.01);
     EXPECT_LE(measured, width + 1);
     EXPECT_EQ(metrics.lineHeight(), static_cast<int>(std::ceil(real.height())));
+    // Measuring carries on from the last text only while it is the same.
+    std::string buffer = "iiii";
+    int narrow = metrics.textWidth(buffer.data(), 4);
+    buffer = "WWWWWW";
+    int wide = metrics.textWidth(buffer.data(), 6);
+    EXPECT_GT(wide, narrow * 6 / 4 + 10);
+    EXPECT_EQ(metrics.textWidth(buffer.data(), 6), wide);
+    EXPECT_EQ(metrics.textWidth("iiii", 4), narrow);
     EXPECT_TRUE(metrics.keepsDoubleByte());
     EXPECT_FALSE(target.metrics(gothic(9, 0), 100).keepsDoubleByte()) << "a Western font";
 }
