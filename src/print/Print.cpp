@@ -191,9 +191,9 @@ CLSSentenceLayout CLSPrint::layoutIn(CLSPrintTarget& target, const CLSSentence& 
 }
 
 bool CLSPrint::fits(const CLSPrintParam& param, int height, bool forced) const {
-    return forced ||
-           static_cast<int64_t>(param.y) + height + 2 * static_cast<int64_t>(param.lineMargin) <=
-               param.area.bottom;
+    if (forced) return true;
+    int64_t end = static_cast<int64_t>(param.y) + height + 2 * int64_t{param.lineMargin};
+    return end <= param.area.bottom;
 }
 
 void CLSPrint::drawNumber(CLSPrintParam& param, const CLSSentence& text,

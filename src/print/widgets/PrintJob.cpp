@@ -139,7 +139,10 @@ int CountPages(QWidget* owner, CLSPrint& print, CLSPrintTarget& target, const CL
     int count = print.getPageCount(target, setup, [&](int line, int) {
         if (clock.elapsed() >= kPumpMs) {
             progress.setValue(line);  // shows the dialog once the count takes a while
-            QCoreApplication::processEvents();
+            // Until the dialog blocks the window, the window only repaints:
+            // a click must not start another command on a half-made table.
+            QCoreApplication::processEvents(
+                progress.isVisible() ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents);
             clock.restart();
         }
         return !progress.wasCanceled();

@@ -4,15 +4,18 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPrinter>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QScreen>
 #include <QSpinBox>
+#include <QTimer>
 #include <memory>
 
 #include "../../quiz/widgets/DialogTestSupport.h"
 #include "PrintTestSupport.h"
 #include "print/widgets/DlgPreview.h"
 #include "print/widgets/PainterTarget.h"
+#include "print/widgets/PdfExport.h"
 #include "print/widgets/PrintJob.h"
 #include "print/widgets/PrinterSetup.h"
 #include "settings/VorelSettings.h"
@@ -167,6 +170,26 @@ TEST(PrintPreview, KeepsItsPlaceInTheSettings) {
     EXPECT_EQ(kept.width, 520);
     EXPECT_EQ(kept.height, 410);
     EXPECT_FALSE(kept.maximized);
+}
+
+TEST(PrintJob, LongCountKeepsTheWindowResponsiveAndCanBeCancelled) {
+    PreviewFixture f;
+    ASSERT_TRUE(f.load(ManyQuestions(20000)));
+    QWidget owner;
+    CLSPainterTarget target(1200, 1200, {});
+    bool ticked = false;
+    QTimer::singleShot(0, &owner, [&] {
+        ticked = true;
+        if (auto* progress = owner.findChild<QProgressDialog*>()) progress->cancel();
+    });
+    EXPECT_EQ(CountPages(&owner, f.print, target, CommandLinePageSetup()), -1);
+    EXPECT_TRUE(ticked) << "events are handled while the pages are counted";
+    EXPECT_FALSE(f.print.hasPageTable());
+    EXPECT_TRUE(f.prompter.entries.empty());
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr) << "the wait cursor is gone";
+
+    EXPECT_GT(CountPages(&owner, f.print, target, CommandLinePageSetup()), 100);
+    EXPECT_TRUE(f.print.hasPageTable());
 }
 
 TEST(PrintJob, PrintsThePagesTheDialogChose) {
