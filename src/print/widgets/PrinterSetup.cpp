@@ -1,5 +1,6 @@
 #include "print/widgets/PrinterSetup.h"
 
+#include <QCoreApplication>
 #include <QPageSetupDialog>
 #include <QPrinter>
 #include <cmath>
@@ -12,6 +13,15 @@ namespace {
 std::unique_ptr<QPrinter>& sharedPrinter() {
     static std::unique_ptr<QPrinter> printer;
     return printer;
+}
+
+// The printer goes with the application object, while the print system it
+// talks to is still there.
+void releaseWithTheApplication() {
+    static bool registered = false;
+    if (registered) return;
+    registered = true;
+    qAddPostRoutine([] { sharedPrinter().reset(); });
 }
 
 constexpr qreal kDefaultMarginMm = 25.0;
@@ -64,13 +74,9 @@ QPrinter* SharedPrinter(Prompter& prompter) {
         made->setPageMargins(margins, QPageLayout::Millimeter);
         if (!layout.pageSize().isValid()) made->setPageSize(QPageSize(QPageSize::A4));
         printer = std::move(made);
+        releaseWithTheApplication();
     }
     return printer.get();
-}
-
-void SetSharedPrinter(std::unique_ptr<QPrinter> printer) {
-    if (printer) printer->setFullPage(true);
-    sharedPrinter() = std::move(printer);
 }
 
 bool RunPageSetupDialog(QWidget* owner, Prompter& prompter) {

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QPageLayout>
-#include <memory>
 
 #include "print/Print.h"
 
@@ -22,9 +21,6 @@ CLSPageSetup PageSetupOf(const QPageLayout& layout);
 /// on the whole sheet (the margins are the layout's own). nullptr, after
 /// "プリンタを取得できません。" through prompter, when no printer can be had.
 QPrinter* SharedPrinter(Prompter& prompter);
-/// Replaces the shared printer (tests print to files); nullptr forgets it,
-/// so that the next use makes a new one.
-void SetSharedPrinter(std::unique_ptr<QPrinter> printer);
 
 /// The platform's page set-up dialog on the shared printer; true when the
 /// learner confirmed it (the page tables made before are then stale).
