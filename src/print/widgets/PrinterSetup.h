@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPageLayout>
+#include <QSize>
 
 #include "print/Print.h"
 

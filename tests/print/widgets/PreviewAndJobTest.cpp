@@ -209,7 +209,9 @@ TEST(PrintJob, PrintsThePagesTheDialogChose) {
     std::string second =
         "(" + std::to_string(f.print.pageTable()[1].counters.questionNumber) + ") 問題";
     EXPECT_NE(PdfText(path, 1, 1).find(second), std::string::npos);
-    if (copies == 2) EXPECT_NE(PdfText(path, pages, pages).find(second), std::string::npos);
+    if (copies == 2) {
+        EXPECT_NE(PdfText(path, pages, pages).find(second), std::string::npos);
+    }
     EXPECT_TRUE(f.prompter.entries.empty());
 }
 
