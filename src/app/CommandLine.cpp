@@ -60,8 +60,11 @@ CLSCommandLine ParseCommandLine(const QStringList& arguments) {
         option.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(option);
     }
-    // The option that prints a data file to PDF without opening the window
-    // belongs here once printing exists (see print/).
+    QCommandLineOption printPdf("print-pdf",
+                                "Print FILE to the PDF file OUT (A4, the saved print settings) "
+                                "without opening a window, and show the page count.",
+                                "OUT");
+    parser.addOption(printPdf);
     parser.addPositionalArgument("FILE", "The data file to open.", "[FILE]");
 
     CLSCommandLine result;
@@ -88,5 +91,18 @@ CLSCommandLine ParseCommandLine(const QStringList& arguments) {
     }
     const QStringList files = parser.positionalArguments();
     if (!files.isEmpty()) result.file = StripCommandLineQuotes(files.first());
+    if (parser.isSet(printPdf)) {
+        if (result.file.isEmpty() || parser.value(printPdf).isEmpty()) {
+            result.action = CLSCommandLine::Action::Error;
+            result.text =
+                QStringLiteral(
+                    "%1: --print-pdf needs the PDF file and a data file: "
+                    "%1 --print-pdf OUT.pdf FILE\nTry '%1 --help' for more information.\n")
+                    .arg(name);
+            return result;
+        }
+        result.action = CLSCommandLine::Action::PrintPdf;
+        result.pdfOutput = parser.value(printPdf);
+    }
     return result;
 }

@@ -6,16 +6,19 @@
 /// What the command line asks of the program.
 struct CLSCommandLine {
     enum class Action {
-        Run,      // start the window (on file, when given)
-        Help,     // print text to stdout, exit 0
-        Version,  // print text to stdout, exit 0
-        Error     // print text to stderr, exit 2
+        Run,       // start the window (on file, when given)
+        Help,      // print text to stdout, exit 0
+        Version,   // print text to stdout, exit 0
+        Error,     // print text to stderr, exit 2
+        PrintPdf,  // print file to pdfOutput without a window
     };
     Action action = Action::Run;
     /// The help or version text, or the error message (each ends with a line break).
     QString text;
     /// The data file to open, quotes already removed; empty when none.
     QString file;
+    /// The PDF file --print-pdf writes.
+    QString pdfOutput;
 
     /// The exit status for an action that ends the program before the window.
     int exitStatus() const { return action == Action::Error ? 2 : 0; }

@@ -13,6 +13,7 @@
 
 #include "app/MainCommands.h"
 #include "app/MainWindow.h"
+#include "print/widgets/PrintCommands.h"
 #include "quiz/widgets/StudyCommands.h"
 #include "quiz/widgets/StudyScreen.h"
 #include "settings/VorelSettings.h"
@@ -74,9 +75,15 @@ void CLSMainWindow::createCommands() {
     c.add({kImport, "インポート(&I)..."}, {}, notYet);
     c.add({kExport, "エクスポート(&E)..."}, {}, notYet);
     c.add({kDataInfo, "データ情報(&N)..."}, {}, notYet);
-    c.add({kPageSetup, "印刷設定(&T)..."}, {}, notYet);
-    c.add({kPreview, "印刷プレビュー(&V)..."}, {}, notYet);
-    c.add({kPrint, "印刷(&P)...", "印刷", "Ctrl+P", "print"}, {}, notYet);
+    c.add(
+        {kPageSetup, "印刷設定(&T)..."}, [this] { ShowPrintSettings(this, m_doc); },
+        [this] { return CanPrint(m_doc); });
+    c.add(
+        {kPreview, "印刷プレビュー(&V)..."}, [this] { ShowPrintPreview(this, m_doc); },
+        [this] { return CanPrint(m_doc); });
+    c.add(
+        {kPrint, "印刷(&P)...", "印刷", "Ctrl+P", "print"}, [this] { PrintDocument(this, m_doc); },
+        [this] { return CanPrint(m_doc); });
     c.add({kExit, "終了(&X)"}, [this] { close(); });
     c.add(
         {kRecentClear, "履歴のクリア(&C)"},

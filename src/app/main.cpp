@@ -7,6 +7,7 @@
 #include "app/CommandLine.h"
 #include "app/MainWindow.h"
 #include "app/StartUp.h"
+#include "print/widgets/PdfExport.h"
 #include "settings/SettingsFolder.h"
 #include "settings/VorelSettings.h"
 #include "text/Clock.h"
@@ -21,6 +22,7 @@ namespace {
 // window; their texts go to the terminal.
 bool finishedByCommandLine(const CLSCommandLine& line, int& status) {
     if (line.action == CLSCommandLine::Action::Run) return false;
+    if (line.action == CLSCommandLine::Action::PrintPdf) return false;
     std::FILE* out = line.action == CLSCommandLine::Action::Error ? stderr : stdout;
     std::fputs(line.text.toLocal8Bit().constData(), out);
     status = line.exitStatus();
@@ -39,13 +41,20 @@ int main(int argc, char** argv) {
     QStringList raw;
     for (int i = 0; i < argc; ++i)
         raw << QString::fromLocal8Bit(argv[i]);
-    if (finishedByCommandLine(ParseCommandLine(raw), status)) return status;
+    CLSCommandLine first = ParseCommandLine(raw);
+    if (finishedByCommandLine(first, status)) return status;
+    // Printing to a PDF needs no screen, so that scripts run it anywhere.
+    if (first.action == CLSCommandLine::Action::PrintPdf &&
+        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
 
     QApplication app(argc, argv);
     // Qt has taken its own options out; what is left names the file.
     CLSCommandLine line = ParseCommandLine(QApplication::arguments());
     if (finishedByCommandLine(line, status)) return status;
     InstallFontSubstitutions();
+    if (line.action == CLSCommandLine::Action::PrintPdf)
+        return PrintPdfCommand(line.pdfOutput, line.file);
     InitVorelApplication();
 
     CLSVorelSettings settings;

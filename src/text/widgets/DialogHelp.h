@@ -6,6 +6,7 @@ class QWidget;
 
 /// Help topics of the dialogs (each screen's dialogs add theirs here).
 enum DialogHelpContext {
+    kHelpPrintSettings = 105,
     kHelpResultDialog = 119,
     kHelpRangeDialog = 630,
     kHelpCountDialog = 631,
