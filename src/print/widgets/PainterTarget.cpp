@@ -110,12 +110,12 @@ int CLSCachedTextMetrics::textWidth(const char* text, int n) const {
 QFont PrintQFont(const CLSVorelFont& font, int dpi, int ratePercent) {
     CLSVorelFont sized = font;
     if (sized.size <= 0) sized.size = 9;
-    CLSFontSpec spec = sized.fontSpec(dpi, ratePercent);
+    CLSFontSpec fontSpec = sized.fontSpec(dpi, ratePercent);
     QFont q(ToQString(font.name));
-    q.setPixelSize(std::clamp(-spec.height, 1, kLargestPixelSize));
-    q.setBold(spec.weight >= 700);
-    q.setItalic(spec.italic);
-    q.setUnderline(spec.underline);
+    q.setPixelSize(std::clamp(-fontSpec.height, 1, kLargestPixelSize));
+    q.setBold(fontSpec.weight >= 700);
+    q.setItalic(fontSpec.italic);
+    q.setUnderline(fontSpec.underline);
     q.setKerning(false);
     q.setHintingPreference(QFont::PreferNoHinting);
     return q;

@@ -10,17 +10,17 @@
 CLSCommandSet::CLSCommandSet(QWidget* owner, Prompter& prompter)
     : QObject(owner), m_owner(owner), m_prompter(prompter) {}
 
-QAction* CLSCommandSet::add(const CLSCommandSpec& spec, std::function<void()> run,
+QAction* CLSCommandSet::add(const CLSCommandSpec& command, std::function<void()> run,
                             std::function<bool()> enabled, std::function<bool()> checked) {
-    auto* action = new QAction(QString::fromUtf8(spec.text), m_owner);
-    if (spec.tip) {
-        action->setToolTip(QString::fromUtf8(spec.tip));
-        action->setStatusTip(QString::fromUtf8(spec.tip));
+    auto* action = new QAction(QString::fromUtf8(command.text), m_owner);
+    if (command.tip) {
+        action->setToolTip(QString::fromUtf8(command.tip));
+        action->setStatusTip(QString::fromUtf8(command.tip));
     }
-    if (spec.shortcut) action->setShortcut(QKeySequence(QString::fromLatin1(spec.shortcut)));
-    if (spec.icon) action->setIcon(ToolBarIcon(spec.icon));
-    action->setCheckable(spec.checkable);
-    action->setData(spec.id);
+    if (command.shortcut) action->setShortcut(QKeySequence(QString::fromLatin1(command.shortcut)));
+    if (command.icon) action->setIcon(ToolBarIcon(command.icon));
+    action->setCheckable(command.checkable);
+    action->setData(command.id);
     connect(action, &QAction::triggered, this, [this, run = std::move(run)] {
         try {
             if (run) run();
@@ -32,7 +32,7 @@ QAction* CLSCommandSet::add(const CLSCommandSpec& spec, std::function<void()> ru
         emit commandRan();
     });
     m_owner->addAction(action);
-    m_entries.push_back({spec.id, action, std::move(enabled), std::move(checked)});
+    m_entries.push_back({command.id, action, std::move(enabled), std::move(checked)});
     return action;
 }
 

@@ -22,7 +22,7 @@ struct CLSCommandSpec {
 };
 
 /// The commands of one screen (or of the main window): a QAction each,
-/// made from its spec, connected to what it does and enabled and checked by
+/// made from its declaration, connected to what it does and enabled and checked by
 /// its rules. The actions belong to the owner widget, so their keys work
 /// while it is shown.
 class CLSCommandSet : public QObject {
@@ -32,7 +32,7 @@ class CLSCommandSet : public QObject {
     CLSCommandSet(QWidget* owner, Prompter& prompter);
 
     /// Declares a command; enabled and checked default to always and never.
-    QAction* add(const CLSCommandSpec& spec, std::function<void()> run,
+    QAction* add(const CLSCommandSpec& command, std::function<void()> run,
                  std::function<bool()> enabled = {}, std::function<bool()> checked = {});
     /// The command's action, or nullptr when it is not one of these.
     QAction* action(int id) const;
