@@ -15,13 +15,13 @@
 #include <QUrl>
 
 #include "app/MainCommands.h"
-#include "text/widgets/DialogHelp.h"
 #include "quiz/widgets/StudyScreen.h"
 #include "settings/VorelSettings.h"
 #include "text/Codec.h"
 #include "text/Error.h"
 #include "text/Paths.h"
 #include "text/widgets/CommandSet.h"
+#include "text/widgets/DialogHelp.h"
 #include "text/widgets/QtText.h"
 
 CLSMainWindow::CLSMainWindow(CLSVorelSettings& settings, uint32_t seed, QWidget* parent)
@@ -50,6 +50,7 @@ CLSMainWindow::CLSMainWindow(CLSVorelSettings& settings, uint32_t seed, const Cl
         if (QLabel* label = statusPart(part)) label->setText(text);
     });
     connect(m_study, &CLSStudyScreen::commandsChanged, this, &CLSMainWindow::updateCommands);
+    connect(this, &CLSMainWindow::settingsChanged, m_study, &CLSStudyScreen::applySettings);
     SetDialogHelpHandler([this](QWidget*, int) { openHelp(); });
     // Tool tips everywhere follow the ToolHint setting.
     qApp->installEventFilter(this);
