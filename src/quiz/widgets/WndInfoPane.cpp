@@ -41,7 +41,9 @@ void CLSWndInfoPane::setPaneFont(const QFont& font) {
 
 InfoPaneMode CLSWndInfoPane::currentMode() const {
     if (m_exam.isRunning()) return InfoPaneMode::kRun;
-    return m_doc.getPath().isEmpty() ? InfoPaneMode::kNoFile : InfoPaneMode::kFileOpen;
+    // An untitled document has the new-file name, not a file of its own.
+    bool file = !m_doc.getPath().isEmpty() && !m_doc.isUntitled();
+    return file ? InfoPaneMode::kFileOpen : InfoPaneMode::kNoFile;
 }
 
 void CLSWndInfoPane::tick() {

@@ -79,7 +79,6 @@ CLSCustomizePage::CLSCustomizePage(const char* titleUtf8, int helpTopic, QWidget
         filling([this] { reset(); });
         emit changed();
     });
-    InstallHelpKey(this, helpTopic);
 }
 
 void CLSCustomizePage::watchControls() {

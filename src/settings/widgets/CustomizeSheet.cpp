@@ -3,6 +3,7 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -56,8 +57,11 @@ CLSCustomizeSheet::CLSCustomizeSheet(CLSVorelSettings& settings, SoundPlayer* pl
     connect(m_apply, &QPushButton::clicked, this, [this] {
         if (apply()) m_apply->setEnabled(false);
     });
-    connect(help, &QPushButton::clicked, this,
-            [this] { ShowDialogHelp(this, page(m_tabs->currentIndex())->helpTopic()); });
+    // F1 anywhere in the sheet, like its help button, opens the topic of the
+    // page in front.
+    auto showHelp = [this] { ShowDialogHelp(this, page(m_tabs->currentIndex())->helpTopic()); };
+    connect(help, &QPushButton::clicked, this, showHelp);
+    connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this, showHelp);
     m_tabs->setCurrentIndex(std::clamp(lastPage(), 0, kPageCount - 1));
     connect(m_tabs, &QTabWidget::currentChanged, this, [](int index) { lastPage() = index; });
 

@@ -31,6 +31,7 @@ CLSDlgVague::CLSDlgVague(CLSVagueTable& table, Prompter& prompter, QWidget* pare
     m_view = new QTableWidget(0, 2, this);
     m_view->setHorizontalHeaderLabels({q("文字列１"), q("文字列２")});
     m_view->verticalHeader()->hide();
+    m_view->verticalHeader()->setDefaultSectionSize(m_view->fontMetrics().height() + 6);
     m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_view->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);

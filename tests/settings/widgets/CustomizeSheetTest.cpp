@@ -37,6 +37,7 @@
 #include "settings/widgets/DlgVague.h"
 #include "text/Codec.h"
 #include "text/Error.h"
+#include "text/widgets/DialogHelp.h"
 #include "text/widgets/NumberSpinBox.h"
 
 namespace {
@@ -288,6 +289,16 @@ TEST(CustomizeSheet, ReopensOnThePageShownLastAndResetShowsTheDefaults) {
     sheet.show();
     EXPECT_EQ(sheet.tabs()->currentIndex(), CLSCustomizeSheet::kQuestion);
 
+    // F1 opens the page's own help topic.
+    std::vector<int> topics;
+    SetDialogHelpHandler([&topics](QWidget*, int topic) { topics.push_back(topic); });
+    Key(&sheet, Qt::Key_F1);
+    sheet.tabs()->setCurrentIndex(CLSCustomizeSheet::kSound);
+    Key(&sheet, Qt::Key_F1);
+    sheet.tabs()->setCurrentIndex(CLSCustomizeSheet::kQuestion);
+    SetDialogHelpHandler(nullptr);
+    EXPECT_EQ(topics, (std::vector<int>{125, 122}));
+
     // Reset shows the defaults; nothing is stored before OK.
     auto* question = static_cast<CLSQuestionPageWidget*>(sheet.page(CLSCustomizeSheet::kQuestion));
     EXPECT_EQ(question->value().lineInterval, 90);
@@ -328,8 +339,7 @@ TEST(CustomizeSheet, ComparisonOptionsGreyWithTheDataFileBoxAndKeepTheirValues) 
     CLSCustomizeSheet sheet(settings, nullptr);
     sheet.show();
     sheet.tabs()->setCurrentIndex(CLSCustomizeSheet::kComparison);
-    auto* page =
-        static_cast<CLSComparisonPageWidget*>(sheet.page(CLSCustomizeSheet::kComparison));
+    auto* page = static_cast<CLSComparisonPageWidget*>(sheet.page(CLSCustomizeSheet::kComparison));
     EXPECT_TRUE(page->option(0)->isEnabled());
     Key(&sheet, Qt::Key_D, Qt::AltModifier);
     for (int i = 0; i < 5; ++i)
@@ -406,6 +416,7 @@ TEST(VagueDialog, AddsDeletesResetsAndReplacesTheTableOnlyOnOk) {
         QTest::keyClicks(dialog.secondText(), "xyz");
         QTest::keyClick(dialog.secondText(), Qt::Key_Return);  // the add button answers Enter
         EXPECT_EQ(dialog.view()->rowCount(), 47);
+        SaveShot(&dialog, "vague-dialog");
         QList<QTableWidgetItem*> found = dialog.view()->findItems("xyz", Qt::MatchExactly);
         ASSERT_EQ(found.size(), 1);
         EXPECT_EQ(found[0]->column(), 0);
@@ -463,8 +474,7 @@ TEST(DesignPage, PreviewFramesEachBorderTypeAndOnlyConfirmingStores) {
         SaveShot(page->preview(), ("design-border-" + std::to_string(type)).c_str());
         // The frame's first line lies one margin in from the preview's edge.
         int edge = 6 + question.margin;
-        QColor at = shot.pixelColor(shot.width() / 2 * shot.devicePixelRatio(),
-                                    (edge + 1) * shot.devicePixelRatio());
+        QColor at = shot.pixelColor(shot.width() / 2, qRound((edge + 1) * shot.devicePixelRatio()));
         if (type == 0) {
             EXPECT_EQ(at, ToQColor(question.backgroundColor)) << type;
         } else if (type <= 4) {
