@@ -457,8 +457,10 @@ TEST(DesignPage, PreviewFramesEachBorderTypeAndOnlyConfirmingStores) {
     // Colour entries have no font or frame of their own.
     page->selectEntry(kEntryHover);
     EXPECT_FALSE(page->borderList()->isEnabled());
+    SaveShot(page->preview(), "design-hover");
     page->selectEntry(kEntryStudyForm);
     EXPECT_FALSE(page->padding()->isEnabled());
+    SaveShot(page->preview(), "design-study-form");
 
     page->selectEntry(kEntryQuestion);
     EXPECT_TRUE(page->borderList()->isEnabled());
