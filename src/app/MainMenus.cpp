@@ -17,6 +17,7 @@
 #include "quiz/widgets/StudyCommands.h"
 #include "quiz/widgets/StudyScreen.h"
 #include "settings/VorelSettings.h"
+#include "settings/widgets/CustomizeSheet.h"
 #include "text/widgets/CommandSet.h"
 #include "text/widgets/QtText.h"
 
@@ -107,7 +108,9 @@ void CLSMainWindow::createCommands() {
             statusBar()->setVisible(m_settings.statusBar());
         },
         {}, [this] { return m_settings.statusBar(); });
-    c.add({kCustomize, "カスタマイズ(&C)..."}, {}, notYet);
+    c.add({kCustomize, "カスタマイズ(&C)..."}, [this] {
+        CreateCustomizeProp(this, m_settings, &m_sound, [this] { emit settingsChanged(); });
+    });
     c.add({kHelpContents, "目次(&C)...", nullptr, "F1"}, [this] { openHelp(); });
     c.add({kAbout, "バージョン情報(&A)..."}, [this] { showAbout(); });
     connect(m_commands, &CLSCommandSet::commandRan, this, &CLSMainWindow::updateCommands);

@@ -50,6 +50,7 @@ CLSMainWindow::CLSMainWindow(CLSVorelSettings& settings, uint32_t seed, const Cl
         if (QLabel* label = statusPart(part)) label->setText(text);
     });
     connect(m_study, &CLSStudyScreen::commandsChanged, this, &CLSMainWindow::updateCommands);
+    connect(this, &CLSMainWindow::settingsChanged, m_study, &CLSStudyScreen::applySettings);
     SetDialogHelpHandler([this](QWidget*, int) { openHelp(); });
     // Tool tips everywhere follow the ToolHint setting.
     qApp->installEventFilter(this);

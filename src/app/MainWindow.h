@@ -50,6 +50,12 @@ class CLSMainWindow : public QMainWindow, private DocumentObserver {
     /// Sets the enabled and checked states of every command.
     void updateCommands();
 
+  signals:
+    /// The learner changed the settings (the customisation sheet stored
+    /// them): every screen shown applies them again. Each screen connects
+    /// to it when it is created.
+    void settingsChanged();
+
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;

@@ -13,4 +13,18 @@ class SoundPlayer {
     virtual void play(const CLSTString& fileName) = 0;
     /// Stops whatever is playing.
     virtual void stop() = 0;
+    /// Plays a file the learner asked to hear: false, with nothing played,
+    /// when the player cannot find it or cannot play it.
+    virtual bool tryPlay(const CLSTString& fileName) {
+        play(fileName);
+        return true;
+    }
 };
+
+/// Where a stored sound name plays from: the name itself when absolute,
+/// else the file in the settings folder; a name written with backslashes
+/// is also tried with "/". "" when no regular file is there.
+CLSTString FindSoundFile(const CLSTString& fileName);
+/// Whether a file is a wave file the players read (PCM or floating-point
+/// samples); false when it cannot be read.
+bool IsPlayableWaveFile(const CLSTString& path);

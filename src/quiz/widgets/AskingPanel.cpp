@@ -33,6 +33,12 @@ QFont fontOfRole(const CLSVorelDataFile& doc, const CLSVorelSettings& settings,
     return ToQFont(QuestionFont(doc, settings, role, doc.current()));
 }
 
+QString inputText(const QWidget* input) {
+    if (auto* line = qobject_cast<const QLineEdit*>(input)) return line->text();
+    if (auto* plain = qobject_cast<const QPlainTextEdit*>(input)) return plain->toPlainText();
+    return QString();
+}
+
 }  // namespace
 
 // ---- buttons ------------------------------------------------------------------------------
@@ -128,11 +134,77 @@ void CLSAskingPanel::createControls() {
 }
 
 int CLSAskingPanel::pad(int item) const {
-    const CLSVorelSkinItem& s = m_settings.skin().item(item);
-    return s.borderSize + s.padding + s.margin;
+    return ItemFrameExtent(m_settings.skin().item(item));
 }
 
 void CLSAskingPanel::applySettings() {
+    applyColours();
+    if (m_showing) restyleQuestion();
+    if (m_hints) m_hints->setSettings(m_settings);
+    relayout();
+    update();
+}
+
+void CLSAskingPanel::restyleQuestion() {
+    if (!m_doc.current() || !m_doc.current()->isQuestion()) return;
+    m_title->setFont(fontOfRole(m_doc, m_settings, kFontTitle));
+    m_question->setSentenceFont(fontOfRole(m_doc, m_settings, kFontQuestion));
+    m_question->setLineInterval(m_settings.lineInterval());
+    // A question that has run out of show time stays away; one being
+    // edited keeps the learner's text.
+    if (!m_questionHidden && !m_question->isEditing()) {
+        m_question->setSentence(m_doc.currentQuestion().getQuestion(), m_doc.getFolder());
+    }
+    if (!m_inputs.empty()) {
+        // New inputs of the new height take over what was typed and whether
+        // they could be seen and used yet.
+        std::vector<QString> texts;
+        int focused = -1;
+        for (size_t k = 0; k < m_inputs.size(); ++k) {
+            texts.push_back(inputText(m_inputs[k]));
+            if (m_inputs[k]->hasFocus()) focused = static_cast<int>(k);
+        }
+        bool enabled = m_inputs.front()->isEnabled();
+        bool hidden = m_inputs.front()->isHidden();
+        for (QWidget* w : m_inputs) {
+            w->hide();
+            w->deleteLater();
+        }
+        m_inputs.clear();
+        createInputs(hidden);
+        for (size_t k = 0; k < m_inputs.size() && k < texts.size(); ++k) {
+            if (auto* line = qobject_cast<QLineEdit*>(m_inputs[k])) line->setText(texts[k]);
+            if (auto* plain = qobject_cast<QPlainTextEdit*>(m_inputs[k])) {
+                plain->setPlainText(texts[k]);
+            }
+            m_inputs[k]->setEnabled(enabled);
+        }
+        if (focused >= 0 && focused < static_cast<int>(m_inputs.size())) {
+            m_inputs[focused]->setFocus();
+        }
+    }
+    const std::vector<CLSChoiceSlot>& offered = m_exam.choiceSlots();
+    for (size_t k = 0; k < m_choices.size(); ++k) {
+        const CLSVorelDataItem* source = k < offered.size() ? offered[k].source : m_doc.current();
+        styleChoice(m_choices[k], source);
+    }
+}
+
+void CLSAskingPanel::styleChoice(CLSWndSentence* button, const CLSVorelDataItem* source) {
+    const CLSVorelSkin& skin = m_settings.skin();
+    const CLSVorelSkinItem& answer = skin.item(CLSVorelSkin::kAnswer);
+    // A choice taken from another question has that question's answer font.
+    button->setSentenceFont(ToQFont(QuestionFont(m_doc, m_settings, kFontAnswer, source)));
+    button->setColours(answer.textColor, answer.backgroundColor);
+    button->setHotColours(skin.colour(CLSVorelSkin::kHoverTextColor),
+                          skin.colour(CLSVorelSkin::kHoverBackgroundColor));
+    button->setSelectedColours(skin.colour(CLSVorelSkin::kActiveTextColor),
+                               skin.colour(CLSVorelSkin::kActiveBackgroundColor));
+    button->setLineInterval(m_settings.lineInterval());
+    button->setCentring(m_settings.choiceCenter());
+}
+
+void CLSAskingPanel::applyColours() {
     const CLSVorelSkin& skin = m_settings.skin();
     const CLSVorelSkinItem& title = skin.item(CLSVorelSkin::kTitle);
     QPalette pal = m_title->palette();
@@ -153,9 +225,8 @@ void CLSAskingPanel::applySettings() {
     m_mark->setPalette(markPalette);
     for (CLSPanelButton* b : {m_hintButton, m_answerButton, m_stopButton})
         b->setColours(formText, lightShade(formBack));
-    setGroupVisible(m_settings.group());
-    relayout();
-    update();
+    m_group->setVisible(m_settings.group());
+    m_history->setVisible(m_settings.group());
 }
 
 void CLSAskingPanel::setGroupVisible(bool on) {
@@ -165,6 +236,8 @@ void CLSAskingPanel::setGroupVisible(bool on) {
 }
 
 void CLSAskingPanel::clear() {
+    m_showing = false;
+    m_questionHidden = false;
     setEditing(false);
     deleteAnswers();
     if (m_hints) {
@@ -202,6 +275,8 @@ void CLSAskingPanel::showQuestion(bool inputsHidden) {
     if (m_separator) m_separator->hide();
     const CLSVorelDataQuestion& q = m_doc.currentQuestion();
     CLSTString folder = m_doc.getFolder();
+    m_showing = true;
+    m_questionHidden = false;
     m_title->setFont(fontOfRole(m_doc, m_settings, kFontTitle));
     m_title->setText(ToQString(m_doc.getTitleText()));
     m_question->setSentenceFont(fontOfRole(m_doc, m_settings, kFontQuestion));
@@ -263,23 +338,13 @@ void CLSAskingPanel::createInputs(bool hidden) {
 }
 
 void CLSAskingPanel::createChoices(bool hidden) {
-    const CLSVorelSkin& skin = m_settings.skin();
-    const CLSVorelSkinItem& answer = skin.item(CLSVorelSkin::kAnswer);
     bool single = m_exam.answerFieldCount() == 1;
     int number = 0;
     CLSTString folder = m_doc.getFolder();
     for (const CLSChoiceSlot& slot : m_exam.choiceSlots()) {
         auto* button = new CLSWndSentence(this);
         button->setButton(++number, single);
-        // A choice taken from another question has that question's answer font.
-        button->setSentenceFont(ToQFont(QuestionFont(m_doc, m_settings, kFontAnswer, slot.source)));
-        button->setColours(answer.textColor, answer.backgroundColor);
-        button->setHotColours(skin.colour(CLSVorelSkin::kHoverTextColor),
-                              skin.colour(CLSVorelSkin::kHoverBackgroundColor));
-        button->setSelectedColours(skin.colour(CLSVorelSkin::kActiveTextColor),
-                                   skin.colour(CLSVorelSkin::kActiveBackgroundColor));
-        button->setLineInterval(m_settings.lineInterval());
-        button->setCentring(m_settings.choiceCenter());
+        styleChoice(button, slot.source);
         button->setSentence(slot.sentence, folder);
         button->setToolTip(ToQString(slot.sentence.toText()));
         button->setFocusPolicy(Qt::StrongFocus);
@@ -303,6 +368,7 @@ void CLSAskingPanel::revealAnswers() {
 }
 
 void CLSAskingPanel::hideQuestion() {
+    m_questionHidden = true;
     m_question->setSentence(CLSSentence(), CLSTString());
 }
 
@@ -328,9 +394,7 @@ bool CLSAskingPanel::givenAnswers(std::vector<CLSSentence>& given, QString* bad)
     }
     bool ok = true;
     for (const QWidget* input : m_inputs) {
-        QString text;
-        if (auto* line = qobject_cast<const QLineEdit*>(input)) text = line->text();
-        if (auto* plain = qobject_cast<const QPlainTextEdit*>(input)) text = plain->toPlainText();
+        QString text = inputText(input);
         CLSTString cp932;
         QString missing;
         if (!FromQString(text, cp932, &missing)) {
@@ -542,13 +606,7 @@ void CLSAskingPanel::paintEvent(QPaintEvent*) {
     p.fillRect(rect(), ToQColor(skin.colour(CLSVorelSkin::kStudyFormBackgroundColor)));
     // Each item's frame encloses its content by the border and the padding;
     // the margin lies outside the frame.
-    auto frame = [&](int item, QRect content) {
-        const CLSVorelSkinItem& s = skin.item(item);
-        CLSBorderStyle style = BorderStyleOf(s);
-        style.padding = 0;
-        int inset = s.borderSize + s.padding;
-        drawBorderBox(p, style, content.adjusted(-inset, -inset, inset, inset));
-    };
+    auto frame = [&](int item, QRect content) { DrawItemFrame(p, skin.item(item), content); };
     if (m_title->isVisible()) frame(CLSVorelSkin::kTitle, m_title->geometry());
     frame(CLSVorelSkin::kQuestion, m_question->geometry());
     if (m_answersVisible && (!m_inputs.empty() || !m_choices.empty())) {

@@ -8,6 +8,7 @@
 
 class CLSExam;
 class CLSVorelDataFile;
+class CLSVorelDataItem;
 class CLSVorelSettings;
 class CLSWndSentence;
 class CLSWndHints;
@@ -54,6 +55,9 @@ class CLSAskingPanel : public QWidget {
     bool givenAnswers(std::vector<CLSSentence>& given, QString* bad) const;
     /// Puts the focus where the learner answers.
     void focusAnswer();
+    /// Takes the settings again: colours, and for the question on screen its
+    /// fonts, line spacing, input height (the inputs keep what was typed and
+    /// whether they are shown), choice colours and the hints window.
     void applySettings();
     void setGroupVisible(bool on);
     /// Shows or hides the hints window.
@@ -65,6 +69,11 @@ class CLSAskingPanel : public QWidget {
     /// The mark box's state.
     bool marked() const;
     void clear();
+
+    /// The answer inputs (line or multi-line edits) of the question on screen.
+    const std::vector<QWidget*>& inputs() const { return m_inputs; }
+    const std::vector<CLSWndSentence*>& choices() const { return m_choices; }
+    CLSWndSentence* questionWindow() const { return m_question; }
 
   signals:
     void answerRequested();
@@ -79,6 +88,9 @@ class CLSAskingPanel : public QWidget {
 
   private:
     void createControls();
+    void applyColours();
+    void restyleQuestion();
+    void styleChoice(CLSWndSentence* button, const CLSVorelDataItem* source);
     void createInputs(bool hidden);
     void createChoices(bool hidden);
     void deleteAnswers();
@@ -103,6 +115,8 @@ class CLSAskingPanel : public QWidget {
     CLSWndSeparator* m_separator = nullptr;
     int m_hintsWidth = 140;
     bool m_answersVisible = true;
+    bool m_showing = false;         // a question is on the panel
+    bool m_questionHidden = false;  // its show time ran out
     bool m_multiLine = false;
     std::vector<QRect> m_numberAreas;  // where "1.", "2.", … are drawn
     int m_bottomTop = 0;               // top of the labels and buttons under the answers

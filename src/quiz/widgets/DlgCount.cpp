@@ -10,12 +10,12 @@
 #include "data/VorelDataFile.h"
 #include "quiz/Exam.h"
 #include "quiz/RangeCount.h"
-#include "quiz/widgets/NumberSpinBox.h"
 #include "settings/VorelSettings.h"
 #include "text/Codec.h"
 #include "text/Error.h"
 #include "text/Prompter.h"
 #include "text/widgets/DialogHelp.h"
+#include "text/widgets/NumberSpinBox.h"
 #include "text/widgets/QtText.h"
 
 namespace {

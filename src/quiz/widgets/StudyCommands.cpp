@@ -91,9 +91,9 @@ void CLSStudyScreen::createCommands() {
             m_asking->applySettings();
         },
         {}, [this] { return m_settings.toolHint(); });
-    // The information pane and the question card come with their windows.
     c.add(
-        {kInfoPane, "情報ペイン(&I)", nullptr, nullptr, nullptr, true}, {}, [] { return false; },
+        {kInfoPane, "情報ペイン(&I)", nullptr, nullptr, nullptr, true},
+        [this] { setInfoPaneShown(!m_settings.infoPane()); }, {},
         [this] { return m_settings.infoPane(); });
     c.add(
         {kHints, "問題のヒント(&H)", nullptr, "Ctrl+H"},
@@ -104,5 +104,6 @@ void CLSStudyScreen::createCommands() {
             return m_exam.isRunning() && m_doc.current() && m_doc.current()->isQuestion() &&
                    m_doc.currentQuestion().getHintCount() > 0;
         });
+    // The question card comes with its window.
     c.add({kCard, "問題カード(&Q)", nullptr, nullptr, nullptr, true}, {}, [] { return false; });
 }

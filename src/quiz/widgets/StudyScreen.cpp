@@ -12,17 +12,23 @@
 #include "quiz/widgets/DlgResult.h"
 #include "quiz/widgets/OpeningPanel.h"
 #include "quiz/widgets/StudyCommands.h"
+#include "quiz/widgets/WndInfoPane.h"
 #include "settings/VorelSettings.h"
+#include "settings/widgets/QtDesign.h"
 #include "text/Codec.h"
 #include "text/Common.h"
 #include "text/Error.h"
 #include "text/Prompter.h"
 #include "text/widgets/CommandSet.h"
 #include "text/widgets/QtText.h"
+#include "text/widgets/WndSeparator.h"
 
 namespace {
 
 const char* kHelpText = "ヘルプを見るには F1 キーを押してください。";
+// The narrowest the information pane and the exam area are made.
+constexpr int kMinInfoPaneWidth = 40;
+constexpr int kMinExamAreaWidth = 200;
 
 }  // namespace
 
@@ -36,10 +42,18 @@ CLSStudyScreen::CLSStudyScreen(CLSVorelDataFile& doc, CLSVorelSettings& settings
       m_clock(clock),
       m_exam(doc, settings, random, clock) {
     m_exam.setSoundPlayer(sound);
-    m_stack = new QStackedLayout(this);
+    m_infoPane = new CLSWndInfoPane(m_doc, m_exam, m_clock, this);
+    m_infoPane->setPaneFont(ToQFont(m_settings.skin().item(CLSVorelSkin::kInfoPane)));
+    m_paneSeparator = new CLSWndSeparator(this);
+    connect(m_paneSeparator, &CLSWndSeparator::moved, this, [this](int position) {
+        m_settings.setInfoPaneWidth(position - m_paneSeparator->thickness() / 2);
+        layoutPanes();
+    });
+    m_examArea = new QWidget(this);
+    m_stack = new QStackedLayout(m_examArea);
     m_stack->setContentsMargins(0, 0, 0, 0);
-    m_idle = new CLSOpeningPanel(m_doc, this);
-    m_asking = new CLSAskingPanel(m_doc, m_settings, m_exam, this);
+    m_idle = new CLSOpeningPanel(m_doc, m_examArea);
+    m_asking = new CLSAskingPanel(m_doc, m_settings, m_exam, m_examArea);
     m_stack->addWidget(m_idle);
     m_stack->addWidget(m_asking);
     m_stack->setCurrentWidget(m_idle);
@@ -54,6 +68,45 @@ CLSStudyScreen::CLSStudyScreen(CLSVorelDataFile& doc, CLSVorelSettings& settings
     connect(m_asking, &CLSAskingPanel::hintToggleRequested, this,
             [this] { m_commands->trigger(StudyCommand::kHints); });
     m_exam.checkRange();
+    setInfoPaneShown(m_settings.infoPane());
+}
+
+// ---- panes ----------------------------------------------------------------------------------
+
+void CLSStudyScreen::setInfoPaneShown(bool on) {
+    m_settings.setFlag(CLSVorelSettings::kInfoPane, on);
+    m_infoPane->setVisible(on);
+    m_paneSeparator->setVisible(on);
+    layoutPanes();
+}
+
+void CLSStudyScreen::resizeEvent(QResizeEvent*) {
+    layoutPanes();
+}
+
+void CLSStudyScreen::layoutPanes() {
+    if (!m_settings.infoPane()) {
+        m_examArea->setGeometry(rect());
+        return;
+    }
+    // The pane at the left, as wide as the setting; the separator after it
+    // keeps the exam area at least a usable width.
+    int bar = m_paneSeparator->thickness();
+    int widest = std::max(kMinInfoPaneWidth, width() - bar - kMinExamAreaWidth);
+    int paneWidth = std::clamp(m_settings.infoPaneWidth(), kMinInfoPaneWidth, widest);
+    m_paneSeparator->setOrientation(Qt::Vertical);
+    m_paneSeparator->setRange(kMinInfoPaneWidth + bar / 2, widest + bar / 2);
+    m_paneSeparator->setExtent(0, height());
+    m_paneSeparator->setPosition(paneWidth + bar / 2);
+    m_infoPane->setGeometry(0, 0, paneWidth, height());
+    m_examArea->setGeometry(paneWidth + bar, 0, std::max(0, width() - paneWidth - bar), height());
+}
+
+void CLSStudyScreen::applySettings() {
+    m_infoPane->setPaneFont(ToQFont(m_settings.skin().item(CLSVorelSkin::kInfoPane)));
+    setInfoPaneShown(m_settings.infoPane());
+    m_asking->applySettings();
+    update();
 }
 
 CLSStudyScreen::~CLSStudyScreen() {

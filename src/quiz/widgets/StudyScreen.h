@@ -12,14 +12,17 @@ class CLSAskingPanel;
 class CLSCommandSet;
 class CLSVorelDataFile;
 class CLSVorelSettings;
+class CLSWndInfoPane;
+class CLSWndSeparator;
 class Clock;
 class Prompter;
 class QStackedLayout;
 class QTimer;
 class SoundPlayer;
 
-/// The learning screen: the idle panel, the asking panel of a run and the
-/// result pane, the run's timer, and the study commands.
+/// The learning screen: the information pane with its separator, the idle
+/// panel, the asking panel of a run and the result pane, the run's timer,
+/// and the study commands.
 class CLSStudyScreen : public QWidget {
     Q_OBJECT
 
@@ -51,6 +54,15 @@ class CLSStudyScreen : public QWidget {
     /// One beat of the run's 200 ms timer: the elapsed time and the
     /// question's times, measured on the exam's clock.
     void tick();
+    /// Takes the settings again after the learner changed them: fonts,
+    /// colours, frames, input heights and the choices' layout of the
+    /// question on screen, the hints window and the information pane.
+    void applySettings();
+    /// Shows or hides the information pane and its separator (InfoPane).
+    void setInfoPaneShown(bool on);
+    CLSWndInfoPane* infoPane() const { return m_infoPane; }
+    CLSWndSeparator* infoPaneSeparator() const { return m_paneSeparator; }
+    CLSAskingPanel* askingPanel() const { return m_asking; }
 
   signals:
     /// A status bar part's text (0 help/progress, 1 question, 2 right, 3 wrong, 4 time).
@@ -58,8 +70,12 @@ class CLSStudyScreen : public QWidget {
     /// The enabled or checked state of commands changed.
     void commandsChanged();
 
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+
   private:
     void createCommands();  // StudyCommands.cpp
+    void layoutPanes();
     void examNext();
     void stopAsked();
     void showIdle();
@@ -75,6 +91,9 @@ class CLSStudyScreen : public QWidget {
     const Clock& m_clock;
     CLSExam m_exam;
     CLSCommandSet* m_commands = nullptr;
+    CLSWndInfoPane* m_infoPane = nullptr;
+    CLSWndSeparator* m_paneSeparator = nullptr;
+    QWidget* m_examArea = nullptr;
     QStackedLayout* m_stack = nullptr;
     QWidget* m_idle = nullptr;
     CLSAskingPanel* m_asking = nullptr;

@@ -32,3 +32,14 @@ CLSBorderStyle BorderStyleOf(const CLSVorelSkinItem& item) {
     s.padding = item.padding;
     return s;
 }
+
+void DrawItemFrame(QPainter& painter, const CLSVorelSkinItem& item, const QRect& content) {
+    CLSBorderStyle style = BorderStyleOf(item);
+    style.padding = 0;
+    int inset = item.borderSize + item.padding;
+    drawBorderBox(painter, style, content.adjusted(-inset, -inset, inset, inset));
+}
+
+int ItemFrameExtent(const CLSVorelSkinItem& item) {
+    return item.borderSize + item.padding + item.margin;
+}

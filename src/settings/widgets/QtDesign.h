@@ -19,3 +19,10 @@ CLSVorelFont FromQFont(const QFont& font, const CLSVorelFont& keepColours);
 
 /// The frame of a design item.
 CLSBorderStyle BorderStyleOf(const CLSVorelSkinItem& item);
+/// Draws a design item's frame the way the study screen frames its areas:
+/// filled and framed around content, which it encloses by the border width
+/// and the padding. The margin lies outside and is left to the caller.
+void DrawItemFrame(QPainter& painter, const CLSVorelSkinItem& item, const QRect& content);
+/// The space an item takes around its content on each side: border width,
+/// padding and margin.
+int ItemFrameExtent(const CLSVorelSkinItem& item);

@@ -1,9 +1,7 @@
 #include "settings/widgets/QtSoundPlayer.h"
 
-#include <QFileInfo>
 #include <QUrl>
 
-#include "settings/SettingsFolder.h"
 #include "text/Paths.h"
 #include "text/widgets/QtText.h"
 
@@ -11,17 +9,20 @@ QtSoundPlayer::QtSoundPlayer() = default;
 QtSoundPlayer::~QtSoundPlayer() = default;
 
 void QtSoundPlayer::play(const CLSTString& fileName) {
-    CLSTString path = IsAbsolutePath(fileName) ? fileName : JoinPath(SettingsFolder(), fileName);
-    QString native = ToQString(path);
     // Regular files only: a named pipe would hang the player.
-    if (!NativeFileExists(native.toStdString())) {
-        native.replace('\\', '/');
-        if (!NativeFileExists(native.toStdString())) return;
-    }
+    CLSTString path = FindSoundFile(fileName);
+    if (path.isEmpty()) return;
     // A new effect per sound: a busy one is not waited for.
     m_effect = std::make_unique<QSoundEffect>();
-    m_effect->setSource(QUrl::fromLocalFile(native));
+    m_effect->setSource(QUrl::fromLocalFile(QString::fromStdString(NativePath(path))));
     m_effect->play();
+}
+
+bool QtSoundPlayer::tryPlay(const CLSTString& fileName) {
+    CLSTString path = FindSoundFile(fileName);
+    if (path.isEmpty() || !IsPlayableWaveFile(path)) return false;
+    play(path);
+    return true;
 }
 
 void QtSoundPlayer::stop() {

@@ -7,7 +7,15 @@ class QWidget;
 /// Help topics of the dialogs (each screen's dialogs add theirs here).
 enum DialogHelpContext {
     kHelpPrintSettings = 105,
+    kHelpVagueDialog = 117,
     kHelpResultDialog = 119,
+    // The customisation sheet's pages, in page order.
+    kHelpCustomizeGeneral = 121,
+    kHelpCustomizeSound = 122,
+    kHelpCustomizeComparison = 123,
+    kHelpCustomizeDesign = 124,
+    kHelpCustomizeQuestion = 125,
+    kHelpCustomizeAnswer = 126,
     kHelpRangeDialog = 630,
     kHelpCountDialog = 631,
     kHelpAnswerDialog = 636,

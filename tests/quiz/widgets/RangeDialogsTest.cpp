@@ -20,8 +20,8 @@
 #include "quiz/Exam.h"
 #include "quiz/widgets/DlgCount.h"
 #include "quiz/widgets/DlgRange.h"
-#include "quiz/widgets/NumberSpinBox.h"
 #include "quiz/widgets/OpeningPanel.h"
+#include "text/widgets/NumberSpinBox.h"
 
 namespace {
 

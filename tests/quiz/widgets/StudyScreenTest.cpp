@@ -19,7 +19,6 @@
 #include "quiz/widgets/DlgCount.h"
 #include "quiz/widgets/DlgResult.h"
 #include "quiz/widgets/FlatButton.h"
-#include "quiz/widgets/NumberSpinBox.h"
 #include "quiz/widgets/StudyCommands.h"
 #include "quiz/widgets/StudyScreen.h"
 #include "sentence/widgets/SentenceVideo.h"
@@ -27,6 +26,7 @@
 #include "settings/VorelSettings.h"
 #include "text/Codec.h"
 #include "text/Error.h"
+#include "text/widgets/NumberSpinBox.h"
 
 using namespace StudyCommand;
 using MainCommand::kOpen;

@@ -1,4 +1,4 @@
-#include "quiz/widgets/NumberSpinBox.h"
+#include "text/widgets/NumberSpinBox.h"
 
 #include <algorithm>
 

@@ -1,0 +1,189 @@
+#include "quiz/InfoPaneText.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+
+#include "quiz/Exam.h"
+#include "quiz/ExamTexts.h"
+#include "text/Codec.h"
+#include "text/Common.h"
+#include "text/WrapText.h"
+
+namespace {
+
+const char* const kTips[kInfoPaneTipCount] = {
+    "ファイルを読み込むには，「ファイル」メニューの「開く」を実行して下さい。",
+    "出題範囲を指定するには，「学習」メニューの「出題範囲」を実行して下さい。",
+    "標準モードでは，データファイル指定の形式で解答します。",
+    "記述式モードにすると，すべての問題を記述式で出題します。",
+    "選択式モードにすると，すべての問題を選択式で出題します。"
+    "このとき，「表示」－「カスタマイズ」メニューの「問題」タブの「選択肢」欄で，"
+    "選択肢を選んでくる問題の種類を指定できます。",
+    "確認モードでは，「答え」ボタンをクリックすると答えが表示され，"
+    "自分で正解／不正解を決められます。",
+    "順番に出題したいときは，「すべて」を実行します。",
+    "最近間違えた問題を中心に出題したいときは，「弱点問題」を実行します。",
+    "徹底的に暗記したいときは，「完全」を実行します。"
+    "範囲内の問題をすべて正解するまで終わりません。",
+};
+
+// A clock that jumped (a suspended machine) catches up by this many beats
+// at most, which is more than any tip needs to finish.
+constexpr int kMaxCatchUpBeats = 400;
+
+CLSTString sj(const char* utf8) {
+    return CLSTString(Utf8ToCp932Literal(utf8));
+}
+
+}  // namespace
+
+const char* InfoPaneTip(int index) {
+    if (index < 0 || index >= kInfoPaneTipCount) return "";
+    static std::string tips[kInfoPaneTipCount];
+    if (tips[index].empty()) tips[index] = Utf8ToCp932Literal(kTips[index]);
+    return tips[index].c_str();
+}
+
+// ---- typed tips ----------------------------------------------------------------------------
+
+void CLSInfoPaneTips::start(int tip) {
+    m_tip = tip;
+    m_shown = 0;
+    m_heldBeats = 0;
+}
+
+void CLSInfoPaneTips::setMode(InfoPaneMode mode) {
+    if (mode == m_mode) return;
+    m_mode = mode;
+    if (mode == InfoPaneMode::kFileOpen) start(1);
+    if (mode == InfoPaneMode::kNoFile) start(0);
+}
+
+bool CLSInfoPaneTips::complete() const {
+    return m_shown >= static_cast<int>(std::char_traits<char>::length(InfoPaneTip(m_tip)));
+}
+
+void CLSInfoPaneTips::beat() {
+    const char* tip = InfoPaneTip(m_tip);
+    int length = static_cast<int>(std::char_traits<char>::length(tip));
+    if (m_shown < length) {
+        if (m_pause > 0) {
+            --m_pause;
+        } else {
+            // The punctuation itself shows at once; the pause comes after it.
+            std::string_view next(tip + m_shown, std::min(2, length - m_shown));
+            if (next == sj("。").view() || next == sj("，").view()) m_pause = 2;
+            m_shown += charLengthAt(tip, m_shown, length);
+        }
+    }
+    if (m_shown >= length) {
+        m_pause = 0;
+        if (++m_heldBeats > kShownBeats) {
+            int next = m_tip + 1;
+            if (m_mode == InfoPaneMode::kFileOpen) {
+                if (next > kInfoPaneTipCount - 1) next = 1;
+            } else {
+                next = 0;
+            }
+            start(next);
+        }
+    }
+}
+
+int CLSInfoPaneTips::advanceTo(int64_t ticks) {
+    if (m_lastTicks < 0 || ticks < m_lastTicks) {
+        m_lastTicks = ticks;
+        return 0;
+    }
+    int64_t due = (ticks - m_lastTicks) / kBeatMs;
+    m_lastTicks += due * kBeatMs;
+    int beats = static_cast<int>(std::min<int64_t>(due, kMaxCatchUpBeats));
+    for (int i = 0; i < beats; ++i)
+        beat();
+    return beats;
+}
+
+CLSTString CLSInfoPaneTips::shownText() const {
+    return CLSTString::fromBytes(InfoPaneTip(m_tip), m_shown);
+}
+
+// ---- a run's figures -----------------------------------------------------------------------
+
+std::vector<CLSInfoPaneEntry> InfoPaneRunEntries(const CLSExam& exam) {
+    std::vector<CLSInfoPaneEntry> entries;
+    entries.push_back({sj("出題方法"), exam.modeName()});
+    entries.push_back({sj("解答モード"), exam.answerModeName()});
+    entries.push_back({sj("正解率"), exam.rateText()});
+
+    CLSExamMode mode = exam.mode();
+    CLSTString left;
+    if (mode.isInOrder()) {
+        // In order the run asks what is left of the range after the question
+        // asked last.
+        int last = exam.records().empty() ? exam.rangeFirst - 1 : exam.records().back().question;
+        left = CLSTString(exam.questionsInRange(last + 1, exam.rangeLast));
+    } else if (mode.isComplete()) {
+        // The question on screen may be the last one to get right; once it
+        // has been, nothing is left rather than a negative count.
+        left = sj("最低") + CLSTString(std::max(0, exam.remainingCount() - 1));
+    } else {
+        left = CLSTString(std::max(0, exam.remainingCount()));
+    }
+    entries.push_back({sj("残り問題"), left + sj("問")});
+
+    // While the answer dialog is open the question's time has stopped: the
+    // time it took stays on show.
+    int64_t elapsed = exam.currentElapsed();
+    if (exam.currentQuestion() < 0 && exam.cursor() > 0 &&
+        exam.cursor() <= static_cast<int>(exam.records().size())) {
+        elapsed = exam.records()[exam.cursor() - 1].time;
+    }
+    int limit = exam.questionTimeLimit();
+    if (limit > 0) {
+        int64_t rest = std::max<int64_t>(0, static_cast<int64_t>(limit) * 1000 - elapsed);
+        entries.push_back({sj("残り時間"), intervalText(rest)});
+    } else {
+        entries.push_back({sj("所要時間"), intervalText(std::max<int64_t>(0, elapsed))});
+    }
+    return entries;
+}
+
+CLSInfoPaneClock InfoPaneClock(const CLSLocalTime& time) {
+    char hours[16];
+    char minutes[16];
+    std::snprintf(hours, sizeof hours, "%02d", time.hour);
+    std::snprintf(minutes, sizeof minutes, "%02d", time.minute);
+    return {CLSTString(hours), CLSTString(minutes), time.millisecond >= 500};
+}
+
+// ---- placing the figures -------------------------------------------------------------------
+
+CLSTString InfoPaneLabelText(const CLSTString& label) {
+    return CLSTString("[") + label + "]";
+}
+
+std::vector<CLSInfoPaneEntryPlace> PlaceInfoPaneEntries(
+    const TextMetrics& metrics, const std::vector<CLSInfoPaneEntry>& entries, const CLSRect& area) {
+    std::vector<CLSInfoPaneEntryPlace> places;
+    int width = std::max(1, area.width());
+    int top = area.top;
+    for (const CLSInfoPaneEntry& entry : entries) {
+        CLSTString label = InfoPaneLabelText(entry.label);
+        int labelHeight = wrapText(metrics, label.text(), label.length(), width, 0).height;
+        int bandBottom = top + labelHeight + 2;
+        if (bandBottom > area.bottom) break;
+        CLSInfoPaneEntryPlace place;
+        place.band = {area.left, top, area.right, bandBottom};
+        place.label = {area.left, top + 1, area.right, top + 1 + labelHeight};
+        top += labelHeight + 4;
+        int valueHeight =
+            wrapText(metrics, entry.value.text(), entry.value.length(), width, kInfoPaneSpacing)
+                .height;
+        place.value = {area.left, top, area.right, std::min(area.bottom, top + valueHeight)};
+        places.push_back(place);
+        top += valueHeight + 4 + metrics.lineHeight() / 2;
+        if (top >= area.bottom) break;
+    }
+    return places;
+}
