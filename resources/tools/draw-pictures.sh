@@ -67,5 +67,34 @@ for s in 1 2; do
         -draw 'polygon 10,2 12,8 18,8 13,12 15,18 10,14 5,18 7,12 2,8 8,8'
     icon editor -fill white -stroke '#404040' -draw 'rectangle 3,2 15,18' \
         -stroke '#e0582c' -strokewidth 2.4 -draw 'line 8,15 17,5'
+    # The editor's toolbar.
+    icon new -fill white -stroke '#404040' -draw 'polygon 4,2 12,2 16,6 16,18 4,18' \
+        -fill '#d9d9d9' -draw 'polygon 12,2 12,6 16,6'
+    icon save -fill '#2f5f9f' -stroke '#1f3f6f' -draw 'rectangle 3,3 17,17' \
+        -fill white -stroke none -draw 'rectangle 6,4 14,9' -fill '#d9ecff' -draw 'rectangle 6,12 14,17'
+    icon undo -fill none -stroke '#2f5f9f' -strokewidth 2.2 -draw 'arc 5,6 17,17 180,0' \
+        -fill '#2f5f9f' -stroke none -draw 'polygon 1,11 9,11 5,6'
+    icon redo -fill none -stroke '#2f5f9f' -strokewidth 2.2 -draw 'arc 3,6 15,17 180,0' \
+        -fill '#2f5f9f' -stroke none -draw 'polygon 11,11 19,11 15,6'
+    icon cut -fill none -stroke '#404040' -draw 'circle 6,15 6,12' -draw 'circle 14,15 14,12' \
+        -draw 'line 8,13 15,2' -draw 'line 12,13 5,2'
+    icon copy -fill white -stroke '#404040' -draw 'rectangle 3,2 12,13' -draw 'rectangle 8,7 17,18'
+    icon paste -fill '#c8a060' -stroke '#6f4f1f' -draw 'rectangle 3,4 14,18' \
+        -fill white -stroke '#404040' -draw 'rectangle 8,8 17,18' -fill '#6f6f6f' -stroke none \
+        -draw 'rectangle 6,2 11,5'
+    icon delete -fill none -stroke '#c0392b' -strokewidth 2.6 -draw 'line 4,4 16,16' \
+        -draw 'line 16,4 4,16'
+    icon find -fill '#d9ecff' -stroke '#404040' -strokewidth 2 -draw 'circle 8,8 8,3' \
+        -draw 'line 12,12 18,18'
+    icon add-question -fill white -stroke '#404040' -draw 'rectangle 2,4 14,16' \
+        -stroke '#2f8f3f' -strokewidth 2.4 -draw 'line 15,6 15,16' -draw 'line 10,11 20,11'
+    icon insert-card -fill white -stroke '#404040' -draw 'rectangle 6,2 18,8' \
+        -draw 'rectangle 6,12 18,18' -fill '#2f8f3f' -stroke none -draw 'polygon 1,7 6,10 1,13'
+    icon move-up -fill '#2f5f9f' -stroke none -draw 'polygon 10,2 18,11 13,11 13,18 7,18 7,11 2,11'
+    icon move-down -fill '#2f5f9f' -stroke none -draw 'polygon 10,18 18,9 13,9 13,2 7,2 7,9 2,9'
+    icon sort -fill none -stroke '#404040' -draw 'line 3,4 11,4' -draw 'line 3,9 9,9' \
+        -draw 'line 3,14 7,14' -fill '#2f5f9f' -stroke none -draw 'polygon 15,2 15,14 12,14 16,18 20,14 17,14 17,2'
+    icon study -fill '#d9ecff' -stroke '#2f5f9f' -draw 'roundrectangle 2,4 18,16 2,2' \
+        -fill none -stroke '#e0582c' -strokewidth 2.4 -draw 'polyline 6,10 9,13 14,7'
 done
 echo "pictures written"

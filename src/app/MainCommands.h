@@ -25,6 +25,8 @@ enum : int {
     kAbout = 2601,
     kRecentClear = 2711,
 };
-/// Where a menu layout puts the recent files.
+/// Where a menu layout puts the recent files, and the editor's submenus.
 constexpr int kRecentFiles = -1;
+constexpr int kInsertSubmenu = -2;
+constexpr int kMarkSubmenu = -3;
 }  // namespace MainCommand

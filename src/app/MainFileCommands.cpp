@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "app/MainWindow.h"
+#include "editor/widgets/EditorScreen.h"
 #include "quiz/widgets/StudyScreen.h"
 #include "settings/SettingsFolder.h"
 #include "settings/VorelSettings.h"
@@ -57,11 +58,14 @@ void CLSMainWindow::chooseAndOpen() {
 }
 
 bool CLSMainWindow::save() {
+    // The editor's card writes back what is typed before the file is written.
+    if (isEditorShown()) m_editor->commitCard();
     if (m_doc.isUntitled()) return saveAs();
     return m_doc.saveFile(m_doc.getPath());
 }
 
 bool CLSMainWindow::saveAs() {
+    if (isEditorShown()) m_editor->commitCard();
     QFileDialog dialog(this, QString::fromUtf8("名前を付けて保存"), startFolder(m_doc),
                        QString::fromUtf8(kDataFilter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);

@@ -13,6 +13,8 @@
 
 #include "app/MainCommands.h"
 #include "app/MainWindow.h"
+#include "editor/EditorCommandIds.h"
+#include "editor/widgets/EditorScreen.h"
 #include "print/widgets/PrintCommands.h"
 #include "quiz/widgets/StudyCommands.h"
 #include "quiz/widgets/StudyScreen.h"
@@ -49,6 +51,52 @@ const std::vector<MenuLayout>& studyMenus() {
     return menus;
 }
 
+// The menus of the editor.
+const std::vector<MenuLayout>& editorMenus() {
+    namespace E = EditorCommand;
+    static const std::vector<MenuLayout> menus = {
+        {"ファイル(&F)",
+         {kNew, kOpen, kOpenExamLog, kSave, kSaveAs, 0, kImport, kExport, kDataInfo, 0, kPageSetup,
+          kPreview, kPrint, 0, kRecentFiles, kRecentClear, 0, kExit}},
+        {"編集(&E)",
+         {E::kUndo, E::kRedo, 0, E::kCut, E::kCopy, E::kPaste, E::kDelete, 0, E::kSelectAll, 0,
+          E::kFind, E::kFindNext, E::kFindPrevious, 0, E::kInsertMedia}},
+        {"カード(&C)",
+         {E::kAddTitle, E::kAddQuestion, kInsertSubmenu, E::kCardDelete, 0, E::kGroupNames,
+          E::kMessage, 0, E::kSelectWhere, E::kInvertSelection, 0, E::kMoveUp, E::kMoveDown, 0,
+          E::kSort, E::kChangeGroup, E::kClearHistory, kMarkSubmenu, E::kSwap}},
+        {"学習(&S)", {kToStudy}},
+        {"表示(&V)", {kToolBar, kStatusBar, 0, kCustomize}},
+        {"ヘルプ(&H)", {kHelpContents, 0, kAbout}},
+    };
+    return menus;
+}
+
+const std::vector<int>& editorToolBar() {
+    namespace E = EditorCommand;
+    static const std::vector<int> buttons = {kNew,
+                                             kOpen,
+                                             kSave,
+                                             kPrint,
+                                             0,
+                                             E::kUndo,
+                                             E::kCut,
+                                             E::kCopy,
+                                             E::kPaste,
+                                             E::kDelete,
+                                             0,
+                                             E::kFind,
+                                             0,
+                                             E::kAddQuestion,
+                                             E::kInsertQuestion,
+                                             E::kMoveUp,
+                                             E::kMoveDown,
+                                             E::kSort,
+                                             0,
+                                             kToStudy};
+    return buttons;
+}
+
 const std::vector<int>& studyToolBar() {
     static const std::vector<int> buttons = {
         kOpen,       kPrint,       0,           kRange,       0,
@@ -68,10 +116,10 @@ bool notYet() {
 void CLSMainWindow::createCommands() {
     m_commands = new CLSCommandSet(this, m_prompter);
     CLSCommandSet& c = *m_commands;
-    c.add({kNew, "新規作成(&N)", "新規作成"}, {}, notYet);
+    c.add({kNew, "新規作成(&N)", "新規作成", nullptr, "new"}, [this] { newDocument(); });
     c.add({kOpen, "開く(&O)...", "ファイルを開く", "Ctrl+O"}, [this] { chooseAndOpen(); });
     c.add({kOpenExamLog, "出題履歴を開く(&H)..."}, {}, notYet);
-    c.add({kSave, "上書き保存(&S)", "上書き保存", "Ctrl+S"}, [this] { save(); });
+    c.add({kSave, "上書き保存(&S)", "上書き保存", "Ctrl+S", "save"}, [this] { save(); });
     c.add({kSaveAs, "名前を付けて保存(&A)..."}, [this] { saveAs(); });
     c.add({kImport, "インポート(&I)..."}, {}, notYet);
     c.add({kExport, "エクスポート(&E)..."}, {}, notYet);
@@ -93,7 +141,9 @@ void CLSMainWindow::createCommands() {
             rebuildRecentMenu();
         },
         [this] { return m_settings.recentFileCount() > 0; });
-    c.add({kToEditor, "編集画面へ(&E)", "編集画面へ", "F7", "editor"}, {}, notYet);
+    c.add({kToEditor, "編集画面へ(&E)", "編集画面へ", "F7", "editor"}, [this] { switchScreens(); });
+    c.add({kToStudy, "学習画面へ(&S)", "学習画面へ", nullptr, "study"},
+          [this] { switchScreens(); });
     c.add(
         {kToolBar, "ツールバー(&T)", nullptr, nullptr, nullptr, true},
         [this] {
@@ -123,11 +173,15 @@ void CLSMainWindow::buildMenus() {
     m_fileMenu = nullptr;
     m_recentSeparator = nullptr;
     m_recentActions.clear();
-    for (const MenuLayout& layout : studyMenus()) {
+    for (const MenuLayout& layout : isEditorShown() ? editorMenus() : studyMenus()) {
         QMenu* menu = bar->addMenu(QString::fromUtf8(layout.title));
         for (int id : layout.items) {
             if (id == 0) {
                 menu->addSeparator();
+            } else if (id == kInsertSubmenu) {
+                menu->addMenu(m_editor->insertMenu());
+            } else if (id == kMarkSubmenu) {
+                menu->addMenu(m_editor->markMenu());
             } else if (id == kRecentFiles) {
                 m_fileMenu = menu;
                 m_recentSeparator = menu->addSeparator();
@@ -148,9 +202,16 @@ void CLSMainWindow::buildToolBar() {
         m_toolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
     }
     m_toolBar->clear();
-    for (int id : studyToolBar()) {
+    for (int id : isEditorShown() ? editorToolBar() : studyToolBar()) {
         if (id == 0) {
             m_toolBar->addSeparator();
+        } else if (id == EditorCommand::kInsertQuestion) {
+            // The insert button drops down every kind of line.
+            auto* button = new QToolButton(m_toolBar);
+            button->setDefaultAction(action(id));
+            button->setPopupMode(QToolButton::MenuButtonPopup);
+            button->setMenu(m_editor->insertMenu());
+            m_toolBar->addWidget(button);
         } else if (id == kOpen) {
             // The open button drops down the recent files.
             auto* button = new QToolButton(m_toolBar);
@@ -218,4 +279,5 @@ void CLSMainWindow::rebuildRecentMenu() {
 void CLSMainWindow::updateCommands() {
     m_commands->update();
     if (m_study) m_study->commands().update();
+    if (m_editor) m_editor->commands().update();
 }

@@ -10,11 +10,13 @@
 #include <QLabel>
 #include <QMimeData>
 #include <QScreen>
+#include <QStackedWidget>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QUrl>
 
 #include "app/MainCommands.h"
+#include "editor/widgets/EditorScreen.h"
 #include "quiz/widgets/StudyScreen.h"
 #include "settings/VorelSettings.h"
 #include "text/Codec.h"
@@ -40,17 +42,27 @@ CLSMainWindow::CLSMainWindow(CLSVorelSettings& settings, uint32_t seed, const Cl
     setAcceptDrops(true);
     m_doc.setObserver(this);
 
+    m_screens = new QStackedWidget(this);
     m_study = new CLSStudyScreen(m_doc, m_settings, m_random, m_prompter, &m_sound, m_clock, this);
-    setCentralWidget(m_study);
+    m_editor = new CLSEditorScreen(m_doc, m_settings, m_prompter, this);
+    m_screens->addWidget(m_study);
+    m_screens->addWidget(m_editor);
+    m_screens->setCurrentWidget(m_study);
+    setCentralWidget(m_screens);
     createCommands();
     buildMenus();
     buildToolBar();
     createStatusBar();
     connect(m_study, &CLSStudyScreen::statusChanged, this, [this](int part, const QString& text) {
-        if (QLabel* label = statusPart(part)) label->setText(text);
+        if (!isEditorShown()) showStatus(part, text);
+    });
+    connect(m_editor, &CLSEditorScreen::statusChanged, this, [this](int part, const QString& text) {
+        if (isEditorShown()) showStatus(part, text);
     });
     connect(m_study, &CLSStudyScreen::commandsChanged, this, &CLSMainWindow::updateCommands);
+    connect(m_editor, &CLSEditorScreen::commandsChanged, this, [this] { m_commands->update(); });
     connect(this, &CLSMainWindow::settingsChanged, m_study, &CLSStudyScreen::applySettings);
+    connect(this, &CLSMainWindow::settingsChanged, m_editor, &CLSEditorScreen::applySettings);
     SetDialogHelpHandler([this](QWidget*, int) { openHelp(); });
     // Tool tips everywhere follow the ToolHint setting.
     qApp->installEventFilter(this);
@@ -84,20 +96,68 @@ bool CLSMainWindow::isMenuShortcut(QObject* watched, QEvent* event) const {
 
 std::vector<QAction*> CLSMainWindow::allActions() const {
     std::vector<QAction*> all = m_commands->actions();
-    for (QAction* a : m_study->commands().actions())
+    for (QAction* a : shownCommands().actions())
         all.push_back(a);
     return all;
 }
 
+CLSCommandSet& CLSMainWindow::shownCommands() const {
+    return isEditorShown() ? m_editor->commands() : m_study->commands();
+}
+
 QAction* CLSMainWindow::action(int command) const {
     if (QAction* a = m_commands->action(command)) return a;
-    return m_study ? m_study->commands().action(command) : nullptr;
+    if (QAction* a = shownCommands().action(command)) return a;
+    // A command of the screen not shown (building its menus).
+    if (QAction* a = m_study->commands().action(command)) return a;
+    return m_editor->commands().action(command);
+}
+
+bool CLSMainWindow::isEditorShown() const {
+    return m_screens && m_screens->currentWidget() == m_editor;
+}
+
+void CLSMainWindow::showStatus(int part, const QString& text) {
+    if (QLabel* label = statusPart(part)) label->setText(text);
+}
+
+void CLSMainWindow::switchScreens() {
+    if (isEditorShown()) {
+        m_editor->close();
+        m_screens->setCurrentWidget(m_study);
+        m_study->documentLoaded();
+    } else {
+        // A run going on ends, and its result is seen, before the editor opens.
+        m_study->examFinish(true);
+        m_screens->setCurrentWidget(m_editor);
+        for (int part = 0; part < m_statusParts.size(); ++part)
+            showStatus(part, QString());
+        m_editor->open();
+    }
+    buildMenus();
+    buildToolBar();
+    updateCommands();
+}
+
+void CLSMainWindow::newDocument() {
+    m_study->examFinish(true);
+    if (isEditorShown()) m_editor->documentLoading();
+    m_doc.newFile();
+    m_study->documentLoaded();
+    m_editor->documentLoaded();
+    if (!isEditorShown()) switchScreens();
+    updateCommands();
 }
 
 CLSMainWindow::~CLSMainWindow() {
     qApp->removeEventFilter(this);
     SetDialogHelpHandler(nullptr);
     m_doc.setObserver(nullptr);
+    // The screens go while the document they show still exists.
+    delete m_screens;
+    m_screens = nullptr;
+    m_study = nullptr;
+    m_editor = nullptr;
 }
 
 void CLSMainWindow::restorePlacement() {
@@ -140,7 +200,7 @@ QLabel* CLSMainWindow::statusPart(int part) const {
 bool CLSMainWindow::dispatch(int command) {
     updateCommands();
     if (m_commands->trigger(command)) return true;
-    return m_study && m_study->commands().trigger(command);
+    return shownCommands().trigger(command);
 }
 
 bool CLSMainWindow::openFile(const CLSTString& path) {
@@ -152,6 +212,8 @@ bool CLSMainWindow::openFile(const CLSTString& path) {
 // ---- document observer ---------------------------------------------------------------
 
 bool CLSMainWindow::mayLoad() {
+    // The card writes back first: its edit belongs to the old document.
+    if (isEditorShown()) m_editor->documentLoading();
     if (m_study) m_study->documentLoading();
     if (QLabel* part = statusPart(0)) part->setText(QString::fromUtf8("読み込み中..."));
     return true;
@@ -159,6 +221,7 @@ bool CLSMainWindow::mayLoad() {
 
 void CLSMainWindow::loaded(bool) {
     if (m_study) m_study->documentLoaded();
+    if (m_editor) m_editor->documentLoaded();
     activateWindow();
     updateCommands();
 }
@@ -188,6 +251,7 @@ void CLSMainWindow::closeEvent(QCloseEvent* event) {
     // An unchanged file is left as it is.
     try {
         if (m_study) m_study->examFinish(true);
+        if (isEditorShown()) m_editor->close();
         if (m_doc.isModified() && !m_doc.isUntitled()) {
             m_doc.saveFile(m_doc.getPath());
         } else if (m_doc.isModified() && m_doc.getItemCount() > 0) {

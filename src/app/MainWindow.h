@@ -10,12 +10,14 @@
 #include "text/widgets/QtPrompter.h"
 
 class CLSCommandSet;
+class CLSEditorScreen;
 class CLSVorelSettings;
 class CLSStudyScreen;
 class Clock;
 class QAction;
 class QLabel;
 class QMenu;
+class QStackedWidget;
 class QToolBar;
 class QToolButton;
 
@@ -45,6 +47,11 @@ class CLSMainWindow : public QMainWindow, private DocumentObserver {
 
     CLSVorelDataFile& document() { return m_doc; }
     CLSStudyScreen* studyScreen() const { return m_study; }
+    CLSEditorScreen* editorScreen() const { return m_editor; }
+    /// Whether the editor is the screen shown (else the study screen).
+    bool isEditorShown() const;
+    /// The study screen and the editor change places (F7); a run going on ends first.
+    void switchScreens();
     QLabel* statusPart(int part) const;
     QtPrompter& prompter() { return m_prompter; }
     /// Sets the enabled and checked states of every command.
@@ -66,7 +73,12 @@ class CLSMainWindow : public QMainWindow, private DocumentObserver {
     /// Whether a key about to reach a widget of this window is an enabled
     /// command's shortcut, which then wins over the widget.
     bool isMenuShortcut(QObject* watched, QEvent* event) const;
+    /// The main window's commands and those of the screen shown.
     std::vector<QAction*> allActions() const;
+    CLSCommandSet& shownCommands() const;
+    void showStatus(int part, const QString& text);
+    /// A new, empty document, edited at once.
+    void newDocument();
 
     // DocumentObserver
     bool mayLoad() override;
@@ -98,7 +110,9 @@ class CLSMainWindow : public QMainWindow, private DocumentObserver {
     CLSRandom m_random;
     QtSoundPlayer m_sound;
     CLSVorelDataFile m_doc;
+    QStackedWidget* m_screens = nullptr;
     CLSStudyScreen* m_study = nullptr;
+    CLSEditorScreen* m_editor = nullptr;
     CLSCommandSet* m_commands = nullptr;
     QMenu* m_fileMenu = nullptr;
     QAction* m_recentSeparator = nullptr;

@@ -4,8 +4,6 @@
 /// tips' keys, and the rules of EditorRules.h go by them).
 namespace EditorCommand {
 enum : int {
-    kNew = 2001,
-    kSave = 2004,
     kUndo = 2103,
     kCut = 2104,
     kCopy = 2105,
@@ -51,6 +49,5 @@ enum : int {
     kInsertPrintTitleNumberFont = 2233,
     kInsertPrintQuestionNumberFont = 2234,
     kInsertPrintAnswerNumberFont = 2235,
-    kToStudy = 2315,
 };
 }  // namespace EditorCommand

@@ -8,11 +8,10 @@ enum class EditorFocus { kList, kTextField, kCardList, kOther };
 /// What the command states depend on.
 struct CLSEditorState {
     EditorFocus focus = EditorFocus::kList;
-    int rows = 0;                   // lines of the document
-    int selected = 0;               // selected rows
-    bool firstSelected = false;     // row 0 is selected
-    bool lastSelected = false;      // the last row is selected
-    bool selectedQuestion = false;  // a question line is among the selection
+    int rows = 0;                // lines of the document
+    int selected = 0;            // selected rows
+    bool firstSelected = false;  // row 0 is selected
+    bool lastSelected = false;   // the last row is selected
     bool clipboardHasText = false;
     // The focused text field of a card:
     bool fieldCanUndo = false;

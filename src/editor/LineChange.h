@@ -45,6 +45,9 @@ class CLSLineChange {
     /// The lines that went out or were replaced, as indexes before the change.
     std::vector<int> linesBefore() const;
     bool isReplacement() const { return !m_replaced.empty(); }
+    /// The lines that go out (indexes before) and come in (indexes after).
+    const std::vector<int>& removedLines() const { return m_removed; }
+    const std::vector<int>& addedLines() const { return m_added; }
 
   private:
     CLSLineChange() = default;

@@ -3,10 +3,10 @@
 #include <QFontMetricsF>
 #include <QPainter>
 
-#include "../../quiz/widgets/DialogTestSupport.h"
 #include "PrintTestSupport.h"
 #include "print/widgets/PainterTarget.h"
 #include "text/Codec.h"
+#include "widgets/DialogTestSupport.h"
 
 namespace {
 

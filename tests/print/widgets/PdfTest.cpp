@@ -2,10 +2,10 @@
 
 #include <QPdfWriter>
 
-#include "../../quiz/widgets/DialogTestSupport.h"
 #include "PrintTestSupport.h"
 #include "print/widgets/PdfExport.h"
 #include "print/widgets/PrintJob.h"
+#include "widgets/DialogTestSupport.h"
 
 namespace {
 

@@ -11,7 +11,6 @@
 #include <QTimer>
 #include <memory>
 
-#include "../../quiz/widgets/DialogTestSupport.h"
 #include "PrintTestSupport.h"
 #include "print/widgets/DlgPreview.h"
 #include "print/widgets/PainterTarget.h"
@@ -19,6 +18,7 @@
 #include "print/widgets/PrintJob.h"
 #include "print/widgets/PrinterSetup.h"
 #include "settings/VorelSettings.h"
+#include "widgets/DialogTestSupport.h"
 
 namespace {
 

@@ -8,11 +8,11 @@
 #include <QPushButton>
 #include <QSpinBox>
 
-#include "../../quiz/widgets/DialogTestSupport.h"
 #include "TestSupport.h"
 #include "print/widgets/DlgPrintFonts.h"
 #include "print/widgets/DlgPrintSettings.h"
 #include "settings/VorelSettings.h"
+#include "widgets/DialogTestSupport.h"
 
 namespace {
 

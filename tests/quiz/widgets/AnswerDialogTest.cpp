@@ -11,7 +11,6 @@
 #include <QTest>
 #include <QTimer>
 
-#include "DialogTestSupport.h"
 #include "DocFixture.h"
 #include "quiz/Exam.h"
 #include "quiz/widgets/DlgAnswer.h"
@@ -21,6 +20,7 @@
 #include "sentence/widgets/WndSentence.h"
 #include "sentence/widgets/WndSentenceList.h"
 #include "settings/SoundPlayer.h"
+#include "widgets/DialogTestSupport.h"
 
 namespace {
 

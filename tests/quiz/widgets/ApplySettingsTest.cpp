@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QTest>
 
-#include "DialogTestSupport.h"
 #include "TestSupport.h"
 #include "app/MainWindow.h"
 #include "app/StartUp.h"
@@ -17,6 +16,7 @@
 #include "sentence/widgets/WndSentence.h"
 #include "settings/VorelSettings.h"
 #include "text/Codec.h"
+#include "widgets/DialogTestSupport.h"
 
 using namespace StudyCommand;
 

@@ -9,7 +9,6 @@
 #include <QMouseEvent>
 #include <QTest>
 
-#include "DialogTestSupport.h"
 #include "TestSupport.h"
 #include "app/MainWindow.h"
 #include "app/StartUp.h"
@@ -20,6 +19,7 @@
 #include "settings/VorelSettings.h"
 #include "text/Codec.h"
 #include "text/widgets/WndSeparator.h"
+#include "widgets/DialogTestSupport.h"
 
 using namespace StudyCommand;
 

@@ -15,13 +15,13 @@
 #include <QTest>
 #include <QTimer>
 
-#include "DialogTestSupport.h"
 #include "DocFixture.h"
 #include "quiz/Exam.h"
 #include "quiz/widgets/DlgCount.h"
 #include "quiz/widgets/DlgRange.h"
 #include "quiz/widgets/OpeningPanel.h"
 #include "text/widgets/NumberSpinBox.h"
+#include "widgets/DialogTestSupport.h"
 
 namespace {
 

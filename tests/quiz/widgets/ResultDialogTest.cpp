@@ -12,11 +12,11 @@
 #include <QTableView>
 #include <QTest>
 
-#include "DialogTestSupport.h"
 #include "DocFixture.h"
 #include "quiz/Exam.h"
 #include "quiz/widgets/DlgResult.h"
 #include "quiz/widgets/ResultListModel.h"
+#include "widgets/DialogTestSupport.h"
 
 namespace {
 

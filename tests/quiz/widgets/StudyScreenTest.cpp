@@ -27,6 +27,7 @@
 #include "text/Codec.h"
 #include "text/Error.h"
 #include "text/widgets/NumberSpinBox.h"
+#include "widgets/WhenModal.h"
 
 using namespace StudyCommand;
 using MainCommand::kOpen;
@@ -36,24 +37,6 @@ namespace {
 const char* kFile =
     "VORELDATA V3.0\r\n#T,000000\r\nq1,,a1,,,<00\r\nq2,,a2,,,<00\r\nq3,,x|y|z,,,<01\r\n"
     "q4,,a4,,,<00\r\n";
-
-// Acts on the next modal window as soon as it shows (polled, so that a
-// test never waits on a box it does not expect to stay).
-void whenModal(std::function<void(QWidget*)> act, int timeoutMs = 5000) {
-    auto* timer = new QTimer(qApp);
-    auto* waited = new int(0);
-    QObject::connect(timer, &QTimer::timeout, [timer, waited, act, timeoutMs] {
-        QWidget* modal = QApplication::activeModalWidget();
-        *waited += 20;
-        if (modal || *waited > timeoutMs) {
-            timer->stop();
-            timer->deleteLater();
-            delete waited;
-            if (modal) act(modal);
-        }
-    });
-    timer->start(20);
-}
 
 struct Study {
     TempDir dir;

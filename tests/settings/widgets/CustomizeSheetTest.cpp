@@ -21,7 +21,6 @@
 #include <QTest>
 #include <QUrl>
 
-#include "../../quiz/widgets/DialogTestSupport.h"
 #include "TestSupport.h"
 #include "app/MainCommands.h"
 #include "app/MainWindow.h"
@@ -39,6 +38,7 @@
 #include "text/Error.h"
 #include "text/widgets/DialogHelp.h"
 #include "text/widgets/NumberSpinBox.h"
+#include "widgets/DialogTestSupport.h"
 
 namespace {
 

@@ -1,0 +1,356 @@
+#include "editor/widgets/CardQuestion.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QResizeEvent>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
+#include <functional>
+
+#include "data/QuestionFonts.h"
+#include "data/VorelDataFile.h"
+#include "editor/CardFields.h"
+#include "settings/VorelSettings.h"
+#include "settings/widgets/QtDesign.h"
+#include "text/widgets/DialogHelp.h"
+#include "text/widgets/QtText.h"
+#include "text/widgets/WndSeparator.h"
+
+namespace {
+
+QString U(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+constexpr int kGap = 4;
+
+QPlainTextEdit* textField(QWidget* parent) {
+    auto* field = new QPlainTextEdit(parent);
+    field->setTabChangesFocus(true);
+    return field;
+}
+
+// A page that lays itself out again whenever its size changes.
+class Page : public QWidget {
+  public:
+    Page(QWidget* parent, std::function<void()> layOut) : QWidget(parent), m_layOut(layOut) {}
+
+  protected:
+    void resizeEvent(QResizeEvent*) override { m_layOut(); }
+
+  private:
+    std::function<void()> m_layOut;
+};
+
+}  // namespace
+
+CLSCardQuestion::CLSCardQuestion(CLSVorelDataFile& doc, CLSVorelSettings& settings, QWidget* parent)
+    : CLSCardPage(doc, settings, parent) {
+    m_tabs = new QTabWidget(this);
+    createFirstPage();
+    createSecondPage();
+    m_tabs->addTab(m_first, U("問題・答え"));
+    m_tabs->addTab(m_second, U("ヒント・選択肢"));
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->addWidget(m_tabs);
+}
+
+void CLSCardQuestion::createFirstPage() {
+    m_first = new Page(this, [this] { layOutFirstPage(); });
+    m_titleButton = new QPushButton(U("タイトル(&T)"), m_first);
+    m_title = new QLineEdit(m_first);
+    m_title->setReadOnly(true);
+    m_questionLabel = new QLabel(U("問題(&Q)"), m_first);
+    m_question = textField(m_first);
+    m_questionLabel->setBuddy(m_question);
+    m_answerTop = new CLSWndSeparator(m_first);
+    m_answerTop->setOrientation(Qt::Horizontal);
+    m_answers = new QListWidget(m_first);
+    m_answer = textField(m_first);
+    m_historyTop = new CLSWndSeparator(m_first);
+    m_historyTop->setOrientation(Qt::Horizontal);
+    m_countLabel = new QLabel(U("解答数(&N)"), m_first);
+    m_count = new QComboBox(m_first);
+    m_countLabel->setBuddy(m_count);
+    m_groupLabel = new QLabel(U("グループ(&G)"), m_first);
+    m_group = new QComboBox(m_first);
+    m_groupLabel->setBuddy(m_group);
+    m_commentLabel = new QLabel(U("コメント(&C)"), m_first);
+    m_comment = textField(m_first);
+    m_commentLabel->setBuddy(m_comment);
+    for (QWidget* w : {static_cast<QWidget*>(m_title), static_cast<QWidget*>(m_question),
+                       static_cast<QWidget*>(m_answer), static_cast<QWidget*>(m_comment)})
+        watch(w);
+    watch(m_count, false);
+    watch(m_group, false);
+    m_answers->installEventFilter(this);
+    connect(m_titleButton, &QPushButton::clicked, this, &CLSCardPage::titleRequested);
+    connect(m_answers, &QListWidget::currentRowChanged, this,
+            [this] { showEntry(m_answers, m_answer, m_shownAnswers); });
+    connect(m_answerTop, &CLSWndSeparator::moved, this, [this](int position) {
+        m_settings.setEditAnswerTop(position);
+        layOutFirstPage();
+    });
+    connect(m_historyTop, &CLSWndSeparator::moved, this, [this](int position) {
+        m_settings.setEditHistoryTop(position);
+        layOutFirstPage();
+    });
+}
+
+void CLSCardQuestion::createSecondPage() {
+    m_second = new Page(this, [this] { layOutSecondPage(); });
+    m_hints = new QListWidget(m_second);
+    m_hint = textField(m_second);
+    m_hintHeight = new CLSWndSeparator(m_second);
+    m_hintHeight->setOrientation(Qt::Horizontal);
+    m_choices = new QListWidget(m_second);
+    m_choice = textField(m_second);
+    m_mark = new QCheckBox(U("マーク(&M)"), m_second);
+    m_historyLabel = new QLabel(U("正誤履歴(&H)"), m_second);
+    m_history = new QListWidget(m_second);
+    m_historyLabel->setBuddy(m_history);
+    watch(m_hint);
+    watch(m_choice);
+    watch(m_mark, false);
+    m_hints->installEventFilter(this);
+    m_choices->installEventFilter(this);
+    connect(m_hints, &QListWidget::currentRowChanged, this,
+            [this] { showEntry(m_hints, m_hint, m_shownHints); });
+    connect(m_choices, &QListWidget::currentRowChanged, this,
+            [this] { showEntry(m_choices, m_choice, m_shownChoices); });
+    connect(m_hintHeight, &CLSWndSeparator::moved, this, [this](int position) {
+        m_settings.setEditHintHeight(position);
+        layOutSecondPage();
+    });
+}
+
+void CLSCardQuestion::layOutFirstPage() {
+    const int w = m_first->width();
+    const int h = m_first->height();
+    const int line = fontMetrics().height();
+    const int label = 6 * line;  // labels are six character heights wide
+    const int row = std::max(m_title->sizeHint().height(), m_titleButton->sizeHint().height());
+    const int comboHeight = m_count->sizeHint().height();
+    const int sep = m_answerTop->thickness();
+    int x = label + kGap;
+    int fieldWidth = std::max(20, w - x - kGap);
+    m_titleButton->setGeometry(kGap, kGap, label - kGap, row);
+    m_title->setGeometry(x, kGap, fieldWidth, row);
+
+    int historyTop = std::clamp(m_settings.editHistoryTop(), 76, std::max(76, h - sep - 60));
+    int answerTop =
+        std::clamp(m_settings.editAnswerTop(), 40, std::max(40, historyTop + comboHeight - 26));
+    answerTop = std::max(answerTop, kGap + row + 2 * kGap + sep);
+    historyTop = std::max(historyTop, answerTop + sep + 2 * line);
+    int questionTop = kGap + row + kGap;
+    m_questionLabel->setGeometry(kGap, questionTop, label - kGap, line + 4);
+    m_question->setGeometry(x, questionTop, fieldWidth,
+                            std::max(line, answerTop - sep / 2 - kGap - questionTop));
+    m_answerTop->setRange(40, std::max(40, historyTop + comboHeight - 26));
+    m_answerTop->setExtent(0, w);
+    m_answerTop->setPosition(answerTop);
+    int listTop = answerTop + sep / 2 + 1;
+    int listHeight = std::max(line, historyTop - sep / 2 - 1 - listTop);
+    m_answers->setGeometry(kGap, listTop, label - kGap, listHeight);
+    m_answer->setGeometry(x, listTop, fieldWidth, listHeight);
+    m_historyTop->setRange(76, std::max(76, h - sep - 60));
+    m_historyTop->setExtent(0, w);
+    m_historyTop->setPosition(historyTop);
+    int y = historyTop + sep / 2 + 1;
+    m_countLabel->setGeometry(kGap, y, label - kGap, comboHeight);
+    m_count->setGeometry(x, y, std::min(fieldWidth, 12 * line), comboHeight);
+    y += comboHeight + kGap;
+    m_groupLabel->setGeometry(kGap, y, label - kGap, comboHeight);
+    m_group->setGeometry(x, y, std::min(fieldWidth, 12 * line), comboHeight);
+    y += comboHeight + kGap;
+    m_commentLabel->setGeometry(kGap, y, label - kGap, line + 4);
+    m_comment->setGeometry(x, y, fieldWidth, std::max(line + 8, h - kGap - y));
+}
+
+void CLSCardQuestion::layOutSecondPage() {
+    const int w = m_second->width();
+    const int h = m_second->height();
+    const int line = fontMetrics().height();
+    const int label = 6 * line;
+    const int sep = m_hintHeight->thickness();
+    int x = label + kGap;
+    int fieldWidth = std::max(20, w - x - kGap);
+    // The history at the bottom is three lines high, the mark above it.
+    int historyHeight = 3 * m_history->fontMetrics().height() + 2 * m_history->frameWidth() + 4;
+    int markHeight = m_mark->sizeHint().height();
+    int bottom = h - kGap - historyHeight;
+    int markTop = bottom - kGap - markHeight;
+    int hintHeight = std::clamp(m_settings.editHintHeight(), 40, std::max(40, h - 50));
+    hintHeight = std::min(hintHeight, std::max(40, markTop - sep - 2 * line));
+    m_hints->setGeometry(kGap, kGap, label - kGap, std::max(line, hintHeight - sep / 2 - kGap));
+    m_hint->setGeometry(x, kGap, fieldWidth, std::max(line, hintHeight - sep / 2 - kGap));
+    m_hintHeight->setRange(40, std::max(40, h - 50));
+    m_hintHeight->setExtent(0, w);
+    m_hintHeight->setPosition(hintHeight);
+    int choiceTop = hintHeight + sep / 2 + 1;
+    int choiceHeight = std::max(line, markTop - kGap - choiceTop);
+    m_choices->setGeometry(kGap, choiceTop, label - kGap, choiceHeight);
+    m_choice->setGeometry(x, choiceTop, fieldWidth, choiceHeight);
+    m_mark->setGeometry(x, markTop, fieldWidth, markHeight);
+    m_historyLabel->setGeometry(kGap, bottom, label - kGap, line + 4);
+    m_history->setGeometry(x, bottom, fieldWidth, historyHeight);
+}
+
+void CLSCardQuestion::fillList(QListWidget* list, QPlainTextEdit* field,
+                               const std::vector<CLSTString>& entries,
+                               const CLSSentenceArray& sentences, bool sameLine) {
+    // Writing back within the same question keeps the selected entry and the
+    // scroll position; another question starts again at the first entry.
+    int selected = sameLine ? std::max(0, list->currentRow()) : 0;
+    int scroll = sameLine ? list->verticalScrollBar()->value() : 0;
+    QSignalBlocker block(list);
+    list->clear();
+    for (const CLSTString& entry : entries)
+        list->addItem(ToQString(entry));
+    list->setCurrentRow(std::min(selected, list->count() - 1));
+    list->verticalScrollBar()->setValue(scroll);
+    showEntry(list, field, sentences);
+}
+
+void CLSCardQuestion::showEntry(QListWidget* list, QPlainTextEdit* field,
+                                const CLSSentenceArray& sentences) {
+    // The new entry and the "答え" of a question without answers are empty.
+    int row = list->currentRow();
+    QString text;
+    if (row >= 0 && row < sentences.count()) {
+        text = ToQString(SentenceEditText(sentences[row]));
+    }
+    field->setPlainText(text);
+}
+
+void CLSCardQuestion::showLine(const CLSVorelDataItem& line, bool sameLine) {
+    const CLSVorelDataQuestion& q = line.question();
+    int version = m_doc.getVersion();
+    auto font = [&](QuestionFontRole role) {
+        return ToQFont(QuestionFont(m_doc, m_settings, role, &line));
+    };
+    m_question->setFont(font(kFontQuestion));
+    m_answer->setFont(font(kFontAnswer));
+    m_choice->setFont(font(kFontAnswer));
+    m_hint->setFont(font(kFontHint));
+    m_comment->setFont(font(kFontComment));
+    m_question->setPlainText(ToQString(SentenceEditText(q.getQuestion())));
+    m_shownAnswers = q.answers();
+    m_shownHints = q.hints();
+    m_shownChoices = q.choices();
+    fillList(m_answers, m_answer, AnswerEntries(q, version), m_shownAnswers, sameLine);
+    fillList(m_hints, m_hint, HintEntries(q, version), m_shownHints, sameLine);
+    fillList(m_choices, m_choice, ChoiceEntries(q, version), m_shownChoices, sameLine);
+    m_answers->setEnabled(AnswerListEditable(version));
+    bool hints = HintsAndChoicesEditable(version);
+    for (QWidget* w : {static_cast<QWidget*>(m_hints), static_cast<QWidget*>(m_hint),
+                       static_cast<QWidget*>(m_choices), static_cast<QWidget*>(m_choice)})
+        w->setEnabled(hints);
+
+    {
+        QSignalBlocker block(m_count);
+        m_count->clear();
+        for (const CLSTString& entry : AnswerCountEntries(q.getAnswerCount()))
+            m_count->addItem(ToQString(entry));
+        m_count->setCurrentIndex(AnswerCountIndex(q));
+    }
+    {
+        QSignalBlocker block(m_group);
+        m_group->clear();
+        for (int g = 0; g < CLSVorelDataFile::kGroupCount; ++g)
+            m_group->addItem(ToQString(m_doc.getGroupName(g)));
+        m_group->setCurrentIndex(std::clamp(q.group(), 0, 9));
+    }
+    const CLSVorelDataItem* title = m_doc.titleOf(&line);
+    m_titleButton->setEnabled(title != nullptr);
+    m_title->setFont(font(kFontTitle));
+    m_title->setText(title ? ToQString(title->title().text) : QString());
+    m_comment->setPlainText(ToQString(SentenceEditText(q.getComment())));
+    m_mark->setChecked(q.mark() != 0);
+    m_history->clear();
+    for (const CLSTString& entry : HistoryEntries(q)) {
+        QString text = ToQString(entry);
+        text.replace(QChar('\t'), QStringLiteral("  "));
+        m_history->addItem(text);
+    }
+}
+
+CLSVorelDataItem CLSCardQuestion::editedLine(const CLSVorelDataItem& line) const {
+    CLSVorelDataItem edited(line);
+    CLSVorelDataQuestion& q = edited.question();
+    auto sentence = [this](const QPlainTextEdit* field) {
+        return SentenceFromEditText(fieldText(field->toPlainText()));
+    };
+    q.setQuestion(sentence(m_question));
+    // The entry selected in each list takes the field beside it: an empty
+    // text removes it, a text on the new entry adds one.
+    int version = m_doc.getVersion();
+    if (HintsAndChoicesEditable(version)) {
+        if (m_hints->currentRow() >= 0) q.setHintSentence(m_hints->currentRow(), sentence(m_hint));
+        if (m_choices->currentRow() >= 0)
+            q.setChoiceSentence(m_choices->currentRow(), sentence(m_choice));
+    }
+    if (m_answers->currentRow() >= 0)
+        q.setAnswerSentence(m_answers->currentRow(), sentence(m_answer));
+    q.setAnswerCount(std::max(0, m_count->currentIndex()) + 1);
+    q.setGroup(std::max(0, m_group->currentIndex()));
+    q.setMark(m_mark->isChecked() ? 1 : 0);
+    q.setComment(sentence(m_comment));
+    return edited;
+}
+
+void CLSCardQuestion::focusFirstField() {
+    m_tabs->setCurrentIndex(0);
+    m_question->setFocus(Qt::OtherFocusReason);
+}
+
+int CLSCardQuestion::helpTopic() const {
+    return kHelpCardQuestion;
+}
+
+bool CLSCardQuestion::isEntryList(const QWidget* widget) const {
+    return widget == m_answers || widget == m_hints || widget == m_choices;
+}
+
+void CLSCardQuestion::emptyEntryOf(QWidget* list) {
+    QPlainTextEdit* field = list == m_answers   ? m_answer
+                            : list == m_hints   ? m_hint
+                            : list == m_choices ? m_choice
+                                                : nullptr;
+    if (!field) return;
+    field->clear();
+    emit commitRequested();
+}
+
+void CLSCardQuestion::storeLayout() {
+    m_settings.setEditAnswerTop(m_answerTop->position());
+    m_settings.setEditHistoryTop(m_historyTop->position());
+    m_settings.setEditHintHeight(m_hintHeight->position());
+}
+
+bool CLSCardQuestion::eventFilter(QObject* watched, QEvent* event) {
+    auto* list = qobject_cast<QListWidget*>(watched);
+    if (list && isEntryList(list)) {
+        if (event->type() == QEvent::ContextMenu) {
+            // Every entry but the new one can be deleted from its menu.
+            auto* menu = static_cast<QContextMenuEvent*>(event);
+            QListWidgetItem* item = list->itemAt(list->viewport()->mapFrom(list, menu->pos()));
+            int row = item ? list->row(item) : -1;
+            if (row >= 0 && row < list->count() - 1) {
+                list->setCurrentRow(row);
+                list->setFocus(Qt::OtherFocusReason);
+                emit entryMenuRequested(menu->globalPos());
+            }
+            return true;
+        }
+    }
+    return CLSCardPage::eventFilter(watched, event);
+}

@@ -1,0 +1,106 @@
+#include "editor/widgets/EditorDialogs.h"
+
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "text/widgets/DialogHelp.h"
+#include "text/widgets/QtPrompter.h"
+#include "text/widgets/QtText.h"
+
+namespace {
+
+QString U(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+// OK, キャンセル and ヘルプ under the fields; F1 opens the same topic.
+QDialogButtonBox* buttonsFor(QDialog& dialog, int topic) {
+    auto* buttons = new QDialogButtonBox(&dialog);
+    buttons->addButton(QString::fromUtf8("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
+    buttons->addButton(U("キャンセル"), QDialogButtonBox::RejectRole);
+    QPushButton* help = buttons->addButton(U("ヘルプ(&H)"), QDialogButtonBox::HelpRole);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    QObject::connect(help, &QPushButton::clicked, &dialog,
+                     [&dialog, topic] { ShowDialogHelp(&dialog, topic); });
+    InstallHelpKey(&dialog, topic);
+    return buttons;
+}
+
+// The text in CP932, or a message naming what Shift-JIS cannot hold.
+bool convert(QWidget* parent, const QString& text, CLSTString& out) {
+    QString unmappable;
+    if (FromQString(text, out, &unmappable)) return true;
+    QtPrompter prompter(parent);
+    prompter.message(PromptIcon::Warning,
+                     FromQStringLossy(U("Shift-JIS で表せない文字があります: ") + unmappable));
+    return false;
+}
+
+}  // namespace
+
+std::optional<std::array<CLSTString, 10>> EditGroupNames(QWidget* parent,
+                                                         const std::array<CLSTString, 10>& names) {
+    QDialog dialog(parent);
+    dialog.setWindowTitle(U("グループ名編集"));
+    auto* form = new QFormLayout;
+    std::array<QLineEdit*, 10> fields{};
+    static const char* const digits[] = {"０", "１", "２", "３", "４",
+                                         "５", "６", "７", "８", "９"};
+    for (int g = 0; g < 10; ++g) {
+        fields[g] = new QLineEdit(ToQString(names[g]), &dialog);
+        auto* label = new QLabel(U("グループ") + U(digits[g]), &dialog);
+        label->setBuddy(fields[g]);
+        form->addRow(label, fields[g]);
+    }
+    auto* column = new QVBoxLayout(&dialog);
+    column->addLayout(form);
+    QDialogButtonBox* buttons = buttonsFor(dialog, kHelpGroupNames);
+    column->addWidget(buttons);
+    std::array<CLSTString, 10> result;
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, [&] {
+        for (int g = 0; g < 10; ++g) {
+            if (!convert(&dialog, fields[g]->text(), result[g])) {
+                fields[g]->setFocus();
+                return;
+            }
+        }
+        dialog.accept();
+    });
+    fields[0]->setFocus();
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return result;
+}
+
+std::optional<CLSTString> EditMessage(QWidget* parent, const CLSTString& message) {
+    QDialog dialog(parent);
+    dialog.setWindowTitle(U("メッセージ編集"));
+    auto* field = new QPlainTextEdit(&dialog);
+    field->setTabChangesFocus(true);
+    // The message keeps CR LF for its line breaks; the field works with LF.
+    QString text = ToQString(message);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    field->setPlainText(text);
+    auto* label = new QLabel(U("メッセージ(&M)"), &dialog);
+    label->setBuddy(field);
+    auto* column = new QVBoxLayout(&dialog);
+    column->addWidget(label);
+    column->addWidget(field, 1);
+    QDialogButtonBox* buttons = buttonsFor(dialog, kHelpMessage);
+    column->addWidget(buttons);
+    dialog.resize(420, 260);
+    CLSTString result;
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, [&] {
+        QString typed = field->toPlainText();
+        typed.replace(QChar('\n'), QStringLiteral("\r\n"));
+        if (convert(&dialog, typed, result)) dialog.accept();
+    });
+    field->setFocus();
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return result;
+}

@@ -1,0 +1,316 @@
+#include "editor/widgets/EditorScreen.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMessageBox>
+#include <QResizeEvent>
+#include <QTableView>
+
+#include "data/DataFileWriter.h"
+#include "data/VorelDataFile.h"
+#include "editor/widgets/Card.h"
+#include "editor/widgets/LineListModel.h"
+#include "editor/widgets/LineUndo.h"
+#include "settings/VorelSettings.h"
+#include "text/Prompter.h"
+#include "text/widgets/CommandSet.h"
+#include "text/widgets/QtText.h"
+#include "text/widgets/WndSeparator.h"
+
+namespace {
+
+const char* kHelpText = "ヘルプを見るには F1 キーを押してください。";
+
+}  // namespace
+
+CLSEditorScreen::CLSEditorScreen(CLSVorelDataFile& doc, CLSVorelSettings& settings,
+                                 Prompter& prompter, QWidget* parent)
+    : QWidget(parent), m_doc(doc), m_settings(settings), m_prompter(prompter) {
+    m_model = new CLSLineListModel(doc, this);
+    m_list = new QTableView(this);
+    m_list->setModel(m_model);
+    m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_list->setShowGrid(true);
+    m_list->setWordWrap(false);
+    m_list->setTabKeyNavigation(false);
+    m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_list->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_list->verticalHeader()->hide();
+    // Rows of one height: a hundred thousand of them cost nothing to lay out.
+    m_list->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_list->verticalHeader()->setDefaultSectionSize(m_list->fontMetrics().height() + 4);
+    m_list->horizontalHeader()->setStretchLastSection(false);
+    m_list->horizontalHeader()->setHighlightSections(false);
+    for (int c = 0; c < 3; ++c) {
+        int width = m_settings.editListColumnWidth(c);
+        if (width > 0) m_list->horizontalHeader()->resizeSection(c, width);
+    }
+    m_list->installEventFilter(this);
+    m_separator = new CLSWndSeparator(this);
+    m_card = new CLSCard(doc, settings, this);
+    connect(m_separator, &CLSWndSeparator::moved, this, [this](int position) {
+        m_settings.setEditListWidth(position);
+        layOut();
+    });
+    connect(m_list->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) {
+                lineFocused(current.isValid() ? current.row() : -1);
+            });
+    connect(m_list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &CLSEditorScreen::updateCommands);
+    connect(m_list, &QTableView::customContextMenuRequested, this, [this](const QPoint& at) {
+        if (m_list->indexAt(at).isValid()) showListMenu(m_list->viewport()->mapToGlobal(at));
+    });
+    connect(m_card, &CLSCard::commitRequested, this, &CLSEditorScreen::commitCard);
+    connect(m_card, &CLSCard::titleRequested, this, [this] {
+        const CLSVorelDataItem* title = m_doc.current() ? m_doc.titleOf(m_doc.current()) : nullptr;
+        if (!title) return;
+        m_list->setFocus(Qt::OtherFocusReason);
+        selectLine(m_doc.getLineNumber(title));
+    });
+    connect(m_card, &CLSCard::entryMenuRequested, this,
+            [this](const QPoint& at) { m_entryMenu->exec(at); });
+    connect(&m_undo, &QUndoStack::indexChanged, this, &CLSEditorScreen::updateCommands);
+    connect(qApp, &QApplication::focusChanged, this, [this] {
+        if (isVisible()) updateCommands();
+    });
+    createCommands();
+    createMenus();
+}
+
+CLSEditorScreen::~CLSEditorScreen() {
+    // Fields losing the focus while everything goes write nothing back.
+    disconnect(m_card, nullptr, this, nullptr);
+    storeWidths();
+}
+
+// ---- opening and closing -----------------------------------------------------------------
+
+void CLSEditorScreen::open() {
+    resetView();
+    m_list->setFocus(Qt::OtherFocusReason);
+}
+
+void CLSEditorScreen::close() {
+    commitCard();
+    m_card->clear();
+    storeWidths();
+}
+
+void CLSEditorScreen::documentLoading() {
+    commitCard();
+}
+
+void CLSEditorScreen::documentLoaded() {
+    // Undo steps belong to the document they were made in.
+    m_undo.clear();
+    if (isVisible()) {
+        resetView();
+    } else {
+        m_card->clear();
+        m_model->reset();
+    }
+}
+
+void CLSEditorScreen::resetView() {
+    m_card->clear();
+    m_shownLine = -1;
+    m_model->reset();
+    if (m_doc.getItemCount() > 0) {
+        selectLine(0);
+    } else {
+        m_doc.setCurrentLine(-1);
+    }
+    emit statusChanged(0, QString::fromUtf8(kHelpText));
+    showLineCounter();
+    updateCommands();
+}
+
+void CLSEditorScreen::storeWidths() {
+    for (int c = 0; c < 3; ++c)
+        m_settings.setEditListColumnWidth(c, m_list->horizontalHeader()->sectionSize(c));
+    if (m_separator->position() > 0) m_settings.setEditListWidth(m_separator->position());
+}
+
+void CLSEditorScreen::applySettings() {
+    if (m_doc.current()) m_card->showCurrent(true);
+}
+
+// ---- layout --------------------------------------------------------------------------------
+
+void CLSEditorScreen::resizeEvent(QResizeEvent*) {
+    layOut();
+}
+
+void CLSEditorScreen::layOut() {
+    const int w = width();
+    const int h = height();
+    const int sep = m_separator->thickness();
+    int scrollBar = m_list->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    int low = scrollBar + sep + 16;
+    int high = std::max(low, w - sep - 70);
+    int position = std::clamp(m_settings.editListWidth(), low, high);
+    m_separator->setRange(low, high);
+    m_separator->setExtent(0, h);
+    m_separator->setPosition(position);
+    m_list->setGeometry(0, 0, std::max(0, position - sep / 2), h);
+    int cardLeft = position + (sep + 1) / 2;
+    m_card->setGeometry(cardLeft, 0, std::max(0, w - cardLeft), h);
+}
+
+// ---- the list and the card -----------------------------------------------------------------
+
+std::vector<int> CLSEditorScreen::selectedLines() const {
+    // From the selection's ranges: selecting every row of a large file
+    // stays cheap.
+    std::vector<int> lines;
+    for (const QItemSelectionRange& range : m_list->selectionModel()->selection()) {
+        for (int r = range.top(); r <= range.bottom(); ++r)
+            lines.push_back(r);
+    }
+    std::sort(lines.begin(), lines.end());
+    lines.erase(std::unique(lines.begin(), lines.end()), lines.end());
+    return lines;
+}
+
+int CLSEditorScreen::currentLine() const {
+    QModelIndex current = m_list->currentIndex();
+    return current.isValid() ? current.row() : -1;
+}
+
+void CLSEditorScreen::selectLine(int line) {
+    if (line < 0 || line >= m_model->rowCount()) return;
+    applySelection({line}, line);
+}
+
+void CLSEditorScreen::applySelection(const std::vector<int>& lines, int current) {
+    QItemSelection selection;
+    for (size_t i = 0; i < lines.size();) {
+        size_t j = i;
+        while (j + 1 < lines.size() && lines[j + 1] == lines[j] + 1)
+            ++j;
+        selection.select(m_model->index(lines[i], 0), m_model->index(lines[j], 2));
+        i = j + 1;
+    }
+    QItemSelectionModel* model = m_list->selectionModel();
+    if (current >= 0 && current < m_model->rowCount()) {
+        model->setCurrentIndex(m_model->index(current, 0), QItemSelectionModel::NoUpdate);
+        m_list->scrollTo(m_model->index(current, 0));
+    }
+    model->select(selection, QItemSelectionModel::ClearAndSelect);
+    // The card follows the current row even when it stayed the same row.
+    lineFocused(current);
+}
+
+void CLSEditorScreen::lineFocused(int row) {
+    if (m_erasing) return;
+    if (row < 0 || row >= m_doc.getItemCount()) {
+        m_card->clear();
+        m_shownLine = -1;
+        showLineCounter();
+        return;
+    }
+    bool sameLine = row == m_shownLine && m_doc.getLine(row) == m_doc.current();
+    m_doc.setCurrentLine(row);
+    m_shownLine = row;
+    m_card->showCurrent(sameLine);
+    showLineCounter();
+    updateCommands();
+}
+
+void CLSEditorScreen::showLineCounter() {
+    int line = currentLine();
+    emit statusChanged(
+        1, line < 0 ? QString()
+                    : QStringLiteral("%1 / %2").arg(line + 2).arg(m_doc.getItemCount() + 1));
+}
+
+void CLSEditorScreen::commitCard() {
+    CLSCardPage* page = m_card->page();
+    const CLSVorelDataItem* line = m_doc.current();
+    if (!page || !line || m_committing) return;
+    int index = m_doc.getLineNumber(line);
+    if (index < 0) return;
+    m_committing = true;
+    CLSVorelDataItem edited = page->editedLine(*line);
+    QString unmappable = page->takeUnmappable();
+    int version = m_doc.getVersion();
+    // Only what changes the line's text is a change: fields left as they
+    // were keep the text they were read from.
+    if (DataLineText(edited, version) != DataLineText(*line, version)) {
+        pushChange(QString::fromUtf8("カードの編集"),
+                   CLSLineChange::replacing(index, std::move(edited)), {index}, index);
+    }
+    m_committing = false;
+    if (!unmappable.isEmpty()) {
+        m_prompter.message(
+            PromptIcon::Warning,
+            FromQStringLossy(QString::fromUtf8("Shift-JIS で表せない文字は ? になりました: ") +
+                             unmappable));
+    }
+}
+
+void CLSEditorScreen::pushChange(const QString& text, CLSLineChange change, std::vector<int> select,
+                                 int current, bool focusCard) {
+    if (change.isEmpty()) return;
+    m_intent = Intent{std::move(select), current, focusCard};
+    m_undo.push(
+        new CLSLineCommand(text, m_doc, std::move(change),
+                           [this](const CLSLineChange& c, bool undone) { changeDone(c, undone); }));
+    m_intent.reset();
+}
+
+void CLSEditorScreen::changeDone(const CLSLineChange& change, bool undone) {
+    if (change.isReplacement() && change.removedLines().empty() && change.addedLines().empty()) {
+        m_model->rowsChangedFrom(change.firstLine());
+    } else if (undone) {
+        m_model->linesMoved(change.addedLines(), change.removedLines());
+    } else {
+        m_model->linesMoved(change.removedLines(), change.addedLines());
+    }
+    std::vector<int> select;
+    int current = -1;
+    bool focusCard = false;
+    if (m_intent && !undone) {
+        select = m_intent->select;
+        current = m_intent->current;
+        focusCard = m_intent->focusCard;
+    } else {
+        select = undone ? change.linesBefore() : change.linesAfter();
+        current = select.empty() ? std::min(change.firstLine(), m_doc.getItemCount() - 1)
+                                 : select.front();
+    }
+    current = std::min(current, m_doc.getItemCount() - 1);
+    if (m_doc.getItemCount() == 0) {
+        m_card->clear();
+        m_shownLine = -1;
+        showLineCounter();
+        updateCommands();
+        return;
+    }
+    if (select.empty() && current >= 0) select = {current};
+    // The card shows the line again: after an edit of its own line it keeps
+    // its list selections.
+    m_shownLine = current == m_shownLine && change.isReplacement() ? current : -1;
+    applySelection(select, current);
+    if (focusCard && m_card->page()) m_card->page()->focusFirstField();
+}
+
+bool CLSEditorScreen::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_list && event->type() == QEvent::FocusIn) updateCommands();
+    if (watched == m_list && event->type() == QEvent::KeyPress) {
+        // Rows are whole lines: Home and End go to the first and the last line,
+        // not to the first and the last column.
+        auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->key() == Qt::Key_Home || key->key() == Qt::Key_End) &&
+            !(key->modifiers() & Qt::ControlModifier)) {
+            QKeyEvent toLine(QEvent::KeyPress, key->key(), key->modifiers() | Qt::ControlModifier);
+            QApplication::sendEvent(m_list, &toLine);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}

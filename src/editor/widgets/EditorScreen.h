@@ -1,0 +1,126 @@
+#pragma once
+
+#include <QUndoStack>
+#include <QWidget>
+#include <optional>
+#include <vector>
+
+#include "editor/EditorRules.h"
+#include "editor/LineChange.h"
+
+class CLSCard;
+class CLSCommandSet;
+class CLSLineListModel;
+class CLSVorelDataFile;
+class CLSVorelSettings;
+class CLSWndSeparator;
+class Prompter;
+class QMenu;
+class QTableView;
+
+/// The editing screen: the list of the document's lines on the left, the
+/// card of the current line on the right, and the editing commands. Every
+/// line command (add, insert, erase, cut, paste, move, mark, group names,
+/// message, and each card field written back) is a step on the document's
+/// undo stack.
+class CLSEditorScreen : public QWidget {
+    Q_OBJECT
+  public:
+    CLSEditorScreen(CLSVorelDataFile& doc, CLSVorelSettings& settings, Prompter& prompter,
+                    QWidget* parent = nullptr);
+    ~CLSEditorScreen() override;
+
+    /// The editor's commands (EditorCommandIds.h) for the main window's
+    /// menus and toolbar, and the menus it builds itself.
+    CLSCommandSet& commands() { return *m_commands; }
+    QMenu* insertMenu() const { return m_insertMenu; }
+    QMenu* markMenu() const { return m_markMenu; }
+
+    /// The screen is shown: the list shows the document anew, row 0 current.
+    void open();
+    /// The screen goes: the card writes back, widths go to the settings.
+    void close();
+    /// Before the document is replaced: the card writes back.
+    void documentLoading();
+    /// After a load or a new document: the list anew, the undo steps gone.
+    void documentLoaded();
+    /// Writes the card's fields back into the current line (an undo step
+    /// when something changed).
+    void commitCard();
+    /// The design's fonts changed (the customisation sheet).
+    void applySettings();
+
+    QTableView* list() const { return m_list; }
+    CLSCard* card() const { return m_card; }
+    QUndoStack& undoStack() { return m_undo; }
+    /// The selected lines, ascending.
+    std::vector<int> selectedLines() const;
+    /// The line of the list's current row, -1 when none.
+    int currentLine() const;
+    /// Makes a line current and selected (alone), scrolled into view.
+    void selectLine(int line);
+
+  signals:
+    /// A status bar part's text (0 help, 1 line counter).
+    void statusChanged(int part, const QString& text);
+    /// The enabled or checked state of commands may have changed.
+    void commandsChanged();
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    // EditorCommands.cpp
+    void createCommands();
+    void createMenus();
+    CLSEditorState currentState() const;
+    void updateCommands();
+    void addLine(int kind, bool atEnd);
+    void eraseSelected(const QString& undoText);
+    void copySelected();
+    void paste();
+    void moveSelected(bool up);
+    void setMarks(bool on);
+    void invertSelection();
+    void editGroupNames();
+    void editMessage();
+    void insertMedia();
+    bool fieldCommand(int command);
+    void showListMenu(const QPoint& globalPosition);
+
+    // EditorScreen.cpp
+    void resetView();
+    void layOut();
+    void lineFocused(int row);
+    void showLineCounter();
+    void storeWidths();
+    /// Pushes a line change; select (and current) say what is selected after it is made.
+    void pushChange(const QString& text, CLSLineChange change, std::vector<int> select, int current,
+                    bool focusCard = false);
+    void changeDone(const CLSLineChange& change, bool undone);
+    void applySelection(const std::vector<int>& lines, int current);
+
+    CLSVorelDataFile& m_doc;
+    CLSVorelSettings& m_settings;
+    Prompter& m_prompter;
+    QUndoStack m_undo;
+    CLSCommandSet* m_commands = nullptr;
+    CLSLineListModel* m_model = nullptr;
+    QTableView* m_list = nullptr;
+    CLSWndSeparator* m_separator = nullptr;
+    CLSCard* m_card = nullptr;
+    QMenu* m_insertMenu = nullptr;
+    QMenu* m_markMenu = nullptr;
+    QMenu* m_entryMenu = nullptr;
+    bool m_erasing = false;
+    bool m_committing = false;
+    int m_shownLine = -1;
+    // What the next change selects when it is first made.
+    struct Intent {
+        std::vector<int> select;
+        int current = -1;
+        bool focusCard = false;
+    };
+    std::optional<Intent> m_intent;
+};

@@ -1,0 +1,292 @@
+// The editor driven as a learner drives it: by keyboard, with the saved
+// bytes compared at the end.
+
+#include <gtest/gtest.h>
+
+#include <QAbstractItemModelTester>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QInputMethodEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QTableView>
+#include <QTest>
+#include <algorithm>
+
+#include "DocFixture.h"
+#include "app/MainCommands.h"
+#include "app/MainWindow.h"
+#include "app/StartUp.h"
+#include "editor/EditorCommandIds.h"
+#include "editor/widgets/Card.h"
+#include "editor/widgets/CardQuestion.h"
+#include "editor/widgets/CardSettings.h"
+#include "editor/widgets/CardTitle.h"
+#include "editor/widgets/EditorScreen.h"
+#include "settings/VorelSettings.h"
+#include "widgets/DialogTestSupport.h"
+#include "widgets/WhenModal.h"
+
+using namespace EditorCommand;
+
+namespace {
+
+const char* kFile =
+    "VORELDATA V3.0\r\n"
+    "#英単語,010000\r\n"
+    "色,,colo(u)r,,\\i\"p.png|WIDTH=20\",<00\r\n"
+    "三つ,,[red|green|blue],,,<01\r\n"
+    "'メモ\r\n"
+    "最後,ヒント,x,,,<00,12612011930\r\n"
+    "$Group=英語,1,2,3,4,5,6,7,8,9\r\n";
+
+struct Editing {
+    TempDir dir;
+    CLSVorelSettings settings;
+    FakeClock clock;
+    std::unique_ptr<CLSMainWindow> window;
+
+    Editing() {
+        InitVorelApplication();
+        UseProgramFonts();
+        settings.setFlag(CLSVorelSettings::kSaveExamLog, false);
+        settings.setFlag(CLSVorelSettings::kSound, false);
+        window = std::make_unique<CLSMainWindow>(settings, 1, clock);
+        window->resize(800, 600);
+        window->show();
+        window->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        WriteFileBytes(dir.file("e.vrf"), Utf8ToCp932Literal(kFile));
+        EXPECT_TRUE(window->openFile(CLSTString(dir.file("e.vrf"))));
+    }
+    CLSEditorScreen& editor() { return *window->editorScreen(); }
+    QTableView* list() { return editor().list(); }
+    template <class Card>
+    Card* card() {
+        return qobject_cast<Card*>(editor().card()->page());
+    }
+    // A key where the keyboard is now.
+    void key(int k, Qt::KeyboardModifiers m = Qt::NoModifier) {
+        // The offscreen platform gives the window no focus back after a dialog;
+        // a window manager would.
+        if (!QApplication::activeWindow()) {
+            window->activateWindow();
+            EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        }
+        QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : window.get();
+        QTest::keyClick(target, Qt::Key(k), m);
+    }
+    // Japanese arrives from the input method as a committed string.
+    void type(const char* utf8) {
+        QString text = QString::fromUtf8(utf8);
+        bool latin =
+            std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 128; });
+        if (latin) {
+            QTest::keyClicks(QApplication::focusWidget(), text);
+            return;
+        }
+        QInputMethodEvent commit;
+        commit.setCommitString(text);
+        QApplication::sendEvent(QApplication::focusWidget(), &commit);
+    }
+    std::string file() { return Cp932ToUtf8(ReadFileBytes(dir.file("e.vrf"))); }
+    int current() { return editor().currentLine(); }
+};
+
+}  // namespace
+
+TEST(EditorScreen, F7OpensTheEditorOnLineOneAndBack) {
+    Editing e;
+    QAbstractItemModelTester tester(e.list()->model(),
+                                    QAbstractItemModelTester::FailureReportingMode::QtTest);
+    e.key(Qt::Key_F7);
+    ASSERT_TRUE(e.window->isEditorShown());
+    EXPECT_EQ(e.current(), 0);
+    EXPECT_EQ(QApplication::focusWidget(), e.list());
+    ASSERT_NE(e.card<CLSCardTitle>(), nullptr);
+    EXPECT_EQ(e.card<CLSCardTitle>()->textField()->text(), Q8("英単語"));
+    EXPECT_EQ(e.window->statusPart(1)->text(), QStringLiteral("2 / 6"));
+    EXPECT_EQ(e.list()->model()->index(1, 1).data().toString(), Q8("問題1"));
+    EXPECT_EQ(e.list()->model()->index(3, 2).data().toString(), Q8("メモ"));
+    e.key(Qt::Key_F7);
+    EXPECT_FALSE(e.window->isEditorShown());
+}
+
+// Arrows, Ins, typing into the card, Tab and Ctrl+S: the file holds the new
+// question, and everything nobody touched is written as it was read.
+TEST(EditorScreen, KeyboardOnlyEditingSavesTheTypedQuestion) {
+    Editing e;
+    e.key(Qt::Key_F7);
+    e.key(Qt::Key_Down);
+    e.key(Qt::Key_Down);
+    ASSERT_EQ(e.current(), 2);
+    // Ins (which QTest cannot type) inserts a question before "三つ".
+    EXPECT_EQ(e.window->action(kInsertQuestion)->shortcut(), QKeySequence(Qt::Key_Insert));
+    e.window->dispatch(kInsertQuestion);
+    ASSERT_EQ(e.current(), 2);
+    auto* q = e.card<CLSCardQuestion>();
+    ASSERT_NE(q, nullptr);
+    EXPECT_EQ(QApplication::focusWidget(), q->questionField()) << "the card's first field";
+    e.type("空");
+    e.key(Qt::Key_Tab);  // to the answer list
+    e.key(Qt::Key_Tab);  // to the field beside it
+    ASSERT_EQ(QApplication::focusWidget(), q->answerField());
+    e.type("sky");
+    e.key(Qt::Key_Tab);
+    EXPECT_EQ(q->answerList()->item(0)->text(), Q8("答え1"));
+    EXPECT_EQ(q->answerList()->count(), 2) << "答え1 and a new 新規答え";
+    e.key(Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(e.file(),
+              "VORELDATA V3.0\r\n#英単語,010000\r\n"
+              "色,,colo(u)r,,\\i\"p.png|WIDTH=20\",<00\r\n"
+              "空,,sky,,,<00\r\n"
+              "三つ,,[red|green|blue],,,<01\r\n'メモ\r\n"
+              "最後,ヒント,x,,,<00,12612011930\r\n$Group=英語,1,2,3,4,5,6,7,8,9\r\n");
+}
+
+// Every line command undone with Ctrl+Z leaves the file byte for byte as it
+// was read; Ctrl+Y makes them again.
+TEST(EditorScreen, LineCommandsUndoToTheSameBytes) {
+    Editing e;
+    const std::string original = e.file();
+    e.key(Qt::Key_F7);
+    e.key(Qt::Key_Down);
+    e.key(Qt::Key_Down, Qt::ShiftModifier);    // rows 1 and 2
+    e.key(Qt::Key_Down, Qt::ControlModifier);  // moved down a line
+    EXPECT_EQ(e.list()->model()->index(2, 2).data().toString(), Q8("色"));
+    EXPECT_TRUE(e.list()->selectionModel()->isRowSelected(3, QModelIndex())) << "still selected";
+    e.window->dispatch(kMarkOn);
+    e.key(Qt::Key_Delete);
+    EXPECT_EQ(e.editor().undoStack().count(), 3);
+    e.key(Qt::Key_Q, Qt::ControlModifier);  // a question at the end
+    e.type("末尾");
+    e.list()->setFocus();
+    EXPECT_EQ(e.editor().undoStack().count(), 5) << "the added line and its typed text";
+    for (int i = 0; i < 5; ++i)
+        e.key(Qt::Key_Z, Qt::ControlModifier);
+    e.key(Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(e.file(), original);
+    e.key(Qt::Key_Y, Qt::ControlModifier);
+    e.key(Qt::Key_Y, Qt::ControlModifier);
+    e.key(Qt::Key_S, Qt::ControlModifier);
+    EXPECT_NE(
+        e.file().find(
+            "'メモ\r\n色,,colo(u)r,,\\i\"p.png|WIDTH=20\",=00\r\n三つ,,[red|green|blue],,,=01"),
+        std::string::npos)
+        << e.file();
+}
+
+TEST(EditorScreen, CopyPasteKeepsOrderAndFocus) {
+    Editing e;
+    e.key(Qt::Key_F7);
+    e.key(Qt::Key_Down);
+    e.key(Qt::Key_Down, Qt::ShiftModifier);
+    e.key(Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(),
+              Q8("色,,colo(u)r,,\\i\"p.png|WIDTH=20\",<00\r\n三つ,,[red|green|blue],,,<01\r\n"));
+    e.key(Qt::Key_Home);
+    e.key(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(e.list()->model()->rowCount(), 7);
+    EXPECT_EQ(e.list()->model()->index(0, 2).data().toString(), Q8("色"));
+    EXPECT_EQ(e.list()->model()->index(1, 2).data().toString(), Q8("三つ"));
+    EXPECT_EQ(e.current(), 2) << "the line that had the focus keeps it";
+    EXPECT_EQ(e.list()->model()->index(2, 2).data().toString(), Q8("英単語"));
+
+    // Text that is no data file line is kept as it is, nothing is lost.
+    QApplication::clipboard()->setText(QStringLiteral("\x01\x02junk line"));
+    e.key(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(e.list()->model()->rowCount(), 8);
+}
+
+TEST(EditorScreen, CardsWriteBackWhenAFieldLosesTheFocus) {
+    Editing e;
+    e.key(Qt::Key_F7);
+    auto* title = e.card<CLSCardTitle>();
+    ASSERT_NE(title, nullptr);
+    title->textField()->setFocus();
+    title->textField()->selectAll();
+    e.type("英語");
+    title->option(4)->setFocus();  // the field writes back
+    EXPECT_EQ(e.list()->model()->index(0, 2).data().toString(), Q8("英語"));
+    title->option(4)->setChecked(true);
+    e.list()->setFocus();
+    e.key(Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(e.file().substr(0, 32), "VORELDATA V3.0\r\n#英語,010001\r\n");
+
+    // A question of three answers: emptying answer 2 removes it.
+    e.editor().selectLine(2);
+    auto* q = e.card<CLSCardQuestion>();
+    ASSERT_NE(q, nullptr);
+    EXPECT_EQ(q->answerList()->count(), 4) << "red, green, blue and 新規答え";
+    EXPECT_EQ(q->answerCountBox()->currentIndex(), 1);
+    q->answerList()->setFocus();
+    q->answerList()->setCurrentRow(1);
+    e.window->dispatch(kDelete);  // empties the field beside the list
+    EXPECT_EQ(q->answerList()->count(), 3);
+    EXPECT_EQ(q->answerList()->item(1)->text(), Q8("答え2"));
+    e.list()->setFocus();
+    e.key(Qt::Key_S, Qt::ControlModifier);
+    EXPECT_NE(e.file().find("三つ,,red|blue,,,<01\r\n"), std::string::npos) << e.file();
+
+    // A number card takes digits only; empty is unset.
+    e.editor().selectLine(e.list()->model()->rowCount() - 1);
+    e.window->dispatch(kInsertTimeLimit);
+    auto* number = e.card<CLSCardNumber>();
+    ASSERT_NE(number, nullptr);
+    e.type("1x5");
+    e.list()->setFocus();
+    e.key(Qt::Key_S, Qt::ControlModifier);
+    EXPECT_NE(e.file().find("$TimeLimit=15\r\n最後"), std::string::npos) << e.file();
+}
+
+TEST(EditorScreen, GroupNamesAndMessageDialogs) {
+    Editing e;
+    e.key(Qt::Key_F7);
+    whenModal([](QWidget* m) {
+        QList<QLineEdit*> fields = m->findChildren<QLineEdit*>();
+        ASSERT_EQ(fields.size(), 10);
+        EXPECT_EQ(fields[0]->text(), Q8("英語"));
+        fields[1]->setText(Q8("地理"));
+        QTest::keyClick(m, Qt::Key_Return);
+    });
+    e.window->dispatch(kGroupNames);
+    EXPECT_EQ(U8(e.window->document().getGroupName(1)), "地理");
+    whenModal([](QWidget* m) {
+        m->findChild<QPlainTextEdit*>()->setPlainText(Q8("一行目\n二行目"));
+        QTest::keyClick(m->findChild<QPlainTextEdit*>(), Qt::Key_Tab);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    });
+    e.window->dispatch(kMessage);
+    EXPECT_EQ(U8(e.window->document().getMessage()), "一行目\r\n二行目");
+    e.key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(U8(e.window->document().getMessage()), "");
+    EXPECT_EQ(U8(e.window->document().getGroupName(1)), "地理");
+}
+
+TEST(EditorScreen, StatesFollowTheFocusAndLoadingResetsTheView) {
+    Editing e;
+    e.key(Qt::Key_F7);
+    EXPECT_FALSE(e.window->action(kMoveUp)->isEnabled()) << "row 0 is selected";
+    EXPECT_TRUE(e.window->action(kMoveDown)->isEnabled());
+    e.key(Qt::Key_Delete);
+    EXPECT_TRUE(e.window->action(kUndo)->isEnabled());
+    // Another file: the view starts again and the undo steps are gone.
+    WriteFileBytes(e.dir.file("f.vrf"), "VORELDATA V1.2\r\nq,a,<00\r\n");
+    whenModal([](QWidget* m) { QTest::keyClick(m, Qt::Key_N, Qt::AltModifier); });
+    ASSERT_TRUE(e.window->openFile(CLSTString(e.dir.file("f.vrf"))));
+    EXPECT_EQ(e.list()->model()->rowCount(), 1);
+    EXPECT_EQ(e.current(), 0);
+    EXPECT_EQ(e.editor().undoStack().count(), 0);
+    EXPECT_FALSE(e.window->action(kInsertHintFont)->isEnabled()) << "a 1.2 file has no fonts";
+    auto* q = e.card<CLSCardQuestion>();
+    ASSERT_NE(q, nullptr);
+    EXPECT_FALSE(q->hintList()->isEnabled());
+    EXPECT_FALSE(q->answerList()->isEnabled());
+    EXPECT_EQ(q->answerList()->count(), 1) << "no 新規答え before 1.3";
+    // The old file was saved with the removed line (a change).
+    EXPECT_EQ(e.file().find("#英単語"), std::string::npos);
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QApplication>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+
+/// Acts on the next modal window as soon as it shows (polled, so that a
+/// test never waits on a box it does not expect to stay).
+inline void whenModal(std::function<void(QWidget*)> act, int timeoutMs = 5000) {
+    auto* timer = new QTimer(qApp);
+    auto* waited = new int(0);
+    QObject::connect(timer, &QTimer::timeout, [timer, waited, act, timeoutMs] {
+        QWidget* modal = QApplication::activeModalWidget();
+        *waited += 20;
+        if (modal || *waited > timeoutMs) {
+            timer->stop();
+            timer->deleteLater();
+            delete waited;
+            if (modal) act(modal);
+        }
+    });
+    timer->start(20);
+}
