@@ -29,6 +29,28 @@ void CLSLineIndex::appended(const CLSVorelDataItem& line, int i) {
     if (m_valid) add(line, i);
 }
 
+std::vector<int>* CLSLineIndex::listOf(int kind) const {
+    if (kind == kLineQuestion) return &m_questionLines;
+    if (kind == kLineTitle) return &m_titleLines;
+    if (kind > 0 && kind < static_cast<int>(m_kindLines.size())) return &m_kindLines[kind];
+    return nullptr;
+}
+
+void CLSLineIndex::swapped(const CLSVorelDataItem& first, const CLSVorelDataItem& second, int i) {
+    if (!m_valid) return;
+    first.m_lineIndex = i;
+    second.m_lineIndex = i + 1;
+    if (first.kind() == second.kind()) return;
+    // Each list keeps its order: only the neighbouring place changes.
+    auto renumber = [](std::vector<int>* list, int from, int to) {
+        if (!list) return;
+        auto it = std::lower_bound(list->begin(), list->end(), from);
+        if (it != list->end() && *it == from) *it = to;
+    };
+    renumber(listOf(first.kind()), i + 1, i);
+    renumber(listOf(second.kind()), i, i + 1);
+}
+
 void CLSLineIndex::add(const CLSVorelDataItem& line, int i) const {
     line.m_lineIndex = i;
     int kind = line.kind();

@@ -18,6 +18,9 @@ class CLSLineIndex {
     void ensure(const Lines& lines) const;
     /// A line appended at index i of a valid index keeps it valid.
     void appended(const CLSVorelDataItem& line, int i);
+    /// Lines i and i + 1 changed places (first is now at i): a valid index
+    /// stays valid at the cost of two binary searches.
+    void swapped(const CLSVorelDataItem& first, const CLSVorelDataItem& second, int i);
     bool isValid() const { return m_valid; }
 
     // The lookups below need ensure() first.
@@ -39,6 +42,7 @@ class CLSLineIndex {
 
   private:
     void add(const CLSVorelDataItem& line, int i) const;
+    std::vector<int>* listOf(int kind) const;
 
     mutable bool m_valid = false;
     mutable std::vector<int> m_questionLines;

@@ -423,6 +423,16 @@ void CLSVorelDataFile::swapItem(int lineIndex, CLSVorelDataItem& item) {
     m_modified = true;
 }
 
+void CLSVorelDataFile::swapLines(int i) {
+    if (i < 0 || i + 1 >= getItemCount()) VR_THROW(kSource, CLSError::kIndex);
+    std::swap(m_lines[i], m_lines[i + 1]);
+    m_index.swapped(*m_lines[i], *m_lines[i + 1], i);
+    if (m_current == m_lines[i].get() || m_current == m_lines[i + 1].get() ||
+        m_currentTitle == m_lines[i].get() || m_currentTitle == m_lines[i + 1].get())
+        m_currentTitle = m_current ? titleOf(m_current) : nullptr;
+    m_modified = true;
+}
+
 std::vector<std::unique_ptr<CLSVorelDataItem>> CLSVorelDataFile::takeLines(
     const std::vector<int>& ascending) {
     std::vector<std::unique_ptr<CLSVorelDataItem>> taken;

@@ -136,6 +136,9 @@ class CLSVorelDataFile {
     /// Exchanges a line's item with the given one, keeping the line's place
     /// and pointer; code 11 outside the document.
     void swapItem(int lineIndex, CLSVorelDataItem& item);
+    /// Exchanges lines i and i + 1 (the editor's move up and down); code 11
+    /// when either is outside the document.
+    void swapLines(int i);
     /// Takes the lines at the given indexes (ascending, in range) out of the
     /// document in one pass, for the editor's line commands and their undo.
     std::vector<std::unique_ptr<CLSVorelDataItem>> takeLines(const std::vector<int>& ascending);

@@ -55,22 +55,40 @@ CLSLineChange CLSLineChange::movingDown(const std::vector<int>& selected, int li
     return change;
 }
 
+// Moves are neighbour swaps, so the document's index stays valid and a line
+// moved in a file of a hundred thousand costs no rebuild.
+void CLSLineChange::swapNeighbours(CLSVorelDataFile& doc, bool forward) const {
+    bool up = m_added.front() < m_removed.front();
+    // Up swaps the selected lines from the top, down from the bottom; going
+    // back undoes the swaps in the opposite order.
+    bool fromTop = up == forward;
+    auto swapAt = [&](int k) { doc.swapLines(up ? k - 1 : k); };
+    if (fromTop) {
+        for (int k : m_removed)
+            swapAt(k);
+    } else {
+        for (auto it = m_removed.rbegin(); it != m_removed.rend(); ++it)
+            swapAt(*it);
+    }
+}
+
 void CLSLineChange::apply(CLSVorelDataFile& doc) {
     for (auto& [index, item] : m_replaced)
         doc.swapItem(index, item);
     if (m_removed.empty() && m_added.empty()) return;
+    if (m_moving) {
+        swapNeighbours(doc, true);
+        return;
+    }
     std::vector<std::unique_ptr<CLSVorelDataItem>> out = doc.takeLines(m_removed);
-    // A move puts back the very lines it took out.
-    std::vector<std::unique_ptr<CLSVorelDataItem>>& in = m_moving ? out : m_waitingAdded;
+    std::vector<std::unique_ptr<CLSVorelDataItem>>& in = m_waitingAdded;
     if (in.size() != m_added.size()) VR_THROW(kSource, CLSError::kIndex);
     std::vector<std::pair<int, std::unique_ptr<CLSVorelDataItem>>> put;
     for (size_t k = 0; k < m_added.size(); ++k)
         put.emplace_back(m_added[k], std::move(in[k]));
     doc.putLines(std::move(put));
-    if (!m_moving) {
-        m_waitingAdded.clear();
-        m_waitingRemoved = std::move(out);
-    }
+    m_waitingAdded.clear();
+    m_waitingRemoved = std::move(out);
 }
 
 void CLSLineChange::revert(CLSVorelDataFile& doc) {
@@ -78,17 +96,19 @@ void CLSLineChange::revert(CLSVorelDataFile& doc) {
     for (auto it = m_replaced.rbegin(); it != m_replaced.rend(); ++it)
         doc.swapItem(it->first, it->second);
     if (m_removed.empty() && m_added.empty()) return;
+    if (m_moving) {
+        swapNeighbours(doc, false);
+        return;
+    }
     std::vector<std::unique_ptr<CLSVorelDataItem>> in = doc.takeLines(m_added);
-    std::vector<std::unique_ptr<CLSVorelDataItem>>& back = m_moving ? in : m_waitingRemoved;
+    std::vector<std::unique_ptr<CLSVorelDataItem>>& back = m_waitingRemoved;
     if (back.size() != m_removed.size()) VR_THROW(kSource, CLSError::kIndex);
     std::vector<std::pair<int, std::unique_ptr<CLSVorelDataItem>>> put;
     for (size_t k = 0; k < m_removed.size(); ++k)
         put.emplace_back(m_removed[k], std::move(back[k]));
     doc.putLines(std::move(put));
-    if (!m_moving) {
-        m_waitingRemoved.clear();
-        m_waitingAdded = std::move(in);
-    }
+    m_waitingRemoved.clear();
+    m_waitingAdded = std::move(in);
 }
 
 int CLSLineChange::firstLine() const {

@@ -45,14 +45,17 @@ class CLSLineChange {
     /// The lines that went out or were replaced, as indexes before the change.
     std::vector<int> linesBefore() const;
     bool isReplacement() const { return !m_replaced.empty(); }
+    /// Lines only changed places with their neighbours.
+    bool isMove() const { return m_moving; }
     /// The lines that go out (indexes before) and come in (indexes after).
     const std::vector<int>& removedLines() const { return m_removed; }
     const std::vector<int>& addedLines() const { return m_added; }
 
   private:
     CLSLineChange() = default;
+    void swapNeighbours(CLSVorelDataFile& doc, bool forward) const;
 
-    bool m_moving = false;       // the lines taken out are the lines put in
+    bool m_moving = false;       // lines change places with their neighbours
     std::vector<int> m_removed;  // indexes before
     std::vector<int> m_added;    // indexes after
     // Lines waiting outside the document: the added ones before apply, the

@@ -31,6 +31,17 @@ const char* kFile =
     "最後,,x,,,<00\r\n"
     "$Group=g0,g1,2,3,4,5,6,7,8,9\r\n";
 
+std::vector<std::string> RowsOf(const CLSVorelDataFile& doc) {
+    std::vector<std::string> out;
+    for (int i = 0; i < doc.getItemCount(); ++i) {
+        CLSLineRow r = LineRow(doc, i);
+        const CLSVorelDataItem* title = doc.titleOf(doc.getLine(i));
+        out.push_back(U8(r.number) + "|" + U8(r.kind) + "|" + U8(r.data) + "|" +
+                      std::to_string(title ? doc.getLineNumber(title) : -1));
+    }
+    return out;
+}
+
 struct EditFixture : DocFixture {
     EditFixture() { EXPECT_TRUE(load(kFile)); }
     std::string bytes() { return Cp932ToUtf8(ReadFileBytes(dir.file("t.vrf"))); }
@@ -38,10 +49,8 @@ struct EditFixture : DocFixture {
     std::string text() { return saved(); }
     std::vector<std::string> rows() {
         std::vector<std::string> out;
-        for (int i = 0; i < doc.getItemCount(); ++i) {
-            CLSLineRow r = LineRow(doc, i);
-            out.push_back(U8(r.number) + "|" + U8(r.kind) + "|" + U8(r.data));
-        }
+        for (std::string& row : RowsOf(doc))
+            out.push_back(row.substr(0, row.rfind('|')));
         return out;
     }
 };
@@ -120,6 +129,15 @@ TEST(LineChange, MovesKeepBlocksTogetherAndStopAtTheEnds) {
     down.apply(f.doc);
     down.revert(f.doc);
     EXPECT_EQ(order(), before);
+
+    // Titles moving past questions: numbers and each line's title are those
+    // of the same text read afresh.
+    CLSLineChange::movingDown({1, 5}, 9).apply(f.doc);
+    CLSLineChange::movingUp({3, 6}).apply(f.doc);
+    std::vector<std::string> moved = RowsOf(f.doc);
+    DocFixture again;
+    ASSERT_TRUE(again.load(f.text()));
+    EXPECT_EQ(moved, RowsOf(again.doc));
 }
 
 // Copying lines and pasting them back gives the same lines; pasting any

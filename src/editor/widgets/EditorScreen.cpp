@@ -266,6 +266,12 @@ void CLSEditorScreen::pushChange(const QString& text, CLSLineChange change, std:
 void CLSEditorScreen::changeDone(const CLSLineChange& change, bool undone) {
     if (change.isReplacement() && change.removedLines().empty() && change.addedLines().empty()) {
         m_model->rowsChangedFrom(change.firstLine());
+    } else if (change.isMove()) {
+        // Row counts stay; the rows between the first and the last moved
+        // line show other lines (titles keep their numbers outside them).
+        const std::vector<int>& a = change.removedLines();
+        const std::vector<int>& b = change.addedLines();
+        m_model->rowsChanged(std::min(a.front(), b.front()), std::max(a.back(), b.back()));
     } else if (undone) {
         m_model->linesMoved(change.addedLines(), change.removedLines());
     } else {

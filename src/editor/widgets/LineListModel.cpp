@@ -84,3 +84,10 @@ void CLSLineListModel::rowsChangedFrom(int row) {
     if (m_rows == 0 || row >= m_rows) return;
     emit dataChanged(index(std::max(0, row), 0), index(m_rows - 1, 2));
 }
+
+void CLSLineListModel::rowsChanged(int first, int last) {
+    first = std::max(0, first);
+    last = std::min(m_rows - 1, last);
+    if (first > last) return;
+    emit dataChanged(index(first, 0), index(last, 2));
+}

@@ -28,6 +28,8 @@ class CLSLineListModel : public QAbstractTableModel {
     void linesMoved(const std::vector<int>& removed, const std::vector<int>& added);
     /// The texts of the rows from row on changed (a line rewritten in place).
     void rowsChangedFrom(int row);
+    /// Rows first to last show other lines (lines that changed places).
+    void rowsChanged(int first, int last);
 
   private:
     const CLSVorelDataFile& m_doc;
