@@ -140,33 +140,6 @@ bool Utf8ToCp932(std::string_view utf8, std::string& out, std::string* unmappabl
     return allMapped;
 }
 
-bool IsValidCp932(std::string_view bytes, bool cutAllowed) {
-    // Plain ASCII is CP932 whatever follows; only the rest goes through iconv.
-    size_t start = 0;
-    while (start < bytes.size() && static_cast<unsigned char>(bytes[start]) < 0x80)
-        ++start;
-    if (start == bytes.size()) return true;
-    if (cutAllowed) {
-        // A lead byte at the end may be the first half of a character the
-        // sample cut in two.
-        size_t end = bytes.size();
-        size_t pos = start;
-        while (pos < end) {
-            unsigned char b = static_cast<unsigned char>(bytes[pos]);
-            bool lead = (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
-            if (lead && pos + 1 == end) {
-                bytes = bytes.substr(0, pos);
-                break;
-            }
-            pos += lead ? 2 : 1;
-        }
-    }
-    std::string out;
-    bool bad = false;
-    size_t used = decoder().run(bytes.data() + start, bytes.size() - start, out, &bad);
-    return !bad && used == bytes.size() - start;
-}
-
 bool IsValidUtf8(std::string_view bytes, bool cutAllowed) {
     const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
     size_t n = bytes.size();

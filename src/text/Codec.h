@@ -14,10 +14,6 @@ std::string Cp932ToUtf8(std::string_view cp932);
 /// are listed (as UTF-8) in unmappable; returns false when there was any.
 bool Utf8ToCp932(std::string_view utf8, std::string& out, std::string* unmappable = nullptr);
 
-/// Whether every byte sequence is a CP932 character the conversion knows
-/// (unassigned pairs and stray lead bytes are not). With cutAllowed a lone
-/// lead byte at the very end counts as the start of a character cut off.
-bool IsValidCp932(std::string_view bytes, bool cutAllowed = false);
 /// Whether the bytes are well-formed UTF-8 (no overlong forms, surrogates or
 /// code points beyond U+10FFFF). With cutAllowed a sequence cut off at the
 /// very end counts as well-formed.

@@ -6,8 +6,18 @@
 
 CLSTextEncoding DetectTextEncoding(std::string_view start, bool wholeText) {
     if (start.substr(0, kUtf8Bom.size()) == kUtf8Bom) return CLSTextEncoding::kUtf8;
-    bool cut = !wholeText;
-    if (IsValidUtf8(start, cut) && !IsValidCp932(start, cut)) return CLSTextEncoding::kUtf8;
+    bool nonAscii = false;
+    for (char c : start) {
+        if (static_cast<unsigned char>(c) >= 0x80) {
+            nonAscii = true;
+            break;
+        }
+    }
+    // Japanese CP932 text is practically never valid UTF-8 (its kana and
+    // most kanji begin with bytes that UTF-8 only uses inside a character),
+    // while short UTF-8 texts often happen to be valid CP932: validity as
+    // UTF-8 decides.
+    if (nonAscii && IsValidUtf8(start, !wholeText)) return CLSTextEncoding::kUtf8;
     return CLSTextEncoding::kCp932;
 }
 

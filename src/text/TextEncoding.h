@@ -10,9 +10,9 @@ enum class CLSTextEncoding { kCp932, kUtf8 };
 inline constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
 /// The encoding of a text from its first bytes: UTF-8 when it starts with
-/// the byte-order mark, or when it is valid UTF-8 and not valid CP932;
-/// CP932 otherwise. wholeText: nothing was cut off after start (else a
-/// character cut in two at the end is not held against either).
+/// the byte-order mark, or when it is valid UTF-8 beyond plain ASCII; CP932
+/// otherwise. wholeText: nothing was cut off after start (else a character
+/// cut in two at the end is not held against it).
 CLSTextEncoding DetectTextEncoding(std::string_view start, bool wholeText);
 
 /// "cp932" or "utf-8".
