@@ -17,6 +17,7 @@
 #include "quiz/widgets/StudyScreen.h"
 #include "settings/SettingsFolder.h"
 #include "settings/VorelSettings.h"
+#include "settings/widgets/HelpPages.h"
 #include "text/Codec.h"
 #include "text/Paths.h"
 #include "text/widgets/QtText.h"
@@ -91,16 +92,7 @@ bool CLSMainWindow::saveAs() {
 }
 
 void CLSMainWindow::openHelp() {
-    // The help pages installed with the program come first; a help file the
-    // learner put into the settings folder is still found.
-    CLSTString pages = JoinPath(ProgramDataFolder(), CLSTString("help/index.html"));
-    if (!ProgramDataFolder().isEmpty() && FileExists(pages) &&
-        QDesktopServices::openUrl(QUrl::fromLocalFile(ToQString(pages))))
-        return;
-    CLSTString help = JoinPath(SettingsFolder(), CLSTString("VORELWIN.CHM"));
-    if (FileExists(help) && QDesktopServices::openUrl(QUrl::fromLocalFile(ToQString(help)))) return;
-    m_prompter.message(PromptIcon::Information,
-                       CLSTString(SJIS("ヘルプファイル (VORELWIN.CHM) が見つかりません。")));
+    OpenHelpTopic(kHelpContentsTopic, this);
 }
 
 void CLSMainWindow::showAbout() {

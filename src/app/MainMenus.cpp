@@ -12,11 +12,17 @@
 #include <QToolButton>
 
 #include "app/MainCommands.h"
+#include "app/MainHelp.h"
 #include "app/MainWindow.h"
+#include "data/widgets/DlgDataInfo.h"
+#include "data/widgets/DlgExport.h"
+#include "data/widgets/DlgImport.h"
+#include "quiz/widgets/DlgExamLog.h"
 #include "quiz/widgets/StudyCommands.h"
 #include "quiz/widgets/StudyScreen.h"
 #include "settings/VorelSettings.h"
 #include "text/widgets/CommandSet.h"
+#include "text/widgets/DialogHelp.h"
 #include "text/widgets/QtText.h"
 
 using namespace MainCommand;
@@ -68,12 +74,17 @@ void CLSMainWindow::createCommands() {
     CLSCommandSet& c = *m_commands;
     c.add({kNew, "新規作成(&N)", "新規作成"}, {}, notYet);
     c.add({kOpen, "開く(&O)...", "ファイルを開く", "Ctrl+O"}, [this] { chooseAndOpen(); });
-    c.add({kOpenExamLog, "出題履歴を開く(&H)..."}, {}, notYet);
+    c.add({kOpenExamLog, "出題履歴を開く(&H)..."}, [this] { ShowExamLog(this, *m_study); });
     c.add({kSave, "上書き保存(&S)", "上書き保存", "Ctrl+S"}, [this] { save(); });
     c.add({kSaveAs, "名前を付けて保存(&A)..."}, [this] { saveAs(); });
-    c.add({kImport, "インポート(&I)..."}, {}, notYet);
-    c.add({kExport, "エクスポート(&E)..."}, {}, notYet);
-    c.add({kDataInfo, "データ情報(&N)..."}, {}, notYet);
+    c.add({kImport, "インポート(&I)..."}, [this] {
+        m_study->examFinish(true);
+        ImportWithDialog(this, m_doc);
+    });
+    c.add(
+        {kExport, "エクスポート(&E)..."}, [this] { ExportWithDialog(this, m_doc); },
+        [this] { return m_doc.getQuestionCount() > 0; });
+    c.add({kDataInfo, "データ情報(&N)..."}, [this] { ShowDataInfo(this, m_doc, false); });
     c.add({kPageSetup, "印刷設定(&T)..."}, {}, notYet);
     c.add({kPreview, "印刷プレビュー(&V)..."}, {}, notYet);
     c.add({kPrint, "印刷(&P)...", "印刷", "Ctrl+P", "print"}, {}, notYet);
@@ -101,7 +112,8 @@ void CLSMainWindow::createCommands() {
         },
         {}, [this] { return m_settings.statusBar(); });
     c.add({kCustomize, "カスタマイズ(&C)..."}, {}, notYet);
-    c.add({kHelpContents, "目次(&C)...", nullptr, "F1"}, [this] { openHelp(); });
+    c.add({kHelpContents, "目次(&C)..."}, [this] { openHelp(); });
+    InstallMainHelpKey(this, [this] { return m_study->isRunning() ? kHelpRunning : kHelpStudy; });
     c.add({kAbout, "バージョン情報(&A)..."}, [this] { showAbout(); });
     connect(m_commands, &CLSCommandSet::commandRan, this, &CLSMainWindow::updateCommands);
     m_commands->action(kOpen)->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));

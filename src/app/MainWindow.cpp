@@ -15,13 +15,14 @@
 #include <QUrl>
 
 #include "app/MainCommands.h"
-#include "text/widgets/DialogHelp.h"
 #include "quiz/widgets/StudyScreen.h"
 #include "settings/VorelSettings.h"
+#include "settings/widgets/HelpPages.h"
 #include "text/Codec.h"
 #include "text/Error.h"
 #include "text/Paths.h"
 #include "text/widgets/CommandSet.h"
+#include "text/widgets/DialogHelp.h"
 #include "text/widgets/QtText.h"
 
 CLSMainWindow::CLSMainWindow(CLSVorelSettings& settings, uint32_t seed, QWidget* parent)
@@ -50,7 +51,7 @@ CLSMainWindow::CLSMainWindow(CLSVorelSettings& settings, uint32_t seed, const Cl
         if (QLabel* label = statusPart(part)) label->setText(text);
     });
     connect(m_study, &CLSStudyScreen::commandsChanged, this, &CLSMainWindow::updateCommands);
-    SetDialogHelpHandler([this](QWidget*, int) { openHelp(); });
+    SetDialogHelpHandler([](QWidget* owner, int topic) { OpenHelpTopic(topic, owner); });
     // Tool tips everywhere follow the ToolHint setting.
     qApp->installEventFilter(this);
     m_study->documentLoaded();

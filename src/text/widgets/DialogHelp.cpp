@@ -13,6 +13,15 @@ DialogHelpHandler& handler() {
 
 }  // namespace
 
+const std::vector<int>& KnownHelpTopics() {
+    static const std::vector<int> topics = {
+        kHelpExamLog,      kHelpReaskMenu,   kHelpImport,      kHelpExport,       kHelpDataInfo,
+        kHelpResultDialog, kHelpRangeDialog, kHelpCountDialog, kHelpAnswerDialog, kHelpOtherAnswers,
+        kHelpRunning,      kHelpMenu,        kHelpStudy,       kHelpEditor,
+    };
+    return topics;
+}
+
 void SetDialogHelpHandler(DialogHelpHandler h) {
     handler() = std::move(h);
 }
