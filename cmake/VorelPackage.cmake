@@ -27,7 +27,7 @@ set(CPACK_STRIP_FILES ON)
 # fonts the screens are drawn with and Qt's own texts in Japanese.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libqt6svg6, libqt6charts6, gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, gstreamer1.0-libav, fonts-ipafont-gothic, fonts-ipafont-mincho, qt6-translations-l10n")
+    "libqt6svg6, gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, gstreamer1.0-libav, fonts-ipafont-gothic, fonts-ipafont-mincho, qt6-translations-l10n")
 # Wayland sessions run Qt programs natively with it (otherwise through X).
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
