@@ -17,10 +17,12 @@ namespace {
 
 char g_csv[64];
 char g_out[64];
+char g_huge[64];
 
 void removeFiles() {
     std::remove(g_csv);
     std::remove(g_out);
+    std::remove(g_huge);
 }
 
 class SilentPrompter : public Prompter {
@@ -93,9 +95,37 @@ void BM_ExportAll(benchmark::State& state) {
         benchmark::DoNotOptimize(ExportQuestions(doc, CLSTString(g_out), true, encoding));
 }
 
+// A file of 100 MB that is one quoted field: the preview shows it cut, and
+// is bounded by reading over the field once.
+void BM_PreviewOfOneHugeField(benchmark::State& state) {
+    if (!g_huge[0]) {
+        std::snprintf(g_huge, sizeof g_huge, "/tmp/vorel-bench-huge-%d.csv",
+                      static_cast<int>(::getpid()));
+        std::string text = "q,\"" + std::string(100u * 1024 * 1024, 'x') + "\"\r\n";
+        std::FILE* f = std::fopen(g_huge, "wb");
+        std::fwrite(text.data(), 1, text.size(), f);
+        std::fclose(f);
+        largeCsv();  // registers the clean-up
+    }
+    CLSTString path(g_huge);
+    for (auto _ : state) {
+        CLSImportProposal proposal = InspectImportFile(path);
+        CLSImportLimits limits;
+        limits.maxRecords = 1000;
+        limits.maxFieldBytes = 2000;
+        limits.cutLongFields = true;
+        CLSImportReader reader;
+        reader.open(path, proposal.options, limits);
+        CLSTStringArray fields;
+        while (reader.next(fields))
+            benchmark::DoNotOptimize(fields.count());
+    }
+}
+
 }  // namespace
 
 BENCHMARK(BM_PreviewRead)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PreviewOfOneHugeField)->Unit(benchmark::kMillisecond)->Iterations(2);
 BENCHMARK(BM_ImportAll)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_ExportAll)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK_MAIN();
