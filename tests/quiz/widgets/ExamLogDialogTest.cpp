@@ -229,6 +229,7 @@ TEST(ExamLogDialog, ReasksAPastRunThroughTheStudyScreen) {
         whenModal<CLSDlgReaskMenu>([](CLSDlgReaskMenu* reask) {
             EXPECT_FALSE(reask->selectedButton()->isEnabled());
             EXPECT_TRUE(reask->wrongButton()->isChecked());
+            SaveShot(reask, "reask-menu");
             reask->randomBox()->setFocus();
             QTest::keyClick(reask->randomBox(), Qt::Key_Space);
             QTest::keyClick(reask, Qt::Key_Return);
