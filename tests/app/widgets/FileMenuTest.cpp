@@ -136,8 +136,9 @@ TEST(Help, EveryTopicHasItsPageAndAMissingOneFallsBackToTheContents) {
         QString html = QString::fromUtf8(page.readAll());
         EXPECT_TRUE(html.contains("<html lang=\"ja\">")) << name.toStdString();
         EXPECT_TRUE(html.contains("<title>")) << name.toStdString();
-        if (topic != kHelpContentsTopic)
+        if (topic != kHelpContentsTopic) {
             EXPECT_TRUE(html.contains("href=\"index.html\"")) << name.toStdString();
+        }
     }
 
     // The build tree finds the pages as an installation does.
