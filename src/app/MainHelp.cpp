@@ -22,12 +22,14 @@ class MenuHelpKey : public QObject {
         if (event->type() != QEvent::KeyPress) return false;
         auto* menu = qobject_cast<QMenu*>(watched);
         if (!menu || static_cast<QKeyEvent*>(event)->key() != Qt::Key_F1) return false;
-        // Only the window's own menus (a dialog's menus have their own help).
+        // Only the window's own menus (and their sub-menus): a dialog's
+        // menus have its help.
         for (QWidget* w = menu->parentWidget(); w; w = w->parentWidget()) {
             if (w == m_window) {
                 OpenHelpTopic(kHelpMenu, m_window);
                 return true;
             }
+            if (w->isWindow() && !qobject_cast<QMenu*>(w)) break;
         }
         return false;
     }

@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QMenu>
@@ -108,6 +109,15 @@ TEST(Help, F1OpensThePageOfWhatTheWindowIsDoing) {
     QTest::keyClick(file, Qt::Key_F1);
     EXPECT_EQ(app.lastPage(), "132.html");
     file->hide();
+    // A dialog's menu is not the window's.
+    QDialog dialog(app.window.get());
+    QMenu dialogMenu(&dialog);
+    dialogMenu.addAction("x");
+    dialogMenu.popup(app.window->mapToGlobal(QPoint(10, 10)));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialogMenu));
+    QTest::keyClick(&dialogMenu, Qt::Key_F1);
+    EXPECT_EQ(app.pages.size(), 3u);
+    dialogMenu.hide();
 
     ASSERT_TRUE(app.window->dispatch(kHelpContents));
     EXPECT_EQ(app.lastPage(), "index.html");
