@@ -26,7 +26,8 @@ prefix="$work/prefix"
 cmake --install "$build" --prefix "$prefix" >/dev/null
 for f in bin/vorel bin/vorel-cli share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
     share/mime/packages/$id.xml share/icons/hicolor/scalable/apps/$id.svg \
-    share/vorel/examples/sample.vrf share/man/man1/vorel.1.gz share/doc/vorel/copyright; do
+    share/vorel/examples/sample.vrf share/vorel/help/index.html share/vorel/help/133.html \
+    share/man/man1/vorel.1.gz share/doc/vorel/copyright; do
     [ -e "$prefix/$f" ] || fail "not installed: $f"
 done
 for size in 16 22 24 32 48 64 128 256; do

@@ -14,10 +14,12 @@
 #include <QVBoxLayout>
 
 #include "app/MainWindow.h"
+#include "data/widgets/DlgDataInfo.h"
 #include "editor/widgets/EditorScreen.h"
 #include "quiz/widgets/StudyScreen.h"
 #include "settings/SettingsFolder.h"
 #include "settings/VorelSettings.h"
+#include "settings/widgets/HelpPages.h"
 #include "text/Codec.h"
 #include "text/Paths.h"
 #include "text/widgets/QtText.h"
@@ -94,17 +96,17 @@ bool CLSMainWindow::saveAs() {
     return ok;
 }
 
+void CLSMainWindow::showDataInfo() {
+    // The version can change only while the editor is shown; the card's
+    // fields go into the document first, and the lines are shown anew after.
+    bool editing = isEditorShown();
+    if (editing) m_editor->commitCard();
+    if (ShowDataInfo(this, m_doc, editing) && editing) m_editor->documentConverted();
+    updateCommands();
+}
+
 void CLSMainWindow::openHelp() {
-    // The help pages installed with the program come first; a help file the
-    // learner put into the settings folder is still found.
-    CLSTString pages = JoinPath(ProgramDataFolder(), CLSTString("help/index.html"));
-    if (!ProgramDataFolder().isEmpty() && FileExists(pages) &&
-        QDesktopServices::openUrl(QUrl::fromLocalFile(ToQString(pages))))
-        return;
-    CLSTString help = JoinPath(SettingsFolder(), CLSTString("VORELWIN.CHM"));
-    if (FileExists(help) && QDesktopServices::openUrl(QUrl::fromLocalFile(ToQString(help)))) return;
-    m_prompter.message(PromptIcon::Information,
-                       CLSTString(SJIS("ヘルプファイル (VORELWIN.CHM) が見つかりません。")));
+    OpenHelpTopic(kHelpContentsTopic, this);
 }
 
 void CLSMainWindow::showAbout() {

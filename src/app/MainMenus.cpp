@@ -12,15 +12,21 @@
 #include <QToolButton>
 
 #include "app/MainCommands.h"
+#include "app/MainHelp.h"
 #include "app/MainWindow.h"
+#include "data/widgets/DlgDataInfo.h"
+#include "data/widgets/DlgExport.h"
+#include "data/widgets/DlgImport.h"
 #include "editor/EditorCommandIds.h"
 #include "editor/widgets/EditorScreen.h"
 #include "print/widgets/PrintCommands.h"
+#include "quiz/widgets/DlgExamLog.h"
 #include "quiz/widgets/StudyCommands.h"
 #include "quiz/widgets/StudyScreen.h"
 #include "settings/VorelSettings.h"
 #include "settings/widgets/CustomizeSheet.h"
 #include "text/widgets/CommandSet.h"
+#include "text/widgets/DialogHelp.h"
 #include "text/widgets/QtText.h"
 
 using namespace MainCommand;
@@ -106,11 +112,6 @@ const std::vector<int>& studyToolBar() {
     return buttons;
 }
 
-// Commands whose screens come with later work stay in the menus, disabled.
-bool notYet() {
-    return false;
-}
-
 }  // namespace
 
 void CLSMainWindow::createCommands() {
@@ -118,12 +119,21 @@ void CLSMainWindow::createCommands() {
     CLSCommandSet& c = *m_commands;
     c.add({kNew, "新規作成(&N)", "新規作成", nullptr, "new"}, [this] { newDocument(); });
     c.add({kOpen, "開く(&O)...", "ファイルを開く", "Ctrl+O"}, [this] { chooseAndOpen(); });
-    c.add({kOpenExamLog, "出題履歴を開く(&H)..."}, {}, notYet);
+    c.add({kOpenExamLog, "出題履歴を開く(&H)..."}, [this] {
+        ShowExamLog(this, *m_study, [this] {
+            if (isEditorShown()) switchScreens();
+        });
+    });
     c.add({kSave, "上書き保存(&S)", "上書き保存", "Ctrl+S", "save"}, [this] { save(); });
     c.add({kSaveAs, "名前を付けて保存(&A)..."}, [this] { saveAs(); });
-    c.add({kImport, "インポート(&I)..."}, {}, notYet);
-    c.add({kExport, "エクスポート(&E)..."}, {}, notYet);
-    c.add({kDataInfo, "データ情報(&N)..."}, {}, notYet);
+    c.add({kImport, "インポート(&I)..."}, [this] {
+        m_study->examFinish(true);
+        ImportWithDialog(this, m_doc);
+    });
+    c.add(
+        {kExport, "エクスポート(&E)..."}, [this] { ExportWithDialog(this, m_doc); },
+        [this] { return m_doc.getQuestionCount() > 0; });
+    c.add({kDataInfo, "データ情報(&N)..."}, [this] { showDataInfo(); });
     c.add(
         {kPageSetup, "印刷設定(&T)..."}, [this] { ShowPrintSettings(this, m_doc); },
         [this] { return CanPrint(m_doc); });
@@ -161,7 +171,11 @@ void CLSMainWindow::createCommands() {
     c.add({kCustomize, "カスタマイズ(&C)..."}, [this] {
         CreateCustomizeProp(this, m_settings, &m_sound, [this] { emit settingsChanged(); });
     });
-    c.add({kHelpContents, "目次(&C)...", nullptr, "F1"}, [this] { openHelp(); });
+    c.add({kHelpContents, "目次(&C)..."}, [this] { openHelp(); });
+    InstallMainHelpKey(this, [this]() -> int {
+        if (isEditorShown()) return m_editor->helpTopic();
+        return m_study->isRunning() ? kHelpRunning : kHelpStudy;
+    });
     c.add({kAbout, "バージョン情報(&A)..."}, [this] { showAbout(); });
     connect(m_commands, &CLSCommandSet::commandRan, this, &CLSMainWindow::updateCommands);
     m_commands->action(kOpen)->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));

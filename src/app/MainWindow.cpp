@@ -19,6 +19,7 @@
 #include "editor/widgets/EditorScreen.h"
 #include "quiz/widgets/StudyScreen.h"
 #include "settings/VorelSettings.h"
+#include "settings/widgets/HelpPages.h"
 #include "text/Codec.h"
 #include "text/Error.h"
 #include "text/Paths.h"
@@ -63,7 +64,7 @@ CLSMainWindow::CLSMainWindow(CLSVorelSettings& settings, uint32_t seed, const Cl
     connect(m_editor, &CLSEditorScreen::commandsChanged, this, [this] { m_commands->update(); });
     connect(this, &CLSMainWindow::settingsChanged, m_study, &CLSStudyScreen::applySettings);
     connect(this, &CLSMainWindow::settingsChanged, m_editor, &CLSEditorScreen::applySettings);
-    SetDialogHelpHandler([this](QWidget*, int) { openHelp(); });
+    SetDialogHelpHandler([](QWidget* owner, int topic) { OpenHelpTopic(topic, owner); });
     // Tool tips everywhere follow the ToolHint setting.
     qApp->installEventFilter(this);
     m_study->documentLoaded();

@@ -101,6 +101,7 @@ class CLSMainWindow : public QMainWindow, private DocumentObserver {
     bool save();
     bool saveAs();
     void openHelp();
+    void showDataInfo();
     void showAbout();
     void storePlacement();
 

@@ -1,5 +1,6 @@
 // Commands over data files: dump, save, expand, export and import.
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -12,6 +13,7 @@
 #include "text/Codec.h"
 #include "text/Common.h"
 #include "text/Paths.h"
+#include "text/TextEncoding.h"
 
 namespace {
 
@@ -178,27 +180,31 @@ int runExpand(const std::vector<std::string>& tokens) {
     return 0;
 }
 
+bool encodingArgument(const CliArgs& args, bool allowAuto, CLSTextEncoding& encoding,
+                      bool& automatic) {
+    std::string name = args.value("--encoding", allowAuto ? "auto" : "cp932");
+    automatic = allowAuto && name == "auto";
+    if (automatic || ParseTextEncoding(name, encoding)) return true;
+    CliFail(allowAuto ? "--encoding takes auto, cp932 or utf-8"
+                      : "--encoding takes cp932 or utf-8");
+    return false;
+}
+
 int runExport(const std::vector<std::string>& tokens) {
-    CliArgs args(tokens, {}, {"--tab"});
+    CliArgs args(tokens, {"--encoding"}, {"--tab"});
     if (!args.error().empty() || args.positional().size() != 2) return CliUsage("export");
+    CLSTextEncoding encoding = CLSTextEncoding::kCp932;
+    bool automatic = false;
+    if (!encodingArgument(args, false, encoding, automatic)) return 1;
     CLSVorelSettings settings;
     SwitchablePrompter prompter;
     CLSVorelDataFile doc(settings, prompter);
     CLSTString out;
     if (!loadInput(args, doc, out)) return 1;
-    return ExportQuestions(doc, out, !args.has("--tab")) ? 0 : 1;
+    return ExportQuestions(doc, out, !args.has("--tab"), encoding) ? 0 : 1;
 }
 
-int runImport(const std::vector<std::string>& tokens) {
-    CliArgs args(tokens, {"--roles"}, {"--tab", "--header"});
-    if (!args.error().empty() || args.positional().size() != 2 || !args.has("--roles")) {
-        return CliUsage("import");
-    }
-    CLSTString in, out;
-    if (!pathArgument(args.positional()[0], in) || !pathArgument(args.positional()[1], out))
-        return 1;
-    std::vector<int> roles;
-    std::string list = args.value("--roles");
+bool rolesArgument(const std::string& list, std::vector<int>& roles) {
     size_t start = 0;
     while (start <= list.size()) {
         size_t comma = list.find(',', start);
@@ -206,19 +212,59 @@ int runImport(const std::vector<std::string>& tokens) {
             list.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
         char* end = nullptr;
         long role = std::strtol(piece.c_str(), &end, 10);
-        if (piece.empty() || *end || role < 0 || role > 4)
-            return CliFail("--roles takes codes 0-4 separated by commas");
+        if (piece.empty() || *end || role < 0 || role > 4) return false;
         roles.push_back(static_cast<int>(role));
         if (comma == std::string::npos) break;
         start = comma + 1;
     }
+    return true;
+}
+
+// A file that is no text to import, in the words of the import dialog.
+int failForKind(CLSImportFileKind kind, const std::string& path) {
+    if (kind == CLSImportFileKind::kUnreadable) return CliFailOpen(path);
+    return CliFail(Cp932ToUtf8(ImportFileKindMessage(kind).view()));
+}
+
+int runImport(const std::vector<std::string>& tokens) {
+    CliArgs args(tokens, {"--roles", "--encoding"},
+                 {"--tab", "--comma", "--header", "--html", "--replace"});
+    if (!args.error().empty() || args.positional().size() != 2) return CliUsage("import");
+    CLSTString in, out;
+    if (!pathArgument(args.positional()[0], in) || !pathArgument(args.positional()[1], out))
+        return 1;
+    std::vector<int> roles;
+    if (args.has("--roles") && !rolesArgument(args.value("--roles"), roles))
+        return CliFail("--roles takes codes 0-4 separated by commas");
+    CLSTextEncoding encoding = CLSTextEncoding::kCp932;
+    bool automatic = true;
+    if (!encodingArgument(args, true, encoding, automatic)) return 1;
+
+    // What the file says of itself (its encoding, directives, our own
+    // export's header), overridden by what was given.
+    CLSImportProposal proposal = InspectImportFile(in);
+    if (proposal.kind != CLSImportFileKind::kText)
+        return failForKind(proposal.kind, args.positional()[0]);
+    CLSImportOptions options = proposal.options;
+    if (!automatic) options.encoding = encoding;
+    if (args.has("--tab")) options.separator = '\t';
+    if (args.has("--comma")) options.separator = ',';
+    options.header = args.has("--header") || proposal.ownExport;
+    if (args.has("--html")) options.html = true;
+    if (roles.empty()) {
+        CLSImportReader names;
+        if (names.open(in, options))
+            roles = ProposeImportRoles(names.columnNames(), proposal.directives);
+        bool any =
+            std::any_of(roles.begin(), roles.end(), [](int r) { return r != kImportIgnore; });
+        if (!any) return CliFail("the file names no columns: give their roles with --roles");
+    }
+
     CLSVorelSettings settings;
     SwitchablePrompter prompter;
+    if (args.has("--replace")) prompter.yesBecause = "--replace";
     CLSVorelDataFile doc(settings, prompter);
-    if (!ImportQuestions(doc, in, args.has("--tab") ? '\t' : ',', args.has("--header"), roles)) {
-        if (!NativeFileExists(NativePath(in))) return CliFailOpen(args.positional()[0]);
-        return 1;
-    }
+    if (!ImportQuestions(doc, in, options, roles)) return 1;
     return doc.saveFile(out) ? 0 : 1;
 }
 
@@ -257,12 +303,17 @@ CliRegistrar save({"save", "IN OUT [--version V]",
 CliRegistrar expand({"expand", "MARKUP",
                      "expands the bracket-and-bar notation of an answer field into JSON",
                      runExpand});
-CliRegistrar exportCommand(
-    {"export", "IN OUT [--tab]",
-     "exports the questions of a data file as comma- (or TAB-) separated text", runExport});
-CliRegistrar importCommand({"import", "IN OUT --roles R,R,... [--tab] [--header]",
-                            "imports delimited text (roles: 0 none, 1 question, 2 hint, 3 answer, "
-                            "4 comment) and saves it as a data file",
-                            runImport});
+CliRegistrar exportCommand({"export", "IN OUT [--tab] [--encoding cp932|utf-8]",
+                            "exports the questions of a data file as comma- (or TAB-) separated "
+                            "text in CP932 (default) or UTF-8",
+                            runExport});
+CliRegistrar importCommand(
+    {"import",
+     "IN OUT [--roles R,R,...] [--tab|--comma] [--header] [--html] "
+     "[--encoding auto|cp932|utf-8] [--replace]",
+     "imports delimited text (roles: 0 none, 1 question, 2 hint, 3 answer, 4 comment; without "
+     "--roles the header or #columns line proposes them) and saves it as a data file; --replace "
+     "imports characters CP932 cannot hold as \"?\"",
+     runImport});
 
 }  // namespace

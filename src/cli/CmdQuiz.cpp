@@ -466,10 +466,10 @@ int runExamLog(const std::vector<std::string>& tokens) {
         j.key("method").value(r.method).key("answerMode").value(r.answerMode);
         j.key("rate").value(r.rate).key("total").value(r.total);
         j.key("rows").beginArray();
-        for (const CLSTStringArray& row : r.rows) {
+        for (const CLSExamLogRow& row : r.rows) {
             j.beginArray();
-            for (const CLSTString& f : row)
-                j.value(f);
+            for (int f = 0; f < row.count(); ++f)
+                j.value(row[f]);
             j.endArray();
         }
         j.endArray().endObject();

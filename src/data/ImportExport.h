@@ -2,7 +2,9 @@
 
 #include <vector>
 
+#include "data/ImportReader.h"
 #include "text/TString.h"
+#include "text/TextEncoding.h"
 
 class CLSVorelDataFile;
 
@@ -15,12 +17,34 @@ enum ImportRole {
     kImportComment = 4
 };
 
-/// The document's questions as comma- (or TAB-) separated text with the
-/// header "問題番号,問題,答え,グループ,コメント"; false after the code 6
-/// message (through the document's prompter) when the file cannot be written.
-bool ExportQuestions(const CLSVorelDataFile& doc, const CLSTString& path, bool commaSeparated);
+/// The header text of a role (UTF-8): "問題", "ヒント", "答え", "コメント"; "" for none.
+const char* ImportRoleName(int role);
+/// The role a column's name proposes: the header texts of the roles, and
+/// the names other programs give such columns (Front, Back, Question,
+/// Answer, Hint, Comment, Notes, Extra, 表, 裏; any case); none otherwise.
+int ImportRoleOfName(const CLSTString& name);
+/// The roles the column names propose; columns a directive names (tags,
+/// deck, note type, id) are ignored.
+std::vector<int> ProposeImportRoles(const CLSTStringArray& names,
+                                    const CLSImportDirectives& directives);
+
+/// The document's questions as comma- (or TAB-) separated text in CP932 or
+/// UTF-8 (with its byte-order mark), header
+/// "問題番号,問題,答え,グループ,コメント,ヒント"; the hints of a question
+/// share one field, one per line. false after the code 6 message (through
+/// the document's prompter) when the file cannot be written; an existing
+/// file is then left as it was.
+bool ExportQuestions(const CLSVorelDataFile& doc, const CLSTString& path, bool commaSeparated,
+                     CLSTextEncoding encoding = CLSTextEncoding::kCp932);
+
 /// Replaces the document by questions read from delimited text, a column
-/// each as roles says; false (document untouched) for a role given twice,
-/// false (document emptied) when the file cannot be read.
+/// each as roles says. Nothing changes, and false is returned, when a role
+/// is given twice (warning), the file cannot be read, a field is longer
+/// than kMaxImportFieldBytes (message naming it), or characters CP932
+/// cannot hold were found (listed with their places) and the learner chose
+/// not to import them as "?".
+bool ImportQuestions(CLSVorelDataFile& doc, const CLSTString& path, const CLSImportOptions& options,
+                     const std::vector<int>& roles);
+/// The same for a CP932 file without HTML.
 bool ImportQuestions(CLSVorelDataFile& doc, const CLSTString& path, char separator,
                      bool skipFirstRecord, const std::vector<int>& roles);

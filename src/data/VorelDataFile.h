@@ -57,6 +57,7 @@ class CLSVorelDataFile {
     CLSVorelDataFile& operator=(const CLSVorelDataFile&) = delete;
 
     void setObserver(DocumentObserver* observer) { m_observer = observer; }
+    DocumentObserver* observer() const { return m_observer; }
     void setPrompter(Prompter& prompter) { m_prompter = &prompter; }
     Prompter& prompter() const { return *m_prompter; }
     CLSVorelSettings& settings() { return m_settings; }

@@ -8,6 +8,7 @@
 #include "quiz/ExamLogReader.h"
 #include "text/Clock.h"
 #include "text/Codec.h"
+#include "text/Error.h"
 #include "text/FileReadLine.h"
 
 namespace {
@@ -80,13 +81,69 @@ CLSTString formatted(const char* utf8Format, int value) {
 
 }  // namespace
 
+namespace {
+
+// Whether a field read across line ends took in the title line of the
+// next record: a quote that never closed.
+bool swallowedTitle(const CLSTStringArray& fields) {
+    for (const CLSTString& field : fields) {
+        std::string_view v = field.view();
+        for (size_t i = v.find_first_of("\r\n"); i != std::string_view::npos;
+             i = v.find_first_of("\r\n", i + 1)) {
+            if (isTitleLine(CLSTString(std::string(v.substr(i + 1, 17))))) return true;
+        }
+    }
+    return false;
+}
+
+// A row cut at commas outside quotes, as the delimited reader cuts it.
+void splitRow(const CLSTString& text, CLSTStringArray& fields) {
+    fields.clear();
+    std::string field;
+    bool inQuotes = false;
+    for (char c : text.view()) {
+        if (c == '"') inQuotes = !inQuotes;
+        if (c == ',' && !inQuotes) {
+            FinishQuotedField(field);
+            fields.add(CLSTString(field));
+            field.clear();
+        } else {
+            field += c;
+        }
+    }
+    FinishQuotedField(field);
+    fields.add(CLSTString(field));
+}
+
+}  // namespace
+
+CLSExamLogRow::CLSExamLogRow(const CLSTStringArray& fields) {
+    size_t length = 0;
+    for (const CLSTString& f : fields)
+        length += static_cast<size_t>(f.length());
+    m_text.reserve(length);
+    m_ends.reserve(static_cast<size_t>(fields.count()));
+    for (const CLSTString& f : fields) {
+        m_text.append(f.text(), static_cast<size_t>(f.length()));
+        m_ends.push_back(static_cast<uint32_t>(m_text.size()));
+    }
+}
+
+std::string_view CLSExamLogRow::view(int i) const {
+    if (i < 0 || i >= count()) return {};
+    uint32_t begin = i == 0 ? 0 : m_ends[i - 1];
+    return std::string_view(m_text).substr(begin, m_ends[i] - begin);
+}
+
 std::vector<CLSExamLogOne> ReadExamLog(const CLSTString& path,
-                                       const std::function<void(int)>& progress) {
+                                       const std::function<void(int)>& progress,
+                                       const std::atomic<bool>* stop) {
     std::vector<CLSExamLogOne> records;
     CLSFileReadLine file;
     if (!file.open(path)) return records;
     int64_t size = std::max<int64_t>(1, file.getRemaining());
     int lastPercent = -1;
+    int lines = 0;
     CLSTString line;
     const std::string timeLabel = Utf8ToCp932Literal("時刻");
     const std::pair<std::string, CLSTString CLSExamLogOne::*> labels[] = {
@@ -99,39 +156,65 @@ std::vector<CLSExamLogOne> ReadExamLog(const CLSTString& path,
         {Utf8ToCp932Literal("正解率"), &CLSExamLogOne::rate},
         {Utf8ToCp932Literal("所要時間"), &CLSExamLogOne::total},
     };
-    while (file.readLine(line)) {
-        if (progress) {
-            int percent = static_cast<int>(100 - file.getRemaining() * 100 / size);
-            if (percent != lastPercent) progress(lastPercent = percent);
-        }
-        if (!isTitleLine(line)) continue;
-        CLSExamLogOne record;
-        while (file.peekChar() == '[') {
-            if (!file.readLine(line)) break;
-            int close = line.findChar(']');
-            if (close < 0) break;
-            CLSTString label = withoutBlanks(line.substring(1, close - 1));
-            int start = close + 1;
-            while (start < line.length() && line.text()[start] == ' ')
-                ++start;
-            CLSTString value = line.substring(start);
-            if (label.view() == timeLabel) {
-                parseTime(value, record);
-                continue;
+    try {
+        while (file.readLine(line)) {
+            // Asking the file for its position costs a system call: only
+            // now and then.
+            if (progress && ++lines % 256 == 0) {
+                int percent = static_cast<int>(100 - file.getRemaining() * 100 / size);
+                if (percent != lastPercent) progress(lastPercent = percent);
             }
-            for (const auto& [name, field] : labels) {
-                if (label.view() == name) record.*field = value;
+            if (stop && stop->load(std::memory_order_relaxed)) break;
+            if (!isTitleLine(line)) continue;
+            CLSExamLogOne record;
+            while (file.peekChar() == '[') {
+                if (!file.readLine(line)) break;
+                int close = line.findChar(']');
+                if (close < 0) break;
+                CLSTString label = withoutBlanks(line.substring(1, close - 1));
+                int start = close + 1;
+                while (start < line.length() && line.text()[start] == ' ')
+                    ++start;
+                CLSTString value = line.substring(start);
+                if (label.view() == timeLabel) {
+                    parseTime(value, record);
+                    continue;
+                }
+                for (const auto& [name, field] : labels) {
+                    if (label.view() == name) record.*field = value;
+                }
             }
+            CLSTStringArray fields;
+            while (true) {
+                int next = file.peekChar();
+                if (next < 0 || next == '\r' || next == '\n') break;
+                int64_t start = file.tell();
+                if (next == 'V' || next == 'v') {
+                    // A record whose blank lines were lost still ends
+                    // where the next one begins.
+                    bool title = file.readLine(line) && isTitleLine(line);
+                    file.seek(start, SEEK_SET);
+                    if (title) break;
+                }
+                if (!file.readFields(fields, ',')) break;
+                ++lines;
+                if (swallowedTitle(fields)) {
+                    // A quote that never closed: the row is its own line
+                    // only, and the next record is read as it stands.
+                    file.seek(start, SEEK_SET);
+                    file.readLine(line);
+                    splitRow(line, fields);
+                    record.rows.emplace_back(fields);
+                    break;
+                }
+                record.rows.emplace_back(fields);
+            }
+            records.push_back(std::move(record));
         }
-        CLSTStringArray fields;
-        while (true) {
-            int next = file.peekChar();
-            if (next < 0 || next == '\r' || next == '\n') break;
-            if (!file.readFields(fields, ',')) break;
-            record.rows.push_back(fields);
-        }
-        records.push_back(std::move(record));
+    } catch (const CLSError&) {
+        // A read failure keeps what was read before it.
     }
+    if (progress) progress(100);
     return records;
 }
 

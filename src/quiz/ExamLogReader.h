@@ -1,12 +1,32 @@
 #pragma once
 
+#include <atomic>
+#include <cstdint>
 #include <functional>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "text/TString.h"
 
 // Reading the exam history back: its records, sorted, and the trees of the
 // history browser.
+
+/// One row of a record read back. A long history holds hundreds of
+/// thousands of rows, so their fields share one compact text.
+class CLSExamLogRow {
+  public:
+    CLSExamLogRow() = default;
+    explicit CLSExamLogRow(const CLSTStringArray& fields);
+    int count() const { return static_cast<int>(m_ends.size()); }
+    /// Field i; empty outside the row.
+    std::string_view view(int i) const;
+    CLSTString operator[](int i) const { return CLSTString(std::string(view(i))); }
+
+  private:
+    std::string m_text;
+    std::vector<uint32_t> m_ends;  // where each field ends in m_text
+};
 
 /// One record of the exam history read back.
 struct CLSExamLogOne {
@@ -24,13 +44,17 @@ struct CLSExamLogOne {
     CLSTString answerMode;
     CLSTString rate;
     CLSTString total;
-    std::vector<CLSTStringArray> rows;  // the header row first
+    std::vector<CLSExamLogRow> rows;  // the header row first
 };
 
-/// Reads every record of a history file; an unreadable file gives none.
-/// progress receives the percentage read whenever it changes.
+/// Reads every record of a history file; an unreadable file gives none,
+/// and a damaged one the records that can be read (a record also ends at
+/// the next title line, even inside a quote that never closed). progress
+/// receives the percentage read now and then; setting stop (from another
+/// thread) ends the reading early.
 std::vector<CLSExamLogOne> ReadExamLog(const CLSTString& path,
-                                       const std::function<void(int percent)>& progress = {});
+                                       const std::function<void(int percent)>& progress = {},
+                                       const std::atomic<bool>* stop = nullptr);
 /// Sorts by date (then file name) or by file name (then date), names without regard to case.
 void SortExamLog(std::vector<CLSExamLogOne>& records, bool byDate);
 

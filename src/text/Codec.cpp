@@ -140,6 +140,36 @@ bool Utf8ToCp932(std::string_view utf8, std::string& out, std::string* unmappabl
     return allMapped;
 }
 
+bool IsValidUtf8(std::string_view bytes, bool cutAllowed) {
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+    size_t n = bytes.size();
+    size_t i = 0;
+    while (i < n) {
+        unsigned char b = p[i];
+        if (b < 0x80) {
+            ++i;
+            continue;
+        }
+        size_t len = b >= 0xF5 ? 1 : utf8SequenceLength(b);
+        if (len == 1) return false;  // a continuation byte, 0xC0, 0xC1 or 0xF5..0xFF
+        if (i + len > n) {
+            // Cut off: the bytes there must still be continuation bytes.
+            for (size_t k = i + 1; k < n; ++k)
+                if ((p[k] & 0xC0) != 0x80) return false;
+            return cutAllowed;
+        }
+        for (size_t k = 1; k < len; ++k)
+            if ((p[i + k] & 0xC0) != 0x80) return false;
+        unsigned char second = p[i + 1];
+        if (b == 0xE0 && second < 0xA0) return false;  // overlong
+        if (b == 0xED && second > 0x9F) return false;  // surrogate
+        if (b == 0xF0 && second < 0x90) return false;  // overlong
+        if (b == 0xF4 && second > 0x8F) return false;  // beyond U+10FFFF
+        i += len;
+    }
+    return true;
+}
+
 std::string Utf8ToCp932Literal(std::string_view utf8) {
     std::string out;
     if (!Utf8ToCp932(utf8, out)) {

@@ -14,6 +14,11 @@ std::string Cp932ToUtf8(std::string_view cp932);
 /// are listed (as UTF-8) in unmappable; returns false when there was any.
 bool Utf8ToCp932(std::string_view utf8, std::string& out, std::string* unmappable = nullptr);
 
+/// Whether the bytes are well-formed UTF-8 (no overlong forms, surrogates or
+/// code points beyond U+10FFFF). With cutAllowed a sequence cut off at the
+/// very end counts as well-formed.
+bool IsValidUtf8(std::string_view bytes, bool cutAllowed = false);
+
 /// UTF-8 to CP932 for the program's own texts, which are always mappable.
 std::string Utf8ToCp932Literal(std::string_view utf8);
 

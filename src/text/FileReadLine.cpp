@@ -23,10 +23,10 @@ int findLineEnd(const char* p, int n) {
     return n;
 }
 
-// A quoted field loses its quotes and "" becomes ". Text after the closing
-// quote (malformed input) is kept as it stands, and a field whose closing
-// quote never came keeps all its text: nothing the user wrote is dropped.
-void finishField(std::string& field) {
+}  // namespace
+
+// Nothing the user wrote is dropped from malformed input.
+void FinishQuotedField(std::string& field) {
     if (field.size() < 2 || field[0] != '"') return;
     std::string out;
     out.reserve(field.size());
@@ -46,8 +46,6 @@ void finishField(std::string& field) {
     out.append(field, i, std::string::npos);
     field.swap(out);
 }
-
-}  // namespace
 
 CLSFileReadLine::CLSFileReadLine(const CLSTString& path) {
     open(path);
@@ -141,7 +139,7 @@ bool CLSFileReadLine::readFields(CLSTStringArray& fields, char separator) {
     std::string field;
     bool inQuotes = false;
     auto store = [&]() {
-        finishField(field);
+        FinishQuotedField(field);
         fields.add(CLSTString(field));
         field.clear();
     };

@@ -5,6 +5,11 @@
 
 #include "text/TString.h"
 
+/// A field as read between separators: when it starts with a double quote,
+/// the quotes go and "" becomes "; text after the closing quote stays, and
+/// so does everything of a field whose quote never closed.
+void FinishQuotedField(std::string& field);
+
 /// Buffered reading of a text file by line, by comma- or TAB-separated
 /// record, or by blocks of bytes, on a POSIX file descriptor. Bytes are
 /// taken as they stand (no character-set conversion). Read failures throw

@@ -129,3 +129,67 @@ TEST(CliData, ExportAndImportRoundTrip) {
               1);
     EXPECT_NE(err.find("項目「問題」が複数設定されています。"), std::string::npos);
 }
+
+TEST(CliData, EncodingsDirectivesAndStrayCharacters) {
+    TempDir dir;
+    WriteFileBytes(dir.file("a.vrf"),
+                   Utf8ToCp932Literal("VORELDATA V3.0\r\n問,ヒ1|ヒ2,答,,注,<00\r\n"));
+    std::string out;
+    std::string err;
+    ASSERT_EQ(cli("export --encoding utf-8 --tab " + ShellQuote(dir.file("a.vrf")) + " " +
+                      ShellQuote(dir.file("a.txt")),
+                  &out),
+              0);
+    EXPECT_EQ(ReadFileBytes(dir.file("a.txt")),
+              "\xEF\xBB\xBF問題番号\t問題\t答え\tグループ\tコメント\tヒント\r\n"
+              "1\t問\t答\t0\t注\t\"ヒ1\nヒ2\"\r\n");
+    EXPECT_EQ(cli("export --encoding latin1 " + ShellQuote(dir.file("a.vrf")) + " x", &out, &err),
+              1);
+    EXPECT_NE(err.find("--encoding takes cp932 or utf-8"), std::string::npos);
+
+    // Our own export needs no roles, separator or encoding to come back.
+    ASSERT_EQ(
+        cli("import " + ShellQuote(dir.file("a.txt")) + " " + ShellQuote(dir.file("b.vrf")), &out),
+        0);
+    EXPECT_EQ(Cp932ToUtf8(ReadFileBytes(dir.file("b.vrf"))),
+              "VORELDATA V3.0\r\n問,ヒ1|ヒ2,答,,注,<00\r\n$Group=0,1,2,3,4,5,6,7,8,9\r\n");
+
+    // Directive lines name the separator, the HTML and the columns.
+    WriteFileBytes(dir.file("cards.txt"),
+                   "#separator:tab\n#html:true\n#columns:Front\tBack\n犬&amp;猫\t<i>dogs</i>\n");
+    ASSERT_EQ(
+        cli("import " + ShellQuote(dir.file("cards.txt")) + " " + ShellQuote(dir.file("c.vrf")),
+            &out),
+        0);
+    EXPECT_EQ(Cp932ToUtf8(ReadFileBytes(dir.file("c.vrf"))),
+              "VORELDATA V3.0\r\n犬&猫,,dogs,,,<00\r\n$Group=0,1,2,3,4,5,6,7,8,9\r\n");
+
+    // A file that names no columns needs its roles; characters CP932
+    // cannot hold stop the import unless --replace.
+    WriteFileBytes(dir.file("e.csv"), "smile😀,a\n");
+    EXPECT_EQ(cli("import " + ShellQuote(dir.file("e.csv")) + " " + ShellQuote(dir.file("e.vrf")),
+                  &out, &err),
+              1);
+    EXPECT_NE(err.find("--roles"), std::string::npos);
+    EXPECT_EQ(cli("import --roles 1,3 " + ShellQuote(dir.file("e.csv")) + " " +
+                      ShellQuote(dir.file("e.vrf")),
+                  &out, &err),
+              1);
+    EXPECT_NE(err.find("1件目の1列目: U+1F600"), std::string::npos);
+    EXPECT_EQ(ReadFileBytes(dir.file("e.vrf")), "");
+    ASSERT_EQ(cli("import --replace --roles 1,3 " + ShellQuote(dir.file("e.csv")) + " " +
+                      ShellQuote(dir.file("e.vrf")),
+                  &out, &err),
+              0);
+    EXPECT_NE(err.find("answered Yes because --replace was given"), std::string::npos);
+    EXPECT_EQ(ReadFileBytes(dir.file("e.vrf")).substr(0, 26), "VORELDATA V3.0\r\nsmile?,,a,");
+    // Read as CP932 when told, the same bytes are other characters.
+    ASSERT_EQ(cli("import --encoding cp932 --roles 0,3 " + ShellQuote(dir.file("e.csv")) + " " +
+                      ShellQuote(dir.file("f.vrf")),
+                  &out, &err),
+              0);
+
+    WriteFileBytes(dir.file("bin.csv"), std::string("\0\1\2", 3));
+    EXPECT_EQ(cli("import --roles 1 " + ShellQuote(dir.file("bin.csv")) + " x.vrf", &out, &err), 1);
+    EXPECT_NE(err.find("テキストファイルではありません。"), std::string::npos);
+}

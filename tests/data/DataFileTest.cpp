@@ -366,16 +366,18 @@ TEST(DataFile, FailedSaveKeepsTheOldFileAndPath) {
 TEST(DataFile, ExportAndImport) {
     DocFixture f;
     ASSERT_TRUE(
-        f.load("VORELDATA V3.0\r\n#t1,000000\r\nq1,,a\\,1|b,,c,<00\r\n#t2,000000\r\n"
+        f.load("VORELDATA V3.0\r\n#t1,000000\r\nq1,h1|h\\,2,a\\,1|b,,c,<00\r\n#t2,000000\r\n"
                "\\i\"p.png\"q2,,,,\"quoted\",<20\r\nq3,,a3,,,<00\r\n$Group=,,名前\r\n"));
     ASSERT_TRUE(ExportQuestions(f.doc, f.path("out.csv"), true));
+    // The hints of a question share the last column, one per line.
     EXPECT_EQ(Cp932ToUtf8(ReadFileBytes(f.dir.file("out.csv"))),
-              "問題番号,問題,答え,グループ,コメント\r\n1,q1,\"a,1\",0,c\r\n"
-              "2,\"\\i\"\"p.png\"\"q2\",,名前,\"\"\"quoted\"\"\"\r\n3,q3,a3,0,\r\n");
+              "問題番号,問題,答え,グループ,コメント,ヒント\r\n1,q1,\"a,1\",0,c,\"h1\nh,2\"\r\n"
+              "2,\"\\i\"\"p.png\"\"q2\",,名前,\"\"\"quoted\"\"\",\r\n3,q3,a3,0,,\r\n");
     ASSERT_TRUE(ExportQuestions(f.doc, f.path("out.txt"), false));
-    EXPECT_EQ(Cp932ToUtf8(ReadFileBytes(f.dir.file("out.txt"))),
-              "問題番号\t問題\t答え\tグループ\tコメント\r\n1\tq1\t\"a,1\"\t0\tc\r\n"
-              "2\t\"\\i\"\"p.png\"\"q2\"\t\t名前\t\"\"\"quoted\"\"\"\r\n3\tq3\ta3\t0\t\r\n");
+    EXPECT_EQ(
+        Cp932ToUtf8(ReadFileBytes(f.dir.file("out.txt"))),
+        "問題番号\t問題\t答え\tグループ\tコメント\tヒント\r\n1\tq1\t\"a,1\"\t0\tc\t\"h1\nh,2\"\r\n"
+        "2\t\"\\i\"\"p.png\"\"q2\"\t\t名前\t\"\"\"quoted\"\"\"\t\r\n3\tq3\ta3\t0\t\t\r\n");
 
     DocFixture g;
     WriteFileBytes(
@@ -395,7 +397,11 @@ TEST(DataFile, ExportAndImport) {
     EXPECT_EQ(g.doc.getQuestion(2)->question().getAnswerCount(), 0);
     EXPECT_TRUE(g.doc.isUntitled());
     EXPECT_TRUE(g.doc.isModified());
+    // A file that cannot be read leaves the document as it was.
     EXPECT_FALSE(ImportQuestions(g.doc, g.path("missing.csv"), ',', false, {1}));
+    EXPECT_EQ(g.prompter.entries.back().utf8,
+              "ファイル " + g.dir.file("missing.csv") + " を開けません。");
+    EXPECT_EQ(g.doc.getQuestionCount(), 3);
 }
 
 TEST(DataFile, DataInfo) {

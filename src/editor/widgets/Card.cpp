@@ -95,7 +95,6 @@ void CLSCard::showCurrent(bool sameLine) {
         m_kind = kind;
         addWidget(m_page);
         setCurrentWidget(m_page);
-        InstallHelpKey(m_page, m_page->helpTopic());
         connect(m_page, &CLSCardPage::commitRequested, this, &CLSCard::commitRequested);
         connect(m_page, &CLSCardPage::titleRequested, this, &CLSCard::titleRequested);
         connect(m_page, &CLSCardPage::entryMenuRequested, this, &CLSCard::entryMenuRequested);

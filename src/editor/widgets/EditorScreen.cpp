@@ -1,5 +1,7 @@
 #include "editor/widgets/EditorScreen.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -16,6 +18,7 @@
 #include "settings/VorelSettings.h"
 #include "text/Prompter.h"
 #include "text/widgets/CommandSet.h"
+#include "text/widgets/DialogHelp.h"
 #include "text/widgets/QtText.h"
 #include "text/widgets/WndSeparator.h"
 
@@ -113,6 +116,16 @@ void CLSEditorScreen::documentLoaded() {
         m_card->clear();
         m_model->reset();
     }
+}
+
+void CLSEditorScreen::documentConverted() {
+    m_undo.clear();
+    int row = currentLine();
+    m_card->clear();
+    m_shownLine = -1;
+    m_model->reset();
+    if (m_doc.getItemCount() > 0) selectLine(std::clamp(row, 0, m_doc.getItemCount() - 1));
+    updateCommands();
 }
 
 void CLSEditorScreen::resetView() {
@@ -303,6 +316,13 @@ void CLSEditorScreen::changeDone(const CLSLineChange& change, bool undone) {
     m_shownLine = current == m_shownLine && change.isReplacement() ? current : -1;
     applySelection(select, current);
     if (focusCard && m_card->page()) m_card->page()->focusFirstField();
+}
+
+int CLSEditorScreen::helpTopic() const {
+    QWidget* focus = QApplication::focusWidget();
+    CLSCardPage* page = m_card->page();
+    if (page && focus && page->isAncestorOf(focus)) return page->helpTopic();
+    return kHelpEditor;
 }
 
 bool CLSEditorScreen::eventFilter(QObject* watched, QEvent* event) {

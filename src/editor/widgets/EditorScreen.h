@@ -44,6 +44,9 @@ class CLSEditorScreen : public QWidget {
     void documentLoading();
     /// After a load or a new document: the list anew, the undo steps gone.
     void documentLoaded();
+    /// The document was converted to another version: its lines are shown
+    /// again on the same row, and undo steps of the old version are gone.
+    void documentConverted();
     /// Writes the card's fields back into the current line (an undo step
     /// when something changed).
     void commitCard();
@@ -53,6 +56,8 @@ class CLSEditorScreen : public QWidget {
     QTableView* list() const { return m_list; }
     CLSCard* card() const { return m_card; }
     QUndoStack& undoStack() { return m_undo; }
+    /// F1's topic: the card's while the keyboard is in it, else the screen's.
+    int helpTopic() const;
     /// The selected lines, ascending.
     std::vector<int> selectedLines() const;
     /// The line of the list's current row, -1 when none.

@@ -153,6 +153,23 @@ void CLSStudyScreen::startRun(CLSExamMode mode) {
     // A run going on ends first, and its result is seen before the next
     // one starts; the learner may choose to re-ask from it instead.
     if (std::optional<CLSExamMode> reask = finishAndWait(true)) mode = *reask;
+    dropResult();
+    auto askCount = [this, mode] { return RunCountDialog(this, m_exam, mode); };
+    if (!m_exam.examStart(mode, askCount)) return;
+    beginAsking();
+}
+
+bool CLSStudyScreen::startRunFromList(CLSExamMode mode, const std::vector<int>& questions) {
+    if (m_doc.getQuestionCount() == 0 || questions.empty()) return false;
+    // The run going on ends with its result seen, and nothing re-asked from it.
+    finishAndWait(false, true);
+    dropResult();
+    if (!m_exam.restartFromList(mode, questions)) return false;
+    beginAsking();
+    return true;
+}
+
+void CLSStudyScreen::dropResult() {
     if (m_result) {
         // It may be the pane whose re-ask button is calling.
         m_result->hide();
@@ -160,8 +177,9 @@ void CLSStudyScreen::startRun(CLSExamMode mode) {
         m_result = nullptr;
     }
     m_stack->setCurrentWidget(m_idle);
-    auto askCount = [this, mode] { return RunCountDialog(this, m_exam, mode); };
-    if (!m_exam.examStart(mode, askCount)) return;
+}
+
+void CLSStudyScreen::beginAsking() {
     m_stack->setCurrentWidget(m_asking);
     m_timer->start();
     tick();

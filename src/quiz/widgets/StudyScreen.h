@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "quiz/Exam.h"
 #include "quiz/QuestionTimer.h"
@@ -48,6 +49,12 @@ class CLSStudyScreen : public QWidget {
     CLSExam& exam() { return m_exam; }
     /// Starts a run (the study menu's run commands); a run going on ends first.
     void startRun(CLSExamMode mode);
+    /// Starts a run over the given questions (indexes in the document) with
+    /// a re-ask mode, as the exam history asks them again; a run going on
+    /// ends first. false when nothing could be asked.
+    bool startRunFromList(CLSExamMode mode, const std::vector<int>& questions);
+    /// Shows a text in a part of the status bar (as statusChanged).
+    void showStatus(int part, const QString& text) { emit statusChanged(part, text); }
     /// Answers the question on screen ("答え", Enter): the answer dialog
     /// judges it, then the next question follows.
     void checkAnswer();
@@ -77,6 +84,8 @@ class CLSStudyScreen : public QWidget {
     void createCommands();  // StudyCommands.cpp
     void layoutPanes();
     void examNext();
+    void dropResult();
+    void beginAsking();
     void stopAsked();
     void showIdle();
     void showStatusCounts();

@@ -13,6 +13,41 @@ DialogHelpHandler& handler() {
 
 }  // namespace
 
+const std::vector<int>& KnownHelpTopics() {
+    static const std::vector<int> topics = {
+        kHelpExamLog,
+        kHelpReaskMenu,
+        kHelpImport,
+        kHelpExport,
+        kHelpDataInfo,
+        kHelpPrintSettings,
+        kHelpVagueDialog,
+        kHelpResultDialog,
+        kHelpCustomizeGeneral,
+        kHelpCustomizeSound,
+        kHelpCustomizeComparison,
+        kHelpCustomizeDesign,
+        kHelpCustomizeQuestion,
+        kHelpCustomizeAnswer,
+        kHelpCardTitle,
+        kHelpCardQuestion,
+        kHelpGroupNames,
+        kHelpCardFont,
+        kHelpMessage,
+        kHelpCardNumber,
+        kHelpCardComment,
+        kHelpRangeDialog,
+        kHelpCountDialog,
+        kHelpAnswerDialog,
+        kHelpOtherAnswers,
+        kHelpRunning,
+        kHelpMenu,
+        kHelpStudy,
+        kHelpEditor,
+    };
+    return topics;
+}
+
 void SetDialogHelpHandler(DialogHelpHandler h) {
     handler() = std::move(h);
 }

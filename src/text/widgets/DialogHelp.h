@@ -1,11 +1,18 @@
 #pragma once
 
 #include <functional>
+#include <vector>
 
 class QWidget;
 
-/// Help topics of the dialogs (each screen's dialogs add theirs here).
+/// Help topics of the dialogs (each screen's dialogs add theirs here, and
+/// a page help/<topic>.html for each).
 enum DialogHelpContext {
+    kHelpExamLog = 100,
+    kHelpReaskMenu = 101,
+    kHelpImport = 102,
+    kHelpExport = 103,
+    kHelpDataInfo = 104,
     kHelpPrintSettings = 105,
     kHelpVagueDialog = 117,
     kHelpResultDialog = 119,
@@ -28,6 +35,17 @@ enum DialogHelpContext {
     kHelpAnswerDialog = 636,
     kHelpOtherAnswers = 637,
 };
+
+/// The main window's topics, by what it is doing when F1 is pressed.
+enum MainHelpContext {
+    kHelpRunning = 131,  // a run is in progress
+    kHelpMenu = 132,     // a menu is open
+    kHelpStudy = 133,    // the study screen
+    kHelpEditor = 134,   // the editor screen
+};
+
+/// Every topic above, for the check that each has its page.
+const std::vector<int>& KnownHelpTopics();
 
 /// Opens the help at a topic; the main window installs it at start-up.
 using DialogHelpHandler = std::function<void(QWidget* owner, int context)>;

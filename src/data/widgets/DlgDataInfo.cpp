@@ -1,0 +1,123 @@
+#include "data/widgets/DlgDataInfo.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "data/VorelDataFile.h"
+#include "text/Common.h"
+#include "text/widgets/DialogHelp.h"
+#include "text/widgets/QtText.h"
+
+namespace {
+
+QString U(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+// The versions a file can be converted to.
+const int kVersions[] = {12, 13, 14, 15, 16, CLSVorelDataFile::kCurrentVersion};
+
+}  // namespace
+
+CLSDlgDataInfo::CLSDlgDataInfo(CLSVorelDataFile& doc, bool editorOpen, QWidget* parent)
+    : QDialog(parent), m_doc(doc) {
+    setWindowTitle(U("データ情報"));
+    CLSDataInfo info = doc.dataInfo();
+    auto* layout = new QVBoxLayout(this);
+    auto* form = new QFormLayout;
+    m_fileName = new QLabel(ToQString(info.path), this);
+    m_fileName->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_fileName->setWordWrap(true);
+    form->addRow(U("ファイル名："), m_fileName);
+
+    m_versions = new QComboBox(this);
+    bool listed = false;
+    for (int v : kVersions) {
+        // A file of a version between these keeps its own entry.
+        if (!listed && info.version < v) {
+            m_versions->addItem(ToQString(versionText(info.version)), info.version);
+            listed = true;
+        }
+        m_versions->addItem(ToQString(versionText(v)), v);
+        listed = listed || v == info.version;
+    }
+    m_versions->setCurrentIndex(m_versions->findData(info.version));
+    m_versions->setEnabled(editorOpen);
+    auto* versionLabel = new QLabel(U("ファイルバージョン(&V)："), this);
+    versionLabel->setBuddy(m_versions);
+    form->addRow(versionLabel, m_versions);
+
+    const char* countNames[3] = {"行数：", "タイトル数：", "問題数："};
+    int counts[3] = {info.lineCount, info.titleCount, info.questionCount};
+    for (int i = 0; i < 3; ++i) {
+        m_counts[i] = new QLabel(QString::number(counts[i]), this);
+        form->addRow(U(countNames[i]), m_counts[i]);
+    }
+    layout->addLayout(form);
+
+    auto* groupLabel = new QLabel(U("グループ(&G)："), this);
+    layout->addWidget(groupLabel);
+    m_groups = new QTableWidget(CLSVorelDataFile::kGroupCount, 2, this);
+    groupLabel->setBuddy(m_groups);
+    m_groups->setHorizontalHeaderLabels({U("グループ名"), U("問題数")});
+    m_groups->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_groups->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_groups->setTabKeyNavigation(false);
+    m_groups->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    m_groups->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    for (int g = 0; g < CLSVorelDataFile::kGroupCount; ++g) {
+        m_groups->setVerticalHeaderItem(g, new QTableWidgetItem(QString::number(g)));
+        m_groups->setItem(g, 0, new QTableWidgetItem(ToQString(info.groupNames[g])));
+        auto* count = new QTableWidgetItem(QString::number(info.groupQuestionCounts[g]));
+        count->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        m_groups->setItem(g, 1, count);
+    }
+    m_groups->verticalHeader()->setDefaultSectionSize(m_groups->fontMetrics().height() + 6);
+    m_groups->setMinimumHeight(m_groups->verticalHeader()->defaultSectionSize() * 11 + 8);
+    layout->addWidget(m_groups, 1);
+
+    auto* buttons = new QHBoxLayout;
+    m_ok = new QPushButton(U("OK"), this);
+    auto* cancel = new QPushButton(U("キャンセル"), this);
+    auto* help = new QPushButton(U("ヘルプ(&H)"), this);
+    m_ok->setDefault(true);
+    help->setAutoDefault(false);
+    buttons->addStretch();
+    buttons->addWidget(m_ok);
+    buttons->addWidget(cancel);
+    buttons->addWidget(help);
+    layout->addLayout(buttons);
+    connect(m_ok, &QPushButton::clicked, this, &CLSDlgDataInfo::accept);
+    connect(cancel, &QPushButton::clicked, this, &CLSDlgDataInfo::reject);
+    connect(help, &QPushButton::clicked, this, [this] { ShowDialogHelp(this, kHelpDataInfo); });
+    InstallHelpKey(this, kHelpDataInfo);
+    resize(360, 460);
+}
+
+int CLSDlgDataInfo::chosenVersion() const {
+    return m_versions->currentData().toInt();
+}
+
+void CLSDlgDataInfo::accept() {
+    int version = chosenVersion();
+    if (m_versions->isEnabled() && version != m_doc.getVersion()) {
+        // A lowering the learner declines leaves the document and the dialog as they were.
+        if (!m_doc.setVersion(version)) return;
+        emit versionChanged(version);
+    }
+    QDialog::accept();
+}
+
+bool ShowDataInfo(QWidget* parent, CLSVorelDataFile& doc, bool editorOpen) {
+    CLSDlgDataInfo dialog(doc, editorOpen, parent);
+    bool changed = false;
+    QObject::connect(&dialog, &CLSDlgDataInfo::versionChanged, &dialog, [&] { changed = true; });
+    dialog.exec();
+    return changed;
+}

@@ -1,0 +1,143 @@
+#include "data/widgets/DlgExport.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "data/ImportExport.h"
+#include "data/VorelDataFile.h"
+#include "data/widgets/FileFilters.h"
+#include "text/Codec.h"
+#include "text/Paths.h"
+#include "text/Prompter.h"
+#include "text/widgets/DialogHelp.h"
+#include "text/widgets/QtText.h"
+
+namespace {
+
+QString U(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+}  // namespace
+
+CLSDlgExport::CLSDlgExport(const CLSVorelDataFile& doc, QWidget* parent)
+    : QDialog(parent), m_doc(doc) {
+    setWindowTitle(U("エクスポート"));
+    auto* layout = new QVBoxLayout(this);
+
+    auto* pathRow = new QHBoxLayout;
+    auto* pathLabel = new QLabel(U("ファイル名(&F)："), this);
+    m_path = new QLineEdit(this);
+    pathLabel->setBuddy(m_path);
+    m_browse = new QPushButton(U("参照(&B)..."), this);
+    m_browse->setAutoDefault(false);
+    pathRow->addWidget(pathLabel);
+    pathRow->addWidget(m_path, 1);
+    pathRow->addWidget(m_browse);
+    layout->addLayout(pathRow);
+
+    QString start = doc.isUntitled() ? QDir::home().filePath(ToQString(doc.getPath()))
+                                     : ToQString(doc.getPath());
+    QFileInfo info(start);
+    m_path->setText(info.dir().filePath(info.completeBaseName() + ".csv"));
+
+    auto* format = new QGroupBox(U("形式"), this);
+    auto* formatRow = new QHBoxLayout(format);
+    m_comma = new QRadioButton(U("カンマ区切り(&C)"), format);
+    m_tab = new QRadioButton(U("Tab区切り(&T)"), format);
+    m_comma->setChecked(true);
+    formatRow->addWidget(m_comma);
+    formatRow->addWidget(m_tab);
+    formatRow->addStretch();
+    layout->addWidget(format);
+
+    auto* encodingRow = new QHBoxLayout;
+    auto* encodingLabel = new QLabel(U("文字コード(&D)："), this);
+    m_encoding = new QComboBox(this);
+    m_encoding->addItem(U("Shift_JIS (CP932)"), static_cast<int>(CLSTextEncoding::kCp932));
+    m_encoding->addItem(U("UTF-8"), static_cast<int>(CLSTextEncoding::kUtf8));
+    encodingLabel->setBuddy(m_encoding);
+    encodingRow->addWidget(encodingLabel);
+    encodingRow->addWidget(m_encoding);
+    encodingRow->addStretch();
+    layout->addLayout(encodingRow);
+    layout->addStretch();
+
+    auto* buttons = new QHBoxLayout;
+    m_save = new QPushButton(U("保存(&S)"), this);
+    auto* cancel = new QPushButton(U("キャンセル"), this);
+    auto* help = new QPushButton(U("ヘルプ(&H)"), this);
+    m_save->setDefault(true);
+    help->setAutoDefault(false);
+    buttons->addStretch();
+    buttons->addWidget(m_save);
+    buttons->addWidget(cancel);
+    buttons->addWidget(help);
+    layout->addLayout(buttons);
+
+    connect(m_browse, &QPushButton::clicked, this, &CLSDlgExport::browse);
+    connect(m_save, &QPushButton::clicked, this, &CLSDlgExport::save);
+    connect(cancel, &QPushButton::clicked, this, &CLSDlgExport::reject);
+    connect(help, &QPushButton::clicked, this, [this] { ShowDialogHelp(this, kHelpExport); });
+    InstallHelpKey(this, kHelpExport);
+    resize(520, sizeHint().height());
+}
+
+void CLSDlgExport::browse() {
+    // The program asks about overwriting itself, once the learner saves.
+    QString chosen = QFileDialog::getSaveFileName(this, U("エクスポート"), m_path->text(),
+                                                  U(kDelimitedFileFilter), nullptr,
+                                                  QFileDialog::DontConfirmOverwrite);
+    if (!chosen.isEmpty()) m_path->setText(chosen);
+}
+
+void CLSDlgExport::save() {
+    Prompter& prompter = m_doc.prompter();
+    QString text = m_path->text().trimmed();
+    if (text.isEmpty()) {
+        prompter.message(PromptIcon::Warning, CLSTString(SJIS("ファイル名を入力してください。")));
+        m_path->setFocus();
+        return;
+    }
+    CLSTString path;
+    QString unmappable;
+    if (!FromQString(text, path, &unmappable)) {
+        prompter.message(PromptIcon::Error,
+                         FromQStringLossy(U("ファイル名に使えない文字があります: ") + unmappable));
+        return;
+    }
+    if (QFileInfo::exists(text)) {
+        switch (prompter.ask(PromptIcon::Question, PromptButtons::YesNoCancel,
+                             CLSTString(SJIS("ファイルは既に存在します。上書きしますか？")))) {
+            case PromptAnswer::Yes:
+                break;
+            case PromptAnswer::No:
+                reject();
+                return;
+            default:
+                return;
+        }
+    }
+    auto encoding = static_cast<CLSTextEncoding>(m_encoding->currentData().toInt());
+    // A file that could not be written has been reported; the learner may
+    // choose another place.
+    if (!ExportQuestions(m_doc, path, m_comma->isChecked(), encoding)) return;
+    m_written = true;
+    accept();
+}
+
+void ExportWithDialog(QWidget* parent, const CLSVorelDataFile& doc) {
+    CLSDlgExport dialog(doc, parent);
+    dialog.exec();
+}

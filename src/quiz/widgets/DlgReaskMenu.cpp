@@ -1,0 +1,68 @@
+#include "quiz/widgets/DlgReaskMenu.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "settings/VorelSettings.h"
+#include "text/widgets/DialogHelp.h"
+
+namespace {
+
+QString U(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+}  // namespace
+
+CLSDlgReaskMenu::CLSDlgReaskMenu(CLSVorelSettings& settings, bool linesSelected, QWidget* parent)
+    : QDialog(parent), m_settings(settings) {
+    setWindowTitle(U("再出題メニュー"));
+    auto* layout = new QVBoxLayout(this);
+    m_wrong = new QRadioButton(U("間違えた問題を再出題する(&T)"), this);
+    m_all = new QRadioButton(U("すべての問題を再出題する(&A)"), this);
+    m_selected = new QRadioButton(U("選択された問題を再出題する(&S)"), this);
+    m_wrong->setChecked(true);
+    m_selected->setEnabled(linesSelected);
+    m_random = new QCheckBox(U("ランダムに出題(&R)"), this);
+    m_random->setChecked(settings.retryRandom());
+    for (QWidget* w : {static_cast<QWidget*>(m_wrong), static_cast<QWidget*>(m_all),
+                       static_cast<QWidget*>(m_selected)})
+        layout->addWidget(w);
+    layout->addSpacing(8);
+    layout->addWidget(m_random);
+    layout->addStretch();
+
+    auto* buttons = new QHBoxLayout;
+    m_ok = new QPushButton(U("OK"), this);
+    auto* cancel = new QPushButton(U("キャンセル"), this);
+    auto* help = new QPushButton(U("ヘルプ(&H)"), this);
+    m_ok->setDefault(true);
+    help->setAutoDefault(false);
+    buttons->addStretch();
+    buttons->addWidget(m_ok);
+    buttons->addWidget(cancel);
+    buttons->addWidget(help);
+    layout->addLayout(buttons);
+    connect(m_ok, &QPushButton::clicked, this, &CLSDlgReaskMenu::accept);
+    connect(cancel, &QPushButton::clicked, this, &CLSDlgReaskMenu::reject);
+    connect(help, &QPushButton::clicked, this, [this] { ShowDialogHelp(this, kHelpReaskMenu); });
+    InstallHelpKey(this, kHelpReaskMenu);
+}
+
+CLSExamMode::Kind CLSDlgReaskMenu::kind() const {
+    if (m_all->isChecked()) return CLSExamMode::kRetryAll;
+    if (m_selected->isChecked()) return CLSExamMode::kRetrySelected;
+    return CLSExamMode::kRetryWrong;
+}
+
+bool CLSDlgReaskMenu::random() const {
+    return m_random->isChecked();
+}
+
+void CLSDlgReaskMenu::accept() {
+    m_settings.setFlag(CLSVorelSettings::kRetryRandom, m_random->isChecked());
+    QDialog::accept();
+}
