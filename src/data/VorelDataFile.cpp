@@ -489,6 +489,39 @@ void CLSVorelDataFile::putLines(
     m_modified = true;
 }
 
+void CLSVorelDataFile::permuteLines(const std::vector<int>& places, const std::vector<int>& order) {
+    size_t n = places.size();
+    if (order.size() != n) VR_THROW(kSource, CLSError::kIndex);
+    std::vector<char> seen(n, 0);
+    for (size_t k = 0; k < n; ++k) {
+        bool ascending = k == 0 || places[k] > places[k - 1];
+        if (places[k] < 0 || places[k] >= getItemCount() || !ascending || order[k] < 0 ||
+            static_cast<size_t>(order[k]) >= n || seen[order[k]])
+            VR_THROW(kSource, CLSError::kIndex);
+        seen[order[k]] = 1;
+    }
+    if (n == 0) return;
+    std::vector<std::unique_ptr<CLSVorelDataItem>> moved(n);
+    bool sameKinds = true;
+    for (size_t k = 0; k < n; ++k) {
+        moved[k] = std::move(m_lines[places[order[k]]]);
+        sameKinds = sameKinds && moved[k]->kind() == moved[0]->kind();
+    }
+    for (size_t k = 0; k < n; ++k)
+        m_lines[places[k]] = std::move(moved[k]);
+    // Lines of one kind trading places leave every list of the index as it
+    // was (a sort of a hundred thousand questions costs no rebuild); only
+    // the lines learn their new places.
+    if (sameKinds && m_index.isValid()) {
+        for (int place : places)
+            m_lines[place]->m_lineIndex = place;
+    } else {
+        invalidateIndex();
+    }
+    m_currentTitle = m_current ? titleOf(m_current) : nullptr;
+    m_modified = true;
+}
+
 void CLSVorelDataFile::clearLines() {
     m_lines.clear();
     m_questionCount = 0;

@@ -146,6 +146,12 @@ class CLSVorelDataFile {
     /// Puts lines in so that each stands at its given index afterwards
     /// (indexes ascending), in one pass; code 11 for an index that cannot be.
     void putLines(std::vector<std::pair<int, std::unique_ptr<CLSVorelDataItem>>> lines);
+    /// Rearranges lines among their own places: afterwards line places[k]
+    /// holds the line that stood at places[order[k]] (places ascending,
+    /// order a permutation of 0 .. count - 1), in one pass with no copies;
+    /// code 11 when they do not fit. Lines keep their objects, the current
+    /// line included.
+    void permuteLines(const std::vector<int>& places, const std::vector<int>& order);
 
     // ---- current position ----
     void setCurrentLine(int n);

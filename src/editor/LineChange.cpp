@@ -55,6 +55,21 @@ CLSLineChange CLSLineChange::movingDown(const std::vector<int>& selected, int li
     return change;
 }
 
+CLSLineChange CLSLineChange::permuting(std::vector<int> places, std::vector<int> order) {
+    CLSLineChange change;
+    if (places.empty() || places.size() != order.size()) return change;
+    change.m_inverse.assign(order.size(), -1);
+    for (size_t k = 0; k < order.size(); ++k) {
+        int from = order[k];
+        if (from < 0 || static_cast<size_t>(from) >= order.size() || change.m_inverse[from] >= 0)
+            VR_THROW(kSource, CLSError::kIndex);
+        change.m_inverse[from] = static_cast<int>(k);
+    }
+    change.m_places = std::move(places);
+    change.m_order = std::move(order);
+    return change;
+}
+
 // Moves are neighbour swaps, so the document's index stays valid and a line
 // moved in a file of a hundred thousand costs no rebuild.
 void CLSLineChange::swapNeighbours(CLSVorelDataFile& doc, bool forward) const {
@@ -75,6 +90,7 @@ void CLSLineChange::swapNeighbours(CLSVorelDataFile& doc, bool forward) const {
 void CLSLineChange::apply(CLSVorelDataFile& doc) {
     for (auto& [index, item] : m_replaced)
         doc.swapItem(index, item);
+    if (!m_places.empty()) doc.permuteLines(m_places, m_order);
     if (m_removed.empty() && m_added.empty()) return;
     if (m_moving) {
         swapNeighbours(doc, true);
@@ -92,6 +108,7 @@ void CLSLineChange::apply(CLSVorelDataFile& doc) {
 }
 
 void CLSLineChange::revert(CLSVorelDataFile& doc) {
+    if (!m_places.empty()) doc.permuteLines(m_places, m_inverse);
     // Replacements swap back in the opposite order.
     for (auto it = m_replaced.rbegin(); it != m_replaced.rend(); ++it)
         doc.swapItem(it->first, it->second);
@@ -119,11 +136,13 @@ int CLSLineChange::firstLine() const {
     if (!m_removed.empty()) consider(m_removed.front());
     if (!m_added.empty()) consider(m_added.front());
     if (!m_replaced.empty()) consider(m_replaced.front().first);
+    if (!m_places.empty()) consider(m_places.front());
     return first;
 }
 
 std::vector<int> CLSLineChange::linesAfter() const {
     std::vector<int> lines = m_added;
+    lines.insert(lines.end(), m_places.begin(), m_places.end());
     for (const auto& r : m_replaced)
         lines.push_back(r.first);
     std::sort(lines.begin(), lines.end());
@@ -132,6 +151,7 @@ std::vector<int> CLSLineChange::linesAfter() const {
 
 std::vector<int> CLSLineChange::linesBefore() const {
     std::vector<int> lines = m_removed;
+    lines.insert(lines.end(), m_places.begin(), m_places.end());
     for (const auto& r : m_replaced)
         lines.push_back(r.first);
     std::sort(lines.begin(), lines.end());

@@ -26,6 +26,11 @@ class CLSLineChange {
     /// keeps together; none when row 0 (up) or the last row (down) is among them.
     static CLSLineChange movingUp(const std::vector<int>& selected);
     static CLSLineChange movingDown(const std::vector<int>& selected, int lineCount);
+    /// Lines rearranged among their own places: afterwards line places[k]
+    /// holds the line that stood at places[order[k]] (places ascending,
+    /// order a permutation of 0 .. count - 1). The rows keep their count
+    /// and the very line objects move, so it counts as a replacement in place.
+    static CLSLineChange permuting(std::vector<int> places, std::vector<int> order);
 
     CLSLineChange(CLSLineChange&&) noexcept = default;
     CLSLineChange& operator=(CLSLineChange&&) noexcept = default;
@@ -36,7 +41,9 @@ class CLSLineChange {
     /// Takes it back.
     void revert(CLSVorelDataFile& doc);
 
-    bool isEmpty() const { return m_removed.empty() && m_added.empty() && m_replaced.empty(); }
+    bool isEmpty() const {
+        return m_removed.empty() && m_added.empty() && m_replaced.empty() && m_places.empty();
+    }
     /// The first line index the change touches (the rows from there on are
     /// drawn again); -1 for an empty change.
     int firstLine() const;
@@ -44,7 +51,7 @@ class CLSLineChange {
     std::vector<int> linesAfter() const;
     /// The lines that went out or were replaced, as indexes before the change.
     std::vector<int> linesBefore() const;
-    bool isReplacement() const { return !m_replaced.empty(); }
+    bool isReplacement() const { return !m_replaced.empty() || !m_places.empty(); }
     /// Lines only changed places with their neighbours.
     bool isMove() const { return m_moving; }
     /// The lines that go out (indexes before) and come in (indexes after).
@@ -64,4 +71,8 @@ class CLSLineChange {
     std::vector<std::unique_ptr<CLSVorelDataItem>> m_waitingRemoved;
     // In-place replacements: index and the other item.
     std::vector<std::pair<int, CLSVorelDataItem>> m_replaced;
+    // A rearrangement among places: its order and the order that undoes it.
+    std::vector<int> m_places;
+    std::vector<int> m_order;
+    std::vector<int> m_inverse;
 };

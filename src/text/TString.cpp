@@ -579,6 +579,11 @@ int compareBytes(const char* a, int aLen, const char* b, int bLen, bool foldCase
 
 }  // namespace
 
+int CompareNoCase(std::string_view a, std::string_view b) {
+    return compareBytes(a.data(), static_cast<int>(a.size()), b.data(), static_cast<int>(b.size()),
+                        true);
+}
+
 int CLSTString::compareNoCase(const char* text) const {
     if (!text) text = "";
     return compareBytes(m_buffer, m_length, text, static_cast<int>(std::strlen(text)), true);

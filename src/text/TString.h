@@ -39,6 +39,10 @@ void AppendEscapedMarkup(std::string& out, std::string_view text);
 /// unescapeMarkup of a text.
 std::string UnescapeMarkupText(std::string_view text);
 
+/// lstrcmpiA-like order of two byte texts: one-byte A-Z folded to a-z,
+/// then byte order; negative, 0 or positive.
+int CompareNoCase(std::string_view a, std::string_view b);
+
 class CLSTString;
 /// Copies of a text with escapeMarkup / unescapeMarkup applied.
 CLSTString Escaped(const CLSTString& text);

@@ -1,0 +1,103 @@
+// Find: which lines hold a text, walked from a line or question without
+// wrapping round.
+
+#include <algorithm>
+#include <string_view>
+
+#include "data/VorelDataFile.h"
+#include "editor/QuestionTools.h"
+
+namespace {
+
+// Whether text holds target starting at a character: the learner types
+// whole characters, so a match that begins on the trail byte of a two-byte
+// character is none.
+bool containsText(std::string_view text, std::string_view target) {
+    if (target.empty() || target.size() > text.size()) return false;
+    const int length = static_cast<int>(text.size());
+    size_t boundary = 0;  // a character's first byte
+    size_t from = 0;
+    for (;;) {
+        size_t at = text.find(target, from);
+        if (at == std::string_view::npos) return false;
+        while (boundary < at)
+            boundary += charLengthAt(text.data(), static_cast<int>(boundary), length);
+        if (boundary == at) return true;
+        from = at + 1;
+    }
+}
+
+bool sentenceContains(const CLSSentence& sentence, std::string_view target) {
+    for (const CLSSentenceItem& item : sentence.items()) {
+        if (item.isText() && containsText(item.string().view(), target)) return true;
+    }
+    return false;
+}
+
+bool anyContains(const CLSSentenceArray& list, std::string_view target) {
+    for (const CLSSentence& sentence : list) {
+        if (sentenceContains(sentence, target)) return true;
+    }
+    return false;
+}
+
+bool questionMatches(const CLSVorelDataQuestion& q, std::string_view target, int targets) {
+    return ((targets & SearchTarget::kQuestion) && sentenceContains(q.getQuestion(), target)) ||
+           ((targets & SearchTarget::kHints) && anyContains(q.hints(), target)) ||
+           ((targets & SearchTarget::kAnswers) && anyContains(q.answers(), target)) ||
+           ((targets & SearchTarget::kChoices) && anyContains(q.choices(), target)) ||
+           ((targets & SearchTarget::kComment) && sentenceContains(q.getComment(), target));
+}
+
+}  // namespace
+
+bool LineMatches(const CLSVorelDataItem& line, const CLSTString& text, int targets) {
+    if (text.isEmpty() || (targets & SearchTarget::kAll) == 0) return false;
+    std::string_view target = text.view();
+    bool comments = (targets & SearchTarget::kComment) != 0;
+    int kind = line.kind();
+    if (kind == kLineQuestion) return questionMatches(line.question(), target, targets);
+    if (kind == kLineTitle) {
+        const CLSVorelDataTitle& title = line.title();
+        return ((targets & SearchTarget::kTitle) && containsText(title.text.view(), target)) ||
+               (comments && containsText(title.comment.view(), target));
+    }
+    if (!comments) return false;
+    // Comment lines and the comments of setting lines are the learner's notes too.
+    if (kind == kLineComment) return containsText(line.comment().text.view(), target);
+    if (IsNumberKind(kind)) return containsText(line.number().comment.view(), target);
+    if (IsFontKind(kind)) return containsText(line.font().comment.view(), target);
+    return false;
+}
+
+int FindLine(const CLSVorelDataFile& doc, int from, bool forward, const CLSTString& text,
+             int targets) {
+    if (text.isEmpty()) return -1;
+    int count = doc.getItemCount();
+    if (forward) {
+        for (int i = std::max(from, -1) + 1; i < count; ++i) {
+            if (LineMatches(*doc.getLine(i), text, targets)) return i;
+        }
+    } else {
+        for (int i = std::min(from, count) - 1; i >= 0; --i) {
+            if (LineMatches(*doc.getLine(i), text, targets)) return i;
+        }
+    }
+    return -1;
+}
+
+int FindQuestion(const CLSVorelDataFile& doc, int fromQuestion, bool forward,
+                 const CLSTString& text, int targets) {
+    if (text.isEmpty()) return -1;
+    int count = doc.getQuestionCount();
+    if (forward) {
+        for (int n = std::max(fromQuestion, -1) + 1; n < count; ++n) {
+            if (LineMatches(*doc.getQuestion(n), text, targets)) return n;
+        }
+    } else {
+        for (int n = std::min(fromQuestion, count) - 1; n >= 0; --n) {
+            if (LineMatches(*doc.getQuestion(n), text, targets)) return n;
+        }
+    }
+    return -1;
+}
