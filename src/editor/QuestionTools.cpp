@@ -4,6 +4,7 @@
 #include "editor/QuestionTools.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <deque>
 #include <numeric>
 #include <string>
@@ -40,21 +41,27 @@ std::string_view plainText(const CLSSentence& sentence, std::deque<std::string>&
     return text;
 }
 
-// One sort key of every question, in the order of the questions.
+// One sort key of every question, in the order of the questions. Texts are
+// kept as keys whose byte order is the program's case-insensitive order, made
+// once: a hundred thousand questions take some two million comparisons.
 struct KeyColumn {
     SortBy by = SortBy::kQuestion;
     bool descending = false;
-    std::vector<std::string_view> texts;
+    std::string keys;
+    std::vector<std::pair<uint32_t, uint32_t>> spans;  // start and length in keys
     std::vector<int> groups;
 
+    std::string_view text(size_t k) const {
+        return std::string_view(keys).substr(spans[k].first, spans[k].second);
+    }
     int compare(size_t a, size_t b) const {
-        int c = by == SortBy::kGroup ? groups[a] - groups[b] : CompareNoCase(texts[a], texts[b]);
+        int c = by == SortBy::kGroup ? groups[a] - groups[b] : text(a).compare(text(b));
+        c = (c > 0) - (c < 0);
         return descending ? -c : c;
     }
 };
 
-KeyColumn keyColumn(const CLSVorelDataFile& doc, const std::vector<int>& lines, CLSSortKey key,
-                    std::deque<std::string>& store) {
+KeyColumn keyColumn(const CLSVorelDataFile& doc, const std::vector<int>& lines, CLSSortKey key) {
     KeyColumn column;
     column.by = key.by;
     column.descending = key.descending;
@@ -64,15 +71,20 @@ KeyColumn keyColumn(const CLSVorelDataFile& doc, const std::vector<int>& lines, 
             column.groups.push_back(doc.getLine(i)->question().group());
         return column;
     }
-    column.texts.reserve(lines.size());
+    column.spans.reserve(lines.size());
     static const CLSSentence kNone;
+    std::deque<std::string> store;
     for (int i : lines) {
         const Q& q = doc.getLine(i)->question();
         const CLSSentence& s = key.by == SortBy::kQuestion ? q.getQuestion()
                                : key.by == SortBy::kAnswer
                                    ? (q.getAnswerCount() ? q.getAnswer(0) : kNone)
                                    : q.getComment();
-        column.texts.push_back(plainText(s, store));
+        size_t start = column.keys.size();
+        AppendNoCaseKey(column.keys, plainText(s, store));
+        column.spans.emplace_back(static_cast<uint32_t>(start),
+                                  static_cast<uint32_t>(column.keys.size() - start));
+        store.clear();
     }
     return column;
 }
@@ -169,9 +181,8 @@ CLSLineChange SortChange(const CLSVorelDataFile& doc, const std::vector<int>& qu
                          CLSSortKey first, CLSSortKey second) {
     std::vector<int> places = questionLinesOf(doc, questionLines);
     if (places.size() < 2) return CLSLineChange({}, {});
-    std::deque<std::string> store;
-    KeyColumn a = keyColumn(doc, places, first, store);
-    KeyColumn b = keyColumn(doc, places, second, store);
+    KeyColumn a = keyColumn(doc, places, first);
+    KeyColumn b = keyColumn(doc, places, second);
     std::vector<int> order(places.size());
     std::iota(order.begin(), order.end(), 0);
     std::stable_sort(order.begin(), order.end(), [&](int x, int y) {

@@ -584,6 +584,23 @@ int CompareNoCase(std::string_view a, std::string_view b) {
                         true);
 }
 
+// Folding each text by its own characters gives compareBytes' order: up to
+// the first difference both texts cut into the same characters, and A-Z are
+// valid trail bytes, so a byte folded in one text is folded in the other.
+void AppendNoCaseKey(std::string& out, std::string_view text) {
+    const int length = static_cast<int>(text.size());
+    int i = 0;
+    while (i < length) {
+        if (i + 1 < length && isDoubleByteChar(text.data() + i)) {
+            out.append(text.data() + i, 2);
+            i += 2;
+            continue;
+        }
+        char c = text[i++];
+        out += c >= 'A' && c <= 'Z' ? static_cast<char>(c + ('a' - 'A')) : c;
+    }
+}
+
 int CLSTString::compareNoCase(const char* text) const {
     if (!text) text = "";
     return compareBytes(m_buffer, m_length, text, static_cast<int>(std::strlen(text)), true);

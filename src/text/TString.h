@@ -42,6 +42,10 @@ std::string UnescapeMarkupText(std::string_view text);
 /// lstrcmpiA-like order of two byte texts: one-byte A-Z folded to a-z,
 /// then byte order; negative, 0 or positive.
 int CompareNoCase(std::string_view a, std::string_view b);
+/// Appends to out a key of text whose plain byte order (shorter first on a
+/// common start) is CompareNoCase's order: one-byte A-Z as a-z, two-byte
+/// characters as they are. Sorting many texts compares keys made once.
+void AppendNoCaseKey(std::string& out, std::string_view text);
 
 class CLSTString;
 /// Copies of a text with escapeMarkup / unescapeMarkup applied.

@@ -189,6 +189,36 @@ TEST(TString, ComparisonsFoldOnlyOneByteLetters) {
     EXPECT_EQ(codeOf(fullA, 0), 0x8281);
 }
 
+// Sort keys made once order texts as comparing them case-insensitively does,
+// for any bytes: letters, two-byte characters whose trail byte is a letter
+// (ア is 0x83 0x41), lead bytes without a trail and lone bytes at the end.
+TEST(TString, NoCaseKeysOrderAsCompareNoCase) {
+    const std::string pieces[] = {"a",        "A",        "z",        "Z",    "[", "`",    "\x83",
+                                  "\x83\x41", "\x83\x61", "\x82\x60", "\xFC", " ", "\x7F", "\x80"};
+    uint32_t seed = 2024;
+    auto next = [&seed](uint32_t n) {
+        seed = seed * 1103515245u + 12345u;
+        return (seed >> 16) % n;
+    };
+    auto text = [&] {
+        std::string s;
+        for (uint32_t k = next(6); k > 0; --k)
+            s += pieces[next(14)];
+        return s;
+    };
+    auto sign = [](int c) { return (c > 0) - (c < 0); };
+    for (int round = 0; round < 20000; ++round) {
+        std::string a = text();
+        std::string b = round % 3 == 0 ? a + text() : text();
+        std::string ka;
+        std::string kb;
+        AppendNoCaseKey(ka, a);
+        AppendNoCaseKey(kb, b);
+        ASSERT_EQ(sign(std::string_view(ka).compare(kb)), sign(CompareNoCase(a, b)))
+            << testing::PrintToString(a) << " " << testing::PrintToString(b);
+    }
+}
+
 TEST(TStringArray, GrowsInStepsOf16AndChecksIndexes) {
     CLSTStringArray a;
     EXPECT_EQ(a.capacity(), 16);
