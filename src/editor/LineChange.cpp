@@ -57,7 +57,8 @@ CLSLineChange CLSLineChange::movingDown(const std::vector<int>& selected, int li
 
 CLSLineChange CLSLineChange::permuting(std::vector<int> places, std::vector<int> order) {
     CLSLineChange change;
-    if (places.empty() || places.size() != order.size()) return change;
+    if (places.size() != order.size()) VR_THROW(kSource, CLSError::kIndex);
+    if (places.empty()) return change;
     change.m_inverse.assign(order.size(), -1);
     for (size_t k = 0; k < order.size(); ++k) {
         int from = order[k];

@@ -129,7 +129,10 @@ struct CLSSwapOptions {
 /// Questions with question and answer exchanged: the new question is the
 /// old first answer (empty when there was none), its one answer the old
 /// question, no choices, no history, no mark, one answer to give; hints
-/// and comment copied when asked. Appended after the last line in order,
-/// or replacing each question.
+/// and comment copied when asked (as they were written). Appended after
+/// the last line in order, or replacing each question. An empty old
+/// question gives no answer, and so does one that an answers field cannot
+/// hold (a lone bracket, as in "a(b"): the new question is then what the
+/// file gives back, its answers field keeping the text as written.
 CLSLineChange SwapChange(const CLSVorelDataFile& doc, const std::vector<int>& questionLines,
                          const CLSSwapOptions& options);

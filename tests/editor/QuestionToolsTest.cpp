@@ -370,6 +370,9 @@ TEST(QuestionSort, PermutingLinesOfMixedKindsKeepsNumbersRightAndRefusesNonsense
                                  {{1, 2}, {0, 2}}}) {
         EXPECT_THROW(f.doc.permuteLines(places, order), CLSError);
     }
+    EXPECT_THROW(CLSLineChange::permuting({1, 2}, {1, 1}), CLSError);
+    EXPECT_THROW(CLSLineChange::permuting({1, 2}, {0}), CLSError);
+    EXPECT_TRUE(CLSLineChange::permuting({}, {}).isEmpty());
 }
 
 // A sorted file sorted again by the same keys stays as it is, whatever the
