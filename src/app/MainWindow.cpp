@@ -20,6 +20,7 @@
 #include "quiz/widgets/StudyScreen.h"
 #include "settings/VorelSettings.h"
 #include "settings/widgets/HelpPages.h"
+#include "settings/widgets/WindowPlace.h"
 #include "text/Codec.h"
 #include "text/Error.h"
 #include "text/Paths.h"
@@ -128,8 +129,10 @@ void CLSMainWindow::switchScreens() {
         m_screens->setCurrentWidget(m_study);
         m_study->documentLoaded();
     } else {
-        // A run going on ends, and its result is seen, before the editor opens.
+        // A run going on ends, and its result is seen, before the editor opens;
+        // the question card's edits go in first.
         m_study->examFinish(true);
+        m_study->closeCard();
         m_screens->setCurrentWidget(m_editor);
         for (int part = 0; part < m_statusParts.size(); ++part)
             showStatus(part, QString());
@@ -154,7 +157,10 @@ CLSMainWindow::~CLSMainWindow() {
     qApp->removeEventFilter(this);
     SetDialogHelpHandler(nullptr);
     m_doc.setObserver(nullptr);
-    // The screens go while the document they show still exists.
+    // The screens go while the document they show still exists, and
+    // without telling this window, which is half gone.
+    m_study->disconnect(this);
+    m_editor->disconnect(this);
     delete m_screens;
     m_screens = nullptr;
     m_study = nullptr;
@@ -162,36 +168,12 @@ CLSMainWindow::~CLSMainWindow() {
 }
 
 void CLSMainWindow::restorePlacement() {
-    CLSWindowPlace place = m_settings.windowPlace(CLSVorelSettings::kMainWindow);
-    int width = place.width > 0 ? place.width : 560;
-    int height = place.height > 0 ? place.height : 480;
-    QPoint at(place.left, place.top);
-    QScreen* screen =
-        place.hasDefaultPosition() ? nullptr : QGuiApplication::screenAt(at + QPoint(20, 20));
-    if (!screen) screen = QGuiApplication::primaryScreen();
-    QRect work = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
-    // A size stored on a larger screen, or before the screen was scaled up,
-    // would hang over the edges: the window is made to fit.
-    resize(std::clamp(width, 250, std::max(250, work.width())),
-           std::clamp(height, 250, std::max(250, work.height())));
-    if (!place.hasDefaultPosition()) {
-        // A placement from a larger or missing screen is moved back into view.
-        at.setX(std::clamp(at.x(), work.left(), std::max(work.left(), work.right() - 120)));
-        at.setY(std::clamp(at.y(), work.top(), std::max(work.top(), work.bottom() - 120)));
-        move(at);
-    }
-    if (place.maximized) setWindowState(windowState() | Qt::WindowMaximized);
+    RestoreWindowPlace(this, m_settings, CLSVorelSettings::kMainWindow, QSize(560, 480),
+                       QSize(250, 250));
 }
 
 void CLSMainWindow::storePlacement() {
-    CLSWindowPlace place = m_settings.windowPlace(CLSVorelSettings::kMainWindow);
-    QRect normal = normalGeometry().isValid() ? normalGeometry() : geometry();
-    place.left = normal.left();
-    place.top = normal.top();
-    place.width = normal.width();
-    place.height = normal.height();
-    place.maximized = isMaximized();
-    m_settings.setWindowPlace(CLSVorelSettings::kMainWindow, place);
+    StoreWindowPlace(this, m_settings, CLSVorelSettings::kMainWindow);
 }
 
 QLabel* CLSMainWindow::statusPart(int part) const {

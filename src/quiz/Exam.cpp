@@ -4,6 +4,7 @@
 
 #include "data/VorelDataFile.h"
 #include "quiz/AnswerCheck.h"
+#include "quiz/ExamTexts.h"
 #include "settings/SettingsFolder.h"
 #include "settings/SoundPlayer.h"
 #include "settings/VorelSettings.h"
@@ -402,24 +403,11 @@ int CLSExam::answerStartTime() const {
 }
 
 CLSTString CLSExam::groupLabel() const {
-    CLSTString label(SJIS("グループ\n"));
-    int group = m_doc.currentQuestion().group();
-    return label.append(m_doc.getGroupName(std::clamp(group, 0, 9)));
+    return GroupLabel(m_doc, m_doc.currentQuestion());
 }
 
 CLSTString CLSExam::historyLabel() const {
-    CLSTString label(SJIS("５４３２１\n"));
-    const auto& history = m_doc.currentQuestion().history();
-    int n = static_cast<int>(history.size());
-    for (int age = 4; age >= 0; --age) {
-        if (age >= n) {
-            label.append(SJIS("－"));
-            continue;
-        }
-        int result = history[n - 1 - age].result;
-        label.append(result == 1 ? SJIS("○") : result == 0 ? SJIS("×") : SJIS("？"));
-    }
-    return label;
+    return HistoryLabel(m_doc.currentQuestion());
 }
 
 bool CLSExam::isRight(const std::vector<CLSSentence>& given) const {

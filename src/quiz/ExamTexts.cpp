@@ -3,8 +3,11 @@
 
 #include "quiz/ExamTexts.h"
 
+#include <algorithm>
 #include <cstdio>
 
+#include "data/VorelDataFile.h"
+#include "data/VorelDataQuestion.h"
 #include "text/Codec.h"
 
 CLSTString ExamModeName(CLSExamMode mode) {
@@ -72,4 +75,24 @@ CLSTString RateText(int right, int wrong) {
     char buf[32];
     std::snprintf(buf, sizeof buf, "%lld.%02lld%%", p / 100, p % 100);
     return CLSTString(buf);
+}
+
+CLSTString GroupLabel(const CLSVorelDataFile& doc, const CLSVorelDataQuestion& question) {
+    CLSTString label(SJIS("グループ\n"));
+    return label.append(doc.getGroupName(std::clamp(question.group(), 0, 9)));
+}
+
+CLSTString HistoryLabel(const CLSVorelDataQuestion& question) {
+    CLSTString label(SJIS("５４３２１\n"));
+    const auto& history = question.history();
+    int n = static_cast<int>(history.size());
+    for (int age = 4; age >= 0; --age) {
+        if (age >= n) {
+            label.append(SJIS("－"));
+            continue;
+        }
+        int result = history[n - 1 - age].result;
+        label.append(result == 1 ? SJIS("○") : result == 0 ? SJIS("×") : SJIS("？"));
+    }
+    return label;
 }

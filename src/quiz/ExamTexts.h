@@ -4,6 +4,9 @@
 #include "settings/AnswerMode.h"
 #include "text/TString.h"
 
+class CLSVorelDataFile;
+class CLSVorelDataQuestion;
+
 // The words the information pane, the result dialog and the exam history
 // use for a run (CP932).
 
@@ -15,3 +18,8 @@ CLSTString AnswerModeName(AnswerMode answerMode);
 CLSTString RateText(int right, int wrong);
 /// "○" right, "×" wrong, "－" skipped.
 const char* VerdictMark(Verdict verdict);
+/// "グループ\n" and the question's group label (its name, else its digit).
+CLSTString GroupLabel(const CLSVorelDataFile& doc, const CLSVorelDataQuestion& question);
+/// "５４３２１\n" and five marks for the last five results, the fifth
+/// newest first: "○" right, "×" wrong, "？" other, "－" none yet.
+CLSTString HistoryLabel(const CLSVorelDataQuestion& question);

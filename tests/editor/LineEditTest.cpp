@@ -159,8 +159,10 @@ TEST(EditorLines, ClipboardTextRoundTripsAndAnyTextPastes) {
     EXPECT_EQ(LinesFromText(Sj("a\nb\r\n"), 5).size(), 2u) << "no empty piece after the last break";
     EXPECT_EQ(LinesFromText(Sj("$Group=x\r\n$Bogus=1"), 5).size(), 1u)
         << "a group line makes no line, an unknown setting is kept as a comment";
+    // Ten megabytes of any bytes, a line of 100,000 characters among them.
     std::string binary;
-    for (int i = 0; i < 200000; ++i)
+    binary.reserve(10 << 20);
+    for (size_t i = 0; i < (10u << 20) - 100000; ++i)
         binary += static_cast<char>((i * 7919) % 256);
     binary += std::string(100000, 'x');
     std::vector<CLSVorelDataItem> junk = LinesFromText(CLSTString(binary), 5);

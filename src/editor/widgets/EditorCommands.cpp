@@ -15,6 +15,7 @@
 #include "data/VorelDataFile.h"
 #include "editor/EditorCommandIds.h"
 #include "editor/EditorLines.h"
+#include "editor/QuestionTools.h"
 #include "editor/widgets/Card.h"
 #include "editor/widgets/CardQuestion.h"
 #include "editor/widgets/EditorDialogs.h"
@@ -83,11 +84,13 @@ void CLSEditorScreen::createCommands() {
     c.add({kPaste, "貼り付け(&P)", "貼り付け", "Ctrl+V", "paste"}, field(kPaste), rule(kPaste));
     c.add({kDelete, "削除(&D)", "削除", "Del", "delete"}, field(kDelete), rule(kDelete));
     c.add({kSelectAll, "すべて選択(&A)", nullptr, "Ctrl+A"}, field(kSelectAll), rule(kSelectAll));
-    // Find and the question tools come with their dialogs.
-    auto later = [] { return false; };
-    c.add({kFind, "検索(&F)...", "検索", "Ctrl+F", "find"}, {}, later);
-    c.add({kFindNext, "次を検索(&N)", nullptr, "F3"}, {}, later);
-    c.add({kFindPrevious, "前を検索(&V)", nullptr, "Shift+F3"}, {}, later);
+    c.add(
+        {kFind, "検索(&F)...", "検索", "Ctrl+F", "find"}, [this] { openFind(); }, rule(kFind));
+    c.add(
+        {kFindNext, "次を検索(&N)", nullptr, "F3"}, [this] { findNext(true); }, rule(kFindNext));
+    c.add(
+        {kFindPrevious, "前を検索(&V)", nullptr, "Shift+F3"}, [this] { findNext(false); },
+        rule(kFindPrevious));
     c.add(
         {kInsertMedia, "画像/サウンド/ビデオを挿入(&I)..."}, [this] { insertMedia(); },
         rule(kInsertMedia));
@@ -134,7 +137,8 @@ void CLSEditorScreen::createCommands() {
         {kGroupNames, "グループ名編集(&G)..."}, [this] { editGroupNames(); }, rule(kGroupNames));
     c.add(
         {kMessage, "メッセージ編集(&M)..."}, [this] { editMessage(); }, rule(kMessage));
-    c.add({kSelectWhere, "条件選択(&S)..."}, {}, later);
+    c.add(
+        {kSelectWhere, "条件選択(&S)..."}, [this] { selectWhere(); }, rule(kSelectWhere));
     c.add(
         {kInvertSelection, "選択の反転(&V)"}, [this] { invertSelection(); },
         rule(kInvertSelection));
@@ -144,14 +148,20 @@ void CLSEditorScreen::createCommands() {
     c.add(
         {kMoveDown, "次へ(&N)", "カードを下へ移動", "Ctrl+Down", "move-down"},
         [this] { moveSelected(false); }, rule(kMoveDown));
-    c.add({kSort, "問題の並べ替え(&O)...", "問題の並べ替え", nullptr, "sort"}, {}, later);
-    c.add({kChangeGroup, "グループ変更(&R)..."}, {}, later);
-    c.add({kClearHistory, "正誤履歴のクリア(&H)..."}, {}, later);
+    c.add(
+        {kSort, "問題の並べ替え(&O)...", "問題の並べ替え", nullptr, "sort"},
+        [this] { sortSelected(); }, rule(kSort));
+    c.add(
+        {kChangeGroup, "グループ変更(&R)..."}, [this] { changeGroup(); }, rule(kChangeGroup));
+    c.add(
+        {kClearHistory, "正誤履歴のクリア(&H)..."}, [this] { clearHistory(); },
+        rule(kClearHistory));
     c.add(
         {kMarkOn, "チェックをつける(&C)"}, [this] { setMarks(true); }, rule(kMarkOn));
     c.add(
         {kMarkOff, "チェックをはずす(&U)"}, [this] { setMarks(false); }, rule(kMarkOff));
-    c.add({kSwap, "問題と答えの入れ替え(&A)..."}, {}, later);
+    c.add(
+        {kSwap, "問題と答えの入れ替え(&A)..."}, [this] { swapSelected(); }, rule(kSwap));
     connect(m_commands, &CLSCommandSet::commandRan, this, &CLSEditorScreen::commandsChanged);
 }
 
@@ -391,24 +401,10 @@ void CLSEditorScreen::moveSelected(bool up) {
 
 void CLSEditorScreen::setMarks(bool on) {
     m_list->setFocus(Qt::OtherFocusReason);
-    std::vector<std::pair<int, CLSVorelDataItem>> marked;
-    bool anyQuestion = false;
-    for (int i : selectedLines()) {
-        const CLSVorelDataItem* line = m_doc.getLine(i);
-        if (!line || !line->isQuestion()) continue;
-        anyQuestion = true;
-        if ((line->question().mark() != 0) == on) continue;
-        CLSVorelDataItem changed(*line);
-        changed.question().setMark(on ? 1 : 0);
-        marked.emplace_back(i, std::move(changed));
-    }
-    if (!anyQuestion) {
-        m_prompter.message(PromptIcon::Warning, CLSTString(SJIS("問題が選択されていません。")));
-        return;
-    }
-    std::vector<int> select = selectedLines();
-    pushChange(on ? U("マークをつける") : U("マークをはずす"),
-               CLSLineChange::replacing(std::move(marked)), select, currentLine());
+    std::vector<int> questions = selectedQuestionsOrSay();
+    if (questions.empty()) return;
+    pushChange(on ? U("マークをつける") : U("マークをはずす"), MarkChange(m_doc, questions, on),
+               selectedLines(), currentLine());
 }
 
 void CLSEditorScreen::invertSelection() {

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "editor/widgets/DialogParts.h"
 #include "text/widgets/DialogHelp.h"
 #include "text/widgets/QtPrompter.h"
 #include "text/widgets/QtText.h"
@@ -17,29 +18,6 @@ namespace {
 
 QString U(const char* utf8) {
     return QString::fromUtf8(utf8);
-}
-
-// OK, キャンセル and ヘルプ under the fields; F1 opens the same topic.
-QDialogButtonBox* buttonsFor(QDialog& dialog, int topic) {
-    auto* buttons = new QDialogButtonBox(&dialog);
-    buttons->addButton(QString::fromUtf8("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
-    buttons->addButton(U("キャンセル"), QDialogButtonBox::RejectRole);
-    QPushButton* help = buttons->addButton(U("ヘルプ(&H)"), QDialogButtonBox::HelpRole);
-    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-    QObject::connect(help, &QPushButton::clicked, &dialog,
-                     [&dialog, topic] { ShowDialogHelp(&dialog, topic); });
-    InstallHelpKey(&dialog, topic);
-    return buttons;
-}
-
-// The text in CP932, or a message naming what Shift-JIS cannot hold.
-bool convert(QWidget* parent, const QString& text, CLSTString& out) {
-    QString unmappable;
-    if (FromQString(text, out, &unmappable)) return true;
-    QtPrompter prompter(parent);
-    prompter.message(PromptIcon::Warning,
-                     FromQStringLossy(U("Shift-JIS で表せない文字があります: ") + unmappable));
-    return false;
 }
 
 }  // namespace
@@ -60,12 +38,12 @@ std::optional<std::array<CLSTString, 10>> EditGroupNames(QWidget* parent,
     }
     auto* column = new QVBoxLayout(&dialog);
     column->addLayout(form);
-    QDialogButtonBox* buttons = buttonsFor(dialog, kHelpGroupNames);
+    QDialogButtonBox* buttons = DialogButtons(dialog, kHelpGroupNames);
     column->addWidget(buttons);
     std::array<CLSTString, 10> result;
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, [&] {
         for (int g = 0; g < 10; ++g) {
-            if (!convert(&dialog, fields[g]->text(), result[g])) {
+            if (!ToCp932OrSay(&dialog, fields[g]->text(), result[g])) {
                 fields[g]->setFocus();
                 return;
             }
@@ -91,14 +69,14 @@ std::optional<CLSTString> EditMessage(QWidget* parent, const CLSTString& message
     auto* column = new QVBoxLayout(&dialog);
     column->addWidget(label);
     column->addWidget(field, 1);
-    QDialogButtonBox* buttons = buttonsFor(dialog, kHelpMessage);
+    QDialogButtonBox* buttons = DialogButtons(dialog, kHelpMessage);
     column->addWidget(buttons);
     dialog.resize(420, 260);
     CLSTString result;
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, [&] {
         QString typed = field->toPlainText();
         typed.replace(QChar('\n'), QStringLiteral("\r\n"));
-        if (convert(&dialog, typed, result)) dialog.accept();
+        if (ToCp932OrSay(&dialog, typed, result)) dialog.accept();
     });
     field->setFocus();
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;

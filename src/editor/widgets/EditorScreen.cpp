@@ -13,6 +13,7 @@
 #include "data/DataFileWriter.h"
 #include "data/VorelDataFile.h"
 #include "editor/widgets/Card.h"
+#include "editor/widgets/DlgFind.h"
 #include "editor/widgets/LineListModel.h"
 #include "editor/widgets/LineUndo.h"
 #include "settings/VorelSettings.h"
@@ -98,6 +99,7 @@ void CLSEditorScreen::open() {
 }
 
 void CLSEditorScreen::close() {
+    if (CLSDlgFind* find = CLSDlgFind::current(); find && find->parent() == this) find->close();
     commitCard();
     m_card->clear();
     storeWidths();

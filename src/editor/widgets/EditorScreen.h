@@ -94,6 +94,17 @@ class CLSEditorScreen : public QWidget {
     bool fieldCommand(int command);
     void showListMenu(const QPoint& globalPosition);
 
+    // EditorTools.cpp
+    void openFind();
+    void findNext(bool forward);
+    void selectWhere();
+    /// The selected question lines; without one the learner is told so.
+    std::vector<int> selectedQuestionsOrSay();
+    void sortSelected();
+    void changeGroup();
+    void clearHistory();
+    void swapSelected();
+
     // EditorScreen.cpp
     void resetView();
     void layOut();

@@ -19,6 +19,7 @@
 #include "print/widgets/PrintJob.h"
 #include "print/widgets/PrinterSetup.h"
 #include "settings/VorelSettings.h"
+#include "settings/widgets/WindowPlace.h"
 #include "text/Error.h"
 
 namespace {
@@ -29,7 +30,6 @@ QString U(const char* utf8) {
 
 constexpr int kZoomSteps[] = {50, 100, 150};
 // The corner of a restored preview stays this far inside the work area.
-constexpr int kKeepInside = 120;
 
 }  // namespace
 
@@ -213,32 +213,12 @@ void CLSDlgPreview::printFromPreview() {
 }
 
 void CLSDlgPreview::restorePlacement() {
-    CLSWindowPlace place = m_print.settings().windowPlace(CLSVorelSettings::kPreviewWindow);
-    int width = place.width > 0 ? place.width : 560;
-    int height = place.height > 0 ? place.height : 480;
-    QPoint at(place.left, place.top);
-    QScreen* screen =
-        place.hasDefaultPosition() ? nullptr : QGuiApplication::screenAt(at + QPoint(20, 20));
-    if (!screen) screen = QGuiApplication::primaryScreen();
-    QRect work = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
-    resize(std::max(320, width), std::max(220, height));
-    if (!place.hasDefaultPosition()) {
-        at.setX(std::max(0, std::min(at.x(), work.right() - kKeepInside)));
-        at.setY(std::max(0, std::min(at.y(), work.bottom() - kKeepInside)));
-        move(at);
-    }
-    if (place.maximized) setWindowState(windowState() | Qt::WindowMaximized);
+    RestoreWindowPlace(this, m_print.settings(), CLSVorelSettings::kPreviewWindow, QSize(560, 480),
+                       QSize(320, 220));
 }
 
 void CLSDlgPreview::storePlacement() {
-    CLSWindowPlace place = m_print.settings().windowPlace(CLSVorelSettings::kPreviewWindow);
-    QRect normal = isMaximized() && normalGeometry().isValid() ? normalGeometry() : geometry();
-    place.left = normal.left();
-    place.top = normal.top();
-    place.width = normal.width();
-    place.height = normal.height();
-    place.maximized = isMaximized();
-    m_print.settings().setWindowPlace(CLSVorelSettings::kPreviewWindow, place);
+    StoreWindowPlace(this, m_print.settings(), CLSVorelSettings::kPreviewWindow);
 }
 
 void CLSDlgPreview::done(int result) {

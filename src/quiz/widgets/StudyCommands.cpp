@@ -5,6 +5,7 @@
 #include <QActionGroup>
 
 #include "data/VorelDataFile.h"
+#include "editor/widgets/DlgList.h"
 #include "quiz/widgets/AskingPanel.h"
 #include "quiz/widgets/DlgRange.h"
 #include "quiz/widgets/StudyCommands.h"
@@ -104,6 +105,8 @@ void CLSStudyScreen::createCommands() {
             return m_exam.isRunning() && m_doc.current() && m_doc.current()->isQuestion() &&
                    m_doc.currentQuestion().getHintCount() > 0;
         });
-    // The question card comes with its window.
-    c.add({kCard, "問題カード(&Q)", nullptr, nullptr, nullptr, true}, {}, [] { return false; });
+    c.add(
+        {kCard, "問題カード(&Q)", nullptr, nullptr, nullptr, true}, [this] { toggleCard(); },
+        [this] { return m_card || m_doc.getQuestionCount() > 0; },
+        [this] { return m_card != nullptr; });
 }

@@ -3,8 +3,10 @@
 #include <QApplication>
 #include <QStackedLayout>
 #include <QTimer>
+#include <utility>
 
 #include "data/VorelDataFile.h"
+#include "editor/widgets/DlgList.h"
 #include "quiz/widgets/AskingPanel.h"
 #include "quiz/widgets/DlgAnswer.h"
 #include "quiz/widgets/DlgCount.h"
@@ -106,10 +108,49 @@ void CLSStudyScreen::applySettings() {
     m_infoPane->setPaneFont(ToQFont(m_settings.skin().item(CLSVorelSkin::kInfoPane)));
     setInfoPaneShown(m_settings.infoPane());
     m_asking->applySettings();
+    if (m_card) m_card->applySettings();
     update();
 }
 
+// ---- the question card ---------------------------------------------------------------------
+
+CLSDlgList* CLSStudyScreen::card() const {
+    return m_card;
+}
+
+void CLSStudyScreen::toggleCard() {
+    if (m_card) {
+        closeCard();
+        return;
+    }
+    if (m_doc.getQuestionCount() == 0) return;
+    // Over the result window, which waits for the learner, the card must
+    // belong to it to be usable; it closes with it.
+    QWidget* owner = QApplication::activeModalWidget();
+    m_card = new CLSDlgList(m_doc, m_settings, owner ? owner : this);
+    connect(m_card, &CLSDlgList::closeRequested, this, &CLSStudyScreen::closeCard);
+    m_card->show();
+    m_card->activateWindow();
+    emit commandsChanged();
+}
+
+void CLSStudyScreen::showCardQuestion(int n) {
+    if (!m_card) toggleCard();
+    if (!m_card) return;
+    m_card->showQuestion(n);
+    m_card->raise();
+    m_card->activateWindow();
+}
+
+void CLSStudyScreen::closeCard() {
+    if (!m_card) return;
+    delete m_card;
+    emit commandsChanged();
+}
+
 CLSStudyScreen::~CLSStudyScreen() {
+    // Nobody is told: the window around is going too.
+    delete m_card;
     if (m_exam.isRunning()) m_exam.examFinish();
     if (m_result) delete m_result;
 }
@@ -127,9 +168,13 @@ void CLSStudyScreen::stopAsked() {
 
 void CLSStudyScreen::documentLoading() {
     examFinish(true);
+    // The card's edits belong to the document going; it opens again on the new one.
+    m_cardAfterLoad = m_card != nullptr;
+    closeCard();
 }
 
 void CLSStudyScreen::documentLoaded() {
+    if (std::exchange(m_cardAfterLoad, false) && !m_card) toggleCard();
     m_exam.resetRange();
     showIdle();
     emit statusChanged(0, QString::fromUtf8(kHelpText));
@@ -271,6 +316,8 @@ std::optional<CLSExamMode> CLSStudyScreen::finishAndWait(bool reaskAllowed, bool
         auto* result = new CLSDlgResult(m_exam, m_clock.ticks(), m_settings, false, this);
         connect(result, &CLSDlgResult::reaskRequested, this,
                 [this](bool random) { startRun(CLSExam::reaskWrongMode(random)); });
+        connect(result, &CLSDlgResult::showQuestionRequested, this,
+                &CLSStudyScreen::showCardQuestion);
         m_stack->addWidget(result);
         connect(result, &CLSDlgResult::closed, this, [this] {
             if (m_result) m_result->deleteLater();
@@ -299,6 +346,7 @@ std::optional<CLSExamMode> CLSStudyScreen::showResultWindow(bool reaskAllowed) {
         reask = CLSExam::reaskWrongMode(random);
         result.accept();
     });
+    connect(&result, &CLSDlgResult::showQuestionRequested, this, &CLSStudyScreen::showCardQuestion);
     result.exec();
     return reask;
 }

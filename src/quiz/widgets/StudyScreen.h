@@ -24,6 +24,8 @@ class SoundPlayer;
 /// The learning screen: the information pane with its separator, the idle
 /// panel, the asking panel of a run and the result pane, the run's timer,
 /// and the study commands.
+class CLSDlgList;
+
 class CLSStudyScreen : public QWidget {
     Q_OBJECT
 
@@ -70,6 +72,14 @@ class CLSStudyScreen : public QWidget {
     CLSWndInfoPane* infoPane() const { return m_infoPane; }
     CLSWndSeparator* infoPaneSeparator() const { return m_paneSeparator; }
     CLSAskingPanel* askingPanel() const { return m_asking; }
+    /// The question card window ("問題カード"), nullptr while it is closed.
+    CLSDlgList* card() const;
+    /// Opens the card when it is closed and closes it when it is open.
+    void toggleCard();
+    /// Opens the card if needed and shows question n (0-based) in it.
+    void showCardQuestion(int n);
+    /// Closes the card; its edits go into the document.
+    void closeCard();
 
   signals:
     /// A status bar part's text (0 help/progress, 1 question, 2 right, 3 wrong, 4 time).
@@ -107,7 +117,9 @@ class CLSStudyScreen : public QWidget {
     QWidget* m_idle = nullptr;
     CLSAskingPanel* m_asking = nullptr;
     QPointer<QWidget> m_result;
+    QPointer<CLSDlgList> m_card;
     QTimer* m_timer = nullptr;
     CLSQuestionTimer m_times;
     bool m_checking = false;
+    bool m_cardAfterLoad = false;
 };

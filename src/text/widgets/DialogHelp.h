@@ -14,6 +14,10 @@ enum DialogHelpContext {
     kHelpExport = 103,
     kHelpDataInfo = 104,
     kHelpPrintSettings = 105,
+    kHelpFind = 107,
+    kHelpSelectWhere = 108,
+    kHelpSort = 109,
+    kHelpQuestionCard = 115,
     kHelpVagueDialog = 117,
     kHelpResultDialog = 119,
     // The customisation sheet's pages, in page order.

@@ -31,29 +31,11 @@
 #include "settings/widgets/HelpPages.h"
 #include "text/widgets/DesktopOpen.h"
 #include "text/widgets/DialogHelp.h"
+#include "widgets/WhenModal.h"
 
 using namespace MainCommand;
 
 namespace {
-
-template <typename T>
-void whenModal(std::function<void(T*)> act, int timeoutMs = 5000) {
-    auto* timer = new QTimer(qApp);
-    auto* waited = new int(0);
-    QObject::connect(timer, &QTimer::timeout, [timer, waited, act, timeoutMs] {
-        auto* modal = qobject_cast<T*>(QApplication::activeModalWidget());
-        *waited += 20;
-        if (modal || *waited > timeoutMs) {
-            timer->stop();
-            timer->deleteLater();
-            delete waited;
-            if (!modal) return;
-            EXPECT_TRUE(QTest::qWaitForWindowActive(modal));
-            act(modal);
-        }
-    });
-    timer->start(20);
-}
 
 struct App {
     TempDir dir;

@@ -17,7 +17,7 @@
 #include <QTest>
 #include <algorithm>
 
-#include "DocFixture.h"
+#include "EditorWindow.h"
 #include "app/MainCommands.h"
 #include "app/MainWindow.h"
 #include "app/StartUp.h"
@@ -44,56 +44,13 @@ const char* kFile =
     "最後,ヒント,x,,,<00,12612011930\r\n"
     "$Group=英語,1,2,3,4,5,6,7,8,9\r\n";
 
-struct Editing {
-    TempDir dir;
-    CLSVorelSettings settings;
-    FakeClock clock;
-    std::unique_ptr<CLSMainWindow> window;
-
-    Editing() {
-        InitVorelApplication();
-        UseProgramFonts();
-        settings.setFlag(CLSVorelSettings::kSaveExamLog, false);
-        settings.setFlag(CLSVorelSettings::kSound, false);
-        window = std::make_unique<CLSMainWindow>(settings, 1, clock);
-        window->resize(800, 600);
-        window->show();
-        window->activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
-        WriteFileBytes(dir.file("e.vrf"), Utf8ToCp932Literal(kFile));
-        EXPECT_TRUE(window->openFile(CLSTString(dir.file("e.vrf"))));
-    }
-    CLSEditorScreen& editor() { return *window->editorScreen(); }
+struct Editing : EditorWindow {
+    Editing() : EditorWindow(kFile) {}
     QTableView* list() { return editor().list(); }
     template <class Card>
     Card* card() {
         return qobject_cast<Card*>(editor().card()->page());
     }
-    // A key where the keyboard is now.
-    void key(int k, Qt::KeyboardModifiers m = Qt::NoModifier) {
-        // The offscreen platform gives the window no focus back after a dialog;
-        // a window manager would.
-        if (!QApplication::activeWindow()) {
-            window->activateWindow();
-            EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
-        }
-        QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : window.get();
-        QTest::keyClick(target, Qt::Key(k), m);
-    }
-    // Japanese arrives from the input method as a committed string.
-    void type(const char* utf8) {
-        QString text = QString::fromUtf8(utf8);
-        bool latin =
-            std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 128; });
-        if (latin) {
-            QTest::keyClicks(QApplication::focusWidget(), text);
-            return;
-        }
-        QInputMethodEvent commit;
-        commit.setCommitString(text);
-        QApplication::sendEvent(QApplication::focusWidget(), &commit);
-    }
-    std::string file() { return Cp932ToUtf8(ReadFileBytes(dir.file("e.vrf"))); }
     int current() { return editor().currentLine(); }
 };
 

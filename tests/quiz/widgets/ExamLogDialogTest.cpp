@@ -31,30 +31,11 @@
 #include "settings/VorelSettings.h"
 #include "text/widgets/DesktopOpen.h"
 #include "widgets/DialogTestSupport.h"
+#include "widgets/WhenModal.h"
 
 namespace {
 
 // Acts on the next modal window of type T as soon as it shows.
-template <typename T>
-void whenModal(std::function<void(T*)> act, int timeoutMs = 5000) {
-    auto* timer = new QTimer(qApp);
-    auto* waited = new int(0);
-    QObject::connect(timer, &QTimer::timeout, [timer, waited, act, timeoutMs] {
-        auto* modal = qobject_cast<T*>(QApplication::activeModalWidget());
-        *waited += 20;
-        if (modal || *waited > timeoutMs) {
-            timer->stop();
-            timer->deleteLater();
-            delete waited;
-            if (!modal) return;
-            // Keys reach the box once it is the active window.
-            EXPECT_TRUE(QTest::qWaitForWindowActive(modal));
-            act(modal);
-        }
-    });
-    timer->start(20);
-}
-
 void showActive(QWidget* w) {
     w->show();
     w->activateWindow();

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <QApplication>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
@@ -18,6 +21,27 @@ inline void whenModal(std::function<void(QWidget*)> act, int timeoutMs = 5000) {
             timer->deleteLater();
             delete waited;
             if (modal) act(modal);
+        }
+    });
+    timer->start(20);
+}
+
+/// The same for the next modal window of a kind; one of another kind is
+/// left alone. The window is active when act runs.
+template <typename T>
+void whenModal(std::function<void(T*)> act, int timeoutMs = 5000) {
+    auto* timer = new QTimer(qApp);
+    auto* waited = new int(0);
+    QObject::connect(timer, &QTimer::timeout, [timer, waited, act, timeoutMs] {
+        auto* modal = qobject_cast<T*>(QApplication::activeModalWidget());
+        *waited += 20;
+        if (modal || *waited > timeoutMs) {
+            timer->stop();
+            timer->deleteLater();
+            delete waited;
+            if (!modal) return;
+            EXPECT_TRUE(QTest::qWaitForWindowActive(modal));
+            act(modal);
         }
     });
     timer->start(20);
