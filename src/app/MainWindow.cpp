@@ -124,6 +124,9 @@ void CLSMainWindow::showStatus(int part, const QString& text) {
 }
 
 void CLSMainWindow::switchScreens() {
+    // Each screen fills the status bar parts it uses; none keeps the other's.
+    for (int part = 0; part < m_statusParts.size(); ++part)
+        showStatus(part, QString());
     if (isEditorShown()) {
         m_editor->close();
         m_screens->setCurrentWidget(m_study);
@@ -134,8 +137,6 @@ void CLSMainWindow::switchScreens() {
         m_study->examFinish(true);
         m_study->closeCard();
         m_screens->setCurrentWidget(m_editor);
-        for (int part = 0; part < m_statusParts.size(); ++part)
-            showStatus(part, QString());
         m_editor->open();
     }
     buildMenus();

@@ -71,6 +71,8 @@ TEST(EditorScreen, F7OpensTheEditorOnLineOneAndBack) {
     EXPECT_EQ(e.list()->model()->index(3, 2).data().toString(), Q8("メモ"));
     e.key(Qt::Key_F7);
     EXPECT_FALSE(e.window->isEditorShown());
+    EXPECT_NE(e.window->statusPart(1)->text(), QStringLiteral("2 / 6"))
+        << "the editor's line count is not left on the study screen";
 }
 
 // Arrows, Ins, typing into the card, Tab and Ctrl+S: the file holds the new
