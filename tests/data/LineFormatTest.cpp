@@ -115,8 +115,8 @@ TEST(QuestionLine, UneditedFieldsAreWrittenAsRead) {
     // and malformed attributes, a nameless object) and history.
     const char* lines[] = {
         "colo(u)r\\q,ヒ\\|ント|\\(h2\\),colo(u)r|[red|green|blue],東京(都)|大阪,注\\n記\\!,<01",
-        "\\m\"V.AVI|Width=50%|unknown=1|loop=0\"問\\i\"|width=5\",\\i\"H.PNG|HEIGHT=3\"h,"
-        "a\\i\"A.png|x=1=2\"(s),,\\i\"c.png\",=91,11212121212",
+        ("\\m\"V.AVI|Width=50%|unknown=1|loop=0\"問\\i\"|width=5\",\\i\"H.PNG|HEIGHT=3\"h,"
+         "a\\i\"A.png|x=1=2\"(s),,\\i\"c.png\",=91,11212121212"),
         "\\\\i\"p.png\"x,,[a|b]c\\,d,(x),c\\\\\\\\,<00",
     };
     for (const char* line : lines) {
