@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 #include <string>
 
 #include "cli/Cli.h"
@@ -131,9 +132,14 @@ int runDump(const std::vector<std::string>& tokens) {
 }
 
 int runSave(const std::vector<std::string>& tokens) {
-    CliArgs args(tokens, {"--version"}, {});
+    CliArgs args(tokens, {"--version", "--history-size"}, {});
     if (!args.error().empty() || args.positional().size() != 2) return CliUsage("save");
     CLSVorelSettings settings;
+    // A conversion keeps every history entry unless told to keep as few as
+    // the program would.
+    settings.setHistorySize(std::numeric_limits<int>::max());
+    if (args.has("--history-size"))
+        settings.setHistorySize(std::atoi(args.value("--history-size").c_str()));
     SwitchablePrompter prompter;
     CLSVorelDataFile doc(settings, prompter);
     CLSTString out;
@@ -197,6 +203,8 @@ int runExport(const std::vector<std::string>& tokens) {
     bool automatic = false;
     if (!encodingArgument(args, false, encoding, automatic)) return 1;
     CLSVorelSettings settings;
+    // A conversion keeps every history entry, however few the program keeps.
+    settings.setHistorySize(std::numeric_limits<int>::max());
     SwitchablePrompter prompter;
     CLSVorelDataFile doc(settings, prompter);
     CLSTString out;
@@ -297,8 +305,9 @@ int runInfo(const std::vector<std::string>& tokens) {
 CliRegistrar info({"info", "FILE",
                    "prints the facts of a data file (lines, titles, questions, groups)", runInfo});
 CliRegistrar dump({"dump", "FILE [--history-size N]", "prints a data file as JSON", runDump});
-CliRegistrar save({"save", "IN OUT [--version V]",
-                   "loads a data file, converts it to version V (1.2-3.0) when given, and saves it",
+CliRegistrar save({"save", "IN OUT [--version V] [--history-size N]",
+                   "loads a data file, converts it to version V (1.2-3.0) when given, and saves it "
+                   "(with every history entry, or the newest N)",
                    runSave});
 CliRegistrar expand({"expand", "MARKUP",
                      "expands the bracket-and-bar notation of an answer field into JSON",

@@ -87,11 +87,19 @@ TEST(CliData, SavingAnUneditedFileReproducesItsQuestionLines) {
     ASSERT_EQ(
         cli("save " + ShellQuote(dir.file("in.vrf")) + " " + ShellQuote(dir.file("out.vrf")), &out),
         0);
-    // HistorySize 5 keeps the newest five entries.
     EXPECT_EQ(Cp932ToUtf8(ReadFileBytes(dir.file("out.vrf"))),
               "VORELDATA V3.0\r\n'a\\b\r\n#T,210000\r\n$FontPrintAnswer=9,128,F'p\r\n" + lines +
-                  "h,,a,,,<00,02601031200,02601041200,02601051200,12601061200,12601071200\r\n"
-                  "$Group=0,1,2,3,4,5,6,7,8,9\r\n");
+                  "h,,a,,,<00,02601011200,02601021200,02601031200,02601041200,02601051200,"
+                  "12601061200,12601071200\r\n$Group=0,1,2,3,4,5,6,7,8,9\r\n");
+    // --history-size 5 keeps the newest five entries, as the program's default.
+    ASSERT_EQ(cli("save --history-size 5 " + ShellQuote(dir.file("in.vrf")) + " " +
+                      ShellQuote(dir.file("five.vrf")),
+                  &out),
+              0);
+    EXPECT_NE(
+        ReadFileBytes(dir.file("five.vrf"))
+            .find("h,,a,,,<00,02601031200,02601041200,02601051200,12601061200,12601071200\r\n"),
+        std::string::npos);
 }
 
 TEST(CliData, SaveSaysWhyItAnswersYes) {
