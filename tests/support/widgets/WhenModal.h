@@ -8,6 +8,15 @@
 #include <QWidget>
 #include <functional>
 
+/// Makes a just-shown window the active one. Keys reach a box's mnemonics
+/// only then, and the offscreen platform may activate it late (after the
+/// test has typed); a window manager would activate it at once.
+inline void activate(QWidget* window) {
+    if (QApplication::activeWindow() == window) return;
+    window->activateWindow();
+    EXPECT_TRUE(QTest::qWaitFor([window] { return QApplication::activeWindow() == window; }));
+}
+
 /// Acts on the next modal window as soon as it shows (polled, so that a
 /// test never waits on a box it does not expect to stay).
 inline void whenModal(std::function<void(QWidget*)> act, int timeoutMs = 5000) {
@@ -20,7 +29,9 @@ inline void whenModal(std::function<void(QWidget*)> act, int timeoutMs = 5000) {
             timer->stop();
             timer->deleteLater();
             delete waited;
-            if (modal) act(modal);
+            if (!modal) return;
+            activate(modal);
+            act(modal);
         }
     });
     timer->start(20);
@@ -40,7 +51,7 @@ void whenModal(std::function<void(T*)> act, int timeoutMs = 5000) {
             timer->deleteLater();
             delete waited;
             if (!modal) return;
-            EXPECT_TRUE(QTest::qWaitForWindowActive(modal));
+            activate(modal);
             act(modal);
         }
     });
