@@ -61,6 +61,9 @@ class CLSVorelDataFile {
     void setPrompter(Prompter& prompter) { m_prompter = &prompter; }
     Prompter& prompter() const { return *m_prompter; }
     CLSVorelSettings& settings() { return m_settings; }
+    /// The clock the document dates its history with; the screens that work
+    /// on the document pace themselves by it too.
+    const Clock& clock() const { return m_clock; }
 
     // ---- lifecycle and files ----
     /// Empties the document; a modified one is saved first (or the learner asked).

@@ -55,6 +55,7 @@ std::string U8(const CLSTString& cp932) {
 PromptAnswer FakePrompter::ask(PromptIcon icon, PromptButtons buttons, const CLSTString& text,
                                int) {
     entries.push_back({icon, buttons, U8(text)});
+    if (onAsk) onAsk();
     if (buttons == PromptButtons::Ok) return PromptAnswer::Ok;
     if (!answers.empty()) {
         PromptAnswer a = answers.front();

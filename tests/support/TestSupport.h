@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "text/Clock.h"
+#include "text/OneShotTimer.h"
 #include "text/Prompter.h"
 #include "text/TString.h"
 
@@ -53,16 +54,48 @@ class FakePrompter : public Prompter {
     std::vector<Entry> entries;
     std::vector<PromptAnswer> answers;
     PromptAnswer fallback = PromptAnswer::No;
+    /// Called while a box would be open (to look at the screen then).
+    std::function<void()> onAsk;
 };
 
-/// A clock the test moves by hand.
+/// A clock the test moves by hand, or that moves by step at every reading
+/// (for code that paces itself by the time that has passed).
 class FakeClock : public Clock {
   public:
-    int64_t ticks() const override { return now; }
+    int64_t ticks() const override {
+        int64_t read = now;
+        now += step;
+        return read;
+    }
     CLSLocalTime localTime() const override { return local; }
 
-    int64_t now = 1000;
+    mutable int64_t now = 1000;
+    int64_t step = 0;
     CLSLocalTime local{2026, 12, 8, 2, 9, 30, 0, 0};
+};
+
+/// A one-shot timer that runs its action only when the test fires it.
+class FakeOneShotTimer : public OneShotTimer {
+  public:
+    void start(int ms, std::function<void()> action) override {
+        delay = ms;
+        m_action = std::move(action);
+    }
+    void stop() override { m_action = nullptr; }
+    bool isActive() const override { return m_action != nullptr; }
+    /// Runs the pending action as the delay's end would; false when none.
+    bool fire() {
+        if (!m_action) return false;
+        auto action = std::move(m_action);
+        m_action = nullptr;
+        action();
+        return true;
+    }
+
+    int delay = -1;
+
+  private:
+    std::function<void()> m_action;
 };
 
 /// Runs a command; returns its exit status and fills stdout/stderr.

@@ -156,7 +156,11 @@ bool CLSDlgPreview::refresh() {
     m_setup = PageSetupOf(m_printer.pageLayout());
     m_target = std::make_unique<CLSPainterTarget>(m_printer.logicalDpiX(), m_printer.logicalDpiY(),
                                                   m_print.document().getFolder());
-    int count = CountPages(this, m_print, *m_target, m_setup);
+    // Before the preview is shown the count's progress box belongs to the
+    // window the preview was opened from: a box over a hidden window can
+    // neither be seen nor clicked.
+    QWidget* owner = isVisible() || !parentWidget() ? this : parentWidget();
+    int count = CountPages(owner, m_print, *m_target, m_setup);
     if (count < 0) return false;
     m_pageCount = count;
     m_countLabel->setText("/ " + QString::number(count));

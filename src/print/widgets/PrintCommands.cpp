@@ -23,7 +23,10 @@ void ShowPrintPreview(QWidget* owner, CLSVorelDataFile& doc) {
     if (!printer) return;
     CLSPrint print(doc.settings(), doc);
     CLSDlgPreview preview(print, *printer, owner);
-    if (!preview.start()) return;
+    if (!preview.start()) {
+        if (owner) owner->activateWindow();  // the keys go back where they were
+        return;
+    }
     preview.exec();
 }
 

@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QBoxLayout>
-#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPainter>
@@ -10,10 +9,12 @@
 #include <QPrinter>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <limits>
 
 #include "data/VorelDataFile.h"
 #include "print/widgets/PainterTarget.h"
 #include "print/widgets/PrinterSetup.h"
+#include "text/Clock.h"
 #include "text/Error.h"
 #include "text/Paths.h"
 #include "text/Prompter.h"
@@ -24,17 +25,23 @@ namespace {
 constexpr const char* kSource = "PRINT";
 // Events are handled this often while a long job or count runs.
 constexpr int kPumpMs = 30;
+// A count that takes longer than this shows its progress box.
+constexpr int kShowProgressMs = 500;
 
 QString U(const char* utf8) {
     return QString::fromUtf8(utf8);
 }
 
-/// Messages shown during a count appear with the normal cursor.
+/// Messages shown during a count appear with the normal cursor, and only
+/// after the progress box has gone: a box under a window-modal progress
+/// dialog takes neither clicks nor keys.
 class CursorFreePrompter : public Prompter {
   public:
-    explicit CursorFreePrompter(Prompter& inner) : m_inner(inner) {}
+    CursorFreePrompter(Prompter& inner, std::function<void()> beforeMessage)
+        : m_inner(inner), m_beforeMessage(std::move(beforeMessage)) {}
     PromptAnswer ask(PromptIcon icon, PromptButtons buttons, const CLSTString& text,
                      int defaultButton) override {
+        if (m_beforeMessage) m_beforeMessage();
         bool waiting = QGuiApplication::overrideCursor() != nullptr;
         if (waiting) QGuiApplication::restoreOverrideCursor();
         PromptAnswer answer = m_inner.ask(icon, buttons, text, defaultButton);
@@ -44,25 +51,56 @@ class CursorFreePrompter : public Prompter {
 
   private:
     Prompter& m_inner;
+    std::function<void()> m_beforeMessage;
 };
 
-/// Handles pending events now and then; the job goes on while it returns true.
+/// Handles pending events now and then; the job goes on while it returns
+/// true. The pace comes from the document's clock, so a test's fake clock
+/// decides when events are handled, however fast the build counts.
 class EventPump {
   public:
-    explicit EventPump(std::function<bool()> cancelled) : m_cancelled(std::move(cancelled)) {
-        m_clock.start();
-    }
+    EventPump(const Clock& clock, std::function<bool()> cancelled,
+              std::function<void()> handleEvents)
+        : m_clock(clock),
+          m_cancelled(std::move(cancelled)),
+          m_handleEvents(std::move(handleEvents)),
+          m_last(clock.ticks()) {}
     bool operator()() {
-        if (m_clock.elapsed() >= kPumpMs) {
-            QCoreApplication::processEvents();
-            m_clock.restart();
+        int64_t now = m_clock.ticks();
+        if (now - m_last >= kPumpMs) {
+            m_handleEvents();
+            m_last = m_clock.ticks();
         }
         return !m_cancelled();
     }
 
   private:
+    const Clock& m_clock;
     std::function<bool()> m_cancelled;
-    QElapsedTimer m_clock;
+    std::function<void()> m_handleEvents;
+    int64_t m_last;
+};
+
+/// The wait cursor and a prompter that shows its boxes without it, for as
+/// long as the count runs; a throw in between restores both.
+class CountingScope {
+  public:
+    CountingScope(CLSVorelDataFile& doc, std::function<void()> beforeMessage)
+        : m_doc(doc), m_old(doc.prompter()), m_quiet(m_old, std::move(beforeMessage)) {
+        m_doc.setPrompter(m_quiet);
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    }
+    ~CountingScope() {
+        QGuiApplication::restoreOverrideCursor();
+        m_doc.setPrompter(m_old);
+    }
+    CountingScope(const CountingScope&) = delete;
+    CountingScope& operator=(const CountingScope&) = delete;
+
+  private:
+    CLSVorelDataFile& m_doc;
+    Prompter& m_old;
+    CursorFreePrompter m_quiet;
 };
 
 void showPrintError(Prompter& prompter, int line) {
@@ -126,29 +164,41 @@ int CountPages(QWidget* owner, CLSPrint& print, CLSPrintTarget& target, const CL
                              std::max(1, doc.getItemCount()), owner);
     progress.setWindowTitle(U("印刷"));
     progress.setWindowModality(Qt::WindowModal);
-    progress.setMinimumDuration(500);
+    // The box appears once the count has taken half a second by the
+    // document's clock (not by Qt's own timer), so tests see it on their clock.
+    progress.setMinimumDuration(std::numeric_limits<int>::max());
     progress.setAutoReset(false);
     progress.setValue(0);
-    QElapsedTimer clock;
-    clock.start();
+    const int64_t start = doc.clock().ticks();
 
-    Prompter& prompter = doc.prompter();
-    CursorFreePrompter quiet(prompter);
-    doc.setPrompter(quiet);
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    int count = print.getPageCount(target, setup, [&](int line, int) {
-        if (clock.elapsed() >= kPumpMs) {
-            progress.setValue(line);  // shows the dialog once the count takes a while
-            // Until the dialog blocks the window, the window only repaints:
-            // a click must not start another command on a half-made table.
-            QCoreApplication::processEvents(
-                progress.isVisible() ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents);
-            clock.restart();
-        }
-        return !progress.wasCanceled();
-    });
-    QGuiApplication::restoreOverrideCursor();
-    doc.setPrompter(prompter);
+    int count = -1;
+    int line = 0;
+    bool messageShown = false;
+    {
+        CountingScope scope(doc, [&] {
+            messageShown = true;
+            progress.hide();
+        });
+        EventPump pump(
+            doc.clock(), [&progress] { return progress.wasCanceled(); },
+            [&] {
+                if (!messageShown) {
+                    progress.setValue(line);
+                    if (!progress.isVisible() && doc.clock().ticks() - start >= kShowProgressMs) {
+                        progress.show();
+                    }
+                }
+                // Until the dialog blocks the window, the window only repaints:
+                // a click must not start another command on a half-made table.
+                QCoreApplication::processEvents(progress.isVisible()
+                                                    ? QEventLoop::AllEvents
+                                                    : QEventLoop::ExcludeUserInputEvents);
+            });
+        count = print.getPageCount(target, setup, [&](int at, int) {
+            line = at;
+            return pump();
+        });
+    }
     return count;
 }
 
@@ -210,7 +260,9 @@ CLSPrintOutcome RunPrintJob(QWidget* owner, CLSPrint& print, QPrinter& printer) 
     CLSDlgPrintProgress progress(ToQString(FileNameOf(doc.getPath())), owner);
     progress.setWindowModality(Qt::WindowModal);
     progress.show();
-    EventPump pump([&progress] { return progress.cancelRequested(); });
+    EventPump pump(
+        doc.clock(), [&progress] { return progress.cancelRequested(); },
+        [] { QCoreApplication::processEvents(); });
     // A printer that cannot make copies itself gets the pages that often.
     int copies = printer.supportsMultipleCopies() ? 1 : std::max(1, printer.copyCount());
     CLSPrintOutcome outcome = PrintPagesOn(

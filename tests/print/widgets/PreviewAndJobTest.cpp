@@ -142,6 +142,31 @@ TEST(PrintPreview, DoesNotOpenWhenALineFitsOnNoPage) {
     EXPECT_EQ(f.prompter.entries[0].utf8, "2行目のデータが用紙に収まりません。");
 }
 
+TEST(PrintPreview, TheCountsProgressBoxIsGoneBeforeItsWarning) {
+    PreviewFixture f;
+    std::string text = ManyQuestions(3000);
+    text += std::string(40000, 'x') + ",,a,,,<00\r\n";
+    ASSERT_TRUE(f.load(text));
+    f.clock.step = 1000;  // the count takes long enough for its progress box
+    QWidget main;
+    main.show();
+    bool progressShown = false;
+    bool progressAtMessage = true;
+    QTimer::singleShot(0, &main, [&] {
+        auto* progress = main.findChild<QProgressDialog*>();
+        progressShown = progress && progress->isVisible();
+    });
+    f.prompter.onAsk = [&] {
+        auto* progress = main.findChild<QProgressDialog*>();
+        progressAtMessage = progress && progress->isVisible();
+    };
+    CLSDlgPreview preview(f.print, *f.printer, &main);
+    EXPECT_FALSE(preview.start());
+    ASSERT_EQ(f.prompter.entries.size(), 1u);
+    EXPECT_TRUE(progressShown) << "the box belongs to the window the preview is opened from";
+    EXPECT_FALSE(progressAtMessage);
+}
+
 TEST(PrintPreview, KeepsItsPlaceInTheSettings) {
     PreviewFixture f;
     ASSERT_TRUE(f.load(ManyQuestions(3)));
@@ -177,6 +202,9 @@ TEST(PrintJob, LongCountKeepsTheWindowResponsiveAndCanBeCancelled) {
     ASSERT_TRUE(f.load(ManyQuestions(20000)));
     QWidget owner;
     CLSPainterTarget target(1200, 1200, {});
+    // Every line takes the pump's whole pause, so events are handled after
+    // the first line, whatever the speed of the build.
+    f.clock.step = 1000;
     bool ticked = false;
     QTimer::singleShot(0, &owner, [&] {
         ticked = true;
