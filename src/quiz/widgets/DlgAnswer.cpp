@@ -20,6 +20,7 @@
 #include "text/Error.h"
 #include "text/widgets/DialogHelp.h"
 #include "text/widgets/Drawing.h"
+#include "text/widgets/QtOneShotTimer.h"
 #include "text/widgets/QtText.h"
 #include "text/widgets/Resources.h"
 
@@ -43,16 +44,21 @@ CLSSize ButtonSize(const QFont& font) {
 
 }  // namespace
 
-CLSDlgAnswer::CLSDlgAnswer(CLSExam& exam, std::vector<CLSSentence> given, QWidget* parent)
-    : QDialog(parent), m_exam(exam), m_given(std::move(given)) {
+CLSDlgAnswer::CLSDlgAnswer(CLSExam& exam, std::vector<CLSSentence> given, QWidget* parent,
+                           OneShotTimer* autoClickTimer)
+    : QDialog(parent), m_exam(exam), m_given(std::move(given)), m_autoClick(autoClickTimer) {
     CLSTraceScope trace("CLSDlgAnswer::create");
     setWindowTitle(U("答え"));
-    m_autoClick.setSingleShot(true);
-    connect(&m_autoClick, &QTimer::timeout, this, &CLSDlgAnswer::autoClick);
+    if (!m_autoClick) {
+        m_ownTimer = std::make_unique<CLSQtOneShotTimer>();
+        m_autoClick = m_ownTimer.get();
+    }
     onInitDialogOfDlgAnswer();
 }
 
-CLSDlgAnswer::~CLSDlgAnswer() = default;
+CLSDlgAnswer::~CLSDlgAnswer() {
+    m_autoClick->stop();  // a test's timer outlives the dialog
+}
 
 void CLSDlgAnswer::create(CLSExam& exam, const std::vector<CLSSentence>& given, QWidget* parent) {
     try {
@@ -273,7 +279,7 @@ void CLSDlgAnswer::startAutoClick() {
     int delay = settings.ansDlgAutoClickTime();
     if (delay <= 0) return;
     if (m_wrong && settings.ansDlgNoClickWrong()) return;
-    m_autoClick.start(delay);
+    m_autoClick->start(delay, [this] { autoClick(); });
 }
 
 void CLSDlgAnswer::autoClick() {
@@ -338,7 +344,7 @@ void CLSDlgAnswer::reject() {
 
 void CLSDlgAnswer::done(int result) {
     CLSTraceScope trace("OnDestroyOfDlgAnswer");
-    m_autoClick.stop();
+    m_autoClick->stop();
     if (m_animation) m_animation->stop();
     int mark = m_mark->isChecked() ? 1 : 0;
     if (m_question && m_question->mark() != mark) {

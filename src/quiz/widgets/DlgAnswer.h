@@ -2,11 +2,12 @@
 
 #include <QDialog>
 #include <QFont>
-#include <QTimer>
+#include <memory>
 #include <vector>
 
 #include "quiz/DialogLayout.h"
 #include "sentence/Sentence.h"
+#include "text/OneShotTimer.h"
 
 class CLSExam;
 class CLSFlatButton;
@@ -29,8 +30,10 @@ class CLSDlgAnswer : public QDialog {
   public:
     /// Judges and records at once; given are the typed answers (one-run
     /// sentences) or the selected choices. Throws CLSError when the
-    /// document has no current question.
-    CLSDlgAnswer(CLSExam& exam, std::vector<CLSSentence> given, QWidget* parent = nullptr);
+    /// document has no current question. The automatic click runs on
+    /// autoClickTimer when one is given (tests), else on a timer of its own.
+    CLSDlgAnswer(CLSExam& exam, std::vector<CLSSentence> given, QWidget* parent = nullptr,
+                 OneShotTimer* autoClickTimer = nullptr);
     ~CLSDlgAnswer() override;
 
     /// Runs the dialog modally over the study window; an error is shown
@@ -41,7 +44,7 @@ class CLSDlgAnswer : public QDialog {
     /// The answer was judged wrong when the dialog opened.
     bool judgedWrong() const { return m_wrong; }
     const CLSAnswerLayout& layout() const { return m_layout; }
-    bool isAutoClickPending() const { return m_autoClick.isActive(); }
+    bool isAutoClickPending() const { return m_autoClick->isActive(); }
 
     CLSFlatButton* rightButton() const { return m_right; }
     CLSFlatButton* wrongButton() const { return m_wrongButton; }
@@ -105,5 +108,6 @@ class CLSDlgAnswer : public QDialog {
     CLSFlatButton* m_ok = nullptr;
     CLSFlatButton* m_other = nullptr;
     CLSFlatButton* m_help = nullptr;
-    QTimer m_autoClick;
+    std::unique_ptr<OneShotTimer> m_ownTimer;
+    OneShotTimer* m_autoClick = nullptr;
 };

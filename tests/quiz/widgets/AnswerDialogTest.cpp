@@ -214,20 +214,23 @@ TEST(AnswerDialog, ConfirmModeLetsTheLearnerJudge) {
 
 TEST(AnswerDialog, AutomaticClickClosesItUnlessBusyOrWrong) {
     AnswerFixture f;
+    FakeOneShotTimer timer;
     f.settings.setAnsDlgAutoClickTime(30);
     f.askQuestion(0);
     {
-        CLSDlgAnswer right(f.exam, typed({"apple"}));
+        CLSDlgAnswer right(f.exam, typed({"apple"}), nullptr, &timer);
         EXPECT_TRUE(right.isAutoClickPending());
+        EXPECT_EQ(timer.delay, 30);
         right.show();
-        EXPECT_TRUE(QTest::qWaitFor([&] { return !right.isVisible(); }, 2000));
+        EXPECT_TRUE(timer.fire());
+        EXPECT_FALSE(right.isVisible());
         EXPECT_EQ(right.result(), QDialog::Accepted);
     }
 
     f.settings.setFlag(CLSVorelSettings::kAnsDlgNoClickWrong, true);
     f.askQuestion(0);
     {
-        CLSDlgAnswer wrong(f.exam, typed({"pear"}));
+        CLSDlgAnswer wrong(f.exam, typed({"pear"}), nullptr, &timer);
         EXPECT_FALSE(wrong.isAutoClickPending()) << "a wrong answer waits for the learner";
     }
 
@@ -237,9 +240,10 @@ TEST(AnswerDialog, AutomaticClickClosesItUnlessBusyOrWrong) {
     f.askQuestion(0);
     size_t before = f.history().size();
     {
-        CLSDlgAnswer confirm(f.exam, {});
+        CLSDlgAnswer confirm(f.exam, {}, nullptr, &timer);
         confirm.show();
-        EXPECT_TRUE(QTest::qWaitFor([&] { return !confirm.isVisible(); }, 2000));
+        EXPECT_TRUE(timer.fire());
+        EXPECT_FALSE(confirm.isVisible());
     }
     EXPECT_EQ(f.exam.cursor(), 1);
     EXPECT_EQ(U8(f.exam.resultMark(0)), "－");
@@ -250,19 +254,20 @@ TEST(AnswerDialog, AutomaticClickClosesItUnlessBusyOrWrong) {
     f.settings.setAnswerView(2);
     f.settings.setAnsDlgAutoClickTime(40);
     f.askQuestion(1);
-    CLSDlgAnswer busy(f.exam, typed({"red", "green"}));
+    CLSDlgAnswer busy(f.exam, typed({"red", "green"}), nullptr, &timer);
     busy.show();
     bool stillOpen = false;
     QTimer::singleShot(0, [&] {
         QWidget* other = QApplication::activeModalWidget();
         ASSERT_NE(other, nullptr);
-        QTest::qWait(150);
+        EXPECT_TRUE(timer.fire());
         stillOpen = busy.isVisible();
         QTest::keyClick(other, Qt::Key_Escape);
     });
     QTest::mouseClick(busy.otherButton(), Qt::LeftButton);
     EXPECT_TRUE(stillOpen);
     EXPECT_TRUE(busy.isVisible());
+    busy.reject();
 }
 
 TEST(AnswerDialog, LongTextsShrinkToTheBaseHeight) {
