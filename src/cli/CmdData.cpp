@@ -197,7 +197,7 @@ bool encodingArgument(const CliArgs& args, bool allowAuto, CLSTextEncoding& enco
 }
 
 int runExport(const std::vector<std::string>& tokens) {
-    CliArgs args(tokens, {"--encoding"}, {"--tab"});
+    CliArgs args(tokens, {"--encoding"}, {"--tab", "--hints"});
     if (!args.error().empty() || args.positional().size() != 2) return CliUsage("export");
     CLSTextEncoding encoding = CLSTextEncoding::kCp932;
     bool automatic = false;
@@ -209,7 +209,7 @@ int runExport(const std::vector<std::string>& tokens) {
     CLSVorelDataFile doc(settings, prompter);
     CLSTString out;
     if (!loadInput(args, doc, out)) return 1;
-    return ExportQuestions(doc, out, !args.has("--tab"), encoding) ? 0 : 1;
+    return ExportQuestions(doc, out, !args.has("--tab"), encoding, args.has("--hints")) ? 0 : 1;
 }
 
 bool rolesArgument(const std::string& list, std::vector<int>& roles) {
@@ -220,7 +220,7 @@ bool rolesArgument(const std::string& list, std::vector<int>& roles) {
             list.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
         char* end = nullptr;
         long role = std::strtol(piece.c_str(), &end, 10);
-        if (piece.empty() || *end || role < 0 || role > 4) return false;
+        if (piece.empty() || *end || role < kImportIgnore || role >= kImportRoleCount) return false;
         roles.push_back(static_cast<int>(role));
         if (comma == std::string::npos) break;
         start = comma + 1;
@@ -243,7 +243,7 @@ int runImport(const std::vector<std::string>& tokens) {
         return 1;
     std::vector<int> roles;
     if (args.has("--roles") && !rolesArgument(args.value("--roles"), roles))
-        return CliFail("--roles takes codes 0-4 separated by commas");
+        return CliFail("--roles takes codes 0-5 separated by commas");
     CLSTextEncoding encoding = CLSTextEncoding::kCp932;
     bool automatic = true;
     if (!encodingArgument(args, true, encoding, automatic)) return 1;
@@ -312,15 +312,16 @@ CliRegistrar save({"save", "IN OUT [--version V] [--history-size N]",
 CliRegistrar expand({"expand", "MARKUP",
                      "expands the bracket-and-bar notation of an answer field into JSON",
                      runExpand});
-CliRegistrar exportCommand({"export", "IN OUT [--tab] [--encoding cp932|utf-8]",
+CliRegistrar exportCommand({"export", "IN OUT [--tab] [--encoding cp932|utf-8] [--hints]",
                             "exports the questions of a data file as comma- (or TAB-) separated "
-                            "text in CP932 (default) or UTF-8",
+                            "text in CP932 (default) or UTF-8; --hints adds a column of hints",
                             runExport});
 CliRegistrar importCommand(
     {"import",
      "IN OUT [--roles R,R,...] [--tab|--comma] [--header] [--html] "
      "[--encoding auto|cp932|utf-8] [--replace]",
-     "imports delimited text (roles: 0 none, 1 question, 2 hint, 3 answer, 4 comment; without "
+     "imports delimited text (roles: 0 none, 1 question, 2 hint, 3 answer, 4 comment, 5 group; "
+     "without "
      "--roles the header or #columns line proposes them) and saves it as a data file; --replace "
      "imports characters CP932 cannot hold as \"?\"",
      runImport});

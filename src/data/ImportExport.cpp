@@ -83,7 +83,7 @@ std::vector<CLSTString> linesOf(const CLSTString& text) {
 }
 
 CLSVorelDataQuestion questionOf(const CLSTStringArray& fields, const std::vector<int>& roles,
-                                bool hintPerLine) {
+                                bool hintPerLine, CLSTString* group) {
     CLSVorelDataQuestion q;
     CLSSentenceArray hints;
     CLSSentenceArray answers;
@@ -109,6 +109,9 @@ CLSVorelDataQuestion questionOf(const CLSTStringArray& fields, const std::vector
             case kImportComment:
                 q.setComment(CLSSentence(fields[i]));
                 break;
+            case kImportGroup:
+                *group = fields[i];
+                break;
             default:
                 break;
         }
@@ -117,6 +120,61 @@ CLSVorelDataQuestion questionOf(const CLSTStringArray& fields, const std::vector
     q.setAnswers(answers);
     return q;
 }
+
+// The groups of an import: a digit is the group itself, a name gets a
+// group of its own (our export writes a named group's name and an unnamed
+// group's digit, so its file reads back with the same groups and names).
+class ImportGroups {
+  public:
+    static constexpr int kCount = CLSVorelDataFile::kGroupCount;
+
+    // The fields of the group column, one per imported question.
+    void assign(const std::vector<CLSTString>& fields) {
+        bool digitUsed[kCount] = {};
+        for (const CLSTString& f : fields)
+            if (int d = digitOf(f); d >= 0) digitUsed[d] = true;
+        int next = 0;
+        m_groups.reserve(fields.size());
+        for (const CLSTString& f : fields) {
+            if (int d = digitOf(f); d >= 0 || f.isEmpty()) {
+                m_groups.push_back(std::max(d, 0));
+                continue;
+            }
+            auto known = std::find(m_names.begin(), m_names.end(), f);
+            if (known != m_names.end()) {
+                m_groups.push_back(m_indexes[known - m_names.begin()]);
+                continue;
+            }
+            while (next < kCount && digitUsed[next])
+                ++next;
+            if (next >= kCount) {
+                m_overflow = true;
+                m_groups.push_back(0);
+                continue;
+            }
+            m_names.push_back(f);
+            m_indexes.push_back(next);
+            m_groups.push_back(next++);
+        }
+    }
+    int groupOf(size_t question) const { return m_groups[question]; }
+    bool overflowed() const { return m_overflow; }
+    void nameGroups(CLSVorelDataFile& doc) const {
+        for (size_t i = 0; i < m_names.size(); ++i)
+            doc.setGroupName(m_indexes[i], m_names[i]);
+    }
+
+  private:
+    static int digitOf(const CLSTString& f) {
+        std::string_view v = f.view();
+        return v.size() == 1 && v[0] >= '0' && v[0] <= '9' ? v[0] - '0' : -1;
+    }
+
+    std::vector<int> m_groups;
+    std::vector<CLSTString> m_names;
+    std::vector<int> m_indexes;
+    bool m_overflow = false;
+};
 
 }  // namespace
 
@@ -130,13 +188,15 @@ const char* ImportRoleName(int role) {
             return "答え";
         case kImportComment:
             return "コメント";
+        case kImportGroup:
+            return "グループ";
         default:
             return "";
     }
 }
 
 int ImportRoleOfName(const CLSTString& name) {
-    for (int role = kImportQuestion; role <= kImportComment; ++role) {
+    for (int role = kImportQuestion; role < kImportRoleCount; ++role) {
         if (name.view() == Utf8ToCp932Literal(ImportRoleName(role))) return role;
     }
     std::string lower = lowerAscii(name.view());
@@ -148,6 +208,7 @@ int ImportRoleOfName(const CLSTString& name) {
         {"hint", kImportHint},         {"hints", kImportHint},     {"answer", kImportAnswer},
         {"back", kImportAnswer},       {"裏", kImportAnswer},      {"comment", kImportComment},
         {"notes", kImportComment},     {"note", kImportComment},   {"extra", kImportComment},
+        {"group", kImportGroup},
     };
     for (const auto& other : others) {
         if (lower == Utf8ToCp932Literal(other.name)) return other.role;
@@ -158,7 +219,7 @@ int ImportRoleOfName(const CLSTString& name) {
 std::vector<int> ProposeImportRoles(const CLSTStringArray& names,
                                     const CLSImportDirectives& directives) {
     std::vector<int> roles;
-    bool seen[5] = {};
+    bool seen[kImportRoleCount] = {};
     for (int i = 0; i < names.count(); ++i) {
         int role = ImportRoleOfName(names[i]);
         for (const auto& [column, kind] : directives.namedColumns)
@@ -172,7 +233,7 @@ std::vector<int> ProposeImportRoles(const CLSTStringArray& names,
 }
 
 bool ExportQuestions(const CLSVorelDataFile& doc, const CLSTString& path, bool commaSeparated,
-                     CLSTextEncoding encoding) {
+                     CLSTextEncoding encoding, bool withHints) {
     CLSTraceScope trace("CLSVorelDataFile::exportFile");
     char separator = commaSeparated ? ',' : '\t';
     CLSFileSafeWrite out;
@@ -194,7 +255,9 @@ bool ExportQuestions(const CLSVorelDataFile& doc, const CLSTString& path, bool c
             }
         };
         if (utf8) file.writeBytes(kUtf8Bom.data(), kUtf8Bom.size());
-        CLSTString header(SJIS("問題番号,問題,答え,グループ,コメント,ヒント"));
+        // Other tools read the five columns; the hints are the learner's choice.
+        CLSTString header(SJIS("問題番号,問題,答え,グループ,コメント"));
+        if (withHints) header.append(SJIS(",ヒント"));
         if (!commaSeparated) header.replaceAll(',', '\t');
         writeLine(header);
         for (int n = 0; n < doc.getQuestionCount(); ++n) {
@@ -207,12 +270,14 @@ bool ExportQuestions(const CLSVorelDataFile& doc, const CLSTString& path, bool c
                 doc.getGroupName(std::clamp(q.group(), 0, CLSVorelDataFile::kGroupCount - 1))
                     .quoteCsv());
             line.append(separator).append(q.getComment().toText().quoteCsv());
-            CLSTString hints;
-            for (int h = 0; h < q.getHintCount(); ++h) {
-                if (h > 0) hints.append("\r\n");
-                hints.append(q.getHint(h).toText());
+            if (withHints) {
+                CLSTString hints;
+                for (int h = 0; h < q.getHintCount(); ++h) {
+                    if (h > 0) hints.append("\r\n");
+                    hints.append(q.getHint(h).toText());
+                }
+                line.append(separator).append(hints.quoteCsv());
             }
-            line.append(separator).append(hints.quoteCsv());
             writeLine(line);
         }
         out.commit();
@@ -232,10 +297,11 @@ bool ImportQuestions(CLSVorelDataFile& doc, const CLSTString& path, const CLSImp
         SJIS("項目「ヒント」が複数設定されています。"),
         SJIS("項目「答え」が複数設定されています。"),
         SJIS("項目「コメント」が複数設定されています。"),
+        SJIS("項目「グループ」が複数設定されています。"),
     };
-    bool seen[5] = {};
+    bool seen[kImportRoleCount] = {};
     for (int role : roles) {
-        if (role < kImportQuestion || role > kImportComment) continue;
+        if (role < kImportQuestion || role >= kImportRoleCount) continue;
         if (seen[role]) {
             doc.prompter().message(PromptIcon::Warning, CLSTString(duplicateMessages[role]));
             return false;
@@ -253,6 +319,7 @@ bool ImportQuestions(CLSVorelDataFile& doc, const CLSTString& path, const CLSImp
         return false;
     }
     std::vector<CLSVorelDataQuestion> questions;
+    std::vector<CLSTString> groupFields;
     std::vector<CLSUnmappable> unmappable;  // the first places, for the question
     size_t unmappableCount = 0;
     try {
@@ -266,9 +333,12 @@ bool ImportQuestions(CLSVorelDataFile& doc, const CLSTString& path, const CLSImp
                 if (unmappable.size() < kListedPlaces) unmappable.push_back(std::move(u));
                 ++unmappableCount;
             }
-            CLSVorelDataQuestion q = questionOf(fields, roles, options.hintPerLine);
-            if (q.getQuestion().markupLength() > 0 || q.getAnswerCount() > 0)
+            CLSTString group;
+            CLSVorelDataQuestion q = questionOf(fields, roles, options.hintPerLine, &group);
+            if (q.getQuestion().markupLength() > 0 || q.getAnswerCount() > 0) {
                 questions.push_back(std::move(q));
+                groupFields.push_back(std::move(group));
+            }
         }
     } catch (const CLSError& e) {
         showError(e, doc.prompter());
@@ -290,14 +360,25 @@ bool ImportQuestions(CLSVorelDataFile& doc, const CLSTString& path, const CLSImp
     }
     if (unmappableCount > 0 && !askAboutUnmappable(doc.prompter(), unmappable, unmappableCount))
         return false;
+    ImportGroups groups;
+    groups.assign(groupFields);
+    if (groups.overflowed()) {
+        doc.prompter().message(
+            PromptIcon::Warning,
+            CLSTString(SJIS("グループ名が多すぎます。11 個目からのグループ名の問題は"
+                            "グループ 0 に入ります。")));
+    }
 
     // The imported questions are a new document, loaded as a file is: the
     // owner ends a run before, and shows the new document after.
     DocumentObserver* observer = doc.observer();
     if (observer && !observer->mayLoad()) return false;
     doc.newFile();
-    for (CLSVorelDataQuestion& q : questions)
-        doc.appendItem(CLSVorelDataItem::makeQuestion(std::move(q)));
+    for (size_t i = 0; i < questions.size(); ++i) {
+        questions[i].setGroup(groups.groupOf(i));
+        doc.appendItem(CLSVorelDataItem::makeQuestion(std::move(questions[i])));
+    }
+    groups.nameGroups(doc);
     doc.setModified();
     if (observer) observer->loaded(true);
     return true;

@@ -60,7 +60,8 @@ class CLSVorelDataFile {
     DocumentObserver* observer() const { return m_observer; }
     void setPrompter(Prompter& prompter) { m_prompter = &prompter; }
     Prompter& prompter() const { return *m_prompter; }
-    CLSVorelSettings& settings() { return m_settings; }
+    /// The settings the document works with (not its own: screens change them).
+    CLSVorelSettings& settings() const { return m_settings; }
     /// The clock the document dates its history with; the screens that work
     /// on the document pace themselves by it too.
     const Clock& clock() const { return m_clock; }

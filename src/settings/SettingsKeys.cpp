@@ -97,6 +97,8 @@ const KeyDef kKeys[] = {
     integer(kOptions, "ExamLogSize", kExamLogSize),
     {kOptions, "ExamLogName", KeyKind::Text, kExamLogName, 0},
     integer(kOptions, "HistorySize", kHistorySize),
+    // Our own keys follow the ones the older program reads (it skips them).
+    flag(kOptions, "ExportHints", kOptionFlags, 32768),
 
     flag(kPrint, "PrintTitle", kPrintFlags, 1),
     flag(kPrint, "PrintTitleNum", kPrintFlags, 2),

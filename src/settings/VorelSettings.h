@@ -51,6 +51,7 @@ class CLSVorelSettings {
         kAnsDlgNoClickWrong = 4096,
         kShowDetail = 8192,
         kChoiceCenter = 16384,
+        kExportHints = 32768,  // our own: the export writes the hints column too
     };
     // Bits of the print flag word (printFlag / setPrintFlag).
     enum PrintFlag {

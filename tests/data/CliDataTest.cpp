@@ -145,6 +145,12 @@ TEST(CliData, EncodingsDirectivesAndStrayCharacters) {
     std::string out;
     std::string err;
     ASSERT_EQ(cli("export --encoding utf-8 --tab " + ShellQuote(dir.file("a.vrf")) + " " +
+                      ShellQuote(dir.file("five.txt")),
+                  &out),
+              0);
+    EXPECT_EQ(ReadFileBytes(dir.file("five.txt")),
+              "\xEF\xBB\xBF問題番号\t問題\t答え\tグループ\tコメント\r\n1\t問\t答\t0\t注\r\n");
+    ASSERT_EQ(cli("export --encoding utf-8 --tab --hints " + ShellQuote(dir.file("a.vrf")) + " " +
                       ShellQuote(dir.file("a.txt")),
                   &out),
               0);

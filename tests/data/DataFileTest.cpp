@@ -368,12 +368,17 @@ TEST(DataFile, ExportAndImport) {
     ASSERT_TRUE(
         f.load("VORELDATA V3.0\r\n#t1,000000\r\nq1,h1|h\\,2,a\\,1|b,,c,<00\r\n#t2,000000\r\n"
                "\\i\"p.png\"q2,,,,\"quoted\",<20\r\nq3,,a3,,,<00\r\n$Group=,,名前\r\n"));
-    ASSERT_TRUE(ExportQuestions(f.doc, f.path("out.csv"), true));
+    // Five columns unless the hints are asked for.
+    ASSERT_TRUE(ExportQuestions(f.doc, f.path("five.csv"), true));
+    EXPECT_EQ(Cp932ToUtf8(ReadFileBytes(f.dir.file("five.csv"))),
+              "問題番号,問題,答え,グループ,コメント\r\n1,q1,\"a,1\",0,c\r\n"
+              "2,\"\\i\"\"p.png\"\"q2\",,名前,\"\"\"quoted\"\"\"\r\n3,q3,a3,0,\r\n");
+    ASSERT_TRUE(ExportQuestions(f.doc, f.path("out.csv"), true, CLSTextEncoding::kCp932, true));
     // The hints of a question share the last column, one per line.
     EXPECT_EQ(Cp932ToUtf8(ReadFileBytes(f.dir.file("out.csv"))),
               "問題番号,問題,答え,グループ,コメント,ヒント\r\n1,q1,\"a,1\",0,c,\"h1\nh,2\"\r\n"
               "2,\"\\i\"\"p.png\"\"q2\",,名前,\"\"\"quoted\"\"\",\r\n3,q3,a3,0,,\r\n");
-    ASSERT_TRUE(ExportQuestions(f.doc, f.path("out.txt"), false));
+    ASSERT_TRUE(ExportQuestions(f.doc, f.path("out.txt"), false, CLSTextEncoding::kCp932, true));
     EXPECT_EQ(
         Cp932ToUtf8(ReadFileBytes(f.dir.file("out.txt"))),
         "問題番号\t問題\t答え\tグループ\tコメント\tヒント\r\n1\tq1\t\"a,1\"\t0\tc\t\"h1\nh,2\"\r\n"
@@ -402,6 +407,48 @@ TEST(DataFile, ExportAndImport) {
     EXPECT_EQ(g.prompter.entries.back().utf8,
               "ファイル " + g.dir.file("missing.csv") + " を開けません。");
     EXPECT_EQ(g.doc.getQuestionCount(), 3);
+}
+
+TEST(DataFile, OwnExportImportsBackWithItsGroups) {
+    DocFixture f;
+    ASSERT_TRUE(
+        f.load("VORELDATA V3.0\r\nq0,,a0,,,<00\r\nq1,,a1,,,<10\r\nq2,,a2,,,<20\r\n"
+               "q3,,a3,,,<70\r\nq4,,a4,,,<10\r\n$Group=,地理,歴史\r\n"));
+    for (bool hints : {false, true}) {
+        ASSERT_TRUE(ExportQuestions(f.doc, f.path("g.csv"), true, CLSTextEncoding::kCp932, hints));
+        CLSImportProposal proposal = InspectImportFile(f.path("g.csv"));
+        EXPECT_TRUE(proposal.ownExport);
+        CLSImportReader names;
+        ASSERT_TRUE(names.open(f.path("g.csv"), proposal.options));
+        std::vector<int> roles = ProposeImportRoles(names.columnNames(), proposal.directives);
+        EXPECT_EQ(roles[3], kImportGroup);
+        DocFixture g;
+        ASSERT_TRUE(ImportQuestions(g.doc, f.path("g.csv"), proposal.options, roles));
+        ASSERT_EQ(g.doc.getQuestionCount(), 5);
+        // Unnamed groups keep their digit; the names take the free groups in turn.
+        std::vector<int> groups;
+        for (int n = 0; n < 5; ++n)
+            groups.push_back(g.doc.getQuestion(n)->question().group());
+        EXPECT_EQ(groups, (std::vector<int>{0, 1, 2, 7, 1}));
+        EXPECT_EQ(U8(g.doc.getGroupName(1)), "地理");
+        EXPECT_EQ(U8(g.doc.getGroupName(2)), "歴史");
+    }
+
+    // Eleven names: the last one's questions go to group 0, with a warning.
+    std::string many = "問題,答え,グループ\r\n";
+    for (int i = 0; i < 11; ++i)
+        many += "q" + std::to_string(i) + ",a,g" + std::to_string(i) + "\r\n";
+    WriteFileBytes(f.dir.file("many.csv"), many);
+    DocFixture h;
+    ASSERT_TRUE(ImportQuestions(h.doc, f.path("many.csv"), ',', true, {1, 3, 5}));
+    EXPECT_EQ(h.doc.getQuestion(9)->question().group(), 9);
+    EXPECT_EQ(h.doc.getQuestion(10)->question().group(), 0);
+    EXPECT_EQ(U8(h.doc.getGroupName(0)), "g0");
+    ASSERT_EQ(h.prompter.entries.size(), 1u);
+    EXPECT_EQ(h.prompter.entries[0].utf8,
+              "グループ名が多すぎます。11 個目からのグループ名の問題はグループ 0 に入ります。");
+    EXPECT_FALSE(ImportQuestions(h.doc, f.path("many.csv"), ',', true, {1, 5, 5}));
+    EXPECT_EQ(h.prompter.entries.back().utf8, "項目「グループ」が複数設定されています。");
 }
 
 TEST(DataFile, DataInfo) {

@@ -37,7 +37,7 @@ std::string carried(const CLSVorelDataQuestion& q) {
     for (const CLSSentence& h : q.hints())
         s += U8(h.toText()) + " / ";
     s += "| " + U8(q.firstAnswer().toText()) + " | " + U8(q.getComment().toText());
-    return s;
+    return s + " | " + std::to_string(q.group());
 }
 
 }  // namespace
@@ -170,7 +170,7 @@ TEST(Import, OwnExportComesBackWithoutChoosingAnything) {
     for (CLSTextEncoding encoding : {CLSTextEncoding::kCp932, CLSTextEncoding::kUtf8}) {
         for (bool comma : {true, false}) {
             SCOPED_TRACE(std::string(TextEncodingName(encoding)) + (comma ? " comma" : " tab"));
-            ASSERT_TRUE(ExportQuestions(f.doc, f.path("x.csv"), comma, encoding));
+            ASSERT_TRUE(ExportQuestions(f.doc, f.path("x.csv"), comma, encoding, true));
             CLSImportProposal p = InspectImportFile(f.path("x.csv"));
             EXPECT_TRUE(p.ownExport);
             EXPECT_EQ(p.options.encoding, encoding);
@@ -178,7 +178,7 @@ TEST(Import, OwnExportComesBackWithoutChoosingAnything) {
             CLSImportReader names;
             ASSERT_TRUE(names.open(f.path("x.csv"), p.options));
             std::vector<int> roles = ProposeImportRoles(names.columnNames(), p.directives);
-            EXPECT_EQ(roles, (std::vector<int>{0, 1, 3, 0, 4, 2}));
+            EXPECT_EQ(roles, (std::vector<int>{0, 1, 3, 5, 4, 2}));
 
             DocFixture g;
             ASSERT_TRUE(ImportQuestions(g.doc, f.path("x.csv"), p.options, roles));
@@ -251,10 +251,9 @@ TEST(Export, Utf8CarriesItsMarkAndAFailedWriteKeepsTheOldFile) {
     DocFixture f;
     ASSERT_TRUE(f.load("VORELDATA V3.0\r\n漢字,,かんじ,,,<00\r\n"));
     ASSERT_TRUE(ExportQuestions(f.doc, f.path("u.csv"), true, CLSTextEncoding::kUtf8));
-    EXPECT_EQ(ReadFileBytes(f.dir.file("u.csv")),
-              std::string(kUtf8Bom) +
-                  "問題番号,問題,答え,グループ,コメント,ヒント\r\n"
-                  "1,漢字,かんじ,0,,\r\n");
+    EXPECT_EQ(ReadFileBytes(f.dir.file("u.csv")), std::string(kUtf8Bom) +
+                                                      "問題番号,問題,答え,グループ,コメント\r\n"
+                                                      "1,漢字,かんじ,0,\r\n");
 
     WriteFileBytes(f.dir.file("old.csv"), "old contents");
     SetWriteFaultForTests([](const std::string&) { return true; });

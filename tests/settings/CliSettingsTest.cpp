@@ -13,7 +13,8 @@ TEST(CliSettings, SettingsAndVaguePairsAsJson) {
     std::string out = RunCli("settings " + ShellQuote(dir.file("s.ini")));
     EXPECT_EQ(out.rfind("{\"Window\":{\"Show\":\"0\",\"Left\":\"-2147483648\",", 0), 0u) << out;
     EXPECT_NE(out.find("\"DebugMode\":\"1\",\"CompareMode\":\"0\""), std::string::npos);
-    EXPECT_NE(out.find("\"HistorySize\":\"5\"},\"Design\":{"), std::string::npos);
+    EXPECT_NE(out.find("\"HistorySize\":\"5\",\"ExportHints\":\"0\"},\"Design\":{"),
+              std::string::npos);
     EXPECT_NE(out.find("\"問題Size\":\"33\""), std::string::npos);
     EXPECT_TRUE(out.ends_with("\"LineColorOfQA\":\"0x000000\"}}\n"));
 

@@ -90,6 +90,7 @@ const char* const kDefaultFileLines[] = {
     "ExamLogSize=1000",
     "ExamLogName=EXAMLOG.TXT",
     "HistorySize=5",
+    "ExportHints=0",
     "",
     "[Design]",
     "タイトルSize=12",
@@ -242,7 +243,7 @@ void changeEverything(CLSVorelSettings& s) {
     for (int slot = kInfoPaneWidth; slot <= kEditHintHeight; ++slot)
         s.setIntSetting(slot, 1000 + slot);
     s.setRecentFileMax(7);
-    for (int bit = 1; bit <= 16384; bit <<= 1)
+    for (int bit = 1; bit <= CLSVorelSettings::kExportHints; bit <<= 1)
         s.setFlag(bit, !s.flag(bit));
     for (int bit = 1; bit <= 32; bit <<= 1)
         s.setPrintFlag(bit, false);

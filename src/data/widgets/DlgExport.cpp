@@ -1,6 +1,7 @@
 #include "data/widgets/DlgExport.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
@@ -17,6 +18,7 @@
 #include "data/ImportExport.h"
 #include "data/VorelDataFile.h"
 #include "data/widgets/FileFilters.h"
+#include "settings/VorelSettings.h"
 #include "text/Codec.h"
 #include "text/Paths.h"
 #include "text/Prompter.h"
@@ -72,12 +74,16 @@ CLSDlgExport::CLSDlgExport(const CLSVorelDataFile& doc, QWidget* parent)
     encodingRow->addWidget(m_encoding);
     encodingRow->addStretch();
     layout->addLayout(encodingRow);
+    m_hints = new QCheckBox(U("ヒントも出力する(&H)"), this);
+    m_hints->setChecked(doc.settings().flag(CLSVorelSettings::kExportHints));
+    layout->addWidget(m_hints);
     layout->addStretch();
 
     auto* buttons = new QHBoxLayout;
     m_save = new QPushButton(U("保存(&S)"), this);
     auto* cancel = new QPushButton(U("キャンセル"), this);
-    auto* help = new QPushButton(U("ヘルプ(&H)"), this);
+    // Alt+H belongs to the hints box here; F1 opens the help as well.
+    auto* help = new QPushButton(U("ヘルプ"), this);
     m_save->setDefault(true);
     help->setAutoDefault(false);
     buttons->addStretch();
@@ -132,7 +138,9 @@ void CLSDlgExport::save() {
     auto encoding = static_cast<CLSTextEncoding>(m_encoding->currentData().toInt());
     // A file that could not be written has been reported; the learner may
     // choose another place.
-    if (!ExportQuestions(m_doc, path, m_comma->isChecked(), encoding)) return;
+    bool hints = m_hints->isChecked();
+    m_doc.settings().setFlag(CLSVorelSettings::kExportHints, hints);
+    if (!ExportQuestions(m_doc, path, m_comma->isChecked(), encoding, hints)) return;
     m_written = true;
     accept();
 }

@@ -5,6 +5,7 @@
 #include "text/TextEncoding.h"
 
 class CLSVorelDataFile;
+class QCheckBox;
 class QComboBox;
 class QLineEdit;
 class QPushButton;
@@ -24,6 +25,7 @@ class CLSDlgExport : public QDialog {
     QRadioButton* commaButton() const { return m_comma; }
     QRadioButton* tabButton() const { return m_tab; }
     QComboBox* encodingList() const { return m_encoding; }
+    QCheckBox* hintsBox() const { return m_hints; }
     QPushButton* saveButton() const { return m_save; }
     /// Whether the last save wrote the file.
     bool written() const { return m_written; }
@@ -38,6 +40,7 @@ class CLSDlgExport : public QDialog {
     QRadioButton* m_comma = nullptr;
     QRadioButton* m_tab = nullptr;
     QComboBox* m_encoding = nullptr;
+    QCheckBox* m_hints = nullptr;
     QPushButton* m_save = nullptr;
     bool m_written = false;
 };

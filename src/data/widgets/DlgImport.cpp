@@ -223,7 +223,7 @@ void CLSDlgImport::refill(bool proposeRoles) {
 void CLSDlgImport::chooseRole(int column) {
     if (column < 0 || column >= m_model->columnCount()) return;
     QMenu menu(this);
-    for (int role : {1, 2, 3, 4, 0}) {
+    for (int role : {1, 2, 3, 4, 5, 0}) {
         QAction* a = menu.addAction(role == 0 ? U("(なし)") : U(ImportRoleName(role)));
         a->setData(role);
         a->setCheckable(true);

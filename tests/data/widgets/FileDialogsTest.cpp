@@ -24,6 +24,7 @@
 #include "data/widgets/DlgExport.h"
 #include "data/widgets/DlgImport.h"
 #include "data/widgets/ImportPreviewModel.h"
+#include "settings/VorelSettings.h"
 #include "text/widgets/QtText.h"
 #include "widgets/DialogTestSupport.h"
 
@@ -123,12 +124,18 @@ TEST(ExportDialog, WritesWhereAndHowTheLearnerSaysAndAsksBeforeOverwriting) {
     EXPECT_TRUE(dialog.tabButton()->isChecked());
     pressAlt(&dialog, Qt::Key_D);
     QTest::keyClick(dialog.encodingList(), Qt::Key_Down);
+    EXPECT_FALSE(dialog.hintsBox()->isChecked()) << "five columns unless asked";
+    pressAlt(&dialog, Qt::Key_H);
+    EXPECT_TRUE(dialog.hintsBox()->isChecked());
     pressAlt(&dialog, Qt::Key_S);
     EXPECT_TRUE(dialog.written());
     EXPECT_FALSE(dialog.isVisible());
     std::string written = ReadFileBytes(f.dir.file("words.txt"));
     EXPECT_EQ(written.substr(0, 3), "\xEF\xBB\xBF");
     EXPECT_NE(written.find("1\t犬\tdog\t0\t\t鳴く\r\n"), std::string::npos);
+    EXPECT_TRUE(f.settings.flag(CLSVorelSettings::kExportHints)) << "the choice is kept";
+    CLSDlgExport kept(f.doc);
+    EXPECT_TRUE(kept.hintsBox()->isChecked());
 
     // An existing file: Cancel comes back, No closes without writing, Yes writes.
     WriteFileBytes(f.dir.file("t.csv"), "old");
