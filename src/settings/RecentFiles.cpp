@@ -13,7 +13,10 @@ void CLSVorelSettings::setRecentFileMax(int v) {
         m_recentFiles.remove(m_recentFiles.count() - 1);
 }
 
-void CLSVorelSettings::addRecentFile(const CLSTString& path) {
+void CLSVorelSettings::addRecentFile(const CLSTString& added) {
+    // The path may be one of the entries (the last file, opened at start):
+    // removing it below would change what is inserted.
+    CLSTString path(added);
     std::string folded = FoldCase(path.view());
     for (int i = m_recentFiles.count() - 1; i >= 0; --i) {
         if (FoldCase(m_recentFiles[i].view()) == folded) m_recentFiles.remove(i);

@@ -45,6 +45,17 @@ TEST(RecentFiles, AddingKeepsTheNewestFirstWithinTheCapacity) {
     EXPECT_EQ(s.recentFileCount(), 0);
 }
 
+TEST(RecentFiles, AnEntryAddedAgainKeepsTheOthers) {
+    // As at a start without a file: the newest entry is opened, and added again.
+    CLSVorelSettings s;
+    for (const char* name : {"sample", "out_utf8", "words", "big"})
+        s.addRecentFile(CLSTString(name));
+    s.addRecentFile(s.recentFile(0));
+    EXPECT_EQ(recent(s), (Names{"big", "words", "out_utf8", "sample"}));
+    s.addRecentFile(s.recentFile(2));
+    EXPECT_EQ(recent(s), (Names{"out_utf8", "big", "words", "sample"}));
+}
+
 TEST(RecentFiles, ReadFromTheLastEntryToTheFirst) {
     CLSVorelSettings s = applied(
         "[recent]\n"

@@ -136,6 +136,20 @@ TEST(MainWindow, MenusAndToolbarShowTheScreensOwnCommands) {
     EXPECT_FALSE(f.window->dispatch(99999));
 }
 
+TEST(MainWindow, OpeningTheLastFileKeepsTheRecentList) {
+    AppFixture f;
+    std::vector<std::string> names = {"sample.vrf", "out_utf8.vrf", "words.vrf", "big.vrf"};
+    for (const std::string& name : names) {
+        WriteFileBytes(f.dir.file(name), "VORELDATA V3.0\r\nq,,a,,,<00\r\n");
+        f.settings.addRecentFile(CLSTString(f.dir.file(name)));
+    }
+    // What a start without a file does when LoadLastFile is on.
+    ASSERT_TRUE(f.window->openFile(f.settings.recentFile(0)));
+    ASSERT_EQ(f.settings.recentFileCount(), 4);
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(U8(f.settings.recentFile(i)), f.dir.file(names[3 - i])) << i;
+}
+
 TEST(MainWindow, OnlyAChangedFileIsSavedWhenReplacedOrClosed) {
     AppFixture f;
     // LF line ends and no group line: any rewrite would show.
