@@ -34,7 +34,7 @@ constexpr int kZoomSteps[] = {50, 100, 150};
 }  // namespace
 
 QImage RenderPreviewPage(CLSPrint& print, CLSPainterTarget& target, const CLSPageSetup& setup,
-                         int page, int zoom, QSize screenDpi) {
+                         int page, int zoom, QSize screenDpi, qreal pixelRatio) {
     QSize paper = PaperPixels(setup, target.dpiX(), target.dpiY());
     auto shrink = [zoom](int length, int screen, int device) {
         return std::max(1, static_cast<int>(std::lround(static_cast<double>(length) * screen *
@@ -42,7 +42,10 @@ QImage RenderPreviewPage(CLSPrint& print, CLSPainterTarget& target, const CLSPag
     };
     QSize size(shrink(paper.width(), screenDpi.width(), target.dpiX()),
                shrink(paper.height(), screenDpi.height(), target.dpiY()));
-    QImage image(size, QImage::Format_RGB32);
+    pixelRatio = std::max<qreal>(1.0, pixelRatio);
+    QImage image(size * pixelRatio, QImage::Format_RGB32);
+    // The painter works in logical pixels; the picture holds the screen's.
+    image.setDevicePixelRatio(pixelRatio);
     image.fill(Qt::white);
     if (page < 0 || page >= static_cast<int>(print.pageTable().size())) return image;
     QPainter painter(&image);
@@ -70,7 +73,7 @@ void CLSPreviewPage::setPage(const QImage& image) {
 }
 
 QSize CLSPreviewPage::sizeHint() const {
-    return m_image.size() + QSize(2, 2);
+    return m_image.deviceIndependentSize().toSize() + QSize(2, 2);
 }
 
 void CLSPreviewPage::paintEvent(QPaintEvent*) {
@@ -196,7 +199,8 @@ void CLSDlgPreview::setZoom(int percent) {
 void CLSDlgPreview::drawPage() {
     if (!m_target) return;
     QSize screenDpi(logicalDpiX(), logicalDpiY());
-    m_view->setPage(RenderPreviewPage(m_print, *m_target, m_setup, m_page - 1, m_zoom, screenDpi));
+    m_view->setPage(RenderPreviewPage(m_print, *m_target, m_setup, m_page - 1, m_zoom, screenDpi,
+                                      devicePixelRatioF()));
 }
 
 void CLSDlgPreview::updateButtons() {

@@ -19,8 +19,10 @@ class QAction;
 /// screen of screenDpi. The layout is the printer's (target measures at its
 /// resolution); only the painter is scaled. A null picture for a page
 /// outside the table.
+/// pixelRatio is the screen's device pixel ratio: the picture has that
+/// many pixels per logical pixel, so a scaled screen shows it sharp.
 QImage RenderPreviewPage(CLSPrint& print, CLSPainterTarget& target, const CLSPageSetup& setup,
-                         int page, int zoom, QSize screenDpi);
+                         int page, int zoom, QSize screenDpi, qreal pixelRatio = 1.0);
 
 /// The sheet of the preview: the page picture in a one-pixel frame.
 class CLSPreviewPage : public QWidget {

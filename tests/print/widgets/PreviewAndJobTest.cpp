@@ -133,6 +133,34 @@ TEST(PrintPreview, PicturesAreScaledOntoThePage) {
     EXPECT_LT(widest, 140);
 }
 
+TEST(PrintPreview, AScaledScreenGetsEveryPixelOfThePage) {
+    PreviewFixture f;
+    ASSERT_TRUE(f.load(ManyQuestions(20)));
+    CLSPainterTarget target(600, 600, {});
+    CLSPageSetup setup = CommandLinePageSetup();
+    ASSERT_GT(f.print.getPageCount(target, setup), 0);
+    QImage plain = RenderPreviewPage(f.print, target, setup, 0, 100, {96, 96});
+    QImage sharp = RenderPreviewPage(f.print, target, setup, 0, 100, {96, 96}, 2.0);
+    EXPECT_EQ(sharp.size(), plain.size() * 2);
+    EXPECT_EQ(sharp.deviceIndependentSize(), QSizeF(plain.size()));
+    // Drawn at the finer resolution, not enlarged: the 2 x 2 blocks that
+    // hold ink are not all of one colour.
+    int inked = 0;
+    int mixed = 0;
+    for (int y = 0; y + 1 < sharp.height(); y += 2) {
+        for (int x = 0; x + 1 < sharp.width(); x += 2) {
+            QRgb a = sharp.pixel(x, y);
+            bool ink = qGray(a) < 200;
+            bool uniform = sharp.pixel(x + 1, y) == a && sharp.pixel(x, y + 1) == a &&
+                           sharp.pixel(x + 1, y + 1) == a;
+            inked += ink;
+            mixed += ink && !uniform;
+        }
+    }
+    ASSERT_GT(inked, 100);
+    EXPECT_GT(mixed, inked / 4);
+}
+
 TEST(PrintPreview, DoesNotOpenWhenALineFitsOnNoPage) {
     PreviewFixture f;
     ASSERT_TRUE(f.load("VORELDATA V3.0\r\n" + std::string(40000, 'x') + ",,a,,,<00\r\n"));
