@@ -43,8 +43,10 @@ class MenuHelpKey : public QObject {
 void InstallMainHelpKey(QMainWindow* window, std::function<int()> topicOfScreen) {
     auto* key = new QShortcut(QKeySequence(Qt::Key_F1), window);
     key->setContext(Qt::WindowShortcut);
-    QObject::connect(key, &QShortcut::activated, window,
-                     [window, topicOfScreen] { OpenHelpTopic(topicOfScreen(), window); });
+    QObject::connect(key, &QShortcut::activated, window, [window, topicOfScreen] {
+        int pane = HelpTopicOfFocus(window);
+        OpenHelpTopic(pane >= 0 ? pane : topicOfScreen(), window);
+    });
     auto* menus = new MenuHelpKey(window);
     qApp->installEventFilter(menus);
 }

@@ -327,7 +327,9 @@ std::optional<CLSExamMode> CLSStudyScreen::finishAndWait(bool reaskAllowed, bool
         m_result = result;
     }
     showIdle();
-    for (int part = 0; part <= 4; ++part)
+    // The screen is idle again, with or without the result pane.
+    emit statusChanged(0, QString::fromUtf8(kHelpText));
+    for (int part = 1; part <= 4; ++part)
         emit statusChanged(part, QString());
     emit commandsChanged();
     return reask;

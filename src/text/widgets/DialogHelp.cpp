@@ -1,10 +1,14 @@
 #include "text/widgets/DialogHelp.h"
 
+#include <QApplication>
 #include <QKeySequence>
 #include <QShortcut>
+#include <QVariant>
 #include <QWidget>
 
 namespace {
+
+const char* const kTopicProperty = "vorelHelpTopic";
 
 DialogHelpHandler& handler() {
     static DialogHelpHandler h;
@@ -61,8 +65,22 @@ void ShowDialogHelp(QWidget* owner, int context) {
 }
 
 void InstallHelpKey(QWidget* widget, int context) {
+    widget->setProperty(kTopicProperty, context);
+    // A pane inside a window (the result pane on the study screen) leaves
+    // F1 to its window, which asks HelpTopicOfFocus: two F1 shortcuts in
+    // one window are ambiguous, and Qt then runs neither.
+    if (!widget->isWindow()) return;
     auto* key = new QShortcut(QKeySequence(Qt::Key_F1), widget);
     key->setContext(Qt::WidgetWithChildrenShortcut);
     QObject::connect(key, &QShortcut::activated, widget,
                      [widget, context] { ShowDialogHelp(widget, context); });
+}
+
+int HelpTopicOfFocus(const QWidget* window) {
+    for (const QWidget* w = QApplication::focusWidget(); w; w = w->parentWidget()) {
+        QVariant topic = w->property(kTopicProperty);
+        if (topic.isValid()) return topic.toInt();
+        if (w == window || w->isWindow()) break;
+    }
+    return -1;
 }

@@ -58,3 +58,6 @@ void SetDialogHelpHandler(DialogHelpHandler handler);
 void ShowDialogHelp(QWidget* owner, int context);
 /// Makes F1 on the widget (and its children) open the topic.
 void InstallHelpKey(QWidget* widget, int context);
+/// The topic InstallHelpKey gave the focused widget or the nearest of its
+/// ancestors inside window; -1 when none has one.
+int HelpTopicOfFocus(const QWidget* window);

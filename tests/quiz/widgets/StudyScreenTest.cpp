@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -26,6 +28,7 @@
 #include "settings/VorelSettings.h"
 #include "text/Codec.h"
 #include "text/Error.h"
+#include "text/widgets/DesktopOpen.h"
 #include "text/widgets/NumberSpinBox.h"
 #include "widgets/WhenModal.h"
 
@@ -283,6 +286,33 @@ TEST(StudyScreen, ReaskFromTheResultPane) {
     EXPECT_EQ(s.currentNumber(), 2);
     s.answerTyped({"a2"});
     EXPECT_EQ(s.currentNumber(), 4);
+}
+
+TEST(StudyScreen, TheResultPaneHasItsHelpAndLeavesTheIdleStatus) {
+    Study s;
+    std::vector<QString> pages;
+    SetUrlOpener([&](const QUrl& url) {
+        pages.push_back(QFileInfo(url.toLocalFile()).fileName());
+        return true;
+    });
+    s.window->dispatch(kRunAll);
+    s.answerTyped({"a1"});
+    s.screen().examFinish(false);
+    auto* result = s.screen().findChild<CLSDlgResult*>();
+    ASSERT_NE(result, nullptr);
+    const QString idle = QString::fromUtf8("ヘルプを見るには F1 キーを押してください。");
+    EXPECT_EQ(s.window->statusPart(0)->text(), idle);
+    s.window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(s.window.get()));
+    result->reaskButton()->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+    ASSERT_EQ(pages.size(), 1u);
+    EXPECT_EQ(pages.back(), "119.html");
+    result->closeButton()->click();
+    EXPECT_EQ(s.window->statusPart(0)->text(), idle);
+    QTest::keyClick(s.window.get(), Qt::Key_F1);
+    EXPECT_EQ(pages.back(), "133.html") << "the study screen's page again";
+    SetUrlOpener({});
 }
 
 TEST(StudyScreen, OpeningAFileDuringARunShowsTheResultInAWindowFirst) {
