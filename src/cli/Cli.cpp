@@ -116,14 +116,30 @@ void CliPrint(const std::string& utf8) {
     std::fwrite(utf8.data(), 1, utf8.size(), stdout);
 }
 
-PromptAnswer CliPrompter::ask(PromptIcon icon, PromptButtons buttons, const CLSTString& text,
-                              int defaultButton) {
+namespace {
+
+void printPrompt(PromptIcon icon, const CLSTString& text) {
     std::string utf8 = Cp932ToUtf8(text.view());
     const char* kind = icon == PromptIcon::Error      ? "error"
                        : icon == PromptIcon::Warning  ? "warning"
                        : icon == PromptIcon::Question ? "question"
                                                       : "info";
     std::fprintf(stderr, "vorel-cli: %s: %s\n", kind, utf8.c_str());
+}
+
+}  // namespace
+
+int CliPrompter::askChoice(PromptIcon icon, const CLSTString& text, const std::vector<CLSTString>&,
+                           int) {
+    // A command never picks one of several ways out for the learner: the
+    // caller refuses instead.
+    printPrompt(icon, text);
+    return -1;
+}
+
+PromptAnswer CliPrompter::ask(PromptIcon icon, PromptButtons buttons, const CLSTString& text,
+                              int defaultButton) {
+    printPrompt(icon, text);
     switch (buttons) {
         case PromptButtons::Ok:
             return PromptAnswer::Ok;

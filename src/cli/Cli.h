@@ -61,6 +61,9 @@ class CliPrompter : public Prompter {
     explicit CliPrompter(bool answerYes = false) : m_answerYes(answerYes) {}
     PromptAnswer ask(PromptIcon icon, PromptButtons buttons, const CLSTString& text,
                      int defaultButton) override;
+    /// Nobody can choose: the question is shown and answered -1.
+    int askChoice(PromptIcon icon, const CLSTString& text, const std::vector<CLSTString>& answers,
+                  int defaultAnswer) override;
 
   private:
     bool m_answerYes;
