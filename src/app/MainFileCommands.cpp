@@ -59,11 +59,11 @@ void CLSMainWindow::chooseAndOpen() {
     openFile(path);
 }
 
-bool CLSMainWindow::save() {
+CLSSaveResult CLSMainWindow::saveDocument() {
     // The editor's card writes back what is typed before the file is written.
     if (isEditorShown()) m_editor->commitCard();
-    if (m_doc.isUntitled()) return saveAs();
-    return m_doc.saveFile(m_doc.getPath());
+    if (m_doc.isUntitled()) return saveAs() ? CLSSaveResult::kSaved : CLSSaveResult::kCancelled;
+    return m_doc.save(m_doc.getPath());
 }
 
 bool CLSMainWindow::saveAs() {

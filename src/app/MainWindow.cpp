@@ -147,7 +147,7 @@ void CLSMainWindow::switchScreens() {
 void CLSMainWindow::newDocument() {
     m_study->examFinish(true);
     if (isEditorShown()) m_editor->documentLoading();
-    m_doc.newFile();
+    if (!m_doc.newFile()) return;
     m_study->documentLoaded();
     m_editor->documentLoaded();
     if (!isEditorShown()) switchScreens();
@@ -214,8 +214,16 @@ void CLSMainWindow::captionChanged(const CLSTString& caption) {
     setWindowTitle(ToQString(caption));
 }
 
-void CLSMainWindow::requestSave() {
-    save();
+bool CLSMainWindow::requestSave() {
+    bool untitled = m_doc.isUntitled();
+    CLSSaveResult result = saveDocument();
+    // An untitled document whose save dialog was cancelled goes, as it
+    // always did; a file whose save was left undecided stays.
+    return untitled || result != CLSSaveResult::kCancelled;
+}
+
+bool CLSMainWindow::saveUnderAnotherName() {
+    return saveAs();
 }
 
 void CLSMainWindow::recentFilesChanged() {
@@ -232,13 +240,22 @@ void CLSMainWindow::closeEvent(QCloseEvent* event) {
     m_closing = true;
     // Closing saves a modified document: a named one silently, an untitled
     // one with content through the save dialog (cancelling still closes).
-    // An unchanged file is left as it is.
+    // An unchanged file is left as it is, and so is one open read-only.
+    // When another program changed the file and the learner made no
+    // decision (Esc, or the save dialog cancelled), the window stays open
+    // with everything in it.
     try {
         if (m_study) m_study->examFinish(true);
-        if (isEditorShown()) m_editor->close();
-        if (m_doc.isModified() && !m_doc.isUntitled()) {
-            m_doc.saveFile(m_doc.getPath());
-        } else if (m_doc.isModified() && m_doc.getItemCount() > 0) {
+        bool editing = isEditorShown();
+        if (editing) m_editor->close();
+        if (m_doc.isModified() && !m_doc.isUntitled() && !m_doc.isReadOnly()) {
+            if (m_doc.save(m_doc.getPath()) == CLSSaveResult::kCancelled) {
+                if (editing && isEditorShown()) m_editor->open();
+                m_closing = false;
+                event->ignore();
+                return;
+            }
+        } else if (m_doc.isModified() && m_doc.getItemCount() > 0 && m_doc.isUntitled()) {
             saveAs();
         }
     } catch (const CLSError& e) {

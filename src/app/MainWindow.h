@@ -84,7 +84,8 @@ class CLSMainWindow : public QMainWindow, private DocumentObserver {
     bool mayLoad() override;
     void loaded(bool ok) override;
     void captionChanged(const CLSTString& caption) override;
-    void requestSave() override;
+    bool requestSave() override;
+    bool saveUnderAnotherName() override;
     void recentFilesChanged() override;
 
     // MainMenus.cpp
@@ -98,7 +99,8 @@ class CLSMainWindow : public QMainWindow, private DocumentObserver {
     // MainFileCommands.cpp
     void chooseAndOpen();
     void openRecent(int index);
-    bool save();
+    bool save() { return saveDocument() == CLSSaveResult::kSaved; }
+    CLSSaveResult saveDocument();
     bool saveAs();
     void openHelp();
     void showDataInfo();
