@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "app/MainWindow.h"
+#include "data/widgets/DataFileLock.h"
 #include "data/widgets/DlgDataInfo.h"
 #include "editor/widgets/EditorScreen.h"
 #include "quiz/widgets/StudyScreen.h"
@@ -92,6 +93,11 @@ bool CLSMainWindow::saveAs() {
     if (ok) {
         m_settings.addRecentFile(path);
         rebuildRecentMenu();
+        // The file saved is the one open now; it is locked when it can be.
+        if (!m_lock || m_lock->path() != path) {
+            auto lock = std::make_unique<CLSDataFileLock>(path);
+            if (lock->state() == CLSDataFileLock::State::kLocked) m_lock = std::move(lock);
+        }
     }
     return ok;
 }

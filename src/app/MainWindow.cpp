@@ -14,8 +14,10 @@
 #include <QStatusBar>
 #include <QToolBar>
 #include <QUrl>
+#include <utility>
 
 #include "app/MainCommands.h"
+#include "data/widgets/DataFileLock.h"
 #include "editor/widgets/EditorScreen.h"
 #include "quiz/widgets/StudyScreen.h"
 #include "settings/VorelSettings.h"
@@ -203,7 +205,49 @@ bool CLSMainWindow::mayLoad() {
     return true;
 }
 
-void CLSMainWindow::loaded(bool) {
+bool CLSMainWindow::mayOpen(const CLSTString& path) {
+    m_opening = true;
+    m_openingPath = path;
+    m_openingReadOnly = false;
+    m_openingLock.reset();
+    // Opening our own file again keeps the lock we hold.
+    if (m_lock && m_lock->path() == path) return true;
+    auto lock = std::make_unique<CLSDataFileLock>(path);
+    if (lock->state() == CLSDataFileLock::State::kHeld) {
+        CLSLockedOpen how = AskAboutLock(m_doc.prompter(), lock->holder());
+        if (how == CLSLockedOpen::kCancelled) {
+            m_opening = false;
+            return false;
+        }
+        m_openingReadOnly = how == CLSLockedOpen::kReadOnly;
+        return true;
+    }
+    if (lock->state() == CLSDataFileLock::State::kLocked) m_openingLock = std::move(lock);
+    return true;
+}
+
+void CLSMainWindow::loaded(bool ok) {
+    // The lock follows the file shown: a file read again (to take the
+    // answers given here) keeps it, another one brings its own.
+    if (std::exchange(m_opening, false) && ok && m_doc.getPath() == m_openingPath) {
+        if (m_openingLock) {
+            m_lock = std::move(m_openingLock);
+        } else if (m_lock && m_lock->path() != m_openingPath) {
+            m_lock.reset();
+        }
+        if (m_openingReadOnly) m_doc.setReadOnly(true);
+    } else if (m_lock && m_lock->path() != m_doc.getPath()) {
+        m_lock.reset();
+    }
+    m_openingLock.reset();
+    reloaded();
+}
+
+void CLSMainWindow::reloading() {
+    mayLoad();
+}
+
+void CLSMainWindow::reloaded() {
     if (m_study) m_study->documentLoaded();
     if (m_editor) m_editor->documentLoaded();
     activateWindow();
@@ -211,6 +255,8 @@ void CLSMainWindow::loaded(bool) {
 }
 
 void CLSMainWindow::captionChanged(const CLSTString& caption) {
+    // A document emptied or saved under another name lets its old file go.
+    if (m_lock && m_lock->path() != m_doc.getPath()) m_lock.reset();
     setWindowTitle(ToQString(caption));
 }
 
@@ -261,6 +307,7 @@ void CLSMainWindow::closeEvent(QCloseEvent* event) {
     } catch (const CLSError& e) {
         showError(e, m_prompter);
     }
+    m_lock.reset();
     storePlacement();
     event->accept();
 }

@@ -2,8 +2,11 @@
 
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 
+#include "data/LockInfo.h"
 #include "text/Codec.h"
+#include "text/Paths.h"
 
 CliArgs::CliArgs(const std::vector<std::string>& tokens,
                  std::initializer_list<const char*> valueOptions,
@@ -114,6 +117,13 @@ bool CliText(const std::string& utf8, CLSTString& out) {
 
 void CliPrint(const std::string& utf8) {
     std::fwrite(utf8.data(), 1, utf8.size(), stdout);
+}
+
+void CliReportLock(const CLSTString& path) {
+    CLSLockInfo info;
+    if (!ReadLockFile(LockFilePathOf(NativePath(path)), info) || !IsLockHeldByOther(info)) return;
+    std::string text = Cp932ToUtf8(LockMessage(info, std::time(nullptr)).view());
+    std::fprintf(stderr, "vorel-cli: warning: %s\n", text.c_str());
 }
 
 namespace {
