@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "app/MainWindow.h"
+#include "data/widgets/DataFileLock.h"
 #include "data/widgets/DlgDataInfo.h"
 #include "editor/widgets/EditorScreen.h"
 #include "quiz/widgets/StudyScreen.h"
@@ -59,11 +60,11 @@ void CLSMainWindow::chooseAndOpen() {
     openFile(path);
 }
 
-bool CLSMainWindow::save() {
+CLSSaveResult CLSMainWindow::saveDocument() {
     // The editor's card writes back what is typed before the file is written.
     if (isEditorShown()) m_editor->commitCard();
-    if (m_doc.isUntitled()) return saveAs();
-    return m_doc.saveFile(m_doc.getPath());
+    if (m_doc.isUntitled()) return saveAs() ? CLSSaveResult::kSaved : CLSSaveResult::kCancelled;
+    return m_doc.save(m_doc.getPath());
 }
 
 bool CLSMainWindow::saveAs() {
@@ -92,6 +93,11 @@ bool CLSMainWindow::saveAs() {
     if (ok) {
         m_settings.addRecentFile(path);
         rebuildRecentMenu();
+        // The file saved is the one open now; it is locked when it can be.
+        if (!m_lock || m_lock->path() != path) {
+            auto lock = std::make_unique<CLSDataFileLock>(path);
+            if (lock->state() == CLSDataFileLock::State::kLocked) m_lock = std::move(lock);
+        }
     }
     return ok;
 }

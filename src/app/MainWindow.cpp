@@ -14,8 +14,10 @@
 #include <QStatusBar>
 #include <QToolBar>
 #include <QUrl>
+#include <utility>
 
 #include "app/MainCommands.h"
+#include "data/widgets/DataFileLock.h"
 #include "editor/widgets/EditorScreen.h"
 #include "quiz/widgets/StudyScreen.h"
 #include "settings/VorelSettings.h"
@@ -147,7 +149,7 @@ void CLSMainWindow::switchScreens() {
 void CLSMainWindow::newDocument() {
     m_study->examFinish(true);
     if (isEditorShown()) m_editor->documentLoading();
-    m_doc.newFile();
+    if (!m_doc.newFile()) return;
     m_study->documentLoaded();
     m_editor->documentLoaded();
     if (!isEditorShown()) switchScreens();
@@ -203,7 +205,49 @@ bool CLSMainWindow::mayLoad() {
     return true;
 }
 
-void CLSMainWindow::loaded(bool) {
+bool CLSMainWindow::mayOpen(const CLSTString& path) {
+    m_opening = true;
+    m_openingPath = path;
+    m_openingReadOnly = false;
+    m_openingLock.reset();
+    // Opening our own file again keeps the lock we hold.
+    if (m_lock && m_lock->path() == path) return true;
+    auto lock = std::make_unique<CLSDataFileLock>(path);
+    if (lock->state() == CLSDataFileLock::State::kHeld) {
+        CLSLockedOpen how = AskAboutLock(m_doc.prompter(), lock->holder());
+        if (how == CLSLockedOpen::kCancelled) {
+            m_opening = false;
+            return false;
+        }
+        m_openingReadOnly = how == CLSLockedOpen::kReadOnly;
+        return true;
+    }
+    if (lock->state() == CLSDataFileLock::State::kLocked) m_openingLock = std::move(lock);
+    return true;
+}
+
+void CLSMainWindow::loaded(bool ok) {
+    // The lock follows the file shown: a file read again (to take the
+    // answers given here) keeps it, another one brings its own.
+    if (std::exchange(m_opening, false) && ok && m_doc.getPath() == m_openingPath) {
+        if (m_openingLock) {
+            m_lock = std::move(m_openingLock);
+        } else if (m_lock && m_lock->path() != m_openingPath) {
+            m_lock.reset();
+        }
+        if (m_openingReadOnly) m_doc.setReadOnly(true);
+    } else if (m_lock && m_lock->path() != m_doc.getPath()) {
+        m_lock.reset();
+    }
+    m_openingLock.reset();
+    reloaded();
+}
+
+void CLSMainWindow::reloading() {
+    mayLoad();
+}
+
+void CLSMainWindow::reloaded() {
     if (m_study) m_study->documentLoaded();
     if (m_editor) m_editor->documentLoaded();
     activateWindow();
@@ -211,11 +255,21 @@ void CLSMainWindow::loaded(bool) {
 }
 
 void CLSMainWindow::captionChanged(const CLSTString& caption) {
+    // A document emptied or saved under another name lets its old file go.
+    if (m_lock && m_lock->path() != m_doc.getPath()) m_lock.reset();
     setWindowTitle(ToQString(caption));
 }
 
-void CLSMainWindow::requestSave() {
-    save();
+bool CLSMainWindow::requestSave() {
+    bool untitled = m_doc.isUntitled();
+    CLSSaveResult result = saveDocument();
+    // An untitled document whose save dialog was cancelled goes, as it
+    // always did; a file whose save was left undecided stays.
+    return untitled || result != CLSSaveResult::kCancelled;
+}
+
+bool CLSMainWindow::saveUnderAnotherName() {
+    return saveAs();
 }
 
 void CLSMainWindow::recentFilesChanged() {
@@ -232,18 +286,28 @@ void CLSMainWindow::closeEvent(QCloseEvent* event) {
     m_closing = true;
     // Closing saves a modified document: a named one silently, an untitled
     // one with content through the save dialog (cancelling still closes).
-    // An unchanged file is left as it is.
+    // An unchanged file is left as it is, and so is one open read-only.
+    // When another program changed the file and the learner made no
+    // decision (Esc, or the save dialog cancelled), the window stays open
+    // with everything in it.
     try {
         if (m_study) m_study->examFinish(true);
-        if (isEditorShown()) m_editor->close();
-        if (m_doc.isModified() && !m_doc.isUntitled()) {
-            m_doc.saveFile(m_doc.getPath());
-        } else if (m_doc.isModified() && m_doc.getItemCount() > 0) {
+        bool editing = isEditorShown();
+        if (editing) m_editor->close();
+        if (m_doc.isModified() && !m_doc.isUntitled() && !m_doc.isReadOnly()) {
+            if (m_doc.save(m_doc.getPath()) == CLSSaveResult::kCancelled) {
+                if (editing && isEditorShown()) m_editor->open();
+                m_closing = false;
+                event->ignore();
+                return;
+            }
+        } else if (m_doc.isModified() && m_doc.getItemCount() > 0 && m_doc.isUntitled()) {
             saveAs();
         }
     } catch (const CLSError& e) {
         showError(e, m_prompter);
     }
+    m_lock.reset();
     storePlacement();
     event->accept();
 }

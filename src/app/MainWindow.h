@@ -10,6 +10,7 @@
 #include "text/widgets/QtPrompter.h"
 
 class CLSCommandSet;
+class CLSDataFileLock;
 class CLSEditorScreen;
 class CLSVorelSettings;
 class CLSStudyScreen;
@@ -82,9 +83,13 @@ class CLSMainWindow : public QMainWindow, private DocumentObserver {
 
     // DocumentObserver
     bool mayLoad() override;
+    bool mayOpen(const CLSTString& path) override;
     void loaded(bool ok) override;
+    void reloading() override;
+    void reloaded() override;
     void captionChanged(const CLSTString& caption) override;
-    void requestSave() override;
+    bool requestSave() override;
+    bool saveUnderAnotherName() override;
     void recentFilesChanged() override;
 
     // MainMenus.cpp
@@ -98,7 +103,8 @@ class CLSMainWindow : public QMainWindow, private DocumentObserver {
     // MainFileCommands.cpp
     void chooseAndOpen();
     void openRecent(int index);
-    bool save();
+    bool save() { return saveDocument() == CLSSaveResult::kSaved; }
+    CLSSaveResult saveDocument();
     bool saveAs();
     void openHelp();
     void showDataInfo();
@@ -121,4 +127,11 @@ class CLSMainWindow : public QMainWindow, private DocumentObserver {
     QToolBar* m_toolBar = nullptr;
     QList<QLabel*> m_statusParts;
     bool m_closing = false;
+    // The lock of the open file, and the one taken for a file being opened
+    // until it has loaded.
+    std::unique_ptr<CLSDataFileLock> m_lock;
+    std::unique_ptr<CLSDataFileLock> m_openingLock;
+    CLSTString m_openingPath;
+    bool m_opening = false;
+    bool m_openingReadOnly = false;
 };

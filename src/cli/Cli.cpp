@@ -2,8 +2,11 @@
 
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 
+#include "data/LockInfo.h"
 #include "text/Codec.h"
+#include "text/Paths.h"
 
 CliArgs::CliArgs(const std::vector<std::string>& tokens,
                  std::initializer_list<const char*> valueOptions,
@@ -116,14 +119,37 @@ void CliPrint(const std::string& utf8) {
     std::fwrite(utf8.data(), 1, utf8.size(), stdout);
 }
 
-PromptAnswer CliPrompter::ask(PromptIcon icon, PromptButtons buttons, const CLSTString& text,
-                              int defaultButton) {
+void CliReportLock(const CLSTString& path) {
+    CLSLockInfo info;
+    if (!ReadLockFile(LockFilePathOf(NativePath(path)), info) || !IsLockHeldByOther(info)) return;
+    std::string text = Cp932ToUtf8(LockMessage(info, std::time(nullptr)).view());
+    std::fprintf(stderr, "vorel-cli: warning: %s\n", text.c_str());
+}
+
+namespace {
+
+void printPrompt(PromptIcon icon, const CLSTString& text) {
     std::string utf8 = Cp932ToUtf8(text.view());
     const char* kind = icon == PromptIcon::Error      ? "error"
                        : icon == PromptIcon::Warning  ? "warning"
                        : icon == PromptIcon::Question ? "question"
                                                       : "info";
     std::fprintf(stderr, "vorel-cli: %s: %s\n", kind, utf8.c_str());
+}
+
+}  // namespace
+
+int CliPrompter::askChoice(PromptIcon icon, const CLSTString& text, const std::vector<CLSTString>&,
+                           int) {
+    // A command never picks one of several ways out for the learner: the
+    // caller refuses instead.
+    printPrompt(icon, text);
+    return -1;
+}
+
+PromptAnswer CliPrompter::ask(PromptIcon icon, PromptButtons buttons, const CLSTString& text,
+                              int defaultButton) {
+    printPrompt(icon, text);
     switch (buttons) {
         case PromptButtons::Ok:
             return PromptAnswer::Ok;

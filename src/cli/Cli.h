@@ -53,6 +53,10 @@ int CliUsage(const char* name);
 bool CliText(const std::string& utf8, CLSTString& out);
 /// Writes UTF-8 text to stdout.
 void CliPrint(const std::string& utf8);
+/// Says on stderr when a Vorel has the data file open (its lock beside
+/// it): the command writes the file anyway, and that Vorel will see the
+/// change when it saves.
+void CliReportLock(const CLSTString& path);
 
 /// The prompter of the command-line tool: messages go to stderr, questions
 /// get a fixed answer.
@@ -61,6 +65,9 @@ class CliPrompter : public Prompter {
     explicit CliPrompter(bool answerYes = false) : m_answerYes(answerYes) {}
     PromptAnswer ask(PromptIcon icon, PromptButtons buttons, const CLSTString& text,
                      int defaultButton) override;
+    /// Nobody can choose: the question is shown and answered -1.
+    int askChoice(PromptIcon icon, const CLSTString& text, const std::vector<CLSTString>& answers,
+                  int defaultAnswer) override;
 
   private:
     bool m_answerYes;

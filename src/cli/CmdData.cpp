@@ -155,6 +155,7 @@ int runSave(const std::vector<std::string>& tokens) {
         prompter.yesBecause = "--version";
         doc.setVersion(version);
     }
+    if (doc.isFileRead(out)) CliReportLock(out);
     return doc.saveFile(out) ? 0 : 1;
 }
 

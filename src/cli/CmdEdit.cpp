@@ -220,6 +220,7 @@ int runEdit(const std::vector<std::string>& tokens) {
     CLSLineChange change({}, {});
     if (!editChange(args, doc, lines, change)) return 1;
     change.apply(doc);
+    if (doc.isFileRead(out)) CliReportLock(out);
     return doc.saveFile(out) ? 0 : 1;
 }
 

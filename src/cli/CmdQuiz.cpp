@@ -445,8 +445,13 @@ int runQuiz(const std::vector<std::string>& tokens) {
     }
     TerminalQuiz quiz(doc, settings, exam, options);
     int status = quiz.run();
-    // A run that recorded nothing leaves the file as it is.
-    if (options.save && doc.isModified() && !doc.saveFile(path)) return 1;
+    // A run that recorded nothing leaves the file as it is. A file another
+    // program changed during the run is not overwritten: the answers are
+    // refused with the message.
+    if (options.save && doc.isModified()) {
+        CliReportLock(path);
+        if (!doc.saveFile(path)) return 1;
+    }
     return status;
 }
 

@@ -373,7 +373,11 @@ bool ImportQuestions(CLSVorelDataFile& doc, const CLSTString& path, const CLSImp
     // owner ends a run before, and shows the new document after.
     DocumentObserver* observer = doc.observer();
     if (observer && !observer->mayLoad()) return false;
-    doc.newFile();
+    // The open document stays when its save was not decided.
+    if (!doc.newFile()) {
+        if (observer) observer->loaded(false);
+        return false;
+    }
     for (size_t i = 0; i < questions.size(); ++i) {
         questions[i].setGroup(groups.groupOf(i));
         doc.appendItem(CLSVorelDataItem::makeQuestion(std::move(questions[i])));

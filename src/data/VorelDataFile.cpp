@@ -39,7 +39,14 @@ CLSTString CLSVorelDataFile::getFolder() const {
 
 CLSTString CLSVorelDataFile::caption() const {
     if (isUntitled()) return CLSTString(kAppTitle);
-    return m_path + " - " + kAppTitle;
+    CLSTString text = m_path;
+    if (m_readOnly) text.append(SJIS("（読み取り専用）"));
+    return text + " - " + kAppTitle;
+}
+
+void CLSVorelDataFile::setReadOnly(bool readOnly) {
+    m_readOnly = readOnly;
+    notifyCaption();
 }
 
 void CLSVorelDataFile::notifyCaption() {
@@ -60,21 +67,23 @@ const CLSTString& CLSVorelDataFile::storedGroupName(int index) const {
 void CLSVorelDataFile::setGroupName(int index, const CLSTString& name) {
     if (index < 0 || index >= kGroupCount) return;
     m_groupNames[index] = name;
-    m_modified = true;
+    touch();
 }
 
 void CLSVorelDataFile::setMessage(const CLSTString& message) {
     m_message = message;
-    m_modified = true;
+    touch();
 }
 
 // ---- files and versions --------------------------------------------------------------
 
-void CLSVorelDataFile::newFile() {
+bool CLSVorelDataFile::newFile() {
     CLSTraceScope trace("CLSVorelDataFile::newFile");
-    if (m_modified && m_observer) {
+    // A document open read-only keeps its file as it is: that is what the
+    // learner chose when another Vorel had it open.
+    if (m_modified && m_observer && !m_readOnly) {
         if (!isUntitled()) {
-            m_observer->requestSave();
+            if (!m_observer->requestSave()) return false;
         } else if (m_prompter->askYesNo(
                        PromptIcon::Question,
                        CLSTString(SJIS("編集中のデータは保存されていません。保存しますか？")))) {
@@ -89,17 +98,24 @@ void CLSVorelDataFile::newFile() {
         name.clear();
     m_message.clear();
     m_modified = false;
+    m_edited = false;
+    m_readOnly = false;
+    m_fingerprint = CLSFileFingerprint();
+    m_journal.clear();
     notifyCaption();
+    return true;
 }
 
 bool CLSVorelDataFile::loadFile(const CLSTString& path) {
     CLSTraceScope trace("CLSVorelDataFile::loadFile");
     if (m_observer && !m_observer->mayLoad()) return false;
-    newFile();
     auto fail = [this]() {
         if (m_observer) m_observer->loaded(false);
         return false;
     };
+    if (m_observer && !m_observer->mayOpen(path)) return fail();
+    // The document stays when its save was not decided.
+    if (!newFile()) return fail();
     try {
         CLSFileReadLine file;
         if (!file.open(path)) {
@@ -108,6 +124,9 @@ bool CLSVorelDataFile::loadFile(const CLSTString& path) {
             m_prompter->message(PromptIcon::Error, text);
             return fail();
         }
+        // What is read is remembered, so that a save can tell whether
+        // another program changed the file meanwhile.
+        file.startFingerprint();
         CLSTString line;
         int version = 0;
         if (!file.readLine(line) || !ReadDataFileHeader(line, &version)) {
@@ -134,6 +153,8 @@ bool CLSVorelDataFile::loadFile(const CLSTString& path) {
         m_message = body.message;
         // What was just read is what the file holds: nothing to save yet.
         m_modified = false;
+        m_edited = false;
+        m_fingerprint = file.fingerprint();
         if (version < kCurrentVersion &&
             m_prompter->askYesNo(
                 PromptIcon::Question,
@@ -154,25 +175,6 @@ bool CLSVorelDataFile::loadFile(const CLSTString& path) {
         newFile();
         return fail();
     }
-}
-
-bool CLSVorelDataFile::saveFile(const CLSTString& path) {
-    CLSTraceScope trace("CLSVorelDataFile::saveFile");
-    CLSFileSafeWrite out;
-    if (!out.open(path)) {
-        showError(CLSError(kSource, __LINE__, CLSError::kWrite), *m_prompter);
-        return false;
-    }
-    try {
-        WriteDataFile(out.file(), *this);
-        out.commit();
-    } catch (const CLSError&) {
-        showError(CLSError(kSource, __LINE__, CLSError::kWrite), *m_prompter);
-        return false;
-    }
-    m_path = path;
-    notifyCaption();
-    return true;
 }
 
 bool CLSVorelDataFile::setVersion(int version) {
@@ -232,7 +234,7 @@ bool CLSVorelDataFile::setVersion(int version) {
     m_lines = std::move(kept);
     invalidateIndex();
     m_version = version;
-    m_modified = true;
+    touch();
     return true;
 }
 
@@ -357,7 +359,7 @@ CLSVorelDataItem* CLSVorelDataFile::insertOwned(int lineIndex,
         m_lines.insert(m_lines.begin() + lineIndex, std::move(owned));
         invalidateIndex();
     }
-    m_modified = true;
+    touch();
     return p;
 }
 
@@ -395,7 +397,7 @@ void CLSVorelDataFile::erase(int lineIndex) {
     invalidateIndex();
     if (wasCurrent) m_current = nullptr;
     if (wasCurrentTitle) m_currentTitle = m_current ? titleOf(m_current) : nullptr;
-    m_modified = true;
+    touch();
 }
 
 void CLSVorelDataFile::replaceItem(int lineIndex, CLSVorelDataItem item) {
@@ -407,7 +409,7 @@ void CLSVorelDataFile::replaceItem(int lineIndex, CLSVorelDataItem item) {
     // The line keeps its place (and pointer), so positions held elsewhere stay valid.
     *p = std::move(item);
     invalidateIndex();
-    m_modified = true;
+    touch();
 }
 
 void CLSVorelDataFile::swapItem(int lineIndex, CLSVorelDataItem& item) {
@@ -420,7 +422,7 @@ void CLSVorelDataFile::swapItem(int lineIndex, CLSVorelDataItem& item) {
     p->m_lineIndex = lineIndex;
     invalidateIndex();
     if (p == m_current) m_currentTitle = titleOf(p);
-    m_modified = true;
+    touch();
 }
 
 void CLSVorelDataFile::swapLines(int i) {
@@ -430,7 +432,7 @@ void CLSVorelDataFile::swapLines(int i) {
     if (m_current == m_lines[i].get() || m_current == m_lines[i + 1].get() ||
         m_currentTitle == m_lines[i].get() || m_currentTitle == m_lines[i + 1].get())
         m_currentTitle = m_current ? titleOf(m_current) : nullptr;
-    m_modified = true;
+    touch();
 }
 
 std::vector<std::unique_ptr<CLSVorelDataItem>> CLSVorelDataFile::takeLines(
@@ -456,7 +458,7 @@ std::vector<std::unique_ptr<CLSVorelDataItem>> CLSVorelDataFile::takeLines(
     m_lines.resize(out);
     invalidateIndex();
     m_currentTitle = m_current ? titleOf(m_current) : nullptr;
-    m_modified = true;
+    touch();
     return taken;
 }
 
@@ -486,7 +488,7 @@ void CLSVorelDataFile::putLines(
     m_lines = std::move(merged);
     invalidateIndex();
     m_currentTitle = m_current ? titleOf(m_current) : nullptr;
-    m_modified = true;
+    touch();
 }
 
 void CLSVorelDataFile::permuteLines(const std::vector<int>& places, const std::vector<int>& order) {
@@ -519,7 +521,7 @@ void CLSVorelDataFile::permuteLines(const std::vector<int>& places, const std::v
         invalidateIndex();
     }
     m_currentTitle = m_current ? titleOf(m_current) : nullptr;
-    m_modified = true;
+    touch();
 }
 
 void CLSVorelDataFile::clearLines() {
@@ -574,16 +576,8 @@ void CLSVorelDataFile::addHistory(int result) {
 }
 
 void CLSVorelDataFile::addHistory(CLSVorelDataQuestion& question, int result) {
-    auto& history = question.history();
-    int keep = m_settings.historySize();
+    // Answers are no edit: they can go into a newer copy of the file.
     m_modified = true;
-    if (keep <= 0) {
-        history.clear();
-        return;
-    }
-    if (static_cast<int>(history.size()) >= keep) {
-        history.erase(history.begin(), history.end() - (keep - 1));
-    }
     CLSLocalTime now = m_clock.localTime();
     CLSHistoryEntry e;
     e.result = result;
@@ -592,7 +586,8 @@ void CLSVorelDataFile::addHistory(CLSVorelDataQuestion& question, int result) {
     e.day = static_cast<int8_t>(now.day);
     e.hour = static_cast<int16_t>(now.hour);
     e.minute = static_cast<int16_t>(now.minute);
-    history.push_back(e);
+    AppendHistoryEntry(question, e, m_settings.historySize());
+    m_journal.appended(question, e);
 }
 
 void CLSVorelDataFile::setLastHistoryResult(int result) {
@@ -602,7 +597,16 @@ void CLSVorelDataFile::setLastHistoryResult(int result) {
 void CLSVorelDataFile::setLastHistoryResult(CLSVorelDataQuestion& question, int result) {
     auto& history = question.history();
     if (history.empty()) return;
+    m_journal.corrected(question, history.back(), result);
     history.back().result = result;
+    m_modified = true;
+}
+
+void CLSVorelDataFile::setMark(CLSVorelDataQuestion& question, int mark) {
+    int on = mark ? 1 : 0;
+    if (question.mark() == on) return;
+    question.setMark(on);
+    m_journal.marked(question, on);
     m_modified = true;
 }
 

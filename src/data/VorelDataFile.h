@@ -4,15 +4,18 @@
 #include <memory>
 #include <vector>
 
+#include "data/AnswerJournal.h"
 #include "data/LineIndex.h"
 #include "data/VorelDataItem.h"
 #include "data/VorelDataQuestion.h"
 #include "settings/VorelFont.h"
 #include "text/Clock.h"
+#include "text/FileFingerprint.h"
 #include "text/TString.h"
 
 class CLSVorelSettings;
 class Prompter;
+struct CLSDataFileBody;
 
 /// How the document talks to the window that owns it.
 class DocumentObserver {
@@ -20,14 +23,35 @@ class DocumentObserver {
     virtual ~DocumentObserver() = default;
     /// Asked before a file is loaded over the current document; false stops the load.
     virtual bool mayLoad() { return true; }
+    /// Asked with the path after mayLoad, before the current document goes:
+    /// false stops opening that file (loaded(false) follows).
+    virtual bool mayOpen(const CLSTString& path) { return true; }
     /// After every load, whether it succeeded or not.
     virtual void loaded(bool ok) {}
+    /// Before and after the lines are replaced by those of the file read
+    /// again, which then receive the answers given here (a save found the
+    /// file changed by another program). The path stays.
+    virtual void reloading() { mayLoad(); }
+    virtual void reloaded() { loaded(true); }
     /// The main window's caption ("path - Vorel for Windows").
     virtual void captionChanged(const CLSTString& caption) {}
-    /// The "上書き保存" command: save the modified document before it is replaced.
-    virtual void requestSave() {}
+    /// The "上書き保存" command: save the modified document before it is
+    /// replaced. false when it was neither saved nor given up, so that it
+    /// must stay.
+    virtual bool requestSave() { return true; }
+    /// The learner chose to save under another name because another program
+    /// changed the file: the save dialog. false when it was cancelled.
+    virtual bool saveUnderAnotherName() { return false; }
     /// The recent-file list changed (its menu is rebuilt).
     virtual void recentFilesChanged() {}
+};
+
+/// How a save ended.
+enum class CLSSaveResult {
+    kSaved,
+    kFailed,     // the file could not be written (the learner was told)
+    kDeclined,   // the learner chose not to write it, or it is open read-only
+    kCancelled,  // no decision: the document must stay as it is
 };
 
 /// Facts the "データ情報" dialog shows.
@@ -67,15 +91,28 @@ class CLSVorelDataFile {
     const Clock& clock() const { return m_clock; }
 
     // ---- lifecycle and files ----
-    /// Empties the document; a modified one is saved first (or the learner asked).
-    void newFile();
+    /// Empties the document; a modified one is saved first (or the learner
+    /// asked). false, with nothing changed, when the save was not decided.
+    bool newFile();
     /// false (with a message) when the file is missing, not a data file or of
     /// an unsupported version, or when the owner refuses; the document is
     /// then empty.
     bool loadFile(const CLSTString& path);
-    /// false (after the code 6 message) when the file cannot be written; the
-    /// old file and the document's path stay as they were.
-    bool saveFile(const CLSTString& path);
+    /// Writes the document. Onto the file it was read from only while that
+    /// file still holds what was read: when another program changed it the
+    /// learner chooses to read it again with the answers given here applied,
+    /// to save under another name or to overwrite it; a file gone meanwhile
+    /// is written again after a question. kFailed after the code 6 message
+    /// when the file cannot be written; the old file and the document's path
+    /// stay as they were unless it was saved.
+    CLSSaveResult save(const CLSTString& path);
+    bool saveFile(const CLSTString& path) { return save(path) == CLSSaveResult::kSaved; }
+    /// Whether the path names the file the document was read from (or last
+    /// written to).
+    bool isFileRead(const CLSTString& path) const;
+    /// A read-only document is never written onto its own file.
+    bool isReadOnly() const { return m_readOnly; }
+    void setReadOnly(bool readOnly);
     /// false when the learner declines a downward conversion.
     bool setVersion(int version);
     CLSDataInfo dataInfo() const;
@@ -85,7 +122,11 @@ class CLSVorelDataFile {
     /// Folder of the file (for relative media names); "" when untitled.
     CLSTString getFolder() const;
     bool isModified() const { return m_modified; }
-    void setModified() { m_modified = true; }
+    /// Marks an edit of the lines (anything but recorded answers and marks).
+    void setModified() { touch(); }
+    /// Whether lines were edited since the file was read or written; only
+    /// recorded answers and marks can go into a newer copy of the file.
+    bool isEdited() const { return m_edited; }
     int getVersion() const { return m_version; }
     /// "path - Vorel for Windows", or the application title alone when untitled.
     CLSTString caption() const;
@@ -175,6 +216,8 @@ class CLSVorelDataFile {
     /// Corrects the newest entry's result (nothing when there is none).
     void setLastHistoryResult(int result);
     void setLastHistoryResult(CLSVorelDataQuestion& question, int result);
+    /// The learner's mark on a question (the study screen's check boxes).
+    void setMark(CLSVorelDataQuestion& question, int mark);
     // Setting lines in force at the current line; -1 when none.
     int getTimeLimit() const { return settingAtCurrent(kLineTimeLimit); }
     int getQuestionShowTime() const { return settingAtCurrent(kLineQuestionShowTime); }
@@ -188,6 +231,17 @@ class CLSVorelDataFile {
     CLSVorelFont fontAt(int kind, const CLSVorelFont& base, const CLSVorelDataItem* line) const;
 
   private:
+    void touch() {
+        m_modified = true;
+        m_edited = true;
+    }
+    // DataFileSave.cpp
+    CLSSaveResult writeTo(const CLSTString& path);
+    int askAboutChange(const CLSTString& path);
+    bool reloadAndApply();
+    bool readWholeFile(const CLSTString& path, CLSDataFileBody& body, int& version,
+                       CLSFileFingerprint& fingerprint);
+
     CLSVorelDataItem* insertOwned(int lineIndex, std::unique_ptr<CLSVorelDataItem> item);
     void ensureIndex() const;
     void invalidateIndex() { m_index.invalidate(); }
@@ -211,6 +265,12 @@ class CLSVorelDataFile {
     std::array<CLSTString, kGroupCount> m_groupNames;
     CLSTString m_message;
     bool m_modified = false;
+    bool m_edited = false;
+    bool m_readOnly = false;
+    // What the file held when it was read or last written, and the answers
+    // given since.
+    CLSFileFingerprint m_fingerprint;
+    CLSAnswerJournal m_journal;
     CLSLineIndex m_index;
 };
 

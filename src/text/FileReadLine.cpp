@@ -69,6 +69,7 @@ bool CLSFileReadLine::openDescriptor(const std::string& nativePath, int flags) {
     if (fd < 0) return false;
     m_fd = fd;
     m_nativePath = nativePath;
+    m_fingerprinting = false;
     m_buffered = 0;
     m_pos = 0;
     m_endOfFile = false;
@@ -94,6 +95,7 @@ bool CLSFileReadLine::refill() {
             n = ::read(m_fd, m_buffer, kChunk);
         } while (n < 0 && errno == EINTR);
         if (n < 0) VR_THROW(kSource, CLSError::kRead);
+        hashBytes(m_buffer, static_cast<size_t>(n));
         m_buffer[n] = 0;
         m_pos = 0;
         m_buffered = static_cast<int>(n);
@@ -206,8 +208,29 @@ bool CLSFileReadLine::readText(CLSTString& text, int count) {
         }
         got += n;
     }
+    hashBytes(rest.data(), got);
     text.appendBytes(rest.data(), static_cast<int>(got));
     return true;
+}
+
+void CLSFileReadLine::startFingerprint() {
+    m_fingerprint = CLSFileFingerprint();
+    m_hash = CLSByteHash();
+    struct stat st;
+    m_fingerprinting = m_fd >= 0 && ::fstat(m_fd, &st) == 0;
+    if (!m_fingerprinting) return;
+    m_fingerprint.mtimeNs =
+        static_cast<int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+    m_fingerprint.device = static_cast<uint64_t>(st.st_dev);
+    m_fingerprint.inode = static_cast<uint64_t>(st.st_ino);
+}
+
+CLSFileFingerprint CLSFileReadLine::fingerprint() const {
+    CLSFileFingerprint fp = m_fingerprint;
+    fp.valid = m_fingerprinting;
+    fp.size = m_hash.count();
+    fp.hash = m_hash.value();
+    return fp;
 }
 
 int CLSFileReadLine::peekChar() {

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "text/FileFingerprint.h"
 #include "text/TString.h"
 
 /// A field as read between separators: when it starts with a double quote,
@@ -54,11 +55,22 @@ class CLSFileReadLine {
     /// Ends the file at the logical position.
     void truncate();
 
+    /// From now on every byte read from (or written to) the open file goes
+    /// into its fingerprint, which takes the file's time and identity now.
+    void startFingerprint();
+    /// The fingerprint of the bytes read or written since startFingerprint
+    /// (not valid without one). Meant for files read or written from start
+    /// to end in one go.
+    CLSFileFingerprint fingerprint() const;
+
   protected:
     virtual void flushWrites() {}
     /// Empties the read buffer and moves the descriptor back to the logical position.
     void dropReadBuffer();
     bool openDescriptor(const std::string& nativePath, int flags);
+    void hashBytes(const char* data, size_t n) {
+        if (m_fingerprinting) m_hash.add(data, n);
+    }
 
     int m_fd = -1;
     std::string m_nativePath;
@@ -76,4 +88,7 @@ class CLSFileReadLine {
     bool m_pendingCR = false;
     char m_buffer[kChunk + 1] = {};
     int m_pos = 0;  // first unconsumed byte in m_buffer
+    bool m_fingerprinting = false;
+    CLSFileFingerprint m_fingerprint;
+    CLSByteHash m_hash;
 };

@@ -98,6 +98,7 @@ void CLSFileWriteString::flush() {
             m_out.clear();
             VR_THROW(kSource, CLSError::kWrite);
         }
+        hashBytes(p, static_cast<size_t>(n));
         p += n;
         left -= n;
     }

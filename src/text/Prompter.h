@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 class CLSTString;
 
 enum class PromptIcon { Error, Warning, Information, Question };
@@ -16,6 +18,14 @@ class Prompter {
     /// 0-based index of the button that has the focus.
     virtual PromptAnswer ask(PromptIcon icon, PromptButtons buttons, const CLSTString& text,
                              int defaultButton = 0) = 0;
+
+    /// A question with answers of its own (CP932 button texts, "&" before a
+    /// mnemonic): the 0-based index of the answer chosen, -1 when the box is
+    /// closed or Esc pressed. A prompter that cannot offer them answers -1.
+    virtual int askChoice(PromptIcon icon, const CLSTString& text,
+                          const std::vector<CLSTString>& answers, int defaultAnswer = 0) {
+        return -1;
+    }
 
     void message(PromptIcon icon, const CLSTString& text) { ask(icon, PromptButtons::Ok, text); }
     bool askYesNo(PromptIcon icon, const CLSTString& text, int defaultButton = 0) {

@@ -28,7 +28,10 @@ struct Recorder : DocumentObserver {
     bool mayLoad() override { return allowLoad; }
     void loaded(bool ok) override { loads.push_back(ok); }
     void captionChanged(const CLSTString& c) override { caption = U8(c); }
-    void requestSave() override { ++saves; }
+    bool requestSave() override {
+        ++saves;
+        return true;
+    }
 };
 
 }  // namespace

@@ -54,7 +54,7 @@ std::string U8(const CLSTString& cp932) {
 
 PromptAnswer FakePrompter::ask(PromptIcon icon, PromptButtons buttons, const CLSTString& text,
                                int) {
-    entries.push_back({icon, buttons, U8(text)});
+    entries.push_back({icon, buttons, U8(text), {}, -1});
     if (onAsk) onAsk();
     if (buttons == PromptButtons::Ok) return PromptAnswer::Ok;
     if (!answers.empty()) {
@@ -63,6 +63,21 @@ PromptAnswer FakePrompter::ask(PromptIcon icon, PromptButtons buttons, const CLS
         return a;
     }
     return fallback;
+}
+
+int FakePrompter::askChoice(PromptIcon icon, const CLSTString& text,
+                            const std::vector<CLSTString>& labels, int defaultAnswer) {
+    Entry entry{icon, PromptButtons::Ok, U8(text), {}, defaultAnswer};
+    for (const CLSTString& label : labels)
+        entry.choices.push_back(U8(label));
+    entries.push_back(std::move(entry));
+    if (onAsk) onAsk();
+    if (!choices.empty()) {
+        int c = choices.front();
+        choices.erase(choices.begin());
+        return c;
+    }
+    return choiceFallback;
 }
 
 std::string ShellQuote(const std::string& s) {

@@ -39,23 +39,30 @@ CLSTString Sj(const char* utf8);
 std::string U8(const CLSTString& cp932);
 
 /// Records every message and question; answers questions from a queue
-/// (then with the fallback).
+/// (then with the fallback), and questions with answers of their own from
+/// another (then with choiceFallback).
 class FakePrompter : public Prompter {
   public:
     struct Entry {
         PromptIcon icon;
         PromptButtons buttons;
         std::string utf8;
+        std::vector<std::string> choices;  // UTF-8 answers of askChoice, else empty
+        int defaultChoice = -1;
     };
 
     PromptAnswer ask(PromptIcon icon, PromptButtons buttons, const CLSTString& text,
                      int defaultButton) override;
+    int askChoice(PromptIcon icon, const CLSTString& text, const std::vector<CLSTString>& answers,
+                  int defaultAnswer) override;
 
     std::vector<Entry> entries;
     std::vector<PromptAnswer> answers;
     PromptAnswer fallback = PromptAnswer::No;
     /// Called while a box would be open (to look at the screen then).
     std::function<void()> onAsk;
+    std::vector<int> choices;
+    int choiceFallback = -1;
 };
 
 /// A clock the test moves by hand, or that moves by step at every reading

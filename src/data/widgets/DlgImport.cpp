@@ -45,6 +45,14 @@ class ArrowPrompter : public Prompter {
         if (waiting) QApplication::setOverrideCursor(Qt::WaitCursor);
         return answer;
     }
+    int askChoice(PromptIcon icon, const CLSTString& text, const std::vector<CLSTString>& answers,
+                  int defaultAnswer) override {
+        bool waiting = QApplication::overrideCursor() != nullptr;
+        if (waiting) QApplication::restoreOverrideCursor();
+        int answer = m_inner.askChoice(icon, text, answers, defaultAnswer);
+        if (waiting) QApplication::setOverrideCursor(Qt::WaitCursor);
+        return answer;
+    }
 
   private:
     Prompter& m_inner;

@@ -125,10 +125,7 @@ void CLSDlgList::createControls() {
     connect(previous, &QShortcut::activated, this, [this] { find(false); });
     connect(m_mark, &QCheckBox::toggled, this, [this](bool on) {
         CLSVorelDataItem* l = m_doc.getQuestion(m_shown);
-        if (l && (l->question().mark() != 0) != on) {
-            l->question().setMark(on ? 1 : 0);
-            m_doc.setModified();
-        }
+        if (l) m_doc.setMark(l->question(), on ? 1 : 0);
     });
     for (CLSWndSeparator* s : {m_answerTop, m_commentTop})
         connect(s, &CLSWndSeparator::moved, this, [this] {

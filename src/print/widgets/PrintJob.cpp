@@ -48,6 +48,15 @@ class CursorFreePrompter : public Prompter {
         if (waiting) QGuiApplication::setOverrideCursor(Qt::WaitCursor);
         return answer;
     }
+    int askChoice(PromptIcon icon, const CLSTString& text, const std::vector<CLSTString>& answers,
+                  int defaultAnswer) override {
+        if (m_beforeMessage) m_beforeMessage();
+        bool waiting = QGuiApplication::overrideCursor() != nullptr;
+        if (waiting) QGuiApplication::restoreOverrideCursor();
+        int answer = m_inner.askChoice(icon, text, answers, defaultAnswer);
+        if (waiting) QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        return answer;
+    }
 
   private:
     Prompter& m_inner;

@@ -125,11 +125,8 @@ void CLSAskingPanel::createControls() {
     connect(m_stopButton, &QPushButton::clicked, this, &CLSAskingPanel::stopRequested);
     connect(m_hintButton, &QPushButton::clicked, this, &CLSAskingPanel::hintToggleRequested);
     connect(m_mark, &QCheckBox::toggled, this, [this](bool on) {
-        if (m_doc.current() && m_doc.current()->isQuestion() &&
-            m_doc.currentQuestion().mark() != on) {
-            m_doc.currentQuestion().setMark(on);
-            m_doc.setModified();
-        }
+        if (m_doc.current() && m_doc.current()->isQuestion())
+            m_doc.setMark(m_doc.currentQuestion(), on ? 1 : 0);
     });
 }
 

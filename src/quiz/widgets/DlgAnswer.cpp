@@ -347,10 +347,7 @@ void CLSDlgAnswer::done(int result) {
     m_autoClick->stop();
     if (m_animation) m_animation->stop();
     int mark = m_mark->isChecked() ? 1 : 0;
-    if (m_question && m_question->mark() != mark) {
-        m_question->setMark(mark);
-        m_exam.document().setModified();
-    }
+    if (m_question) m_exam.document().setMark(*m_question, mark);
     QDialog::done(result);
 }
 

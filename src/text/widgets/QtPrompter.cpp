@@ -6,9 +6,9 @@
 #include "text/TString.h"
 #include "text/widgets/QtText.h"
 
-PromptAnswer QtPrompter::ask(PromptIcon icon, PromptButtons buttons, const CLSTString& text,
-                             int defaultButton) {
-    QMessageBox box(m_owner);
+namespace {
+
+void prepareBox(QMessageBox& box, PromptIcon icon, const CLSTString& text) {
     box.setWindowTitle(QString::fromLatin1(kAppTitle));
     box.setText(ToQString(text));
     switch (icon) {
@@ -25,6 +25,35 @@ PromptAnswer QtPrompter::ask(PromptIcon icon, PromptButtons buttons, const CLSTS
             box.setIcon(QMessageBox::Question);
             break;
     }
+}
+
+}  // namespace
+
+int QtPrompter::askChoice(PromptIcon icon, const CLSTString& text,
+                          const std::vector<CLSTString>& answers, int defaultAnswer) {
+    QMessageBox box(m_owner);
+    prepareBox(box, icon, text);
+    std::vector<QPushButton*> buttons;
+    for (const CLSTString& answer : answers)
+        buttons.push_back(box.addButton(ToQString(answer), QMessageBox::AcceptRole));
+    // Esc and the close button answer "none of these" through a button
+    // nobody sees: without an escape button the box could not be closed.
+    QPushButton* none = box.addButton(QString::fromUtf8("キャンセル"), QMessageBox::RejectRole);
+    none->hide();
+    box.setEscapeButton(none);
+    if (defaultAnswer >= 0 && defaultAnswer < static_cast<int>(buttons.size()))
+        box.setDefaultButton(buttons[defaultAnswer]);
+    box.exec();
+    for (size_t i = 0; i < buttons.size(); ++i) {
+        if (box.clickedButton() == buttons[i]) return static_cast<int>(i);
+    }
+    return -1;
+}
+
+PromptAnswer QtPrompter::ask(PromptIcon icon, PromptButtons buttons, const CLSTString& text,
+                             int defaultButton) {
+    QMessageBox box(m_owner);
+    prepareBox(box, icon, text);
     QList<QMessageBox::StandardButton> order;
     switch (buttons) {
         case PromptButtons::Ok:

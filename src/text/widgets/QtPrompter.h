@@ -13,6 +13,8 @@ class QtPrompter : public Prompter {
 
     PromptAnswer ask(PromptIcon icon, PromptButtons buttons, const CLSTString& text,
                      int defaultButton) override;
+    int askChoice(PromptIcon icon, const CLSTString& text, const std::vector<CLSTString>& answers,
+                  int defaultAnswer) override;
 
   private:
     QPointer<QWidget> m_owner;

@@ -1,0 +1,210 @@
+// Saving a data file, and what happens when another program changed the
+// file since it was read: every save goes through here.
+
+#include <string>
+#include <vector>
+
+#include "data/DataFileReader.h"
+#include "data/DataFileWriter.h"
+#include "data/VorelDataFile.h"
+#include "settings/VorelSettings.h"
+#include "text/Codec.h"
+#include "text/Error.h"
+#include "text/FileReadLine.h"
+#include "text/Paths.h"
+#include "text/Prompter.h"
+#include "text/SafeFile.h"
+
+namespace {
+
+const char* const kSource = "VRLFILE";
+// The unmatched questions listed at most; the rest are counted.
+constexpr size_t kListedQuestions = 20;
+
+enum Answer { kReload, kSaveAs, kOverwrite, kNone };
+
+CLSTString quoted(const char* before, const CLSTString& path, const char* after) {
+    CLSTString text(before);
+    text.append(path).append(after);
+    return text;
+}
+
+CLSTString unmatchedText(const std::vector<CLSTString>& questions) {
+    CLSTString text(
+        SJIS("次の問題は読み込み直したファイルに見つからないため、解答を反映できません"
+             "でした。\n"));
+    for (size_t i = 0; i < questions.size() && i < kListedQuestions; ++i)
+        text.append("\n").append(questions[i]);
+    if (questions.size() > kListedQuestions) {
+        text.append(SJIS("\nほか "))
+            .append(static_cast<int>(questions.size() - kListedQuestions))
+            .append(SJIS(" 問"));
+    }
+    return text;
+}
+
+}  // namespace
+
+bool CLSVorelDataFile::isFileRead(const CLSTString& path) const {
+    if (!m_fingerprint.valid) return false;
+    if (path == m_path) return true;
+    // Another name of the same file (a link, "./a.vrf").
+    CLSFileFingerprint other;
+    return StatIntoFingerprint(NativePath(path), other) && other.device == m_fingerprint.device &&
+           other.inode == m_fingerprint.inode;
+}
+
+CLSSaveResult CLSVorelDataFile::save(const CLSTString& path) {
+    CLSTraceScope trace("CLSVorelDataFile::saveFile");
+    if (!isFileRead(path)) return writeTo(path);
+    if (m_readOnly) {
+        m_prompter->message(PromptIcon::Warning,
+                            quoted(SJIS("ファイル「"), path,
+                                   SJIS("」は読み取り専用で開いているため保存できません。")));
+        return CLSSaveResult::kDeclined;
+    }
+    std::string native = NativePath(path);
+    while (true) {
+        CLSDiskState state = CompareWithDisk(native, m_fingerprint);
+        if (state == CLSDiskState::kSame) return writeTo(path);
+        if (state == CLSDiskState::kMissing) {
+            // Deleted or moved away meanwhile: the document is all there is.
+            if (!m_prompter->askYesNo(PromptIcon::Question,
+                                      quoted(SJIS("ファイル「"), path,
+                                             SJIS("」は見つかりません。保存し直しますか？")))) {
+                return CLSSaveResult::kDeclined;
+            }
+            return writeTo(path);
+        }
+        switch (askAboutChange(path)) {
+            case kReload:
+                // The file just read may change again before it is written;
+                // the check runs once more.
+                if (!reloadAndApply()) return CLSSaveResult::kCancelled;
+                continue;
+            case kSaveAs:
+                return m_observer && m_observer->saveUnderAnotherName() ? CLSSaveResult::kSaved
+                                                                        : CLSSaveResult::kCancelled;
+            case kOverwrite:
+                return writeTo(path);
+            default:
+                return CLSSaveResult::kCancelled;
+        }
+    }
+}
+
+int CLSVorelDataFile::askAboutChange(const CLSTString& path) {
+    CLSTString text = quoted(SJIS("ファイル「"), path,
+                             SJIS("」は読み込んだ後に他のプログラムで変更されています。"));
+    const CLSTString reload(SJIS("読み込み直して反映(&R)"));
+    const CLSTString saveAs(SJIS("名前を付けて保存(&A)…"));
+    const CLSTString overwrite(SJIS("上書き(&O)"));
+    if (m_edited) {
+        // Edited lines cannot be matched with someone else's: only recorded
+        // answers go into the newer copy.
+        text.append(
+            SJIS("\n\n編集した内容は、他のプログラムによる変更と合わせることができません。"));
+        int answer = m_prompter->askChoice(PromptIcon::Warning, text, {saveAs, overwrite}, 0);
+        return answer == 0 ? kSaveAs : answer == 1 ? kOverwrite : kNone;
+    }
+    int answer = m_prompter->askChoice(PromptIcon::Warning, text, {reload, saveAs, overwrite}, 0);
+    return answer >= kReload && answer <= kOverwrite ? answer : kNone;
+}
+
+bool CLSVorelDataFile::readWholeFile(const CLSTString& path, CLSDataFileBody& body, int& version,
+                                     CLSFileFingerprint& fingerprint) {
+    try {
+        CLSFileReadLine file;
+        if (!file.open(path)) {
+            m_prompter->message(PromptIcon::Error,
+                                quoted(SJIS("ファイル "), path, SJIS(" を開けません。")));
+            return false;
+        }
+        file.startFingerprint();
+        CLSTString line;
+        if (!file.readLine(line) || !ReadDataFileHeader(line, &version)) {
+            m_prompter->message(PromptIcon::Error,
+                                CLSTString(SJIS("Vorelデータファイルではありません。")));
+            return false;
+        }
+        if (version < 12 || version > kCurrentVersion) {
+            m_prompter->message(
+                PromptIcon::Error,
+                CLSTString(SJIS("このバージョンのVorelデータファイルには対応していません。")));
+            return false;
+        }
+        ReadDataFileBody(file, version, m_settings.historySize(), *m_prompter, body);
+        fingerprint = file.fingerprint();
+        return true;
+    } catch (const CLSError& e) {
+        showError(e, *m_prompter);
+        return false;
+    }
+}
+
+bool CLSVorelDataFile::reloadAndApply() {
+    CLSTraceScope trace("CLSVorelDataFile::reloadAndApply");
+    CLSDataFileBody body;
+    int version = 0;
+    CLSFileFingerprint fingerprint;
+    if (!readWholeFile(m_path, body, version, fingerprint)) return false;
+    // The screens let go of the lines (a run ends) as for any load.
+    if (m_observer) m_observer->reloading();
+    std::vector<const CLSVorelDataQuestion*> from;
+    for (const auto& line : m_lines) {
+        if (line->isQuestion()) from.push_back(&line->question());
+    }
+    // The old lines live until their answers have gone over.
+    std::vector<std::unique_ptr<CLSVorelDataItem>> old = std::move(m_lines);
+    clearLines();
+    for (auto& item : body.lines)
+        insertOwned(getItemCount(), std::move(item));
+    m_groupNames = body.groupNames;
+    m_message = body.message;
+    m_version = version;
+    std::vector<CLSVorelDataQuestion*> to;
+    for (const auto& line : m_lines) {
+        if (line->isQuestion()) to.push_back(&line->question());
+    }
+    std::vector<CLSTString> unmatched =
+        ApplyAnswerJournal(m_journal, from, to, m_settings.historySize());
+    old.clear();
+    m_journal.clear();
+    m_fingerprint = fingerprint;
+    m_edited = false;
+    m_modified = true;
+    if (m_observer) m_observer->reloaded();
+    notifyCaption();
+    if (!unmatched.empty()) m_prompter->message(PromptIcon::Warning, unmatchedText(unmatched));
+    return true;
+}
+
+CLSSaveResult CLSVorelDataFile::writeTo(const CLSTString& path) {
+    CLSFileSafeWrite out;
+    if (!out.open(path)) {
+        showError(CLSError(kSource, __LINE__, CLSError::kWrite), *m_prompter);
+        return CLSSaveResult::kFailed;
+    }
+    CLSFileFingerprint written;
+    try {
+        out.file().startFingerprint();
+        WriteDataFile(out.file(), *this);
+        out.commit();
+        written = out.file().fingerprint();
+    } catch (const CLSError&) {
+        showError(CLSError(kSource, __LINE__, CLSError::kWrite), *m_prompter);
+        return CLSSaveResult::kFailed;
+    }
+    // What was written is what the next save compares with; the file's
+    // time and identity are those after the rename.
+    StatIntoFingerprint(NativePath(path), written);
+    bool sameFile = isFileRead(path);
+    m_fingerprint = written;
+    m_journal.clear();
+    m_edited = false;
+    // Written under another name, the document is that file now.
+    if (!sameFile) m_readOnly = false;
+    m_path = path;
+    notifyCaption();
+    return CLSSaveResult::kSaved;
+}
