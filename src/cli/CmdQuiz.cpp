@@ -74,7 +74,11 @@ std::string shown(const CLSSentence& sentence) {
     std::string out;
     for (const CLSSentenceItem& item : sentence.items()) {
         if (item.isObject()) {
-            out += "[" + u8(FileNameOf(item.object().fileName)) + "]";
+            // Appended piece by piece: "[" + name + "]" trips a false
+            // -Wrestrict of g++ 12 at -O3.
+            out += '[';
+            out += u8(FileNameOf(item.object().fileName));
+            out += ']';
         } else {
             out += u8(item.string().text());
         }
