@@ -119,13 +119,16 @@ enum class CLSExpandFailure { kNone, kUnbalanced, kTooManyAlternatives, kTooLong
 /// brackets), or whose working text (every alternative so far, objects
 /// counted by their markup) would grow beyond kMaxExpansionBytes, gives an
 /// empty list, and failure (when given) says which. Takes time linear in
-/// the field and its answers.
+/// the field and its answers, except for the few fields that need the
+/// rewriting step by step (see ExpandAlternativesStepwise).
 CLSSentenceArray ExpandAlternatives(const CLSSentence& sentence,
                                     CLSExpandFailure* failure = nullptr);
 
 /// The same by the notation's rewriting, step by step: what
 /// ExpandAlternatives takes for the fields a walk over their brackets
-/// cannot expand exactly, and the reference it is checked against. Takes
+/// cannot expand exactly (an escaped bracket or bar where the rewriting
+/// counts it, a backslash at its very end, a lone lead byte
+/// before a parenthesis), and the reference it is checked against. Takes
 /// quadratic time on deep nesting.
 CLSSentenceArray ExpandAlternativesStepwise(const CLSSentence& sentence,
                                             CLSExpandFailure* failure = nullptr);
