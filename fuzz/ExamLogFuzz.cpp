@@ -8,9 +8,11 @@
 #include <string>
 
 #include "quiz/ExamLogReader.h"
+#include "text/Paths.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static const std::string path = "/tmp/vorel-fuzz-examlog-" + std::to_string(::getpid());
+    static const std::string path =
+        TempFolder() + "/vorel-fuzz-examlog-" + std::to_string(::getpid());
     std::FILE* f = std::fopen(path.c_str(), "wb");
     if (!f) return 0;
     std::fwrite(data, 1, size, f);

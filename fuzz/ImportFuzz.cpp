@@ -12,9 +12,11 @@
 #include "data/ImportReader.h"
 #include "quiz/ExamLogReader.h"
 #include "quiz/ExamLogStats.h"
+#include "text/Paths.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static const std::string path = "/tmp/vorel-fuzz-import-" + std::to_string(::getpid());
+    static const std::string path =
+        TempFolder() + "/vorel-fuzz-import-" + std::to_string(::getpid());
     std::FILE* f = std::fopen(path.c_str(), "wb");
     if (!f) return 0;
     std::fwrite(data, 1, size, f);

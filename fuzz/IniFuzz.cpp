@@ -13,6 +13,7 @@
 #include "settings/VorelSettings.h"
 #include "text/Error.h"
 #include "text/FileWriteString.h"
+#include "text/Paths.h"
 
 namespace {
 
@@ -34,7 +35,7 @@ std::string writtenSettings(const CLSVorelSettings& settings, const std::string&
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static const std::string base = "/tmp/vorel-fuzz-ini-" + std::to_string(::getpid());
+    static const std::string base = TempFolder() + "/vorel-fuzz-ini-" + std::to_string(::getpid());
     static const std::string input = base + ".in";
     static const std::string output = base + ".out";
     SetTraceFilePath("/dev/null");

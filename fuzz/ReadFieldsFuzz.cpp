@@ -7,9 +7,11 @@
 #include <string>
 
 #include "text/FileReadLine.h"
+#include "text/Paths.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static const std::string path = "/tmp/vorel-fuzz-fields-" + std::to_string(::getpid());
+    static const std::string path =
+        TempFolder() + "/vorel-fuzz-fields-" + std::to_string(::getpid());
     std::FILE* f = std::fopen(path.c_str(), "wb");
     if (!f) return 0;
     // The first byte picks the separator, so both kinds of record are reached.

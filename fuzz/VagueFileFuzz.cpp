@@ -11,9 +11,11 @@
 
 #include "settings/VagueTable.h"
 #include "text/Error.h"
+#include "text/Paths.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static const std::string path = "/tmp/vorel-fuzz-vague-" + std::to_string(::getpid());
+    static const std::string path =
+        TempFolder() + "/vorel-fuzz-vague-" + std::to_string(::getpid());
     SetTraceFilePath("/dev/null");
     const char* bytes = reinterpret_cast<const char*>(data);
 

@@ -1,6 +1,8 @@
 #include "cli/Cli.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <ctime>
 
@@ -89,6 +91,31 @@ int CliFailOpen(const std::string& utf8Path) {
     // Worded as the data file's own message, which reaches stderr through the prompter.
     std::fprintf(stderr, "vorel-cli: error: ファイル %s を開けません。\n", utf8Path.c_str());
     return 1;
+}
+
+int CliFailRead(const std::string& utf8Path) {
+    std::fprintf(stderr, "vorel-cli: error: ファイル %s を読み込めません。\n", utf8Path.c_str());
+    return 1;
+}
+
+bool CliNumber(const std::string& option, const std::string& text, long long min, long long max,
+               long long& value, int base) {
+    bool digits = !text.empty() && text.find_first_of("0123456789") != std::string::npos &&
+                  text.find_first_of(" \t\n") == std::string::npos;
+    char* end = nullptr;
+    errno = 0;
+    long long v = digits ? std::strtoll(text.c_str(), &end, base) : 0;
+    if (!digits || *end) {
+        CliFail(option + " " + text + ": 数値を指定してください。");
+        return false;
+    }
+    if (errno == ERANGE || v < min || v > max) {
+        CliFail(option + " " + text + ": 値が有効範囲を超えています。(" + std::to_string(min) +
+                "～" + std::to_string(max) + ")");
+        return false;
+    }
+    value = v;
+    return true;
 }
 
 int CliFailCp932(const CLSTString& text) {

@@ -47,6 +47,15 @@ int CliFailCp932(const CLSTString& text);
 /// "ファイル PATH を開けません。" as an error, the one wording of every
 /// command for a file that cannot be opened; returns 1.
 int CliFailOpen(const std::string& utf8Path);
+/// "ファイル PATH を読み込めません。" as an error, for a file that opened
+/// but could not be read; returns 1.
+int CliFailRead(const std::string& utf8Path);
+/// A whole number given for option (decimal; base 0 also takes 0x hex and
+/// leading-zero octal) that lies within [min, max]; false, after the
+/// program's message, when it is no number or lies outside, so that a
+/// value too large for its type never wraps round into the range.
+bool CliNumber(const std::string& option, const std::string& text, long long min, long long max,
+               long long& value, int base = 10);
 /// Usage line of a command, for argument errors.
 int CliUsage(const char* name);
 /// A UTF-8 argument as CP932; false (after a message) when a character has no CP932 form.

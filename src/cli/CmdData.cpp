@@ -36,6 +36,33 @@ class SwitchablePrompter : public CliPrompter {
     std::string yesBecause;
 };
 
+// --history-size N: how many entries each question keeps, 0 and up.
+bool historySizeArgument(const CliArgs& args, CLSVorelSettings& settings) {
+    if (!args.has("--history-size")) return true;
+    long long n = 0;
+    if (!CliNumber("--history-size", args.value("--history-size"), 0,
+                   std::numeric_limits<int>::max(), n)) {
+        return false;
+    }
+    settings.setHistorySize(static_cast<int>(n));
+    return true;
+}
+
+// "1.2" .. "3.0", or the same as 12 .. 30; -1 for anything else, so that
+// no number wraps round into the range.
+int versionArgument(const std::string& v) {
+    auto digits = [](const std::string& s) {
+        return !s.empty() && s.size() <= 2 &&
+               s.find_first_not_of("0123456789") == std::string::npos;
+    };
+    size_t dot = v.find('.');
+    if (dot == std::string::npos) return digits(v) ? std::stoi(v) : -1;
+    std::string major = v.substr(0, dot);
+    std::string minor = v.substr(dot + 1);
+    if (!digits(major) || minor.size() != 1 || !digits(minor)) return -1;
+    return std::stoi(major) * 10 + std::stoi(minor);
+}
+
 bool pathArgument(const std::string& utf8, CLSTString& path) {
     return CliText(utf8, path);
 }
@@ -107,8 +134,7 @@ int runDump(const std::vector<std::string>& tokens) {
     CLSTString path;
     if (!pathArgument(args.positional()[0], path)) return 1;
     CLSVorelSettings settings;
-    if (args.has("--history-size"))
-        settings.setHistorySize(std::atoi(args.value("--history-size").c_str()));
+    if (!historySizeArgument(args, settings)) return 1;
     SwitchablePrompter prompter;
     CLSVorelDataFile doc(settings, prompter);
     if (!doc.loadFile(path)) return 1;
@@ -138,17 +164,13 @@ int runSave(const std::vector<std::string>& tokens) {
     // A conversion keeps every history entry unless told to keep as few as
     // the program would.
     settings.setHistorySize(std::numeric_limits<int>::max());
-    if (args.has("--history-size"))
-        settings.setHistorySize(std::atoi(args.value("--history-size").c_str()));
+    if (!historySizeArgument(args, settings)) return 1;
     SwitchablePrompter prompter;
     CLSVorelDataFile doc(settings, prompter);
     CLSTString out;
     if (!loadInput(args, doc, out)) return 1;
     if (args.has("--version")) {
-        std::string v = args.value("--version");
-        int version = v.find('.') != std::string::npos
-                          ? static_cast<int>(std::atof(v.c_str()) * 10 + 0.5)
-                          : std::atoi(v.c_str());
+        int version = versionArgument(args.value("--version"));
         if (version < 12 || version > CLSVorelDataFile::kCurrentVersion) {
             return CliFail("--version must be between 1.2 (12) and 3.0 (30)");
         }
@@ -173,17 +195,36 @@ void sentenceItems(JsonWriter& json, const CLSSentence& s) {
     json.endArray();
 }
 
+const char* expandFailureText(CLSExpandFailure failure) {
+    switch (failure) {
+        case CLSExpandFailure::kUnbalanced:
+            return "括弧の対応が取れていないため、答えがありません。";
+        case CLSExpandFailure::kTooManyAlternatives:
+            return "答えが 10000 個を超えるため、答えがありません。";
+        case CLSExpandFailure::kTooLong:
+            return "展開した答えが 1 MiB を超えるため、答えがありません。";
+        case CLSExpandFailure::kNone:
+            break;
+    }
+    return "";
+}
+
 int runExpand(const std::vector<std::string>& tokens) {
     CliArgs args(tokens, {}, {});
     if (!args.error().empty() || args.positional().size() != 1) return CliUsage("expand");
     CLSTString markup;
     if (!CliText(args.positional()[0], markup)) return 1;
+    CLSExpandFailure failure = CLSExpandFailure::kNone;
+    CLSSentenceArray answers = ExpandAlternatives(CLSSentence(markup), &failure);
     JsonWriter json;
     json.beginArray();
-    for (const CLSSentence& s : ExpandAlternatives(CLSSentence(markup)))
+    for (const CLSSentence& s : answers)
         sentenceItems(json, s);
     json.endArray();
     CliPrint(json.text() + "\n");
+    // The field still loads (as one without answers), so this is no failure.
+    if (failure != CLSExpandFailure::kNone)
+        std::fprintf(stderr, "vorel-cli: warning: %s\n", expandFailureText(failure));
     return 0;
 }
 

@@ -1,9 +1,15 @@
 // A quiz in the terminal: the whole run of the study screen, one line of
 // input per answer, with plain text or JSON-lines output.
 
+#include <fcntl.h>
+#include <signal.h>
+#include <unistd.h>
+
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
+#include <limits>
 #include <optional>
 #include <string>
 #include <utility>
@@ -27,12 +33,37 @@ std::string u8(const CLSTString& s) {
     return Cp932ToUtf8(s.view());
 }
 
+// Set by SIGINT and SIGTERM: the run ends as Esc ends it, with the answers
+// so far recorded and saved.
+volatile std::sig_atomic_t g_stopped = 0;
+
+extern "C" void onStopSignal(int) {
+    g_stopped = 1;
+    // Standard input is swapped for an empty one, so that a read that was
+    // about to start finds its end at once; one under way returns EINTR,
+    // as the handler is installed without SA_RESTART.
+    int empty = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
+    if (empty >= 0) {
+        ::dup2(empty, 0);
+        ::close(empty);
+    }
+}
+
+void catchStopSignals() {
+    struct sigaction action {};
+    action.sa_handler = onStopSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = 0;
+    ::sigaction(SIGINT, &action, nullptr);
+    ::sigaction(SIGTERM, &action, nullptr);
+}
+
 // Standard input as lines.
 class LineInput {
   public:
-    /// false at the end of the input.
+    /// false at the end of the input, or once the run was told to stop.
     bool next(std::string& line) {
-        if (!std::getline(std::cin, line)) return false;
+        if (g_stopped || !std::getline(std::cin, line) || g_stopped) return false;
         if (!line.empty() && line.back() == '\r') line.pop_back();
         return true;
     }
@@ -43,7 +74,11 @@ std::string shown(const CLSSentence& sentence) {
     std::string out;
     for (const CLSSentenceItem& item : sentence.items()) {
         if (item.isObject()) {
-            out += "[" + u8(FileNameOf(item.object().fileName)) + "]";
+            // Appended piece by piece: "[" + name + "]" trips a false
+            // -Wrestrict of g++ 12 at -O3.
+            out += '[';
+            out += u8(FileNameOf(item.object().fileName));
+            out += ']';
         } else {
             out += u8(item.string().text());
         }
@@ -64,6 +99,9 @@ class TerminalQuiz {
     TerminalQuiz(CLSVorelDataFile& doc, CLSVorelSettings& settings, CLSExam& exam,
                  const QuizOptions& options)
         : m_doc(doc), m_settings(settings), m_exam(exam), m_options(options) {}
+
+    /// Whether a run's record could not be written to the exam history.
+    bool logFailed() const { return m_logFailed; }
 
     // 0 after a run, 1 when the first run cannot start.
     int run() {
@@ -326,7 +364,7 @@ class TerminalQuiz {
         std::string rate = u8(m_exam.rateText());
         std::string total = u8(intervalText(SystemClock().ticks() - m_exam.startTick()));
         std::string method = u8(m_exam.modeName());
-        m_exam.examFinish();
+        if (!m_exam.examFinish()) m_logFailed = true;
         say("結果: " + method + "  出題数 " + std::to_string(asked) + "  正解 " +
             std::to_string(right) + "  不正解 " + std::to_string(wrong) + "  正解率 " + rate +
             "  所要時間 " + total);
@@ -343,19 +381,25 @@ class TerminalQuiz {
     LineInput m_input;
     int m_hintsShown = 0;
     std::optional<Flippable> m_flip;
+    bool m_logFailed = false;
 };
 
+// "FIRST-LAST", question numbers from 1; a number too large for the range
+// is refused rather than wrapped round.
 bool parseRange(const std::string& text, int* first, int* last) {
     size_t dash = text.find('-');
-    if (dash == std::string::npos) return false;
-    // The parts are kept alive while strtol's end pointer looks into them.
-    const std::string from = text.substr(0, dash);
-    const std::string to = text.substr(dash + 1);
-    char* end = nullptr;
-    long a = std::strtol(from.c_str(), &end, 10);
-    if (from.empty() || *end) return false;
-    long b = std::strtol(to.c_str(), &end, 10);
-    if (to.empty() || *end || a < 1 || b < a) return false;
+    if (dash == std::string::npos || dash == 0 || dash + 1 == text.size() ||
+        text.find_first_not_of("0123456789-") != std::string::npos) {
+        CliFail("--range takes FIRST-LAST, question numbers from 1");
+        return false;
+    }
+    long long a = 0;
+    long long b = 0;
+    const long long most = std::numeric_limits<int>::max();
+    if (!CliNumber("--range", text.substr(0, dash), 1, most, a) ||
+        !CliNumber("--range", text.substr(dash + 1), a, most, b)) {
+        return false;
+    }
     *first = static_cast<int>(a - 1);
     *last = static_cast<int>(b - 1);
     return true;
@@ -385,7 +429,13 @@ int runQuiz(const std::vector<std::string>& tokens) {
     } else {
         return CliFail("--mode takes all, random, count, weak or complete");
     }
-    if (args.has("--count")) options.count = std::atoi(args.value("--count").c_str());
+    const long long most = std::numeric_limits<int>::max();
+    long long number = 0;
+    if (args.has("--count")) {
+        // Within the int range; whether the run can ask that many is said later.
+        if (!CliNumber("--count", args.value("--count"), -most - 1, most, number)) return 1;
+        options.count = static_cast<int>(number);
+    }
     options.json = args.has("--json");
     options.log = !args.has("--no-log");
     options.save = !args.has("--no-save");
@@ -397,8 +447,15 @@ int runQuiz(const std::vector<std::string>& tokens) {
     settings.loadVagueFile(VagueFilePath());
     settings.setFlag(CLSVorelSettings::kSaveExamLog, options.log);
     if (args.has("--no-repeat")) settings.setFlag(CLSVorelSettings::kNoAlready, true);
-    if (args.has("--strength"))
-        settings.setWeakPointStrength(std::atoi(args.value("--strength").c_str()));
+    if (args.has("--strength")) {
+        if (!CliNumber("--strength", args.value("--strength"), 0, 10, number)) return 1;
+        settings.setWeakPointStrength(static_cast<int>(number));
+    }
+    uint32_t seed = 0;
+    if (args.has("--seed")) {
+        if (!CliNumber("--seed", args.value("--seed"), 0, UINT32_MAX, number)) return 1;
+        seed = static_cast<uint32_t>(number);
+    }
     if (args.has("--answer-mode")) {
         const std::string m = args.value("--answer-mode");
         std::optional<AnswerMode> mode;
@@ -413,15 +470,11 @@ int runQuiz(const std::vector<std::string>& tokens) {
     CliPrompter prompter;
     CLSVorelDataFile doc(settings, prompter);
     if (!doc.loadFile(path)) return 1;
-    CLSRandom random(args.has("--seed") ? static_cast<uint32_t>(std::strtoul(
-                                              args.value("--seed").c_str(), nullptr, 10))
-                                        : static_cast<uint32_t>(SystemClock().ticks()));
+    CLSRandom random(args.has("--seed") ? seed : static_cast<uint32_t>(SystemClock().ticks()));
     CLSExam exam(doc, settings, random);
     exam.resetRange();
     if (args.has("--range")) {
-        if (!parseRange(args.value("--range"), &exam.rangeFirst, &exam.rangeLast)) {
-            return CliFail("--range takes FIRST-LAST, question numbers from 1");
-        }
+        if (!parseRange(args.value("--range"), &exam.rangeFirst, &exam.rangeLast)) return 1;
         exam.rangeLast = std::min(exam.rangeLast, doc.getQuestionCount() - 1);
     }
     if (args.has("--groups")) {
@@ -444,6 +497,7 @@ int runQuiz(const std::vector<std::string>& tokens) {
         return CliFail("出題範囲に問題がありません。");
     }
     TerminalQuiz quiz(doc, settings, exam, options);
+    catchStopSignals();
     int status = quiz.run();
     // A run that recorded nothing leaves the file as it is. A file another
     // program changed during the run is not overwritten: the answers are
@@ -452,7 +506,8 @@ int runQuiz(const std::vector<std::string>& tokens) {
         CliReportLock(path);
         if (!doc.saveFile(path)) return 1;
     }
-    return status;
+    if (quiz.logFailed()) return 1;
+    return g_stopped ? 130 : status;
 }
 
 int runExamLog(const std::vector<std::string>& tokens) {
@@ -461,9 +516,12 @@ int runExamLog(const std::vector<std::string>& tokens) {
     CLSTString path;
     if (!CliText(args.positional()[0], path)) return 1;
     if (!FileExists(path)) return CliFailOpen(args.positional()[0]);
+    bool readFailed = false;
+    std::vector<CLSExamLogOne> records = ReadExamLog(path, {}, nullptr, &readFailed);
+    if (readFailed) return CliFailRead(args.positional()[0]);
     JsonWriter j;
     j.beginArray();
-    for (const CLSExamLogOne& r : ReadExamLog(path)) {
+    for (const CLSExamLogOne& r : records) {
         j.beginObject();
         j.key("time").beginArray().value(r.year).value(r.month).value(r.day).value(r.dayOfWeek);
         j.value(r.hour).value(r.minute).value(r.second).endArray();

@@ -27,9 +27,11 @@ int runSettings(const std::vector<std::string>& tokens) {
         if (!ini.loadNative(args.positional()[0])) return CliFailOpen(args.positional()[0]);
         settings.applySettings(ini);
     }
-    char temp[] = "/tmp/vorel-settings-XXXXXX";
+    const std::string folder = TempFolder();
+    std::string pattern = folder + "/vorel-settings-XXXXXX";
+    char* temp = pattern.data();
     int fd = ::mkstemp(temp);
-    if (fd < 0) return CliFail("cannot create a temporary file");
+    if (fd < 0) return CliFail("一時ファイルを作成できません: " + folder);
     ::close(fd);
     CLSIniFile written;
     try {
@@ -65,8 +67,11 @@ int runVague(const std::vector<std::string>& tokens) {
     if (!args.positional().empty()) {
         CLSTString path;
         if (!CliText(args.positional()[0], path)) return 1;
+        // The program falls back on the built-in pairs; asked for a table,
+        // this command says that there is none to read.
+        if (!FileExists(path)) return CliFailOpen(args.positional()[0]);
         try {
-            settings.loadVagueFile(path);
+            if (!settings.loadVagueFile(path)) return CliFailRead(args.positional()[0]);
         } catch (const CLSError& error) {
             return CliFailCp932(errorText(error));
         }

@@ -13,10 +13,8 @@ namespace {
 int runNormalize(const std::vector<std::string>& tokens) {
     CliArgs args(tokens, {"--flags"}, {});
     if (!args.error().empty() || args.positional().size() != 1) return CliUsage("normalize");
-    char* end = nullptr;
-    std::string flagsText = args.value("--flags", "0");
-    long flags = std::strtol(flagsText.c_str(), &end, 0);
-    if (flagsText.empty() || *end) return CliFail("--flags needs a number");
+    long long flags = 0;
+    if (!CliNumber("--flags", args.value("--flags", "0"), 0, 15, flags, 0)) return 1;
     CLSTString text;
     if (!CliText(args.positional()[0], text)) return 1;
     if (flags & 1) text.toUpper();

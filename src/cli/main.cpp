@@ -1,6 +1,10 @@
 // vorel-cli: the headless tool. Each command lives in a Cmd*.cpp file of
 // this folder and registers itself with CliRegistrar.
 
+#include <errno.h>
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
@@ -26,16 +30,40 @@ void printHelp() {
     std::printf("\nTexts are read and written as UTF-8; data files stay Shift-JIS.\n");
 }
 
+// A standard stream that was closed would be the next file opened: what the
+// program prints would then go into that file (a data file being saved).
+// Its place is taken by /dev/null opened so that every use fails, as it
+// would have on the closed stream, and the failure is reported at the end.
+void holdClosedStreams() {
+    for (int fd = 0; fd <= 2; ++fd) {
+        if (::fcntl(fd, F_GETFD) != -1 || errno != EBADF) continue;
+        int held = ::open("/dev/null", fd == 0 ? O_WRONLY : O_RDONLY);
+        if (held >= 0 && held != fd) {
+            ::dup2(held, fd);
+            ::close(held);
+        }
+    }
+}
+
+// Output that could not be written (a full disk, a closed pipe) is a failure
+// of the command, whatever it printed before.
+int checkedOutput(int status) {
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout)) return status;
+    std::fprintf(stderr, "vorel-cli: error: 標準出力に書き込めません。\n");
+    return status == 0 ? 1 : status;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    holdClosedStreams();
     if (argc < 2 || std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0) {
         printHelp();
-        return argc < 2 ? 1 : 0;
+        return checkedOutput(argc < 2 ? 1 : 0);
     }
     if (std::strcmp(argv[1], "--version") == 0) {
         std::printf("vorel-cli %s\n", VOREL_VERSION_TEXT);
-        return 0;
+        return checkedOutput(0);
     }
     const CliCommand* command = nullptr;
     for (const CliCommand& c : CliCommands()) {
@@ -47,11 +75,11 @@ int main(int argc, char** argv) {
         if (a == "--help") {
             std::printf("usage: vorel-cli %s %s\n  %s\n", command->name, command->usage,
                         command->summary);
-            return 0;
+            return checkedOutput(0);
         }
     }
     try {
-        return command->run(args);
+        return checkedOutput(command->run(args));
     } catch (const CLSError& e) {
         return CliFailCp932(errorText(e));
     } catch (const std::exception& e) {

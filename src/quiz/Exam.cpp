@@ -291,12 +291,14 @@ int64_t CLSExam::currentElapsed() const {
     return m_clockStopped ? r.time : m_clock.ticks() - r.time;
 }
 
-void CLSExam::examFinish() {
+bool CLSExam::examFinish() {
     CLSTraceScope trace("CLSExam::examFinish");
-    if (m_mode.isRunning() && m_settings.saveExamLog()) writeExamLog(m_doc.prompter());
+    bool logged = true;
+    if (m_mode.isRunning() && m_settings.saveExamLog()) logged = writeExamLog(m_doc.prompter());
     m_mode = CLSExamMode();
     m_choiceSlots.clear();
     m_shownChoiceCount = 0;
+    return logged;
 }
 
 // ---- answering: one path for every front end --------------------------------------------

@@ -71,7 +71,8 @@ class CLSExam {
     /// false when the run is over.
     bool examNext();
     /// Ends the run; the exam history gets its record when SaveExamLog is on.
-    void examFinish();
+    /// false when that record could not be written (after the warning).
+    bool examFinish();
     /// A run over the given questions (a re-ask mode: kRetryWrong,
     /// kRetryAll or kRetrySelected).
     bool restartFromList(CLSExamMode mode, const std::vector<int>& questions);

@@ -1,6 +1,8 @@
 // Reading the exam history back, sorting it and grouping it into a tree.
 
 #include <algorithm>
+#include <climits>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 
@@ -43,13 +45,17 @@ void parseTime(const CLSTString& value, CLSExamLogOne& record) {
             pos += charLengthAt(p, pos, len);
             continue;
         }
-        int number = 0;
-        while (pos < len && p[pos] >= '0' && p[pos] <= '9')
-            number = number * 10 + (p[pos++] - '0');
+        // A number too long for its field (only a damaged or forged file has
+        // one) leaves the field unset instead of wrapping round.
+        int64_t number = 0;
+        while (pos < len && p[pos] >= '0' && p[pos] <= '9') {
+            if (number <= INT_MAX) number = number * 10 + (p[pos] - '0');
+            ++pos;
+        }
         for (const Unit& unit : units) {
             std::string_view mark(unit.mark);
             if (value.view().substr(pos, mark.size()) == mark) {
-                *unit.field = number;
+                if (number <= INT_MAX) *unit.field = static_cast<int>(number);
                 pos += static_cast<int>(mark.size());
                 break;
             }
@@ -137,10 +143,14 @@ std::string_view CLSExamLogRow::view(int i) const {
 
 std::vector<CLSExamLogOne> ReadExamLog(const CLSTString& path,
                                        const std::function<void(int)>& progress,
-                                       const std::atomic<bool>* stop) {
+                                       const std::atomic<bool>* stop, bool* readFailed) {
     std::vector<CLSExamLogOne> records;
+    if (readFailed) *readFailed = false;
     CLSFileReadLine file;
-    if (!file.open(path)) return records;
+    if (!file.open(path)) {
+        if (readFailed) *readFailed = true;
+        return records;
+    }
     int64_t size = std::max<int64_t>(1, file.getRemaining());
     int lastPercent = -1;
     int lines = 0;
@@ -213,6 +223,7 @@ std::vector<CLSExamLogOne> ReadExamLog(const CLSTString& path,
         }
     } catch (const CLSError&) {
         // A read failure keeps what was read before it.
+        if (readFailed) *readFailed = true;
     }
     if (progress) progress(100);
     return records;

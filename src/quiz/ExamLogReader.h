@@ -51,10 +51,12 @@ struct CLSExamLogOne {
 /// and a damaged one the records that can be read (a record also ends at
 /// the next title line, even inside a quote that never closed). progress
 /// receives the percentage read now and then; setting stop (from another
-/// thread) ends the reading early.
+/// thread) ends the reading early. readFailed, when given, tells whether
+/// the file could not be opened or a read failed before its end.
 std::vector<CLSExamLogOne> ReadExamLog(const CLSTString& path,
                                        const std::function<void(int percent)>& progress = {},
-                                       const std::atomic<bool>* stop = nullptr);
+                                       const std::atomic<bool>* stop = nullptr,
+                                       bool* readFailed = nullptr);
 /// Sorts by date (then file name) or by file name (then date), names without regard to case.
 void SortExamLog(std::vector<CLSExamLogOne>& records, bool byDate);
 

@@ -3,6 +3,8 @@
 #include "quiz/ExamLogWriter.h"
 
 #include <algorithm>
+#include <string>
+#include <string_view>
 
 #include "quiz/ExamLog.h"
 #include "quiz/ExamTexts.h"
@@ -57,6 +59,61 @@ CLSLocalTime TimeBefore(const CLSLocalTime& now, int64_t elapsed) {
     return t;
 }
 
+namespace {
+
+void addLine(std::string& out, std::string_view text) {
+    out.append(text);
+    out.append("\r\n");
+}
+
+void addField(std::string& out, const CLSTString& text) {
+    out += ',';
+    CLSTString quoted = text.quoteCsv();
+    out.append(quoted.text(), static_cast<size_t>(quoted.length()));
+}
+
+// The record as the file keeps it, CP932 with CR LF.
+std::string recordText(const CLSExamLogRun& run) {
+    std::string out;
+    const CLSLocalTime& t = run.start;
+    addLine(out, ExamLogTitle());
+    auto label = [&out](const char* name, const CLSTString& value) {
+        addLine(out, ExamLogLabelLine(name, value).view());
+    };
+    label(SJIS("時刻"),
+          ExamLogTimeText(t.year, t.month, t.day, t.dayOfWeek, t.hour, t.minute, t.second));
+    label(SJIS("ファイル名"), run.fileName);
+    label(SJIS("出題範囲"), run.range);
+    label(SJIS("グループ"), run.groups);
+    label(SJIS("出題方法"), run.method);
+    label(SJIS("解答モード"), run.answerMode);
+    label(SJIS("正解率"), run.rate);
+    label(SJIS("所要時間"), intervalText(run.elapsed));
+    addLine(out, SJIS("順番,問題番号,正誤,所要時間,問題,答え,グループ,コメント"));
+    int order = 0;
+    for (const CLSExamLogRun::Row& r : run.rows) {
+        out += std::to_string(++order);
+        out += ',';
+        out += std::to_string(r.question);
+        out += ',';
+        out += VerdictMark(r.verdict);
+        out += ',';
+        out.append(intervalText(r.spent).view());
+        if (r.known) {
+            addField(out, r.questionText);
+            addField(out, r.answer);
+            addField(out, r.group);
+            addField(out, r.comment);
+        } else {
+            out += ",,,,";
+        }
+        out += "\r\n";
+    }
+    return out;
+}
+
+}  // namespace
+
 bool AppendExamLog(const CLSTString& path, const CLSExamLogRun& run, Prompter& prompter) {
     CLSTraceScope trace("CLSExam::writeExamLog");
     CLSFileWriteString file;
@@ -65,49 +122,25 @@ bool AppendExamLog(const CLSTString& path, const CLSExamLogRun& run, Prompter& p
                          CLSTString(SJIS("出題履歴ファイルに書き込みできません。")));
         return false;
     }
+    // A record is there whole or not at all: a half one (a full disk, the
+    // program stopped midway) would read back as a record with a broken
+    // last row. It goes out in one write, and a write that fails partway
+    // is cut off again.
+    int64_t oldSize = -1;
     try {
-        if (file.tell() > 0) {
-            file.writeNewLine();
-            file.writeNewLine();
-        }
-        const CLSLocalTime& t = run.start;
-        file.writeLine(ExamLogTitle());
-        file.writeLine(ExamLogLabelLine(
-            SJIS("時刻"),
-            ExamLogTimeText(t.year, t.month, t.day, t.dayOfWeek, t.hour, t.minute, t.second)));
-        file.writeLine(ExamLogLabelLine(SJIS("ファイル名"), run.fileName));
-        file.writeLine(ExamLogLabelLine(SJIS("出題範囲"), run.range));
-        file.writeLine(ExamLogLabelLine(SJIS("グループ"), run.groups));
-        file.writeLine(ExamLogLabelLine(SJIS("出題方法"), run.method));
-        file.writeLine(ExamLogLabelLine(SJIS("解答モード"), run.answerMode));
-        file.writeLine(ExamLogLabelLine(SJIS("正解率"), run.rate));
-        file.writeLine(ExamLogLabelLine(SJIS("所要時間"), intervalText(run.elapsed)));
-        file.writeLine(SJIS("順番,問題番号,正誤,所要時間,問題,答え,グループ,コメント"));
-        int order = 0;
-        for (const CLSExamLogRun::Row& r : run.rows) {
-            file.write(++order);
-            file.write(',');
-            file.write(r.question);
-            file.write(',');
-            file.write(VerdictMark(r.verdict));
-            file.write(',');
-            file.write(intervalText(r.spent));
-            if (r.known) {
-                file.write(',');
-                file.write(r.questionText.quoteCsv());
-                file.write(',');
-                file.write(r.answer.quoteCsv());
-                file.write(',');
-                file.write(r.group.quoteCsv());
-                file.write(',');
-                file.write(r.comment.quoteCsv());
-            } else {
-                file.write(",,,,");
-            }
-            file.writeNewLine();
-        }
+        oldSize = file.tell();
+        std::string text = oldSize > 0 ? "\r\n\r\n" : "";
+        text += recordText(run);
+        file.writeBytes(text.data(), text.size());
+        file.flush();
         file.close();
     } catch (const CLSError& e) {
+        try {
+            if (oldSize >= 0 && file.seek(oldSize, SEEK_SET) == oldSize) file.truncate();
+            file.close();
+        } catch (const CLSError&) {
+            // Nothing more can be done about a file that cannot be cut.
+        }
         showError(e, prompter);
         return false;
     }

@@ -110,13 +110,28 @@ class CLSSentenceArray {
 /// quote. false when there is none. Markup is cut into fields around these.
 bool FindObjectMarkup(std::string_view text, int from, int& begin, int& end);
 
+/// Why ExpandAlternatives gave an empty list.
+enum class CLSExpandFailure { kNone, kUnbalanced, kTooManyAlternatives, kTooLong };
+
 /// Expands the bracket-and-bar notation of an answer or choice field into
 /// every accepted answer, in order, runs unescaped. An unbalanced field, or
 /// one that would give more than kMaxAlternatives answers (with or without
 /// brackets), or whose working text (every alternative so far, objects
 /// counted by their markup) would grow beyond kMaxExpansionBytes, gives an
-/// empty list.
-CLSSentenceArray ExpandAlternatives(const CLSSentence& sentence);
+/// empty list, and failure (when given) says which. Takes time linear in
+/// the field and its answers, except for the few fields that need the
+/// rewriting step by step (see ExpandAlternativesStepwise).
+CLSSentenceArray ExpandAlternatives(const CLSSentence& sentence,
+                                    CLSExpandFailure* failure = nullptr);
+
+/// The same by the notation's rewriting, step by step: what
+/// ExpandAlternatives takes for the fields a walk over their brackets
+/// cannot expand exactly (an escaped bracket or bar where the rewriting
+/// counts it, a backslash at its very end, a lone lead byte
+/// before a parenthesis), and the reference it is checked against. Takes
+/// quadratic time on deep nesting.
+CLSSentenceArray ExpandAlternativesStepwise(const CLSSentence& sentence,
+                                            CLSExpandFailure* failure = nullptr);
 
 /// A sentence as a text field edits it: its text with LF line ends and its
 /// pictures and videos as their markup (\i"name|…").

@@ -1,5 +1,9 @@
 #include "sentence/SentenceItem.h"
 
+#include <algorithm>
+#include <climits>
+#include <cstdint>
+
 #include "text/Error.h"
 #include "text/FileWriteString.h"
 
@@ -9,10 +13,13 @@ const char* const kSource = "SENTENCE";
 
 // A value is a percentage when "%" follows its leading digits; a minus sign
 // in front of the digits rules that out.
+// The magnitude is kept within INT_MAX, so that every value has a
+// negative (percent) form and its absolute value is written back as read.
 int sizeValue(const CLSTString& value, bool dropSign) {
-    int v = value.toInteger();
+    int64_t v = value.toInteger();
     if (dropSign && v < 0) v = -v;
-    return value.isPercent() ? -v : v;
+    if (value.isPercent()) v = v < 0 ? v : -v;  // digits that wrapped stay a percent
+    return static_cast<int>(std::clamp<int64_t>(v, -INT_MAX, INT_MAX));
 }
 
 int percentOf(int negativePercent, int natural) {

@@ -1,6 +1,7 @@
 #include "text/Clock.h"
 
 #include <chrono>
+#include <cstdint>
 #include <ctime>
 
 namespace {
@@ -43,7 +44,8 @@ int DayOfWeek(int year, int month, int day) {
     // Zeller-style count over March-based years.
     static const int offsets[] = {0, 3, 2, 5, 0, 3, 5, 1, 4, 6, 2, 4};
     if (month < 1 || month > 12) return 0;
-    if (month < 3) year -= 1;
-    int w = (year + year / 4 - year / 100 + year / 400 + offsets[month - 1] + day) % 7;
-    return w < 0 ? w + 7 : w;
+    // In 64 bits, so that any year and day a file can hold stay defined.
+    int64_t y = month < 3 ? int64_t{year} - 1 : year;
+    int64_t w = (y + y / 4 - y / 100 + y / 400 + offsets[month - 1] + day) % 7;
+    return static_cast<int>(w < 0 ? w + 7 : w);
 }

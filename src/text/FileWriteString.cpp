@@ -29,7 +29,10 @@ void SetWriteFaultForTests(std::function<bool(const std::string& nativePath)> pr
 CLSTString sizeText(int value) {
     CLSTString s;
     if (value < 0) {
-        s.append(-value).append('%');
+        // INT_MIN has no positive int; its magnitude is written in full.
+        char digits[24];
+        std::snprintf(digits, sizeof digits, "%lld%%", -static_cast<long long>(value));
+        s.append(digits);
     } else {
         s.append(value);
     }

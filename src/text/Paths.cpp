@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <vector>
 
 #include "text/Codec.h"
@@ -171,4 +172,13 @@ bool OnSameFileSystem(const CLSTString& a, const CLSTString& b) {
     dev_t da = 0;
     dev_t db = 0;
     return deviceOf(NativePath(a), &da) && deviceOf(NativePath(b), &db) && da == db;
+}
+
+std::string TempFolder() {
+    const char* dir = std::getenv("TMPDIR");
+    if (!dir || !*dir) return "/tmp";
+    std::string folder = dir;
+    while (folder.size() > 1 && folder.back() == '/')
+        folder.pop_back();
+    return folder;
 }

@@ -40,3 +40,5 @@ CLSTString RelativePath(const CLSTString& fromFile, const CLSTString& toFile);
 /// means here); false when either cannot be reached. A file that does not
 /// exist yet counts by its folder.
 bool OnSameFileSystem(const CLSTString& a, const CLSTString& b);
+/// The native folder for temporary files: $TMPDIR when it is set, else /tmp.
+std::string TempFolder();

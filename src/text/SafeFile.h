@@ -14,7 +14,10 @@ class CLSFileSafeWrite {
     CLSFileSafeWrite(const CLSFileSafeWrite&) = delete;
     CLSFileSafeWrite& operator=(const CLSFileSafeWrite&) = delete;
 
-    /// Creates the temporary file beside the CP932 target; false when that fails.
+    /// Creates the temporary file NAME.vtmp-PID-XXXXXX beside the CP932
+    /// target, first removing those of processes that are gone; false when
+    /// that fails or when the target exists and is no regular file (a
+    /// symbolic link counts as the file it leads to).
     bool open(const CLSTString& path);
     bool openNative(const std::string& nativeTarget);
     /// The file to write to (valid after a successful open).

@@ -655,8 +655,8 @@ CLSTString& CLSTStringArray::at(int index) {
 
 void CLSTStringArray::grow() {
     if (m_items.size() == m_items.capacity()) {
-        size_t wanted = (m_items.size() + 1 + kStep - 1) / kStep * kStep;
-        m_items.reserve(wanted < kStep ? kStep : wanted);
+        size_t doubled = 2 * m_items.capacity();
+        m_items.reserve(doubled < kInitialCapacity ? kInitialCapacity : doubled);
     }
 }
 

@@ -174,12 +174,13 @@ CLSTString operator+(const char* a, const CLSTString& b);
 CLSTString operator+(const CLSTString& a, char c);
 CLSTString operator+(const CLSTString& a, int v);
 
-/// Growable array of strings; capacity grows in steps of 16.
+/// Growable array of strings. It starts with room for 16 and doubles when
+/// full: growing by a fixed step made every long line quadratic to split.
 class CLSTStringArray {
   public:
-    static constexpr int kStep = 16;
+    static constexpr int kInitialCapacity = 16;
 
-    CLSTStringArray() { m_items.reserve(kStep); }
+    CLSTStringArray() { m_items.reserve(kInitialCapacity); }
 
     int count() const { return static_cast<int>(m_items.size()); }
     int capacity() const { return static_cast<int>(m_items.capacity()); }

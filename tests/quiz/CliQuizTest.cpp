@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <signal.h>
+#include <sys/resource.h>
+
 #include "TestSupport.h"
+#include "quiz/ExamLogReader.h"
 #include "text/Codec.h"
 #include "text/Paths.h"
 
@@ -143,4 +147,70 @@ TEST(CliQuiz, RunsThatCannotStartFailAndMediaShowByName) {
                                       "\\i\"pics\\fuji.png|width=50\"これは？,,山,,,<00\r\n"));
     EXPECT_EQ(quiz(""), 0);
     EXPECT_NE(out.find("問題 1: [fuji.png]これは？"), std::string::npos) << out;
+}
+
+// Ctrl+C (or a TERM from the system) ends the run as Esc does: the answers
+// so far are in the data file and the exam history, and the exit status
+// tells that the run was stopped.
+TEST(CliQuiz, SignalsEndTheRunAndKeepTheAnswersSoFar) {
+    for (int number : {SIGINT, SIGTERM}) {
+        CliQuiz q;
+        Conversation quiz("exec env VOREL_HOME=" + ShellQuote(q.dir.path()) + " " +
+                          ShellQuote(CliPath()) + " quiz " + ShellQuote(q.dir.file("q.vrf")) +
+                          " --json");
+        ASSERT_TRUE(quiz.waitFor("\"event\":\"ask\",\"number\":1")) << quiz.output();
+        quiz.send("apple");
+        ASSERT_TRUE(quiz.waitFor("\"event\":\"ask\",\"number\":2")) << quiz.output();
+        quiz.signal(number);
+        ASSERT_TRUE(quiz.waitFor("\"event\":\"end\",\"asked\":2,\"right\":1")) << quiz.output();
+        EXPECT_EQ(quiz.finish(), 130) << number;
+
+        std::string data = Cp932ToUtf8(ReadFileBytes(q.dir.file("q.vrf")));
+        EXPECT_NE(data.find("q1,hint one,apple|an apple,,c1,<00,1"), std::string::npos) << data;
+        EXPECT_NE(data.find("q2,,dog,,,<00\r\n"), std::string::npos) << data;
+        std::vector<CLSExamLogOne> log = ReadExamLog(CLSTString(q.dir.file("EXAMLOG.TXT")));
+        ASSERT_EQ(log.size(), 1u) << number;
+        ASSERT_EQ(log[0].rows.size(), 3u) << "the header, the answer and the question on screen";
+        EXPECT_EQ(U8(log[0].rows[1][2]), "○");
+        EXPECT_EQ(U8(log[0].rows[2][2]), "－");
+    }
+}
+
+// A record that does not fit (a full disk; here a file size limit) is not
+// left in half, and the run says that it failed.
+TEST(CliQuiz, AHistoryRecordIsWrittenWholeOrNotAtAll) {
+    CliQuiz q;
+    std::string file = "VORELDATA V3.0\r\n#T,000000\r\n";
+    std::string input;
+    for (int i = 0; i < 40; ++i) {
+        file += "q" + std::to_string(i) + std::string(50, 'x') + ",,a,,,<00\r\n";
+        input += "a\n";
+    }
+    WriteFileBytes(q.dir.file("q.vrf"), file);
+    // An earlier record takes most of what the file may grow to.
+    std::string earlier = Utf8ToCp932Literal(
+        "Vorel for Windows Ver.3.13 出題履歴\r\n[   時刻   ] 2026年1月2日(金) 9時0分0秒\r\n"
+        "順番,問題番号,正誤,所要時間,問題,答え,グループ,コメント\r\n1,1,○,1秒,q,a,0," +
+        std::string(6000, 'c') + "\r\n");
+    WriteFileBytes(q.dir.file("EXAMLOG.TXT"), earlier);
+    std::string out;
+    std::string err;
+    // The limit is inherited by the command; beyond it a write fails with
+    // EFBIG (the signal it would send is ignored) as on a full disk.
+    rlimit old{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
+    rlimit limit = old;
+    limit.rlim_cur = 8192;
+    auto previous = ::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limit), 0);
+    int status = RunCommand("VOREL_HOME=" + ShellQuote(q.dir.path()) + " " + ShellQuote(CliPath()) +
+                                " quiz " + ShellQuote(q.dir.file("q.vrf")) + " --seed 5",
+                            &out, &err, input);
+    ::setrlimit(RLIMIT_FSIZE, &old);
+    ::signal(SIGXFSZ, previous);
+    EXPECT_EQ(status, 1) << err;
+    EXPECT_NE(err.find("ファイルに書き込めません。"), std::string::npos) << err;
+    EXPECT_EQ(ReadFileBytes(q.dir.file("EXAMLOG.TXT")), earlier);
+    EXPECT_NE(ReadFileBytes(q.dir.file("q.vrf")).find(",,a,,,<00,1"), std::string::npos)
+        << "the data file still gets the answers";
 }

@@ -5,6 +5,7 @@
 #include "TestSupport.h"
 #include "quiz/ExamLogReader.h"
 #include "quiz/ExamLogStats.h"
+#include "text/Clock.h"
 #include "text/Codec.h"
 
 namespace {
@@ -54,6 +55,21 @@ TEST(ExamLogRead, DamagedHistoriesShowWhatCanBeRead) {
 
     WriteFileBytes(dir.file("bin.txt"), std::string("\0\0\0Vorel", 8));
     EXPECT_TRUE(ReadExamLog(CLSTString(dir.file("bin.txt"))).empty());
+}
+
+TEST(ExamLogRead, TimeNumbersPastTheRangeLeaveTheirFieldUnset) {
+    TempDir dir;
+    std::vector<CLSExamLogOne> records =
+        readUtf8(dir, record("99999999999年1月2日(金) 2147483647時0分99999999999999999999秒",
+                             "a.vrf", "0.00%", "1,1,×,1秒,q,a,0,\r\n"));
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_EQ(records[0].year, 0);
+    EXPECT_EQ(records[0].month, 1);
+    EXPECT_EQ(records[0].day, 2);
+    EXPECT_EQ(records[0].hour, 2147483647);
+    EXPECT_EQ(records[0].second, 0);
+    // The largest year and day the fields hold still give the right weekday.
+    EXPECT_EQ(DayOfWeek(2147483647, 1, 2147483647), 2);
 }
 
 TEST(ExamLogRead, ReadingStopsWhenAskedAndReportsProgress) {

@@ -5,6 +5,7 @@
 #include "quiz/ExamLog.h"
 #include "quiz/ExamLogReader.h"
 #include "quiz/ExamLogWriter.h"
+#include "text/FileWriteString.h"
 
 namespace {
 
@@ -149,4 +150,39 @@ TEST(ExamLog, SizeLimitDropsOldRecordsWhole) {
     f.run({Verdict::kRight});
     ASSERT_EQ(f.prompter.entries.size(), 1u);
     EXPECT_EQ(f.prompter.entries[0].utf8, "出題履歴ファイルに書き込みできません。");
+}
+
+// A record goes out in one write: a disk that fills midway would otherwise
+// leave the first part of it, which reads back as a record with a broken
+// last row. A failed write leaves the file as it was and is reported.
+TEST(ExamLog, ARecordIsAppendedWholeOrNotAtAll) {
+    LogFixture f;
+    f.run({Verdict::kRight});
+    const std::string before = ReadFileBytes(f.dir.file("EXAMLOG.TXT"));
+    const std::string logPath = f.dir.file("EXAMLOG.TXT");
+
+    CLSExamLogRun big = f.exam.logRun();
+    big.rows.assign(3000, big.rows.empty() ? CLSExamLogRun::Row{} : big.rows[0]);
+    for (CLSExamLogRun::Row& r : big.rows)
+        r.comment = CLSTString(std::string(100, 'c'));
+    int writes = 0;
+    SetWriteFaultForTests([&](const std::string& p) { return p == logPath && ++writes > 1; });
+    EXPECT_TRUE(AppendExamLog(CLSTString(logPath), big, f.prompter));
+    EXPECT_EQ(writes, 1) << "300 KB in one write";
+    std::vector<CLSExamLogOne> records = ReadExamLog(CLSTString(logPath));
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_EQ(records[1].rows.size(), 3001u);
+
+    WriteFileBytes(logPath, before);
+    SetWriteFaultForTests([&](const std::string& p) { return p == logPath; });
+    f.prompter.entries.clear();
+    ASSERT_TRUE(f.exam.examStart(CLSExamMode::inOrder()));
+    ASSERT_TRUE(f.exam.examNext());
+    f.exam.decide(Verdict::kWrong);
+    EXPECT_FALSE(f.exam.examFinish());
+    SetWriteFaultForTests(nullptr);
+    EXPECT_EQ(ReadFileBytes(logPath), before);
+    ASSERT_EQ(f.prompter.entries.size(), 1u);
+    EXPECT_NE(f.prompter.entries[0].utf8.find("ファイルに書き込めません。"), std::string::npos)
+        << f.prompter.entries[0].utf8;
 }

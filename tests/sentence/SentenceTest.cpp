@@ -86,6 +86,18 @@ TEST(Sentence, ObjectAttributesAndSizes) {
     EXPECT_EQ(fixed.sourceWidth(200), 30);
 }
 
+TEST(Sentence, SizesAtTheEndsOfTheIntegerRangeKeepTheirMeaning) {
+    // The smallest int has no magnitude of its own: it is kept as the largest.
+    CLSSentence min(CLSTString("\\i\"a.png|width=-2147483648|srcleft=-2147483648\""));
+    EXPECT_EQ(min.item(0).object().width, 2147483647);
+    EXPECT_EQ(min.toMarkup(), "\\i\"a.png|width=2147483647|srcleft=2147483647%\"");
+    // Digits past the range wrap as every number of the file does, and a
+    // percentage stays a percentage.
+    CLSSentence wrapped(CLSTString("\\i\"a.png|width=2147483648%\""));
+    EXPECT_EQ(wrapped.item(0).object().width, -2147483647);
+    EXPECT_EQ(wrapped.toMarkup(), "\\i\"a.png|width=2147483647%\"");
+}
+
 TEST(Sentence, MarkupTextAndEquality) {
     CLSSentence s(CLSTString("#a\\,b\\i\"p.png\"c"));
     s.unescape();

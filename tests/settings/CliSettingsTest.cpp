@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 
 #include "TestSupport.h"
 #include "text/Codec.h"
@@ -24,7 +25,29 @@ TEST(CliSettings, SettingsAndVaguePairsAsJson) {
     EXPECT_EQ(status, 1);
     EXPECT_EQ(err, "vorel-cli: error: ファイル " + dir.file("missing.ini") + " を開けません。\n");
 
-    out = RunCli("vague " + ShellQuote(dir.file("missing.dat")));
+    // Without a table, the built-in pairs (a missing table is refused).
+    out = RunCli("vague");
     EXPECT_EQ(std::count(out.begin(), out.end(), '['), 47);
     EXPECT_NE(out.find("[\"ヴ\",\"ブ\"]"), std::string::npos);
+    RunCli("vague " + ShellQuote(dir.file("missing.dat")), &status);
+    EXPECT_EQ(status, 1);
+}
+
+TEST(CliSettings, TheTemporaryFileGoesWhereTmpdirSays) {
+    TempDir dir;
+    std::string out;
+    std::string err;
+    std::string missing = dir.file("no-such-folder");
+    EXPECT_EQ(
+        RunCommand("TMPDIR=" + ShellQuote(missing) + " " + ShellQuote(CliPath()) + " settings",
+                   &out, &err),
+        1);
+    EXPECT_EQ(err, "vorel-cli: 一時ファイルを作成できません: " + missing + "\n");
+    EXPECT_EQ(
+        RunCommand("TMPDIR=" + ShellQuote(dir.path()) + " " + ShellQuote(CliPath()) + " settings",
+                   &out, &err),
+        0)
+        << err;
+    EXPECT_EQ(out.rfind("{\"Window\":", 0), 0u);
+    EXPECT_TRUE(std::filesystem::is_empty(dir.path())) << "and is removed afterwards";
 }

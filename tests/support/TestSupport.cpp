@@ -180,6 +180,10 @@ bool Conversation::waitFor(const std::string& text, int timeoutMs) {
     }
 }
 
+void Conversation::signal(int number) {
+    if (m_pid > 0) ::kill(m_pid, number);
+}
+
 int Conversation::finish() {
     if (m_in >= 0) ::close(m_in);
     m_in = -1;

@@ -132,6 +132,9 @@ class Conversation {
     /// Reads output until a line containing text arrives; false after
     /// timeoutMs without one (the command is waiting for input it should not need).
     bool waitFor(const std::string& text, int timeoutMs = 5000);
+    /// Sends a signal to the command (start it with exec so that it is not
+    /// the shell that gets it).
+    void signal(int number);
     /// Closes the input and returns the exit status.
     int finish();
     /// Everything read so far.

@@ -1,7 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "TestSupport.h"
@@ -217,4 +222,102 @@ TEST(ReadLine, PathsThatAreNotFilesAreRefusedWithoutWaiting) {
         RunCli("info " + ShellQuote(pipe), &status);
         EXPECT_EQ(status, 1);
     }));
+}
+
+namespace {
+
+mode_t kindOf(const std::string& path) {
+    struct stat st;
+    return ::lstat(path.c_str(), &st) == 0 ? (st.st_mode & S_IFMT) : 0;
+}
+
+std::vector<std::string> entriesOf(const std::string& folder) {
+    std::vector<std::string> names;
+    for (const auto& e : std::filesystem::directory_iterator(folder))
+        names.push_back(e.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+bool saves(const std::string& target, const std::string& text) {
+    CLSFileSafeWrite save;
+    if (!save.openNative(target)) return false;
+    save.file().write(text.c_str());
+    save.commit();
+    return true;
+}
+
+}  // namespace
+
+// Renaming the temporary file over a device or a pipe would put a plain
+// file in its place; such targets are refused and stay what they were.
+TEST(SafeWrite, OnlyRegularFilesAreReplaced) {
+    TempDir dir;
+    const std::string pipe = dir.file("pipe");
+    MakeFifo(pipe);
+    const std::string device = dir.file("null");
+    // Making a device node needs root, as CI and packagers run.
+    bool haveDevice = ::mknod(device.c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0;
+    std::filesystem::create_directory(dir.file("folder"));
+    std::filesystem::create_symlink(dir.file("nothing"), dir.file("dangling"));
+    std::filesystem::create_symlink(dir.file("loop2"), dir.file("loop1"));
+    std::filesystem::create_symlink(dir.file("loop1"), dir.file("loop2"));
+    std::filesystem::create_symlink(pipe, dir.file("to-pipe"));
+    if (haveDevice) std::filesystem::create_symlink(device, dir.file("to-device"));
+
+    for (const char* name :
+         {"pipe", "null", "folder", "dangling", "loop1", "to-pipe", "to-device"}) {
+        std::string target = dir.file(name);
+        mode_t before = kindOf(target);
+        if (before == 0) continue;  // no device node without root
+        EXPECT_FALSE(saves(target, "x")) << name;
+        EXPECT_EQ(kindOf(target), before) << name;
+    }
+    if (haveDevice) {
+        EXPECT_EQ(kindOf(device), static_cast<mode_t>(S_IFCHR));
+    }
+    EXPECT_EQ(kindOf(dir.file("nothing")), 0u) << "a dangling link is not followed";
+
+    // A link to a regular file is followed: the file changes, the link stays.
+    WriteFileBytes(dir.file("real.txt"), "old");
+    std::filesystem::create_directory(dir.file("sub"));
+    std::filesystem::create_symlink("../real.txt", dir.file("sub/link.txt"));
+    ASSERT_TRUE(saves(dir.file("sub/link.txt"), "new"));
+    EXPECT_EQ(kindOf(dir.file("sub/link.txt")), static_cast<mode_t>(S_IFLNK));
+    EXPECT_EQ(ReadFileBytes(dir.file("real.txt")), "new");
+    EXPECT_EQ(entriesOf(dir.file("sub")), std::vector<std::string>{"link.txt"});
+    ASSERT_TRUE(saves(dir.file("fresh.txt"), "made")) << "a missing file is made";
+    EXPECT_EQ(ReadFileBytes(dir.file("fresh.txt")), "made");
+}
+
+// A save killed midway leaves its temporary file; it names its process, so
+// a later save beside it removes it once that process is gone.
+TEST(SafeWrite, TemporaryFilesOfEndedProcessesAreRemoved) {
+    TempDir dir;
+    pid_t gone = ::fork();
+    if (gone == 0) ::_exit(0);
+    ASSERT_GT(gone, 0);
+    ::waitpid(gone, nullptr, 0);
+    const std::string dead = "f.vrf.vtmp-" + std::to_string(gone) + "-a1B2c3";
+    const std::string alive = "f.vrf.vtmp-" + std::to_string(::getppid()) + "-a1B2c3";
+    const std::string unnamed = "f.vrf.vtmp-Qw3rty";  // no process id: left alone
+    const std::string other = "g.vrf.vtmp-" + std::to_string(gone) + "-a1B2c3";
+    for (const std::string& name : {dead, alive, unnamed, other})
+        WriteFileBytes(dir.file(name), "half");
+
+    CLSFileSafeWrite save;
+    ASSERT_TRUE(save.openNative(dir.file("f.vrf")));
+    std::vector<std::string> during = entriesOf(dir.path());
+    std::string prefix = "f.vrf.vtmp-" + std::to_string(::getpid()) + "-";
+    EXPECT_EQ(std::count_if(during.begin(), during.end(),
+                            [&](const std::string& n) {
+                                return n.rfind(prefix, 0) == 0 && n.size() == prefix.size() + 6;
+                            }),
+              1)
+        << "the temporary file names this process";
+    save.file().write("data");
+    save.commit();
+    std::vector<std::string> expected = {alive, "f.vrf", unnamed, other};
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(entriesOf(dir.path()), expected);
 }

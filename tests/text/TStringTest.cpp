@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "TestSupport.h"
 #include "text/Error.h"
 #include "text/TString.h"
@@ -219,13 +221,27 @@ TEST(TString, NoCaseKeysOrderAsCompareNoCase) {
     }
 }
 
-TEST(TStringArray, GrowsInStepsOf16AndChecksIndexes) {
+TEST(TStringArray, GrowsGeometricallyAndChecksIndexes) {
     CLSTStringArray a;
     EXPECT_EQ(a.capacity(), 16);
     for (int i = 0; i < 17; ++i)
         a.add(CLSTString(i));
     EXPECT_EQ(a.count(), 17);
     EXPECT_EQ(a.capacity(), 32);
+    // A long line is cut into a long array: it must not be moved once per
+    // 16 pieces.
+    CLSTStringArray big;
+    std::set<int> capacities;
+    for (int i = 0; i < 10000; ++i) {
+        big.add(CLSTString("x"));
+        capacities.insert(big.capacity());
+    }
+    EXPECT_LE(capacities.size(), 11u);
+    CLSTStringArray inserted;
+    for (int i = 0; i < 1000; ++i)
+        inserted.insert(0, CLSTString(i));
+    EXPECT_EQ(inserted.capacity(), 1024);
+    EXPECT_EQ(inserted[0], "999");
     EXPECT_EQ(a[16], "16");
     CLSTStringArray copy = a;
     copy[0] = "changed";
