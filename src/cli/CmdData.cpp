@@ -195,20 +195,6 @@ void sentenceItems(JsonWriter& json, const CLSSentence& s) {
     json.endArray();
 }
 
-const char* expandFailureText(CLSExpandFailure failure) {
-    switch (failure) {
-        case CLSExpandFailure::kUnbalanced:
-            return "括弧の対応が取れていないため、答えがありません。";
-        case CLSExpandFailure::kTooManyAlternatives:
-            return "答えが 10000 個を超えるため、答えがありません。";
-        case CLSExpandFailure::kTooLong:
-            return "展開した答えが 1 MiB を超えるため、答えがありません。";
-        case CLSExpandFailure::kNone:
-            break;
-    }
-    return "";
-}
-
 int runExpand(const std::vector<std::string>& tokens) {
     CliArgs args(tokens, {}, {});
     if (!args.error().empty() || args.positional().size() != 1) return CliUsage("expand");
@@ -224,7 +210,7 @@ int runExpand(const std::vector<std::string>& tokens) {
     CliPrint(json.text() + "\n");
     // The field still loads (as one without answers), so this is no failure.
     if (failure != CLSExpandFailure::kNone)
-        std::fprintf(stderr, "vorel-cli: warning: %s\n", expandFailureText(failure));
+        std::fprintf(stderr, "vorel-cli: warning: %s\n", ExpandFailureText(failure));
     return 0;
 }
 

@@ -58,6 +58,14 @@ CLSSentence MakePiece(int n, At at, const std::vector<const CLSSentenceItemObjec
 //    back to front and every rewrite touches only the end of a vector.
 // Cell is unsigned char for fields of text alone (kept compact) and int
 // when objects take part.
+// The rewriting rescans and copies what is left of its alternative at every
+// step, so a field nested thousands deep costs the square of its length
+// even within the bounds. The few fields that take it (see below) may
+// scan and copy this many cells in all; beyond it they give no answers, as
+// a field past the bounds, so that no data file keeps the program busy for
+// more than a moment.
+constexpr int64_t kMaxStepwiseWork = int64_t{64} * kMaxExpansionBytes;
+
 template <typename Cell>
 class StepwiseExpander {
   public:
@@ -83,6 +91,16 @@ class StepwiseExpander {
         while (true) {
             int opener = -1;
             int i = 0;
+            // The rescan's length is charged, whatever ends it.
+            struct Charge {
+                StepwiseExpander& e;
+                int& i;
+                ~Charge() { e.m_work += i; }
+            } charge{*this, i};
+            if (m_work > kMaxStepwiseWork) {
+                failure = CLSExpandFailure::kTooComplex;
+                return false;
+            }
             while (i < size()) {
                 int c = at(i);
                 if (c == '\\') {
@@ -235,6 +253,7 @@ class StepwiseExpander {
             copy(closer + 1, altEnd);
         }
         if (kept + added > kMaxExpansionBytes) return false;
+        m_work += altEnd + static_cast<int64_t>(replacement.size());
         m_totalBytes = kept + added;
         m_rev.resize(m_rev.size() - altEnd);
         m_rev.insert(m_rev.end(), replacement.rbegin(), replacement.rend());
@@ -256,6 +275,7 @@ class StepwiseExpander {
     std::vector<const CLSSentenceItemObject*> m_objects;
     std::vector<int> m_objectBytes;
     int64_t m_totalBytes = 0;  // markup bytes of the working text
+    int64_t m_work = 0;        // cells scanned and copied so far
     std::vector<int> m_bars;
     bool m_first = true;
 };
@@ -824,4 +844,20 @@ CLSSentenceArray ExpandAlternativesStepwise(const CLSSentence& sentence,
     if (!ok) out.clear();
     if (failure) *failure = why;
     return out;
+}
+
+const char* ExpandFailureText(CLSExpandFailure failure) {
+    switch (failure) {
+        case CLSExpandFailure::kUnbalanced:
+            return "括弧の対応が取れていないため、答えがありません。";
+        case CLSExpandFailure::kTooManyAlternatives:
+            return "答えが 10000 個を超えるため、答えがありません。";
+        case CLSExpandFailure::kTooLong:
+            return "展開した答えが 1 MiB を超えるため、答えがありません。";
+        case CLSExpandFailure::kTooComplex:
+            return "括弧の入れ子が深すぎて展開できないため、答えがありません。";
+        case CLSExpandFailure::kNone:
+            break;
+    }
+    return "";
 }

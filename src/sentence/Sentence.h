@@ -111,7 +111,10 @@ class CLSSentenceArray {
 bool FindObjectMarkup(std::string_view text, int from, int& begin, int& end);
 
 /// Why ExpandAlternatives gave an empty list.
-enum class CLSExpandFailure { kNone, kUnbalanced, kTooManyAlternatives, kTooLong };
+enum class CLSExpandFailure { kNone, kUnbalanced, kTooManyAlternatives, kTooLong, kTooComplex };
+
+/// Why a field has no answers, in the program's words (UTF-8); "" for kNone.
+const char* ExpandFailureText(CLSExpandFailure failure);
 
 /// Expands the bracket-and-bar notation of an answer or choice field into
 /// every accepted answer, in order, runs unescaped. An unbalanced field, or
@@ -129,7 +132,8 @@ CLSSentenceArray ExpandAlternatives(const CLSSentence& sentence,
 /// cannot expand exactly (an escaped bracket or bar where the rewriting
 /// counts it, a backslash at its very end, a lone lead byte
 /// before a parenthesis), and the reference it is checked against. Takes
-/// quadratic time on deep nesting.
+/// quadratic time on deep nesting, so a field whose rewriting would scan
+/// and copy more than 64 Mi cells in all gives no answers (kTooComplex).
 CLSSentenceArray ExpandAlternativesStepwise(const CLSSentence& sentence,
                                             CLSExpandFailure* failure = nullptr);
 

@@ -125,3 +125,19 @@ TEST(ExpandAlternatives, DeepNestingIsExpandedAtOnce) {
     EXPECT_EQ(answers[0].toText(), "aaaaaaaaaaaaax");
     EXPECT_EQ(answers[8191].toText(), "x");
 }
+
+TEST(ExpandAlternatives, FieldsLeftToTheRewritingNeverTakeLong) {
+    // An escaped bar keeps these from the walk; thousands of levels would
+    // take the rewriting the square of their length.
+    std::string deep = std::string(20000, '(') + "a\\|b" + std::string(20000, ')');
+    CLSExpandFailure failure = CLSExpandFailure::kNone;
+    EXPECT_EQ(ExpandAlternativesStepwise(CLSSentence(CLSTString(deep)), &failure).count(), 0);
+    EXPECT_EQ(failure, CLSExpandFailure::kTooComplex);
+    EXPECT_EQ(byWalk(deep), "4:0:");
+    EXPECT_STREQ(ExpandFailureText(failure),
+                 "括弧の入れ子が深すぎて展開できないため、答えがありません。");
+    // Shallow ones are expanded as ever.
+    std::string shallow = std::string(50, '(') + "a\\|b" + std::string(50, ')');
+    EXPECT_EQ(ExpandAlternatives(CLSSentence(CLSTString(shallow))).count(), 51);
+    EXPECT_EQ(byWalk("x(a\\|b)y"), "0:3:{'xay'}{'xby'}{'xy'}");
+}
