@@ -42,11 +42,7 @@ TEST(Cli, CannotOpenIsWordedOnceForEveryCommand) {
          {"lines", "fields", "info", "dump", "quiz", "examlog", "settings", "export"}) {
         int status = 0;
         std::string err;
-        // Appended piece by piece: g++ 12 takes a chain of + here for an
-        // overlapping copy (-Wrestrict) in optimised builds.
-        std::string args = command;
-        args += ' ';
-        args += ShellQuote(missing);
+        std::string args = std::string(command) + " " + ShellQuote(missing);
         if (std::string(command) == "export") args += " " + ShellQuote(dir.file("out.csv"));
         RunCli(args, &status, &err);
         EXPECT_EQ(status, 1) << command;
