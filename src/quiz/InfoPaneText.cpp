@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <string>
 
+#include "data/VorelDataFile.h"
 #include "quiz/Exam.h"
 #include "quiz/ExamTexts.h"
 #include "text/Codec.h"
@@ -43,6 +44,13 @@ const char* InfoPaneTip(int index) {
     static std::string tips[kInfoPaneTipCount];
     if (tips[index].empty()) tips[index] = Utf8ToCp932Literal(kTips[index]);
     return tips[index].c_str();
+}
+
+InfoPaneMode InfoPaneModeOf(const CLSVorelDataFile& doc, bool running) {
+    if (running) return InfoPaneMode::kRun;
+    // An untitled document has the new-file name, not a file of its own.
+    bool file = !doc.getPath().isEmpty() && !doc.isUntitled();
+    return file || doc.getQuestionCount() > 0 ? InfoPaneMode::kFileOpen : InfoPaneMode::kNoFile;
 }
 
 // ---- typed tips ----------------------------------------------------------------------------

@@ -8,6 +8,7 @@
 #include "text/TString.h"
 
 class CLSExam;
+class CLSVorelDataFile;
 class TextMetrics;
 
 // What the information pane shows: usage tips typed out one character at a
@@ -16,6 +17,11 @@ class TextMetrics;
 
 /// What the pane is showing.
 enum class InfoPaneMode { kNoFile = 0, kFileOpen = 1, kRun = 2 };
+
+/// The mode for a document: a run while one goes on; with a file, or with
+/// questions of their own (an import, a new file being written), the open
+/// document's tips; else the tips on opening a file.
+InfoPaneMode InfoPaneModeOf(const CLSVorelDataFile& doc, bool running);
 
 inline constexpr int kInfoPaneTipCount = 9;
 /// A usage tip (CP932); "" outside 0-8.

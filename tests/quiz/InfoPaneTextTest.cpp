@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "DocFixture.h"
+#include "data/ImportExport.h"
 #include "quiz/Exam.h"
 #include "quiz/InfoPaneText.h"
 #include "text/TextMetrics.h"
@@ -109,6 +110,20 @@ TEST(InfoPaneTips, WithoutAFileTipZeroAgainWithAFileTipsOneToEightInTurn) {
     tips.setMode(InfoPaneMode::kFileOpen);
     EXPECT_EQ(tips.tipIndex(), 1);
     EXPECT_EQ(tips.shownBytes(), 0);
+}
+
+TEST(InfoPaneTips, AnImportedOrNewDocumentWithQuestionsIsAnOpenDocument) {
+    DocFixture f;
+    EXPECT_EQ(InfoPaneModeOf(f.doc, false), InfoPaneMode::kNoFile);
+    WriteFileBytes(f.dir.file("in.csv"), "q,a\r\n");
+    ASSERT_TRUE(ImportQuestions(f.doc, f.path("in.csv"), ',', false, {1, 3}));
+    ASSERT_TRUE(f.doc.isUntitled());
+    EXPECT_EQ(InfoPaneModeOf(f.doc, false), InfoPaneMode::kFileOpen);
+    EXPECT_EQ(InfoPaneModeOf(f.doc, true), InfoPaneMode::kRun);
+    f.doc.newFile();
+    EXPECT_EQ(InfoPaneModeOf(f.doc, false), InfoPaneMode::kNoFile);
+    ASSERT_TRUE(f.load("VORELDATA V3.0\r\n"));
+    EXPECT_EQ(InfoPaneModeOf(f.doc, false), InfoPaneMode::kFileOpen) << "a file, even empty";
 }
 
 TEST(InfoPaneTips, TheClockPacesTheBeats) {

@@ -40,10 +40,7 @@ void CLSWndInfoPane::setPaneFont(const QFont& font) {
 }
 
 InfoPaneMode CLSWndInfoPane::currentMode() const {
-    if (m_exam.isRunning()) return InfoPaneMode::kRun;
-    // An untitled document has the new-file name, not a file of its own.
-    bool file = !m_doc.getPath().isEmpty() && !m_doc.isUntitled();
-    return file ? InfoPaneMode::kFileOpen : InfoPaneMode::kNoFile;
+    return InfoPaneModeOf(m_doc, m_exam.isRunning());
 }
 
 void CLSWndInfoPane::tick() {
