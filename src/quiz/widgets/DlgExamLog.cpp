@@ -1,7 +1,9 @@
 #include "quiz/widgets/DlgExamLog.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QEvent>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -270,6 +272,9 @@ void CLSDlgExamLog::loadingFinished() {
     m_loaded = true;
     for (QWidget* w : std::initializer_list<QWidget*>{m_first, m_last, m_number, m_sortTabs})
         w->setEnabled(true);
+    // Before the first run there is no history file to open.
+    m_editor->setEnabled(
+        QFileInfo(QString::fromStdString(NativePath(m_study.exam().examLogPath()))).isFile());
     sortExamLog(m_byDate);
     emit loaded();
 }
@@ -401,8 +406,9 @@ void CLSDlgExamLog::updateCharts() {
         m_charts->clear();
         return;
     }
-    const CLSTString& file = m_records[m_shown].fileName;
-    m_charts->showStats(ExamLogStatsOfFile(m_records, file), ToQString(file));
+    const CLSExamLogOne& r = m_records[m_shown];
+    CLSExamLogTime shown{r.year, r.month, r.day, r.hour, r.minute, r.second};
+    m_charts->showStats(ExamLogStatsOfFile(m_records, r.fileName), ToQString(r.fileName), &shown);
 }
 
 // ---- actions --------------------------------------------------------------------------
@@ -420,9 +426,19 @@ bool CLSDlgExamLog::openRecordFile() {
 
 void CLSDlgExamLog::openInEditor() {
     QString path = QString::fromStdString(NativePath(m_study.exam().examLogPath()));
+    Prompter& prompter = m_study.exam().document().prompter();
+    if (!QFileInfo(path).isFile()) {
+        prompter.message(
+            PromptIcon::Information,
+            CLSTString(SJIS("出題履歴はまだありません。学習を終えると記録されます。")));
+        m_editor->setEnabled(false);
+        return;
+    }
     if (!OpenInTextEditor(path)) {
-        showError(CLSError(kSource, __LINE__, CLSError::kOpen),
-                  m_study.exam().document().prompter());
+        prompter.message(PromptIcon::Error,
+                         FromQStringLossy(U("出題履歴のファイル %1 を開けるプログラムが"
+                                            "見つかりません。")
+                                              .arg(QDir::toNativeSeparators(path))));
     }
 }
 

@@ -7,9 +7,11 @@
 #include <QGraphicsLayout>
 #include <QLabel>
 #include <QLineSeries>
+#include <QScatterSeries>
 #include <QVBoxLayout>
 #include <QValueAxis>
 #include <algorithm>
+#include <cmath>
 
 #include "text/widgets/QtText.h"
 
@@ -41,8 +43,6 @@ QChartView* makeView(const QString& title, QLineSeries* series, const QString& v
     chart->setBackgroundRoundness(0);
     chart->addSeries(series);
     auto* x = new QDateTimeAxis(chart);
-    x->setFormat("yyyy/MM/dd");
-    x->setTickCount(5);
     auto* y = new QValueAxis(chart);
     y->setLabelFormat(valueFormat);
     y->setTickCount(5);
@@ -57,27 +57,69 @@ QChartView* makeView(const QString& title, QLineSeries* series, const QString& v
     return view;
 }
 
-// A time axis over the points, a day either side of a single point.
+// Whole-number ticks from 0 up to at least most, at most five marks, in
+// steps of 1, 2 or 5 times a power of ten: a count of 1 reads 0 and 1, not
+// 0, 0, 0, 1, 1.
+void setWholeNumberTicks(QValueAxis* y, double most) {
+    const int top = std::max(1, static_cast<int>(std::ceil(most)));
+    auto marksOf = [top](int step) { return (top + step - 1) / step; };
+    int step = 1;
+    for (int base = 1; marksOf(step) > 4; base *= 10) {
+        for (int m : {1, 2, 5}) {
+            step = m * base;
+            if (marksOf(step) <= 4) break;
+        }
+    }
+    y->setRange(0, marksOf(step) * step);
+    y->setTickCount(marksOf(step) + 1);
+}
+
+// A time axis over the points. Its labels name the time of day while the
+// runs lie within less than three days, else the day or the month; there are never
+// more marks than distinct labels, so no label repeats.
+void fitTimeAxis(QDateTimeAxis* x, const QList<QPointF>& points) {
+    const qint64 hour = 3600LL * 1000;
+    const qint64 day = 24 * hour;
+    qint64 first = 0;
+    qint64 last = 0;
+    if (points.isEmpty()) {
+        last = QDateTime::currentDateTime().toMSecsSinceEpoch();
+        first = last - day;
+    } else {
+        first = static_cast<qint64>(points.front().x());
+        last = static_cast<qint64>(points.back().x());
+    }
+    if (last - first < hour) {
+        qint64 middle = first + (last - first) / 2;
+        first = middle - hour / 2;
+        last = middle + hour / 2;
+    }
+    qint64 span = last - first;
+    int marks = 5;
+    if (span < 3 * day) {
+        x->setFormat("MM/dd hh:mm");
+    } else if (span <= 400 * day) {
+        x->setFormat("MM/dd");
+        marks = static_cast<int>(std::min<qint64>(5, span / day + 1));
+    } else {
+        x->setFormat("yyyy/MM");
+        marks = static_cast<int>(std::min<qint64>(5, span / (31 * day) + 1));
+    }
+    x->setTickCount(std::max(2, marks));
+    x->setRange(QDateTime::fromMSecsSinceEpoch(first), QDateTime::fromMSecsSinceEpoch(last));
+}
+
 void fitAxes(QChart* chart, const QList<QPointF>& points, double yMax) {
     auto* x = qobject_cast<QDateTimeAxis*>(chart->axes(Qt::Horizontal).value(0));
     auto* y = qobject_cast<QValueAxis*>(chart->axes(Qt::Vertical).value(0));
     if (!x || !y) return;
-    if (points.isEmpty()) {
-        QDateTime today = QDateTime::currentDateTime();
-        x->setRange(today.addDays(-1), today);
-        y->setRange(0, yMax);
-        return;
+    fitTimeAxis(x, points);
+    if (yMax == 100) {
+        y->setRange(0, 100);
+        y->setTickCount(5);
+    } else {
+        setWholeNumberTicks(y, yMax);
     }
-    qint64 first = static_cast<qint64>(points.front().x());
-    qint64 last = static_cast<qint64>(points.back().x());
-    const qint64 day = 24LL * 3600 * 1000;
-    if (last - first < day) {
-        first -= day / 2;
-        last += day / 2;
-    }
-    x->setRange(QDateTime::fromMSecsSinceEpoch(first), QDateTime::fromMSecsSinceEpoch(last));
-    y->setRange(0, yMax);
-    if (yMax != 100) y->applyNiceNumbers();
 }
 
 }  // namespace
@@ -93,6 +135,16 @@ CLSExamLogCharts::CLSExamLogCharts(QWidget* parent) : QWidget(parent) {
     m_counts = new QLineSeries(this);
     m_counts->setName(U("出題数"));
     m_rateView = makeView(U("正解率の推移 (%)"), m_rates, "%.0f", this);
+    // The run shown in the list, marked on its line.
+    m_shownRun = new QScatterSeries(this);
+    m_shownRun->setName(U("表示中の出題"));
+    m_shownRun->setMarkerShape(QScatterSeries::MarkerShapeRectangle);
+    m_shownRun->setMarkerSize(11);
+    m_shownRun->setColor(QColor(220, 40, 40));
+    QChart* rateChart = m_rateView->chart();
+    rateChart->addSeries(m_shownRun);
+    for (QAbstractAxis* axis : rateChart->axes())
+        m_shownRun->attachAxis(axis);
     m_countView = makeView(U("日ごとの出題数"), m_counts, "%.0f", this);
     layout->addWidget(m_rateView, 1);
     layout->addWidget(m_countView, 1);
@@ -102,7 +154,8 @@ void CLSExamLogCharts::clear() {
     showStats(CLSExamLogStats(), QString());
 }
 
-void CLSExamLogCharts::showStats(const CLSExamLogStats& stats, const QString& fileName) {
+void CLSExamLogCharts::showStats(const CLSExamLogStats& stats, const QString& fileName,
+                                 const CLSExamLogTime* shownRun) {
     m_file->setText(fileName.isEmpty() ? QString() : U("ファイル：") + fileName);
     QList<QPointF> rates;
     rates.reserve(static_cast<qsizetype>(stats.rates.size()));
@@ -117,6 +170,16 @@ void CLSExamLogCharts::showStats(const CLSExamLogStats& stats, const QString& fi
     // Many runs make a line of dots too dense to read.
     m_rates->setPointsVisible(rates.size() <= 200);
     fitAxes(m_rateView->chart(), rates, 100);
+    QList<QPointF> shown;
+    for (const CLSExamRatePoint& p : stats.rates) {
+        QDate date(p.time.year, p.time.month, p.time.day);
+        if (shownRun && p.time == *shownRun && date.isValid()) {
+            shown.append(
+                QPointF(msecsOf(date, p.time.hour, p.time.minute, p.time.second), p.percent));
+            break;
+        }
+    }
+    m_shownRun->replace(shown);
 
     QList<QPointF> counts;
     double most = 1;

@@ -7,6 +7,7 @@
 
 class QChartView;
 class QLineSeries;
+class QScatterSeries;
 class QLabel;
 
 /// The charts of the exam history for one data file: the rate of each run
@@ -16,13 +17,16 @@ class CLSExamLogCharts : public QWidget {
   public:
     explicit CLSExamLogCharts(QWidget* parent = nullptr);
 
-    /// Draws the figures of a file (its name as the history keeps it).
-    void showStats(const CLSExamLogStats& stats, const QString& fileName);
+    /// Draws the figures of a file (its name as the history keeps it), with
+    /// a marker on the run that started at shownRun when given.
+    void showStats(const CLSExamLogStats& stats, const QString& fileName,
+                   const CLSExamLogTime* shownRun = nullptr);
     /// Empties both charts.
     void clear();
 
     QLineSeries* rateSeries() const { return m_rates; }
     QLineSeries* countSeries() const { return m_counts; }
+    QScatterSeries* shownRunSeries() const { return m_shownRun; }
     QChartView* rateView() const { return m_rateView; }
     QChartView* countView() const { return m_countView; }
     QLabel* fileLabel() const { return m_file; }
@@ -33,4 +37,5 @@ class CLSExamLogCharts : public QWidget {
     QChartView* m_countView = nullptr;
     QLineSeries* m_rates = nullptr;
     QLineSeries* m_counts = nullptr;
+    QScatterSeries* m_shownRun = nullptr;
 };

@@ -4,12 +4,15 @@
 
 #include <QAbstractItemModelTester>
 #include <QApplication>
+#include <QChartView>
 #include <QCheckBox>
+#include <QDateTimeAxis>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineSeries>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScatterSeries>
 #include <QSpinBox>
 #include <QTabBar>
 #include <QTabWidget>
@@ -18,6 +21,8 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QTreeWidget>
+#include <QValueAxis>
+#include <cstdio>
 #include <functional>
 
 #include "DocFixture.h"
@@ -290,7 +295,15 @@ TEST(ExamLogDialog, OpensTheHistoryInAnEditorOrSaysItCannot) {
     });
     pressAlt(&dialog, Qt::Key_E);
     SetProgramStarter({});
-    EXPECT_EQ(h.prompter.entries.back().utf8.rfind("ファイルを開けません。", 0), 0u);
+    EXPECT_EQ(h.prompter.entries.back().utf8, "出題履歴のファイル " + h.dir.file("EXAMLOG.TXT") +
+                                                  " を開けるプログラムが見つかりません。");
+
+    // Deleted meanwhile: said in words, and the button waits for a history.
+    std::remove(h.dir.file("EXAMLOG.TXT").c_str());
+    dialog.editorButton()->click();
+    EXPECT_EQ(h.prompter.entries.back().utf8,
+              "出題履歴はまだありません。学習を終えると記録されます。");
+    EXPECT_FALSE(dialog.editorButton()->isEnabled());
 }
 
 TEST(ExamLogDialog, AMissingHistoryShowsAnEmptyTree) {
@@ -302,6 +315,48 @@ TEST(ExamLogDialog, AMissingHistoryShowsAnEmptyTree) {
     EXPECT_EQ(dialog.tree()->topLevelItem(0)->childCount(), 0);
     EXPECT_EQ(dialog.countLabel()->text(), Q8("(1～0)"));
     EXPECT_FALSE(dialog.reaskButton()->isEnabled());
+    EXPECT_FALSE(dialog.editorButton()->isEnabled()) << "no history file to open yet";
     EXPECT_EQ(dialog.shownRecord(), -1);
     EXPECT_EQ(h.window->statusPart(0)->text(), QString()) << "the progress is cleared";
+}
+
+TEST(ExamLogCharts, AxesCountInWholeNumbersAndShowTheTimeOfDay) {
+    CLSExamLogCharts charts;
+    CLSExamLogStats stats;
+    stats.rates = {
+        {{2026, 3, 1, 9, 0, 0}, 50}, {{2026, 3, 1, 13, 30, 0}, 75}, {{2026, 3, 1, 18, 0, 0}, 100}};
+    stats.days = {{2026, 3, 1, 1}};
+    CLSExamLogTime second{2026, 3, 1, 13, 30, 0};
+    charts.showStats(stats, "a.vrf", &second);
+    auto axes = [](QChartView* view) {
+        return std::pair{qobject_cast<QDateTimeAxis*>(view->chart()->axes(Qt::Horizontal).value(0)),
+                         qobject_cast<QValueAxis*>(view->chart()->axes(Qt::Vertical).value(0))};
+    };
+    auto [rateX, rateY] = axes(charts.rateView());
+    ASSERT_TRUE(rateX && rateY);
+    EXPECT_EQ(rateX->format(), "MM/dd hh:mm") << "runs of one day apart by their time";
+    EXPECT_EQ(rateY->max(), 100);
+    auto [countX, countY] = axes(charts.countView());
+    EXPECT_EQ(countY->max(), 1) << "0 and 1, not 0, 0, 0, 1, 1";
+    EXPECT_EQ(countY->tickCount(), 2);
+    ASSERT_EQ(charts.shownRunSeries()->count(), 1);
+    EXPECT_EQ(charts.shownRunSeries()->at(0).y(), 75);
+
+    // Larger counts step by 1, 2 or 5 times a power of ten; long spans
+    // label days or months, never more marks than labels.
+    stats.days = {{2026, 3, 1, 7}, {2026, 3, 3, 3}};
+    charts.showStats(stats, "a.vrf");
+    EXPECT_EQ(countY->max(), 8);
+    EXPECT_EQ(countY->tickCount(), 5);
+    EXPECT_EQ(countX->format(), "MM/dd hh:mm");
+    EXPECT_EQ(charts.shownRunSeries()->count(), 0);
+    stats.days = {{2026, 1, 1, 230}, {2026, 1, 4, 3}};
+    charts.showStats(stats, "a.vrf");
+    EXPECT_EQ(countY->max(), 300);
+    EXPECT_EQ(countY->tickCount(), 4);
+    EXPECT_EQ(countX->format(), "MM/dd");
+    EXPECT_EQ(countX->tickCount(), 4) << "one mark a day";
+    stats.days = {{2024, 1, 1, 2}, {2026, 1, 1, 2}};
+    charts.showStats(stats, "a.vrf");
+    EXPECT_EQ(countX->format(), "yyyy/MM");
 }
