@@ -171,8 +171,10 @@ CLSMainWindow::~CLSMainWindow() {
 }
 
 void CLSMainWindow::restorePlacement() {
-    RestoreWindowPlace(this, m_settings, CLSVorelSettings::kMainWindow, QSize(560, 480),
-                       QSize(250, 250));
+    // The stored default (560 x 480) is a quarter of today's screens: a
+    // window never placed before opens larger; a stored placement wins.
+    RestoreWindowPlaceOrFirstStart(this, m_settings, CLSVorelSettings::kMainWindow, QSize(900, 640),
+                                   QSize(250, 250));
 }
 
 void CLSMainWindow::storePlacement() {

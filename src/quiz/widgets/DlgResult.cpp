@@ -99,7 +99,8 @@ void CLSDlgResult::createList() {
     QHeaderView* header = m_list->horizontalHeader();
     header->setSectionsClickable(true);
     header->setHighlightSections(false);
-    header->setStretchLastSection(false);
+    // The last column fills the list up to its right edge.
+    header->setStretchLastSection(true);
     for (int c = 0; c < kResultColumnCount; ++c) {
         int width = m_settings.detailsListColumnWidth(c);
         if (width > 0) header->resizeSection(c, width);

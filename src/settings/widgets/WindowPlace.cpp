@@ -8,6 +8,15 @@
 namespace {
 
 constexpr int kKeepInside = 120;
+constexpr double kFirstStartShare = 0.7;
+
+QRect availableArea(const CLSWindowPlace& place) {
+    QPoint at(place.left, place.top);
+    QScreen* screen =
+        place.hasDefaultPosition() ? nullptr : QGuiApplication::screenAt(at + QPoint(20, 20));
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+}
 
 }  // namespace
 
@@ -17,10 +26,7 @@ void RestoreWindowPlace(QWidget* window, CLSVorelSettings& settings, CLSVorelSet
     int width = place.width > 0 ? place.width : defaultSize.width();
     int height = place.height > 0 ? place.height : defaultSize.height();
     QPoint at(place.left, place.top);
-    QScreen* screen =
-        place.hasDefaultPosition() ? nullptr : QGuiApplication::screenAt(at + QPoint(20, 20));
-    if (!screen) screen = QGuiApplication::primaryScreen();
-    QRect work = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+    QRect work = availableArea(place);
     int minWidth = minimumSize.width();
     int minHeight = minimumSize.height();
     window->resize(std::clamp(width, minWidth, std::max(minWidth, work.width())),
@@ -31,6 +37,27 @@ void RestoreWindowPlace(QWidget* window, CLSVorelSettings& settings, CLSVorelSet
         window->move(at);
     }
     if (place.maximized) window->setWindowState(window->windowState() | Qt::WindowMaximized);
+}
+
+QSize FirstStartSize(QSize preferred, QSize available, QSize minimum) {
+    auto fit = [](int want, int area, int least) {
+        int most = static_cast<int>(area * kFirstStartShare);
+        return std::max(least, std::min(want, most));
+    };
+    return QSize(fit(preferred.width(), available.width(), minimum.width()),
+                 fit(preferred.height(), available.height(), minimum.height()));
+}
+
+void RestoreWindowPlaceOrFirstStart(QWidget* window, CLSVorelSettings& settings,
+                                    CLSVorelSettings::Window which, QSize firstStart,
+                                    QSize minimumSize) {
+    CLSWindowPlace place = settings.windowPlace(which);
+    bool stored = !(place == CLSVorelSettings().windowPlace(which));
+    if (stored) {
+        RestoreWindowPlace(window, settings, which, firstStart, minimumSize);
+        return;
+    }
+    window->resize(FirstStartSize(firstStart, availableArea(place).size(), minimumSize));
 }
 
 void StoreWindowPlace(const QWidget* window, CLSVorelSettings& settings,

@@ -13,6 +13,17 @@ class QWidget;
 void RestoreWindowPlace(QWidget* window, CLSVorelSettings& settings, CLSVorelSettings::Window which,
                         QSize defaultSize, QSize minimumSize);
 
+/// The size a window opens at when nothing of it is stored yet: preferred,
+/// but at most 70 % of the available area (and never below minimum).
+QSize FirstStartSize(QSize preferred, QSize available, QSize minimum);
+
+/// Like RestoreWindowPlace, but a window whose settings still hold the
+/// defaults (never placed before) opens at FirstStartSize(firstStart, …)
+/// instead of the settings' default size.
+void RestoreWindowPlaceOrFirstStart(QWidget* window, CLSVorelSettings& settings,
+                                    CLSVorelSettings::Window which, QSize firstStart,
+                                    QSize minimumSize);
+
 /// Keeps the window's normal (not maximised) rectangle and whether it is
 /// maximised in the settings.
 void StoreWindowPlace(const QWidget* window, CLSVorelSettings& settings,

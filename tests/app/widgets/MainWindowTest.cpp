@@ -20,6 +20,7 @@
 #include "quiz/widgets/StudyCommands.h"
 #include "quiz/widgets/StudyScreen.h"
 #include "settings/VorelSettings.h"
+#include "settings/widgets/WindowPlace.h"
 #include "text/widgets/CommandSet.h"
 
 namespace {
@@ -84,6 +85,32 @@ TEST(MainWindow, StoredSizeLargerThanTheScreenIsFitted) {
     EXPECT_LE(window.width(), std::max(250, work.width()));
     EXPECT_LE(window.height(), std::max(250, work.height()));
     EXPECT_GE(window.width(), 250);
+}
+
+TEST(MainWindow, FirstStartOpensLargerThanTheStoredDefaultButAStoredPlaceWins) {
+    QSize work = QGuiApplication::primaryScreen()->availableGeometry().size();
+    {
+        CLSVorelSettings settings;
+        CLSMainWindow window(settings, 1);
+        window.restorePlacement();
+        EXPECT_EQ(window.size(), FirstStartSize(QSize(900, 640), work, QSize(250, 250)));
+    }
+    CLSVorelSettings settings;
+    CLSWindowPlace place;
+    place.left = 10;
+    place.top = 10;
+    place.width = 560;
+    place.height = 480;
+    settings.setWindowPlace(CLSVorelSettings::kMainWindow, place);
+    CLSMainWindow window(settings, 1);
+    window.restorePlacement();
+    EXPECT_EQ(window.size(), QSize(560, 480));
+}
+
+TEST(WindowPlace, FirstStartSizeKeepsToSeventyPercentOfTheScreen) {
+    EXPECT_EQ(FirstStartSize(QSize(900, 640), QSize(1920, 1040), QSize(250, 250)), QSize(900, 640));
+    EXPECT_EQ(FirstStartSize(QSize(900, 640), QSize(1024, 740), QSize(250, 250)), QSize(716, 518));
+    EXPECT_EQ(FirstStartSize(QSize(900, 640), QSize(200, 200), QSize(250, 250)), QSize(250, 250));
 }
 
 // Every command is declared once: the menus and the toolbar show the very

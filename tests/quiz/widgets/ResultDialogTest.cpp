@@ -149,11 +149,15 @@ TEST(ResultDialog, ReaskNeedsWrongAnswersAndTheBox) {
 TEST(ResultDialog, ShowsQuestionsAndKeepsColumnWidths) {
     ResultFixture f;
     f.run({false, true, false}, {1, 2, 3});
-    f.settings.setDetailsListColumnWidth(4, 222);
+    f.settings.setDetailsListColumnWidth(3, 111);
     CLSDlgResult dialog(f.exam, f.clock.now, f.settings, true);
     dialog.show();
     QTableView* list = dialog.list();
-    EXPECT_EQ(list->horizontalHeader()->sectionSize(4), 222);
+    QHeaderView* header = list->horizontalHeader();
+    EXPECT_EQ(header->sectionSize(3), 111);
+    // The question column fills the list up to its right edge.
+    EXPECT_EQ(header->sectionViewportPosition(4) + header->sectionSize(4),
+              list->viewport()->width());
     QSignalSpy show(&dialog, &CLSDlgResult::showQuestionRequested);
     QSignalSpy closed(&dialog, &CLSDlgResult::closed);
 
@@ -169,9 +173,9 @@ TEST(ResultDialog, ShowsQuestionsAndKeepsColumnWidths) {
     QTest::mouseClick(dialog.showButton(), Qt::LeftButton);
     EXPECT_EQ(show.back().front().toInt(), 1);
 
-    list->horizontalHeader()->resizeSection(4, 300);
+    header->resizeSection(3, 130);
     QTest::keyClick(&dialog, Qt::Key_Escape);
     EXPECT_EQ(closed.count(), 1);
     EXPECT_FALSE(dialog.isVisible());
-    EXPECT_EQ(f.settings.detailsListColumnWidth(4), 300);
+    EXPECT_EQ(f.settings.detailsListColumnWidth(3), 130);
 }
