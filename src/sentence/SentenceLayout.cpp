@@ -140,21 +140,22 @@ CLSScrollLayout LayoutScrollBars(const std::function<CLSSize(int width)>& measur
 
 CLSRect CLSListLayout::rowRect(int row, int scroll) const {
     int top = rowHeight * (row - scroll);
-    return {kNumberColumn, top, kNumberColumn + usableWidth, top + rowHeight};
+    return {numberColumn, top, numberColumn + usableWidth, top + rowHeight};
 }
 
 CLSListLayout LayoutSentenceList(int rowCount,
                                  const std::function<CLSSize(int row, int width)>& measureRow,
                                  int viewWidth, int viewHeight, int barWidth, int edgeWidth,
-                                 int edgeHeight) {
+                                 int edgeHeight, int numberColumn) {
     CLSListLayout layout;
+    layout.numberColumn = std::max(CLSListLayout::kNumberColumn, numberColumn);
     layout.rowCount = std::max(0, rowCount);
     bool bar = false;
     for (int round = 0; round < 2; ++round) {
         layout.scrollBar = bar;
         layout.clientWidth = viewWidth - (bar ? barWidth : 0);
         layout.clientHeight = viewHeight;
-        layout.usableWidth = layout.clientWidth - CLSListLayout::kNumberColumn;
+        layout.usableWidth = layout.clientWidth - layout.numberColumn;
         int tallest = 0;
         for (int r = 0; r < layout.rowCount; ++r) {
             tallest = std::max(tallest, measureRow(r, layout.usableWidth - 2 * edgeWidth).height);
@@ -169,15 +170,16 @@ CLSListLayout LayoutSentenceList(int rowCount,
 
 CLSSize CalculateListSize(int rowCount,
                           const std::function<CLSSize(int row, int width)>& measureRow, int width,
-                          int edgeWidth, int edgeHeight) {
+                          int edgeWidth, int edgeHeight, int numberColumn) {
+    numberColumn = std::max(CLSListLayout::kNumberColumn, numberColumn);
     int widest = 2;
     int tallest = 2;
     for (int r = 0; r < rowCount; ++r) {
-        CLSSize need = measureRow(r, width - CLSListLayout::kNumberColumn);
+        CLSSize need = measureRow(r, width - numberColumn);
         widest = std::max(widest, need.width);
         tallest = std::max(tallest, need.height);
     }
-    return {widest + 2 * edgeWidth + CLSListLayout::kNumberColumn,
+    return {widest + 2 * edgeWidth + numberColumn,
             (tallest + 2 * edgeHeight) * std::max(0, rowCount)};
 }
 

@@ -120,7 +120,9 @@ CLSScrollLayout LayoutScrollBars(const std::function<CLSSize(int width)>& measur
 
 /// The rows of a numbered sentence list.
 struct CLSListLayout {
+    /// The narrowest number column; a large font needs more for "12.".
     static constexpr int kNumberColumn = 20;
+    int numberColumn = kNumberColumn;
     bool scrollBar = false;  // the vertical bar is shown
     int clientWidth = 0;     // the list without the bar
     int clientHeight = 0;
@@ -143,14 +145,15 @@ struct CLSListLayout {
 CLSListLayout LayoutSentenceList(int rowCount,
                                  const std::function<CLSSize(int row, int width)>& measureRow,
                                  int viewWidth, int viewHeight, int barWidth, int edgeWidth,
-                                 int edgeHeight);
+                                 int edgeHeight, int numberColumn = CLSListLayout::kNumberColumn);
 
 /// The size a numbered list needs at a width: its widest row (measured at
-/// width - 20) plus the edges and the number column, by rows of the tallest
-/// row's height; at least 2 × 2.
+/// width less the number column) plus the edges and the number column, by
+/// rows of the tallest row's height; at least 2 × 2.
 CLSSize CalculateListSize(int rowCount,
                           const std::function<CLSSize(int row, int width)>& measureRow, int width,
-                          int edgeWidth, int edgeHeight);
+                          int edgeWidth, int edgeHeight,
+                          int numberColumn = CLSListLayout::kNumberColumn);
 
 /// A scroll position moved by delta and kept within 0 … maximum.
 int ClampScroll(int position, int delta, int maximum);

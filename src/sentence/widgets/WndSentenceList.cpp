@@ -1,5 +1,6 @@
 #include "sentence/widgets/WndSentenceList.h"
 
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -89,12 +90,18 @@ QSize CLSWndSentenceList::calculateSize(int width) const {
             QSize need = m_rows[row]->measure(w);
             return CLSSize{need.width(), need.height()};
         },
-        width, CLSWndSentence::kEdge, CLSWndSentence::kEdge);
+        width, CLSWndSentence::kEdge, CLSWndSentence::kEdge, numberColumnWidth());
     return QSize(size.width, size.height);
 }
 
 QSize CLSWndSentenceList::sizeHint() const {
     return calculateSize(std::max(100, width()));
+}
+
+int CLSWndSentenceList::numberColumnWidth() const {
+    // The widest label is the last row's: "12." in the list's own font.
+    QString widest = QString::number(std::max(1, rowCount())) + QLatin1Char('.');
+    return QFontMetrics(m_font).horizontalAdvance(widest) + kNumberPadding;
 }
 
 void CLSWndSentenceList::relayout() {
@@ -105,7 +112,7 @@ void CLSWndSentenceList::relayout() {
             QSize need = m_rows[row]->measure(w);
             return CLSSize{need.width(), need.height()};
         },
-        width(), height(), bar, CLSWndSentence::kEdge, CLSWndSentence::kEdge);
+        width(), height(), bar, CLSWndSentence::kEdge, CLSWndSentence::kEdge, numberColumnWidth());
     m_scroll = std::clamp(m_scroll, 0, m_layout.maxScroll());
     m_bar->setGeometry(m_layout.clientWidth, 0, width() - m_layout.clientWidth, height());
     {
@@ -146,7 +153,7 @@ void CLSWndSentenceList::paintEvent(QPaintEvent*) {
     p.fillRect(rect(), ToQColor(m_back));
     p.setFont(m_font);
     p.setPen(ToQColor(m_text));
-    int column = CLSListLayout::kNumberColumn;
+    int column = m_layout.numberColumn;
     for (int j = m_scroll; j < rowCount(); ++j) {
         CLSRect r = m_layout.rowRect(j, m_scroll);
         if (r.top >= height()) break;

@@ -11,9 +11,9 @@
 class QScrollBar;
 class CLSWndSentence;
 
-/// A vertical list of sentences numbered "1.", "2.", … in a 20-pixel
-/// column, one framed sentence window per row, all rows as high as the
-/// tallest. Scrolls by row (arrows, wheel), by page (Page Up/Down) or with
+/// A vertical list of sentences numbered "1.", "2.", … in a column as wide
+/// as the labels need in the list's font (at least 20 pixels), one framed sentence window per row,
+/// all rows as high as the tallest. Scrolls by row (arrows, wheel), by page (Page Up/Down) or with
 /// its scroll bar.
 class CLSWndSentenceList : public QWidget {
     Q_OBJECT
@@ -55,7 +55,11 @@ class CLSWndSentenceList : public QWidget {
     void focusOutEvent(QFocusEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
+    /// Width of the number column: the widest label plus its margins.
+    int numberColumnWidth() const;
+
   private:
+    static constexpr int kNumberPadding = 6;  // 2 left of the label, 4 right
     void relayout();
     void placeRows();
     void applyLook(CLSWndSentence* row);

@@ -355,6 +355,28 @@ TEST(WndSentenceList, RowsAreNumberedSizedAndScrolled) {
 
 // A question naming a named pipe as its picture (or a sound slot naming
 // one) shows and plays nothing, and the screen does not wait for it.
+TEST(WndSentenceList, TheNumberColumnFitsTheLabelsInALargeFont) {
+    // With the answer font of a learner who reads from afar, "12." is wider
+    // than the narrowest column and was cut at the left edge.
+    CLSSentenceArray sentences;
+    for (int i = 0; i < 12; ++i)
+        sentences.add(S("答え"));
+    QFont large = TestFont();
+    large.setPixelSize(40);
+    CLSWndSentenceList list;
+    list.setSentenceFont(large);
+    list.setSentences(sentences);
+    list.resize(400, 300);
+    list.show();
+    int label = QFontMetrics(large).horizontalAdvance(QStringLiteral("12."));
+    ASSERT_GT(label, CLSListLayout::kNumberColumn);
+    EXPECT_GE(list.layout().numberColumn, label + 6);
+    EXPECT_EQ(list.row(0)->x(), list.layout().numberColumn) << "rows start right of the labels";
+    EXPECT_EQ(list.calculateSize(400).width(),
+              list.row(0)->measure(400 - list.layout().numberColumn).width() +
+                  2 * CLSWndSentence::kEdge + list.layout().numberColumn);
+}
+
 TEST(WndSentenceView, NamedPipesAreNeitherShownNorPlayed) {
     TempDir dir;
     MakeFifo(dir.file("pipe"));
