@@ -2,14 +2,40 @@
 
 #include "data/DataFileWriter.h"
 
+#include "data/DataFileReader.h"
 #include "data/DataLineFormat.h"
 #include "data/VorelDataFile.h"
 #include "text/Common.h"
+#include "text/Error.h"
 #include "text/FileWriteString.h"
+#include "text/Prompter.h"
 
 namespace {
 
 const char kHeader[] = "VORELDATA V";
+
+// Whether a line that fit no grammar still fits none in the layout of
+// version: another layout may read it as a question (a malformed 3.0
+// question line can be a good 1.6 one), and then its bytes would turn into
+// a line the learner never wrote.
+bool staysUnreadable(const std::string& raw, int version) {
+    SilentPrompter quiet;
+    CLSDataFileBody ignored;
+    try {
+        CLSVorelDataItem again = ParseDataFileLine(CLSTString(raw), version, 0, 0, quiet, ignored);
+        return again.kind() == kLineComment && again.comment().wholeLine;
+    } catch (const CLSError&) {
+        return false;
+    }
+}
+
+CLSTString commentLineText(const CLSVorelDataComment& comment, int version) {
+    if (comment.wholeLine && !comment.readLine.empty() &&
+        !staysUnreadable(comment.readLine, version)) {
+        return WriteCommentLine(comment.text);
+    }
+    return WriteCommentLine(comment);
+}
 
 }  // namespace
 
@@ -17,7 +43,7 @@ CLSTString DataLineText(const CLSVorelDataItem& line, int version) {
     int kind = line.kind();
     if (kind == kLineTitle) return WriteTitleLine(line.title());
     if (kind == kLineQuestion) return WriteQuestionLine(line.question(), version);
-    if (kind == kLineComment) return WriteCommentLine(line.comment());
+    if (kind == kLineComment) return commentLineText(line.comment(), version);
     if (IsNumberKind(kind)) return WriteNumberLine(kind, line.number());
     // Print fonts are written like the others: dropping them lost the
     // learner's print fonts at the first save.

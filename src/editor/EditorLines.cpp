@@ -7,18 +7,8 @@
 #include "text/Error.h"
 #include "text/Prompter.h"
 
-namespace {
-
-// Pasting says nothing per line: the lines of unknown settings are kept as
-// comments, where the learner sees them.
-class SilentPrompter : public Prompter {
-  public:
-    PromptAnswer ask(PromptIcon, PromptButtons buttons, const CLSTString&, int) override {
-        return buttons == PromptButtons::Ok ? PromptAnswer::Ok : PromptAnswer::No;
-    }
-};
-
-}  // namespace
+// Pasting says nothing per line (SilentPrompter): the lines of unknown
+// settings are kept as comments, where the learner sees them.
 
 CLSVorelDataItem NewLine(int kind) {
     switch (kind) {

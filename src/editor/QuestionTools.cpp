@@ -152,13 +152,6 @@ bool holdsBracket(const CLSSentence& sentence) {
     return false;
 }
 
-class SilentPrompter : public Prompter {
-  public:
-    PromptAnswer ask(PromptIcon, PromptButtons buttons, const CLSTString&, int) override {
-        return buttons == PromptButtons::Ok ? PromptAnswer::Ok : PromptAnswer::No;
-    }
-};
-
 // The question as the file will give it back: an answer the answers field
 // cannot hold is then no answer already now (its text kept as written, as
 // for any malformed field), rather than one that is lost at the next load.

@@ -33,5 +33,14 @@ class Prompter {
     }
 };
 
+/// A prompter for work that reports in its own way (pasting, checking how a
+/// line reads back): it shows nothing, answers No and closes boxes.
+class SilentPrompter : public Prompter {
+  public:
+    PromptAnswer ask(PromptIcon, PromptButtons buttons, const CLSTString&, int) override {
+        return buttons == PromptButtons::Ok ? PromptAnswer::Ok : PromptAnswer::No;
+    }
+};
+
 /// The caption of every message box.
 inline constexpr const char* kAppTitle = "Vorel for Windows";

@@ -140,6 +140,24 @@ TEST(LineChange, MovesKeepBlocksTogetherAndStopAtTheEnds) {
     EXPECT_EQ(moved, RowsOf(again.doc));
 }
 
+// A line an old file could not read is copied as a comment: pasted, it is
+// read in the current layout, where its bytes may make a question nobody
+// wrote.
+TEST(EditorLines, AnUnreadableLineOfAnOldFileIsCopiedAsAComment) {
+    DocFixture f;
+    f.prompter.answers = {PromptAnswer::No};  // keep version 1.6
+    ASSERT_TRUE(f.load("VORELDATA V1.6\r\nq,,a,,,<00\r\nx\r\n"));
+    ASSERT_EQ(f.doc.getVersion(), 16);
+    ASSERT_EQ(f.doc.getLine(0)->kind(), kLineComment);
+    std::vector<CLSVorelDataItem> pasted = LinesFromText(LinesText(f.doc, {0, 1}), 5);
+    ASSERT_EQ(pasted.size(), 2u);
+    EXPECT_EQ(pasted[0].kind(), kLineComment);
+    EXPECT_EQ(U8(pasted[0].comment().text), "q,,a,,,<00");
+    EXPECT_EQ(U8(LinesText(f.doc, {1})), "x\r\n") << "still unreadable: copied as it is";
+    EXPECT_EQ(f.saved(), "VORELDATA V1.6\r\nq,,a,,,<00\r\nx\r\n$Group=0,1,2,3,4,5,6,7,8,9\r\n")
+        << "the file itself keeps both lines byte for byte";
+}
+
 // Copying lines and pasting them back gives the same lines; pasting any
 // bytes never fails.
 TEST(EditorLines, ClipboardTextRoundTripsAndAnyTextPastes) {
