@@ -78,7 +78,7 @@ double openOnce(Run& run) {
     run.next();
     QElapsedTimer t;
     t.start();
-    CLSDlgAnswer dialog(run.exam, wrongAnswer());
+    CLSDlgAnswer dialog(run.exam, run.exam.answer(wrongAnswer()));
     dialog.show();
     dialog.repaint();
     QCoreApplication::processEvents();
@@ -93,7 +93,7 @@ void BM_AnswerDialogOpen(benchmark::State& state) {
         state.PauseTiming();
         run.next();
         state.ResumeTiming();
-        CLSDlgAnswer dialog(run.exam, wrongAnswer());
+        CLSDlgAnswer dialog(run.exam, run.exam.answer(wrongAnswer()));
         dialog.show();
         dialog.repaint();
         QCoreApplication::processEvents();

@@ -248,8 +248,8 @@ class TerminalQuiz {
                 }
                 say("y: 正解  n: 不正解  s: スキップ  ?: ヒント");
             }
-            m_exam.stopClock();
-            m_exam.decide(verdict);
+            m_exam.answer({});  // stops the clock; confirm mode judges nothing
+            m_exam.apply({verdict, {}, {}});
         } else if (m_exam.hasChoices()) {
             std::string line;
             if (!readAnswerLine(q, line)) return Step::kInputEnded;

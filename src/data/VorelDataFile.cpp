@@ -610,6 +610,25 @@ void CLSVorelDataFile::setMark(CLSVorelDataQuestion& question, int mark) {
     m_modified = true;
 }
 
+bool CLSVorelDataFile::editQuestionText(CLSVorelDataQuestion& question, CLSSentence text) {
+    if (!question.setQuestion(std::move(text))) return false;
+    touch();
+    return true;
+}
+
+bool CLSVorelDataFile::editAnswer(CLSVorelDataQuestion& question, int index,
+                                  const CLSSentence& answer) {
+    if (!question.setAnswerSentence(index, answer)) return false;
+    touch();
+    return true;
+}
+
+bool CLSVorelDataFile::editComment(CLSVorelDataQuestion& question, CLSSentence comment) {
+    if (!question.setComment(std::move(comment))) return false;
+    touch();
+    return true;
+}
+
 int CLSVorelDataFile::settingAtCurrent(int kind) const {
     const CLSVorelDataItem* line = lineOfKindBefore(kind, m_current);
     return line ? line->number().value : -1;

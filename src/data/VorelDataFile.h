@@ -218,6 +218,11 @@ class CLSVorelDataFile {
     void setLastHistoryResult(CLSVorelDataQuestion& question, int result);
     /// The learner's mark on a question (the study screen's check boxes).
     void setMark(CLSVorelDataQuestion& question, int mark);
+    /// Rewrites a question's text, one of its answers or its comment from a
+    /// screen other than the editor; an edit of the lines when it changed.
+    bool editQuestionText(CLSVorelDataQuestion& question, CLSSentence text);
+    bool editAnswer(CLSVorelDataQuestion& question, int index, const CLSSentence& answer);
+    bool editComment(CLSVorelDataQuestion& question, CLSSentence comment);
     // Setting lines in force at the current line; -1 when none.
     int getTimeLimit() const { return settingAtCurrent(kLineTimeLimit); }
     int getQuestionShowTime() const { return settingAtCurrent(kLineQuestionShowTime); }

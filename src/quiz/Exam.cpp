@@ -309,10 +309,20 @@ bool CLSExam::examFinish() {
 CLSAnswerOutcome CLSExam::answer(const std::vector<CLSSentence>& given) {
     CLSTraceScope trace("CLSExam::answer");
     stopClock();
+    if (m_settings.answerMode() == AnswerMode::kConfirm) return {false, Verdict::kSkipped};
     bool right = isRight(given);
     decide(right ? Verdict::kRight : Verdict::kWrong);
     playSound(right ? CLSVorelSettings::kSoundRight : CLSVorelSettings::kSoundWrong);
-    return {right ? Verdict::kRight : Verdict::kWrong, true};
+    return {true, right ? Verdict::kRight : Verdict::kWrong};
+}
+
+void CLSExam::apply(const CLSAnswerDecision& decision) {
+    const int answered = m_lastQuestion;  // stays the question asked last
+    if (decision.verdict) decide(*decision.verdict);
+    if (decision.changedToRight) changeJudgement(*decision.changedToRight);
+    if (!decision.mark || answered < 0) return;
+    if (CLSVorelDataItem* line = m_doc.getQuestion(answered))
+        m_doc.setMark(line->question(), *decision.mark ? 1 : 0);
 }
 
 void CLSExam::decide(Verdict verdict) {

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "quiz/ExamChoices.h"
@@ -28,11 +29,20 @@ struct CLSExamRecord {
     int64_t time = 0;  // tick when shown, then the milliseconds spent
 };
 
-/// What a front end shows after the learner answered: the judgement and
-/// whether the right or wrong animation plays (its sound has been played).
+/// What a front end shows after the learner answered. In confirm mode
+/// nothing is judged yet: the learner's verdict comes with the decision.
 struct CLSAnswerOutcome {
+    bool judged = true;
     Verdict verdict = Verdict::kRight;
-    bool animated = false;
+};
+
+/// What the learner decided once the answer was shown, recorded by
+/// CLSExam::apply: the verdict of confirm mode or a skip, a judgement
+/// turned over (正解にする/不正解にする), and the mark as it was left.
+struct CLSAnswerDecision {
+    std::optional<Verdict> verdict;
+    std::optional<bool> changedToRight;
+    std::optional<bool> mark;
 };
 
 /// A quiz run over the open document: the range and its filters, the
@@ -85,11 +95,15 @@ class CLSExam {
     int countLimit(bool noRepeat) const;
     static constexpr int kMaxExamCount = 32767;
 
-    // ---- answering (ExamAnswer.cpp) ----
-    /// Judges the answers given to the current question (typed texts or the
-    /// chosen choices), records the judgement and the question's history
-    /// and plays the right or wrong sound.
+    // ---- answering ----
+    /// Stops the answer clock and, unless the answer mode is confirm, judges
+    /// the answers given to the current question (typed texts or the chosen
+    /// choices), records the judgement and the question's history and plays
+    /// the right or wrong sound.
     CLSAnswerOutcome answer(const std::vector<CLSSentence>& given);
+    /// Records what the learner decided about the question just answered:
+    /// the confirm-mode verdict, a changed judgement, the mark.
+    void apply(const CLSAnswerDecision& decision);
     /// A judgement the learner makes (confirm mode) or a skip: recorded,
     /// with a history entry unless skipped.
     void decide(Verdict verdict);

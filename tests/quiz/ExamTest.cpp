@@ -270,7 +270,7 @@ TEST(Exam, AnsweringRecordsHistoryAndSoundsInOnePlace) {
     };
     CLSAnswerOutcome outcome = f.exam.answer(typed("a1"));
     EXPECT_EQ(outcome.verdict, Verdict::kRight);
-    EXPECT_TRUE(outcome.animated);
+    EXPECT_TRUE(outcome.judged);
     ASSERT_TRUE(f.exam.examNext());
     EXPECT_EQ(f.exam.answer(typed("nope")).verdict, Verdict::kWrong);
     ASSERT_TRUE(f.exam.examNext());  // q3 is on screen while q2 is flipped
@@ -287,4 +287,34 @@ TEST(Exam, AnsweringRecordsHistoryAndSoundsInOnePlace) {
     f.exam.playSound(CLSVorelSettings::kSoundResult);
     f.exam.playSound(7);
     EXPECT_EQ(sounds.played.size(), 5u) << "sounds off, or no such slot";
+}
+
+TEST(Exam, TheLearnersDecisionIsAppliedToTheQuestionAnswered) {
+    ExamFixture f(3);
+    f.settings.setAnswerMode(AnswerMode::kConfirm);
+    ASSERT_TRUE(f.exam.examStart(CLSExamMode::inOrder()));
+    ASSERT_TRUE(f.exam.examNext());
+    EXPECT_FALSE(f.exam.answer({}).judged) << "confirm mode waits for the learner";
+    EXPECT_EQ(f.exam.cursor(), 0);
+    f.exam.apply({Verdict::kWrong, {}, true});
+    EXPECT_EQ(f.exam.wrongCount(), 1);
+    const CLSVorelDataQuestion& first = f.doc.getQuestion(0)->question();
+    EXPECT_EQ(first.mark(), 1);
+    ASSERT_EQ(first.history().size(), 1u);
+
+    // A judgement turned over and a mark taken off, with nothing else decided.
+    f.exam.apply({{}, true, false});
+    EXPECT_EQ(f.exam.rightCount(), 1);
+    EXPECT_EQ(f.exam.wrongCount(), 0);
+    EXPECT_EQ(first.history().back().result, 1);
+    EXPECT_EQ(first.mark(), 0);
+    EXPECT_EQ(f.exam.cursor(), 1) << "a decision made once moves the run on once";
+
+    // No mark in the decision (the dialog never opened) leaves the mark alone.
+    ASSERT_TRUE(f.exam.examNext());
+    f.doc.setMark(f.doc.getQuestion(1)->question(), 1);
+    f.exam.answer({});
+    f.exam.apply({Verdict::kSkipped, {}, {}});
+    EXPECT_EQ(f.doc.getQuestion(1)->question().mark(), 1);
+    EXPECT_TRUE(f.doc.getQuestion(1)->question().history().empty());
 }

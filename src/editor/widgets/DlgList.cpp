@@ -221,14 +221,10 @@ void CLSDlgList::setEditing(bool on) {
         return;
     }
     QString unmappable;
-    bool changed = false;
-    if (single && m_answer->isEditing()) {
-        CLSSentence answer = m_answer->exitEditMode(&unmappable);
-        changed |= q.setAnswerSentence(0, answer);
-    }
-    changed |= q.setQuestion(m_question->exitEditMode(&unmappable));
-    changed |= q.setComment(m_comment->exitEditMode(&unmappable));
-    if (changed) m_doc.setModified();
+    if (single && m_answer->isEditing())
+        m_doc.editAnswer(q, 0, m_answer->exitEditMode(&unmappable));
+    m_doc.editQuestionText(q, m_question->exitEditMode(&unmappable));
+    m_doc.editComment(q, m_comment->exitEditMode(&unmappable));
     if (!unmappable.isEmpty()) {
         m_doc.prompter().message(
             PromptIcon::Warning,

@@ -381,29 +381,32 @@ void CLSAskingPanel::focusAnswer() {
     }
 }
 
-bool CLSAskingPanel::givenAnswers(std::vector<CLSSentence>& given, QString* bad) const {
-    given.clear();
+std::optional<std::vector<CLSSentence>> CLSAskingPanel::givenAnswers(Prompter& prompter) {
+    std::vector<CLSSentence> given;
     if (!m_choices.empty()) {
         for (const CLSWndSentence* c : m_choices) {
             if (c->isSelected()) given.push_back(c->sentence());
         }
-        return true;
+        return given;
     }
-    bool ok = true;
+    QString bad;
     for (const QWidget* input : m_inputs) {
         QString text = inputText(input);
         CLSTString cp932;
         QString missing;
-        if (!FromQString(text, cp932, &missing)) {
-            ok = false;
-            if (bad) *bad += missing;
-        }
+        if (!FromQString(text, cp932, &missing)) bad += missing;
         // A typed answer is one plain text run, never markup.
         CLSSentence s;
         s.addText(cp932.view());
         given.push_back(std::move(s));
     }
-    return ok;
+    if (bad.isEmpty()) return given;
+    // The learner is told instead of having a character silently changed.
+    prompter.message(
+        PromptIcon::Warning,
+        FromQStringLossy(QString::fromUtf8("答えに使えない文字が含まれています: ") + bad));
+    focusAnswer();
+    return std::nullopt;
 }
 
 bool CLSAskingPanel::marked() const {
@@ -460,10 +463,8 @@ void CLSAskingPanel::setEditing(bool on) {
             FromQStringLossy(QString::fromUtf8("Shift-JIS で表せない文字は ? になりました: ") +
                              unmappable));
     }
-    if (m_doc.current() && m_doc.current()->isQuestion() &&
-        m_doc.currentQuestion().setQuestion(edited)) {
-        m_doc.setModified();
-    }
+    if (m_doc.current() && m_doc.current()->isQuestion())
+        m_doc.editQuestionText(m_doc.currentQuestion(), std::move(edited));
 }
 
 bool CLSAskingPanel::eventFilter(QObject* watched, QEvent* event) {

@@ -2,11 +2,13 @@
 
 #include <QPushButton>
 #include <QWidget>
+#include <optional>
 #include <vector>
 
 #include "sentence/Sentence.h"
 
 class CLSExam;
+class Prompter;
 class CLSVorelDataFile;
 class CLSVorelDataItem;
 class CLSVorelSettings;
@@ -50,9 +52,9 @@ class CLSAskingPanel : public QWidget {
     /// Empties the question window (the question show time ran out).
     void hideQuestion();
     /// The answers given: typed texts as plain runs, or the selected choices
-    /// in button order. false (and the characters in bad) when a typed
-    /// character has no CP932 form.
-    bool givenAnswers(std::vector<CLSSentence>& given, QString* bad) const;
+    /// in button order. Nothing when a typed character has no CP932 form:
+    /// the learner is told which, and the focus goes back to the answer.
+    std::optional<std::vector<CLSSentence>> givenAnswers(Prompter& prompter);
     /// Puts the focus where the learner answers.
     void focusAnswer();
     /// Takes the settings again: colours, and for the question on screen its

@@ -44,45 +44,39 @@ CLSSize ButtonSize(const QFont& font) {
 
 }  // namespace
 
-CLSDlgAnswer::CLSDlgAnswer(CLSExam& exam, std::vector<CLSSentence> given, QWidget* parent,
+CLSDlgAnswer::CLSDlgAnswer(CLSExam& exam, const CLSAnswerOutcome& outcome, QWidget* parent,
                            OneShotTimer* autoClickTimer)
-    : QDialog(parent), m_exam(exam), m_given(std::move(given)), m_autoClick(autoClickTimer) {
+    : QDialog(parent), m_exam(exam), m_autoClick(autoClickTimer) {
     CLSTraceScope trace("CLSDlgAnswer::create");
     setWindowTitle(U("答え"));
     if (!m_autoClick) {
         m_ownTimer = std::make_unique<CLSQtOneShotTimer>();
         m_autoClick = m_ownTimer.get();
     }
-    onInitDialogOfDlgAnswer();
+    onInitDialogOfDlgAnswer(outcome);
 }
 
 CLSDlgAnswer::~CLSDlgAnswer() {
     m_autoClick->stop();  // a test's timer outlives the dialog
 }
 
-void CLSDlgAnswer::create(CLSExam& exam, const std::vector<CLSSentence>& given, QWidget* parent) {
+CLSAnswerDecision CLSDlgAnswer::ask(CLSExam& exam, const CLSAnswerOutcome& outcome,
+                                    QWidget* parent) {
     try {
-        CLSDlgAnswer dialog(exam, given, parent);
+        CLSDlgAnswer dialog(exam, outcome, parent);
         dialog.exec();
+        return dialog.decision();
     } catch (const CLSError& e) {
         showError(e, exam.document().prompter());
     }
+    return {};
 }
 
-template <class F>
-void CLSDlgAnswer::guarded(F&& action) {
-    try {
-        action();
-    } catch (const CLSError& e) {
-        showError(e, m_exam.document().prompter());
-    }
-}
-
-void CLSDlgAnswer::onInitDialogOfDlgAnswer() {
+void CLSDlgAnswer::onInitDialogOfDlgAnswer(const CLSAnswerOutcome& outcome) {
     CLSVorelDataFile& doc = m_exam.document();
     CLSVorelSettings& settings = m_exam.settings();
     m_question = &doc.currentQuestion();
-    m_confirm = settings.answerMode() == AnswerMode::kConfirm;
+    m_confirm = !outcome.judged;
     m_answerFont = ToQFont(QuestionFont(doc, settings, kFontAnswer, doc.current()));
     m_rightFont = ProgramFont("ＭＳ Ｐゴシック", 24);
 
@@ -95,12 +89,11 @@ void CLSDlgAnswer::onInitDialogOfDlgAnswer() {
     const CLSSize button = ButtonSize(font());
     createButtons();
 
-    m_exam.stopClock();
     InitVorelResources();
     m_animation = new CLSWndMNG(this);
     m_animation->setBackgroundColour(skin.item(CLSVorelSkin::kAnswer).backgroundColor);
     setComment();
-    QSize animationSize = setAnswer();
+    QSize animationSize = setAnswer(outcome);
     createOtherAnswers();
 
     CLSAnswerLayoutInput in;
@@ -199,7 +192,7 @@ void CLSDlgAnswer::setComment() {
     m_commentView->setSentence(comment, doc.getFolder());
 }
 
-QSize CLSDlgAnswer::setAnswer() {
+QSize CLSDlgAnswer::setAnswer(const CLSAnswerOutcome& outcome) {
     CLSTraceScope trace("CLSDlgAnswer::setAnswer");
     if (m_confirm) {
         setDefaultAnswer(false);
@@ -207,14 +200,11 @@ QSize CLSDlgAnswer::setAnswer() {
         m_right->setFocus();
         return QSize(0, 0);
     }
-    CLSAnswerOutcome outcome = m_exam.answer(m_given);
     bool right = outcome.verdict == Verdict::kRight;
     m_wrong = !right;
     setDefaultAnswer(right);
     (right ? m_right : m_wrongButton)->setEnabled(false);
-    if (outcome.animated) {
-        m_animation->load(QString::fromLatin1(right ? kAnswerRightMng : kAnswerWrongMng));
-    }
+    m_animation->load(QString::fromLatin1(right ? kAnswerRightMng : kAnswerWrongMng));
     m_skip->hide();
     m_skip->setEnabled(false);
     m_ok->setFocus();
@@ -308,24 +298,16 @@ void CLSDlgAnswer::autoClick() {
 }
 
 void CLSDlgAnswer::judgeByButton(bool right) {
-    guarded([&] {
-        if (m_confirm) {
-            if (m_decided) return;
-            m_exam.decide(right ? Verdict::kRight : Verdict::kWrong);
-            m_decided = true;
-        } else {
-            m_exam.changeJudgement(right);
-        }
-    });
+    if (m_confirm) {
+        if (!m_decision.verdict) m_decision.verdict = right ? Verdict::kRight : Verdict::kWrong;
+    } else {
+        m_decision.changedToRight = right;
+    }
     accept();
 }
 
 void CLSDlgAnswer::skip() {
-    guarded([&] {
-        if (m_decided) return;
-        m_exam.decide(Verdict::kSkipped);
-        m_decided = true;
-    });
+    if (!m_decision.verdict) m_decision.verdict = Verdict::kSkipped;
     accept();
 }
 
@@ -335,7 +317,7 @@ void CLSDlgAnswer::openOtherAnswers() {
 }
 
 void CLSDlgAnswer::reject() {
-    if (m_confirm && !m_decided) {
+    if (m_confirm && !m_decision.verdict) {
         skip();
         return;
     }
@@ -346,8 +328,7 @@ void CLSDlgAnswer::done(int result) {
     CLSTraceScope trace("OnDestroyOfDlgAnswer");
     m_autoClick->stop();
     if (m_animation) m_animation->stop();
-    int mark = m_mark->isChecked() ? 1 : 0;
-    if (m_question) m_exam.document().setMark(*m_question, mark);
+    m_decision.mark = m_mark->isChecked();
     QDialog::done(result);
 }
 

@@ -3,13 +3,11 @@
 #include <QDialog>
 #include <QFont>
 #include <memory>
-#include <vector>
 
 #include "quiz/DialogLayout.h"
-#include "sentence/Sentence.h"
+#include "quiz/Exam.h"
 #include "text/OneShotTimer.h"
 
-class CLSExam;
 class CLSFlatButton;
 class CLSVorelDataQuestion;
 class CLSWndMNG;
@@ -18,28 +16,29 @@ class CLSWndSentenceList;
 class QCheckBox;
 class QLabel;
 
-/// "答え": opened when the learner answers. On opening it stops the answer
-/// clock, judges the answers given (unless the answer mode is confirm),
-/// records the judgement and the question's history, plays the sound and
-/// shows the right/wrong animation, the accepted answers, the comment and
-/// (optionally) every other answer. The learner may then override the
-/// judgement, judge it in confirm mode, skip, mark the question or look at
-/// the other answers; an automatic click may close it.
+/// "答え": opened once the learner answered. It plays the right/wrong
+/// animation and shows the accepted answers, the comment and (optionally)
+/// every other answer. It records nothing: it returns what the learner
+/// decided (the verdict of confirm mode or a skip, a judgement turned
+/// over, the mark), and the study screen records that through the exam.
+/// An automatic click may close it.
 class CLSDlgAnswer : public QDialog {
     Q_OBJECT
   public:
-    /// Judges and records at once; given are the typed answers (one-run
-    /// sentences) or the selected choices. Throws CLSError when the
-    /// document has no current question. The automatic click runs on
-    /// autoClickTimer when one is given (tests), else on a timer of its own.
-    CLSDlgAnswer(CLSExam& exam, std::vector<CLSSentence> given, QWidget* parent = nullptr,
+    /// outcome is what the exam made of the answers given. Throws CLSError
+    /// when the document has no current question. The automatic click runs
+    /// on autoClickTimer when one is given (tests), else on a timer of its own.
+    CLSDlgAnswer(CLSExam& exam, const CLSAnswerOutcome& outcome, QWidget* parent = nullptr,
                  OneShotTimer* autoClickTimer = nullptr);
     ~CLSDlgAnswer() override;
 
-    /// Runs the dialog modally over the study window; an error is shown
-    /// through the document's prompter and the dialog is not opened.
-    static void create(CLSExam& exam, const std::vector<CLSSentence>& given, QWidget* parent);
+    /// Runs the dialog modally over the study window and returns the
+    /// learner's decision; an error is shown through the document's
+    /// prompter, and nothing is decided.
+    static CLSAnswerDecision ask(CLSExam& exam, const CLSAnswerOutcome& outcome, QWidget* parent);
 
+    /// What the learner decided so far; the mark is in it once the dialog closed.
+    const CLSAnswerDecision& decision() const { return m_decision; }
     bool isConfirmMode() const { return m_confirm; }
     /// The answer was judged wrong when the dialog opened.
     bool judgedWrong() const { return m_wrong; }
@@ -63,17 +62,17 @@ class CLSDlgAnswer : public QDialog {
 
     /// Esc and the close box: a skip in confirm mode, else just closing.
     void reject() override;
-    /// Stores the mark and stops the automatic click.
+    /// Takes the mark into the decision and stops the automatic click.
     void done(int result) override;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    void onInitDialogOfDlgAnswer();
+    void onInitDialogOfDlgAnswer(const CLSAnswerOutcome& outcome);
     void createButtons();
     void setComment();
-    QSize setAnswer();
+    QSize setAnswer(const CLSAnswerOutcome& outcome);
     void setDefaultAnswer(bool right);
     void createOtherAnswers();
     QSize measureAnswer(int width) const;
@@ -82,15 +81,12 @@ class CLSDlgAnswer : public QDialog {
     void judgeByButton(bool right);
     void skip();
     void openOtherAnswers();
-    template <class F>
-    void guarded(F&& action);
 
     CLSExam& m_exam;
-    std::vector<CLSSentence> m_given;
+    CLSAnswerDecision m_decision;
     CLSVorelDataQuestion* m_question = nullptr;
     bool m_confirm = false;
     bool m_wrong = false;
-    bool m_decided = false;
     CLSAnswerLayout m_layout;
     QFont m_answerFont;
     QFont m_rightFont;

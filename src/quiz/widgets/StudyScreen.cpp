@@ -64,8 +64,7 @@ CLSStudyScreen::CLSStudyScreen(CLSVorelDataFile& doc, CLSVorelSettings& settings
     connect(m_timer, &QTimer::timeout, this, &CLSStudyScreen::tick);
     createCommands();
     connect(m_commands, &CLSCommandSet::commandRan, this, &CLSStudyScreen::commandsChanged);
-    connect(m_asking, &CLSAskingPanel::answerRequested, this, &CLSStudyScreen::checkAnswer,
-            Qt::QueuedConnection);
+    connect(m_asking, &CLSAskingPanel::answerRequested, this, &CLSStudyScreen::checkAnswer);
     connect(m_asking, &CLSAskingPanel::stopRequested, this, &CLSStudyScreen::stopAsked);
     connect(m_asking, &CLSAskingPanel::hintToggleRequested, this,
             [this] { m_commands->trigger(StudyCommand::kHints); });
@@ -266,20 +265,17 @@ void CLSStudyScreen::checkAnswer() {
     m_checking = true;
     m_asking->setEditing(false);
     m_times.answering();
-    std::vector<CLSSentence> given;
-    QString bad;
-    if (!m_asking->givenAnswers(given, &bad)) {
-        // The learner is told instead of having a character silently changed.
-        m_prompter.message(
-            PromptIcon::Warning,
-            FromQStringLossy(QString::fromUtf8("答えに使えない文字が含まれています: ") + bad));
-        m_checking = false;
-        m_asking->focusAnswer();
-        return;
+    if (auto given = m_asking->givenAnswers(m_prompter)) {
+        CLSAnswerOutcome outcome = m_exam.answer(*given);
+        CLSAnswerDecision decision = CLSDlgAnswer::ask(m_exam, outcome, this);
+        try {
+            m_exam.apply(decision);
+        } catch (const CLSError& e) {
+            showError(e, m_prompter);
+        }
+        if (m_exam.isRunning()) examNext();
     }
-    CLSDlgAnswer::create(m_exam, given, this);
     m_checking = false;
-    if (m_exam.isRunning()) examNext();
 }
 
 void CLSStudyScreen::tick() {

@@ -1,6 +1,7 @@
-// The answer dialog: judging and recording when it opens, the override,
-// skip and confirm buttons, the mark, the other answers and the automatic
-// click.
+// The answer dialog: what it shows of the judgement, and what it returns of
+// the learner's decision (the override, skip and confirm buttons, the mark),
+// the other answers and the automatic click. The exam records the decision,
+// as the study screen has it do.
 
 #include <gtest/gtest.h>
 
@@ -87,7 +88,7 @@ QString shownText(CLSWndSentence* view) {
 TEST(AnswerDialog, RightAnswerIsRecordedAndCanBeOverridden) {
     AnswerFixture f;
     f.askQuestion(0);
-    CLSDlgAnswer dialog(f.exam, typed({"apple"}));
+    CLSDlgAnswer dialog(f.exam, f.exam.answer(typed({"apple"})));
     EXPECT_FALSE(dialog.judgedWrong());
     EXPECT_EQ(f.exam.rightCount(), 1);
     EXPECT_EQ(f.exam.records()[0].time, 3000) << "the answer clock stopped on opening";
@@ -112,6 +113,10 @@ TEST(AnswerDialog, RightAnswerIsRecordedAndCanBeOverridden) {
 
     QTest::mouseClick(dialog.wrongButton(), Qt::LeftButton);
     EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(f.exam.rightCount(), 1) << "the dialog records nothing itself";
+    EXPECT_EQ(dialog.decision().changedToRight, false);
+    EXPECT_FALSE(dialog.decision().verdict);
+    f.exam.apply(dialog.decision());
     EXPECT_EQ(f.history().size(), 1u) << "the newest entry is corrected, not added";
     EXPECT_EQ(f.history().back().result, 0);
     EXPECT_EQ(f.exam.rightCount(), 0);
@@ -122,7 +127,7 @@ TEST(AnswerDialog, WrongAnswerShowsTheAnswersToGive) {
     AnswerFixture f;
     f.settings.setAnswerView(3);
     f.askQuestion(1);
-    CLSDlgAnswer dialog(f.exam, typed({"red", "pink"}));
+    CLSDlgAnswer dialog(f.exam, f.exam.answer(typed({"red", "pink"})));
     EXPECT_TRUE(dialog.judgedWrong());
     EXPECT_EQ(f.exam.wrongCount(), 1);
     EXPECT_EQ(f.history().back().result, 0);
@@ -155,11 +160,15 @@ TEST(AnswerDialog, WrongAnswerShowsTheAnswersToGive) {
     EXPECT_TRUE(opened);
     EXPECT_TRUE(dialog.isVisible());
 
-    // Marking is stored when the dialog closes.
+    // The mark is taken as the dialog closes.
     QTest::mouseClick(dialog.markBox(), Qt::LeftButton);
-    EXPECT_EQ(f.doc.currentQuestion().mark(), 0);
+    EXPECT_FALSE(dialog.decision().mark);
     QTest::mouseClick(dialog.rightButton(), Qt::LeftButton);
+    EXPECT_EQ(dialog.decision().mark, true);
+    EXPECT_EQ(f.doc.currentQuestion().mark(), 0);
+    f.exam.apply(dialog.decision());
     EXPECT_EQ(f.doc.currentQuestion().mark(), 1);
+    EXPECT_TRUE(f.doc.isModified());
     EXPECT_EQ(f.exam.rightCount(), 1);
     EXPECT_EQ(f.exam.wrongCount(), 0);
     EXPECT_EQ(f.history().back().result, 1);
@@ -185,8 +194,9 @@ TEST(AnswerDialog, ConfirmModeLetsTheLearnerJudge) {
         SCOPED_TRACE(c.name);
         f.askQuestion(0);
         size_t before = f.history().size();
-        CLSDlgAnswer dialog(f.exam, {});
+        CLSDlgAnswer dialog(f.exam, f.exam.answer({}));
         EXPECT_EQ(f.exam.cursor(), 0) << "nothing is judged before the learner says so";
+        EXPECT_EQ(f.exam.records()[f.exam.cursor()].time, 3000) << "the answer clock stopped";
         EXPECT_EQ(f.history().size(), before);
         EXPECT_TRUE(f.sounds.played.empty());
         EXPECT_FALSE(dialog.okButton()->isEnabled());
@@ -199,6 +209,8 @@ TEST(AnswerDialog, ConfirmModeLetsTheLearnerJudge) {
         if (std::string(c.name) == "yes") SaveShot(&dialog, "answer-confirm");
         c.act(dialog);
         EXPECT_FALSE(dialog.isVisible());
+        EXPECT_EQ(f.exam.cursor(), 0);
+        f.exam.apply(dialog.decision());
         EXPECT_EQ(f.exam.cursor(), 1);
         EXPECT_EQ(f.exam.rightCount(), c.right);
         EXPECT_EQ(f.exam.wrongCount(), c.wrong);
@@ -218,7 +230,7 @@ TEST(AnswerDialog, AutomaticClickClosesItUnlessBusyOrWrong) {
     f.settings.setAnsDlgAutoClickTime(30);
     f.askQuestion(0);
     {
-        CLSDlgAnswer right(f.exam, typed({"apple"}), nullptr, &timer);
+        CLSDlgAnswer right(f.exam, f.exam.answer(typed({"apple"})), nullptr, &timer);
         EXPECT_TRUE(right.isAutoClickPending());
         EXPECT_EQ(timer.delay, 30);
         right.show();
@@ -230,7 +242,7 @@ TEST(AnswerDialog, AutomaticClickClosesItUnlessBusyOrWrong) {
     f.settings.setFlag(CLSVorelSettings::kAnsDlgNoClickWrong, true);
     f.askQuestion(0);
     {
-        CLSDlgAnswer wrong(f.exam, typed({"pear"}), nullptr, &timer);
+        CLSDlgAnswer wrong(f.exam, f.exam.answer(typed({"pear"})), nullptr, &timer);
         EXPECT_FALSE(wrong.isAutoClickPending()) << "a wrong answer waits for the learner";
     }
 
@@ -240,10 +252,11 @@ TEST(AnswerDialog, AutomaticClickClosesItUnlessBusyOrWrong) {
     f.askQuestion(0);
     size_t before = f.history().size();
     {
-        CLSDlgAnswer confirm(f.exam, {}, nullptr, &timer);
+        CLSDlgAnswer confirm(f.exam, f.exam.answer({}), nullptr, &timer);
         confirm.show();
         EXPECT_TRUE(timer.fire());
         EXPECT_FALSE(confirm.isVisible());
+        f.exam.apply(confirm.decision());
     }
     EXPECT_EQ(f.exam.cursor(), 1);
     EXPECT_EQ(U8(f.exam.resultMark(0)), "－");
@@ -254,7 +267,7 @@ TEST(AnswerDialog, AutomaticClickClosesItUnlessBusyOrWrong) {
     f.settings.setAnswerView(2);
     f.settings.setAnsDlgAutoClickTime(40);
     f.askQuestion(1);
-    CLSDlgAnswer busy(f.exam, typed({"red", "green"}), nullptr, &timer);
+    CLSDlgAnswer busy(f.exam, f.exam.answer(typed({"red", "green"})), nullptr, &timer);
     busy.show();
     bool stillOpen = false;
     QTimer::singleShot(0, [&] {
@@ -275,7 +288,7 @@ TEST(AnswerDialog, LongTextsShrinkToTheBaseHeight) {
     f.settings.setBaseHeightWndAnswer(150);
     f.settings.setBaseWidthWndAnswer(300);
     f.askQuestion(2);
-    CLSDlgAnswer dialog(f.exam, typed({"x"}));
+    CLSDlgAnswer dialog(f.exam, f.exam.answer(typed({"x"})));
     const CLSAnswerLayout& l = dialog.layout();
     EXPECT_EQ(l.width, std::max(300, l.ok.width() * 3 + 84));
     EXPECT_EQ(l.answerRowHeight, 60) << "not below the animation";

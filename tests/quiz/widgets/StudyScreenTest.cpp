@@ -190,6 +190,37 @@ TEST(StudyScreen, ConfirmModeRightWrongAndSkip) {
         << "a skip adds no history";
 }
 
+// The dialog only returns the learner's decision; the screen records it,
+// whichever way the dialog closed.
+TEST(StudyScreen, RecordsTheDecisionOfTheAnswerDialogHoweverItCloses) {
+    Study s;
+    s.window->dispatch(kRunAll);
+    QTest::keyClicks(s.input(), "wrong");
+    whenModal([](QWidget* m) {
+        auto* dialog = qobject_cast<CLSDlgAnswer*>(m);
+        ASSERT_NE(dialog, nullptr);
+        dialog->markBox()->setChecked(true);
+        dialog->rightButton()->click();
+    });
+    s.answerWith(s.input());
+    const CLSVorelDataQuestion& first = s.window->document().getQuestion(0)->question();
+    EXPECT_EQ(s.exam().rightCount(), 1) << "turned over to right";
+    EXPECT_EQ(s.exam().wrongCount(), 0);
+    ASSERT_EQ(first.history().size(), 1u);
+    EXPECT_EQ(first.history().back().result, 1);
+    EXPECT_EQ(first.mark(), 1);
+
+    QTest::keyClicks(s.input(), "a2");
+    whenModal([](QWidget* m) {
+        qobject_cast<CLSDlgAnswer*>(m)->markBox()->setChecked(true);
+        QTest::keyClick(m, Qt::Key_Escape);
+    });
+    s.answerWith(s.input());
+    EXPECT_EQ(s.window->document().getQuestion(1)->question().mark(), 1) << "Esc keeps the mark";
+    EXPECT_EQ(s.exam().rightCount(), 2);
+    EXPECT_TRUE(s.window->document().isModified());
+}
+
 TEST(StudyScreen, CountedAndWeakPointRunsGoThroughTheCountDialog) {
     Study s;
     whenModal([](QWidget* m) {
