@@ -28,6 +28,7 @@
 #include "text/widgets/CommandSet.h"
 #include "text/widgets/DialogHelp.h"
 #include "text/widgets/QtText.h"
+#include "text/widgets/StatusPart.h"
 
 using namespace MainCommand;
 using namespace StudyCommand;
@@ -262,7 +263,7 @@ void CLSMainWindow::createStatusBar() {
     bar->addWidget(help, 1);
     m_statusParts.append(help);
     int partWidth = bar->fontMetrics().height() * 7 / 2;
-    for (int i = 1; i <= 4; ++i) {
+    for (int i = StatusPart::kPosition; i < StatusPart::kCount; ++i) {
         auto* label = new QLabel(bar);
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         label->setMinimumWidth(partWidth);

@@ -21,6 +21,7 @@
 #include "text/widgets/CommandSet.h"
 #include "text/widgets/DialogHelp.h"
 #include "text/widgets/QtText.h"
+#include "text/widgets/StatusPart.h"
 #include "text/widgets/WndSeparator.h"
 
 namespace {
@@ -139,7 +140,7 @@ void CLSEditorScreen::resetView() {
     } else {
         m_doc.setCurrentLine(-1);
     }
-    emit statusChanged(0, QString::fromUtf8(kHelpText));
+    emit statusChanged(StatusPart::kHelp, QString::fromUtf8(kHelpText));
     showLineCounter();
     updateCommands();
 }
@@ -238,9 +239,10 @@ void CLSEditorScreen::lineFocused(int row) {
 
 void CLSEditorScreen::showLineCounter() {
     int line = currentLine();
-    emit statusChanged(
-        1, line < 0 ? QString()
-                    : QStringLiteral("%1 / %2").arg(line + 2).arg(m_doc.getItemCount() + 1));
+    emit statusChanged(StatusPart::kPosition,
+                       line < 0
+                           ? QString()
+                           : QStringLiteral("%1 / %2").arg(line + 2).arg(m_doc.getItemCount() + 1));
 }
 
 void CLSEditorScreen::commitCard() {

@@ -66,7 +66,7 @@ class CLSEditorScreen : public QWidget {
     void selectLine(int line);
 
   signals:
-    /// A status bar part's text (0 help, 1 line counter).
+    /// A status bar part's text (StatusPart::kHelp or kPosition).
     void statusChanged(int part, const QString& text);
     /// The enabled or checked state of commands may have changed.
     void commandsChanged();

@@ -39,6 +39,7 @@
 #include "text/widgets/DesktopOpen.h"
 #include "text/widgets/DialogHelp.h"
 #include "text/widgets/QtText.h"
+#include "text/widgets/StatusPart.h"
 
 namespace {
 
@@ -234,7 +235,7 @@ void CLSDlgExamLog::createButtons(QBoxLayout* row) {
 }
 
 void CLSDlgExamLog::status(const QString& text) {
-    m_study.showStatus(0, text);
+    m_study.showStatus(StatusPart::kHelp, text);
 }
 
 // ---- reading -------------------------------------------------------------------------

@@ -23,6 +23,7 @@
 #include "text/Prompter.h"
 #include "text/widgets/CommandSet.h"
 #include "text/widgets/QtText.h"
+#include "text/widgets/StatusPart.h"
 #include "text/widgets/WndSeparator.h"
 
 namespace {
@@ -176,7 +177,7 @@ void CLSStudyScreen::documentLoaded() {
     if (std::exchange(m_cardAfterLoad, false) && !m_card) toggleCard();
     m_exam.resetRange();
     showIdle();
-    emit statusChanged(0, QString::fromUtf8(kHelpText));
+    emit statusChanged(StatusPart::kHelp, QString::fromUtf8(kHelpText));
     emit commandsChanged();
 }
 
@@ -234,9 +235,9 @@ void CLSStudyScreen::beginAsking() {
 void CLSStudyScreen::examNext() {
     CLSTraceScope trace("CLSStudy::examNext");
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    emit statusChanged(2, QString());
-    emit statusChanged(3, QString());
-    emit statusChanged(1, QString::fromUtf8("選択中..."));
+    emit statusChanged(StatusPart::kRight, QString());
+    emit statusChanged(StatusPart::kWrong, QString());
+    emit statusChanged(StatusPart::kPosition, QString::fromUtf8("選択中..."));
     bool asked = m_exam.examNext();
     if (asked) {
         m_times.start(m_exam.questionTimeLimit(), m_exam.answerStartTime(),
@@ -253,10 +254,10 @@ void CLSStudyScreen::examNext() {
 
 void CLSStudyScreen::showStatusCounts() {
     int question = m_exam.currentQuestion();
-    emit statusChanged(1,
+    emit statusChanged(StatusPart::kPosition,
                        question >= 0 ? QString::fromUtf8("問題%1").arg(question + 1) : QString());
-    emit statusChanged(2, QString::fromUtf8("正解%1").arg(m_exam.rightCount()));
-    emit statusChanged(3, QString::fromUtf8("誤答%1").arg(m_exam.wrongCount()));
+    emit statusChanged(StatusPart::kRight, QString::fromUtf8("正解%1").arg(m_exam.rightCount()));
+    emit statusChanged(StatusPart::kWrong, QString::fromUtf8("誤答%1").arg(m_exam.wrongCount()));
 }
 
 void CLSStudyScreen::checkAnswer() {
@@ -280,7 +281,8 @@ void CLSStudyScreen::checkAnswer() {
 
 void CLSStudyScreen::tick() {
     if (!m_exam.isRunning()) return;
-    emit statusChanged(4, ToQString(intervalText(m_clock.ticks() - m_exam.startTick())));
+    emit statusChanged(StatusPart::kTime,
+                       ToQString(intervalText(m_clock.ticks() - m_exam.startTick())));
     if (m_exam.currentQuestion() < 0) return;
     CLSQuestionTimer::Events events =
         m_times.tick(m_exam.currentElapsed(), QApplication::activeModalWidget() != nullptr);
@@ -324,8 +326,8 @@ std::optional<CLSExamMode> CLSStudyScreen::finishAndWait(bool reaskAllowed, bool
     }
     showIdle();
     // The screen is idle again, with or without the result pane.
-    emit statusChanged(0, QString::fromUtf8(kHelpText));
-    for (int part = 1; part <= 4; ++part)
+    emit statusChanged(StatusPart::kHelp, QString::fromUtf8(kHelpText));
+    for (int part = StatusPart::kPosition; part < StatusPart::kCount; ++part)
         emit statusChanged(part, QString());
     emit commandsChanged();
     return reask;

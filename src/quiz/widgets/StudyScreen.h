@@ -82,7 +82,7 @@ class CLSStudyScreen : public QWidget {
     void closeCard();
 
   signals:
-    /// A status bar part's text (0 help/progress, 1 question, 2 right, 3 wrong, 4 time).
+    /// A status bar part's text; part is one of StatusPart.
     void statusChanged(int part, const QString& text);
     /// The enabled or checked state of commands changed.
     void commandsChanged();
