@@ -474,26 +474,31 @@ int runQuiz(const std::vector<std::string>& tokens) {
     CLSExam exam(doc, settings, random);
     exam.resetRange();
     if (args.has("--range")) {
-        if (!parseRange(args.value("--range"), &exam.rangeFirst, &exam.rangeLast)) return 1;
-        exam.rangeLast = std::min(exam.rangeLast, doc.getQuestionCount() - 1);
+        int first = 0;
+        int last = 0;
+        if (!parseRange(args.value("--range"), &first, &last)) return 1;
+        exam.setRangeFirst(first);
+        exam.setRangeLast(std::min(last, doc.getQuestionCount() - 1));
     }
     if (args.has("--groups")) {
-        exam.groupEnabled.fill(false);
+        std::array<bool, 10> groups{};
         std::string list = args.value("--groups");
         for (char c : list) {
             if (c >= '0' && c <= '9') {
-                exam.groupEnabled[c - '0'] = true;
+                groups[static_cast<size_t>(c - '0')] = true;
             } else if (c != ',' && c != ' ') {
                 return CliFail("--groups takes group digits separated by commas");
             }
         }
+        exam.setGroups(groups);
     }
     if (args.has("--marks")) {
         const std::string m = args.value("--marks");
-        exam.markFilter = m == "ignore" ? 0 : m == "only" ? 1 : m == "exclude" ? 2 : -1;
-        if (exam.markFilter < 0) return CliFail("--marks takes ignore, only or exclude");
+        int filter = m == "ignore" ? 0 : m == "only" ? 1 : m == "exclude" ? 2 : -1;
+        if (filter < 0) return CliFail("--marks takes ignore, only or exclude");
+        exam.setMarkFilter(filter);
     }
-    if (exam.questionsInRange(exam.rangeFirst, exam.rangeLast) == 0) {
+    if (exam.questionsInRange(exam.rangeFirst(), exam.rangeLast()) == 0) {
         return CliFail("出題範囲に問題がありません。");
     }
     TerminalQuiz quiz(doc, settings, exam, options);

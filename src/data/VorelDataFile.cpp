@@ -363,27 +363,8 @@ CLSVorelDataItem* CLSVorelDataFile::insertOwned(int lineIndex,
     return p;
 }
 
-CLSVorelDataItem* CLSVorelDataFile::insertTitle(int lineIndex, const CLSVorelDataTitle& title) {
-    return insertItem(lineIndex, CLSVorelDataItem::makeTitle(title));
-}
-
-CLSVorelDataItem* CLSVorelDataFile::insertQuestion(int lineIndex,
-                                                   const CLSVorelDataQuestion& question) {
-    return insertItem(lineIndex, CLSVorelDataItem::makeQuestion(question));
-}
-
 CLSVorelDataItem* CLSVorelDataFile::insertComment(int lineIndex, const CLSTString& text) {
     return insertItem(lineIndex, CLSVorelDataItem::makeComment(text));
-}
-
-CLSVorelDataItem* CLSVorelDataFile::insertNumber(int lineIndex, int kind, int value,
-                                                 const CLSTString& comment) {
-    return insertItem(lineIndex, CLSVorelDataItem::makeNumber(kind, value, comment));
-}
-
-CLSVorelDataItem* CLSVorelDataFile::insertFont(int lineIndex, int kind,
-                                               const CLSVorelDataFont& font) {
-    return insertItem(lineIndex, CLSVorelDataItem::makeFont(kind, font));
 }
 
 void CLSVorelDataFile::erase(int lineIndex) {
@@ -397,18 +378,6 @@ void CLSVorelDataFile::erase(int lineIndex) {
     invalidateIndex();
     if (wasCurrent) m_current = nullptr;
     if (wasCurrentTitle) m_currentTitle = m_current ? titleOf(m_current) : nullptr;
-    touch();
-}
-
-void CLSVorelDataFile::replaceItem(int lineIndex, CLSVorelDataItem item) {
-    if (lineIndex < 0 || lineIndex >= getItemCount()) VR_THROW(kSource, CLSError::kIndex);
-    if (item.kind() == kLineNone) VR_THROW(kSource, CLSError::kParameter);
-    CLSVorelDataItem* p = m_lines[lineIndex].get();
-    if (p->isQuestion()) --m_questionCount;
-    if (item.isQuestion()) ++m_questionCount;
-    // The line keeps its place (and pointer), so positions held elsewhere stay valid.
-    *p = std::move(item);
-    invalidateIndex();
     touch();
 }
 

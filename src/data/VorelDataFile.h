@@ -169,16 +169,9 @@ class CLSVorelDataFile {
     CLSVorelDataItem* appendItem(CLSVorelDataItem item) {
         return insertItem(getItemCount(), std::move(item));
     }
-    CLSVorelDataItem* insertTitle(int lineIndex, const CLSVorelDataTitle& title);
-    CLSVorelDataItem* insertQuestion(int lineIndex, const CLSVorelDataQuestion& question);
     CLSVorelDataItem* insertComment(int lineIndex, const CLSTString& text);
-    CLSVorelDataItem* insertNumber(int lineIndex, int kind, int value,
-                                   const CLSTString& comment = {});
-    CLSVorelDataItem* insertFont(int lineIndex, int kind, const CLSVorelDataFont& font);
     /// Removes one line; an index outside the document is ignored.
     void erase(int lineIndex);
-    /// Replaces a line's item in place (the editor's cards).
-    void replaceItem(int lineIndex, CLSVorelDataItem item);
     /// Exchanges a line's item with the given one, keeping the line's place
     /// and pointer; code 11 outside the document.
     void swapItem(int lineIndex, CLSVorelDataItem& item);
@@ -225,9 +218,6 @@ class CLSVorelDataFile {
     bool editComment(CLSVorelDataQuestion& question, CLSSentence comment);
     // Setting lines in force at the current line; -1 when none.
     int getTimeLimit() const { return settingAtCurrent(kLineTimeLimit); }
-    int getQuestionShowTime() const { return settingAtCurrent(kLineQuestionShowTime); }
-    int getAnswerStartTime() const { return settingAtCurrent(kLineAnswerStartTime); }
-    int getInputFieldHeight() const { return settingAtCurrent(kLineInputFieldHeight); }
     /// Nearest line of a kind at or before a line, or nullptr.
     const CLSVorelDataItem* lineOfKindBefore(int kind, const CLSVorelDataItem* line) const;
 

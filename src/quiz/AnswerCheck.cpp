@@ -120,15 +120,6 @@ CLSTString ApplyVagueTable(const CLSTString& text, const CLSVagueTable& vague) {
     return VagueIndex(vague).apply(text);
 }
 
-void NormalizeForCompare(CLSSentence& sentence, int options, const CLSVagueTable& vague) {
-    if (options & kCompareVague) {
-        VagueIndex index(vague);
-        normalizeWith(sentence, options, &index);
-    } else {
-        normalizeWith(sentence, options, nullptr);
-    }
-}
-
 bool SameAnswer(const CLSSentence& a, const CLSSentence& b) {
     if (!a.hasObjects() && !b.hasObjects()) return a.equals(b);
     // Around objects the expansion of alternatives leaves empty runs that a

@@ -22,11 +22,6 @@ enum CompareOption {
 /// the question lies under a title, else the CompareMode setting.
 int CompareOptions(const CLSVorelDataFile& doc, const CLSVorelSettings& settings);
 
-/// Applies the normalisations of the options to every text run, in the
-/// order upper case, katakana, half width, symbols, vague table, and drops
-/// line breaks. Objects are left alone.
-void NormalizeForCompare(CLSSentence& sentence, int options, const CLSVagueTable& vague);
-
 /// Rewrites text with the vague-match table: scanning one character at a
 /// time, the longest key (compared without regard to case) that starts at
 /// the position is replaced and the scan goes on after it.

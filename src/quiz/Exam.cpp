@@ -25,20 +25,20 @@ int HistoryResult(bool right) {
 CLSExam::CLSExam(CLSVorelDataFile& doc, CLSVorelSettings& settings, CLSRandom& random,
                  const Clock& clock)
     : m_doc(doc), m_settings(settings), m_random(random), m_clock(clock) {
-    groupEnabled.fill(true);
+    m_groupEnabled.fill(true);
 }
 
 // ---- range ------------------------------------------------------------------------
 
 bool CLSExam::isInRange(int q) const {
-    if (q < rangeFirst || q > rangeLast) return false;
+    if (q < m_rangeFirst || q > m_rangeLast) return false;
     const CLSVorelDataItem* line = m_doc.getQuestion(q);
     if (!line) return false;
     const CLSVorelDataQuestion& question = line->question();
     int group = question.group();
-    if (group < 0 || group > 9 || !groupEnabled[group]) return false;
-    if (markFilter == kMarkedOnly) return question.mark() != 0;
-    if (markFilter == kMarkedExcluded) return question.mark() == 0;
+    if (group < 0 || group > 9 || !m_groupEnabled[group]) return false;
+    if (m_markFilter == kMarkedOnly) return question.mark() != 0;
+    if (m_markFilter == kMarkedExcluded) return question.mark() == 0;
     return true;
 }
 
@@ -53,17 +53,17 @@ int CLSExam::questionsInRange(int first, int last) const {
 }
 
 void CLSExam::resetRange() {
-    rangeFirst = 0;
-    rangeLast = m_doc.getQuestionCount() - 1;
-    groupEnabled.fill(true);
-    markFilter = kMarksIgnored;
+    m_rangeFirst = 0;
+    m_rangeLast = m_doc.getQuestionCount() - 1;
+    m_groupEnabled.fill(true);
+    m_markFilter = kMarksIgnored;
 }
 
 bool CLSExam::checkRange() {
     bool tell = false;
-    if (rangeLast != -1) {
-        rangeLast = std::min(rangeLast, m_doc.getQuestionCount() - 1);
-        if (questionsInRange(rangeFirst, rangeLast) > 0) return false;
+    if (m_rangeLast != -1) {
+        m_rangeLast = std::min(m_rangeLast, m_doc.getQuestionCount() - 1);
+        if (questionsInRange(m_rangeFirst, m_rangeLast) > 0) return false;
         tell = m_doc.getQuestionCount() > 0;
     }
     resetRange();
@@ -142,15 +142,15 @@ int CLSExam::randomPick() {
     if (m_inRangeCount <= 0) return -1;
     bool noRepeat = m_mode.isNoRepeat();
     if (noRepeat && m_askedInRange >= m_inRangeCount) return -1;
-    int span = rangeLast - rangeFirst + 1;
+    int span = m_rangeLast - m_rangeFirst + 1;
     while (true) {
-        int b = rangeFirst + m_random.below(span);
+        int b = m_rangeFirst + m_random.below(span);
         if (inRangeFast(b) && !(noRepeat && askedBefore(b))) return b;
     }
 }
 
 int CLSExam::weakPointPick() {
-    int n = rangeLast - rangeFirst + 1;
+    int n = m_rangeLast - m_rangeFirst + 1;
     int strength = m_settings.weakPointStrength();
     int budget = 0;
     int misses = 0;
@@ -180,7 +180,7 @@ int CLSExam::weakPointPick() {
             wrongAtDepth = ((bits >> (8 + depth)) & 1) == 0;
         }
         --budget;
-        if (wrongAtDepth || misses >= rangeLast - rangeFirst) return b;
+        if (wrongAtDepth || misses >= m_rangeLast - m_rangeFirst) return b;
     }
 }
 
@@ -206,10 +206,10 @@ bool CLSExam::examNext() {
     m_currentAsked = false;
     int b = -1;
     if (m_mode.isInOrder()) {
-        b = (m_cursor == 0 || m_lastQuestion < 0) ? rangeFirst - 1 : m_lastQuestion;
+        b = (m_cursor == 0 || m_lastQuestion < 0) ? m_rangeFirst - 1 : m_lastQuestion;
         do {
             ++b;
-            if (b > rangeLast || b >= m_doc.getQuestionCount()) return false;
+            if (b > m_rangeLast || b >= m_doc.getQuestionCount()) return false;
         } while (!isInRange(b));
     } else {
         if (m_remainingCount <= 0) return false;
@@ -259,7 +259,7 @@ bool CLSExam::restartFromList(CLSExamMode mode, const std::vector<int>& question
 }
 
 int CLSExam::countLimit(bool noRepeat) const {
-    return noRepeat ? questionsInRange(rangeFirst, rangeLast) : kMaxExamCount;
+    return noRepeat ? questionsInRange(m_rangeFirst, m_rangeLast) : kMaxExamCount;
 }
 
 // ---- judgements ------------------------------------------------------------------------
@@ -453,10 +453,10 @@ CLSExamLogRun CLSExam::logRun() const {
     run.elapsed = now - m_startTick;
     run.start = TimeBefore(m_clock.localTime(), run.elapsed);
     run.fileName = m_doc.getPath();
-    run.range.append(rangeFirst + 1).append(SJIS("～")).append(rangeLast + 1);
+    run.range.append(m_rangeFirst + 1).append(SJIS("～")).append(m_rangeLast + 1);
     run.groups = groupName(0);
     for (int g = 1; g < 10; ++g) {
-        if (groupEnabled[g]) run.groups.append(',').append(groupName(g).quoteCsv());
+        if (m_groupEnabled[g]) run.groups.append(',').append(groupName(g).quoteCsv());
     }
     run.method = modeName();
     run.answerMode = answerModeName();

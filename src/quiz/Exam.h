@@ -58,10 +58,18 @@ class CLSExam {
             const Clock& clock = SystemClock());
 
     // ---- range and filters ----
-    std::array<bool, 10> groupEnabled;
-    int markFilter = kMarksIgnored;
-    int rangeFirst = -1;
-    int rangeLast = -1;
+    /// The first and last question index of the range (-1 before any).
+    int rangeFirst() const { return m_rangeFirst; }
+    int rangeLast() const { return m_rangeLast; }
+    void setRangeFirst(int first) { m_rangeFirst = first; }
+    void setRangeLast(int last) { m_rangeLast = last; }
+    bool groupEnabled(int group) const { return m_groupEnabled[static_cast<size_t>(group)]; }
+    const std::array<bool, 10>& groups() const { return m_groupEnabled; }
+    void setGroupEnabled(int group, bool on) { m_groupEnabled[static_cast<size_t>(group)] = on; }
+    void setGroups(const std::array<bool, 10>& groups) { m_groupEnabled = groups; }
+    /// A MarkFilter.
+    int markFilter() const { return m_markFilter; }
+    void setMarkFilter(int filter) { m_markFilter = filter; }
 
     /// Whether question q lies in the range and passes the group and mark filters.
     bool isInRange(int q) const;
@@ -183,6 +191,10 @@ class CLSExam {
     CLSVorelDataFile& m_doc;
     CLSVorelSettings& m_settings;
     CLSRandom& m_random;
+    std::array<bool, 10> m_groupEnabled{};
+    int m_markFilter = kMarksIgnored;
+    int m_rangeFirst = -1;
+    int m_rangeLast = -1;
     const Clock& m_clock;
     CLSRandom m_shuffle;
 

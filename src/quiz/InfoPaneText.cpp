@@ -129,8 +129,8 @@ std::vector<CLSInfoPaneEntry> InfoPaneRunEntries(const CLSExam& exam) {
     if (mode.isInOrder()) {
         // In order the run asks what is left of the range after the question
         // asked last.
-        int last = exam.records().empty() ? exam.rangeFirst - 1 : exam.records().back().question;
-        left = CLSTString(exam.questionsInRange(last + 1, exam.rangeLast));
+        int last = exam.records().empty() ? exam.rangeFirst() - 1 : exam.records().back().question;
+        left = CLSTString(exam.questionsInRange(last + 1, exam.rangeLast()));
     } else if (mode.isComplete()) {
         // The question on screen may be the last one to get right; once it
         // has been, nothing is left rather than a negative count.

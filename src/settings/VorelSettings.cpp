@@ -88,11 +88,6 @@ void CLSVorelSettings::setIntSetting(int slot, int value) {
     m_ints[slot] = ApplyRangeRule(slot, value, m_ints[slot]);
 }
 
-const CLSTString& CLSVorelSettings::textSetting(int slot) const {
-    checkIndex(slot, kTextSlotCount);
-    return m_texts[slot];
-}
-
 void CLSVorelSettings::setTextSetting(int slot, const CLSTString& text) {
     checkIndex(slot, kTextSlotCount);
     m_texts[slot] = text;

@@ -249,7 +249,6 @@ class CLSVorelSettings {
 
     // ---- texts ------------------------------------------------------------
     /// Throws CLSError code 11 for an unknown slot.
-    const CLSTString& textSetting(int slot) const;
     void setTextSetting(int slot, const CLSTString& text);
 
     /// The exam history file; the default is the bare name, which start-up

@@ -75,17 +75,6 @@ CLSTString FileNameOf(const CLSTString& path) {
     return path.substring(FileNamePosition(path));
 }
 
-CLSTString ExtensionOf(const CLSTString& path) {
-    CLSTString name = FileNameOf(path);
-    int dot = -1;
-    for (int pos = 0; pos < name.length();) {
-        int n = charLengthAt(name.text(), pos, name.length());
-        if (n == 1 && name.text()[pos] == '.') dot = pos;
-        pos += n;
-    }
-    return dot <= 0 ? CLSTString() : name.substring(dot);
-}
-
 bool IsAbsolutePath(const CLSTString& path) {
     const char* p = path.text();
     if (path.length() >= 1 && (p[0] == '/' || p[0] == '\\')) return true;

@@ -26,8 +26,6 @@ int FileNamePosition(const CLSTString& path);
 /// Folder part without the final separator ("" for a bare name).
 CLSTString FolderOf(const CLSTString& path);
 CLSTString FileNameOf(const CLSTString& path);
-/// Extension with its dot ("" when the name has none).
-CLSTString ExtensionOf(const CLSTString& path);
 /// folder + "/" + name; name alone when it is absolute or folder is empty.
 CLSTString JoinPath(const CLSTString& folder, const CLSTString& name);
 bool IsAbsolutePath(const CLSTString& path);

@@ -66,8 +66,8 @@ TEST(ExamLog, RecordFormatByteForByte) {
 
     // A later record follows two empty lines; a run stopped on a question
     // logs that question as neither right nor wrong.
-    f.exam.groupEnabled.fill(false);
-    f.exam.groupEnabled[2] = true;
+    f.exam.setGroups({});
+    f.exam.setGroupEnabled(2, true);
     f.run({}, true);
     std::string log = f.log();
     EXPECT_EQ(log.substr(0, expected.size()), expected);

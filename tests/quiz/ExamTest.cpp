@@ -48,16 +48,16 @@ struct ExamFixture : DocFixture {
 
 TEST(Exam, InOrderHonoursRangeGroupsAndMarks) {
     ExamFixture f(12);
-    f.exam.rangeFirst = 1;
-    f.exam.rangeLast = 10;
-    f.exam.groupEnabled.fill(false);
-    f.exam.groupEnabled[1] = true;  // questions 1, 4, 7, 10 (numbers), indexes 0, 3, 6, 9
+    f.exam.setRangeFirst(1);
+    f.exam.setRangeLast(10);
+    f.exam.setGroups({});
+    f.exam.setGroupEnabled(1, true);  // questions 1, 4, 7, 10 (numbers), indexes 0, 3, 6, 9
     EXPECT_EQ(f.runAll(CLSExamMode::inOrder()), (std::vector<int>{3, 6, 9}));
-    f.exam.markFilter = CLSExam::kMarkedOnly;  // number 4 only (index 3)
+    f.exam.setMarkFilter(CLSExam::kMarkedOnly);  // number 4 only (index 3)
     EXPECT_EQ(f.runAll(CLSExamMode::inOrder()), (std::vector<int>{3}));
-    f.exam.markFilter = CLSExam::kMarkedExcluded;
+    f.exam.setMarkFilter(CLSExam::kMarkedExcluded);
     EXPECT_EQ(f.runAll(CLSExamMode::inOrder()), (std::vector<int>{6, 9}));
-    f.exam.groupEnabled.fill(false);
+    f.exam.setGroups({});
     EXPECT_TRUE(f.runAll(CLSExamMode::inOrder()).empty()) << "a filtered-out range asks nothing";
 }
 
@@ -239,13 +239,13 @@ TEST(Exam, LabelsAndTexts) {
 
 TEST(Exam, CheckRangeResetsAnEmptyRange) {
     ExamFixture f(3);
-    f.exam.rangeFirst = 0;
-    f.exam.rangeLast = 99;
+    f.exam.setRangeFirst(0);
+    f.exam.setRangeLast(99);
     EXPECT_FALSE(f.exam.checkRange());
-    EXPECT_EQ(f.exam.rangeLast, 2) << "clamped to the last question";
-    f.exam.groupEnabled.fill(false);
+    EXPECT_EQ(f.exam.rangeLast(), 2) << "clamped to the last question";
+    f.exam.setGroups({});
     EXPECT_TRUE(f.exam.checkRange()) << "the learner is told";
-    EXPECT_TRUE(f.exam.groupEnabled[5]);
+    EXPECT_TRUE(f.exam.groupEnabled(5));
     EXPECT_EQ(f.exam.questionsInRange(-5, 100), 3);
 }
 

@@ -142,7 +142,7 @@ TEST(InfoPaneTips, TheClockPacesTheBeats) {
 
 TEST(InfoPaneRun, FiguresOfAnInOrderRun) {
     RunFixture f;
-    f.exam.rangeFirst = 1;  // questions 2-5
+    f.exam.setRangeFirst(1);  // questions 2-5
     ASSERT_TRUE(f.exam.examStart(CLSExamMode::inOrder()));
     ASSERT_TRUE(f.exam.examNext());
     EXPECT_EQ(f.entries(), (std::vector<std::string>{"出題方法=すべて", "解答モード=通常",

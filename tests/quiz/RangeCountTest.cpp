@@ -109,10 +109,10 @@ TEST(RangeCount, GroupsAndMarksFilterTheRange) {
     r.end = 3;
     r.titleNumbers = true;
     CLSRangeCount c = GetQuestionCountOnRangeDialog(f.doc, r);
-    exam.rangeFirst = c.first;
-    exam.rangeLast = c.last;
-    exam.groupEnabled = r.groups;
-    EXPECT_EQ(exam.questionsInRange(exam.rangeFirst, exam.rangeLast), c.count);
+    exam.setRangeFirst(c.first);
+    exam.setRangeLast(c.last);
+    exam.setGroups(r.groups);
+    EXPECT_EQ(exam.questionsInRange(exam.rangeFirst(), exam.rangeLast()), c.count);
 }
 
 TEST(RangeCount, CountLimitFollowsNoRepeat) {
@@ -120,8 +120,8 @@ TEST(RangeCount, CountLimitFollowsNoRepeat) {
     CLSRandom random(1);
     CLSExam exam(f.doc, f.settings, random, f.clock);
     exam.resetRange();
-    exam.rangeFirst = 1;
-    exam.rangeLast = 4;
+    exam.setRangeFirst(1);
+    exam.setRangeLast(4);
     EXPECT_EQ(exam.countLimit(true), 4);
     EXPECT_EQ(exam.countLimit(false), 32767);
     EXPECT_FALSE(IsValidExamCount(5, 4));

@@ -413,10 +413,6 @@ bool CLSAskingPanel::marked() const {
     return m_mark->isChecked();
 }
 
-bool CLSAskingPanel::hintsShown() const {
-    return m_hints && m_hints->isVisible();
-}
-
 void CLSAskingPanel::flipHints() {
     if (m_hints) {
         delete m_hints;

@@ -64,7 +64,6 @@ class CLSAskingPanel : public QWidget {
     void setGroupVisible(bool on);
     /// Shows or hides the hints window.
     void flipHints();
-    bool hintsShown() const;
     /// Question editing: on, or off storing the edited text in the question.
     void setEditing(bool on);
     bool isEditing() const;

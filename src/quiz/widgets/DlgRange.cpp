@@ -48,12 +48,12 @@ CLSDlgRange::CLSDlgRange(CLSExam& exam, QWidget* parent) : QDialog(parent), m_ex
     CLSVorelDataFile& doc = exam.document();
     for (int g = 0; g < 10; ++g) {
         auto* row = new QListWidgetItem(ToQString(doc.getGroupName(g)), m_groups);
-        row->setSelected(exam.groupEnabled[g]);
+        row->setSelected(exam.groupEnabled(g));
     }
     switchNumbers(false);
-    m_start->setValue(std::max(0, exam.rangeFirst + 1));
-    m_end->setValue(std::max(0, exam.rangeLast + 1));
-    int filter = std::clamp(exam.markFilter, 0, 2);
+    m_start->setValue(std::max(0, exam.rangeFirst() + 1));
+    m_end->setValue(std::max(0, exam.rangeLast() + 1));
+    int filter = std::clamp(exam.markFilter(), 0, 2);
     m_marks[filter]->setChecked(true);
     m_filling = false;
     recount();
@@ -229,9 +229,9 @@ void CLSDlgRange::accept() {
         return;
     }
     CLSRangeRequest r = request();
-    m_exam.rangeFirst = result.first;
-    m_exam.rangeLast = result.last;
-    m_exam.groupEnabled = r.groups;
-    m_exam.markFilter = r.markFilter;
+    m_exam.setRangeFirst(result.first);
+    m_exam.setRangeLast(result.last);
+    m_exam.setGroups(r.groups);
+    m_exam.setMarkFilter(r.markFilter);
     QDialog::accept();
 }

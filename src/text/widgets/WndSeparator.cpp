@@ -24,12 +24,6 @@ void CLSWndSeparator::setColour(Colour colour) {
     update();
 }
 
-void CLSWndSeparator::setThickness(int pixels) {
-    int at = position();
-    m_thickness = std::max(1, pixels);
-    place(at);
-}
-
 void CLSWndSeparator::setRange(int minimum, int maximum) {
     m_minimum = minimum;
     m_maximum = std::max(minimum, maximum);

@@ -21,7 +21,6 @@ class CLSWndSeparator : public QWidget {
     void setOrientation(Qt::Orientation orientation);
     Qt::Orientation orientation() const { return m_orientation; }
     void setColour(Colour colour);
-    void setThickness(int pixels);
     int thickness() const { return m_thickness; }
     /// Allowed positions of the bar's centre; the bar moves into them.
     void setRange(int minimum, int maximum);

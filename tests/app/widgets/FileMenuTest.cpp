@@ -192,7 +192,7 @@ TEST(FileMenu, AnImportReplacesTheDocumentOnTheStudyScreen) {
     EXPECT_TRUE(doc.isUntitled());
     // The study screen shows the new document: its range covers it all.
     CLSExam& exam = app.window->studyScreen()->exam();
-    EXPECT_EQ(exam.rangeLast, 2);
+    EXPECT_EQ(exam.rangeLast(), 2);
     EXPECT_TRUE(app.window->action(StudyCommand::kRunAll)->isEnabled());
     EXPECT_EQ(Cp932ToUtf8(ReadFileBytes(app.dir.file("q.vrf"))), kTwo)
         << "the file opened before is as it was";

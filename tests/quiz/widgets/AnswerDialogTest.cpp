@@ -60,7 +60,7 @@ struct AnswerFixture : DocFixture {
     }
     // Starts an in-order run at question index q (0-based).
     void askQuestion(int q) {
-        exam.rangeFirst = q;
+        exam.setRangeFirst(q);
         ASSERT_TRUE(exam.examStart(CLSExamMode::inOrder()));
         ASSERT_TRUE(exam.examNext());
         clock.now += 3000;

@@ -78,10 +78,10 @@ void typeNumber(CLSNumberSpinBox* box, int value) {
 
 TEST(RangeDialog, ShowsTheExamsRangeAndCountsAsItChanges) {
     DialogFixture f;
-    f.exam.rangeFirst = 4;
-    f.exam.rangeLast = 9;
-    f.exam.groupEnabled[4] = false;
-    f.exam.markFilter = CLSExam::kMarkedExcluded;
+    f.exam.setRangeFirst(4);
+    f.exam.setRangeLast(9);
+    f.exam.setGroupEnabled(4, false);
+    f.exam.setMarkFilter(CLSExam::kMarkedExcluded);
     CLSDlgRange dialog(f.exam);
     EXPECT_EQ(dialog.windowTitle(), Q8("出題範囲指定"));
     EXPECT_TRUE(dialog.questionNumbersButton()->isChecked());
@@ -130,8 +130,8 @@ TEST(RangeDialog, RefusesEmptyRangesAndStaysOpen) {
     QTest::keyClick(dialog.endBox(), Qt::Key_Return);
     EXPECT_EQ(f.refusals(), 3);
     EXPECT_TRUE(dialog.isVisible());
-    EXPECT_EQ(f.exam.rangeFirst, 0) << "a refused range leaves the exam alone";
-    EXPECT_EQ(f.exam.rangeLast, 29);
+    EXPECT_EQ(f.exam.rangeFirst(), 0) << "a refused range leaves the exam alone";
+    EXPECT_EQ(f.exam.rangeLast(), 29);
 
     // A group that holds nothing of the range.
     typeNumber(dialog.startBox(), 7);
@@ -144,11 +144,11 @@ TEST(RangeDialog, RefusesEmptyRangesAndStaysOpen) {
 
 TEST(RangeDialog, WholeRangeButtonAndOkStoreTheRange) {
     DialogFixture f;
-    f.exam.rangeFirst = 2;
-    f.exam.rangeLast = 3;
-    f.exam.groupEnabled.fill(false);
-    f.exam.groupEnabled[0] = true;
-    f.exam.markFilter = CLSExam::kMarkedOnly;
+    f.exam.setRangeFirst(2);
+    f.exam.setRangeLast(3);
+    f.exam.setGroups({});
+    f.exam.setGroupEnabled(0, true);
+    f.exam.setMarkFilter(CLSExam::kMarkedOnly);
     CLSDlgRange dialog(f.exam);
     showActive(&dialog);
     QTest::mouseClick(dialog.titleNumbersButton(), Qt::LeftButton);
@@ -169,17 +169,17 @@ TEST(RangeDialog, WholeRangeButtonAndOkStoreTheRange) {
     QTest::keyClick(dialog.okButton(), Qt::Key_Space);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_TRUE(f.prompter.entries.empty());
-    EXPECT_EQ(f.exam.rangeFirst, 10);
-    EXPECT_EQ(f.exam.rangeLast, 29);
-    EXPECT_FALSE(f.exam.groupEnabled[9]);
-    EXPECT_TRUE(f.exam.groupEnabled[4]);
-    EXPECT_EQ(f.exam.markFilter, CLSExam::kMarkedExcluded);
+    EXPECT_EQ(f.exam.rangeFirst(), 10);
+    EXPECT_EQ(f.exam.rangeLast(), 29);
+    EXPECT_FALSE(f.exam.groupEnabled(9));
+    EXPECT_TRUE(f.exam.groupEnabled(4));
+    EXPECT_EQ(f.exam.markFilter(), CLSExam::kMarkedExcluded);
 }
 
 TEST(CountDialog, LimitFollowsTheCheckBox) {
     DialogFixture f;
-    f.exam.rangeFirst = 0;
-    f.exam.rangeLast = 4;  // five questions in range
+    f.exam.setRangeFirst(0);
+    f.exam.setRangeLast(4);  // five questions in range
     f.settings.setInitialExamCount(6);
     f.settings.setWeakPointStrength(3);
     f.settings.setFlag(CLSVorelSettings::kNoAlready, true);

@@ -130,7 +130,7 @@ TEST(StudyScreen, ChoicesByDigitKeysSingleAndMultiple) {
     Study s;
     s.settings.setAnswerMode(AnswerMode::kChoice);
     s.settings.setDefaultChoicesCount(3);
-    s.exam().rangeFirst = 2;  // q3 needs two of x, y, z
+    s.exam().setRangeFirst(2);  // q3 needs two of x, y, z
     s.window->dispatch(kRunAll);
     ASSERT_EQ(s.currentNumber(), 3);
     std::vector<CLSWndSentence*> buttons = s.choices();
