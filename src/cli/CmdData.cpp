@@ -8,6 +8,7 @@
 
 #include "cli/Cli.h"
 #include "cli/Json.h"
+#include "data/DataFileVersion.h"
 #include "data/ImportExport.h"
 #include "data/VorelDataFile.h"
 #include "settings/VorelSettings.h"
@@ -171,7 +172,7 @@ int runSave(const std::vector<std::string>& tokens) {
     if (!loadInput(args, doc, out)) return 1;
     if (args.has("--version")) {
         int version = versionArgument(args.value("--version"));
-        if (version < 12 || version > CLSVorelDataFile::kCurrentVersion) {
+        if (!DataFileVersion::isKnown(version)) {
             return CliFail("--version must be between 1.2 (12) and 3.0 (30)");
         }
         prompter.yesBecause = "--version";

@@ -6,6 +6,7 @@
 #include <exception>
 #include <thread>
 
+#include "data/DataFileVersion.h"
 #include "data/DataLineFormat.h"
 #include "data/VorelDataFile.h"
 #include "text/Codec.h"
@@ -85,7 +86,9 @@ void ReadDataFileBody(CLSFileReadLine& file, int version, int historySize, Promp
     // and the message, so they are read in order on this thread; every other
     // line is independent and is parsed by several threads when the file is
     // large.
-    auto sequential = [&](size_t i) { return version >= 13 && buffer.first(i) == '$'; };
+    auto sequential = [&](size_t i) {
+        return version >= DataFileVersion::kSettingLines && buffer.first(i) == '$';
+    };
     std::vector<std::unique_ptr<CLSVorelDataItem>> parsed(n);
     auto work = [&](size_t from, size_t to) {
         for (size_t i = from; i < to; ++i) {
@@ -140,7 +143,7 @@ CLSVorelDataItem ParseDataFileLine(const CLSTString& line, int version, int line
         if (ParseTitleLine(line, title)) return CLSVorelDataItem::makeTitle(title);
         return keptAsComment(line);
     }
-    if (first == '$' && version >= 13) {
+    if (first == '$' && version >= DataFileVersion::kSettingLines) {
         int eq = line.findChar('=');
         if (eq < 0) return keptAsComment(line);
         CLSTString key = line.substring(1, eq - 1);
@@ -166,9 +169,8 @@ CLSVorelDataItem ParseDataFileLine(const CLSTString& line, int version, int line
         return keptAsComment(line);
     }
     CLSVorelDataQuestion question;
-    bool ok = version >= CLSVorelDataFile::kCurrentVersion
-                  ? ParseQuestionLine(line, historySize, question)
-                  : ParseOldQuestionLine(line, question);
+    bool ok = version >= DataFileVersion::kCurrent ? ParseQuestionLine(line, historySize, question)
+                                                   : ParseOldQuestionLine(line, question);
     if (!ok) return keptAsComment(line);
     return CLSVorelDataItem::makeQuestion(std::move(question));
 }

@@ -127,7 +127,7 @@ bool CLSVorelDataFile::readWholeFile(const CLSTString& path, CLSDataFileBody& bo
                                 CLSTString(SJIS("Vorelデータファイルではありません。")));
             return false;
         }
-        if (version < 12 || version > kCurrentVersion) {
+        if (!DataFileVersion::isKnown(version)) {
             m_prompter->message(
                 PromptIcon::Error,
                 CLSTString(SJIS("このバージョンのVorelデータファイルには対応していません。")));

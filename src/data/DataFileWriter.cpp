@@ -3,6 +3,7 @@
 #include "data/DataFileWriter.h"
 
 #include "data/DataFileReader.h"
+#include "data/DataFileVersion.h"
 #include "data/DataLineFormat.h"
 #include "data/VorelDataFile.h"
 #include "text/Common.h"
@@ -63,7 +64,7 @@ void WriteDataFile(CLSFileWriteString& file, const CLSVorelDataFile& doc) {
     }
     // Group names are read from version 1.3 on, so they are written from
     // there too: writing them only from 1.4 would lose them on a 1.3 file.
-    if (version >= 13) {
+    if (version >= DataFileVersion::kSettingLines) {
         file.write("$Group=");
         for (int i = 0; i < CLSVorelDataFile::kGroupCount; ++i) {
             if (i > 0) file.write(',');

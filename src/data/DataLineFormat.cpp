@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "data/DataFileVersion.h"
 #include "text/Common.h"
 
 namespace {
@@ -213,7 +214,8 @@ class FieldWriter {
         // field has nothing else to write, so it goes in either layout.
         if (m_q.readInOldLayout() != m_old && !m_q.isFieldMalformed(f)) return false;
         // A question starting with "$" was a question only in 1.2 files.
-        if (f == CLSVorelDataQuestion::kFieldQuestion && m_old && m_version >= 13) {
+        if (f == CLSVorelDataQuestion::kFieldQuestion && m_old &&
+            m_version >= DataFileVersion::kSettingLines) {
             std::string_view text = m_q.readFieldText(f);
             if (!text.empty() && text[0] == '$') return false;
         }

@@ -90,7 +90,7 @@ bool CLSVorelDataFile::newFile() {
             m_observer->requestSave();
         }
     }
-    m_version = kCurrentVersion;
+    m_version = DataFileVersion::kCurrent;
     m_currentNumber = 0;
     clearLines();
     m_path = UntitledPath();
@@ -137,7 +137,7 @@ bool CLSVorelDataFile::loadFile(const CLSTString& path) {
         m_path = path;
         m_settings.addRecentFile(path);
         if (m_observer) m_observer->recentFilesChanged();
-        if (version < 12 || version > kCurrentVersion) {
+        if (!DataFileVersion::isKnown(version)) {
             m_prompter->message(
                 PromptIcon::Error,
                 CLSTString(SJIS("このバージョンのVorelデータファイルには対応していません。")));
@@ -155,14 +155,14 @@ bool CLSVorelDataFile::loadFile(const CLSTString& path) {
         m_modified = false;
         m_edited = false;
         m_fingerprint = file.fingerprint();
-        if (version < kCurrentVersion &&
+        if (version < DataFileVersion::kCurrent &&
             m_prompter->askYesNo(
                 PromptIcon::Question,
                 CLSTString(
                     SJIS("このVorelデータファイルは V3.0 より古いバージョンです。\n\nV3.0 "
                          "にすることで複数解答機能の追加，履歴情報の拡張等が可能になります。V3.0 "
                          "に変換しますか？")))) {
-            setVersion(kCurrentVersion);
+            setVersion(DataFileVersion::kCurrent);
         }
         m_current = nullptr;
         m_currentTitle = nullptr;
@@ -187,13 +187,15 @@ bool CLSVorelDataFile::setVersion(int version) {
     }
     auto dropped = [version](const CLSVorelDataItem& item) {
         int kind = item.kind();
-        if (IsFontKind(kind)) return version < 13;
-        if (kind == kLineTimeLimit) return version < 15;
-        if (kind == kLineQuestionShowTime || kind == kLineAnswerStartTime) return version <= 15;
+        if (IsFontKind(kind)) return version < DataFileVersion::kSettingLines;
+        if (kind == kLineTimeLimit) return version < DataFileVersion::kTimeLimit;
+        if (kind == kLineQuestionShowTime || kind == kLineAnswerStartTime)
+            return version < DataFileVersion::kShowAndStartTime;
         return false;
     };
     using Q = CLSVorelDataQuestion;
-    bool layoutChanges = (version < kCurrentVersion) != (m_version < kCurrentVersion);
+    bool layoutChanges =
+        (version < DataFileVersion::kCurrent) != (m_version < DataFileVersion::kCurrent);
     bool versionChanges = version != m_version;
     std::vector<std::unique_ptr<CLSVorelDataItem>> kept;
     kept.reserve(m_lines.size());
@@ -204,13 +206,13 @@ bool CLSVorelDataFile::setVersion(int version) {
         }
         if (line->isQuestion()) {
             Q& q = line->question();
-            if (version <= 14) {
+            if (version < DataFileVersion::kTimeLimit) {
                 q.clearHints();
                 // A malformed field is all there is of the learner's
                 // choices; its list is empty already.
                 if (!q.isFieldMalformed(Q::kFieldChoices)) q.clearChoices();
             }
-            if (version <= 12) q.keepFirstAnswerOnly();
+            if (version < DataFileVersion::kSettingLines) q.keepFirstAnswerOnly();
             // The other layout cuts fields differently, so well-formed
             // fields are written from the model there; a malformed one has
             // nothing but its text and keeps it.
@@ -220,7 +222,8 @@ bool CLSVorelDataFile::setVersion(int version) {
             }
             // Only 1.2 files have questions starting with "$"; from 1.3 on
             // such a line is a setting.
-            if (m_version <= 12 && version >= 13 &&
+            if (m_version < DataFileVersion::kSettingLines &&
+                version >= DataFileVersion::kSettingLines &&
                 q.readFieldText(Q::kFieldQuestion).substr(0, 1) == "$") {
                 q.forgetReadText(Q::kFieldQuestion);
             }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "data/AnswerJournal.h"
+#include "data/DataFileVersion.h"
 #include "data/LineIndex.h"
 #include "data/VorelDataItem.h"
 #include "data/VorelDataQuestion.h"
@@ -57,7 +58,7 @@ enum class CLSSaveResult {
 /// Facts the "データ情報" dialog shows.
 struct CLSDataInfo {
     CLSTString path;
-    int version = 30;
+    int version = DataFileVersion::kCurrent;
     int lineCount = 1;  // the header line counts
     int titleCount = 0;
     int questionCount = 0;
@@ -71,7 +72,6 @@ struct CLSDataInfo {
 /// valid while other lines are inserted or removed.
 class CLSVorelDataFile {
   public:
-    static constexpr int kCurrentVersion = 30;
     static constexpr int kGroupCount = 10;
 
     CLSVorelDataFile(CLSVorelSettings& settings, Prompter& prompter,
@@ -251,7 +251,7 @@ class CLSVorelDataFile {
     DocumentObserver* m_observer = nullptr;
 
     std::vector<std::unique_ptr<CLSVorelDataItem>> m_lines;
-    int m_version = kCurrentVersion;
+    int m_version = DataFileVersion::kCurrent;
     int m_questionCount = 0;
     int m_currentNumber = 0;
     CLSVorelDataItem* m_current = nullptr;

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "data/DataFileVersion.h"
 #include "data/VorelDataItem.h"
 #include "text/TString.h"
 
@@ -18,10 +19,10 @@ std::vector<CLSTString> HintEntries(const CLSVorelDataQuestion& question, int ve
 std::vector<CLSTString> ChoiceEntries(const CLSVorelDataQuestion& question, int version);
 /// Whether the hint and choice lists can be edited, and the answer list.
 inline bool HintsAndChoicesEditable(int version) {
-    return version >= 15;
+    return version >= DataFileVersion::kTimeLimit;
 }
 inline bool AnswerListEditable(int version) {
-    return version >= 13;
+    return version >= DataFileVersion::kSettingLines;
 }
 
 /// "解答数": "1 (一問一答)", "2", … up to the number of answers (one at least).

@@ -31,7 +31,7 @@ CLSTString LinesText(const CLSVorelDataFile& doc, const std::vector<int>& lines)
     for (int i : lines) {
         const CLSVorelDataItem* line = doc.getLine(i);
         if (!line) continue;
-        text.append(DataLineText(*line, CLSVorelDataFile::kCurrentVersion).view());
+        text.append(DataLineText(*line, DataFileVersion::kCurrent).view());
         text.append("\r\n");
     }
     return CLSTString(text);
@@ -52,7 +52,7 @@ std::vector<CLSVorelDataItem> LinesFromText(const CLSTString& text, int historyS
             try {
                 CLSVorelDataItem item = ParseDataFileLine(
                     CLSTString::fromBytes(piece.data(), static_cast<int>(piece.size())),
-                    CLSVorelDataFile::kCurrentVersion, 0, historySize, quiet, ignored);
+                    DataFileVersion::kCurrent, 0, historySize, quiet, ignored);
                 if (item.kind() != kLineNone) lines.push_back(std::move(item));
             } catch (const CLSError&) {
                 // A piece the parser cannot take at all is skipped.

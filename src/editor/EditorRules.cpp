@@ -1,5 +1,6 @@
 #include "editor/EditorRules.h"
 
+#include "data/DataFileVersion.h"
 #include "data/VorelDataItem.h"
 #include "editor/EditorCommandIds.h"
 
@@ -47,14 +48,15 @@ std::set<int> EnabledEditorCommands(const CLSEditorState& s) {
     // Lines and settings the file's format knows.
     enable({kAddTitle, kAddQuestion, kInsertTitle, kInsertQuestion, kInsertComment,
             kInsertInputHeight});
-    if (s.version >= 14) {
+    if (s.version >= DataFileVersion::kEditorSettings) {
         enable({kInsertTitleFont, kInsertQuestionFont, kInsertHintFont, kInsertAnswerFont,
                 kInsertCommentFont, kInsertPrintTitleFont, kInsertPrintQuestionFont,
                 kInsertPrintAnswerFont, kInsertPrintTitleNumberFont, kInsertPrintQuestionNumberFont,
                 kInsertPrintAnswerNumberFont, kGroupNames, kMessage});
     }
-    if (s.version >= 15) enable({kInsertTimeLimit});
-    if (s.version >= 16) enable({kInsertShowTime, kInsertStartTime});
+    if (s.version >= DataFileVersion::kTimeLimit) enable({kInsertTimeLimit});
+    if (s.version >= DataFileVersion::kShowAndStartTime)
+        enable({kInsertShowTime, kInsertStartTime});
     return on;
 }
 

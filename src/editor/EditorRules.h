@@ -2,6 +2,8 @@
 
 #include <set>
 
+#include "data/DataFileVersion.h"
+
 /// Where the keyboard is in the editor when its commands' states are worked out.
 enum class EditorFocus { kList, kTextField, kCardList, kOther };
 
@@ -20,7 +22,7 @@ struct CLSEditorState {
     bool questionCard = false;  // the card shown is the question card
     bool canUndoLines = false;  // the line commands' undo stack
     bool canRedoLines = false;
-    int version = 30;  // the document's file format
+    int version = DataFileVersion::kCurrent;  // the document's file format
 };
 
 /// The editor's commands that are enabled in a state (EditorCommand ids).

@@ -9,6 +9,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "data/DataFileVersion.h"
 #include "data/VorelDataFile.h"
 #include "text/Common.h"
 #include "text/widgets/DialogHelp.h"
@@ -21,7 +22,9 @@ QString U(const char* utf8) {
 }
 
 // The versions a file can be converted to.
-const int kVersions[] = {12, 13, 14, 15, 16, CLSVorelDataFile::kCurrentVersion};
+const int kVersions[] = {DataFileVersion::kOldest,           DataFileVersion::kSettingLines,
+                         DataFileVersion::kEditorSettings,   DataFileVersion::kTimeLimit,
+                         DataFileVersion::kShowAndStartTime, DataFileVersion::kCurrent};
 
 }  // namespace
 
