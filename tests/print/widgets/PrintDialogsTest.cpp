@@ -7,12 +7,15 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTest>
 
 #include "TestSupport.h"
 #include "print/widgets/DlgPrintFonts.h"
 #include "print/widgets/DlgPrintSettings.h"
 #include "settings/VorelSettings.h"
+#include "text/widgets/DialogHelp.h"
 #include "widgets/DialogTestSupport.h"
+#include "widgets/WhenModal.h"
 
 namespace {
 
@@ -165,4 +168,22 @@ TEST(PrintFontsDialog, EachFontKeepsItsOwnFaceAndColours) {
     EXPECT_EQ(dialog.fonts()[CLSVorelSettings::kPrintFontTitle],
               settings.printFont(CLSVorelSettings::kPrintFontTitle));
     EXPECT_EQ(dialog.sample()->palette().color(QPalette::WindowText), QColor(0, 0, 0));
+}
+
+TEST(PrintFontsDialog, F1OpensItsHelpPageAndTheSettingsDialogKeepsItsOwn) {
+    CLSVorelSettings settings;
+    std::vector<int> topics;
+    SetDialogHelpHandler([&topics](QWidget*, int topic) { topics.push_back(topic); });
+    FakePrompter prompter;
+    Dlg settingsDialog(settings, prompter);
+    settingsDialog.show();
+    activate(&settingsDialog);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+    CLSDlgPrintFonts fonts(PrintFontsOf(settings), &settingsDialog);
+    fonts.show();
+    activate(&fonts);
+    fonts.list()->setFocus();
+    QTest::keyClick(fonts.list(), Qt::Key_F1);
+    SetDialogHelpHandler(nullptr);
+    EXPECT_EQ(topics, (std::vector<int>{kHelpPrintSettings, kHelpPrintFonts}));
 }

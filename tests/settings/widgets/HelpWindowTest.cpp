@@ -6,10 +6,14 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpression>
+#include <QSet>
 #include <QTest>
 #include <QTextBrowser>
 #include <QToolButton>
@@ -154,4 +158,51 @@ TEST(HelpWindow, EveryControlHasANameAndTheKeysReachItFromAWaitingDialog) {
     SetDialogHelpHandler(nullptr);
     EXPECT_TRUE(found) << "the help window is not blocked by the dialog";
     help.closeFind();
+}
+
+TEST(HelpPages, EveryLinkLeadsToAPageAndAnchorThatExistAndEveryPageIsLinked) {
+    QDir folder(QString::fromUtf8(VOREL_SOURCE_DIR) + "/help");
+    const QStringList pages = folder.entryList({"*.html"}, QDir::Files);
+    ASSERT_GT(pages.size(), 30);
+    auto read = [&folder](const QString& name) {
+        QFile file(folder.filePath(name));
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    };
+    auto anchorsOf = [](const QString& html) {
+        QSet<QString> anchors;
+        QRegularExpression named(R"re(\b(?:id|name)="([^"]+)")re");
+        for (const auto& m : named.globalMatch(html))
+            anchors.insert(m.captured(1));
+        return anchors;
+    };
+    QRegularExpression link(R"re(\b(?:href|src)="([^"]*)")re");
+    QSet<QString> linked;
+    for (const QString& page : pages) {
+        const QString html = read(page);
+        for (const auto& m : link.globalMatch(html)) {
+            const QString target = m.captured(1);
+            const std::string where = page.toStdString() + " -> " + target.toStdString();
+            EXPECT_FALSE(target.isEmpty()) << where;
+            if (target.contains("://") || target.startsWith("mailto:")) continue;
+            QString file = target.section('#', 0, 0);
+            QString anchor = target.section('#', 1);
+            if (file.isEmpty()) file = page;
+            if (!QFileInfo::exists(folder.filePath(file))) {
+                ADD_FAILURE() << "no such file: " << where;
+                continue;
+            }
+            if (file != page) linked.insert(file);
+            if (!anchor.isEmpty()) {
+                EXPECT_TRUE(anchorsOf(read(file)).contains(anchor)) << "no such anchor: " << where;
+            }
+        }
+    }
+    for (const QString& page : pages) {
+        if (page != "index.html") {
+            EXPECT_TRUE(linked.contains(page)) << page.toStdString() << " is linked from no page";
+        }
+    }
+    // Every topic F1 can open has its page.
+    for (int topic : KnownHelpTopics())
+        EXPECT_TRUE(pages.contains(QString::number(topic) + ".html")) << topic;
 }
