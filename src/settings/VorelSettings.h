@@ -314,6 +314,8 @@ class CLSVorelSettings {
     void readRecent(const CLSIniFile& ini);
     void readFonts(const CLSIniFile& ini);
     void readSection(const CLSIniFile& ini, const char* section);
+    void readPrintFonts(const CLSIniFile& ini);
+    void writePrintFonts(CLSFileWriteString& file) const;
     void writeSectionKeys(CLSFileWriteString& file, const char* section) const;
     int listLength(int list) const { return VorelSettingKeys::kListLengths[list]; }
     int listValue(int list, int index) const;

@@ -181,11 +181,32 @@ const char* const kDefaultFileLines[] = {
     "LineColorOfQA=0x000000",
 };
 
-std::string defaultFileBytes() {
+// The keys the print fonts added at the end of [Print]; files written
+// before them end with LineColorOfQA.
+std::string printFontDefaultLines() {
+    const char* const prefixes[] = {"PrintFontTitle",          "PrintFontQuestion",
+                                    "PrintFontAnswer",         "PrintFontTitleNumber",
+                                    "PrintFontQuestionNumber", "PrintFontAnswerNumber"};
+    std::string utf8;
+    for (const char* prefix : prefixes) {
+        std::string p(prefix);
+        bool answer = p == "PrintFontAnswer";
+        utf8 += p + "Size=9\r\n" + p + "CharSet=128\r\n" + p + "Style=0\r\n" + p +
+                "TextColor=" + (answer ? "0xFF0000" : "0x000000") + "\r\n" + p +
+                "BackgroundColor=0xFFFFFF\r\n" + p + "Name=ＭＳ Ｐゴシック\r\n";
+    }
+    return utf8;
+}
+
+std::string oldFileBytes() {
     std::string utf8;
     for (const char* line : kDefaultFileLines)
         utf8 += std::string(line) + "\r\n";
     return Utf8ToCp932Literal(utf8);
+}
+
+std::string defaultFileBytes() {
+    return oldFileBytes() + Utf8ToCp932Literal(printFontDefaultLines());
 }
 
 std::string saved(const CLSVorelSettings& settings, const TempDir& dir,
@@ -291,6 +312,16 @@ void changeEverything(CLSVorelSettings& s) {
     }
     for (int c = 0; c < CLSVorelSkin::kColourCount; ++c)
         s.skin().setColour(c, makeColour(0x12, 0x34, c));
+    for (int i = 0; i < CLSVorelSettings::kPrintFontCount; ++i) {
+        CLSVorelFont font;
+        font.size = 10 + i;
+        font.charSet = i;
+        font.style = 1 + i % 7;
+        font.textColor = makeColour(1, 2, 3 + i);
+        font.backgroundColor = makeColour(250, 240, i);
+        font.name = Sj("IPA明朝") + CLSTString(i);
+        s.setPrintFont(i, font);
+    }
     s.setDebugMode(true);
 }
 
@@ -342,6 +373,36 @@ TEST(SettingsFile, SavedValuesReadBackExactly) {
     EXPECT_EQ(reread.soundName(2), " spaced.wav ");
     EXPECT_EQ(reread.answerNumberFormat(), "A&q=");
     EXPECT_EQ(reread.lineColorOfQQ(), makeColour(0, 0, 255));
+    for (int i = 0; i < CLSVorelSettings::kPrintFontCount; ++i)
+        EXPECT_EQ(reread.printFont(i), changed.printFont(i)) << "print font " << i;
+}
+
+TEST(SettingsFile, FilesWithoutPrintFontKeysKeepTheBuiltInFontsAndGainOnlyTheKeys) {
+    TempDir dir;
+    CLSVorelSettings old = loaded(oldFileBytes(), dir);
+    CLSVorelSettings builtIn;
+    for (int i = 0; i < CLSVorelSettings::kPrintFontCount; ++i)
+        EXPECT_EQ(old.printFont(i), builtIn.printFont(i)) << "print font " << i;
+    std::string bytes = saved(old, dir);
+    EXPECT_EQ(bytes.substr(0, oldFileBytes().size()), oldFileBytes()) << "written as before";
+    EXPECT_EQ(bytes.substr(oldFileBytes().size()), Utf8ToCp932Literal(printFontDefaultLines()));
+
+    // Values out of range keep the built-in ones; the style keeps its bits.
+    CLSVorelSettings odd =
+        loaded(oldFileBytes() + Utf8ToCp932Literal("PrintFontTitleSize=0\r\n"
+                                                   "PrintFontTitleCharSet=256\r\n"
+                                                   "PrintFontTitleStyle=-1\r\n"
+                                                   "PrintFontTitleName=\r\n"
+                                                   "PrintFontAnswerSize=1000\r\n"
+                                                   "PrintFontAnswerStyle=15\r\n"
+                                                   "printfontanswername=IPAゴシック\r\n"),
+               dir);
+    EXPECT_EQ(odd.printFont(CLSVorelSettings::kPrintFontTitle),
+              builtIn.printFont(CLSVorelSettings::kPrintFontTitle));
+    const CLSVorelFont& answer = odd.printFont(CLSVorelSettings::kPrintFontAnswer);
+    EXPECT_EQ(answer.size, 9);
+    EXPECT_EQ(answer.style, 7);
+    EXPECT_EQ(U8(answer.name), "IPAゴシック");
 }
 
 TEST(SettingsFile, KeysAndSectionsInLowerCaseAreRead) {
@@ -362,6 +423,11 @@ TEST(SettingsFile, KeysAndSectionsInLowerCaseAreRead) {
     reread.setExamLogName(changed.examLogName());
     for (int i = 0; i < CLSVorelSkin::kItemCount; ++i)
         reread.skin().item(i).name = changed.skin().item(i).name;
+    for (int i = 0; i < CLSVorelSettings::kPrintFontCount; ++i) {
+        CLSVorelFont font = reread.printFont(i);
+        font.name = changed.printFont(i).name;
+        reread.setPrintFont(i, font);
+    }
     reread.clearRecentFiles();
     reread.addRecentFile(changed.recentFile(1));
     reread.addRecentFile(changed.recentFile(0));
