@@ -61,6 +61,8 @@ class CLSVorelSettings {
         kPrintQuestionNum = 8,
         kPrintAnswer = 16,
         kPrintAnswerNum = 32,
+        kPrintPageNumber = 64,  // our own: "n / N" at the foot of every page
+        kPrintTestSheet = 128,  // our own: the answer column is left blank
     };
     enum Window { kMainWindow, kListWindow, kPreviewWindow };
     enum SoundSlot { kSoundExam, kSoundRight, kSoundWrong, kSoundResult, kSoundSlotCount };
@@ -121,6 +123,8 @@ class CLSVorelSettings {
     bool printQuestionNum() const { return printFlag(kPrintQuestionNum); }
     bool printAnswer() const { return printFlag(kPrintAnswer); }
     bool printAnswerNum() const { return printFlag(kPrintAnswerNum); }
+    bool printPageNumber() const { return printFlag(kPrintPageNumber); }
+    bool printTestSheet() const { return printFlag(kPrintTestSheet); }
 
     /// The process-wide debug mode of the trace (DEBUG.LOG).
     bool debugMode() const;

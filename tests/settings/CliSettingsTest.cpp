@@ -17,7 +17,8 @@ TEST(CliSettings, SettingsAndVaguePairsAsJson) {
     EXPECT_NE(out.find("\"HistorySize\":\"5\",\"ExportHints\":\"0\"},\"Design\":{"),
               std::string::npos);
     EXPECT_NE(out.find("\"問題Size\":\"33\""), std::string::npos);
-    EXPECT_NE(out.find("\"LineColorOfQA\":\"0x000000\",\"PrintFontTitleSize\":\"9\""),
+    EXPECT_NE(out.find("\"LineColorOfQA\":\"0x000000\",\"PrintPageNumber\":\"0\","
+                       "\"PrintTestSheet\":\"0\",\"PrintFontTitleSize\":\"9\""),
               std::string::npos);
     EXPECT_TRUE(out.ends_with("\"PrintFontAnswerNumberName\":\"ＭＳ Ｐゴシック\"}}\n")) << out;
 

@@ -181,13 +181,13 @@ const char* const kDefaultFileLines[] = {
     "LineColorOfQA=0x000000",
 };
 
-// The keys the print fonts added at the end of [Print]; files written
-// before them end with LineColorOfQA.
-std::string printFontDefaultLines() {
+// The keys the page number, the test sheet and the print fonts added at
+// the end of [Print]; files written before them end with LineColorOfQA.
+std::string newPrintDefaultLines() {
     const char* const prefixes[] = {"PrintFontTitle",          "PrintFontQuestion",
                                     "PrintFontAnswer",         "PrintFontTitleNumber",
                                     "PrintFontQuestionNumber", "PrintFontAnswerNumber"};
-    std::string utf8;
+    std::string utf8 = "PrintPageNumber=0\r\nPrintTestSheet=0\r\n";
     for (const char* prefix : prefixes) {
         std::string p(prefix);
         bool answer = p == "PrintFontAnswer";
@@ -206,7 +206,7 @@ std::string oldFileBytes() {
 }
 
 std::string defaultFileBytes() {
-    return oldFileBytes() + Utf8ToCp932Literal(printFontDefaultLines());
+    return oldFileBytes() + Utf8ToCp932Literal(newPrintDefaultLines());
 }
 
 std::string saved(const CLSVorelSettings& settings, const TempDir& dir,
@@ -268,6 +268,8 @@ void changeEverything(CLSVorelSettings& s) {
         s.setFlag(bit, !s.flag(bit));
     for (int bit = 1; bit <= 32; bit <<= 1)
         s.setPrintFlag(bit, false);
+    s.setPrintFlag(CLSVorelSettings::kPrintPageNumber, true);
+    s.setPrintFlag(CLSVorelSettings::kPrintTestSheet, true);
     int optionValues[] = {31, 2,   9,  8, 3, 4,    1, 2,   12,  3, 2, 77,
                           10, 120, 30, 5, 6, 2500, 2, 600, 400, 0, 0};
     for (int slot = kCompareMode; slot <= kHistorySize; ++slot)
@@ -377,19 +379,23 @@ TEST(SettingsFile, SavedValuesReadBackExactly) {
         EXPECT_EQ(reread.printFont(i), changed.printFont(i)) << "print font " << i;
 }
 
-TEST(SettingsFile, FilesWithoutPrintFontKeysKeepTheBuiltInFontsAndGainOnlyTheKeys) {
+TEST(SettingsFile, FilesWithoutTheNewPrintKeysKeepTheDefaultsAndGainOnlyTheKeys) {
     TempDir dir;
     CLSVorelSettings old = loaded(oldFileBytes(), dir);
+    EXPECT_FALSE(old.printPageNumber());
+    EXPECT_FALSE(old.printTestSheet());
+    EXPECT_EQ(old.printFlags(), 63);
     CLSVorelSettings builtIn;
     for (int i = 0; i < CLSVorelSettings::kPrintFontCount; ++i)
         EXPECT_EQ(old.printFont(i), builtIn.printFont(i)) << "print font " << i;
     std::string bytes = saved(old, dir);
     EXPECT_EQ(bytes.substr(0, oldFileBytes().size()), oldFileBytes()) << "written as before";
-    EXPECT_EQ(bytes.substr(oldFileBytes().size()), Utf8ToCp932Literal(printFontDefaultLines()));
+    EXPECT_EQ(bytes.substr(oldFileBytes().size()), Utf8ToCp932Literal(newPrintDefaultLines()));
 
     // Values out of range keep the built-in ones; the style keeps its bits.
     CLSVorelSettings odd =
-        loaded(oldFileBytes() + Utf8ToCp932Literal("PrintFontTitleSize=0\r\n"
+        loaded(oldFileBytes() + Utf8ToCp932Literal("PrintPageNumber=2\r\n"
+                                                   "PrintFontTitleSize=0\r\n"
                                                    "PrintFontTitleCharSet=256\r\n"
                                                    "PrintFontTitleStyle=-1\r\n"
                                                    "PrintFontTitleName=\r\n"
@@ -403,6 +409,8 @@ TEST(SettingsFile, FilesWithoutPrintFontKeysKeepTheBuiltInFontsAndGainOnlyTheKey
     EXPECT_EQ(answer.size, 9);
     EXPECT_EQ(answer.style, 7);
     EXPECT_EQ(U8(answer.name), "IPAゴシック");
+    EXPECT_TRUE(odd.printPageNumber()) << "in [Print] any value but 0 is on";
+    EXPECT_FALSE(odd.printTestSheet());
 }
 
 TEST(SettingsFile, KeysAndSectionsInLowerCaseAreRead) {
