@@ -66,6 +66,13 @@ CLSSentence titleSentence(const CLSTString& text) {
 
 }  // namespace
 
+CLSTString PageNumberText(int page, int pageCount) {
+    CLSTString text(page);
+    text.append(" / ");
+    text.append(pageCount);
+    return text;
+}
+
 CLSTString DoesNotFitText(int lineIndex) {
     CLSTString text(lineIndex + 2);
     text.append(SJIS("行目のデータが用紙に収まりません。"));
@@ -111,6 +118,30 @@ void CLSPrint::initializePrintParam(CLSPrintParam& param, CLSPrintTarget& target
     param.answerLeft = param.questionRight;
     param.answerRight = clampLength(param.answerLeft + width * (100 - rate) / 100);
     param.y = param.area.top;
+
+    // The page number takes one line of its font at the foot of the area,
+    // a line margin away from the last block.
+    param.blocksBottom = param.area.bottom;
+    if (m_settings.printPageNumber()) {
+        int footer = target.metrics(pageNumberFont(), fontRate()).lineHeight() + param.lineMargin;
+        param.blocksBottom = std::max(param.area.top, param.area.bottom - footer);
+    }
+}
+
+const CLSVorelFont& CLSPrint::pageNumberFont() const {
+    // A page belongs to no line: the settings' font, whatever the file says.
+    return m_settings.printFont(CLSVorelSettings::kPrintFontQuestionNumber);
+}
+
+void CLSPrint::drawPageNumber(CLSPrintParam& param, int page) {
+    if (!m_settings.printPageNumber() || page < 0) return;
+    CLSSentence text;
+    text.addText(PageNumberText(page + 1, static_cast<int>(m_pages.size())).view());
+    const CLSRect& area = param.area;
+    CLSSentenceLayout layout = layoutIn(*param.target, text, pageNumberFont(), area.width());
+    int left = area.left + std::max(0, (area.width() - layout.width) / 2);
+    param.target->drawSentence(text, layout, left, area.bottom - layout.height, pageNumberFont(),
+                               fontRate());
 }
 
 int CLSPrint::getPageCount(CLSPrintTarget& target, const CLSPageSetup& setup,
@@ -166,13 +197,17 @@ bool CLSPrint::printOnePage(CLSPrintParam& param, int page, bool cancellable, bo
             placed = questionBlock(param, *line, draw, forced);
         }
         if (!placed) {
-            if (param.blocksOnPage > 0) return true;
+            if (param.blocksOnPage > 0) {
+                drawPageNumber(param, page);
+                return true;
+            }
             target.abortJob();
             m_doc.prompter().message(PromptIcon::Warning, DoesNotFitText(param.position));
             return false;
         }
         ++param.position;
     }
+    drawPageNumber(param, page);
     return true;
 }
 
@@ -193,7 +228,7 @@ CLSSentenceLayout CLSPrint::layoutIn(CLSPrintTarget& target, const CLSSentence& 
 bool CLSPrint::fits(const CLSPrintParam& param, int height, bool forced) const {
     if (forced) return true;
     int64_t end = static_cast<int64_t>(param.y) + height + 2 * int64_t{param.lineMargin};
-    return end <= param.area.bottom;
+    return end <= param.blocksBottom;
 }
 
 void CLSPrint::drawNumber(CLSPrintParam& param, const CLSSentence& text,
@@ -330,7 +365,11 @@ bool CLSPrint::questionBlock(CLSPrintParam& param, const CLSVorelDataItem& line,
             if (printAnswerNum) {
                 drawNumber(param, answerNum, answerNumLayout, left, answerNumFont, lineHeight, h);
             }
-            target.drawSentence(answer, answerLayout, left + wa, param.y, answerFont, rate);
+            // A test sheet keeps the answer's room (and so the same pages as
+            // the sheet with the answers), but not its text.
+            if (!m_settings.printTestSheet()) {
+                target.drawSentence(answer, answerLayout, left + wa, param.y, answerFont, rate);
+            }
         }
         if (printQuestion && printAnswer) {
             const CLSRect& area = param.area;

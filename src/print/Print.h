@@ -37,8 +37,9 @@ struct CLSPageStart {
 /// Everything one run over the pages works with, in the target's pixels.
 struct CLSPrintParam {
     CLSPrintTarget* target = nullptr;
-    CLSRect area;      // the printable area inside the margins
-    int position = 0;  // the line to handle next
+    CLSRect area;          // the printable area inside the margins
+    int blocksBottom = 0;  // where the blocks end: above the page number, if any
+    int position = 0;      // the line to handle next
     CLSPrintCounters counters;
     int y = 0;  // top of the next block
     int questionLeft = 0;
@@ -94,6 +95,8 @@ class CLSPrint {
                                const CLSVorelFont& font, int width) const;
     int fontRate() const;
     bool fits(const CLSPrintParam& param, int height, bool forced) const;
+    const CLSVorelFont& pageNumberFont() const;
+    void drawPageNumber(CLSPrintParam& param, int page);
     void drawNumber(CLSPrintParam& param, const CLSSentence& text, const CLSSentenceLayout& layout,
                     int left, const CLSVorelFont& font, int mainLineHeight, int blockHeight);
 
@@ -102,6 +105,9 @@ class CLSPrint {
     std::vector<CLSPageStart> m_pages;
     bool m_counted = false;
 };
+
+/// The page number at the foot of a page: "3 / 12" (1-based page of count).
+CLSTString PageNumberText(int page, int pageCount);
 
 /// The warning of a line that fits on no page: the line's 1-based number in
 /// the file (its index + 2, the header being line 1) and "行目のデータが用紙に収まりません。".

@@ -1,6 +1,7 @@
 // Reading and writing the settings file.
 
 #include <cstring>
+#include <string>
 
 #include "settings/IniFile.h"
 #include "settings/VorelSettings.h"
@@ -26,6 +27,7 @@ void CLSVorelSettings::applySettings(const CLSIniFile& ini) {
     m_skin.readDesign(ini);
     readFonts(ini);
     readSection(ini, "Print");
+    readPrintFonts(ini);
 }
 
 void CLSVorelSettings::readSection(const CLSIniFile& ini, const char* name) {
@@ -141,6 +143,66 @@ void CLSVorelSettings::writeSettings(CLSFileWriteString& file) const {
 
     // The last section: no empty line after it.
     writeSectionKeys(file, "Print");
+    writePrintFonts(file);
+}
+
+namespace {
+
+// The print fonts follow the other [Print] keys, each under its own prefix
+// with the properties of a design item (and its style, which the print-font
+// dialog sets). Files of older versions have none of them and keep the
+// built-in fonts.
+const char* const kPrintFontPrefixes[CLSVorelSettings::kPrintFontCount] = {
+    "PrintFontTitle",       "PrintFontQuestion",       "PrintFontAnswer",
+    "PrintFontTitleNumber", "PrintFontQuestionNumber", "PrintFontAnswerNumber",
+};
+
+constexpr int kMaxPrintFontSize = 999;
+
+std::string keyOf(int font, const char* property) {
+    return std::string(kPrintFontPrefixes[font]) + property;
+}
+
+}  // namespace
+
+void CLSVorelSettings::readPrintFonts(const CLSIniFile& ini) {
+    const CLSIniSection* section = ini.section("Print");
+    if (!section) return;
+    // A value out of its range keeps the font's own, as a missing one does.
+    for (int i = 0; i < kPrintFontCount; ++i) {
+        CLSVorelFont& font = m_printFonts[i];
+        int value = 0;
+        if (section->readInteger(keyOf(i, "Size").c_str(), value) && value >= 1 &&
+            value <= kMaxPrintFontSize) {
+            font.size = value;
+        }
+        if (section->readInteger(keyOf(i, "CharSet").c_str(), value) && value >= 0 &&
+            value <= 255) {
+            font.charSet = value;
+        }
+        if (section->readInteger(keyOf(i, "Style").c_str(), value) && value >= 0) {
+            font.style =
+                value & (CLSVorelFont::kBold | CLSVorelFont::kItalic | CLSVorelFont::kUnderline);
+        }
+        section->readColour(keyOf(i, "TextColor").c_str(), font.textColor);
+        section->readColour(keyOf(i, "BackgroundColor").c_str(), font.backgroundColor);
+        CLSTString name;
+        if (section->readText(keyOf(i, "Name").c_str(), name) && !name.isEmpty()) font.name = name;
+    }
+}
+
+void CLSVorelSettings::writePrintFonts(CLSFileWriteString& file) const {
+    for (int i = 0; i < kPrintFontCount; ++i) {
+        const CLSVorelFont& font = m_printFonts[i];
+        writeKey(file, keyOf(i, "Size").c_str(), font.size);
+        writeKey(file, keyOf(i, "CharSet").c_str(), font.charSet);
+        writeKey(file, keyOf(i, "Style").c_str(), font.style);
+        writeKey(file, keyOf(i, "TextColor").c_str(), static_cast<int>(font.textColor),
+                 kKeyTypeColour);
+        writeKey(file, keyOf(i, "BackgroundColor").c_str(), static_cast<int>(font.backgroundColor),
+                 kKeyTypeColour);
+        writeKeyText(file, keyOf(i, "Name").c_str(), IniSingleLine(font.name));
+    }
 }
 
 void CLSVorelSettings::writeSectionKeys(CLSFileWriteString& file, const char* name) const {

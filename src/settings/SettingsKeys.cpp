@@ -118,6 +118,9 @@ const KeyDef kKeys[] = {
     {kPrint, "LineColorOfQT", KeyKind::Colour, kLineColorOfQT, 0},
     {kPrint, "LineColorOfQQ", KeyKind::Colour, kLineColorOfQQ, 0},
     {kPrint, "LineColorOfQA", KeyKind::Colour, kLineColorOfQA, 0},
+    // Our own keys after the older program's.
+    flag(kPrint, "PrintPageNumber", kPrintFlags, 64),
+    flag(kPrint, "PrintTestSheet", kPrintFlags, 128),
 };
 
 const int kIntDefaults[kIntSlotCount] = {

@@ -61,6 +61,8 @@ class CLSVorelSettings {
         kPrintQuestionNum = 8,
         kPrintAnswer = 16,
         kPrintAnswerNum = 32,
+        kPrintPageNumber = 64,  // our own: "n / N" at the foot of every page
+        kPrintTestSheet = 128,  // our own: the answer column is left blank
     };
     enum Window { kMainWindow, kListWindow, kPreviewWindow };
     enum SoundSlot { kSoundExam, kSoundRight, kSoundWrong, kSoundResult, kSoundSlotCount };
@@ -121,6 +123,8 @@ class CLSVorelSettings {
     bool printQuestionNum() const { return printFlag(kPrintQuestionNum); }
     bool printAnswer() const { return printFlag(kPrintAnswer); }
     bool printAnswerNum() const { return printFlag(kPrintAnswerNum); }
+    bool printPageNumber() const { return printFlag(kPrintPageNumber); }
+    bool printTestSheet() const { return printFlag(kPrintTestSheet); }
 
     /// The process-wide debug mode of the trace (DEBUG.LOG).
     bool debugMode() const;
@@ -313,6 +317,8 @@ class CLSVorelSettings {
     void readRecent(const CLSIniFile& ini);
     void readFonts(const CLSIniFile& ini);
     void readSection(const CLSIniFile& ini, const char* section);
+    void readPrintFonts(const CLSIniFile& ini);
+    void writePrintFonts(CLSFileWriteString& file) const;
     void writeSectionKeys(CLSFileWriteString& file, const char* section) const;
     int listLength(int list) const { return VorelSettingKeys::kListLengths[list]; }
     int listValue(int list, int index) const;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -349,4 +350,57 @@ TEST(PrintPictures, PicturesScaleWithTheDeviceAndTheFontRate) {
     f.settings.setFontSizeRate(100000);
     f.print.clearPageTable();
     EXPECT_EQ(f.print.getPageCount(printer, smallPaper()), -1) << "50 px a byte: too tall";
+}
+
+TEST(PrintPages, PageNumbersStandAtTheFootOfEveryPageAndTakeTheirRoom) {
+    PrintFixture f;
+    ASSERT_TRUE(f.loadLines(titledQuestions()));
+    // 15 blocks of 40 px fill the 600 px page; the number's line (20 px)
+    // and its margin (10 px) leave room for 14.
+    ASSERT_EQ(f.print.getPageCount(f.target, smallPaper()), 3);
+    EXPECT_EQ(f.print.pageTable()[1].position, 15);
+    for (const std::string& text : f.drawPage(0, smallPaper()))
+        EXPECT_EQ(text.find(" / "), std::string::npos) << "no page number unless asked";
+
+    f.settings.setPrintFlag(CLSVorelSettings::kPrintPageNumber, true);
+    f.print.clearPageTable();
+    ASSERT_EQ(f.print.getPageCount(f.target, smallPaper()), 3);
+    EXPECT_EQ(f.print.pageTable()[1].position, 14);
+    for (int page = 0; page < 3; ++page) {
+        std::vector<std::string> texts = f.drawPage(page, smallPaper());
+        ASSERT_FALSE(texts.empty());
+        EXPECT_EQ(texts.back(), std::to_string(page + 1) + " / 3");
+        const FakePrintTarget::Text& number = f.target.texts.back();
+        EXPECT_EQ(number.left, (1000 - 50) / 2) << "centred";
+        EXPECT_EQ(number.top + number.height, 600) << "on the last row of the area";
+        for (size_t i = 0; i + 1 < f.target.texts.size(); ++i) {
+            const FakePrintTarget::Text& t = f.target.texts[i];
+            EXPECT_LE(t.top + t.height, 570) << t.utf8 << " reaches into the foot";
+        }
+    }
+}
+
+TEST(PrintPages, ATestSheetLeavesTheAnswersOutButKeepsTheirRoomAndNumbers) {
+    PrintFixture f;
+    // An answer of two lines in the 490 px answer cell (49 bytes a line).
+    std::string longAnswer(60, 'x');
+    ASSERT_TRUE(f.loadLines({"#A,000000", "q1,," + longAnswer + ",,,<00", question(2)}));
+    ASSERT_EQ(f.print.getPageCount(f.target, smallPaper()), 1);
+    std::vector<std::string> withAnswers = f.drawPage(0, smallPaper());
+    std::vector<FakePrintTarget::Fill> answerFills = f.target.fills;
+    std::vector<FakePrintTarget::Line> lines = f.target.lines;
+    std::vector<CLSPageStart> pages = f.print.pageTable();
+    ASSERT_NE(std::find(withAnswers.begin(), withAnswers.end(), longAnswer), withAnswers.end());
+
+    f.settings.setPrintFlag(CLSVorelSettings::kPrintTestSheet, true);
+    f.print.clearPageTable();
+    ASSERT_EQ(f.print.getPageCount(f.target, smallPaper()), 1);
+    EXPECT_EQ(f.print.pageTable(), pages) << "the same pages as with the answers";
+    std::vector<std::string> sheet = f.drawPage(0, smallPaper());
+    EXPECT_EQ(sheet,
+              (std::vector<std::string>{"1. ", "A", "(1) ", "q1", "(1) ", "(2) ", "q2", "(2) "}));
+    EXPECT_EQ(f.target.fills.size(), answerFills.size());
+    for (size_t i = 0; i < answerFills.size() && i < f.target.fills.size(); ++i)
+        EXPECT_EQ(f.target.fills[i].rect, answerFills[i].rect) << "the room for the answer stays";
+    EXPECT_EQ(f.target.lines.size(), lines.size()) << "and so do the separators";
 }

@@ -17,7 +17,10 @@ TEST(CliSettings, SettingsAndVaguePairsAsJson) {
     EXPECT_NE(out.find("\"HistorySize\":\"5\",\"ExportHints\":\"0\"},\"Design\":{"),
               std::string::npos);
     EXPECT_NE(out.find("\"問題Size\":\"33\""), std::string::npos);
-    EXPECT_TRUE(out.ends_with("\"LineColorOfQA\":\"0x000000\"}}\n"));
+    EXPECT_NE(out.find("\"LineColorOfQA\":\"0x000000\",\"PrintPageNumber\":\"0\","
+                       "\"PrintTestSheet\":\"0\",\"PrintFontTitleSize\":\"9\""),
+              std::string::npos);
+    EXPECT_TRUE(out.ends_with("\"PrintFontAnswerNumberName\":\"ＭＳ Ｐゴシック\"}}\n")) << out;
 
     int status = 0;
     std::string err;

@@ -181,11 +181,32 @@ const char* const kDefaultFileLines[] = {
     "LineColorOfQA=0x000000",
 };
 
-std::string defaultFileBytes() {
+// The keys the page number, the test sheet and the print fonts added at
+// the end of [Print]; files written before them end with LineColorOfQA.
+std::string newPrintDefaultLines() {
+    const char* const prefixes[] = {"PrintFontTitle",          "PrintFontQuestion",
+                                    "PrintFontAnswer",         "PrintFontTitleNumber",
+                                    "PrintFontQuestionNumber", "PrintFontAnswerNumber"};
+    std::string utf8 = "PrintPageNumber=0\r\nPrintTestSheet=0\r\n";
+    for (const char* prefix : prefixes) {
+        std::string p(prefix);
+        bool answer = p == "PrintFontAnswer";
+        utf8 += p + "Size=9\r\n" + p + "CharSet=128\r\n" + p + "Style=0\r\n" + p +
+                "TextColor=" + (answer ? "0xFF0000" : "0x000000") + "\r\n" + p +
+                "BackgroundColor=0xFFFFFF\r\n" + p + "Name=ＭＳ Ｐゴシック\r\n";
+    }
+    return utf8;
+}
+
+std::string oldFileBytes() {
     std::string utf8;
     for (const char* line : kDefaultFileLines)
         utf8 += std::string(line) + "\r\n";
     return Utf8ToCp932Literal(utf8);
+}
+
+std::string defaultFileBytes() {
+    return oldFileBytes() + Utf8ToCp932Literal(newPrintDefaultLines());
 }
 
 std::string saved(const CLSVorelSettings& settings, const TempDir& dir,
@@ -247,6 +268,8 @@ void changeEverything(CLSVorelSettings& s) {
         s.setFlag(bit, !s.flag(bit));
     for (int bit = 1; bit <= 32; bit <<= 1)
         s.setPrintFlag(bit, false);
+    s.setPrintFlag(CLSVorelSettings::kPrintPageNumber, true);
+    s.setPrintFlag(CLSVorelSettings::kPrintTestSheet, true);
     int optionValues[] = {31, 2,   9,  8, 3, 4,    1, 2,   12,  3, 2, 77,
                           10, 120, 30, 5, 6, 2500, 2, 600, 400, 0, 0};
     for (int slot = kCompareMode; slot <= kHistorySize; ++slot)
@@ -291,6 +314,16 @@ void changeEverything(CLSVorelSettings& s) {
     }
     for (int c = 0; c < CLSVorelSkin::kColourCount; ++c)
         s.skin().setColour(c, makeColour(0x12, 0x34, c));
+    for (int i = 0; i < CLSVorelSettings::kPrintFontCount; ++i) {
+        CLSVorelFont font;
+        font.size = 10 + i;
+        font.charSet = i;
+        font.style = 1 + i % 7;
+        font.textColor = makeColour(1, 2, 3 + i);
+        font.backgroundColor = makeColour(250, 240, i);
+        font.name = Sj("IPA明朝") + CLSTString(i);
+        s.setPrintFont(i, font);
+    }
     s.setDebugMode(true);
 }
 
@@ -342,6 +375,42 @@ TEST(SettingsFile, SavedValuesReadBackExactly) {
     EXPECT_EQ(reread.soundName(2), " spaced.wav ");
     EXPECT_EQ(reread.answerNumberFormat(), "A&q=");
     EXPECT_EQ(reread.lineColorOfQQ(), makeColour(0, 0, 255));
+    for (int i = 0; i < CLSVorelSettings::kPrintFontCount; ++i)
+        EXPECT_EQ(reread.printFont(i), changed.printFont(i)) << "print font " << i;
+}
+
+TEST(SettingsFile, FilesWithoutTheNewPrintKeysKeepTheDefaultsAndGainOnlyTheKeys) {
+    TempDir dir;
+    CLSVorelSettings old = loaded(oldFileBytes(), dir);
+    EXPECT_FALSE(old.printPageNumber());
+    EXPECT_FALSE(old.printTestSheet());
+    EXPECT_EQ(old.printFlags(), 63);
+    CLSVorelSettings builtIn;
+    for (int i = 0; i < CLSVorelSettings::kPrintFontCount; ++i)
+        EXPECT_EQ(old.printFont(i), builtIn.printFont(i)) << "print font " << i;
+    std::string bytes = saved(old, dir);
+    EXPECT_EQ(bytes.substr(0, oldFileBytes().size()), oldFileBytes()) << "written as before";
+    EXPECT_EQ(bytes.substr(oldFileBytes().size()), Utf8ToCp932Literal(newPrintDefaultLines()));
+
+    // Values out of range keep the built-in ones; the style keeps its bits.
+    CLSVorelSettings odd =
+        loaded(oldFileBytes() + Utf8ToCp932Literal("PrintPageNumber=2\r\n"
+                                                   "PrintFontTitleSize=0\r\n"
+                                                   "PrintFontTitleCharSet=256\r\n"
+                                                   "PrintFontTitleStyle=-1\r\n"
+                                                   "PrintFontTitleName=\r\n"
+                                                   "PrintFontAnswerSize=1000\r\n"
+                                                   "PrintFontAnswerStyle=15\r\n"
+                                                   "printfontanswername=IPAゴシック\r\n"),
+               dir);
+    EXPECT_EQ(odd.printFont(CLSVorelSettings::kPrintFontTitle),
+              builtIn.printFont(CLSVorelSettings::kPrintFontTitle));
+    const CLSVorelFont& answer = odd.printFont(CLSVorelSettings::kPrintFontAnswer);
+    EXPECT_EQ(answer.size, 9);
+    EXPECT_EQ(answer.style, 7);
+    EXPECT_EQ(U8(answer.name), "IPAゴシック");
+    EXPECT_TRUE(odd.printPageNumber()) << "in [Print] any value but 0 is on";
+    EXPECT_FALSE(odd.printTestSheet());
 }
 
 TEST(SettingsFile, KeysAndSectionsInLowerCaseAreRead) {
@@ -362,6 +431,11 @@ TEST(SettingsFile, KeysAndSectionsInLowerCaseAreRead) {
     reread.setExamLogName(changed.examLogName());
     for (int i = 0; i < CLSVorelSkin::kItemCount; ++i)
         reread.skin().item(i).name = changed.skin().item(i).name;
+    for (int i = 0; i < CLSVorelSettings::kPrintFontCount; ++i) {
+        CLSVorelFont font = reread.printFont(i);
+        font.name = changed.printFont(i).name;
+        reread.setPrintFont(i, font);
+    }
     reread.clearRecentFiles();
     reread.addRecentFile(changed.recentFile(1));
     reread.addRecentFile(changed.recentFile(0));

@@ -21,6 +21,7 @@
 #include "settings/VorelSettings.h"
 #include "settings/widgets/WindowPlace.h"
 #include "text/Error.h"
+#include "text/widgets/DialogHelp.h"
 
 namespace {
 
@@ -92,6 +93,7 @@ CLSDlgPreview::CLSDlgPreview(CLSPrint& print, QPrinter& printer, QWidget* parent
     setWindowFlags(windowFlags() | Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint);
     setMinimumSize(320, 220);
     createControls();
+    InstallHelpKey(this, kHelpPrintPreview);
     restorePlacement();
 }
 

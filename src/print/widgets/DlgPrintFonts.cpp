@@ -9,6 +9,7 @@
 
 #include "settings/widgets/QtDesign.h"
 #include "text/widgets/ColourChooser.h"
+#include "text/widgets/DialogHelp.h"
 #include "text/widgets/QtText.h"
 
 namespace {
@@ -87,6 +88,7 @@ CLSDlgPrintFonts::CLSDlgPrintFonts(const CLSPrintFontSet& fonts, QWidget* parent
     connect(m_list, &QListWidget::currentRowChanged, this, [this] { showSample(); });
     connect(m_list, &QListWidget::itemDoubleClicked, this, [this] { chooseFont(); });
     m_list->setCurrentRow(0);
+    InstallHelpKey(this, kHelpPrintFonts);
 }
 
 int CLSDlgPrintFonts::current() const {

@@ -147,6 +147,13 @@ void CLSDlgPrintSettings::createParts(QGridLayout* grid) {
     widthRow->addStretch();
     grid->addLayout(widthRow, kPartCount * 2, 0, 1, 3);
     m_width->setValue(m_settings.widthRateOfQuestion());
+
+    m_pageNumber = new QCheckBox(U("ページ番号を印刷する(&N)"), box);
+    m_testSheet = new QCheckBox(U("解答欄を空欄にする（テスト用紙）(&S)"), box);
+    m_pageNumber->setChecked(m_settings.printPageNumber());
+    m_testSheet->setChecked(m_settings.printTestSheet());
+    grid->addWidget(m_pageNumber, kPartCount * 2 + 1, 0, 1, 3);
+    grid->addWidget(m_testSheet, kPartCount * 2 + 2, 0, 1, 3);
 }
 
 void CLSDlgPrintSettings::createRules(QGridLayout* grid) {
@@ -181,6 +188,8 @@ void CLSDlgPrintSettings::applyEnabling() {
         m_number[part]->setEnabled(printed);
         m_format[part]->setEnabled(printed && m_number[part]->isChecked());
     }
+    // Without answers there is no answer column to leave blank.
+    m_testSheet->setEnabled(m_print[kAnswer]->isChecked());
     // The share only matters while there are two columns.
     m_width->setEnabled(m_print[kQuestion]->isChecked() && m_print[kAnswer]->isChecked());
 }
@@ -220,6 +229,8 @@ void CLSDlgPrintSettings::accept() {
         m_settings.setPrintFlag(printBits[part], m_print[part]->isChecked());
         m_settings.setPrintFlag(numberBits[part], m_number[part]->isChecked());
     }
+    m_settings.setPrintFlag(CLSVorelSettings::kPrintPageNumber, m_pageNumber->isChecked());
+    m_settings.setPrintFlag(CLSVorelSettings::kPrintTestSheet, m_testSheet->isChecked());
     m_settings.setTitleNumberFormat(formats[kTitle]);
     m_settings.setQuestionNumberFormat(formats[kQuestion]);
     m_settings.setAnswerNumberFormat(formats[kAnswer]);

@@ -40,6 +40,8 @@ class CLSDlgPrintSettings : public QDialog {
     QCheckBox* numberBox(Part part) const { return m_number[part]; }
     QLineEdit* formatEdit(Part part) const { return m_format[part]; }
     QSpinBox* widthBox() const { return m_width; }
+    QCheckBox* pageNumberBox() const { return m_pageNumber; }
+    QCheckBox* testSheetBox() const { return m_testSheet; }
     QComboBox* styleBox(Rule rule) const { return m_style[rule]; }
     QPushButton* colourButton(Rule rule) const { return m_colourButton[rule]; }
     QSpinBox* marginBox() const { return m_margin; }
@@ -66,6 +68,8 @@ class CLSDlgPrintSettings : public QDialog {
     std::array<QCheckBox*, kPartCount> m_number{};
     std::array<QLineEdit*, kPartCount> m_format{};
     QSpinBox* m_width = nullptr;
+    QCheckBox* m_pageNumber = nullptr;
+    QCheckBox* m_testSheet = nullptr;
     std::array<QComboBox*, kRuleCount> m_style{};
     std::array<QPushButton*, kRuleCount> m_colourButton{};
     std::array<Colour, kRuleCount> m_colour{};

@@ -1,13 +1,25 @@
 #include "settings/widgets/HelpPages.h"
 
 #include <QFileInfo>
-#include <QUrl>
 
 #include "settings/SettingsFolder.h"
+#include "settings/widgets/WndHelp.h"
 #include "text/Codec.h"
-#include "text/widgets/DesktopOpen.h"
 #include "text/widgets/QtPrompter.h"
 #include "text/widgets/QtText.h"
+
+namespace {
+
+HelpPageShower& shower() {
+    static HelpPageShower s;
+    return s;
+}
+
+}  // namespace
+
+void SetHelpPageShower(HelpPageShower s) {
+    shower() = std::move(s);
+}
 
 QString HelpPageIn(const QString& folder, int topic) {
     if (folder.isEmpty()) return QString();
@@ -35,10 +47,10 @@ bool OpenHelpTopic(int topic, QWidget* owner) {
             CLSTString(SJIS("ヘルプが見つかりません。プログラムを入れ直してください。")));
         return false;
     }
-    if (!OpenWithDesktop(QUrl::fromLocalFile(page))) {
-        prompter.message(PromptIcon::Error,
-                         FromQStringLossy(QString::fromUtf8("ヘルプを表示できません: ") + page));
-        return false;
+    if (shower()) {
+        shower()(page, owner);
+    } else {
+        SharedHelpWindow().showPage(page);
     }
     return true;
 }

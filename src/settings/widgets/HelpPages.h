@@ -1,12 +1,13 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 class QWidget;
 
 // The program's own help: one HTML page per help topic in the help folder
-// of the installed resources (help/<topic>.html), opened with the
-// desktop's browser. index.html is the contents.
+// of the installed resources (help/<topic>.html), shown in the program's
+// help window. index.html is the contents.
 
 /// The contents page's topic.
 inline constexpr int kHelpContentsTopic = 0;
@@ -17,6 +18,11 @@ QString HelpPageIn(const QString& folder, int topic);
 /// The folder of the installed help pages ("" when there is none).
 QString HelpFolder();
 /// Opens the page of a topic (the contents for kHelpContentsTopic or a
-/// topic without a page); false, after telling the learner, when there is
-/// no help at all or the desktop cannot show it.
+/// topic without a page) in the help window, which a second call reuses;
+/// false, after telling the learner, when there is no help at all.
 bool OpenHelpTopic(int topic, QWidget* owner = nullptr);
+
+/// Where OpenHelpTopic sends the page it found; an empty function (the
+/// default) is the shared help window. Tests put their own here.
+using HelpPageShower = std::function<void(const QString& page, QWidget* owner)>;
+void SetHelpPageShower(HelpPageShower shower);

@@ -25,9 +25,11 @@ const std::vector<int>& KnownHelpTopics() {
         kHelpExport,
         kHelpDataInfo,
         kHelpPrintSettings,
+        kHelpPrintPreview,
         kHelpFind,
         kHelpSelectWhere,
         kHelpSort,
+        kHelpPrintFonts,
         kHelpQuestionCard,
         kHelpVagueDialog,
         kHelpResultDialog,
@@ -52,6 +54,7 @@ const std::vector<int>& KnownHelpTopics() {
         kHelpMenu,
         kHelpStudy,
         kHelpEditor,
+        kHelpInfoPane,
     };
     return topics;
 }

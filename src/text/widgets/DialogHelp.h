@@ -14,9 +14,11 @@ enum DialogHelpContext {
     kHelpExport = 103,
     kHelpDataInfo = 104,
     kHelpPrintSettings = 105,
+    kHelpPrintPreview = 106,
     kHelpFind = 107,
     kHelpSelectWhere = 108,
     kHelpSort = 109,
+    kHelpPrintFonts = 110,
     kHelpQuestionCard = 115,
     kHelpVagueDialog = 117,
     kHelpResultDialog = 119,
@@ -42,10 +44,11 @@ enum DialogHelpContext {
 
 /// The main window's topics, by what it is doing when F1 is pressed.
 enum MainHelpContext {
-    kHelpRunning = 131,  // a run is in progress
-    kHelpMenu = 132,     // a menu is open
-    kHelpStudy = 133,    // the study screen
-    kHelpEditor = 134,   // the editor screen
+    kHelpRunning = 131,   // a run is in progress
+    kHelpMenu = 132,      // a menu is open
+    kHelpStudy = 133,     // the study screen
+    kHelpEditor = 134,    // the editor screen
+    kHelpInfoPane = 135,  // the study screen's information pane
 };
 
 /// Every topic above, for the check that each has its page.

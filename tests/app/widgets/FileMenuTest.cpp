@@ -56,12 +56,10 @@ struct App {
         window->show();
         window->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
-        SetUrlOpener([this](const QUrl& url) {
-            pages.push_back(QFileInfo(url.toLocalFile()).fileName());
-            return true;
-        });
+        SetHelpPageShower(
+            [this](const QString& page, QWidget*) { pages.push_back(QFileInfo(page).fileName()); });
     }
-    ~App() { SetUrlOpener({}); }
+    ~App() { SetHelpPageShower({}); }
     void load(const std::string& utf8) {
         WriteFileBytes(dir.file("q.vrf"), Utf8ToCp932Literal(utf8));
         ASSERT_TRUE(window->openFile(CLSTString(dir.file("q.vrf"))));

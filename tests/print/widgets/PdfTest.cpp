@@ -132,3 +132,24 @@ TEST(PrintPdf, CancellingKeepsThePagesAlreadyDrawn) {
     EXPECT_GE(PdfPages(path), 1);
     EXPECT_LT(PdfPages(path), static_cast<int>(f.print.pageTable().size()));
 }
+
+TEST(PrintPdf, ATestSheetWithPageNumbersHasTheNumbersAndNoAnswers) {
+    if (!HavePoppler()) GTEST_SKIP() << "pdftotext and pdfinfo (poppler-utils) are missing";
+    PdfFixture f;
+    ASSERT_TRUE(f.load(ManyQuestions(130)));
+    f.settings.setPrintFlag(CLSVorelSettings::kPrintPageNumber, true);
+    f.settings.setPrintFlag(CLSVorelSettings::kPrintTestSheet, true);
+    int pages = 0;
+    std::string path = f.printPdf(&pages);
+    ASSERT_GE(pages, 2);
+    for (int page = 1; page <= pages; ++page) {
+        std::string text = PdfText(path, page, page);
+        // The text tool may drop the blanks around the slash.
+        std::string packed = text;
+        std::erase(packed, ' ');
+        std::string number = std::to_string(page) + "/" + std::to_string(pages);
+        EXPECT_NE(packed.find(number), std::string::npos) << number << "\n" << text;
+        EXPECT_EQ(text.find("answer"), std::string::npos) << "page " << page << "\n" << text;
+        EXPECT_NE(text.find("問題"), std::string::npos) << "the questions stay";
+    }
+}

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSpinBox>
+#include <QTest>
 #include <QTimer>
 #include <memory>
 
@@ -18,7 +19,9 @@
 #include "print/widgets/PrintJob.h"
 #include "print/widgets/PrinterSetup.h"
 #include "settings/VorelSettings.h"
+#include "text/widgets/DialogHelp.h"
 #include "widgets/DialogTestSupport.h"
+#include "widgets/WhenModal.h"
 
 namespace {
 
@@ -295,4 +298,20 @@ TEST(PrintJob, ProgressDialogNamesTheFileAndPageAndCancels) {
     EXPECT_TRUE(progress.cancelRequested());
     EXPECT_TRUE(progress.isVisible()) << "it stays until the page loop stops";
     EXPECT_FALSE(progress.cancelButton()->isEnabled());
+}
+
+TEST(PrintPreview, F1OpensItsHelpPage) {
+    PreviewFixture f;
+    ASSERT_TRUE(f.load(ManyQuestions(3)));
+    std::vector<int> topics;
+    SetDialogHelpHandler([&topics](QWidget*, int topic) { topics.push_back(topic); });
+    CLSDlgPreview preview(f.print, *f.printer);
+    ASSERT_TRUE(preview.start());
+    preview.show();
+    activate(&preview);
+    preview.pageBox()->setFocus();
+    QTest::keyClick(preview.pageBox(), Qt::Key_F1);
+    SetDialogHelpHandler(nullptr);
+    EXPECT_EQ(topics, std::vector<int>{kHelpPrintPreview});
+    preview.reject();
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -7,12 +8,16 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTest>
+#include <map>
 
 #include "TestSupport.h"
 #include "print/widgets/DlgPrintFonts.h"
 #include "print/widgets/DlgPrintSettings.h"
 #include "settings/VorelSettings.h"
+#include "text/widgets/DialogHelp.h"
 #include "widgets/DialogTestSupport.h"
+#include "widgets/WhenModal.h"
 
 namespace {
 
@@ -165,4 +170,63 @@ TEST(PrintFontsDialog, EachFontKeepsItsOwnFaceAndColours) {
     EXPECT_EQ(dialog.fonts()[CLSVorelSettings::kPrintFontTitle],
               settings.printFont(CLSVorelSettings::kPrintFontTitle));
     EXPECT_EQ(dialog.sample()->palette().color(QPalette::WindowText), QColor(0, 0, 0));
+}
+
+TEST(PrintFontsDialog, F1OpensItsHelpPageAndTheSettingsDialogKeepsItsOwn) {
+    CLSVorelSettings settings;
+    std::vector<int> topics;
+    SetDialogHelpHandler([&topics](QWidget*, int topic) { topics.push_back(topic); });
+    FakePrompter prompter;
+    Dlg settingsDialog(settings, prompter);
+    settingsDialog.show();
+    activate(&settingsDialog);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+    CLSDlgPrintFonts fonts(PrintFontsOf(settings), &settingsDialog);
+    fonts.show();
+    activate(&fonts);
+    fonts.list()->setFocus();
+    QTest::keyClick(fonts.list(), Qt::Key_F1);
+    SetDialogHelpHandler(nullptr);
+    EXPECT_EQ(topics, (std::vector<int>{kHelpPrintSettings, kHelpPrintFonts}));
+}
+
+TEST(PrintSettingsDialog, PageNumberAndTestSheetBoxesHaveTheirOwnKeysAndAreStored) {
+    CLSVorelSettings settings;
+    FakePrompter prompter;
+    Dlg dialog(settings, prompter);
+    EXPECT_EQ(dialog.pageNumberBox()->text(), QString::fromUtf8("ページ番号を印刷する(&N)"));
+    EXPECT_EQ(dialog.testSheetBox()->text(),
+              QString::fromUtf8("解答欄を空欄にする（テスト用紙）(&S)"));
+    EXPECT_FALSE(dialog.pageNumberBox()->isChecked());
+    EXPECT_FALSE(dialog.testSheetBox()->isChecked());
+
+    // No two controls of the dialog answer to the same Alt key.
+    std::map<QChar, QString> keys;
+    for (QWidget* w : dialog.findChildren<QWidget*>()) {
+        QString text;
+        if (auto* button = qobject_cast<QAbstractButton*>(w)) text = button->text();
+        if (auto* label = qobject_cast<QLabel*>(w)) text = label->text();
+        int amp = text.indexOf('&');
+        if (amp < 0 || amp + 1 >= text.size()) continue;
+        QChar key = text.at(amp + 1).toUpper();
+        EXPECT_FALSE(keys.count(key)) << text.toStdString() << " and " << keys[key].toStdString();
+        keys[key] = text;
+    }
+
+    dialog.printBox(Dlg::kAnswer)->setChecked(false);
+    EXPECT_FALSE(dialog.testSheetBox()->isEnabled()) << "no answer column to leave blank";
+    dialog.printBox(Dlg::kAnswer)->setChecked(true);
+    EXPECT_TRUE(dialog.testSheetBox()->isEnabled());
+    dialog.pageNumberBox()->setChecked(true);
+    dialog.testSheetBox()->setChecked(true);
+    dialog.accept();
+    EXPECT_TRUE(settings.printPageNumber());
+    EXPECT_TRUE(settings.printTestSheet());
+
+    Dlg again(settings, prompter);
+    EXPECT_TRUE(again.pageNumberBox()->isChecked());
+    EXPECT_TRUE(again.testSheetBox()->isChecked());
+    again.testSheetBox()->setChecked(false);
+    again.reject();
+    EXPECT_TRUE(settings.printTestSheet()) << "cancel keeps it";
 }

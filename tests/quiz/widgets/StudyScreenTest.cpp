@@ -26,6 +26,7 @@
 #include "sentence/widgets/SentenceVideo.h"
 #include "sentence/widgets/WndSentence.h"
 #include "settings/VorelSettings.h"
+#include "settings/widgets/HelpPages.h"
 #include "text/Codec.h"
 #include "text/Error.h"
 #include "text/widgets/DesktopOpen.h"
@@ -322,10 +323,8 @@ TEST(StudyScreen, ReaskFromTheResultPane) {
 TEST(StudyScreen, TheResultPaneHasItsHelpAndLeavesTheIdleStatus) {
     Study s;
     std::vector<QString> pages;
-    SetUrlOpener([&](const QUrl& url) {
-        pages.push_back(QFileInfo(url.toLocalFile()).fileName());
-        return true;
-    });
+    SetHelpPageShower(
+        [&](const QString& page, QWidget*) { pages.push_back(QFileInfo(page).fileName()); });
     s.window->dispatch(kRunAll);
     s.answerTyped({"a1"});
     s.screen().examFinish(false);
@@ -343,7 +342,7 @@ TEST(StudyScreen, TheResultPaneHasItsHelpAndLeavesTheIdleStatus) {
     EXPECT_EQ(s.window->statusPart(0)->text(), idle);
     QTest::keyClick(s.window.get(), Qt::Key_F1);
     EXPECT_EQ(pages.back(), "133.html") << "the study screen's page again";
-    SetUrlOpener({});
+    SetHelpPageShower({});
 }
 
 TEST(StudyScreen, OpeningAFileDuringARunShowsTheResultInAWindowFirst) {
