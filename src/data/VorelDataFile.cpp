@@ -106,8 +106,11 @@ bool CLSVorelDataFile::newFile() {
     return true;
 }
 
-bool CLSVorelDataFile::loadFile(const CLSTString& path) {
+bool CLSVorelDataFile::loadFile(const CLSTString& requested) {
     CLSTraceScope trace("CLSVorelDataFile::loadFile");
+    // Every open comes here: the document, the recent files and the media
+    // paths made relative to it all need the file's full path.
+    const CLSTString path = AbsolutePath(requested);
     if (m_observer && !m_observer->mayLoad()) return false;
     auto fail = [this]() {
         if (m_observer) m_observer->loaded(false);

@@ -201,6 +201,51 @@ void CLSVorelDataQuestion::forgetReadText(Field field) {
     fieldChanged(field);
 }
 
+bool CLSVorelDataQuestion::setTypedField(Field field, std::string_view text, CLSSentenceArray list,
+                                         bool malformed, bool oldLayout) {
+    if (field != kFieldAnswers && field != kFieldChoices) VR_THROW(kSource, CLSError::kParameter);
+    CLSSentenceArray& target = field == kFieldAnswers ? m_answers : m_choices;
+    if (isFieldAsRead(field) && readFieldText(field) == text && readInOldLayout() == oldLayout &&
+        isFieldMalformed(field) == malformed && sameList(target, list)) {
+        return false;
+    }
+    // What stays of the other fields' texts: those of the same layout, and
+    // malformed ones, which go out in either.
+    bool sameLayout = m_read && m_read->oldLayout == oldLayout;
+    std::string kept[kFieldCount];
+    uint8_t asRead = 1u << field;
+    uint8_t malformedBits = malformed ? 1u << field : 0;
+    for (int f = 0; f < kFieldCount; ++f) {
+        auto other = static_cast<Field>(f);
+        if (other == field || !isFieldAsRead(other)) continue;
+        if (!sameLayout && !isFieldMalformed(other)) continue;
+        kept[f] = std::string(readFieldText(other));
+        // Further choices of an old line are separated by \c, a bar in the new one.
+        if (!sameLayout && other == kFieldChoices && !oldLayout)
+            kept[f] = std::string(CLSTString(kept[f]).replaceAll("\\c", "|").view());
+        asRead |= 1u << f;
+        if (isFieldMalformed(other)) malformedBits |= 1u << f;
+    }
+    kept[field] = std::string(text);
+    size_t total = 0;
+    for (const std::string& t : kept)
+        total += t.size();
+    ReadTextPtr read = allocateReadText(total);
+    size_t at = 0;
+    for (int f = 0; f < kFieldCount; ++f) {
+        if (!kept[f].empty()) std::memcpy(read->bytes() + at, kept[f].data(), kept[f].size());
+        at += kept[f].size();
+        read->ends[f] = static_cast<uint32_t>(at);
+    }
+    read->asRead = asRead;
+    read->malformed = malformedBits;
+    read->oldLayout = oldLayout;
+    read->answerIndex = sameLayout ? m_read->answerIndex : '0';
+    m_read = std::move(read);
+    target = std::move(list);
+    return true;
+}
+
 void CLSVorelDataQuestion::fieldChanged(Field field) {
     if (!m_read) return;
     m_read->asRead &= static_cast<uint8_t>(~(1u << field));

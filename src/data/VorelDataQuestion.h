@@ -102,6 +102,13 @@ class CLSVorelDataQuestion : public CLSVorelDataLine {
     /// Lets go of a field's read text, so that it is written from its list
     /// or sentence; a malformed field's text is lost with it.
     void forgetReadText(Field field);
+    /// Makes the answers or choices field the text the learner typed, in
+    /// the layout given (oldLayout for 1.2-2.9), so that it is saved as
+    /// typed; list is what the text expands to, empty when it is malformed.
+    /// The other fields keep their read texts while they still fit that
+    /// layout. Returns whether the field changed.
+    bool setTypedField(Field field, std::string_view text, CLSSentenceArray list, bool malformed,
+                       bool oldLayout);
 
     /// The parsers record what each field was read from.
     struct ReadFields {

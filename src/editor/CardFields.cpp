@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "data/VorelDataQuestion.h"
+#include "settings/CustomizeRules.h"
 #include "text/Codec.h"
 #include "text/Common.h"
 
@@ -115,4 +116,21 @@ CLSTString NumberLabel(int kind) {
         default:
             return CLSTString(SJIS("解答欄の高さ(&N)"));
     }
+}
+
+CLSTString NumberUnit(int kind) {
+    return CLSTString(kind == kLineInputFieldHeight ? SJIS("行") : SJIS("秒"));
+}
+
+CLSTString NumberRefusal(int kind, int value) {
+    if (value == -1) return CLSTString();
+    if (kind == kLineInputFieldHeight) {
+        if (value >= kSettingHeightMin && value <= kSettingHeightMax) return CLSTString();
+        return RangeWarning("答え入力欄の高さは 1 ～ 100");
+    }
+    if (value >= 0 && value <= kSettingNumberMax) return CLSTString();
+    const char* name = kind == kLineTimeLimit          ? "制限時間"
+                       : kind == kLineQuestionShowTime ? "問題表示時間"
+                                                       : "解答開始時間";
+    return RangeWarning((std::string(name) + "は 0 ～ 32767").c_str());
 }

@@ -52,3 +52,9 @@ CLSTString NumberFieldText(int value);
 /// The number card's label of a kind: "制限時間(&N)", "問題表示時間(&N)",
 /// "解答開始時間(&N)", "解答欄の高さ(&N)".
 CLSTString NumberLabel(int kind);
+/// Its unit: "秒" for the times, "行" for the answer field's height, which
+/// counts lines.
+CLSTString NumberUnit(int kind);
+/// The program's warning when a value is outside what the settings take
+/// (times 0-32767, the height 1-100), "" when it is in range or unset (-1).
+CLSTString NumberRefusal(int kind, int value);

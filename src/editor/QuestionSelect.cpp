@@ -6,6 +6,7 @@
 #include "data/DataFileWriter.h"
 #include "data/VorelDataFile.h"
 #include "editor/QuestionTools.h"
+#include "settings/CustomizeRules.h"
 #include "text/Codec.h"
 
 namespace {
@@ -71,6 +72,22 @@ std::optional<std::pair<int, int>> RangeLines(const CLSVorelDataFile& doc, Range
         }
     }
     return std::nullopt;
+}
+
+CLSTString RangeRefusal(const CLSVorelDataFile& doc, RangeKind kind, int from, int to) {
+    auto [low, high] = RangeBounds(doc, kind);
+    if (low <= high) {
+        const char* names[2] = {"開始", "終了"};
+        int values[2] = {from, to};
+        for (int i = 0; i < 2; ++i) {
+            if (values[i] >= low && values[i] <= high) continue;
+            return RangeWarning((std::string(names[i]) + "は " + std::to_string(low) + " ～ " +
+                                 std::to_string(high))
+                                    .c_str());
+        }
+    }
+    if (RangeLines(doc, kind, from, to)) return CLSTString();
+    return CLSTString(SJIS("値が有効範囲を超えています。"));
 }
 
 CLSTString RangePreview(const CLSVorelDataFile& doc, RangeKind kind, int number) {

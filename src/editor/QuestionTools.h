@@ -59,6 +59,12 @@ std::pair<int, int> RangeBounds(const CLSVorelDataFile& doc, RangeKind kind);
 std::optional<std::pair<int, int>> RangeLines(const CLSVorelDataFile& doc, RangeKind kind, int from,
                                               int to);
 
+/// Why a range is refused, in the program's words (CP932): a number
+/// outside the bounds gives them ("開始は 1 ～ 8 の間で指定してください。"),
+/// an empty document or from > to "値が有効範囲を超えています。"; "" when
+/// the range is walked.
+CLSTString RangeRefusal(const CLSVorelDataFile& doc, RangeKind kind, int from, int to);
+
 /// The preview beside a number field: a line in its data-file text form,
 /// a question's plain text or a title's text; empty out of range.
 CLSTString RangePreview(const CLSVorelDataFile& doc, RangeKind kind, int number);

@@ -11,12 +11,7 @@ bool within(int value, int low, int high) {
     return value >= low && value <= high;
 }
 
-constexpr int kMaxNumber = 32767;
-
-// The warnings end alike; each starts with what is out of range.
-CLSTString rangeWarning(const char* subjectUtf8) {
-    return CLSTString(Utf8ToCp932Literal(std::string(subjectUtf8) + " の間で指定してください。"));
-}
+constexpr int kMaxNumber = kSettingNumberMax;
 
 int withBit(int word, int bit, bool on) {
     return on ? (word | bit) : (word & ~bit);
@@ -28,6 +23,11 @@ constexpr int kUseDataComparison = 2;
 constexpr int kUseDataDesign = 4;
 
 }  // namespace
+
+// The warnings end alike; each starts with what is out of range.
+CLSTString RangeWarning(const char* subjectUtf8) {
+    return CLSTString(Utf8ToCp932Literal(std::string(subjectUtf8) + " の間で指定してください。"));
+}
 
 // ---- 一般 ----------------------------------------------------------------------------------
 
@@ -50,9 +50,9 @@ CLSGeneralPage CLSGeneralPage::defaults() {
 
 CLSTString CLSGeneralPage::refusal() const {
     if (!within(examLogSize, 0, kMaxNumber))
-        return rangeWarning("出題履歴一覧のサイズは 0 ～ 32767");
+        return RangeWarning("出題履歴一覧のサイズは 0 ～ 32767");
     if (!within(historySize, 0, kMaxNumber)) {
-        return rangeWarning("問題毎の正誤履歴のサイズは 0 ～ 32767");
+        return RangeWarning("問題毎の正誤履歴のサイズは 0 ～ 32767");
     }
     return CLSTString();
 }
@@ -130,20 +130,22 @@ CLSQuestionPage CLSQuestionPage::defaults() {
 }
 
 CLSTString CLSQuestionPage::refusal() const {
-    if (!within(lineInterval, 0, kMaxNumber)) return rangeWarning("行間は 0 ～ 32767");
+    if (!within(lineInterval, 0, kMaxNumber)) return RangeWarning("行間は 0 ～ 32767");
     const struct {
         int value;
         const char* name;
     } times[] = {{timeLimit, "制限"}, {questionShowTime, "表示"}, {answerStartTime, "解答開始"}};
     for (const auto& t : times) {
         if (!within(t.value, 0, kMaxNumber)) {
-            return rangeWarning((std::string(t.name) + "時間は 0 ～ 32767").c_str());
+            return RangeWarning((std::string(t.name) + "時間は 0 ～ 32767").c_str());
         }
     }
-    if (!within(choicesHeight, 1, 100)) return rangeWarning("選択肢ボタンの高さは 1 ～ 100");
-    if (!within(inputFieldHeight, 1, 100)) return rangeWarning("答え入力欄の高さは 1 ～ 100");
-    if (!within(defaultChoicesCount, 1, 9)) return rangeWarning("選択肢の数は 1 ～ 9");
-    if (!within(maxChoicesOfLine, 1, 9)) return rangeWarning("一行に表示する選択肢の数は 1 ～ 9");
+    if (!within(choicesHeight, kSettingHeightMin, kSettingHeightMax))
+        return RangeWarning("選択肢ボタンの高さは 1 ～ 100");
+    if (!within(inputFieldHeight, kSettingHeightMin, kSettingHeightMax))
+        return RangeWarning("答え入力欄の高さは 1 ～ 100");
+    if (!within(defaultChoicesCount, 1, 9)) return RangeWarning("選択肢の数は 1 ～ 9");
+    if (!within(maxChoicesOfLine, 1, 9)) return RangeWarning("一行に表示する選択肢の数は 1 ～ 9");
     return CLSTString();
 }
 
@@ -184,12 +186,12 @@ CLSAnswerPage CLSAnswerPage::defaults() {
 
 CLSTString CLSAnswerPage::refusal() const {
     if (!within(autoClickTime, 0, kMaxNumber)) {
-        return rangeWarning("ボタンを自動的にクリックするまでの時間は 0 ～ 32767");
+        return RangeWarning("ボタンを自動的にクリックするまでの時間は 0 ～ 32767");
     }
     if (!within(baseWidth, 260, kMaxNumber))
-        return rangeWarning("答えダイアログの基準幅は 260 ～ 32767");
+        return RangeWarning("答えダイアログの基準幅は 260 ～ 32767");
     if (!within(baseHeight, 150, kMaxNumber)) {
-        return rangeWarning("答えダイアログの基準高さは 150 ～ 32767");
+        return RangeWarning("答えダイアログの基準高さは 150 ～ 32767");
     }
     return CLSTString();
 }

@@ -8,6 +8,15 @@
 #include "text/Colour.h"
 #include "text/TString.h"
 
+/// The ranges the study settings take: times and the line spacing, and the
+/// heights (in lines) of the answer field and the choice buttons.
+constexpr int kSettingNumberMax = 32767;
+constexpr int kSettingHeightMin = 1;
+constexpr int kSettingHeightMax = 100;
+/// The program's warning for a value out of its range (CP932): the subject
+/// with its range, "行間は 0 ～ 32767", + " の間で指定してください。".
+CLSTString RangeWarning(const char* subjectUtf8);
+
 // The pages of the customisation sheet as plain values. Each page is read
 // from the settings when the sheet opens, shows defaults() on "リセット",
 // is judged by refusal() when the sheet is confirmed and, only when every

@@ -157,6 +157,22 @@ CLSTString RelativePath(const CLSTString& fromFile, const CLSTString& toFile) {
     return out;
 }
 
+CLSTString AbsolutePath(const CLSTString& path) {
+    if (path.isEmpty() || IsAbsolutePath(path)) return path;
+    std::vector<char> buffer(4096);
+    while (::getcwd(buffer.data(), buffer.size()) == nullptr) {
+        if (errno != ERANGE || buffer.size() > (1u << 20)) return path;
+        buffer.resize(buffer.size() * 2);
+    }
+    std::string joined = std::string(buffer.data()) + "/" + NativePath(path);
+    std::string absolute;
+    for (const std::string& part : pathParts(joined))
+        absolute += "/" + part;
+    CLSTString out;
+    if (!PathFromNative(absolute.empty() ? "/" : absolute, out)) return path;
+    return out;
+}
+
 bool OnSameFileSystem(const CLSTString& a, const CLSTString& b) {
     dev_t da = 0;
     dev_t db = 0;

@@ -29,6 +29,10 @@ CLSTString FileNameOf(const CLSTString& path);
 /// folder + "/" + name; name alone when it is absolute or folder is empty.
 CLSTString JoinPath(const CLSTString& folder, const CLSTString& name);
 bool IsAbsolutePath(const CLSTString& path);
+/// A relative path as seen from the current folder, made absolute with
+/// "." and ".." resolved by name; an absolute path unchanged, and a
+/// relative one too when the current folder has no CP932 name.
+CLSTString AbsolutePath(const CLSTString& path);
 
 /// The path of toFile as seen from the folder of fromFile ("pics/a.png",
 /// "../b/c.png"), both absolute; toFile unchanged when either is relative.

@@ -72,3 +72,20 @@ TEST(CardFields, EditTextKeepsLineBreaksAndPictures) {
     EXPECT_EQ(U8(s.toMarkup()), "一行目\\n二\\i\"p.png|width=50\"行\\(x\\)")
         << "typed brackets are text, written escaped";
 }
+
+TEST(CardFields, NumberSettingsAreCheckedAgainstTheSettingsRanges) {
+    EXPECT_EQ(U8(NumberUnit(kLineTimeLimit)), "秒");
+    EXPECT_EQ(U8(NumberUnit(kLineInputFieldHeight)), "行");
+    EXPECT_TRUE(NumberRefusal(kLineInputFieldHeight, 1).isEmpty());
+    EXPECT_TRUE(NumberRefusal(kLineInputFieldHeight, 100).isEmpty());
+    EXPECT_TRUE(NumberRefusal(kLineInputFieldHeight, -1).isEmpty()) << "unset";
+    EXPECT_EQ(U8(NumberRefusal(kLineInputFieldHeight, 0)),
+              "答え入力欄の高さは 1 ～ 100 の間で指定してください。");
+    EXPECT_FALSE(NumberRefusal(kLineInputFieldHeight, 999999999).isEmpty());
+    EXPECT_TRUE(NumberRefusal(kLineTimeLimit, 0).isEmpty());
+    EXPECT_TRUE(NumberRefusal(kLineAnswerStartTime, 32767).isEmpty());
+    EXPECT_EQ(U8(NumberRefusal(kLineTimeLimit, 32768)),
+              "制限時間は 0 ～ 32767 の間で指定してください。");
+    EXPECT_EQ(U8(NumberRefusal(kLineQuestionShowTime, 999999999)),
+              "問題表示時間は 0 ～ 32767 の間で指定してください。");
+}

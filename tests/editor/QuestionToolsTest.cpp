@@ -193,6 +193,19 @@ TEST(QuestionSelect, RangesOfEachKindAndTheirRefusals) {
     }
 }
 
+TEST(QuestionSelect, ARefusedRangeSaysWhichNumberAndItsBounds) {
+    ToolsFixture f;
+    EXPECT_TRUE(RangeRefusal(f.doc, RangeKind::kQuestions, 1, 6).isEmpty());
+    EXPECT_EQ(U8(RangeRefusal(f.doc, RangeKind::kQuestions, 99, 6)),
+              "開始は 1 ～ 6 の間で指定してください。");
+    EXPECT_EQ(U8(RangeRefusal(f.doc, RangeKind::kLines, 2, 99)),
+              "終了は 2 ～ 14 の間で指定してください。");
+    EXPECT_EQ(U8(RangeRefusal(f.doc, RangeKind::kTitles, 3, 2)), "値が有効範囲を超えています。");
+    ToolsFixture empty("VORELDATA V3.0\r\n");
+    EXPECT_EQ(U8(RangeRefusal(empty.doc, RangeKind::kTitles, 1, 1)),
+              "値が有効範囲を超えています。");
+}
+
 TEST(QuestionSelect, PreviewsShowTheLineQuestionOrTitle) {
     ToolsFixture f;
     EXPECT_EQ(U8(RangePreview(f.doc, RangeKind::kLines, 5)), "$TimeLimit=10'十秒");

@@ -40,6 +40,9 @@ class CLSCardPage : public QWidget {
     /// Characters of the last editedLine that Shift-JIS cannot hold (they
     /// became "?"); the editor tells the learner. Empty when there were none.
     QString takeUnmappable() const { return std::exchange(m_unmappable, QString()); }
+    /// Why the last editedLine kept a field's old value (CP932, the
+    /// program's warning); empty when it took every field.
+    CLSTString takeRefusal() const { return std::exchange(m_refusal, CLSTString()); }
 
   signals:
     void commitRequested();
@@ -62,6 +65,9 @@ class CLSCardPage : public QWidget {
   private:
     QList<QWidget*> m_textFields;
     mutable QString m_unmappable;
+
+  protected:
+    mutable CLSTString m_refusal;
 };
 
 /// The card shown beside the editor's list: the card of the current line's

@@ -16,6 +16,7 @@
 
 #include "data/QuestionFonts.h"
 #include "data/VorelDataFile.h"
+#include "editor/AnswerNotation.h"
 #include "editor/CardFields.h"
 #include "settings/VorelSettings.h"
 #include "settings/widgets/QtDesign.h"
@@ -75,6 +76,7 @@ void CLSCardQuestion::createFirstPage() {
     m_answerTop->setOrientation(Qt::Horizontal);
     m_answers = new QListWidget(m_first);
     m_answer = textField(m_first);
+    createNotation(m_answerNotation, m_first, CLSVorelDataQuestion::kFieldAnswers);
     m_historyTop = new CLSWndSeparator(m_first);
     m_historyTop->setOrientation(Qt::Horizontal);
     m_countLabel = new QLabel(U("解答数(&N)"), m_first);
@@ -113,6 +115,7 @@ void CLSCardQuestion::createSecondPage() {
     m_hintHeight->setOrientation(Qt::Horizontal);
     m_choices = new QListWidget(m_second);
     m_choice = textField(m_second);
+    createNotation(m_choiceNotation, m_second, CLSVorelDataQuestion::kFieldChoices);
     m_mark = new QCheckBox(U("マーク(&M)"), m_second);
     m_historyLabel = new QLabel(U("正誤履歴(&H)"), m_second);
     m_history = new QListWidget(m_second);
@@ -132,6 +135,53 @@ void CLSCardQuestion::createSecondPage() {
     });
 }
 
+void CLSCardQuestion::createNotation(Notation& notation, QWidget* page, int field) {
+    notation.label = new QLabel(U("表記(&K)"), page);
+    notation.field = new QLineEdit(page);
+    notation.label->setBuddy(notation.field);
+    notation.problem = new QLabel(page);
+    notation.problem->setStyleSheet(QStringLiteral("color: #b00000"));
+    watch(notation.field);
+    connect(notation.field, &QLineEdit::textChanged, this,
+            [this, &notation, field] { markProblem(notation, field); });
+}
+
+void CLSCardQuestion::showNotation(Notation& notation, const CLSVorelDataQuestion& question,
+                                   int field) {
+    auto which = static_cast<CLSVorelDataQuestion::Field>(field);
+    notation.shown = ToQString(NotationText(question, which, m_doc.getVersion()));
+    notation.field->setText(notation.shown);
+    notation.field->setCursorPosition(0);
+    markProblem(notation, field);
+}
+
+void CLSCardQuestion::markProblem(Notation& notation, int field) {
+    // The reason a field gives no entries shows while it is typed.
+    CLSTString text;
+    FromQString(notation.field->text(), text);
+    CLSExpandFailure why = CLSExpandFailure::kNone;
+    NotationEntries(NotationForLine(text), static_cast<CLSVorelDataQuestion::Field>(field),
+                    m_doc.getVersion() < CLSVorelDataFile::kCurrentVersion, &why);
+    QString reason = QString::fromUtf8(ExpandFailureText(why));
+    notation.problem->setText(reason);
+    notation.problem->setToolTip(reason);
+}
+
+void CLSCardQuestion::layOutNotation(Notation& notation, int top, int x, int width) {
+    const int line = fontMetrics().height();
+    const int row = notation.field->sizeHint().height();
+    const int problem = notation.problem->sizeHint().height();
+    notation.label->setGeometry(kGap, top, x - 2 * kGap, row);
+    notation.field->setGeometry(x, top, width, row);
+    notation.problem->setGeometry(x, top + row, width, std::max(line, problem));
+}
+
+int CLSCardQuestion::notationHeight() const {
+    const int line = fontMetrics().height();
+    return kGap + m_answerNotation.field->sizeHint().height() +
+           std::max(line, m_answerNotation.problem->sizeHint().height());
+}
+
 void CLSCardQuestion::layOutFirstPage() {
     const int w = m_first->width();
     const int h = m_first->height();
@@ -149,7 +199,10 @@ void CLSCardQuestion::layOutFirstPage() {
     int answerTop =
         std::clamp(m_settings.editAnswerTop(), 40, std::max(40, historyTop + comboHeight - 26));
     answerTop = std::max(answerTop, kGap + row + 2 * kGap + sep);
-    historyTop = std::max(historyTop, answerTop + sep + 2 * line);
+    // The answer area keeps one line of the answer's own font whole.
+    const int minList =
+        std::max(2 * line, m_answer->fontMetrics().height() + 2 * m_answer->frameWidth() + 8);
+    historyTop = std::max(historyTop, answerTop + sep + notationHeight() + minList);
     int questionTop = kGap + row + kGap;
     m_questionLabel->setGeometry(kGap, questionTop, label - kGap, line + 4);
     m_question->setGeometry(x, questionTop, fieldWidth,
@@ -158,9 +211,10 @@ void CLSCardQuestion::layOutFirstPage() {
     m_answerTop->setExtent(0, w);
     m_answerTop->setPosition(answerTop);
     int listTop = answerTop + sep / 2 + 1;
-    int listHeight = std::max(line, historyTop - sep / 2 - 1 - listTop);
+    int listHeight = std::max(line, historyTop - sep / 2 - 1 - listTop - notationHeight());
     m_answers->setGeometry(kGap, listTop, label - kGap, listHeight);
     m_answer->setGeometry(x, listTop, fieldWidth, listHeight);
+    layOutNotation(m_answerNotation, listTop + listHeight + kGap, x, fieldWidth);
     m_historyTop->setRange(76, std::max(76, h - sep - 60));
     m_historyTop->setExtent(0, w);
     m_historyTop->setPosition(historyTop);
@@ -189,16 +243,17 @@ void CLSCardQuestion::layOutSecondPage() {
     int bottom = h - kGap - historyHeight;
     int markTop = bottom - kGap - markHeight;
     int hintHeight = std::clamp(m_settings.editHintHeight(), 40, std::max(40, h - 50));
-    hintHeight = std::min(hintHeight, std::max(40, markTop - sep - 2 * line));
+    hintHeight = std::min(hintHeight, std::max(40, markTop - sep - notationHeight() - 2 * line));
     m_hints->setGeometry(kGap, kGap, label - kGap, std::max(line, hintHeight - sep / 2 - kGap));
     m_hint->setGeometry(x, kGap, fieldWidth, std::max(line, hintHeight - sep / 2 - kGap));
     m_hintHeight->setRange(40, std::max(40, h - 50));
     m_hintHeight->setExtent(0, w);
     m_hintHeight->setPosition(hintHeight);
     int choiceTop = hintHeight + sep / 2 + 1;
-    int choiceHeight = std::max(line, markTop - kGap - choiceTop);
+    int choiceHeight = std::max(line, markTop - kGap - choiceTop - notationHeight());
     m_choices->setGeometry(kGap, choiceTop, label - kGap, choiceHeight);
     m_choice->setGeometry(x, choiceTop, fieldWidth, choiceHeight);
+    layOutNotation(m_choiceNotation, choiceTop + choiceHeight + kGap, x, fieldWidth);
     m_mark->setGeometry(x, markTop, fieldWidth, markHeight);
     m_historyLabel->setGeometry(kGap, bottom, label - kGap, line + 4);
     m_history->setGeometry(x, bottom, fieldWidth, historyHeight);
@@ -249,10 +304,14 @@ void CLSCardQuestion::showLine(const CLSVorelDataItem& line, bool sameLine) {
     fillList(m_answers, m_answer, AnswerEntries(q, version), m_shownAnswers, sameLine);
     fillList(m_hints, m_hint, HintEntries(q, version), m_shownHints, sameLine);
     fillList(m_choices, m_choice, ChoiceEntries(q, version), m_shownChoices, sameLine);
+    showNotation(m_answerNotation, q, CLSVorelDataQuestion::kFieldAnswers);
+    showNotation(m_choiceNotation, q, CLSVorelDataQuestion::kFieldChoices);
+    m_answerNotation.field->setEnabled(AnswerListEditable(version));
     m_answers->setEnabled(AnswerListEditable(version));
     bool hints = HintsAndChoicesEditable(version);
     for (QWidget* w : {static_cast<QWidget*>(m_hints), static_cast<QWidget*>(m_hint),
-                       static_cast<QWidget*>(m_choices), static_cast<QWidget*>(m_choice)})
+                       static_cast<QWidget*>(m_choices), static_cast<QWidget*>(m_choice),
+                       static_cast<QWidget*>(m_choiceNotation.field)})
         w->setEnabled(hints);
 
     {
@@ -281,6 +340,9 @@ void CLSCardQuestion::showLine(const CLSVorelDataItem& line, bool sameLine) {
         text.replace(QChar('\t'), QStringLiteral("  "));
         m_history->addItem(text);
     }
+    // The fields' fonts decide how much room the answers need.
+    layOutFirstPage();
+    layOutSecondPage();
 }
 
 CLSVorelDataItem CLSCardQuestion::editedLine(const CLSVorelDataItem& line) const {
@@ -292,14 +354,24 @@ CLSVorelDataItem CLSCardQuestion::editedLine(const CLSVorelDataItem& line) const
     q.setQuestion(sentence(m_question));
     // The entry selected in each list takes the field beside it: an empty
     // text removes it, a text on the new entry adds one.
+    // A "表記" typed anew is the whole field; otherwise the selected entry.
     int version = m_doc.getVersion();
+    auto typed = [](const Notation& notation) { return notation.field->text() != notation.shown; };
     if (HintsAndChoicesEditable(version)) {
         if (m_hints->currentRow() >= 0) q.setHintSentence(m_hints->currentRow(), sentence(m_hint));
-        if (m_choices->currentRow() >= 0)
+        if (typed(m_choiceNotation)) {
+            SetNotation(q, CLSVorelDataQuestion::kFieldChoices,
+                        fieldText(m_choiceNotation.field->text()), version);
+        } else if (m_choices->currentRow() >= 0) {
             q.setChoiceSentence(m_choices->currentRow(), sentence(m_choice));
+        }
     }
-    if (m_answers->currentRow() >= 0)
+    if (AnswerListEditable(version) && typed(m_answerNotation)) {
+        SetNotation(q, CLSVorelDataQuestion::kFieldAnswers,
+                    fieldText(m_answerNotation.field->text()), version);
+    } else if (m_answers->currentRow() >= 0) {
         q.setAnswerSentence(m_answers->currentRow(), sentence(m_answer));
+    }
     q.setAnswerCount(std::max(0, m_count->currentIndex()) + 1);
     q.setGroup(std::max(0, m_group->currentIndex()));
     q.setMark(m_mark->isChecked() ? 1 : 0);

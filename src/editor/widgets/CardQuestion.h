@@ -15,9 +15,10 @@ class QTabWidget;
 
 /// The question card, on two tabs. "問題・答え": the title the question
 /// belongs to (with a button that jumps to it), the question, the answers as
-/// a list with the selected one's text beside it, the number of answers to
-/// give, the group and the comment. "ヒント・選択肢": hints and choices the
-/// same way, the mark and the right/wrong history.
+/// a list with the selected one's text beside it and the whole field as
+/// written ("表記", notation included), the number of answers to give, the
+/// group and the comment. "ヒント・選択肢": hints and choices the same way
+/// (choices with their "表記" too), the mark and the right/wrong history.
 class CLSCardQuestion : public CLSCardPage {
     Q_OBJECT
   public:
@@ -34,6 +35,8 @@ class CLSCardQuestion : public CLSCardPage {
     QPushButton* titleButton() const { return m_titleButton; }
     QLineEdit* titleField() const { return m_title; }
     QPlainTextEdit* questionField() const { return m_question; }
+    QLineEdit* answerNotation() const { return m_answerNotation.field; }
+    QLabel* answerNotationProblem() const { return m_answerNotation.problem; }
     QListWidget* answerList() const { return m_answers; }
     QPlainTextEdit* answerField() const { return m_answer; }
     QComboBox* answerCountBox() const { return m_count; }
@@ -41,6 +44,8 @@ class CLSCardQuestion : public CLSCardPage {
     QPlainTextEdit* commentField() const { return m_comment; }
     QListWidget* hintList() const { return m_hints; }
     QPlainTextEdit* hintField() const { return m_hint; }
+    QLineEdit* choiceNotation() const { return m_choiceNotation.field; }
+    QLabel* choiceNotationProblem() const { return m_choiceNotation.problem; }
     QListWidget* choiceList() const { return m_choices; }
     QPlainTextEdit* choiceField() const { return m_choice; }
     QCheckBox* markBox() const { return m_mark; }
@@ -50,6 +55,21 @@ class CLSCardQuestion : public CLSCardPage {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // "表記": a list's field as the file writes it, and why it gives no
+    // entries when it does not expand.
+    struct Notation {
+        QLabel* label = nullptr;
+        QLineEdit* field = nullptr;
+        QLabel* problem = nullptr;
+        QString shown;
+    };
+    void createNotation(Notation& notation, QWidget* page, int field);
+    void showNotation(Notation& notation, const CLSVorelDataQuestion& question, int field);
+    void markProblem(Notation& notation, int field);
+    /// Lays a notation out from top, its field at x, below its list.
+    void layOutNotation(Notation& notation, int top, int x, int width);
+    /// The height it takes, with the gap above it.
+    int notationHeight() const;
     void createFirstPage();
     void createSecondPage();
     void layOutFirstPage();
@@ -66,6 +86,7 @@ class CLSCardQuestion : public CLSCardPage {
     QLabel* m_questionLabel = nullptr;
     QPlainTextEdit* m_question = nullptr;
     CLSWndSeparator* m_answerTop = nullptr;
+    Notation m_answerNotation;
     QListWidget* m_answers = nullptr;
     QPlainTextEdit* m_answer = nullptr;
     CLSWndSeparator* m_historyTop = nullptr;
@@ -78,6 +99,7 @@ class CLSCardQuestion : public CLSCardPage {
     QListWidget* m_hints = nullptr;
     QPlainTextEdit* m_hint = nullptr;
     CLSWndSeparator* m_hintHeight = nullptr;
+    Notation m_choiceNotation;
     QListWidget* m_choices = nullptr;
     QPlainTextEdit* m_choice = nullptr;
     QCheckBox* m_mark = nullptr;

@@ -128,15 +128,17 @@ CLSCardNumber::CLSCardNumber(CLSVorelDataFile& doc, CLSVorelSettings& settings, 
 
 void CLSCardNumber::showLine(const CLSVorelDataItem& line, bool) {
     m_label->setText(ToQString(NumberLabel(line.kind())));
-    // The input field's height counts lines, not seconds.
-    m_unit->setVisible(line.kind() != kLineInputFieldHeight);
+    m_unit->setText(ToQString(NumberUnit(line.kind())));
     m_value->setText(ToQString(NumberFieldText(line.number().value)));
     m_comment->setText(ToQString(line.number().comment));
 }
 
 CLSVorelDataItem CLSCardNumber::editedLine(const CLSVorelDataItem& line) const {
     CLSVorelDataItem edited(line);
-    edited.number().value = NumberFromField(fieldText(m_value->text()));
+    int value = NumberFromField(fieldText(m_value->text()));
+    // A value the settings do not take keeps the line's own.
+    m_refusal = NumberRefusal(line.kind(), value);
+    if (m_refusal.isEmpty()) edited.number().value = value;
     edited.number().comment = fieldText(m_comment->text());
     return edited;
 }

@@ -58,6 +58,13 @@ CLSCardTitle::CLSCardTitle(CLSVorelDataFile& doc, CLSVorelSettings& settings, QW
     watch(m_text);
     watch(m_choices, false);
     watch(m_comment);
+    // Tab follows the screen: the comparison boxes stand above the comment.
+    QWidget* previous = m_choices;
+    for (QCheckBox* box : m_options) {
+        setTabOrder(previous, box);
+        previous = box;
+    }
+    setTabOrder(previous, m_comment);
 }
 
 void CLSCardTitle::showLine(const CLSVorelDataItem& line, bool) {

@@ -36,6 +36,7 @@ QString U(const char* utf8) {
 
 constexpr int kGap = 6;
 constexpr int kColumnWidth = 104;
+constexpr int kHintsMinWidth = 120;
 
 }  // namespace
 
@@ -188,7 +189,10 @@ void CLSDlgList::display(int n) {
     if (q.getHintCount() > 0) {
         if (!m_hints) {
             m_hints = new CLSWndHints(m_doc, m_settings, l, this);
-            connect(m_hints, &CLSWndHints::closeRequested, this, [this] { m_hints->hide(); });
+            connect(m_hints, &CLSWndHints::closeRequested, this, [this] {
+                m_hints->hide();
+                layOut();
+            });
         } else {
             m_hints->setQuestion(l);
         }
@@ -293,10 +297,22 @@ void CLSDlgList::layOut() {
         y += b->height() + 4;
     }
 
-    // The hints stand at the right when the question has any.
+    // The window grows no smaller than its parts need.
+    QSize needed = neededSize();
+    if (minimumSize() != needed) {
+        setMinimumSize(needed);
+        if (w < needed.width() || h < needed.height()) {
+            resize(std::max(w, needed.width()), std::max(h, needed.height()));
+            return;  // laid out again by the resize
+        }
+    }
+
+    // The hints stand at the right when the question has any (also while
+    // the window is not shown yet).
     int right = w - kGap;
-    if (m_hints && m_hints->isVisible()) {
-        int hintsWidth = std::clamp(w / 4, 120, 260);
+    if (hintsShown()) {
+        int hintsWidth = std::clamp(w / 4, kHintsMinWidth, 260);
+        hintsWidth = std::min(hintsWidth, std::max(kHintsMinWidth, w - contentMinWidth()));
         m_hints->setGeometry(right - hintsWidth, kGap, hintsWidth, h - 2 * kGap);
         right -= hintsWidth + kGap;
     }
@@ -317,6 +333,16 @@ void CLSDlgList::layOut() {
     // The separators keep their places within what the window allows.
     int commentTop = std::clamp(m_settings.listCommentTop(), 90, std::max(90, h - 60));
     int answerTop = std::clamp(m_settings.listAnswerTop(), 60, std::max(60, commentTop - 24));
+    // Question, answer and comment each keep a whole line of their fonts,
+    // also while they are edited; the window's minimum leaves room for it.
+    int titleHeight =
+        std::max(m_title->fontMetrics().height(), m_title->minimumSizeHint().height()) +
+        2 * frameExtent(CLSVorelSkin::kTitle);
+    int answerNeeded = answerHeight();
+    answerTop = std::max(answerTop, kGap + titleHeight + questionHeight());
+    commentTop = std::max(commentTop, answerTop + sep + answerNeeded);
+    commentTop = std::min(commentTop, rowTop - 4 - sep - commentHeight());
+    answerTop = std::min(answerTop, commentTop - sep - answerNeeded);
     m_commentTop->setRange(90, std::max(90, h - 60));
     m_answerTop->setRange(60, std::max(60, commentTop - 24));
     m_answerTop->setExtent(left, right);
@@ -329,13 +355,56 @@ void CLSDlgList::layOut() {
         widget->setGeometry(left + e, top + e, std::max(1, right - left - 2 * e),
                             std::max(1, bottom - top - 2 * e));
     };
-    int titleHeight = m_title->fontMetrics().height() + 2 * frameExtent(CLSVorelSkin::kTitle);
     place(m_title, CLSVorelSkin::kTitle, kGap, kGap + titleHeight);
     place(m_question, CLSVorelSkin::kQuestion, kGap + titleHeight, answerTop);
     place(m_answer, CLSVorelSkin::kAnswer, answerTop + sep, commentTop);
     place(m_answers, CLSVorelSkin::kAnswer, answerTop + sep, commentTop);
     place(m_comment, CLSVorelSkin::kComment, commentTop + sep, rowTop - 4);
     update();
+}
+
+bool CLSDlgList::hintsShown() const {
+    return m_hints && !m_hints->isHidden();
+}
+
+int CLSDlgList::answerHeight() const {
+    // A line of the answer's font in the edit box: its frame and margins.
+    QFontMetrics metrics(m_answer->sentenceFont());
+    return metrics.height() + 2 * frameExtent(CLSVorelSkin::kAnswer) + 16;
+}
+
+int CLSDlgList::questionHeight() const {
+    QFontMetrics metrics(m_question->sentenceFont());
+    return metrics.height() + 2 * frameExtent(CLSVorelSkin::kQuestion) + 16;
+}
+
+int CLSDlgList::commentHeight() const {
+    QFontMetrics metrics(m_comment->sentenceFont());
+    return metrics.height() + 2 * frameExtent(CLSVorelSkin::kComment) + 16;
+}
+
+int CLSDlgList::contentMinWidth() const {
+    // The column, and the bottom row of group, history and mark.
+    int row = 0;
+    for (QWidget* part : std::initializer_list<QWidget*>{m_group, m_history, m_mark})
+        row += part->sizeHint().width() + 2 * kGap;
+    return kGap + kColumnWidth + kGap + row;
+}
+
+QSize CLSDlgList::neededSize() const {
+    int width = contentMinWidth() + (hintsShown() ? kHintsMinWidth + kGap : 0);
+    int column = kGap + m_number->sizeHint().height() + 2 + m_count->sizeHint().height() + kGap;
+    for (QPushButton* b : {m_close, m_other, m_edit, m_find, m_help})
+        column += b->sizeHint().height() + 4;
+    int row = std::max({m_group->sizeHint().height(), m_history->sizeHint().height(),
+                        m_mark->sizeHint().height()});
+    // Title, the question from 60 pixels down, the answer, a comment line.
+    int sep = m_answerTop->thickness();
+    int title = std::max(m_title->fontMetrics().height(), m_title->minimumSizeHint().height()) +
+                2 * frameExtent(CLSVorelSkin::kTitle);
+    int text = kGap + title + questionHeight() + sep + answerHeight() + sep + commentHeight() + 4 +
+               row + kGap;
+    return QSize(std::max(250, width), std::max({250, column + kGap, text}));
 }
 
 void CLSDlgList::storeLayout() {

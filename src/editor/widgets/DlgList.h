@@ -66,6 +66,15 @@ class CLSDlgList : public QDialog {
     void storeLayout();
     const CLSVorelDataItem* line() const;
     int frameExtent(int item) const;
+    bool hintsShown() const;
+    /// The answer's height for one line of its font, edit box included.
+    int answerHeight() const;
+    int questionHeight() const;
+    int commentHeight() const;
+    /// The width of the column and the bottom row, without the hints.
+    int contentMinWidth() const;
+    /// The smallest size at which no part overlaps or is cut.
+    QSize neededSize() const;
 
     CLSVorelDataFile& m_doc;
     CLSVorelSettings& m_settings;

@@ -18,6 +18,7 @@
 #include "settings/VorelSettings.h"
 #include "text/Codec.h"
 #include "text/widgets/DialogHelp.h"
+#include "text/widgets/NumberSpinBox.h"
 #include "text/widgets/QtPrompter.h"
 #include "text/widgets/QtText.h"
 
@@ -45,8 +46,9 @@ CLSDlgSelectWhere::CLSDlgSelectWhere(const CLSVorelDataFile& doc, CLSVorelSettin
     m_kind = new QComboBox(range);
     m_kind->addItems({U("行番号で指定"), U("問題番号で指定"), U("タイトル番号で指定")});
     m_kind->setCurrentIndex(1);
-    m_from = new QSpinBox(range);
-    m_to = new QSpinBox(range);
+    // Numbers past the range stay as typed, so that OK can say the range.
+    m_from = new CLSNumberSpinBox(range);
+    m_to = new CLSNumberSpinBox(range);
     m_fromPreview = new QLineEdit(range);
     m_toPreview = new QLineEdit(range);
     for (QLineEdit* preview : {m_fromPreview, m_toPreview}) {
@@ -121,7 +123,7 @@ CLSDlgSelectWhere::CLSDlgSelectWhere(const CLSVorelDataFile& doc, CLSVorelSettin
     column->addWidget(buttons);
 
     connect(m_kind, &QComboBox::currentIndexChanged, this, &CLSDlgSelectWhere::rangeKindChanged);
-    for (QSpinBox* box : {m_from, m_to})
+    for (CLSNumberSpinBox* box : {m_from, m_to})
         connect(box, &QSpinBox::valueChanged, this, &CLSDlgSelectWhere::update);
     connect(m_by, &QButtonGroup::idToggled, this, &CLSDlgSelectWhere::update);
     connect(m_action, &QButtonGroup::idToggled, this, &CLSDlgSelectWhere::update);
@@ -142,9 +144,9 @@ void CLSDlgSelectWhere::rangeKindChanged() {
     auto [low, high] = RangeBounds(m_doc, kind());
     // An empty range still lets the numbers be typed; OK refuses them.
     if (high < low) high = low;
-    for (QSpinBox* box : {m_from, m_to}) {
+    for (CLSNumberSpinBox* box : {m_from, m_to}) {
         QSignalBlocker quiet(box);
-        box->setRange(low, high);
+        box->setStepRange(low, high);
     }
     m_from->setValue(low);
     m_to->setValue(high);
@@ -190,8 +192,13 @@ void CLSDlgSelectWhere::confirm() {
         RangeLines(m_doc, kind(), m_from->value(), m_to->value());
     if (!lines) {
         QtPrompter(this).message(PromptIcon::Warning,
-                                 CLSTString(SJIS("値が有効範囲を超えています。")));
-        m_from->setFocus(Qt::OtherFocusReason);
+                                 RangeRefusal(m_doc, kind(), m_from->value(), m_to->value()));
+        auto [low, high] = RangeBounds(m_doc, kind());
+        bool toWrong = m_from->value() >= low && m_from->value() <= high &&
+                       (m_to->value() < low || m_to->value() > high);
+        CLSNumberSpinBox* wrong = toWrong ? m_to : m_from;
+        wrong->setFocus(Qt::OtherFocusReason);
+        wrong->selectAll();
         return;
     }
     CLSSelectRequest request;

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "editor/QuestionTools.h"
+#include "text/widgets/NumberSpinBox.h"
 
 class CLSVorelDataFile;
 class CLSVorelSettings;
@@ -49,8 +50,8 @@ class CLSDlgSelectWhere : public QDialog {
     const CLSVorelDataFile& m_doc;
     CLSVorelSettings& m_settings;
     QComboBox* m_kind = nullptr;
-    QSpinBox* m_from = nullptr;
-    QSpinBox* m_to = nullptr;
+    CLSNumberSpinBox* m_from = nullptr;
+    CLSNumberSpinBox* m_to = nullptr;
     QLineEdit* m_fromPreview = nullptr;
     QLineEdit* m_toPreview = nullptr;
     QButtonGroup* m_by = nullptr;

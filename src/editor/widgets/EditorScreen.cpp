@@ -254,6 +254,7 @@ void CLSEditorScreen::commitCard() {
     m_committing = true;
     CLSVorelDataItem edited = page->editedLine(*line);
     QString unmappable = page->takeUnmappable();
+    CLSTString refusal = page->takeRefusal();
     int version = m_doc.getVersion();
     // Only what changes the line's text is a change: fields left as they
     // were keep the text they were read from.
@@ -262,6 +263,11 @@ void CLSEditorScreen::commitCard() {
                    CLSLineChange::replacing(index, std::move(edited)), {index}, index);
     }
     m_committing = false;
+    if (!refusal.isEmpty()) {
+        // The card shows the value that was kept.
+        m_prompter.message(PromptIcon::Warning, refusal);
+        m_card->showCurrent(true);
+    }
     if (!unmappable.isEmpty()) {
         m_prompter.message(
             PromptIcon::Warning,

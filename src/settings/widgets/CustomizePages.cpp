@@ -81,6 +81,15 @@ CLSCustomizePage::CLSCustomizePage(const char* titleUtf8, int helpTopic, QWidget
     });
 }
 
+void CLSCustomizePage::placeResetLast() {
+    // The chain runs through the whole window and comes back here.
+    QWidget* last = nullptr;
+    for (QWidget* w = nextInFocusChain(); w != this; w = w->nextInFocusChain()) {
+        if (w != m_reset && isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus)) last = w;
+    }
+    if (last) setTabOrder(last, m_reset);
+}
+
 void CLSCustomizePage::watchControls() {
     for (QCheckBox* box : findChildren<QCheckBox*>())
         connect(box, &QCheckBox::toggled, this, &CLSCustomizePage::reportChange);
@@ -391,10 +400,10 @@ CLSQuestionPageWidget::CLSQuestionPageWidget(const CLSVorelSettings& settings, Q
     m_perLineAuto = new QCheckBox(q("自動(&E)"), this);
     m_choiceHeight = NewNumberField(1, 100, this);
     m_choiceHeightAuto = new QCheckBox(q("自動(&H)"), this);
-    m_inputHeight = NewNumberField(1, 100, this);
     m_fromTitle = new QCheckBox(q("タイトル～タイトル内から選ぶ(&T)"), this);
     m_fromGroup = new QCheckBox(q("同一グループ内から選ぶ(&G)"), this);
     m_centre = new QCheckBox(q("選択肢を中央揃えにする(&F)"), this);
+    m_inputHeight = NewNumberField(1, 100, this);
     m_timeLimit = NewNumberField(0, 32767, this);
     m_showTime = NewNumberField(0, 32767, this);
     m_startTime = NewNumberField(0, 32767, this);

@@ -28,6 +28,9 @@ class CLSCustomizePage : public QWidget {
     QString title() const { return m_title; }
     int helpTopic() const { return m_helpTopic; }
     QPushButton* resetButton() const { return m_reset; }
+    /// Tab reaches the reset button, at the bottom, after the page's own
+    /// controls (it is made before them).
+    void placeResetLast();
 
     /// The warning that keeps the sheet open (CP932), "" when the page can be stored.
     virtual CLSTString refusal() const = 0;

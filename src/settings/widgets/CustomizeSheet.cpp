@@ -50,6 +50,7 @@ CLSCustomizeSheet::CLSCustomizeSheet(CLSVorelSettings& settings, SoundPlayer* pl
     m_apply->setEnabled(false);
     for (CLSCustomizePage* page : m_pages) {
         m_tabs->addTab(page, page->title());
+        page->placeResetLast();
         connect(page, &CLSCustomizePage::changed, this, [this] { m_apply->setEnabled(true); });
     }
     connect(buttons, &QDialogButtonBox::accepted, this, &CLSCustomizeSheet::accept);

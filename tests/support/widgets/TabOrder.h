@@ -1,0 +1,65 @@
+#pragma once
+
+// Whether Tab walks a window's fields in the order a reader sees them.
+
+#include <gtest/gtest.h>
+
+#include <QAbstractSpinBox>
+#include <QComboBox>
+#include <QRect>
+#include <QString>
+#include <QWidget>
+#include <vector>
+
+namespace taborder {
+
+// A widget Tab stops at, and not a part of another one (a spin box's or an
+// editable combo box's line edit).
+inline bool stopsTab(QWidget* w, QWidget* root) {
+    if (!w->isVisible() || !w->isEnabled() || !(w->focusPolicy() & Qt::TabFocus)) return false;
+    if (w->focusProxy()) return false;
+    for (QWidget* p = w->parentWidget(); p && p != root; p = p->parentWidget()) {
+        if (qobject_cast<QAbstractSpinBox*>(p) || qobject_cast<QComboBox*>(p)) return false;
+    }
+    return w != root && root->isAncestorOf(w);
+}
+
+inline QString nameOf(QWidget* w) {
+    QString text = w->property("text").toString();
+    if (text.isEmpty()) text = w->property("title").toString();
+    return QString::fromLatin1(w->metaObject()->className()) + " '" + text + "'";
+}
+
+/// The widgets Tab stops at, from the first one after root, once round.
+inline std::vector<QWidget*> tabChain(QWidget* root) {
+    std::vector<QWidget*> chain;
+    QWidget* w = root->nextInFocusChain();
+    for (int guard = 0; w != root && guard < 10000; ++guard, w = w->nextInFocusChain()) {
+        if (stopsTab(w, root)) chain.push_back(w);
+    }
+    return chain;
+}
+
+/// Each stop after the one before it in reading order: further down, or to
+/// the right on the same row; moving up is only right, into a column beside
+/// (a dialog's buttons). tolerance covers widgets of one row that differ in
+/// height.
+inline void expectTabFollowsScreen(QWidget* root, const char* what, int tolerance = 8) {
+    std::vector<QWidget*> chain = tabChain(root);
+    EXPECT_GE(chain.size(), 1u) << what;
+    for (size_t i = 1; i < chain.size(); ++i) {
+        QRect a(chain[i - 1]->mapTo(root, QPoint(0, 0)), chain[i - 1]->size());
+        QRect b(chain[i]->mapTo(root, QPoint(0, 0)), chain[i]->size());
+        bool sameRow = std::abs(b.top() - a.top()) <= tolerance ||
+                       (b.top() < a.bottom() && a.top() < b.bottom() &&
+                        std::abs(b.center().y() - a.center().y()) <= tolerance);
+        bool ok = sameRow ? b.left() >= a.left() - tolerance
+                          : b.top() > a.top() || b.left() >= a.right() - tolerance;
+        EXPECT_TRUE(ok) << what << ": Tab goes from " << nameOf(chain[i - 1]).toStdString()
+                        << " at (" << a.x() << "," << a.y() << ") to "
+                        << nameOf(chain[i]).toStdString() << " at (" << b.x() << "," << b.y()
+                        << ")";
+    }
+}
+
+}  // namespace taborder
