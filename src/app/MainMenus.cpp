@@ -117,6 +117,11 @@ const std::vector<int>& studyToolBar() {
 void CLSMainWindow::createCommands() {
     m_commands = new CLSCommandSet(this, m_prompter);
     CLSCommandSet& c = *m_commands;
+    // What is typed into the editor's card goes into the document before
+    // any command of the window acts on it.
+    c.setBeforeEachCommand([this](int) {
+        if (isEditorShown()) m_editor->commitCard();
+    });
     c.add({kNew, "新規作成(&N)", "新規作成", nullptr, "new"}, [this] { newDocument(); });
     c.add({kOpen, "開く(&O)...", "ファイルを開く", "Ctrl+O"}, [this] { chooseAndOpen(); });
     c.add({kOpenExamLog, "出題履歴を開く(&H)..."}, [this] {

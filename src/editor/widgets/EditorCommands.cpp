@@ -11,6 +11,7 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QTableView>
+#include <set>
 
 #include "data/VorelDataFile.h"
 #include "editor/EditorCommandIds.h"
@@ -76,6 +77,12 @@ void CLSEditorScreen::createCommands() {
         return [this, id] { return EnabledEditorCommands(currentState()).count(id) > 0; };
     };
     auto field = [this](int id) { return [this, id] { fieldCommand(id); }; };
+    // Whatever starts a command, what is typed into the card goes into the
+    // line first; only the commands that work inside the focused field leave
+    // it being typed.
+    c.setBeforeEachCommand([this](int id) {
+        if (!actsOnFocusedField(id)) commitCard();
+    });
 
     c.add({kUndo, "元に戻す(&U)", "元に戻す", "Ctrl+Z", "undo"}, field(kUndo), rule(kUndo));
     c.add({kRedo, "やり直し(&R)", "やり直し", "Ctrl+Y", "redo"}, field(kRedo), rule(kRedo));
@@ -249,6 +256,14 @@ void CLSEditorScreen::updateCommands() {
 }
 
 // ---- edit commands: the list, or the focused text field ---------------------------------
+
+bool CLSEditorScreen::actsOnFocusedField(int command) const {
+    static const std::set<int> fieldCommands = {kUndo,  kRedo,   kCut,       kCopy,
+                                                kPaste, kDelete, kSelectAll, kInsertMedia};
+    CLSCardPage* page = m_card->page();
+    return fieldCommands.count(command) > 0 && page &&
+           page->isTextField(QApplication::focusWidget());
+}
 
 bool CLSEditorScreen::fieldCommand(int command) {
     QWidget* focus = QApplication::focusWidget();

@@ -247,6 +247,8 @@ void CLSEditorScreen::commitCard() {
     CLSCardPage* page = m_card->page();
     const CLSVorelDataItem* line = m_doc.current();
     if (!page || !line || m_committing) return;
+    // The card writes back only into a line of its own kind.
+    if (CardKindOf(line->kind()) != m_card->kind()) return;
     int index = m_doc.getLineNumber(line);
     if (index < 0) return;
     m_committing = true;

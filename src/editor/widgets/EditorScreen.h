@@ -92,6 +92,9 @@ class CLSEditorScreen : public QWidget {
     void editMessage();
     void insertMedia();
     bool fieldCommand(int command);
+    /// Whether a command works inside the focused card field (its own undo,
+    /// clipboard, selection, media reference) rather than on the lines.
+    bool actsOnFocusedField(int command) const;
     void showListMenu(const QPoint& globalPosition);
 
     // EditorTools.cpp
