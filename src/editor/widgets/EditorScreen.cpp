@@ -27,13 +27,35 @@ namespace {
 
 const char* kHelpText = "ヘルプを見るには F1 キーを押してください。";
 
+// The line list. Rows are whole lines: Home and End go to the first and the
+// last line (selecting as Up and Down do), in the first column, so the list
+// never scrolls sideways away from the line numbers.
+class LineListView : public QTableView {
+  public:
+    using QTableView::QTableView;
+
+  protected:
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override {
+        int rows = model() ? model()->rowCount() : 0;
+        if ((action == MoveHome || action == MoveEnd) && rows > 0)
+            return model()->index(action == MoveHome ? 0 : rows - 1, 0);
+        return QTableView::moveCursor(action, modifiers);
+    }
+};
+
+// Wide enough for a six-digit line number, with the cell's margins.
+int lineNumberColumnWidth(const QTableView* list) {
+    int margin = list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1;
+    return list->fontMetrics().horizontalAdvance(QStringLiteral("000000")) + 4 * margin + 2;
+}
+
 }  // namespace
 
 CLSEditorScreen::CLSEditorScreen(CLSVorelDataFile& doc, CLSVorelSettings& settings,
                                  Prompter& prompter, QWidget* parent)
     : QWidget(parent), m_doc(doc), m_settings(settings), m_prompter(prompter) {
     m_model = new CLSLineListModel(doc, this);
-    m_list = new QTableView(this);
+    m_list = new LineListView(this);
     m_list->setModel(m_model);
     m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -50,6 +72,7 @@ CLSEditorScreen::CLSEditorScreen(CLSVorelDataFile& doc, CLSVorelSettings& settin
     m_list->horizontalHeader()->setHighlightSections(false);
     for (int c = 0; c < 3; ++c) {
         int width = m_settings.editListColumnWidth(c);
+        if (c == 0) width = std::max(width, lineNumberColumnWidth(m_list));
         if (width > 0) m_list->horizontalHeader()->resizeSection(c, width);
     }
     m_list->installEventFilter(this);
@@ -332,13 +355,13 @@ int CLSEditorScreen::helpTopic() const {
 bool CLSEditorScreen::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_list && event->type() == QEvent::FocusIn) updateCommands();
     if (watched == m_list && event->type() == QEvent::KeyPress) {
-        // Rows are whole lines: Home and End go to the first and the last line,
-        // not to the first and the last column.
+        // Ctrl+Home and Ctrl+End are Home and End: the line gone to is the
+        // line selected, never a focus apart from the selection.
         auto* key = static_cast<QKeyEvent*>(event);
         if ((key->key() == Qt::Key_Home || key->key() == Qt::Key_End) &&
-            !(key->modifiers() & Qt::ControlModifier)) {
-            QKeyEvent toLine(QEvent::KeyPress, key->key(), key->modifiers() | Qt::ControlModifier);
-            QApplication::sendEvent(m_list, &toLine);
+            (key->modifiers() & Qt::ControlModifier)) {
+            QKeyEvent plain(QEvent::KeyPress, key->key(), key->modifiers() & ~Qt::ControlModifier);
+            QApplication::sendEvent(m_list, &plain);
             return true;
         }
     }

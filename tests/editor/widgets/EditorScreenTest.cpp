@@ -8,11 +8,14 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QStandardItemModel>
 #include <QTableView>
 #include <QTest>
 #include <algorithm>
@@ -248,4 +251,54 @@ TEST(EditorScreen, StatesFollowTheFocusAndLoadingResetsTheView) {
     EXPECT_EQ(q->answerList()->count(), 1) << "no 新規答え before 1.3";
     // The old file was saved with the removed line (a change).
     EXPECT_EQ(e.file().find("#英単語"), std::string::npos);
+}
+
+// Home and End select the line they go to, as Up and Down do; with Shift
+// they extend the selection; Ctrl+End neither leaves the selection behind
+// nor scrolls the list away from its line numbers.
+TEST(EditorScreen, HomeAndEndSelectTheLineTheyGoTo) {
+    Editing e;
+    e.key(Qt::Key_F7);
+    auto selected = [&] { return e.editor().selectedLines(); };
+    e.key(Qt::Key_Down);
+    e.key(Qt::Key_Down);
+    e.key(Qt::Key_End);
+    EXPECT_EQ(e.current(), 4);
+    EXPECT_EQ(selected(), std::vector<int>{4});
+    e.key(Qt::Key_Up);
+    e.key(Qt::Key_Home, Qt::ShiftModifier);
+    EXPECT_EQ(e.current(), 0);
+    EXPECT_EQ(selected(), (std::vector<int>{0, 1, 2, 3}));
+    e.key(Qt::Key_Down);
+    e.key(Qt::Key_End, Qt::ShiftModifier);
+    EXPECT_EQ(selected(), (std::vector<int>{1, 2, 3, 4}));
+    e.key(Qt::Key_Home);
+    EXPECT_EQ(selected(), std::vector<int>{0});
+
+    e.list()->horizontalHeader()->resizeSection(2, 3000);
+    e.list()->horizontalScrollBar()->setValue(0);
+    e.key(Qt::Key_End, Qt::ControlModifier);
+    EXPECT_EQ(e.current(), 4);
+    EXPECT_EQ(selected(), std::vector<int>{4});
+    EXPECT_EQ(e.list()->horizontalScrollBar()->value(), 0) << "行 and 種類 stay in view";
+    e.key(Qt::Key_Home, Qt::ControlModifier);
+    EXPECT_EQ(selected(), std::vector<int>{0});
+    // Del erases the line the card shows.
+    e.key(Qt::Key_End);
+    e.key(Qt::Key_Delete);
+    EXPECT_EQ(e.list()->model()->rowCount(), 4);
+    EXPECT_EQ(e.list()->model()->index(0, 2).data().toString(), Q8("英単語"));
+}
+
+// The 行 column shows a six-digit line number whole, even after a session
+// that stored it narrower.
+TEST(EditorScreen, LineColumnHoldsSixDigits) {
+    Editing e;
+    QTableView probe;
+    probe.setFont(e.list()->font());
+    QStandardItemModel numbers(1, 1);
+    numbers.setItem(0, 0, new QStandardItem(QStringLiteral("100000")));
+    probe.setModel(&numbers);
+    int needed = static_cast<QAbstractItemView&>(probe).sizeHintForColumn(0);
+    EXPECT_GE(e.list()->horizontalHeader()->sectionSize(0), needed);
 }
