@@ -281,8 +281,9 @@ void CLSEditorScreen::commitCard() {
     // Only what changes the line's text is a change: fields left as they
     // were keep the text they were read from.
     if (DataLineText(edited, version) != DataLineText(*line, version)) {
+        // The lines selected in the list stay selected.
         pushChange(QString::fromUtf8("カードの編集"),
-                   CLSLineChange::replacing(index, std::move(edited)), {index}, index);
+                   CLSLineChange::replacing(index, std::move(edited)), selectedLines(), index);
     }
     m_committing = false;
     if (!unmappable.isEmpty()) {
@@ -296,14 +297,17 @@ void CLSEditorScreen::commitCard() {
 void CLSEditorScreen::pushChange(const QString& text, CLSLineChange change, std::vector<int> select,
                                  int current, bool focusCard) {
     if (change.isEmpty()) return;
-    m_intent = Intent{std::move(select), current, focusCard};
-    m_undo.push(
-        new CLSLineCommand(text, m_doc, std::move(change),
-                           [this](const CLSLineChange& c, bool undone) { changeDone(c, undone); }));
-    m_intent.reset();
+    CLSLineSelection before{selectedLines(), currentLine()};
+    m_undo.push(new CLSLineCommand(
+        text, m_doc, std::move(change), std::move(before), {std::move(select), current},
+        [this](const CLSLineChange& c, bool undone, const CLSLineSelection& selection) {
+            changeDone(c, undone, selection);
+        }));
+    if (focusCard && m_card->page()) m_card->page()->focusFirstField();
 }
 
-void CLSEditorScreen::changeDone(const CLSLineChange& change, bool undone) {
+void CLSEditorScreen::changeDone(const CLSLineChange& change, bool undone,
+                                 const CLSLineSelection& selection) {
     if (change.isReplacement() && change.removedLines().empty() && change.addedLines().empty()) {
         m_model->rowsChangedFrom(change.firstLine());
     } else if (change.isMove()) {
@@ -317,18 +321,13 @@ void CLSEditorScreen::changeDone(const CLSLineChange& change, bool undone) {
     } else {
         m_model->linesMoved(change.removedLines(), change.addedLines());
     }
-    std::vector<int> select;
-    int current = -1;
-    bool focusCard = false;
-    if (m_intent && !undone) {
-        select = m_intent->select;
-        current = m_intent->current;
-        focusCard = m_intent->focusCard;
-    } else {
-        select = undone ? change.linesBefore() : change.linesAfter();
+    const int rows = m_doc.getItemCount();
+    std::vector<int> select = selection.lines;
+    select.erase(std::lower_bound(select.begin(), select.end(), rows), select.end());
+    int current = selection.current;
+    if (current < 0)
         current = select.empty() ? std::min(change.firstLine(), m_doc.getItemCount() - 1)
                                  : select.front();
-    }
     current = std::min(current, m_doc.getItemCount() - 1);
     if (m_doc.getItemCount() == 0) {
         m_card->clear();
@@ -342,7 +341,6 @@ void CLSEditorScreen::changeDone(const CLSLineChange& change, bool undone) {
     // its list selections.
     m_shownLine = current == m_shownLine && change.isReplacement() ? current : -1;
     applySelection(select, current);
-    if (focusCard && m_card->page()) m_card->page()->focusFirstField();
 }
 
 int CLSEditorScreen::helpTopic() const {

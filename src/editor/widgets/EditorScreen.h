@@ -11,6 +11,7 @@
 class CLSCard;
 class CLSCommandSet;
 class CLSLineListModel;
+struct CLSLineSelection;
 class CLSVorelDataFile;
 class CLSVorelSettings;
 class CLSWndSeparator;
@@ -117,7 +118,7 @@ class CLSEditorScreen : public QWidget {
     /// Pushes a line change; select (and current) say what is selected after it is made.
     void pushChange(const QString& text, CLSLineChange change, std::vector<int> select, int current,
                     bool focusCard = false);
-    void changeDone(const CLSLineChange& change, bool undone);
+    void changeDone(const CLSLineChange& change, bool undone, const CLSLineSelection& selection);
     void applySelection(const std::vector<int>& lines, int current);
 
     CLSVorelDataFile& m_doc;
@@ -135,11 +136,4 @@ class CLSEditorScreen : public QWidget {
     bool m_erasing = false;
     bool m_committing = false;
     int m_shownLine = -1;
-    // What the next change selects when it is first made.
-    struct Intent {
-        std::vector<int> select;
-        int current = -1;
-        bool focusCard = false;
-    };
-    std::optional<Intent> m_intent;
 };
