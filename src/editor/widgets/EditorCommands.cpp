@@ -62,11 +62,6 @@ Field fieldOf(QWidget* widget) {
     return f;
 }
 
-bool clipboardHasText() {
-    const QMimeData* data = QApplication::clipboard()->mimeData();
-    return data && data->hasText();
-}
-
 }  // namespace
 
 void CLSEditorScreen::createCommands() {
@@ -238,7 +233,6 @@ CLSEditorState CLSEditorScreen::currentState() const {
         s.firstSelected = m_list->selectionModel()->isRowSelected(0, QModelIndex());
         s.lastSelected = m_list->selectionModel()->isRowSelected(s.rows - 1, QModelIndex());
     }
-    s.clipboardHasText = clipboardHasText();
     s.canUndoLines = m_undo.canUndo();
     s.canRedoLines = m_undo.canRedo();
     // In a text field undo and redo are the field's own.
@@ -371,7 +365,7 @@ void CLSEditorScreen::copySelected() {
 
 void CLSEditorScreen::paste() {
     const QMimeData* data = QApplication::clipboard()->mimeData();
-    if (!data || !data->hasText()) {
+    if (!data || !data->hasText() || data->text().isEmpty()) {
         m_prompter.message(PromptIcon::Error,
                            CLSTString(SJIS("クリップボードから読み取れません。")));
         return;

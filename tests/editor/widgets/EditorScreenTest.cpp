@@ -13,11 +13,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QStandardItemModel>
 #include <QTableView>
 #include <QTest>
+#include <QTimer>
 #include <algorithm>
 
 #include "EditorWindow.h"
@@ -301,4 +304,29 @@ TEST(EditorScreen, LineColumnHoldsSixDigits) {
     probe.setModel(&numbers);
     int needed = static_cast<QAbstractItemView&>(probe).sizeHintForColumn(0);
     EXPECT_GE(e.list()->horizontalHeader()->sectionSize(0), needed);
+}
+
+// Ctrl+V reads the clipboard when it is pressed: text another program put
+// there since the states were last worked out is pasted, and an empty
+// clipboard is said to be so.
+TEST(EditorScreen, PasteReadsTheClipboardWhenPressed) {
+    Editing e;
+    e.key(Qt::Key_F7);
+    QApplication::clipboard()->clear();
+    e.key(Qt::Key_Down);
+    e.key(Qt::Key_Up);
+    QApplication::clipboard()->setText(Q8("追加,,x,,,<00\r\n"));
+    e.key(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(e.list()->model()->rowCount(), 6);
+    EXPECT_EQ(e.list()->model()->index(0, 2).data().toString(), Q8("追加"));
+
+    QApplication::clipboard()->clear();
+    QString said;
+    whenModal([&](QWidget* box) {
+        if (auto* message = qobject_cast<QMessageBox*>(box)) said = message->text();
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    e.key(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(said, Q8("クリップボードから読み取れません。"));
+    EXPECT_EQ(e.list()->model()->rowCount(), 6);
 }
