@@ -94,8 +94,8 @@ void CLSEditorScreen::createCommands() {
         {kFindPrevious, "前を検索(&V)", nullptr, "Shift+F3"}, [this] { findNext(false); },
         rule(kFindPrevious));
     c.add(
-        {kInsertMedia, "画像/サウンド/ビデオを挿入(&I)..."}, [this] { insertMedia(); },
-        rule(kInsertMedia));
+        {kInsertMedia, "画像/サウンド/ビデオを挿入(&I)...", nullptr, "Ctrl+M"},
+        [this] { insertMedia(); }, rule(kInsertMedia));
 
     c.add({kAddTitle, "タイトルを追加(&T)"}, [this] { addLine(kLineTitle, true); });
     c.add({kAddQuestion, "問題を追加(&Q)", "問題を追加", "Ctrl+Q", "add-question"},
@@ -207,7 +207,7 @@ void CLSEditorScreen::createMenus() {
 
 CLSEditorState CLSEditorScreen::currentState() const {
     CLSEditorState s;
-    QWidget* focus = QApplication::focusWidget();
+    QWidget* focus = focusedControl();
     CLSCardPage* page = m_card->page();
     if (focus == m_list) {
         s.focus = EditorFocus::kList;
@@ -255,12 +255,11 @@ bool CLSEditorScreen::actsOnFocusedField(int command) const {
     static const std::set<int> fieldCommands = {kUndo,  kRedo,   kCut,       kCopy,
                                                 kPaste, kDelete, kSelectAll, kInsertMedia};
     CLSCardPage* page = m_card->page();
-    return fieldCommands.count(command) > 0 && page &&
-           page->isTextField(QApplication::focusWidget());
+    return fieldCommands.count(command) > 0 && page && page->isTextField(focusedControl());
 }
 
 bool CLSEditorScreen::fieldCommand(int command) {
-    QWidget* focus = QApplication::focusWidget();
+    QWidget* focus = focusedControl();
     CLSCardPage* page = m_card->page();
     Field f = page && page->isTextField(focus) ? fieldOf(focus) : Field();
     if (f) {
@@ -300,7 +299,7 @@ bool CLSEditorScreen::fieldCommand(int command) {
         return true;
     }
     // The list: every command that works on it first lets the card write back.
-    m_list->setFocus(Qt::OtherFocusReason);
+    focusList();
     switch (command) {
         case kUndo:
             m_undo.undo();
@@ -332,7 +331,7 @@ bool CLSEditorScreen::fieldCommand(int command) {
 // ---- line commands ---------------------------------------------------------------------------
 
 void CLSEditorScreen::addLine(int kind, bool atEnd) {
-    m_list->setFocus(Qt::OtherFocusReason);
+    focusList();
     CLSVorelDataItem line = NewLine(kind);
     if (line.kind() == kLineNone) return;
     // An insertion goes before the current line, taking its place.
@@ -344,7 +343,7 @@ void CLSEditorScreen::addLine(int kind, bool atEnd) {
 }
 
 void CLSEditorScreen::eraseSelected(const QString& undoText) {
-    m_list->setFocus(Qt::OtherFocusReason);
+    focusList();
     std::vector<int> lines = selectedLines();
     // Delete with nothing selected erases nothing.
     if (lines.empty()) return;
@@ -396,7 +395,7 @@ void CLSEditorScreen::paste() {
 }
 
 void CLSEditorScreen::moveSelected(bool up) {
-    m_list->setFocus(Qt::OtherFocusReason);
+    focusList();
     std::vector<int> lines = selectedLines();
     CLSLineChange change = up ? CLSLineChange::movingUp(lines)
                               : CLSLineChange::movingDown(lines, m_doc.getItemCount());
@@ -409,7 +408,7 @@ void CLSEditorScreen::moveSelected(bool up) {
 }
 
 void CLSEditorScreen::setMarks(bool on) {
-    m_list->setFocus(Qt::OtherFocusReason);
+    focusList();
     std::vector<int> questions = selectedQuestionsOrSay();
     if (questions.empty()) return;
     pushChange(on ? U("マークをつける") : U("マークをはずす"), MarkChange(m_doc, questions, on),
@@ -424,7 +423,7 @@ void CLSEditorScreen::invertSelection() {
 }
 
 void CLSEditorScreen::editGroupNames() {
-    m_list->setFocus(Qt::OtherFocusReason);
+    focusList();
     CLSDocumentTextsCommand::Texts texts = CLSDocumentTextsCommand::current(m_doc);
     std::optional<std::array<CLSTString, 10>> names = EditGroupNames(this, texts.groupNames);
     if (!names || *names == texts.groupNames) return;
@@ -434,7 +433,7 @@ void CLSEditorScreen::editGroupNames() {
 }
 
 void CLSEditorScreen::editMessage() {
-    m_list->setFocus(Qt::OtherFocusReason);
+    focusList();
     CLSDocumentTextsCommand::Texts texts = CLSDocumentTextsCommand::current(m_doc);
     std::optional<CLSTString> message = EditMessage(this, texts.message);
     if (!message || *message == texts.message) return;
@@ -443,7 +442,7 @@ void CLSEditorScreen::editMessage() {
 }
 
 void CLSEditorScreen::insertMedia() {
-    QWidget* focus = QApplication::focusWidget();
+    QWidget* focus = focusedControl();
     Field f = fieldOf(focus);
     if (!f || f.readOnly()) return;
     QString chosen = QFileDialog::getOpenFileName(

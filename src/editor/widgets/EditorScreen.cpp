@@ -95,13 +95,14 @@ CLSEditorScreen::CLSEditorScreen(CLSVorelDataFile& doc, CLSVorelSettings& settin
     connect(m_card, &CLSCard::titleRequested, this, [this] {
         const CLSVorelDataItem* title = m_doc.current() ? m_doc.titleOf(m_doc.current()) : nullptr;
         if (!title) return;
-        m_list->setFocus(Qt::OtherFocusReason);
+        focusList();
         selectLine(m_doc.getLineNumber(title));
     });
     connect(m_card, &CLSCard::entryMenuRequested, this,
             [this](const QPoint& at) { m_entryMenu->exec(at); });
     connect(&m_undo, &QUndoStack::indexChanged, this, &CLSEditorScreen::updateCommands);
-    connect(qApp, &QApplication::focusChanged, this, [this] {
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (now && isAncestorOf(now)) m_focus = now;
         if (isVisible()) updateCommands();
     });
     createCommands();
@@ -111,6 +112,8 @@ CLSEditorScreen::CLSEditorScreen(CLSVorelDataFile& doc, CLSVorelSettings& settin
 CLSEditorScreen::~CLSEditorScreen() {
     // Fields losing the focus while everything goes write nothing back.
     disconnect(m_card, nullptr, this, nullptr);
+    // Nor does the focus leaving controls that are being deleted.
+    disconnect(qApp, nullptr, this, nullptr);
     storeWidths();
 }
 
@@ -118,7 +121,19 @@ CLSEditorScreen::~CLSEditorScreen() {
 
 void CLSEditorScreen::open() {
     resetView();
+    focusList();
+}
+
+QWidget* CLSEditorScreen::focusedControl() const {
+    QWidget* focus = QApplication::focusWidget();
+    if (focus && isAncestorOf(focus)) return focus;
+    return m_focus.data();
+}
+
+void CLSEditorScreen::focusList() {
     m_list->setFocus(Qt::OtherFocusReason);
+    m_focus = m_list;
+    updateCommands();
 }
 
 void CLSEditorScreen::close() {
@@ -344,7 +359,7 @@ void CLSEditorScreen::changeDone(const CLSLineChange& change, bool undone,
 }
 
 int CLSEditorScreen::helpTopic() const {
-    QWidget* focus = QApplication::focusWidget();
+    QWidget* focus = focusedControl();
     CLSCardPage* page = m_card->page();
     if (page && focus && page->isAncestorOf(focus)) return page->helpTopic();
     return kHelpEditor;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QUndoStack>
 #include <QWidget>
 #include <optional>
@@ -110,6 +111,13 @@ class CLSEditorScreen : public QWidget {
     void swapSelected();
 
     // EditorScreen.cpp
+    /// The control the commands act on: the focused one of the screen, or
+    /// the one that had the keyboard before a menu opened from the
+    /// keyboard or a dialog took it.
+    QWidget* focusedControl() const;
+    /// Gives the list the keyboard (after a dialog, before a line command);
+    /// the commands' states follow at once.
+    void focusList();
     void resetView();
     void layOut();
     void lineFocused(int row);
@@ -136,4 +144,6 @@ class CLSEditorScreen : public QWidget {
     bool m_erasing = false;
     bool m_committing = false;
     int m_shownLine = -1;
+    // The control of the screen that last had the keyboard.
+    QPointer<QWidget> m_focus;
 };

@@ -330,3 +330,51 @@ TEST(EditorScreen, PasteReadsTheClipboardWhenPressed) {
     EXPECT_EQ(said, Q8("クリップボードから読み取れません。"));
     EXPECT_EQ(e.list()->model()->rowCount(), 6);
 }
+
+// A menu opened from the keyboard shows the commands of the control that
+// had the keyboard, and so does the toolbar: the list's, then a field's.
+TEST(EditorScreen, KeyboardMenusShowTheFocusedControlsCommands) {
+    Editing e;
+    e.key(Qt::Key_F7);
+    e.key(Qt::Key_Down);
+    auto openEditMenu = [&] {
+        e.key(Qt::Key_E, Qt::AltModifier);
+        EXPECT_TRUE(QTest::qWaitFor([] { return QApplication::activePopupWidget() != nullptr; }));
+    };
+    auto closeMenu = [&] {
+        if (QWidget* popup = QApplication::activePopupWidget())
+            QTest::keyClick(popup, Qt::Key_Escape);
+        if (QWidget* popup = QApplication::activePopupWidget())
+            QTest::keyClick(popup, Qt::Key_Escape);
+        e.key(Qt::Key_Escape);
+    };
+    openEditMenu();
+    for (int id : {kCut, kCopy, kDelete, kSelectAll, kPaste})
+        EXPECT_TRUE(e.window->action(id)->isEnabled()) << id;
+    closeMenu();
+
+    auto* q = e.card<CLSCardQuestion>();
+    ASSERT_NE(q, nullptr);
+    q->questionField()->setFocus();
+    e.type("x");
+    openEditMenu();
+    for (int id : {kUndo, kSelectAll, kInsertMedia})
+        EXPECT_TRUE(e.window->action(id)->isEnabled()) << id;
+    closeMenu();
+    EXPECT_EQ(e.window->action(kInsertMedia)->shortcut(), QKeySequence(Q8("Ctrl+M")));
+}
+
+// After a dialog of the editor the list has the keyboard and the commands
+// are those of the list with its selected lines, at once.
+TEST(EditorScreen, StatesFollowAtOnceAfterADialog) {
+    Editing e;
+    e.key(Qt::Key_F7);
+    e.key(Qt::Key_Down);
+    e.window->dispatch(kMarkOn);  // an undo step
+    e.key(Qt::Key_A, Qt::ControlModifier);
+    whenModal([](QWidget* d) { QTest::keyClick(d, Qt::Key_Return); });
+    e.window->dispatch(kSort);
+    EXPECT_EQ(e.window->focusWidget(), e.list());
+    for (int id : {kCut, kCopy, kDelete, kSelectAll, kUndo})
+        EXPECT_TRUE(e.window->action(id)->isEnabled()) << id;
+}
