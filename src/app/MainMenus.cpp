@@ -242,6 +242,9 @@ void CLSMainWindow::buildToolBar() {
             m_toolBar->addAction(a);
         }
     }
+    // The toolbar is for the mouse: Tab goes from the list to the card.
+    for (QToolButton* button : m_toolBar->findChildren<QToolButton*>())
+        button->setFocusPolicy(Qt::NoFocus);
     m_toolBar->setVisible(m_settings.toolBar());
 }
 

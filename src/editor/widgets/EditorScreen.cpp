@@ -95,8 +95,13 @@ CLSEditorScreen::CLSEditorScreen(CLSVorelDataFile& doc, CLSVorelSettings& settin
     connect(m_card, &CLSCard::titleRequested, this, [this] {
         const CLSVorelDataItem* title = m_doc.current() ? m_doc.titleOf(m_doc.current()) : nullptr;
         if (!title) return;
+        // The title is gone to and selected; the other lines keep theirs.
         focusList();
-        selectLine(m_doc.getLineNumber(title));
+        int line = m_doc.getLineNumber(title);
+        std::vector<int> lines = selectedLines();
+        auto at = std::lower_bound(lines.begin(), lines.end(), line);
+        if (at == lines.end() || *at != line) lines.insert(at, line);
+        applySelection(lines, line);
     });
     connect(m_card, &CLSCard::entryMenuRequested, this,
             [this](const QPoint& at) { m_entryMenu->exec(at); });
@@ -371,6 +376,15 @@ bool CLSEditorScreen::eventFilter(QObject* watched, QEvent* event) {
         // Ctrl+Home and Ctrl+End are Home and End: the line gone to is the
         // line selected, never a focus apart from the selection.
         auto* key = static_cast<QKeyEvent*>(event);
+        // Shift+F10 opens the list's menu, as the menu key does.
+        if (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier) {
+            QModelIndex current = m_list->currentIndex();
+            if (current.isValid()) {
+                QRect row = m_list->visualRect(m_model->index(current.row(), 0));
+                showListMenu(m_list->viewport()->mapToGlobal(row.center()));
+            }
+            return true;
+        }
         if ((key->key() == Qt::Key_Home || key->key() == Qt::Key_End) &&
             (key->modifiers() & Qt::ControlModifier)) {
             QKeyEvent plain(QEvent::KeyPress, key->key(), key->modifiers() & ~Qt::ControlModifier);

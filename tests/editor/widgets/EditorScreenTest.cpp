@@ -378,3 +378,37 @@ TEST(EditorScreen, StatesFollowAtOnceAfterADialog) {
     for (int id : {kCut, kCopy, kDelete, kSelectAll, kUndo})
         EXPECT_TRUE(e.window->action(id)->isEnabled()) << id;
 }
+
+// The タイトル button keeps the other lines selected; Shift+F10 opens the
+// list's menu; Tab goes from the list to the card, past the toolbar.
+TEST(EditorScreen, TitleJumpMenuKeyAndTabOrder) {
+    Editing e;
+    e.key(Qt::Key_F7);
+    e.key(Qt::Key_Down);
+    e.key(Qt::Key_Down, Qt::ShiftModifier);
+    auto* q = e.card<CLSCardQuestion>();
+    ASSERT_NE(q, nullptr);
+    emit q->titleRequested();
+    EXPECT_EQ(e.current(), 0);
+    EXPECT_EQ(e.editor().selectedLines(), (std::vector<int>{0, 1, 2}));
+
+    QString firstItem;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            poll.stop();
+            firstItem = menu->actions().value(0) ? menu->actions()[0]->text() : QString();
+            menu->close();
+        }
+    });
+    poll.start(20);
+    e.key(Qt::Key_F10, Qt::ShiftModifier);
+    poll.stop();
+    EXPECT_EQ(firstItem, Q8("切り取り(&T)"));
+
+    e.list()->setFocus();
+    e.key(Qt::Key_Tab);
+    EXPECT_TRUE(e.editor().card()->isAncestorOf(QApplication::focusWidget()))
+        << (QApplication::focusWidget() ? QApplication::focusWidget()->metaObject()->className()
+                                        : "nothing");
+}
