@@ -16,6 +16,7 @@
 #include "editor/widgets/DlgFind.h"
 #include "editor/widgets/LineListModel.h"
 #include "editor/widgets/LineUndo.h"
+#include "settings/SettingsKeys.h"
 #include "settings/VorelSettings.h"
 #include "text/Prompter.h"
 #include "text/widgets/CommandSet.h"
@@ -188,9 +189,13 @@ void CLSEditorScreen::resetView() {
 }
 
 void CLSEditorScreen::storeWidths() {
+    // What the learner last saw is kept; a screen never shown keeps what
+    // was stored.
+    int shown = m_separator->shownPosition();
+    if (shown < 0) return;
     for (int c = 0; c < 3; ++c)
         m_settings.setEditListColumnWidth(c, m_list->horizontalHeader()->sectionSize(c));
-    if (m_separator->position() > 0) m_settings.setEditListWidth(m_separator->position());
+    m_settings.setEditListWidth(shown);
 }
 
 void CLSEditorScreen::applySettings() {
@@ -210,7 +215,8 @@ void CLSEditorScreen::layOut() {
     int scrollBar = m_list->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     int low = scrollBar + sep + 16;
     int high = std::max(low, w - sep - 70);
-    int position = std::clamp(m_settings.editListWidth(), low, high);
+    int position =
+        std::clamp(m_settings.paneSize(VorelSettingKeys::kEditListWidth, low), low, high);
     m_separator->setRange(low, high);
     m_separator->setExtent(0, h);
     m_separator->setPosition(position);

@@ -34,6 +34,7 @@
 #include "editor/widgets/CardTitle.h"
 #include "editor/widgets/EditorScreen.h"
 #include "settings/VorelSettings.h"
+#include "text/widgets/WndSeparator.h"
 #include "widgets/DialogTestSupport.h"
 #include "widgets/WhenModal.h"
 
@@ -411,4 +412,41 @@ TEST(EditorScreen, TitleJumpMenuKeyAndTabOrder) {
     EXPECT_TRUE(e.editor().card()->isAncestorOf(QApplication::focusWidget()))
         << (QApplication::focusWidget() ? QApplication::focusWidget()->metaObject()->className()
                                         : "nothing");
+}
+
+// The pane sizes kept are those the learner saw: a session that never
+// opens the editor, or never shows the question card's second page, keeps
+// the stored ones; a stored size below the layout's minimum is the default.
+TEST(EditorScreen, PaneSizesKeptAreThoseSeen) {
+    {
+        Editing e;
+        e.window.reset();  // closed on the study screen
+        const std::string path = e.dir.file("vorel.ini");
+        ASSERT_TRUE(e.settings.saveSettings(CLSTString(path)));
+        CLSVorelSettings again;
+        ASSERT_TRUE(again.loadSettings(CLSTString(path)));
+        EXPECT_EQ(again.editListWidth(), 200);
+        EXPECT_EQ(again.editHintHeight(), 180);
+    }
+    {
+        Editing e;
+        e.settings.setEditListWidth(260);
+        e.key(Qt::Key_F7);
+        e.key(Qt::Key_Down);  // the question card, on its first page
+        ASSERT_NE(e.card<CLSCardQuestion>(), nullptr);
+        e.key(Qt::Key_F7);
+        e.key(Qt::Key_F7);
+        e.window.reset();  // closed on the editor
+        EXPECT_EQ(e.settings.editListWidth(), 260);
+        EXPECT_EQ(e.settings.editHintHeight(), 180);
+    }
+    {
+        Editing e;
+        e.settings.setEditListWidth(3);
+        e.settings.setEditHintHeight(3);
+        e.key(Qt::Key_F7);
+        EXPECT_EQ(e.list()->width(), 200 - CLSWndSeparator::kDefaultThickness / 2);
+        e.window.reset();
+        EXPECT_EQ(e.settings.editListWidth(), 200);
+    }
 }
