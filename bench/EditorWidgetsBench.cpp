@@ -8,6 +8,9 @@
 #include <QApplication>
 #include <QItemSelectionModel>
 #include <QTableView>
+#include <QDialog>
+#include <QKeyEvent>
+#include <QTimer>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
@@ -144,6 +147,52 @@ void BM_MoveSelectedLine(benchmark::State& state) {
     }
 }
 
+// Accepts the next modal dialog (the group dialog, one group down) as soon as it shows.
+void acceptNextDialog() {
+    auto* timer = new QTimer(qApp);
+    QObject::connect(timer, &QTimer::timeout, [timer] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal) return;
+        timer->stop();
+        timer->deleteLater();
+        QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+        QApplication::sendEvent(modal->focusWidget() ? modal->focusWidget() : modal, &down);
+        if (auto* dialog = qobject_cast<QDialog*>(modal)) dialog->accept();
+    });
+    timer->start(0);
+}
+
+// 0: a group change on every line (all 100,000 questions selected);
+// 1: undoing it; 2: making it again.
+void BM_GroupChangeOnEveryQuestion(benchmark::State& state) {
+    Window w;
+    w.toEditor();
+    QTableView* list = w.editor().list();
+    const int64_t timed = state.range(0);
+    auto step = [&](int64_t part, auto run) {
+        if (part == timed) state.ResumeTiming();
+        run();
+        QApplication::processEvents();
+        if (part == timed) state.PauseTiming();
+    };
+    QUndoStack& undo = w.editor().undoStack();
+    for (auto _ : state) {
+        state.PauseTiming();
+        list->setFocus();
+        list->selectAll();
+        QApplication::processEvents();
+        step(0, [&] {
+            acceptNextDialog();
+            w.window->dispatch(EditorCommand::kChangeGroup);
+        });
+        step(1, [&] { undo.undo(); });
+        step(2, [&] { undo.redo(); });
+        undo.undo();
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -171,6 +220,18 @@ int main(int argc, char** argv) {
     benchmark::RegisterBenchmark("BM_MoveSelectedLine", BM_MoveSelectedLine)
         ->Unit(benchmark::kMillisecond)
         ->Iterations(200);
+    benchmark::RegisterBenchmark("BM_GroupChangeOnEveryQuestion", BM_GroupChangeOnEveryQuestion)
+        ->Arg(0)
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(5);
+    benchmark::RegisterBenchmark("BM_GroupChangeOnEveryQuestionUndo", BM_GroupChangeOnEveryQuestion)
+        ->Arg(1)
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(5);
+    benchmark::RegisterBenchmark("BM_GroupChangeOnEveryQuestionRedo", BM_GroupChangeOnEveryQuestion)
+        ->Arg(2)
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(5);
     benchmark::RunSpecifiedBenchmarks();
     return 0;
 }

@@ -118,6 +118,11 @@ const std::vector<int>& studyToolBar() {
 void CLSMainWindow::createCommands() {
     m_commands = new CLSCommandSet(this, m_prompter);
     CLSCommandSet& c = *m_commands;
+    // What is typed into the editor's card goes into the document before
+    // any command of the window acts on it.
+    c.setBeforeEachCommand([this](int) {
+        if (isEditorShown()) m_editor->commitCard();
+    });
     c.add({kNew, "新規作成(&N)", "新規作成", nullptr, "new"}, [this] { newDocument(); });
     c.add({kOpen, "開く(&O)...", "ファイルを開く", "Ctrl+O"}, [this] { chooseAndOpen(); });
     c.add({kOpenExamLog, "出題履歴を開く(&H)..."}, [this] {
@@ -238,6 +243,9 @@ void CLSMainWindow::buildToolBar() {
             m_toolBar->addAction(a);
         }
     }
+    // The toolbar is for the mouse: Tab goes from the list to the card.
+    for (QToolButton* button : m_toolBar->findChildren<QToolButton*>())
+        button->setFocusPolicy(Qt::NoFocus);
     m_toolBar->setVisible(m_settings.toolBar());
 }
 

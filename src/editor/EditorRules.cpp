@@ -13,7 +13,9 @@ std::set<int> EnabledEditorCommands(const CLSEditorState& s) {
         case EditorFocus::kList:
             if (s.selected > 0) enable({kCut, kCopy, kDelete});
             if (s.rows > 0) enable({kSelectAll});
-            if (s.clipboardHasText) enable({kPaste});
+            // Paste reads the clipboard when it runs (and says when it
+            // holds no text): another program may fill it at any time.
+            enable({kPaste});
             // The list's own undo is the line commands' stack.
             if (s.canUndoLines) enable({kUndo});
             if (s.canRedoLines) enable({kRedo});
@@ -26,7 +28,7 @@ std::set<int> EnabledEditorCommands(const CLSEditorState& s) {
                 on.erase(kCut);
                 on.erase(kDelete);
             } else {
-                if (s.clipboardHasText) enable({kPaste});
+                enable({kPaste});
                 if (s.questionCard) enable({kInsertMedia});
             }
             break;

@@ -14,7 +14,6 @@ struct CLSEditorState {
     int selected = 0;            // selected rows
     bool firstSelected = false;  // row 0 is selected
     bool lastSelected = false;   // the last row is selected
-    bool clipboardHasText = false;
     // The focused text field of a card:
     bool fieldCanUndo = false;
     bool fieldHasSelection = false;

@@ -74,6 +74,11 @@ void CLSVorelSettings::setWindowPlace(int window, const CLSWindowPlace& place) {
     setBit(kWindowFlags, slots.showBit, place.maximized);
 }
 
+int CLSVorelSettings::paneSize(int slot, int minimum) const {
+    int stored = intSetting(slot);
+    return stored < minimum ? VorelSettingKeys::IntDefault(slot) : stored;
+}
+
 int CLSVorelSettings::intSetting(int slot) const {
     checkIndex(slot, kIntSlotCount);
     return m_ints[slot];

@@ -149,6 +149,10 @@ class CLSVorelSettings {
     int editHistoryTop() const { return m_ints[VorelSettingKeys::kEditHistoryTop]; }
     int editHintHeight() const { return m_ints[VorelSettingKeys::kEditHintHeight]; }
     int editMessageHeight() const { return m_ints[VorelSettingKeys::kEditMessageHeight]; }
+    /// A pane's stored size (kEditListWidth, kEditHintHeight, ...), or its
+    /// default when the stored one is below the pane's own layout minimum:
+    /// such a size never came from a pane the learner saw.
+    int paneSize(int slot, int minimum) const;
     int recentFileMax() const { return m_ints[VorelSettingKeys::kRecentFileMax]; }
     int compareMode() const { return m_ints[VorelSettingKeys::kCompareMode]; }
     int useData() const { return m_ints[VorelSettingKeys::kUseData]; }

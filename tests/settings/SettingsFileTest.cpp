@@ -5,6 +5,7 @@
 
 #include "TestSupport.h"
 #include "settings/IniFile.h"
+#include "settings/SettingsKeys.h"
 #include "settings/VorelSettings.h"
 #include "text/Codec.h"
 #include "text/Error.h"
@@ -618,4 +619,18 @@ TEST(SettingsFile, ValuesWithLineBreaksCannotAddLines) {
     EXPECT_TRUE(reread.sound());
     EXPECT_TRUE(reread.toolBar());
     EXPECT_EQ(reread.skin().colour(0), CLSVorelSkin().colour(0));
+}
+
+// A pane size below the pane's layout minimum never came from a pane the
+// learner saw: it reads as the default, and a real size as itself.
+TEST(SettingsFile, PaneSizesBelowTheLayoutMinimumAreTheDefault) {
+    CLSVorelSettings s;
+    s.setEditListWidth(3);
+    s.setEditHintHeight(3);
+    EXPECT_EQ(s.paneSize(VorelSettingKeys::kEditListWidth, 40), 200);
+    EXPECT_EQ(s.paneSize(VorelSettingKeys::kEditHintHeight, 40), 180);
+    s.setEditListWidth(40);
+    EXPECT_EQ(s.paneSize(VorelSettingKeys::kEditListWidth, 40), 40);
+    s.setEditListWidth(640);
+    EXPECT_EQ(s.paneSize(VorelSettingKeys::kEditListWidth, 40), 640);
 }

@@ -18,6 +18,7 @@
 #include "data/VorelDataFile.h"
 #include "editor/AnswerNotation.h"
 #include "editor/CardFields.h"
+#include "settings/SettingsKeys.h"
 #include "settings/VorelSettings.h"
 #include "settings/widgets/QtDesign.h"
 #include "text/widgets/DialogHelp.h"
@@ -242,7 +243,8 @@ void CLSCardQuestion::layOutSecondPage() {
     int markHeight = m_mark->sizeHint().height();
     int bottom = h - kGap - historyHeight;
     int markTop = bottom - kGap - markHeight;
-    int hintHeight = std::clamp(m_settings.editHintHeight(), 40, std::max(40, h - 50));
+    int hintHeight = std::clamp(m_settings.paneSize(VorelSettingKeys::kEditHintHeight, 40), 40,
+                                std::max(40, h - 50));
     hintHeight = std::min(hintHeight, std::max(40, markTop - sep - notationHeight() - 2 * line));
     m_hints->setGeometry(kGap, kGap, label - kGap, std::max(line, hintHeight - sep / 2 - kGap));
     m_hint->setGeometry(x, kGap, fieldWidth, std::max(line, hintHeight - sep / 2 - kGap));
@@ -403,9 +405,13 @@ void CLSCardQuestion::emptyEntryOf(QWidget* list) {
 }
 
 void CLSCardQuestion::storeLayout() {
-    m_settings.setEditAnswerTop(m_answerTop->position());
-    m_settings.setEditHistoryTop(m_historyTop->position());
-    m_settings.setEditHintHeight(m_hintHeight->position());
+    // Only bars the learner saw: a page never shown keeps the stored sizes.
+    if (m_answerTop->shownPosition() >= 0)
+        m_settings.setEditAnswerTop(m_answerTop->shownPosition());
+    if (m_historyTop->shownPosition() >= 0)
+        m_settings.setEditHistoryTop(m_historyTop->shownPosition());
+    if (m_hintHeight->shownPosition() >= 0)
+        m_settings.setEditHintHeight(m_hintHeight->shownPosition());
 }
 
 bool CLSCardQuestion::eventFilter(QObject* watched, QEvent* event) {

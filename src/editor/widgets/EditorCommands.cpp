@@ -11,6 +11,7 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QTableView>
+#include <set>
 
 #include "data/VorelDataFile.h"
 #include "editor/EditorCommandIds.h"
@@ -61,11 +62,6 @@ Field fieldOf(QWidget* widget) {
     return f;
 }
 
-bool clipboardHasText() {
-    const QMimeData* data = QApplication::clipboard()->mimeData();
-    return data && data->hasText();
-}
-
 }  // namespace
 
 void CLSEditorScreen::createCommands() {
@@ -76,6 +72,12 @@ void CLSEditorScreen::createCommands() {
         return [this, id] { return EnabledEditorCommands(currentState()).count(id) > 0; };
     };
     auto field = [this](int id) { return [this, id] { fieldCommand(id); }; };
+    // Whatever starts a command, what is typed into the card goes into the
+    // line first; only the commands that work inside the focused field leave
+    // it being typed.
+    c.setBeforeEachCommand([this](int id) {
+        if (!actsOnFocusedField(id)) commitCard();
+    });
 
     c.add({kUndo, "元に戻す(&U)", "元に戻す", "Ctrl+Z", "undo"}, field(kUndo), rule(kUndo));
     c.add({kRedo, "やり直し(&R)", "やり直し", "Ctrl+Y", "redo"}, field(kRedo), rule(kRedo));
@@ -92,8 +94,8 @@ void CLSEditorScreen::createCommands() {
         {kFindPrevious, "前を検索(&V)", nullptr, "Shift+F3"}, [this] { findNext(false); },
         rule(kFindPrevious));
     c.add(
-        {kInsertMedia, "画像/サウンド/ビデオを挿入(&I)..."}, [this] { insertMedia(); },
-        rule(kInsertMedia));
+        {kInsertMedia, "画像/サウンド/ビデオを挿入(&I)...", nullptr, "Ctrl+M"},
+        [this] { insertMedia(); }, rule(kInsertMedia));
 
     c.add({kAddTitle, "タイトルを追加(&T)"}, [this] { addLine(kLineTitle, true); });
     c.add({kAddQuestion, "問題を追加(&Q)", "問題を追加", "Ctrl+Q", "add-question"},
@@ -205,7 +207,7 @@ void CLSEditorScreen::createMenus() {
 
 CLSEditorState CLSEditorScreen::currentState() const {
     CLSEditorState s;
-    QWidget* focus = QApplication::focusWidget();
+    QWidget* focus = focusedControl();
     CLSCardPage* page = m_card->page();
     if (focus == m_list) {
         s.focus = EditorFocus::kList;
@@ -231,7 +233,6 @@ CLSEditorState CLSEditorScreen::currentState() const {
         s.firstSelected = m_list->selectionModel()->isRowSelected(0, QModelIndex());
         s.lastSelected = m_list->selectionModel()->isRowSelected(s.rows - 1, QModelIndex());
     }
-    s.clipboardHasText = clipboardHasText();
     s.canUndoLines = m_undo.canUndo();
     s.canRedoLines = m_undo.canRedo();
     // In a text field undo and redo are the field's own.
@@ -250,8 +251,15 @@ void CLSEditorScreen::updateCommands() {
 
 // ---- edit commands: the list, or the focused text field ---------------------------------
 
+bool CLSEditorScreen::actsOnFocusedField(int command) const {
+    static const std::set<int> fieldCommands = {kUndo,  kRedo,   kCut,       kCopy,
+                                                kPaste, kDelete, kSelectAll, kInsertMedia};
+    CLSCardPage* page = m_card->page();
+    return fieldCommands.count(command) > 0 && page && page->isTextField(focusedControl());
+}
+
 bool CLSEditorScreen::fieldCommand(int command) {
-    QWidget* focus = QApplication::focusWidget();
+    QWidget* focus = focusedControl();
     CLSCardPage* page = m_card->page();
     Field f = page && page->isTextField(focus) ? fieldOf(focus) : Field();
     if (f) {
@@ -291,7 +299,7 @@ bool CLSEditorScreen::fieldCommand(int command) {
         return true;
     }
     // The list: every command that works on it first lets the card write back.
-    m_list->setFocus(Qt::OtherFocusReason);
+    focusList();
     switch (command) {
         case kUndo:
             m_undo.undo();
@@ -323,7 +331,7 @@ bool CLSEditorScreen::fieldCommand(int command) {
 // ---- line commands ---------------------------------------------------------------------------
 
 void CLSEditorScreen::addLine(int kind, bool atEnd) {
-    m_list->setFocus(Qt::OtherFocusReason);
+    focusList();
     CLSVorelDataItem line = NewLine(kind);
     if (line.kind() == kLineNone) return;
     // An insertion goes before the current line, taking its place.
@@ -335,7 +343,7 @@ void CLSEditorScreen::addLine(int kind, bool atEnd) {
 }
 
 void CLSEditorScreen::eraseSelected(const QString& undoText) {
-    m_list->setFocus(Qt::OtherFocusReason);
+    focusList();
     std::vector<int> lines = selectedLines();
     // Delete with nothing selected erases nothing.
     if (lines.empty()) return;
@@ -356,7 +364,7 @@ void CLSEditorScreen::copySelected() {
 
 void CLSEditorScreen::paste() {
     const QMimeData* data = QApplication::clipboard()->mimeData();
-    if (!data || !data->hasText()) {
+    if (!data || !data->hasText() || data->text().isEmpty()) {
         m_prompter.message(PromptIcon::Error,
                            CLSTString(SJIS("クリップボードから読み取れません。")));
         return;
@@ -387,7 +395,7 @@ void CLSEditorScreen::paste() {
 }
 
 void CLSEditorScreen::moveSelected(bool up) {
-    m_list->setFocus(Qt::OtherFocusReason);
+    focusList();
     std::vector<int> lines = selectedLines();
     CLSLineChange change = up ? CLSLineChange::movingUp(lines)
                               : CLSLineChange::movingDown(lines, m_doc.getItemCount());
@@ -400,7 +408,7 @@ void CLSEditorScreen::moveSelected(bool up) {
 }
 
 void CLSEditorScreen::setMarks(bool on) {
-    m_list->setFocus(Qt::OtherFocusReason);
+    focusList();
     std::vector<int> questions = selectedQuestionsOrSay();
     if (questions.empty()) return;
     pushChange(on ? U("マークをつける") : U("マークをはずす"), MarkChange(m_doc, questions, on),
@@ -415,7 +423,7 @@ void CLSEditorScreen::invertSelection() {
 }
 
 void CLSEditorScreen::editGroupNames() {
-    m_list->setFocus(Qt::OtherFocusReason);
+    focusList();
     CLSDocumentTextsCommand::Texts texts = CLSDocumentTextsCommand::current(m_doc);
     std::optional<std::array<CLSTString, 10>> names = EditGroupNames(this, texts.groupNames);
     if (!names || *names == texts.groupNames) return;
@@ -425,7 +433,7 @@ void CLSEditorScreen::editGroupNames() {
 }
 
 void CLSEditorScreen::editMessage() {
-    m_list->setFocus(Qt::OtherFocusReason);
+    focusList();
     CLSDocumentTextsCommand::Texts texts = CLSDocumentTextsCommand::current(m_doc);
     std::optional<CLSTString> message = EditMessage(this, texts.message);
     if (!message || *message == texts.message) return;
@@ -434,7 +442,7 @@ void CLSEditorScreen::editMessage() {
 }
 
 void CLSEditorScreen::insertMedia() {
-    QWidget* focus = QApplication::focusWidget();
+    QWidget* focus = focusedControl();
     Field f = fieldOf(focus);
     if (!f || f.readOnly()) return;
     QString chosen = QFileDialog::getOpenFileName(

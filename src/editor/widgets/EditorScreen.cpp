@@ -16,6 +16,7 @@
 #include "editor/widgets/DlgFind.h"
 #include "editor/widgets/LineListModel.h"
 #include "editor/widgets/LineUndo.h"
+#include "settings/SettingsKeys.h"
 #include "settings/VorelSettings.h"
 #include "text/Prompter.h"
 #include "text/widgets/CommandSet.h"
@@ -28,13 +29,35 @@ namespace {
 
 const char* kHelpText = "ヘルプを見るには F1 キーを押してください。";
 
+// The line list. Rows are whole lines: Home and End go to the first and the
+// last line (selecting as Up and Down do), in the first column, so the list
+// never scrolls sideways away from the line numbers.
+class LineListView : public QTableView {
+  public:
+    using QTableView::QTableView;
+
+  protected:
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override {
+        int rows = model() ? model()->rowCount() : 0;
+        if ((action == MoveHome || action == MoveEnd) && rows > 0)
+            return model()->index(action == MoveHome ? 0 : rows - 1, 0);
+        return QTableView::moveCursor(action, modifiers);
+    }
+};
+
+// Wide enough for a six-digit line number, with the cell's margins.
+int lineNumberColumnWidth(const QTableView* list) {
+    int margin = list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1;
+    return list->fontMetrics().horizontalAdvance(QStringLiteral("000000")) + 4 * margin + 2;
+}
+
 }  // namespace
 
 CLSEditorScreen::CLSEditorScreen(CLSVorelDataFile& doc, CLSVorelSettings& settings,
                                  Prompter& prompter, QWidget* parent)
     : QWidget(parent), m_doc(doc), m_settings(settings), m_prompter(prompter) {
     m_model = new CLSLineListModel(doc, this);
-    m_list = new QTableView(this);
+    m_list = new LineListView(this);
     m_list->setModel(m_model);
     m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -51,6 +74,7 @@ CLSEditorScreen::CLSEditorScreen(CLSVorelDataFile& doc, CLSVorelSettings& settin
     m_list->horizontalHeader()->setHighlightSections(false);
     for (int c = 0; c < 3; ++c) {
         int width = m_settings.editListColumnWidth(c);
+        if (c == 0) width = std::max(width, lineNumberColumnWidth(m_list));
         if (width > 0) m_list->horizontalHeader()->resizeSection(c, width);
     }
     m_list->installEventFilter(this);
@@ -73,13 +97,19 @@ CLSEditorScreen::CLSEditorScreen(CLSVorelDataFile& doc, CLSVorelSettings& settin
     connect(m_card, &CLSCard::titleRequested, this, [this] {
         const CLSVorelDataItem* title = m_doc.current() ? m_doc.titleOf(m_doc.current()) : nullptr;
         if (!title) return;
-        m_list->setFocus(Qt::OtherFocusReason);
-        selectLine(m_doc.getLineNumber(title));
+        // The title is gone to and selected; the other lines keep theirs.
+        focusList();
+        int line = m_doc.getLineNumber(title);
+        std::vector<int> lines = selectedLines();
+        auto at = std::lower_bound(lines.begin(), lines.end(), line);
+        if (at == lines.end() || *at != line) lines.insert(at, line);
+        applySelection(lines, line);
     });
     connect(m_card, &CLSCard::entryMenuRequested, this,
             [this](const QPoint& at) { m_entryMenu->exec(at); });
     connect(&m_undo, &QUndoStack::indexChanged, this, &CLSEditorScreen::updateCommands);
-    connect(qApp, &QApplication::focusChanged, this, [this] {
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (now && isAncestorOf(now)) m_focus = now;
         if (isVisible()) updateCommands();
     });
     createCommands();
@@ -89,6 +119,8 @@ CLSEditorScreen::CLSEditorScreen(CLSVorelDataFile& doc, CLSVorelSettings& settin
 CLSEditorScreen::~CLSEditorScreen() {
     // Fields losing the focus while everything goes write nothing back.
     disconnect(m_card, nullptr, this, nullptr);
+    // Nor does the focus leaving controls that are being deleted.
+    disconnect(qApp, nullptr, this, nullptr);
     storeWidths();
 }
 
@@ -96,7 +128,19 @@ CLSEditorScreen::~CLSEditorScreen() {
 
 void CLSEditorScreen::open() {
     resetView();
+    focusList();
+}
+
+QWidget* CLSEditorScreen::focusedControl() const {
+    QWidget* focus = QApplication::focusWidget();
+    if (focus && isAncestorOf(focus)) return focus;
+    return m_focus.data();
+}
+
+void CLSEditorScreen::focusList() {
     m_list->setFocus(Qt::OtherFocusReason);
+    m_focus = m_list;
+    updateCommands();
 }
 
 void CLSEditorScreen::close() {
@@ -146,9 +190,13 @@ void CLSEditorScreen::resetView() {
 }
 
 void CLSEditorScreen::storeWidths() {
+    // What the learner last saw is kept; a screen never shown keeps what
+    // was stored.
+    int shown = m_separator->shownPosition();
+    if (shown < 0) return;
     for (int c = 0; c < 3; ++c)
         m_settings.setEditListColumnWidth(c, m_list->horizontalHeader()->sectionSize(c));
-    if (m_separator->position() > 0) m_settings.setEditListWidth(m_separator->position());
+    m_settings.setEditListWidth(shown);
 }
 
 void CLSEditorScreen::applySettings() {
@@ -168,7 +216,8 @@ void CLSEditorScreen::layOut() {
     int scrollBar = m_list->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     int low = scrollBar + sep + 16;
     int high = std::max(low, w - sep - 70);
-    int position = std::clamp(m_settings.editListWidth(), low, high);
+    int position =
+        std::clamp(m_settings.paneSize(VorelSettingKeys::kEditListWidth, low), low, high);
     m_separator->setRange(low, high);
     m_separator->setExtent(0, h);
     m_separator->setPosition(position);
@@ -249,6 +298,8 @@ void CLSEditorScreen::commitCard() {
     CLSCardPage* page = m_card->page();
     const CLSVorelDataItem* line = m_doc.current();
     if (!page || !line || m_committing) return;
+    // The card writes back only into a line of its own kind.
+    if (CardKindOf(line->kind()) != m_card->kind()) return;
     int index = m_doc.getLineNumber(line);
     if (index < 0) return;
     m_committing = true;
@@ -259,8 +310,9 @@ void CLSEditorScreen::commitCard() {
     // Only what changes the line's text is a change: fields left as they
     // were keep the text they were read from.
     if (DataLineText(edited, version) != DataLineText(*line, version)) {
+        // The lines selected in the list stay selected.
         pushChange(QString::fromUtf8("カードの編集"),
-                   CLSLineChange::replacing(index, std::move(edited)), {index}, index);
+                   CLSLineChange::replacing(index, std::move(edited)), selectedLines(), index);
     }
     m_committing = false;
     if (!refusal.isEmpty()) {
@@ -279,14 +331,17 @@ void CLSEditorScreen::commitCard() {
 void CLSEditorScreen::pushChange(const QString& text, CLSLineChange change, std::vector<int> select,
                                  int current, bool focusCard) {
     if (change.isEmpty()) return;
-    m_intent = Intent{std::move(select), current, focusCard};
-    m_undo.push(
-        new CLSLineCommand(text, m_doc, std::move(change),
-                           [this](const CLSLineChange& c, bool undone) { changeDone(c, undone); }));
-    m_intent.reset();
+    CLSLineSelection before{selectedLines(), currentLine()};
+    m_undo.push(new CLSLineCommand(
+        text, m_doc, std::move(change), std::move(before), {std::move(select), current},
+        [this](const CLSLineChange& c, bool undone, const CLSLineSelection& selection) {
+            changeDone(c, undone, selection);
+        }));
+    if (focusCard && m_card->page()) m_card->page()->focusFirstField();
 }
 
-void CLSEditorScreen::changeDone(const CLSLineChange& change, bool undone) {
+void CLSEditorScreen::changeDone(const CLSLineChange& change, bool undone,
+                                 const CLSLineSelection& selection) {
     if (change.isReplacement() && change.removedLines().empty() && change.addedLines().empty()) {
         m_model->rowsChangedFrom(change.firstLine());
     } else if (change.isMove()) {
@@ -300,18 +355,13 @@ void CLSEditorScreen::changeDone(const CLSLineChange& change, bool undone) {
     } else {
         m_model->linesMoved(change.removedLines(), change.addedLines());
     }
-    std::vector<int> select;
-    int current = -1;
-    bool focusCard = false;
-    if (m_intent && !undone) {
-        select = m_intent->select;
-        current = m_intent->current;
-        focusCard = m_intent->focusCard;
-    } else {
-        select = undone ? change.linesBefore() : change.linesAfter();
+    const int rows = m_doc.getItemCount();
+    std::vector<int> select = selection.lines;
+    select.erase(std::lower_bound(select.begin(), select.end(), rows), select.end());
+    int current = selection.current;
+    if (current < 0)
         current = select.empty() ? std::min(change.firstLine(), m_doc.getItemCount() - 1)
                                  : select.front();
-    }
     current = std::min(current, m_doc.getItemCount() - 1);
     if (m_doc.getItemCount() == 0) {
         m_card->clear();
@@ -325,11 +375,10 @@ void CLSEditorScreen::changeDone(const CLSLineChange& change, bool undone) {
     // its list selections.
     m_shownLine = current == m_shownLine && change.isReplacement() ? current : -1;
     applySelection(select, current);
-    if (focusCard && m_card->page()) m_card->page()->focusFirstField();
 }
 
 int CLSEditorScreen::helpTopic() const {
-    QWidget* focus = QApplication::focusWidget();
+    QWidget* focus = focusedControl();
     CLSCardPage* page = m_card->page();
     if (page && focus && page->isAncestorOf(focus)) return page->helpTopic();
     return kHelpEditor;
@@ -338,13 +387,22 @@ int CLSEditorScreen::helpTopic() const {
 bool CLSEditorScreen::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_list && event->type() == QEvent::FocusIn) updateCommands();
     if (watched == m_list && event->type() == QEvent::KeyPress) {
-        // Rows are whole lines: Home and End go to the first and the last line,
-        // not to the first and the last column.
+        // Ctrl+Home and Ctrl+End are Home and End: the line gone to is the
+        // line selected, never a focus apart from the selection.
         auto* key = static_cast<QKeyEvent*>(event);
+        // Shift+F10 opens the list's menu, as the menu key does.
+        if (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier) {
+            QModelIndex current = m_list->currentIndex();
+            if (current.isValid()) {
+                QRect row = m_list->visualRect(m_model->index(current.row(), 0));
+                showListMenu(m_list->viewport()->mapToGlobal(row.center()));
+            }
+            return true;
+        }
         if ((key->key() == Qt::Key_Home || key->key() == Qt::Key_End) &&
-            !(key->modifiers() & Qt::ControlModifier)) {
-            QKeyEvent toLine(QEvent::KeyPress, key->key(), key->modifiers() | Qt::ControlModifier);
-            QApplication::sendEvent(m_list, &toLine);
+            (key->modifiers() & Qt::ControlModifier)) {
+            QKeyEvent plain(QEvent::KeyPress, key->key(), key->modifiers() & ~Qt::ControlModifier);
+            QApplication::sendEvent(m_list, &plain);
             return true;
         }
     }

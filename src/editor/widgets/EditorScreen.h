@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QUndoStack>
 #include <QWidget>
 #include <optional>
@@ -11,6 +12,7 @@
 class CLSCard;
 class CLSCommandSet;
 class CLSLineListModel;
+struct CLSLineSelection;
 class CLSVorelDataFile;
 class CLSVorelSettings;
 class CLSWndSeparator;
@@ -92,6 +94,9 @@ class CLSEditorScreen : public QWidget {
     void editMessage();
     void insertMedia();
     bool fieldCommand(int command);
+    /// Whether a command works inside the focused card field (its own undo,
+    /// clipboard, selection, media reference) rather than on the lines.
+    bool actsOnFocusedField(int command) const;
     void showListMenu(const QPoint& globalPosition);
 
     // EditorTools.cpp
@@ -106,6 +111,13 @@ class CLSEditorScreen : public QWidget {
     void swapSelected();
 
     // EditorScreen.cpp
+    /// The control the commands act on: the focused one of the screen, or
+    /// the one that had the keyboard before a menu opened from the
+    /// keyboard or a dialog took it.
+    QWidget* focusedControl() const;
+    /// Gives the list the keyboard (after a dialog, before a line command);
+    /// the commands' states follow at once.
+    void focusList();
     void resetView();
     void layOut();
     void lineFocused(int row);
@@ -114,7 +126,7 @@ class CLSEditorScreen : public QWidget {
     /// Pushes a line change; select (and current) say what is selected after it is made.
     void pushChange(const QString& text, CLSLineChange change, std::vector<int> select, int current,
                     bool focusCard = false);
-    void changeDone(const CLSLineChange& change, bool undone);
+    void changeDone(const CLSLineChange& change, bool undone, const CLSLineSelection& selection);
     void applySelection(const std::vector<int>& lines, int current);
 
     CLSVorelDataFile& m_doc;
@@ -132,11 +144,6 @@ class CLSEditorScreen : public QWidget {
     bool m_erasing = false;
     bool m_committing = false;
     int m_shownLine = -1;
-    // What the next change selects when it is first made.
-    struct Intent {
-        std::vector<int> select;
-        int current = -1;
-        bool focusCard = false;
-    };
-    std::optional<Intent> m_intent;
+    // The control of the screen that last had the keyboard.
+    QPointer<QWidget> m_focus;
 };

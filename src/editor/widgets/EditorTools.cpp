@@ -55,7 +55,7 @@ void CLSEditorScreen::selectWhere() {
     std::vector<int> selected = SelectLines(m_doc, r.lines, r.condition, r.action, selectedLines());
     // The focused row and its card stay as they were.
     applySelection(selected, currentLine());
-    m_list->setFocus(Qt::OtherFocusReason);
+    focusList();
 }
 
 std::vector<int> CLSEditorScreen::selectedQuestionsOrSay() {
@@ -69,7 +69,7 @@ void CLSEditorScreen::sortSelected() {
     std::vector<int> questions = selectedQuestionsOrSay();
     if (questions.empty()) return;
     std::optional<std::pair<CLSSortKey, CLSSortKey>> keys = AskSortKeys(this);
-    m_list->setFocus(Qt::OtherFocusReason);
+    focusList();
     if (!keys || m_doc.getQuestionCount() < 2) return;
     WaitCursor wait;
     CLSLineChange change = SortChange(m_doc, questions, keys->first, keys->second);
@@ -85,7 +85,7 @@ void CLSEditorScreen::changeGroup() {
     std::vector<int> questions = selectedQuestionsOrSay();
     if (questions.empty()) return;
     std::optional<int> group = AskGroup(this, m_doc);
-    m_list->setFocus(Qt::OtherFocusReason);
+    focusList();
     if (!group) return;
     pushChange(U("グループ変更"), GroupChange(m_doc, questions, *group), selectedLines(),
                currentLine());
@@ -97,7 +97,7 @@ void CLSEditorScreen::clearHistory() {
     bool yes = m_prompter.askYesNo(
         PromptIcon::Question,
         CLSTString(SJIS("選択されている問題の正誤履歴をクリアします。よろしいですか？")));
-    m_list->setFocus(Qt::OtherFocusReason);
+    focusList();
     if (!yes) return;
     pushChange(U("正誤履歴のクリア"), ClearHistoryChange(m_doc, questions), selectedLines(),
                currentLine());
@@ -107,7 +107,7 @@ void CLSEditorScreen::swapSelected() {
     std::vector<int> questions = selectedQuestionsOrSay();
     if (questions.empty()) return;
     std::optional<CLSSwapOptions> options = AskSwapOptions(this, m_doc);
-    m_list->setFocus(Qt::OtherFocusReason);
+    focusList();
     if (!options) return;
     WaitCursor wait;
     CLSLineChange change = SwapChange(m_doc, questions, *options);

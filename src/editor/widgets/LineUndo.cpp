@@ -4,17 +4,22 @@
 #include "text/Error.h"
 
 CLSLineCommand::CLSLineCommand(const QString& text, CLSVorelDataFile& doc, CLSLineChange change,
-                               Done done)
-    : QUndoCommand(text), m_doc(doc), m_change(std::move(change)), m_done(std::move(done)) {}
+                               CLSLineSelection before, CLSLineSelection after, Done done)
+    : QUndoCommand(text),
+      m_doc(doc),
+      m_change(std::move(change)),
+      m_before(std::move(before)),
+      m_after(std::move(after)),
+      m_done(std::move(done)) {}
 
 void CLSLineCommand::redo() {
     m_change.apply(m_doc);
-    if (m_done) m_done(m_change, false);
+    if (m_done) m_done(m_change, false, m_after);
 }
 
 void CLSLineCommand::undo() {
     m_change.revert(m_doc);
-    if (m_done) m_done(m_change, true);
+    if (m_done) m_done(m_change, true, m_before);
 }
 
 CLSDocumentTextsCommand::CLSDocumentTextsCommand(const QString& text, CLSVorelDataFile& doc,

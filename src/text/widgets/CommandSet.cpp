@@ -21,8 +21,9 @@ QAction* CLSCommandSet::add(const CLSCommandSpec& command, std::function<void()>
     if (command.icon) action->setIcon(ToolBarIcon(command.icon));
     action->setCheckable(command.checkable);
     action->setData(command.id);
-    connect(action, &QAction::triggered, this, [this, run = std::move(run)] {
+    connect(action, &QAction::triggered, this, [this, id = command.id, run = std::move(run)] {
         try {
+            if (m_before) m_before(id);
             if (run) run();
         } catch (const CLSError& e) {
             showError(e, m_prompter);

@@ -41,6 +41,9 @@ class CLSCommandSet : public QObject {
     bool trigger(int id);
     /// Applies every enable and check rule.
     void update();
+    /// A step every command takes first, however it is started (key, menu,
+    /// toolbar or trigger), given the command's id.
+    void setBeforeEachCommand(std::function<void(int id)> step) { m_before = std::move(step); }
 
   signals:
     /// A command has run: the states of commands may have changed.
@@ -56,6 +59,7 @@ class CLSCommandSet : public QObject {
     QWidget* m_owner;
     Prompter& m_prompter;
     std::vector<Entry> m_entries;
+    std::function<void(int id)> m_before;
 };
 
 /// A toolbar picture by name, with its double-size drawing when there is one.

@@ -51,6 +51,13 @@ void CLSWndSeparator::place(int position) {
     } else {
         setGeometry(m_start, near, m_end - m_start, m_thickness);
     }
+    // Laid out along a length: the bar stands where its parent put it.
+    if (m_end > m_start) m_placed = true;
+    if (m_placed && isVisible()) m_shown = this->position();
+}
+
+void CLSWndSeparator::showEvent(QShowEvent*) {
+    if (m_placed) m_shown = position();
 }
 
 void CLSWndSeparator::mousePressEvent(QMouseEvent* event) {

@@ -32,6 +32,10 @@ class CLSWndSeparator : public QWidget {
     void setPosition(int position);
     /// The bar's centre in the parent's coordinates.
     int position() const;
+    /// The centre where the bar was last seen (placed while shown, or
+    /// shown where it was placed); -1 when it was never shown. A pane's
+    /// size to keep is this, never the place of a bar not laid out.
+    int shownPosition() const { return m_shown; }
     bool isDragging() const { return m_dragging; }
 
   signals:
@@ -40,6 +44,7 @@ class CLSWndSeparator : public QWidget {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -55,4 +60,6 @@ class CLSWndSeparator : public QWidget {
     int m_start = 0;
     int m_end = 0;
     bool m_dragging = false;
+    bool m_placed = false;
+    int m_shown = -1;
 };

@@ -8,13 +8,19 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
+#include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QStandardItemModel>
 #include <QTableView>
 #include <QTest>
+#include <QTimer>
 #include <algorithm>
 
 #include "EditorWindow.h"
@@ -28,6 +34,7 @@
 #include "editor/widgets/CardTitle.h"
 #include "editor/widgets/EditorScreen.h"
 #include "settings/VorelSettings.h"
+#include "text/widgets/WndSeparator.h"
 #include "widgets/DialogTestSupport.h"
 #include "widgets/WhenModal.h"
 
@@ -248,4 +255,198 @@ TEST(EditorScreen, StatesFollowTheFocusAndLoadingResetsTheView) {
     EXPECT_EQ(q->answerList()->count(), 1) << "no 新規答え before 1.3";
     // The old file was saved with the removed line (a change).
     EXPECT_EQ(e.file().find("#英単語"), std::string::npos);
+}
+
+// Home and End select the line they go to, as Up and Down do; with Shift
+// they extend the selection; Ctrl+End neither leaves the selection behind
+// nor scrolls the list away from its line numbers.
+TEST(EditorScreen, HomeAndEndSelectTheLineTheyGoTo) {
+    Editing e;
+    e.key(Qt::Key_F7);
+    auto selected = [&] { return e.editor().selectedLines(); };
+    e.key(Qt::Key_Down);
+    e.key(Qt::Key_Down);
+    e.key(Qt::Key_End);
+    EXPECT_EQ(e.current(), 4);
+    EXPECT_EQ(selected(), std::vector<int>{4});
+    e.key(Qt::Key_Up);
+    e.key(Qt::Key_Home, Qt::ShiftModifier);
+    EXPECT_EQ(e.current(), 0);
+    EXPECT_EQ(selected(), (std::vector<int>{0, 1, 2, 3}));
+    e.key(Qt::Key_Down);
+    e.key(Qt::Key_End, Qt::ShiftModifier);
+    EXPECT_EQ(selected(), (std::vector<int>{1, 2, 3, 4}));
+    e.key(Qt::Key_Home);
+    EXPECT_EQ(selected(), std::vector<int>{0});
+
+    e.list()->horizontalHeader()->resizeSection(2, 3000);
+    e.list()->horizontalScrollBar()->setValue(0);
+    e.key(Qt::Key_End, Qt::ControlModifier);
+    EXPECT_EQ(e.current(), 4);
+    EXPECT_EQ(selected(), std::vector<int>{4});
+    EXPECT_EQ(e.list()->horizontalScrollBar()->value(), 0) << "行 and 種類 stay in view";
+    e.key(Qt::Key_Home, Qt::ControlModifier);
+    EXPECT_EQ(selected(), std::vector<int>{0});
+    // Del erases the line the card shows.
+    e.key(Qt::Key_End);
+    e.key(Qt::Key_Delete);
+    EXPECT_EQ(e.list()->model()->rowCount(), 4);
+    EXPECT_EQ(e.list()->model()->index(0, 2).data().toString(), Q8("英単語"));
+}
+
+// The 行 column shows a six-digit line number whole, even after a session
+// that stored it narrower.
+TEST(EditorScreen, LineColumnHoldsSixDigits) {
+    Editing e;
+    QTableView probe;
+    probe.setFont(e.list()->font());
+    QStandardItemModel numbers(1, 1);
+    numbers.setItem(0, 0, new QStandardItem(QStringLiteral("100000")));
+    probe.setModel(&numbers);
+    int needed = static_cast<QAbstractItemView&>(probe).sizeHintForColumn(0);
+    EXPECT_GE(e.list()->horizontalHeader()->sectionSize(0), needed);
+}
+
+// Ctrl+V reads the clipboard when it is pressed: text another program put
+// there since the states were last worked out is pasted, and an empty
+// clipboard is said to be so.
+TEST(EditorScreen, PasteReadsTheClipboardWhenPressed) {
+    Editing e;
+    e.key(Qt::Key_F7);
+    QApplication::clipboard()->clear();
+    e.key(Qt::Key_Down);
+    e.key(Qt::Key_Up);
+    QApplication::clipboard()->setText(Q8("追加,,x,,,<00\r\n"));
+    e.key(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(e.list()->model()->rowCount(), 6);
+    EXPECT_EQ(e.list()->model()->index(0, 2).data().toString(), Q8("追加"));
+
+    QApplication::clipboard()->clear();
+    QString said;
+    whenModal([&](QWidget* box) {
+        if (auto* message = qobject_cast<QMessageBox*>(box)) said = message->text();
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    e.key(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(said, Q8("クリップボードから読み取れません。"));
+    EXPECT_EQ(e.list()->model()->rowCount(), 6);
+}
+
+// A menu opened from the keyboard shows the commands of the control that
+// had the keyboard, and so does the toolbar: the list's, then a field's.
+TEST(EditorScreen, KeyboardMenusShowTheFocusedControlsCommands) {
+    Editing e;
+    e.key(Qt::Key_F7);
+    e.key(Qt::Key_Down);
+    auto openEditMenu = [&] {
+        e.key(Qt::Key_E, Qt::AltModifier);
+        EXPECT_TRUE(QTest::qWaitFor([] { return QApplication::activePopupWidget() != nullptr; }));
+    };
+    auto closeMenu = [&] {
+        if (QWidget* popup = QApplication::activePopupWidget())
+            QTest::keyClick(popup, Qt::Key_Escape);
+        if (QWidget* popup = QApplication::activePopupWidget())
+            QTest::keyClick(popup, Qt::Key_Escape);
+        e.key(Qt::Key_Escape);
+    };
+    openEditMenu();
+    for (int id : {kCut, kCopy, kDelete, kSelectAll, kPaste})
+        EXPECT_TRUE(e.window->action(id)->isEnabled()) << id;
+    closeMenu();
+
+    auto* q = e.card<CLSCardQuestion>();
+    ASSERT_NE(q, nullptr);
+    q->questionField()->setFocus();
+    e.type("x");
+    openEditMenu();
+    for (int id : {kUndo, kSelectAll, kInsertMedia})
+        EXPECT_TRUE(e.window->action(id)->isEnabled()) << id;
+    closeMenu();
+    EXPECT_EQ(e.window->action(kInsertMedia)->shortcut(), QKeySequence(Q8("Ctrl+M")));
+}
+
+// After a dialog of the editor the list has the keyboard and the commands
+// are those of the list with its selected lines, at once.
+TEST(EditorScreen, StatesFollowAtOnceAfterADialog) {
+    Editing e;
+    e.key(Qt::Key_F7);
+    e.key(Qt::Key_Down);
+    e.window->dispatch(kMarkOn);  // an undo step
+    e.key(Qt::Key_A, Qt::ControlModifier);
+    whenModal([](QWidget* d) { QTest::keyClick(d, Qt::Key_Return); });
+    e.window->dispatch(kSort);
+    EXPECT_EQ(e.window->focusWidget(), e.list());
+    for (int id : {kCut, kCopy, kDelete, kSelectAll, kUndo})
+        EXPECT_TRUE(e.window->action(id)->isEnabled()) << id;
+}
+
+// The タイトル button keeps the other lines selected; Shift+F10 opens the
+// list's menu; Tab goes from the list to the card, past the toolbar.
+TEST(EditorScreen, TitleJumpMenuKeyAndTabOrder) {
+    Editing e;
+    e.key(Qt::Key_F7);
+    e.key(Qt::Key_Down);
+    e.key(Qt::Key_Down, Qt::ShiftModifier);
+    auto* q = e.card<CLSCardQuestion>();
+    ASSERT_NE(q, nullptr);
+    emit q->titleRequested();
+    EXPECT_EQ(e.current(), 0);
+    EXPECT_EQ(e.editor().selectedLines(), (std::vector<int>{0, 1, 2}));
+
+    QString firstItem;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            poll.stop();
+            firstItem = menu->actions().value(0) ? menu->actions()[0]->text() : QString();
+            menu->close();
+        }
+    });
+    poll.start(20);
+    e.key(Qt::Key_F10, Qt::ShiftModifier);
+    poll.stop();
+    EXPECT_EQ(firstItem, Q8("切り取り(&T)"));
+
+    e.list()->setFocus();
+    e.key(Qt::Key_Tab);
+    EXPECT_TRUE(e.editor().card()->isAncestorOf(QApplication::focusWidget()))
+        << (QApplication::focusWidget() ? QApplication::focusWidget()->metaObject()->className()
+                                        : "nothing");
+}
+
+// The pane sizes kept are those the learner saw: a session that never
+// opens the editor, or never shows the question card's second page, keeps
+// the stored ones; a stored size below the layout's minimum is the default.
+TEST(EditorScreen, PaneSizesKeptAreThoseSeen) {
+    {
+        Editing e;
+        e.window.reset();  // closed on the study screen
+        const std::string path = e.dir.file("vorel.ini");
+        ASSERT_TRUE(e.settings.saveSettings(CLSTString(path)));
+        CLSVorelSettings again;
+        ASSERT_TRUE(again.loadSettings(CLSTString(path)));
+        EXPECT_EQ(again.editListWidth(), 200);
+        EXPECT_EQ(again.editHintHeight(), 180);
+    }
+    {
+        Editing e;
+        e.settings.setEditListWidth(260);
+        e.key(Qt::Key_F7);
+        e.key(Qt::Key_Down);  // the question card, on its first page
+        ASSERT_NE(e.card<CLSCardQuestion>(), nullptr);
+        e.key(Qt::Key_F7);
+        e.key(Qt::Key_F7);
+        e.window.reset();  // closed on the editor
+        EXPECT_EQ(e.settings.editListWidth(), 260);
+        EXPECT_EQ(e.settings.editHintHeight(), 180);
+    }
+    {
+        Editing e;
+        e.settings.setEditListWidth(3);
+        e.settings.setEditHintHeight(3);
+        e.key(Qt::Key_F7);
+        EXPECT_EQ(e.list()->width(), 200 - CLSWndSeparator::kDefaultThickness / 2);
+        e.window.reset();
+        EXPECT_EQ(e.settings.editListWidth(), 200);
+    }
 }

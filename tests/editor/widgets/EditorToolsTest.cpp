@@ -214,3 +214,41 @@ TEST(EditorTools, SwapAppendsAndShowsTheLastLine) {
     std::string text = t.file();
     EXPECT_NE(text.find("apple,,りんご,,,<20\r\n犬,,dog,,,<00\r\n"), std::string::npos) << text;
 }
+
+// Undo gives back the selection in force before the step, redo the one the
+// step made: a swap onto the end, a group change and clearing histories.
+TEST(EditorTools, UndoAndRedoGiveBackTheSelection) {
+    Tools t;
+    QTableView* list = t.editor().list();
+    list->setFocus();
+    t.editor().selectLine(1);  // dog
+    list->selectionModel()->select(list->model()->index(3, 0),
+                                   QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    whenModal([](QWidget* d) { QTest::keyClick(d, Qt::Key_Return); });
+    t.window->dispatch(kSwap);  // appended: rows 8 and 9
+    ASSERT_EQ(list->model()->rowCount(), 10);
+    EXPECT_EQ(t.selected(), std::vector<int>{9});
+    t.key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(t.selected(), (std::vector<int>{1, 3})) << "dog and Cat, as before the swap";
+    EXPECT_EQ(t.editor().currentLine(), 1);
+    t.key(Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(t.selected(), std::vector<int>{9});
+    EXPECT_EQ(t.editor().currentLine(), 9);
+    t.key(Qt::Key_Z, Qt::ControlModifier);
+
+    const std::vector<int> every = {0, 1, 2, 3, 4, 5, 6, 7};
+    t.key(Qt::Key_End);
+    t.key(Qt::Key_A, Qt::ControlModifier);
+    whenModal([](QWidget* d) {
+        QTest::keyClick(d->focusWidget(), Qt::Key_Down);
+        QTest::keyClick(d, Qt::Key_Return);
+    });
+    t.window->dispatch(kChangeGroup);
+    t.key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(t.selected(), every) << "not only the questions changed";
+    EXPECT_EQ(t.editor().currentLine(), 7);
+    whenModal([](QWidget* box) { QTest::keyClick(box, Qt::Key_Y, Qt::AltModifier); });
+    t.window->dispatch(kClearHistory);
+    t.key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(t.selected(), every);
+}
