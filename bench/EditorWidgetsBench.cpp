@@ -6,10 +6,10 @@
 #include <unistd.h>
 
 #include <QApplication>
-#include <QItemSelectionModel>
-#include <QTableView>
 #include <QDialog>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
+#include <QTableView>
 #include <QTimer>
 #include <cstdio>
 #include <cstring>

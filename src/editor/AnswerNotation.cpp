@@ -9,7 +9,7 @@ namespace {
 using Q = CLSVorelDataQuestion;
 
 bool oldLayout(int version) {
-    return version < CLSVorelDataFile::kCurrentVersion;
+    return version < DataFileVersion::kCurrent;
 }
 
 const CLSSentenceArray& entriesOf(const Q& question, Q::Field field) {

@@ -162,7 +162,7 @@ void CLSCardQuestion::markProblem(Notation& notation, int field) {
     FromQString(notation.field->text(), text);
     CLSExpandFailure why = CLSExpandFailure::kNone;
     NotationEntries(NotationForLine(text), static_cast<CLSVorelDataQuestion::Field>(field),
-                    m_doc.getVersion() < CLSVorelDataFile::kCurrentVersion, &why);
+                    m_doc.getVersion() < DataFileVersion::kCurrent, &why);
     QString reason = QString::fromUtf8(ExpandFailureText(why));
     notation.problem->setText(reason);
     notation.problem->setToolTip(reason);
