@@ -134,11 +134,15 @@ CLSPanelLayout LayoutAskingPanel(const CLSPanelLayoutInput& in) {
             out.choices.push_back(CLSRect{left, y, left + colWidth, y + rowHeight});
         }
     } else if (!in.confirmMode && in.inputCount > 0) {
-        answersTop = out.bottomTop - in.inputCount * in.inputHeight - 2 * in.answerPad;
+        // Tall inputs take at most half of what lies between the title and
+        // the bottom row (a taller field scrolls), but never less than a line.
+        int room = std::max(0, out.bottomTop - top - 2 * in.answerPad);
+        int each = std::min(in.inputHeight, std::max(in.inputLineHeight, room / 2 / in.inputCount));
+        answersTop = out.bottomTop - in.inputCount * each - 2 * in.answerPad;
         int left = in.answerPad + 16;
         for (int k = 0; k < in.inputCount; ++k) {
-            int y = answersTop + in.answerPad + k * in.inputHeight;
-            out.inputs.push_back(CLSRect{left, y, w - in.answerPad, y + in.inputHeight});
+            int y = answersTop + in.answerPad + k * each;
+            out.inputs.push_back(CLSRect{left, y, w - in.answerPad, y + each});
         }
     }
     // The answers never push the question off the panel entirely.

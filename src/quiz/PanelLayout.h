@@ -20,7 +20,8 @@ struct CLSPanelLayoutInput {
     CLSSize markBox;      // the mark check box's natural size
     // Inputs.
     int inputCount = 0;
-    int inputHeight = 0;  // line height × input field height + 8
+    int inputHeight = 0;      // line height × input field height + 8
+    int inputLineHeight = 0;  // one line of the answer font + 8: the least an input gets
     // Choices.
     int choiceCount = 0;
     int choiceColumns = 1;     // fixed columns (MaxChoicesOfLine)

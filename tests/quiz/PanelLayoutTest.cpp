@@ -94,6 +94,33 @@ TEST(PanelLayout, InputsAreIndentedAndConfirmModeHasNone) {
     EXPECT_GE(out.question.bottom, out.question.top) << "never negative";
 }
 
+// The tallest input height the settings allow (100 lines) must not cover
+// the title and the question: the inputs take at most half the room, and
+// never less than a line each.
+TEST(PanelLayout, TallInputsLeaveTheQuestionHalfTheRoom) {
+    CLSPanelLayoutInput in = typicalPanel(500);
+    in.height = 400;
+    in.titleHeight = 20;
+    in.inputCount = 1;
+    in.inputLineHeight = 28;
+    in.inputHeight = 20 * 100 + 8;
+    CLSPanelLayout out = LayoutAskingPanel(in);
+    ASSERT_EQ(out.inputs.size(), 1u);
+    EXPECT_GE(out.inputs[0].top, out.title.bottom);
+    EXPECT_GE(out.question.height(), out.inputs[0].height() / 2) << "the question keeps room";
+    EXPECT_GE(out.inputs[0].height(), 28);
+    EXPECT_LE(out.inputs[0].bottom, out.bottomTop);
+
+    in.inputCount = 40;  // more inputs than half the room holds: a line each
+    out = LayoutAskingPanel(in);
+    EXPECT_EQ(out.inputs[0].height(), 28);
+
+    in.inputCount = 2;
+    in.inputHeight = 30;  // short inputs keep their height
+    out = LayoutAskingPanel(in);
+    EXPECT_EQ(out.inputs[1].top - out.inputs[0].top, 30);
+}
+
 TEST(PanelLayout, ButtonsKeepTheirPlacesWhereTheLabelsLeaveRoom) {
     CLSPanelLayout out = LayoutAskingPanel(typicalPanel(560));
     EXPECT_EQ(out.bottomTop, 400 - 32);

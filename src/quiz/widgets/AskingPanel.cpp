@@ -544,6 +544,7 @@ void CLSAskingPanel::relayout() {
     in.inputCount = static_cast<int>(m_inputs.size());
     in.inputHeight =
         fm.height() * std::max(1, m_exam.inputFieldHeight()) + 8 + (m_multiLine ? 4 : 0);
+    in.inputLineHeight = fm.height() + 8 + (m_multiLine ? 4 : 0);
     in.choiceCount = static_cast<int>(m_choices.size());
     in.autoColumns = m_settings.autoChoicesPerLine();
     in.choiceColumns = std::max(1, m_settings.maxChoicesOfLine());
