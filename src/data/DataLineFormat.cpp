@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "data/DataFileVersion.h"
+#include "sentence/ObjectRuns.h"
 #include "text/Common.h"
 
 namespace {
@@ -130,20 +131,10 @@ bool splitAtMarker(const FieldSpan& field, const char* marker, FieldSpan& before
 // Every marker outside object markup replaced by the replacement.
 std::string replaceOutsideObjects(std::string_view text, const char* marker,
                                   const char* replacement) {
-    std::string out;
-    int len = static_cast<int>(text.size());
-    int pos = 0;
-    while (true) {
-        int begin = len;
-        int end = len;
-        bool found = FindObjectMarkup(text, pos, begin, end);
-        CLSTString run = CLSTString::fromBytes(text.data() + pos, (found ? begin : len) - pos);
+    return MapOutsideObjects(text, [&](std::string& out, std::string_view stretch) {
+        CLSTString run = CLSTString::fromBytes(stretch.data(), static_cast<int>(stretch.size()));
         out.append(run.replaceAll(marker, replacement).view());
-        if (!found) break;
-        out.append(text.substr(begin, end - begin));
-        pos = end;
-    }
-    return out;
+    });
 }
 
 int twoDigits(const char* p) {

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "data/VorelDataFile.h"
+#include "sentence/ObjectRuns.h"
 
 namespace {
 
@@ -14,24 +15,6 @@ bool oldLayout(int version) {
 
 const CLSSentenceArray& entriesOf(const Q& question, Q::Field field) {
     return field == Q::kFieldAnswers ? question.answers() : question.choices();
-}
-
-// Runs of text between object markers; the markers themselves are copied.
-template <class Run>
-std::string eachRun(std::string_view text, Run run) {
-    std::string out;
-    int len = static_cast<int>(text.size());
-    int pos = 0;
-    while (true) {
-        int begin = len;
-        int end = len;
-        bool found = FindObjectMarkup(text, pos, begin, end);
-        run(out, text.substr(pos, (found ? begin : len) - pos));
-        if (!found) break;
-        out.append(text.substr(begin, end - begin));
-        pos = end;
-    }
-    return out;
 }
 
 }  // namespace
@@ -48,7 +31,7 @@ CLSTString NotationText(const Q& question, Q::Field field, int version) {
 }
 
 CLSTString NotationForLine(const CLSTString& typed) {
-    std::string out = eachRun(typed.view(), [](std::string& to, std::string_view run) {
+    std::string out = MapOutsideObjects(typed.view(), [](std::string& to, std::string_view run) {
         const char* p = run.data();
         int len = static_cast<int>(run.size());
         for (int pos = 0; pos < len;) {
