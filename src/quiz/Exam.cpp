@@ -5,6 +5,7 @@
 #include "data/VorelDataFile.h"
 #include "quiz/AnswerCheck.h"
 #include "quiz/ExamTexts.h"
+#include "settings/CustomizeRules.h"
 #include "settings/SettingsFolder.h"
 #include "settings/SoundPlayer.h"
 #include "settings/VorelSettings.h"
@@ -402,7 +403,10 @@ int CLSExam::perQuestion(int kind, int settingValue) const {
 }
 
 int CLSExam::inputFieldHeight() const {
-    return perQuestion(kLineInputFieldHeight, m_settings.inputFieldHeight());
+    // A data file may hold any number here; the inputs keep to the range
+    // the settings allow.
+    return std::clamp(perQuestion(kLineInputFieldHeight, m_settings.inputFieldHeight()),
+                      kSettingHeightMin, kSettingHeightMax);
 }
 int CLSExam::questionTimeLimit() const {
     return perQuestion(kLineTimeLimit, m_settings.timeLimit());

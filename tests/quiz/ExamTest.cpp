@@ -318,3 +318,23 @@ TEST(Exam, TheLearnersDecisionIsAppliedToTheQuestionAnswered) {
     EXPECT_EQ(f.doc.getQuestion(1)->question().mark(), 1);
     EXPECT_TRUE(f.doc.getQuestion(1)->question().history().empty());
 }
+
+// A data file may say any input height; a huge one would overflow the
+// panel's pixel arithmetic and hide the inputs.
+TEST(Exam, TheInputHeightOfADataFileKeepsToTheAllowedRange) {
+    DocFixture d;
+    d.settings.setFlag(CLSVorelSettings::kSaveExamLog, false);
+    d.settings.setUseData(d.settings.useData() | 1);
+    ASSERT_TRUE(
+        d.load("VORELDATA V3.0\r\n$InputFieldHeight=999999999\r\nq1,,a1,,,<00\r\n"
+               "$InputFieldHeight=0\r\nq2,,a2,,,<00\r\n"));
+    CLSRandom random{1};
+    CLSExam exam{d.doc, d.settings, random, d.clock};
+    exam.resetRange();
+    ASSERT_TRUE(exam.examStart(CLSExamMode::inOrder()));
+    ASSERT_TRUE(exam.examNext());
+    EXPECT_EQ(exam.inputFieldHeight(), 100);
+    exam.decide(Verdict::kRight);
+    ASSERT_TRUE(exam.examNext());
+    EXPECT_EQ(exam.inputFieldHeight(), 1);
+}
