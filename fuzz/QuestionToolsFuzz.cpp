@@ -18,13 +18,6 @@
 
 namespace {
 
-class SilentPrompter : public Prompter {
-  public:
-    PromptAnswer ask(PromptIcon, PromptButtons, const CLSTString&, int) override {
-        return PromptAnswer::No;
-    }
-};
-
 // Bytes taken from the front of the input to steer the run.
 struct Steer {
     const uint8_t* data;
