@@ -363,13 +363,13 @@ void CLSEditorScreen::copySelected() {
 }
 
 void CLSEditorScreen::paste() {
-    const QMimeData* data = QApplication::clipboard()->mimeData();
-    if (!data || !data->hasText() || data->text().isEmpty()) {
+    const QMimeData* clip = QApplication::clipboard()->mimeData();
+    if (!clip || !clip->hasText() || clip->text().isEmpty()) {
         m_prompter.message(PromptIcon::Error,
                            CLSTString(SJIS("クリップボードから読み取れません。")));
         return;
     }
-    QString text = data->text();
+    QString text = clip->text();
     text.remove(QChar(0));  // a NUL would end the text early
     CLSTString cp932;
     QString unmappable;

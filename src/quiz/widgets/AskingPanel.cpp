@@ -534,7 +534,9 @@ void CLSAskingPanel::relayout() {
         if (in.titleHeight <= 0) in.titleHeight = m_title->sizeHint().height();
     }
     in.groupVisible = !m_group->isHidden();
-    auto sizeOf = [](QWidget* w) { return CLSSize{w->sizeHint().width(), w->sizeHint().height()}; };
+    auto sizeOf = [](QWidget* widget) {
+        return CLSSize{widget->sizeHint().width(), widget->sizeHint().height()};
+    };
     in.groupText = sizeOf(m_group);
     in.historyText = sizeOf(m_history);
     in.markBox = sizeOf(m_mark);

@@ -192,7 +192,7 @@ TEST(WndHints, ShowsHintsInTurnWrapsAroundAndAsksToClose) {
     try {
         CLSWndHints refused(f.doc, f.settings, f.doc.getLine(0), nullptr);
         ADD_FAILURE() << "a title line was accepted";
-    } catch (const CLSError& e) {
-        EXPECT_EQ(e.code(), CLSError::kParameter);
+    } catch (const CLSError& error) {
+        EXPECT_EQ(error.code(), CLSError::kParameter);
     }
 }
