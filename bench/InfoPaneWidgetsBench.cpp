@@ -14,7 +14,7 @@
 #include "app/MainWindow.h"
 #include "app/StartUp.h"
 #include "quiz/InfoPaneText.h"
-#include "quiz/widgets/StudyCommands.h"
+#include "quiz/StudyCommandIds.h"
 #include "quiz/widgets/StudyScreen.h"
 #include "quiz/widgets/WndInfoPane.h"
 #include "settings/VorelSettings.h"

@@ -13,7 +13,7 @@
 
 #include "app/MainWindow.h"
 #include "app/StartUp.h"
-#include "quiz/widgets/StudyCommands.h"
+#include "quiz/StudyCommandIds.h"
 #include "quiz/widgets/StudyScreen.h"
 #include "settings/VorelSettings.h"
 #include "text/Codec.h"

@@ -1,7 +1,8 @@
 #pragma once
 
 /// The main window's own commands: files, screens, view toggles and help
-/// (their numbers are the help topics' and the tool tips' keys).
+/// (their numbers are the help topics' and the tool tips' keys; each
+/// command's menu and toolbar place is declared with it, in MainMenus.cpp).
 namespace MainCommand {
 enum : int {
     kNew = 2001,
@@ -25,8 +26,4 @@ enum : int {
     kAbout = 2601,
     kRecentClear = 2711,
 };
-/// Where a menu layout puts the recent files, and the editor's submenus.
-constexpr int kRecentFiles = -1;
-constexpr int kInsertSubmenu = -2;
-constexpr int kMarkSubmenu = -3;
 }  // namespace MainCommand

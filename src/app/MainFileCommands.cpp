@@ -62,13 +62,13 @@ void CLSMainWindow::chooseAndOpen() {
 
 CLSSaveResult CLSMainWindow::saveDocument() {
     // The editor's card writes back what is typed before the file is written.
-    if (isEditorShown()) m_editor->commitCard();
+    m_shown->commitEdits();
     if (m_doc.isUntitled()) return saveAs() ? CLSSaveResult::kSaved : CLSSaveResult::kCancelled;
     return m_doc.save(m_doc.getPath());
 }
 
 bool CLSMainWindow::saveAs() {
-    if (isEditorShown()) m_editor->commitCard();
+    m_shown->commitEdits();
     QFileDialog dialog(this, QString::fromUtf8("名前を付けて保存"), startFolder(m_doc),
                        QString::fromUtf8(kDataFilter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -105,9 +105,9 @@ bool CLSMainWindow::saveAs() {
 void CLSMainWindow::showDataInfo() {
     // The version can change only while the editor is shown; the card's
     // fields go into the document first, and the lines are shown anew after.
-    bool editing = isEditorShown();
-    if (editing) m_editor->commitCard();
-    if (ShowDataInfo(this, m_doc, editing) && editing) m_editor->documentConverted();
+    bool editing = m_shown->mayConvertDocument();
+    m_shown->commitEdits();
+    if (ShowDataInfo(this, m_doc, editing) && editing) m_shown->documentConverted();
     updateCommands();
 }
 

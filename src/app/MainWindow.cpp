@@ -14,6 +14,7 @@
 #include <QStatusBar>
 #include <QToolBar>
 #include <QUrl>
+#include <algorithm>
 #include <utility>
 
 #include "app/MainCommands.h"
@@ -26,6 +27,7 @@
 #include "text/Codec.h"
 #include "text/Error.h"
 #include "text/Paths.h"
+#include "text/widgets/CommandMenus.h"
 #include "text/widgets/CommandSet.h"
 #include "text/widgets/DialogHelp.h"
 #include "text/widgets/QtText.h"
@@ -51,17 +53,20 @@ CLSMainWindow::CLSMainWindow(CLSVorelSettings& settings, uint32_t seed, const Cl
     m_editor = new CLSEditorScreen(m_doc, m_settings, m_prompter, this);
     m_screens->addWidget(m_study);
     m_screens->addWidget(m_editor);
+    m_screenList = {m_study, m_editor};
     m_screens->setCurrentWidget(m_study);
+    m_shown = m_study;
     setCentralWidget(m_screens);
     createCommands();
     buildMenus();
     buildToolBar();
     createStatusBar();
+    // Only the screen shown fills the status bar.
     connect(m_study, &CLSStudyScreen::statusChanged, this, [this](int part, const QString& text) {
-        if (!isEditorShown()) showStatus(part, text);
+        if (m_shown == m_study) showStatus(part, text);
     });
     connect(m_editor, &CLSEditorScreen::statusChanged, this, [this](int part, const QString& text) {
-        if (isEditorShown()) showStatus(part, text);
+        if (m_shown == m_editor) showStatus(part, text);
     });
     connect(m_study, &CLSStudyScreen::commandsChanged, this, &CLSMainWindow::updateCommands);
     connect(m_editor, &CLSEditorScreen::commandsChanged, this, [this] { m_commands->update(); });
@@ -106,19 +111,17 @@ std::vector<QAction*> CLSMainWindow::allActions() const {
 }
 
 CLSCommandSet& CLSMainWindow::shownCommands() const {
-    return isEditorShown() ? m_editor->commands() : m_study->commands();
+    return m_shown->commands();
 }
 
 QAction* CLSMainWindow::action(int command) const {
     if (QAction* a = m_commands->action(command)) return a;
+    // The screen shown first, then the other.
     if (QAction* a = shownCommands().action(command)) return a;
-    // A command of the screen not shown (building its menus).
-    if (QAction* a = m_study->commands().action(command)) return a;
-    return m_editor->commands().action(command);
-}
-
-bool CLSMainWindow::isEditorShown() const {
-    return m_screens && m_screens->currentWidget() == m_editor;
+    for (CLSScreen* screen : m_screenList) {
+        if (QAction* a = screen->commands().action(command)) return a;
+    }
+    return nullptr;
 }
 
 void CLSMainWindow::showStatus(int part, const QString& text) {
@@ -126,21 +129,21 @@ void CLSMainWindow::showStatus(int part, const QString& text) {
 }
 
 void CLSMainWindow::switchScreens() {
+    showScreen(m_shown == m_study ? static_cast<CLSScreen*>(m_editor) : m_study);
+}
+
+void CLSMainWindow::showScreen(CLSScreen* screen) {
+    if (screen == m_shown) return;
     // Each screen fills the status bar parts it uses; none keeps the other's.
     for (int part = 0; part < m_statusParts.size(); ++part)
         showStatus(part, QString());
-    if (isEditorShown()) {
-        m_editor->close();
-        m_screens->setCurrentWidget(m_study);
-        m_study->documentLoaded();
-    } else {
-        // A run going on ends, and its result is seen, before the editor opens;
-        // the question card's edits go in first.
-        m_study->examFinish(true);
-        m_study->closeCard();
-        m_screens->setCurrentWidget(m_editor);
-        m_editor->open();
-    }
+    // The screen going finishes what it does first (a run ends, and its
+    // result is seen; what is typed goes in).
+    m_shown->leaveScreen();
+    m_shown = screen;
+    auto at = std::find(m_screenList.begin(), m_screenList.end(), screen);
+    m_screens->setCurrentIndex(static_cast<int>(at - m_screenList.begin()));
+    m_shown->enterScreen();
     buildMenus();
     buildToolBar();
     updateCommands();
@@ -148,11 +151,11 @@ void CLSMainWindow::switchScreens() {
 
 void CLSMainWindow::newDocument() {
     m_study->examFinish(true);
-    if (isEditorShown()) m_editor->documentLoading();
+    m_shown->commitEdits();
     if (!m_doc.newFile()) return;
     m_study->documentLoaded();
     m_editor->documentLoaded();
-    if (!isEditorShown()) switchScreens();
+    showScreen(m_editor);
     updateCommands();
 }
 
@@ -164,6 +167,9 @@ CLSMainWindow::~CLSMainWindow() {
     // without telling this window, which is half gone.
     m_study->disconnect(this);
     m_editor->disconnect(this);
+    m_menus.reset();
+    m_shown = nullptr;
+    m_screenList.clear();
     delete m_screens;
     m_screens = nullptr;
     m_study = nullptr;
@@ -201,7 +207,7 @@ bool CLSMainWindow::openFile(const CLSTString& path) {
 
 bool CLSMainWindow::mayLoad() {
     // The card writes back first: its edit belongs to the old document.
-    if (isEditorShown()) m_editor->documentLoading();
+    if (m_shown) m_shown->commitEdits();
     if (m_study) m_study->documentLoading();
     if (QLabel* part = statusPart(0)) part->setText(QString::fromUtf8("読み込み中..."));
     return true;
@@ -294,11 +300,11 @@ void CLSMainWindow::closeEvent(QCloseEvent* event) {
     // with everything in it.
     try {
         if (m_study) m_study->examFinish(true);
-        bool editing = isEditorShown();
-        if (editing) m_editor->close();
+        CLSScreen* shown = m_shown;
+        shown->windowClosing();
         if (m_doc.isModified() && !m_doc.isUntitled() && !m_doc.isReadOnly()) {
             if (m_doc.save(m_doc.getPath()) == CLSSaveResult::kCancelled) {
-                if (editing && isEditorShown()) m_editor->open();
+                if (shown == m_shown) shown->closeCancelled();
                 m_closing = false;
                 event->ignore();
                 return;

@@ -9,7 +9,9 @@
 #include "settings/widgets/QtSoundPlayer.h"
 #include "text/widgets/QtPrompter.h"
 
+class CLSCommandMenus;
 class CLSCommandSet;
+class CLSScreen;
 class CLSDataFileLock;
 class CLSEditorScreen;
 class CLSVorelSettings;
@@ -49,10 +51,12 @@ class CLSMainWindow : public QMainWindow, private DocumentObserver {
     CLSVorelDataFile& document() { return m_doc; }
     CLSStudyScreen* studyScreen() const { return m_study; }
     CLSEditorScreen* editorScreen() const { return m_editor; }
-    /// Whether the editor is the screen shown (else the study screen).
-    bool isEditorShown() const;
+    /// The screen shown (the study screen or the editor).
+    CLSScreen& shownScreen() const { return *m_shown; }
     /// The study screen and the editor change places (F7); a run going on ends first.
     void switchScreens();
+    /// Shows a screen, when it is not the one shown: the other one goes first.
+    void showScreen(CLSScreen* screen);
     QLabel* statusPart(int part) const;
     QtPrompter& prompter() { return m_prompter; }
     /// Sets the enabled and checked states of every command.
@@ -94,6 +98,9 @@ class CLSMainWindow : public QMainWindow, private DocumentObserver {
 
     // MainMenus.cpp
     void createCommands();
+    /// The menus and toolbar of the screen shown, as its commands and the
+    /// window's declare them.
+    CLSCommandMenus shownMenus() const;
     void buildMenus();
     void buildToolBar();
     void createStatusBar();
@@ -120,9 +127,11 @@ class CLSMainWindow : public QMainWindow, private DocumentObserver {
     QStackedWidget* m_screens = nullptr;
     CLSStudyScreen* m_study = nullptr;
     CLSEditorScreen* m_editor = nullptr;
+    // The screens in the order of m_screens, and the one shown.
+    std::vector<CLSScreen*> m_screenList;
+    CLSScreen* m_shown = nullptr;
     CLSCommandSet* m_commands = nullptr;
-    QMenu* m_fileMenu = nullptr;
-    QAction* m_recentSeparator = nullptr;
+    std::unique_ptr<CLSCommandMenus> m_menus;
     QList<QAction*> m_recentActions;
     QToolBar* m_toolBar = nullptr;
     QList<QLabel*> m_statusParts;

@@ -1,5 +1,5 @@
-// The editor's commands: each declared once with its texts and key, what it
-// does and the rule that enables it (EditorRules.h).
+// The editor's commands: each declared once with its texts, key, picture,
+// menu place and toolbar place and what it does; EditorRules.h enables them.
 
 #include <QAction>
 #include <QApplication>
@@ -27,6 +27,7 @@
 #include "text/Codec.h"
 #include "text/Paths.h"
 #include "text/Prompter.h"
+#include "text/widgets/CommandMenus.h"
 #include "text/widgets/CommandSet.h"
 #include "text/widgets/QtText.h"
 
@@ -68,9 +69,7 @@ void CLSEditorScreen::createCommands() {
     m_commands = new CLSCommandSet(this, m_prompter);
     CLSCommandSet& c = *m_commands;
     // Everything is enabled by the editor's rules, worked out at once for all.
-    auto rule = [this](int id) {
-        return [this, id] { return EnabledEditorCommands(currentState()).count(id) > 0; };
-    };
+    c.setEnabledIds([this] { return EnabledEditorCommands(currentState()); });
     auto field = [this](int id) { return [this, id] { fieldCommand(id); }; };
     // Whatever starts a command, what is typed into the card goes into the
     // line first; only the commands that work inside the focused field leave
@@ -78,127 +77,169 @@ void CLSEditorScreen::createCommands() {
     c.setBeforeEachCommand([this](int id) {
         if (!actsOnFocusedField(id)) commitCard();
     });
+    constexpr CLSMenu kEdit = CLSMenu::kEdit, kCard = CLSMenu::kCard;
 
-    c.add({kUndo, "元に戻す(&U)", "元に戻す", "Ctrl+Z", "undo"}, field(kUndo), rule(kUndo));
-    c.add({kRedo, "やり直し(&R)", "やり直し", "Ctrl+Y", "redo"}, field(kRedo), rule(kRedo));
-    c.add({kCut, "切り取り(&T)", "切り取り", "Ctrl+X", "cut"}, field(kCut), rule(kCut));
-    c.add({kCopy, "コピー(&C)", "コピー", "Ctrl+C", "copy"}, field(kCopy), rule(kCopy));
-    c.add({kPaste, "貼り付け(&P)", "貼り付け", "Ctrl+V", "paste"}, field(kPaste), rule(kPaste));
-    c.add({kDelete, "削除(&D)", "削除", "Del", "delete"}, field(kDelete), rule(kDelete));
-    c.add({kSelectAll, "すべて選択(&A)", nullptr, "Ctrl+A"}, field(kSelectAll), rule(kSelectAll));
-    c.add(
-        {kFind, "検索(&F)...", "検索", "Ctrl+F", "find"}, [this] { openFind(); }, rule(kFind));
-    c.add(
-        {kFindNext, "次を検索(&N)", nullptr, "F3"}, [this] { findNext(true); }, rule(kFindNext));
-    c.add(
-        {kFindPrevious, "前を検索(&V)", nullptr, "Shift+F3"}, [this] { findNext(false); },
-        rule(kFindPrevious));
-    c.add(
-        {kInsertMedia, "画像/サウンド/ビデオを挿入(&I)...", nullptr, "Ctrl+M"},
-        [this] { insertMedia(); }, rule(kInsertMedia));
-
-    c.add({kAddTitle, "タイトルを追加(&T)"}, [this] { addLine(kLineTitle, true); });
-    c.add({kAddQuestion, "問題を追加(&Q)", "問題を追加", "Ctrl+Q", "add-question"},
-          [this] { addLine(kLineQuestion, true); });
-    const struct {
-        int id;
-        const char* text;
-    } inserts[] = {
-        {kInsertTitle, "タイトル(&T)"},
-        {kInsertQuestion, "問題(&Q)"},
-        {kInsertComment, "コメント(&C)"},
-        {kInsertTimeLimit, "制限時間(&L)"},
-        {kInsertShowTime, "問題表示時間(&S)"},
-        {kInsertStartTime, "解答開始時間(&A)"},
-        {kInsertInputHeight, "答え入力欄の高さ(&H)"},
-        {kInsertTitleFont, "タイトルフォント(&1)"},
-        {kInsertQuestionFont, "問題フォント(&2)"},
-        {kInsertHintFont, "ヒントフォント(&3)"},
-        {kInsertAnswerFont, "答えフォント(&4)"},
-        {kInsertCommentFont, "コメントフォント(&5)"},
-        {kInsertPrintTitleFont, "印刷タイトルフォント"},
-        {kInsertPrintQuestionFont, "印刷問題フォント"},
-        {kInsertPrintAnswerFont, "印刷答えフォント"},
-        {kInsertPrintTitleNumberFont, "印刷タイトル番号フォント"},
-        {kInsertPrintQuestionNumberFont, "印刷問題番号フォント"},
-        {kInsertPrintAnswerNumberFont, "印刷答え番号フォント"},
+    const CLSCommandSpec fieldCommands[] = {
+        {.id = kUndo,
+         .text = "元に戻す(&U)",
+         .tip = "元に戻す",
+         .shortcut = "Ctrl+Z",
+         .icon = "undo",
+         .menu = {kEdit, 101},
+         .toolbar = {201}},
+        {.id = kRedo,
+         .text = "やり直し(&R)",
+         .tip = "やり直し",
+         .shortcut = "Ctrl+Y",
+         .icon = "redo",
+         .menu = {kEdit, 102}},
+        {.id = kCut,
+         .text = "切り取り(&T)",
+         .tip = "切り取り",
+         .shortcut = "Ctrl+X",
+         .icon = "cut",
+         .menu = {kEdit, 201},
+         .toolbar = {202}},
+        {.id = kCopy,
+         .text = "コピー(&C)",
+         .tip = "コピー",
+         .shortcut = "Ctrl+C",
+         .icon = "copy",
+         .menu = {kEdit, 202},
+         .toolbar = {203}},
+        {.id = kPaste,
+         .text = "貼り付け(&P)",
+         .tip = "貼り付け",
+         .shortcut = "Ctrl+V",
+         .icon = "paste",
+         .menu = {kEdit, 203},
+         .toolbar = {204}},
+        {.id = kDelete,
+         .text = "削除(&D)",
+         .tip = "削除",
+         .shortcut = "Del",
+         .icon = "delete",
+         .menu = {kEdit, 204},
+         .toolbar = {205}},
+        {.id = kSelectAll, .text = "すべて選択(&A)", .shortcut = "Ctrl+A", .menu = {kEdit, 301}},
     };
-    for (const auto& insert : inserts) {
+    for (const CLSCommandSpec& command : fieldCommands)
+        c.add(command, field(command.id));
+    c.add({.id = kFind,
+           .text = "検索(&F)...",
+           .tip = "検索",
+           .shortcut = "Ctrl+F",
+           .icon = "find",
+           .menu = {kEdit, 401},
+           .toolbar = {301}},
+          [this] { openFind(); });
+    c.add({.id = kFindNext, .text = "次を検索(&N)", .shortcut = "F3", .menu = {kEdit, 402}},
+          [this] { findNext(true); });
+    c.add(
+        {.id = kFindPrevious, .text = "前を検索(&V)", .shortcut = "Shift+F3", .menu = {kEdit, 403}},
+        [this] { findNext(false); });
+    c.add({.id = kInsertMedia,
+           .text = "画像/サウンド/ビデオを挿入(&I)...",
+           .shortcut = "Ctrl+M",
+           .menu = {kEdit, 501}},
+          [this] { insertMedia(); });
+
+    c.add({.id = kAddTitle, .text = "タイトルを追加(&T)", .menu = {kCard, 101}},
+          [this] { addLine(kLineTitle, true); });
+    c.add({.id = kAddQuestion,
+           .text = "問題を追加(&Q)",
+           .tip = "問題を追加",
+           .shortcut = "Ctrl+Q",
+           .icon = "add-question",
+           .menu = {kCard, 102},
+           .toolbar = {401}},
+          [this] { addLine(kLineQuestion, true); });
+    constexpr CLSMenu kInsert = CLSMenu::kInsert;
+    const CLSCommandSpec inserts[] = {
+        {.id = kInsertTitle, .text = "タイトル(&T)", .menu = {kInsert, 101}},
+        // Ins inserts a question where the learner stands; its button drops
+        // down every kind of line.
+        {.id = kInsertQuestion,
+         .text = "問題(&Q)",
+         .tip = "カードを挿入",
+         .shortcut = "Ins",
+         .icon = "insert-card",
+         .menu = {kInsert, 102},
+         .toolbar = {402, kEveryScreen, kInsert}},
+        {.id = kInsertComment, .text = "コメント(&C)", .menu = {kInsert, 103}},
+        {.id = kInsertTimeLimit, .text = "制限時間(&L)", .menu = {kInsert, 201}},
+        {.id = kInsertShowTime, .text = "問題表示時間(&S)", .menu = {kInsert, 202}},
+        {.id = kInsertStartTime, .text = "解答開始時間(&A)", .menu = {kInsert, 203}},
+        {.id = kInsertInputHeight, .text = "答え入力欄の高さ(&H)", .menu = {kInsert, 204}},
+        {.id = kInsertTitleFont, .text = "タイトルフォント(&1)", .menu = {kInsert, 301}},
+        {.id = kInsertQuestionFont, .text = "問題フォント(&2)", .menu = {kInsert, 302}},
+        {.id = kInsertHintFont, .text = "ヒントフォント(&3)", .menu = {kInsert, 303}},
+        {.id = kInsertAnswerFont, .text = "答えフォント(&4)", .menu = {kInsert, 304}},
+        {.id = kInsertCommentFont, .text = "コメントフォント(&5)", .menu = {kInsert, 305}},
+        {.id = kInsertPrintTitleFont, .text = "印刷タイトルフォント", .menu = {kInsert, 401}},
+        {.id = kInsertPrintQuestionFont, .text = "印刷問題フォント", .menu = {kInsert, 402}},
+        {.id = kInsertPrintAnswerFont, .text = "印刷答えフォント", .menu = {kInsert, 403}},
+        {.id = kInsertPrintTitleNumberFont,
+         .text = "印刷タイトル番号フォント",
+         .menu = {kInsert, 404}},
+        {.id = kInsertPrintQuestionNumberFont,
+         .text = "印刷問題番号フォント",
+         .menu = {kInsert, 405}},
+        {.id = kInsertPrintAnswerNumberFont,
+         .text = "印刷答え番号フォント",
+         .menu = {kInsert, 406}},
+    };
+    for (const CLSCommandSpec& insert : inserts) {
         int kind = InsertedLineKind(insert.id);
-        // Ins inserts a question where the learner stands.
-        const char* key = insert.id == kInsertQuestion ? "Ins" : nullptr;
-        const char* icon = insert.id == kInsertQuestion ? "insert-card" : nullptr;
-        const char* tip = insert.id == kInsertQuestion ? "カードを挿入" : nullptr;
-        c.add(
-            {insert.id, insert.text, tip, key, icon}, [this, kind] { addLine(kind, false); },
-            rule(insert.id));
+        c.add(insert, [this, kind] { addLine(kind, false); });
     }
-    c.add(
-        {kCardDelete, "削除(&D)"}, [this] { eraseSelected(U("行の削除")); }, rule(kCardDelete));
-    c.add(
-        {kGroupNames, "グループ名編集(&G)..."}, [this] { editGroupNames(); }, rule(kGroupNames));
-    c.add(
-        {kMessage, "メッセージ編集(&M)..."}, [this] { editMessage(); }, rule(kMessage));
-    c.add(
-        {kSelectWhere, "条件選択(&S)..."}, [this] { selectWhere(); }, rule(kSelectWhere));
-    c.add(
-        {kInvertSelection, "選択の反転(&V)"}, [this] { invertSelection(); },
-        rule(kInvertSelection));
-    c.add(
-        {kMoveUp, "前へ(&U)", "カードを上へ移動", "Ctrl+Up", "move-up"},
-        [this] { moveSelected(true); }, rule(kMoveUp));
-    c.add(
-        {kMoveDown, "次へ(&N)", "カードを下へ移動", "Ctrl+Down", "move-down"},
-        [this] { moveSelected(false); }, rule(kMoveDown));
-    c.add(
-        {kSort, "問題の並べ替え(&O)...", "問題の並べ替え", nullptr, "sort"},
-        [this] { sortSelected(); }, rule(kSort));
-    c.add(
-        {kChangeGroup, "グループ変更(&R)..."}, [this] { changeGroup(); }, rule(kChangeGroup));
-    c.add(
-        {kClearHistory, "正誤履歴のクリア(&H)..."}, [this] { clearHistory(); },
-        rule(kClearHistory));
-    c.add(
-        {kMarkOn, "チェックをつける(&C)"}, [this] { setMarks(true); }, rule(kMarkOn));
-    c.add(
-        {kMarkOff, "チェックをはずす(&U)"}, [this] { setMarks(false); }, rule(kMarkOff));
-    c.add(
-        {kSwap, "問題と答えの入れ替え(&A)..."}, [this] { swapSelected(); }, rule(kSwap));
+    c.add({.id = kCardDelete, .text = "削除(&D)", .menu = {kCard, 104}},
+          [this] { eraseSelected(U("行の削除")); });
+    c.add({.id = kGroupNames, .text = "グループ名編集(&G)...", .menu = {kCard, 201}},
+          [this] { editGroupNames(); });
+    c.add({.id = kMessage, .text = "メッセージ編集(&M)...", .menu = {kCard, 202}},
+          [this] { editMessage(); });
+    c.add({.id = kSelectWhere, .text = "条件選択(&S)...", .menu = {kCard, 301}},
+          [this] { selectWhere(); });
+    c.add({.id = kInvertSelection, .text = "選択の反転(&V)", .menu = {kCard, 302}},
+          [this] { invertSelection(); });
+    c.add({.id = kMoveUp,
+           .text = "前へ(&U)",
+           .tip = "カードを上へ移動",
+           .shortcut = "Ctrl+Up",
+           .icon = "move-up",
+           .menu = {kCard, 401},
+           .toolbar = {403}},
+          [this] { moveSelected(true); });
+    c.add({.id = kMoveDown,
+           .text = "次へ(&N)",
+           .tip = "カードを下へ移動",
+           .shortcut = "Ctrl+Down",
+           .icon = "move-down",
+           .menu = {kCard, 402},
+           .toolbar = {404}},
+          [this] { moveSelected(false); });
+    c.add({.id = kSort,
+           .text = "問題の並べ替え(&O)...",
+           .tip = "問題の並べ替え",
+           .icon = "sort",
+           .menu = {kCard, 501},
+           .toolbar = {405}},
+          [this] { sortSelected(); });
+    c.add({.id = kChangeGroup, .text = "グループ変更(&R)...", .menu = {kCard, 502}},
+          [this] { changeGroup(); });
+    c.add({.id = kClearHistory, .text = "正誤履歴のクリア(&H)...", .menu = {kCard, 503}},
+          [this] { clearHistory(); });
+    c.add({.id = kMarkOn, .text = "チェックをつける(&C)", .menu = {CLSMenu::kMark, 101}},
+          [this] { setMarks(true); });
+    c.add({.id = kMarkOff, .text = "チェックをはずす(&U)", .menu = {CLSMenu::kMark, 102}},
+          [this] { setMarks(false); });
+    c.add({.id = kSwap, .text = "問題と答えの入れ替え(&A)...", .menu = {kCard, 505}},
+          [this] { swapSelected(); });
     connect(m_commands, &CLSCommandSet::commandRan, this, &CLSEditorScreen::commandsChanged);
 }
 
 void CLSEditorScreen::createMenus() {
-    m_insertMenu = new QMenu(U("挿入(&I)"), this);
-    for (int id : std::initializer_list<int>{kInsertTitle,
-                                             kInsertQuestion,
-                                             kInsertComment,
-                                             0,
-                                             kInsertTimeLimit,
-                                             kInsertShowTime,
-                                             kInsertStartTime,
-                                             kInsertInputHeight,
-                                             0,
-                                             kInsertTitleFont,
-                                             kInsertQuestionFont,
-                                             kInsertHintFont,
-                                             kInsertAnswerFont,
-                                             kInsertCommentFont,
-                                             0,
-                                             kInsertPrintTitleFont,
-                                             kInsertPrintQuestionFont,
-                                             kInsertPrintAnswerFont,
-                                             kInsertPrintTitleNumberFont,
-                                             kInsertPrintQuestionNumberFont,
-                                             kInsertPrintAnswerNumberFont}) {
-        if (id == 0) {
-            m_insertMenu->addSeparator();
-        } else {
-            m_insertMenu->addAction(m_commands->action(id));
-        }
-    }
-    m_markMenu = new QMenu(U("マーク(&K)"), this);
-    m_markMenu->addAction(m_commands->action(kMarkOn));
-    m_markMenu->addAction(m_commands->action(kMarkOff));
     m_entryMenu = new QMenu(this);
     m_entryMenu->addAction(U("削除(&D)"), this, [this] { m_commands->trigger(kDelete); });
 }
@@ -483,10 +524,8 @@ void CLSEditorScreen::showListMenu(const QPoint& globalPosition) {
         }
     }
     menu.addSeparator();
-    QAction* insert = menu.addMenu(m_insertMenu);
-    insert->setText(U("カード挿入(&I)"));
+    QMenu* insert = menu.addMenu(U("カード挿入(&I)"));
+    CLSCommandMenus({m_commands}, kEditorScreen).fillMenu(*insert, CLSMenu::kInsert, this);
     m_commands->update();
     menu.exec(globalPosition);
-    // The insert menu is only borrowed.
-    menu.removeAction(insert);
 }

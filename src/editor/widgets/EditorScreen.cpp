@@ -126,6 +126,10 @@ CLSEditorScreen::~CLSEditorScreen() {
 
 // ---- opening and closing -----------------------------------------------------------------
 
+unsigned CLSEditorScreen::screenMask() const {
+    return kEditorScreen;
+}
+
 void CLSEditorScreen::open() {
     resetView();
     focusList();

@@ -8,6 +8,7 @@
 
 #include "editor/EditorRules.h"
 #include "editor/LineChange.h"
+#include "text/widgets/Screen.h"
 
 class CLSCard;
 class CLSCommandSet;
@@ -25,18 +26,24 @@ class QTableView;
 /// line command (add, insert, erase, cut, paste, move, mark, group names,
 /// message, and each card field written back) is a step on the document's
 /// undo stack.
-class CLSEditorScreen : public QWidget {
+class CLSEditorScreen : public QWidget, public CLSScreen {
     Q_OBJECT
   public:
     CLSEditorScreen(CLSVorelDataFile& doc, CLSVorelSettings& settings, Prompter& prompter,
                     QWidget* parent = nullptr);
     ~CLSEditorScreen() override;
 
+    // CLSScreen
+    unsigned screenMask() const override;
     /// The editor's commands (EditorCommandIds.h) for the main window's
-    /// menus and toolbar, and the menus it builds itself.
-    CLSCommandSet& commands() { return *m_commands; }
-    QMenu* insertMenu() const { return m_insertMenu; }
-    QMenu* markMenu() const { return m_markMenu; }
+    /// menus and toolbar.
+    CLSCommandSet& commands() override { return *m_commands; }
+    void enterScreen() override { open(); }
+    void leaveScreen() override { close(); }
+    void windowClosing() override { close(); }
+    void closeCancelled() override { open(); }
+    void commitEdits() override { commitCard(); }
+    bool mayConvertDocument() const override { return true; }
 
     /// The screen is shown: the list shows the document anew, row 0 current.
     void open();
@@ -48,7 +55,7 @@ class CLSEditorScreen : public QWidget {
     void documentLoaded();
     /// The document was converted to another version: its lines are shown
     /// again on the same row, and undo steps of the old version are gone.
-    void documentConverted();
+    void documentConverted() override;
     /// Writes the card's fields back into the current line (an undo step
     /// when something changed).
     void commitCard();
@@ -59,7 +66,7 @@ class CLSEditorScreen : public QWidget {
     CLSCard* card() const { return m_card; }
     QUndoStack& undoStack() { return m_undo; }
     /// F1's topic: the card's while the keyboard is in it, else the screen's.
-    int helpTopic() const;
+    int helpTopic() const override;
     /// The selected lines, ascending.
     std::vector<int> selectedLines() const;
     /// The line of the list's current row, -1 when none.
@@ -138,8 +145,6 @@ class CLSEditorScreen : public QWidget {
     QTableView* m_list = nullptr;
     CLSWndSeparator* m_separator = nullptr;
     CLSCard* m_card = nullptr;
-    QMenu* m_insertMenu = nullptr;
-    QMenu* m_markMenu = nullptr;
     QMenu* m_entryMenu = nullptr;
     bool m_erasing = false;
     bool m_committing = false;

@@ -1,14 +1,16 @@
 // The study screen's commands: each declared once with its texts, key,
-// picture, what it does and when it is enabled or checked.
+// picture, menu place and toolbar place and what it does; StudyRules.h
+// enables them.
 
 #include <QAction>
 #include <QActionGroup>
 
 #include "data/VorelDataFile.h"
 #include "editor/widgets/DlgList.h"
+#include "quiz/StudyCommandIds.h"
+#include "quiz/StudyRules.h"
 #include "quiz/widgets/AskingPanel.h"
 #include "quiz/widgets/DlgRange.h"
-#include "quiz/widgets/StudyCommands.h"
 #include "quiz/widgets/StudyScreen.h"
 #include "settings/VorelSettings.h"
 #include "text/widgets/CommandSet.h"
@@ -18,13 +20,14 @@ using namespace StudyCommand;
 void CLSStudyScreen::createCommands() {
     m_commands = new CLSCommandSet(this, m_prompter);
     CLSCommandSet& c = *m_commands;
-    auto idle = [this] { return !m_exam.isRunning() && m_doc.getQuestionCount() > 0; };
-    auto hasQuestions = [this] { return m_doc.getQuestionCount() > 0; };
-    auto asking = [this] { return m_exam.isRunning() && m_exam.currentQuestion() >= 0; };
+    // Every command is enabled by the study screen's rules, worked out at
+    // once for all of them.
+    c.setEnabledIds([this] { return EnabledStudyCommands(currentState()); });
+    constexpr CLSMenu kEdit = CLSMenu::kEdit, kStudy = CLSMenu::kStudy, kView = CLSMenu::kView;
 
     c.add(
-        {kEditQuestion, "問題文を編集(&Q)", nullptr, nullptr, nullptr, true},
-        [this] { m_asking->setEditing(!m_asking->isEditing()); }, asking,
+        {.id = kEditQuestion, .text = "問題文を編集(&Q)", .checkable = true, .menu = {kEdit, 201}},
+        [this] { m_asking->setEditing(!m_asking->isEditing()); }, {},
         [this] { return m_asking->isEditing(); });
 
     const struct {
@@ -40,21 +43,33 @@ void CLSStudyScreen::createCommands() {
         {kModeConfirm, AnswerMode::kConfirm, "確認モード(&O)", "確認モード", "mode-confirm"},
     };
     auto* group = new QActionGroup(this);
+    int place = 101;
     for (const auto& m : modes) {
         AnswerMode mode = m.mode;
         QAction* a = c.add(
-            {m.id, m.text, m.tip, nullptr, m.icon, true},
-            [this, mode] { m_settings.setAnswerMode(mode); }, idle,
+            {.id = m.id,
+             .text = m.text,
+             .tip = m.tip,
+             .icon = m.icon,
+             .checkable = true,
+             .menu = {kStudy, place},
+             .toolbar = {300 + place % 100}},
+            [this, mode] { m_settings.setAnswerMode(mode); }, {},
             [this, mode] { return m_settings.answerMode() == mode; });
         group->addAction(a);
+        ++place;
     }
-    c.add(
-        {kRange, "出題範囲(&S)...", "出題範囲指定", "F8", "range"},
-        [this] {
-            CLSDlgRange dialog(m_exam, this);
-            dialog.exec();
-        },
-        idle);
+    c.add({.id = kRange,
+           .text = "出題範囲(&S)...",
+           .tip = "出題範囲指定",
+           .shortcut = "F8",
+           .icon = "range",
+           .menu = {kStudy, 201},
+           .toolbar = {201}},
+          [this] {
+              CLSDlgRange dialog(m_exam, this);
+              dialog.exec();
+          });
 
     const struct {
         int id;
@@ -72,41 +87,55 @@ void CLSStudyScreen::createCommands() {
         {kRunWeak, CLSExamMode::weakPoints(), "弱点問題(&W)...", "弱点問題", "Ctrl+W", "run-weak"},
         {kRunComplete, CLSExamMode::complete(), "完全(&C)", "完全", nullptr, "run-complete"},
     };
+    place = 301;
     for (const auto& r : runs) {
         CLSExamMode mode = r.mode;
-        c.add(
-            {r.id, r.text, r.tip, r.key, r.icon}, [this, mode] { startRun(mode); }, hasQuestions);
+        c.add({.id = r.id,
+               .text = r.text,
+               .tip = r.tip,
+               .shortcut = r.key,
+               .icon = r.icon,
+               .menu = {kStudy, place},
+               .toolbar = {100 + place}},
+              [this, mode] { startRun(mode); });
+        ++place;
     }
 
     c.add(
-        {kGroup, "グループ・正誤履歴(&G)", nullptr, nullptr, nullptr, true},
+        {.id = kGroup, .text = "グループ・正誤履歴(&G)", .checkable = true, .menu = {kView, 103}},
         [this] {
             m_settings.setFlag(CLSVorelSettings::kGroup, !m_settings.group());
             m_asking->setGroupVisible(m_settings.group());
         },
         {}, [this] { return m_settings.group(); });
     c.add(
-        {kToolHint, "ツールヒント(&O)", nullptr, nullptr, nullptr, true},
+        {.id = kToolHint, .text = "ツールヒント(&O)", .checkable = true, .menu = {kView, 104}},
         [this] {
             m_settings.setFlag(CLSVorelSettings::kToolHint, !m_settings.toolHint());
             m_asking->applySettings();
         },
         {}, [this] { return m_settings.toolHint(); });
     c.add(
-        {kInfoPane, "情報ペイン(&I)", nullptr, nullptr, nullptr, true},
+        {.id = kInfoPane, .text = "情報ペイン(&I)", .checkable = true, .menu = {kView, 105}},
         [this] { setInfoPaneShown(!m_settings.infoPane()); }, {},
         [this] { return m_settings.infoPane(); });
+    c.add({.id = kHints, .text = "問題のヒント(&H)", .shortcut = "Ctrl+H", .menu = {kView, 201}},
+          [this] {
+              if (m_exam.isRunning() && m_exam.currentQuestion() >= 0) m_asking->flipHints();
+          });
     c.add(
-        {kHints, "問題のヒント(&H)", nullptr, "Ctrl+H"},
-        [this, asking] {
-            if (asking()) m_asking->flipHints();
-        },
-        [this] {
-            return m_exam.isRunning() && m_doc.current() && m_doc.current()->isQuestion() &&
-                   m_doc.currentQuestion().getHintCount() > 0;
-        });
-    c.add(
-        {kCard, "問題カード(&Q)", nullptr, nullptr, nullptr, true}, [this] { toggleCard(); },
-        [this] { return m_card || m_doc.getQuestionCount() > 0; },
-        [this] { return m_card != nullptr; });
+        {.id = kCard, .text = "問題カード(&Q)", .checkable = true, .menu = {kView, 202}},
+        [this] { toggleCard(); }, {}, [this] { return m_card != nullptr; });
+}
+
+CLSStudyState CLSStudyScreen::currentState() const {
+    CLSStudyState s;
+    s.questions = m_doc.getQuestionCount();
+    s.running = m_exam.isRunning();
+    s.asking = s.running && m_exam.currentQuestion() >= 0;
+    const CLSVorelDataItem* line = m_doc.current();
+    if (s.running && line && line->isQuestion())
+        s.hintsOfAsked = m_doc.currentQuestion().getHintCount();
+    s.cardOpen = m_card != nullptr;
+    return s;
 }

@@ -7,13 +7,13 @@
 
 #include "data/VorelDataFile.h"
 #include "editor/widgets/DlgList.h"
+#include "quiz/StudyCommandIds.h"
 #include "quiz/widgets/AskingPanel.h"
 #include "quiz/widgets/DlgAnswer.h"
 #include "quiz/widgets/DlgCount.h"
 #include "quiz/widgets/DlgRange.h"
 #include "quiz/widgets/DlgResult.h"
 #include "quiz/widgets/OpeningPanel.h"
-#include "quiz/widgets/StudyCommands.h"
 #include "quiz/widgets/WndInfoPane.h"
 #include "settings/VorelSettings.h"
 #include "settings/widgets/QtDesign.h"
@@ -22,6 +22,7 @@
 #include "text/Error.h"
 #include "text/Prompter.h"
 #include "text/widgets/CommandSet.h"
+#include "text/widgets/DialogHelp.h"
 #include "text/widgets/QtText.h"
 #include "text/widgets/StatusPart.h"
 #include "text/widgets/WndSeparator.h"
@@ -146,6 +147,19 @@ void CLSStudyScreen::closeCard() {
     if (!m_card) return;
     delete m_card;
     emit commandsChanged();
+}
+
+unsigned CLSStudyScreen::screenMask() const {
+    return kStudyScreen;
+}
+
+int CLSStudyScreen::helpTopic() const {
+    return isRunning() ? kHelpRunning : kHelpStudy;
+}
+
+void CLSStudyScreen::leaveScreen() {
+    examFinish(true);
+    closeCard();
 }
 
 CLSStudyScreen::~CLSStudyScreen() {

@@ -8,6 +8,8 @@
 
 #include "quiz/Exam.h"
 #include "quiz/QuestionTimer.h"
+#include "quiz/StudyRules.h"
+#include "text/widgets/Screen.h"
 
 class CLSAskingPanel;
 class CLSCommandSet;
@@ -26,7 +28,7 @@ class SoundPlayer;
 /// and the study commands.
 class CLSDlgList;
 
-class CLSStudyScreen : public QWidget {
+class CLSStudyScreen : public QWidget, public CLSScreen {
     Q_OBJECT
 
   public:
@@ -35,9 +37,19 @@ class CLSStudyScreen : public QWidget {
                    QWidget* parent = nullptr);
     ~CLSStudyScreen() override;
 
-    /// The study commands (StudyCommands.h); the main window puts them in
+    // CLSScreen
+    unsigned screenMask() const override;
+    /// The study commands (StudyCommandIds.h); the main window puts them in
     /// its menus and toolbar.
-    CLSCommandSet& commands() { return *m_commands; }
+    CLSCommandSet& commands() override { return *m_commands; }
+    int helpTopic() const override;
+    /// Shown: the document anew. Left: a run going on ends, its result
+    /// seen, and the question card's edits go in as it closes.
+    void enterScreen() override { documentLoaded(); }
+    void leaveScreen() override;
+    void windowClosing() override {}
+    void closeCancelled() override {}
+    void commitEdits() override {}
 
     /// Before another document is loaded: the run ends, its result in a window.
     void documentLoading();
@@ -91,7 +103,9 @@ class CLSStudyScreen : public QWidget {
     void resizeEvent(QResizeEvent* event) override;
 
   private:
-    void createCommands();  // StudyCommands.cpp
+    // StudyCommands.cpp
+    void createCommands();
+    CLSStudyState currentState() const;
     void layoutPanes();
     void examNext();
     void dropResult();

@@ -33,13 +33,13 @@ QAction* CLSCommandSet::add(const CLSCommandSpec& command, std::function<void()>
         emit commandRan();
     });
     m_owner->addAction(action);
-    m_entries.push_back({command.id, action, std::move(enabled), std::move(checked)});
+    m_entries.push_back({command, action, std::move(enabled), std::move(checked)});
     return action;
 }
 
 QAction* CLSCommandSet::action(int id) const {
     for (const Entry& e : m_entries) {
-        if (e.id == id) return e.action;
+        if (e.spec.id == id) return e.action;
     }
     return nullptr;
 }
@@ -60,8 +60,10 @@ bool CLSCommandSet::trigger(int id) {
 }
 
 void CLSCommandSet::update() {
+    const std::set<int> on = m_enabledIds ? m_enabledIds() : std::set<int>();
     for (const Entry& e : m_entries) {
-        e.action->setEnabled(!e.enabled || e.enabled());
+        bool enabled = e.enabled ? e.enabled() : !m_enabledIds || on.count(e.spec.id) > 0;
+        e.action->setEnabled(enabled);
         if (e.action->isCheckable()) e.action->setChecked(e.checked && e.checked());
     }
 }

@@ -11,13 +11,15 @@
 #include <QTimer>
 #include <QToolBar>
 #include <functional>
+#include <map>
 
 #include "DocFixture.h"
 #include "app/MainCommands.h"
 #include "app/MainWindow.h"
 #include "app/StartUp.h"
+#include "editor/widgets/EditorScreen.h"
+#include "quiz/StudyCommandIds.h"
 #include "quiz/widgets/DlgAnswer.h"
-#include "quiz/widgets/StudyCommands.h"
 #include "quiz/widgets/StudyScreen.h"
 #include "settings/VorelSettings.h"
 #include "settings/widgets/WindowPlace.h"
@@ -161,6 +163,26 @@ TEST(MainWindow, MenusAndToolbarShowTheScreensOwnCommands) {
     f.window->dispatch(StudyCommand::kRunAll);
     EXPECT_FALSE(f.window->action(StudyCommand::kRange)->isEnabled()) << "not during a run";
     EXPECT_FALSE(f.window->dispatch(99999));
+}
+
+TEST(MainWindow, CommandIdsAreUniqueAcrossTheWindowAndItsScreens) {
+    AppFixture f;
+    // Every command is an action of the window or of one screen; its id is
+    // the key of its help topic, its tool tip and dispatch().
+    std::map<int, QString> seen;
+    for (QWidget* owner :
+         {static_cast<QWidget*>(f.window.get()), static_cast<QWidget*>(f.window->studyScreen()),
+          static_cast<QWidget*>(f.window->editorScreen())}) {
+        for (QAction* a : owner->actions()) {
+            if (!a->data().isValid()) continue;
+            int id = a->data().toInt();
+            auto [at, fresh] = seen.emplace(id, a->text());
+            EXPECT_TRUE(fresh) << id << " is both " << at->second.toStdString() << " and "
+                               << a->text().toStdString();
+            EXPECT_EQ(f.window->action(id), a);
+        }
+    }
+    EXPECT_GT(seen.size(), 70u);
 }
 
 TEST(MainWindow, OpeningTheLastFileKeepsTheRecentList) {

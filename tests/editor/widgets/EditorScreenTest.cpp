@@ -33,7 +33,9 @@
 #include "editor/widgets/CardSettings.h"
 #include "editor/widgets/CardTitle.h"
 #include "editor/widgets/EditorScreen.h"
+#include "quiz/widgets/StudyScreen.h"
 #include "settings/VorelSettings.h"
+#include "text/widgets/Screen.h"
 #include "text/widgets/WndSeparator.h"
 #include "widgets/DialogTestSupport.h"
 #include "widgets/WhenModal.h"
@@ -68,7 +70,7 @@ TEST(EditorScreen, F7OpensTheEditorOnLineOneAndBack) {
     QAbstractItemModelTester tester(e.list()->model(),
                                     QAbstractItemModelTester::FailureReportingMode::QtTest);
     e.key(Qt::Key_F7);
-    ASSERT_TRUE(e.window->isEditorShown());
+    ASSERT_TRUE(&e.window->shownScreen() == e.window->editorScreen());
     EXPECT_EQ(e.current(), 0);
     EXPECT_EQ(QApplication::focusWidget(), e.list());
     ASSERT_NE(e.card<CLSCardTitle>(), nullptr);
@@ -77,7 +79,7 @@ TEST(EditorScreen, F7OpensTheEditorOnLineOneAndBack) {
     EXPECT_EQ(e.list()->model()->index(1, 1).data().toString(), Q8("問題1"));
     EXPECT_EQ(e.list()->model()->index(3, 2).data().toString(), Q8("メモ"));
     e.key(Qt::Key_F7);
-    EXPECT_FALSE(e.window->isEditorShown());
+    EXPECT_TRUE(&e.window->shownScreen() == e.window->studyScreen());
     EXPECT_NE(e.window->statusPart(1)->text(), QStringLiteral("2 / 6"))
         << "the editor's line count is not left on the study screen";
 }

@@ -11,7 +11,7 @@
 
 #include "EditorWindow.h"
 #include "editor/widgets/DlgList.h"
-#include "quiz/widgets/StudyCommands.h"
+#include "quiz/StudyCommandIds.h"
 #include "quiz/widgets/StudyScreen.h"
 #include "sentence/widgets/WndSentence.h"
 
