@@ -17,10 +17,6 @@
 
 namespace {
 
-QString U(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
-
 // The versions a file can be converted to.
 const int kVersions[] = {DataFileVersion::kOldest,           DataFileVersion::kSettingLines,
                          DataFileVersion::kEditorSettings,   DataFileVersion::kTimeLimit,

@@ -25,14 +25,6 @@
 #include "text/widgets/DialogHelp.h"
 #include "text/widgets/QtText.h"
 
-namespace {
-
-QString U(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
-
-}  // namespace
-
 CLSDlgExport::CLSDlgExport(const CLSVorelDataFile& doc, QWidget* parent)
     : QDialog(parent), m_doc(doc) {
     setWindowTitle(U("エクスポート"));

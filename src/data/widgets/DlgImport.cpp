@@ -26,10 +26,6 @@
 
 namespace {
 
-QString U(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
-
 constexpr int kPreviewColumns = 256;
 constexpr int kPreviewFieldBytes = 2000;
 

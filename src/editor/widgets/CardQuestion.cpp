@@ -27,10 +27,6 @@
 
 namespace {
 
-QString U(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
-
 constexpr int kGap = 4;
 
 QPlainTextEdit* textField(QWidget* parent) {

@@ -17,10 +17,6 @@
 
 namespace {
 
-QString U(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
-
 QLabel* labelFor(QWidget* field, const char* text, QWidget* parent) {
     auto* label = new QLabel(U(text), parent);
     label->setBuddy(field);

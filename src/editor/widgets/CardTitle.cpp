@@ -15,14 +15,6 @@
 #include "text/widgets/DialogHelp.h"
 #include "text/widgets/QtText.h"
 
-namespace {
-
-QString U(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
-
-}  // namespace
-
 CLSCardTitle::CLSCardTitle(CLSVorelDataFile& doc, CLSVorelSettings& settings, QWidget* parent)
     : CLSCardPage(doc, settings, parent) {
     auto* grid = new QGridLayout(this);

@@ -22,10 +22,6 @@
 
 namespace {
 
-QString U(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
-
 QPointer<CLSDlgFind>& openDialog() {
     static QPointer<CLSDlgFind> dialog;
     return dialog;

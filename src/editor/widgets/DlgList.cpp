@@ -30,10 +30,6 @@
 
 namespace {
 
-QString U(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
-
 constexpr int kGap = 6;
 constexpr int kColumnWidth = 104;
 constexpr int kHintsMinWidth = 120;

@@ -24,10 +24,6 @@
 
 namespace {
 
-QString U(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
-
 QRadioButton* addRadio(QButtonGroup* group, int id, const char* text, QWidget* parent) {
     auto* button = new QRadioButton(U(text), parent);
     group->addButton(button, id);

@@ -35,10 +35,6 @@ using namespace EditorCommand;
 
 namespace {
 
-QString U(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
-
 // The text field a command acts on: the focused QLineEdit or QPlainTextEdit.
 struct Field {
     QLineEdit* line = nullptr;

@@ -14,14 +14,6 @@
 #include "text/widgets/QtPrompter.h"
 #include "text/widgets/QtText.h"
 
-namespace {
-
-QString U(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
-
-}  // namespace
-
 std::optional<std::array<CLSTString, 10>> EditGroupNames(QWidget* parent,
                                                          const std::array<CLSTString, 10>& names) {
     QDialog dialog(parent);

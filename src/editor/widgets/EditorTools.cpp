@@ -14,12 +14,9 @@
 #include "settings/VorelSettings.h"
 #include "text/Codec.h"
 #include "text/Prompter.h"
+#include "text/widgets/QtText.h"
 
 namespace {
-
-QString U(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
 
 // The wait cursor while a tool works through many lines.
 struct WaitCursor {

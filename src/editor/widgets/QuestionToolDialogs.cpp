@@ -18,10 +18,6 @@
 
 namespace {
 
-QString U(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
-
 // A key box with its two directions, for one row of the sort dialog.
 struct KeyRow {
     QComboBox* key;

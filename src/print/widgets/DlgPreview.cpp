@@ -22,12 +22,9 @@
 #include "settings/widgets/WindowPlace.h"
 #include "text/Error.h"
 #include "text/widgets/DialogHelp.h"
+#include "text/widgets/QtText.h"
 
 namespace {
-
-QString U(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
 
 constexpr int kZoomSteps[] = {50, 100, 150};
 // The corner of a restored preview stays this far inside the work area.

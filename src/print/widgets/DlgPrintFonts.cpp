@@ -14,10 +14,6 @@
 
 namespace {
 
-QString U(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
-
 bool chooseFontWithDialog(QWidget* parent, QFont& font) {
     bool ok = false;
     QFont chosen = QFontDialog::getFont(&ok, font, parent, U("フォントの指定"));

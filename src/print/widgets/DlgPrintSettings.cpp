@@ -22,10 +22,6 @@
 
 namespace {
 
-QString U(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
-
 QSpinBox* makeSpinBox(QWidget* parent, int minimum, int maximum, const char* suffix) {
     auto* box = new QSpinBox(parent);
     box->setRange(minimum, maximum);

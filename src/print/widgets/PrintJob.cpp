@@ -28,10 +28,6 @@ constexpr int kPumpMs = 30;
 // A count that takes longer than this shows its progress box.
 constexpr int kShowProgressMs = 500;
 
-QString U(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
-
 /// Messages shown during a count appear with the normal cursor, and only
 /// after the progress box has gone: a box under a window-modal progress
 /// dialog takes neither clicks nor keys.

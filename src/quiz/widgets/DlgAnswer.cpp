@@ -26,10 +26,6 @@
 
 namespace {
 
-QString U(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
-
 constexpr int kAnimationSize = 60;
 
 // Dialog units of the platform: a quarter of the average character width

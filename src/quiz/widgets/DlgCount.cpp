@@ -18,14 +18,6 @@
 #include "text/widgets/NumberSpinBox.h"
 #include "text/widgets/QtText.h"
 
-namespace {
-
-QString U(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
-
-}  // namespace
-
 CLSDlgCount::CLSDlgCount(CLSExam& exam, CLSExamMode mode, QWidget* parent)
     : QDialog(parent), m_exam(exam) {
     CLSTraceScope trace("CLSDlgCount::create");

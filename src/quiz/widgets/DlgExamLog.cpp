@@ -43,10 +43,6 @@
 
 namespace {
 
-QString U(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
-
 const char* const kSource = "DLGEXAMLOG";
 constexpr int kFirstRole = Qt::UserRole;
 constexpr int kCountRole = Qt::UserRole + 1;

@@ -20,10 +20,6 @@
 
 namespace {
 
-QString U(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
-
 // Wide enough for the item texts beside the numbers without making the
 // dialog grow with them.
 constexpr int kItemTextWidth = 260;

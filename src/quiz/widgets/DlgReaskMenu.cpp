@@ -8,14 +8,7 @@
 
 #include "settings/VorelSettings.h"
 #include "text/widgets/DialogHelp.h"
-
-namespace {
-
-QString U(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
-
-}  // namespace
+#include "text/widgets/QtText.h"
 
 CLSDlgReaskMenu::CLSDlgReaskMenu(CLSVorelSettings& settings, bool linesSelected, QWidget* parent)
     : QDialog(parent), m_settings(settings) {

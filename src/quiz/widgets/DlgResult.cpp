@@ -18,10 +18,6 @@
 
 namespace {
 
-QString U(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
-
 constexpr int kFigurePoints = 16;
 
 }  // namespace

@@ -17,10 +17,6 @@
 
 namespace {
 
-QString U(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
-
 // Days of a long history without runs are left out rather than drawn as
 // thousands of zeros.
 constexpr qint64 kMaxFilledDays = 3700;

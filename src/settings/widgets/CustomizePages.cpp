@@ -32,13 +32,9 @@
 
 namespace {
 
-QString q(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
-
 // A label that gives its mnemonic to the field after it.
 QLabel* labelFor(const char* utf8, QWidget* buddy, QWidget* parent) {
-    auto* label = new QLabel(q(utf8), parent);
+    auto* label = new QLabel(U(utf8), parent);
     label->setBuddy(buddy);
     return label;
 }
@@ -56,7 +52,7 @@ bool pathFromChosen(const QString& chosen, CLSTString& path, Prompter& prompter)
     QString unmappable;
     if (FromQString(chosen, path, &unmappable)) return true;
     prompter.message(PromptIcon::Error,
-                     FromQStringLossy(q("ファイル名に使えない文字があります: ") + unmappable));
+                     FromQStringLossy(U("ファイル名に使えない文字があります: ") + unmappable));
     return false;
 }
 
@@ -65,14 +61,14 @@ bool pathFromChosen(const QString& chosen, CLSTString& path, Prompter& prompter)
 // ---- the common page -----------------------------------------------------------------------
 
 CLSCustomizePage::CLSCustomizePage(const char* titleUtf8, int helpTopic, QWidget* parent)
-    : QWidget(parent), m_title(q(titleUtf8)), m_helpTopic(helpTopic) {
+    : QWidget(parent), m_title(U(titleUtf8)), m_helpTopic(helpTopic) {
     auto* outer = new QVBoxLayout(this);
     m_content = new QVBoxLayout;
     outer->addLayout(m_content);
     outer->addStretch(1);
     auto* row = new QHBoxLayout;
     row->addStretch(1);
-    m_reset = new QPushButton(q("リセット(&R)"), this);
+    m_reset = new QPushButton(U("リセット(&R)"), this);
     row->addWidget(m_reset);
     outer->addLayout(row);
     connect(m_reset, &QPushButton::clicked, this, [this] {
@@ -114,16 +110,16 @@ CLSNumberSpinBox* NewNumberField(int minimum, int maximum, QWidget* parent) {
 CLSGeneralPageWidget::CLSGeneralPageWidget(const CLSVorelSettings& settings, Prompter& prompter,
                                            QWidget* parent)
     : CLSCustomizePage("一般", kHelpCustomizeGeneral, parent), m_prompter(prompter) {
-    m_loadLast = new QCheckBox(q("起動時に，前回最後に使用したファイルを読み込む(&L)"), this);
-    m_saveLog = new QCheckBox(q("出題履歴一覧を保存する(&S)"), this);
+    m_loadLast = new QCheckBox(U("起動時に，前回最後に使用したファイルを読み込む(&L)"), this);
+    m_saveLog = new QCheckBox(U("出題履歴一覧を保存する(&S)"), this);
     m_logName = new QLineEdit(this);
     m_logNameLabel = labelFor("ファイル名(&N)：", m_logName, this);
-    m_browse = new QPushButton(q("参照(&E)..."), this);
+    m_browse = new QPushButton(U("参照(&E)..."), this);
     m_logSize = NewNumberField(0, 32767, this);
     m_logSizeLabel = labelFor("出題履歴最大サイズ(&M)：", m_logSize, this);
-    m_logSizeUnit = new QLabel(q("KB"), this);
+    m_logSizeUnit = new QLabel(U("KB"), this);
     m_historySize = NewNumberField(0, 32767, this);
-    m_debug = new QCheckBox(q("デバッグモードで起動する(&D)"), this);
+    m_debug = new QCheckBox(U("デバッグモードで起動する(&D)"), this);
 
     content()->addWidget(m_loadLast);
     content()->addSpacing(6);
@@ -194,8 +190,8 @@ void CLSGeneralPageWidget::enableLogControls() {
 
 void CLSGeneralPageWidget::browse() {
     // A name for the history, which need not exist yet: no overwrite question.
-    QFileDialog dialog(this, q("出題履歴一覧"), m_logName->text(),
-                       q("テキストファイル (*.txt *.TXT)"));
+    QFileDialog dialog(this, U("出題履歴一覧"), m_logName->text(),
+                       U("テキストファイル (*.txt *.TXT)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
@@ -213,16 +209,16 @@ CLSSoundPageWidget::CLSSoundPageWidget(const CLSVorelSettings& settings, Prompte
       m_prompter(prompter),
       m_player(player) {
     setAcceptDrops(true);
-    m_sound = new QCheckBox(q("効果音を鳴らす(&S)"), this);
+    m_sound = new QCheckBox(U("効果音を鳴らす(&S)"), this);
     m_list = new QListWidget(this);
     for (const char* name : {"出題音", "正解音", "誤答音", "結果音"})
-        m_list->addItem(q(name));
+        m_list->addItem(U(name));
     m_list->setMaximumHeight(m_list->sizeHintForRow(0) * 4 + 2 * m_list->frameWidth() + 4);
     m_file = new QLineEdit(this);
     // A file dropped on the name goes to the page, which takes it as a file.
     m_file->setAcceptDrops(false);
-    m_browse = new QPushButton(q("参照(&S)..."), this);
-    m_play = new QPushButton(q("再生(&P)"), this);
+    m_browse = new QPushButton(U("参照(&S)..."), this);
+    m_play = new QPushButton(U("再生(&P)"), this);
 
     content()->addWidget(m_sound);
     QGridLayout* grid = indentedGrid();
@@ -232,7 +228,7 @@ CLSSoundPageWidget::CLSSoundPageWidget(const CLSVorelSettings& settings, Prompte
     grid->addWidget(m_play, 1, 2);
     grid->setColumnStretch(0, 1);
     content()->addLayout(grid);
-    auto* hint = new QLabel(q("ファイルをこのページにドロップしても指定できます。"), this);
+    auto* hint = new QLabel(U("ファイルをこのページにドロップしても指定できます。"), this);
     hint->setWordWrap(true);
     content()->addWidget(hint);
 
@@ -299,8 +295,8 @@ void CLSSoundPageWidget::takeFile(const QString& nativePath) {
 
 void CLSSoundPageWidget::browse() {
     CLSTString current = FindSoundFile(m_page.names[std::max(0, m_list->currentRow())]);
-    QString chosen = QFileDialog::getOpenFileName(this, q("開く"), ToQString(current),
-                                                  q("サウンドファイル (*.wav *.WAV)"));
+    QString chosen = QFileDialog::getOpenFileName(this, U("開く"), ToQString(current),
+                                                  U("サウンドファイル (*.wav *.WAV)"));
     if (!chosen.isEmpty()) takeFile(chosen);
 }
 
@@ -330,19 +326,19 @@ CLSComparisonPageWidget::CLSComparisonPageWidget(CLSVorelSettings& settings, Pro
     : CLSCustomizePage("文字列比較", kHelpCustomizeComparison, parent),
       m_settings(settings),
       m_prompter(prompter) {
-    m_useData = new QCheckBox(q("データファイルの設定を使用する(&D)"), this);
+    m_useData = new QCheckBox(U("データファイルの設定を使用する(&D)"), this);
     const char* texts[5] = {"大文字小文字の区別をしない(&C)", "ひらがなカタカナの区別をしない(&K)",
                             "全角半角の区別をしない(&W)", "記号を無視する(&S)",
                             "あいまい比較を行う(&V)"};
     content()->addWidget(m_useData);
     QGridLayout* grid = indentedGrid();
     for (int i = 0; i < 5; ++i) {
-        m_options[i] = new QCheckBox(q(texts[i]), this);
+        m_options[i] = new QCheckBox(U(texts[i]), this);
         grid->addWidget(m_options[i], i, 0);
     }
     content()->addLayout(grid);
     content()->addSpacing(8);
-    auto* vague = new QPushButton(q("あいまい設定(&G)..."), this);
+    auto* vague = new QPushButton(U("あいまい設定(&G)..."), this);
     auto* row = new QHBoxLayout;
     row->addWidget(vague);
     row->addStretch(1);
@@ -394,15 +390,15 @@ void CLSComparisonPageWidget::enableOptions() {
 
 CLSQuestionPageWidget::CLSQuestionPageWidget(const CLSVorelSettings& settings, QWidget* parent)
     : CLSCustomizePage("問題", kHelpCustomizeQuestion, parent) {
-    m_useData = new QCheckBox(q("データファイルの設定を使用する(&D)"), this);
+    m_useData = new QCheckBox(U("データファイルの設定を使用する(&D)"), this);
     m_choiceCount = NewNumberField(1, 9, this);
     m_perLine = NewNumberField(1, 9, this);
-    m_perLineAuto = new QCheckBox(q("自動(&E)"), this);
+    m_perLineAuto = new QCheckBox(U("自動(&E)"), this);
     m_choiceHeight = NewNumberField(1, 100, this);
-    m_choiceHeightAuto = new QCheckBox(q("自動(&H)"), this);
-    m_fromTitle = new QCheckBox(q("タイトル～タイトル内から選ぶ(&T)"), this);
-    m_fromGroup = new QCheckBox(q("同一グループ内から選ぶ(&G)"), this);
-    m_centre = new QCheckBox(q("選択肢を中央揃えにする(&F)"), this);
+    m_choiceHeightAuto = new QCheckBox(U("自動(&H)"), this);
+    m_fromTitle = new QCheckBox(U("タイトル～タイトル内から選ぶ(&T)"), this);
+    m_fromGroup = new QCheckBox(U("同一グループ内から選ぶ(&G)"), this);
+    m_centre = new QCheckBox(U("選択肢を中央揃えにする(&F)"), this);
     m_inputHeight = NewNumberField(1, 100, this);
     m_timeLimit = NewNumberField(0, 32767, this);
     m_showTime = NewNumberField(0, 32767, this);
@@ -411,7 +407,7 @@ CLSQuestionPageWidget::CLSQuestionPageWidget(const CLSVorelSettings& settings, Q
 
     content()->addWidget(m_useData);
     // The tips point the learner at the "選択肢" part of this page.
-    auto* choices = new QGroupBox(q("選択肢"), this);
+    auto* choices = new QGroupBox(U("選択肢"), this);
     auto* c = new QGridLayout(choices);
     c->addWidget(labelFor("選択肢モードにしたときの選択肢の数(&C)：", m_choiceCount, this), 0, 0);
     c->addWidget(m_choiceCount, 0, 1);
@@ -421,7 +417,7 @@ CLSQuestionPageWidget::CLSQuestionPageWidget(const CLSVorelSettings& settings, Q
     c->addWidget(labelFor("選択肢ボタンの高さ(&B)：", m_choiceHeight, this), 2, 0);
     auto* heightRow = new QHBoxLayout;
     heightRow->addWidget(m_choiceHeight);
-    heightRow->addWidget(new QLabel(q("行"), this));
+    heightRow->addWidget(new QLabel(U("行"), this));
     c->addLayout(heightRow, 2, 1);
     c->addWidget(m_choiceHeightAuto, 2, 2);
     auto* from = new QHBoxLayout;
@@ -449,13 +445,13 @@ CLSQuestionPageWidget::CLSQuestionPageWidget(const CLSVorelSettings& settings, Q
     // spacing in two columns.
     grid->addWidget(labelFor(rows[0].label, rows[0].field, this), 0, 0);
     grid->addWidget(rows[0].field, 0, 1);
-    grid->addWidget(new QLabel(q(rows[0].unit), this), 0, 2);
+    grid->addWidget(new QLabel(U(rows[0].unit), this), 0, 2);
     for (int i = 1; i < 5; ++i) {
         int row = 1 + (i - 1) / 2;
         int col = ((i - 1) % 2) * 4;
         grid->addWidget(labelFor(rows[i].label, rows[i].field, this), row, col);
         grid->addWidget(rows[i].field, row, col + 1);
-        grid->addWidget(new QLabel(q(rows[i].unit), this), row, col + 2);
+        grid->addWidget(new QLabel(U(rows[i].unit), this), row, col + 2);
     }
     grid->setColumnMinimumWidth(3, 12);
     grid->setColumnStretch(7, 1);
@@ -514,28 +510,28 @@ CLSAnswerPageWidget::CLSAnswerPageWidget(const CLSVorelSettings& settings, QWidg
     m_width = NewNumberField(260, 32767, this);
     m_height = NewNumberField(150, 32767, this);
     m_clickTime = NewNumberField(0, 32767, this);
-    m_noClickWrong = new QCheckBox(q("不正解のときは自動的にクリックしない(&O)"), this);
+    m_noClickWrong = new QCheckBox(U("不正解のときは自動的にクリックしない(&O)"), this);
     m_button = new QComboBox(this);
     for (const char* name : {"正解ボタン", "不正解ボタン", "スキップボタン"})
-        m_button->addItem(q(name));
+        m_button->addItem(U(name));
     m_buttonLabel = labelFor("確認モードのときクリックするボタン(&B)：", m_button, this);
-    m_comment = new QCheckBox(q("コメントを表示する(&C)"), this);
-    m_otherAnswers = new QCheckBox(q("別解を表示する(&O)"), this);
+    m_comment = new QCheckBox(U("コメントを表示する(&C)"), this);
+    m_otherAnswers = new QCheckBox(U("別解を表示する(&O)"), this);
 
     auto* size = new QGridLayout;
     size->addWidget(labelFor("答えダイアログの基準幅(&W)：", m_width, this), 0, 0);
     size->addWidget(m_width, 0, 1);
-    size->addWidget(new QLabel(q("ピクセル"), this), 0, 2);
+    size->addWidget(new QLabel(U("ピクセル"), this), 0, 2);
     size->addWidget(labelFor("答えダイアログの基準高さ(&H)：", m_height, this), 1, 0);
     size->addWidget(m_height, 1, 1);
-    size->addWidget(new QLabel(q("ピクセル"), this), 1, 2);
+    size->addWidget(new QLabel(U("ピクセル"), this), 1, 2);
     size->setColumnStretch(3, 1);
     content()->addLayout(size);
     content()->addSpacing(6);
     auto* click = new QHBoxLayout;
     click->addWidget(labelFor("ボタンを自動的にクリックするまでの時間(&T)：", m_clickTime, this));
     click->addWidget(m_clickTime);
-    click->addWidget(new QLabel(q("ミリ秒"), this));
+    click->addWidget(new QLabel(U("ミリ秒"), this));
     click->addStretch(1);
     content()->addLayout(click);
     QGridLayout* clickOptions = indentedGrid();

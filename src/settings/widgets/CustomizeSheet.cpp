@@ -13,12 +13,9 @@
 #include "settings/widgets/DesignPage.h"
 #include "text/Error.h"
 #include "text/widgets/DialogHelp.h"
+#include "text/widgets/QtText.h"
 
 namespace {
-
-QString q(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
 
 // The page shown last, where the sheet opens next time during this run.
 int& lastPage() {
@@ -31,7 +28,7 @@ int& lastPage() {
 CLSCustomizeSheet::CLSCustomizeSheet(CLSVorelSettings& settings, SoundPlayer* player,
                                      QWidget* parent)
     : QDialog(parent), m_settings(settings), m_player(player), m_prompter(this) {
-    setWindowTitle(q("カスタマイズ"));
+    setWindowTitle(U("カスタマイズ"));
     m_tabs = new QTabWidget(this);
     m_pages = {
         new CLSGeneralPageWidget(settings, m_prompter, m_tabs),
@@ -42,10 +39,10 @@ CLSCustomizeSheet::CLSCustomizeSheet(CLSVorelSettings& settings, SoundPlayer* pl
         new CLSAnswerPageWidget(settings, m_tabs),
     };
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton(q("OK"), QDialogButtonBox::AcceptRole);
-    buttons->addButton(q("キャンセル"), QDialogButtonBox::RejectRole);
-    m_apply = buttons->addButton(q("適用(&A)"), QDialogButtonBox::ApplyRole);
-    QPushButton* help = buttons->addButton(q("ヘルプ"), QDialogButtonBox::HelpRole);
+    QPushButton* ok = buttons->addButton(U("OK"), QDialogButtonBox::AcceptRole);
+    buttons->addButton(U("キャンセル"), QDialogButtonBox::RejectRole);
+    m_apply = buttons->addButton(U("適用(&A)"), QDialogButtonBox::ApplyRole);
+    QPushButton* help = buttons->addButton(U("ヘルプ"), QDialogButtonBox::HelpRole);
     ok->setDefault(true);
     m_apply->setEnabled(false);
     for (CLSCustomizePage* page : m_pages) {

@@ -25,10 +25,6 @@
 
 namespace {
 
-QString q(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
-
 const char* kDesignFilter = "デザインファイル (*.ini *.INI);;すべてのファイル (*)";
 
 // What each entry shows in the preview.
@@ -94,7 +90,7 @@ void CLSDesignPreview::paintEvent(QPaintEvent*) {
     const CLSVorelSkin& d = *m_design;
     p.fillRect(all, ToQColor(d.colour(CLSVorelSkin::kStudyFormBackgroundColor)));
     QRect area = all.adjusted(6, 6, -6, -6);
-    QString sample = q(kSamples[std::clamp(m_entry, 0, kDesignEntryCount - 1)]);
+    QString sample = U(kSamples[std::clamp(m_entry, 0, kDesignEntryCount - 1)]);
     if (const CLSVorelSkinItem* item = DesignEntryItem(d, m_entry)) {
         // Framed exactly as the study screen frames its areas.
         int extent = ItemFrameExtent(*item);
@@ -127,7 +123,7 @@ void CLSDesignPreview::paintEvent(QPaintEvent*) {
         p.setPen(ToQColor(DesignEntryTextColour(d, m_entry)));
         p.setClipRect(button);
         p.drawText(button.adjusted(8, 0, -4, 0), Qt::AlignLeft | Qt::AlignVCenter,
-                   q("1. ") + sample);
+                   U("1. ") + sample);
     }
 }
 
@@ -136,7 +132,7 @@ void CLSDesignPreview::paintEvent(QPaintEvent*) {
 CLSDesignPageWidget::CLSDesignPageWidget(const CLSVorelSettings& settings, Prompter& prompter,
                                          QWidget* parent)
     : CLSCustomizePage("デザイン", kHelpCustomizeDesign, parent), m_prompter(prompter) {
-    m_useData = new QCheckBox(q("データファイルの設定を使用する(&D)"), this);
+    m_useData = new QCheckBox(U("データファイルの設定を使用する(&D)"), this);
     m_entries = new QListWidget(this);
     for (int e = 0; e < kDesignEntryCount; ++e)
         m_entries->addItem(ToQString(std::string_view(DesignEntryName(e))));
@@ -144,27 +140,27 @@ CLSDesignPageWidget::CLSDesignPageWidget(const CLSVorelSettings& settings, Promp
     m_entries->setMinimumWidth(m_entries->sizeHintForColumn(0) + 2 * m_entries->frameWidth() + 8);
     m_entries->setFixedHeight(m_entries->sizeHintForRow(0) * kDesignEntryCount +
                               2 * m_entries->frameWidth() + 2);
-    m_font = new QPushButton(q("フォント(&F)..."), this);
-    m_textColour = new QPushButton(q("文字色(&T)..."), this);
-    m_backColour = new QPushButton(q("背景色(&B)..."), this);
+    m_font = new QPushButton(U("フォント(&F)..."), this);
+    m_textColour = new QPushButton(U("文字色(&T)..."), this);
+    m_backColour = new QPushButton(U("背景色(&B)..."), this);
     m_border = new QComboBox(this);
     for (int type = 0; type < CLSVorelSkinItem::kBorderTypeCount; ++type)
         m_border->addItem(ToQString(std::string_view(BorderTypeName(type))));
-    m_borderLabel = new QLabel(q("枠(&A)"), this);
+    m_borderLabel = new QLabel(U("枠(&A)"), this);
     m_borderLabel->setBuddy(m_border);
     m_width = rangeField(1, 10, this);
-    m_widthLabel = new QLabel(q("幅(&W)："), this);
+    m_widthLabel = new QLabel(U("幅(&W)："), this);
     m_widthLabel->setBuddy(m_width);
-    m_borderColour = new QPushButton(q("色(&O)..."), this);
+    m_borderColour = new QPushButton(U("色(&O)..."), this);
     m_padding = rangeField(0, 50, this);
-    m_paddingLabel = new QLabel(q("パディング(&P)："), this);
+    m_paddingLabel = new QLabel(U("パディング(&P)："), this);
     m_paddingLabel->setBuddy(m_padding);
     m_margin = rangeField(0, 20, this);
-    m_marginLabel = new QLabel(q("マージン(&M)："), this);
+    m_marginLabel = new QLabel(U("マージン(&M)："), this);
     m_marginLabel->setBuddy(m_margin);
     m_preview = new CLSDesignPreview(this);
-    auto* load = new QPushButton(q("デザインの読み込み(&L)..."), this);
-    auto* save = new QPushButton(q("デザインの保存(&S)..."), this);
+    auto* load = new QPushButton(U("デザインの読み込み(&L)..."), this);
+    auto* save = new QPushButton(U("デザインの保存(&S)..."), this);
 
     content()->addWidget(m_useData);
     auto* top = new QHBoxLayout;
@@ -279,7 +275,7 @@ void CLSDesignPageWidget::chooseFont() {
     if (!item) return;
     QFont start = ToQFont(*item);
     QFontDialog dialog(start, this);
-    dialog.setWindowTitle(q("フォント"));
+    dialog.setWindowTitle(U("フォント"));
     dialog.setOption(QFontDialog::DontUseNativeDialog, true);
     if (dialog.exec() != QDialog::Accepted) return;
     QFont chosen = dialog.selectedFont();
@@ -337,21 +333,21 @@ bool CLSDesignPageWidget::saveDesign(const CLSTString& path) {
 
 void CLSDesignPageWidget::browseLoad() {
     QString chosen =
-        QFileDialog::getOpenFileName(this, q("デザインの読み込み"), QString(), q(kDesignFilter));
+        QFileDialog::getOpenFileName(this, U("デザインの読み込み"), QString(), U(kDesignFilter));
     if (chosen.isEmpty()) return;
     CLSTString path;
     QString unmappable;
     if (!FromQString(chosen, path, &unmappable)) {
         m_prompter.message(
             PromptIcon::Error,
-            FromQStringLossy(q("ファイル名に使えない文字があります: ") + unmappable));
+            FromQStringLossy(U("ファイル名に使えない文字があります: ") + unmappable));
         return;
     }
     loadDesign(path);
 }
 
 void CLSDesignPageWidget::browseSave() {
-    QFileDialog dialog(this, q("デザインの保存"), QString(), q(kDesignFilter));
+    QFileDialog dialog(this, U("デザインの保存"), QString(), U(kDesignFilter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix("ini");
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
@@ -367,7 +363,7 @@ void CLSDesignPageWidget::browseSave() {
     if (!FromQString(chosen, path, &unmappable)) {
         m_prompter.message(
             PromptIcon::Error,
-            FromQStringLossy(q("ファイル名に使えない文字があります: ") + unmappable));
+            FromQStringLossy(U("ファイル名に使えない文字があります: ") + unmappable));
         return;
     }
     saveDesign(path);

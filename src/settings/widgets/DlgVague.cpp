@@ -14,42 +14,34 @@
 #include "text/widgets/DialogHelp.h"
 #include "text/widgets/QtText.h"
 
-namespace {
-
-QString q(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
-
-}  // namespace
-
 CLSDlgVague::CLSDlgVague(CLSVagueTable& table, Prompter& prompter, QWidget* parent)
     : QDialog(parent),
       m_table(table),
       m_prompter(prompter),
       m_list(CLSVagueList::fromTable(table)) {
-    setWindowTitle(q("あいまい設定"));
+    setWindowTitle(U("あいまい設定"));
     m_view = new QTableWidget(0, 2, this);
-    m_view->setHorizontalHeaderLabels({q("文字列１"), q("文字列２")});
+    m_view->setHorizontalHeaderLabels({U("文字列１"), U("文字列２")});
     m_view->verticalHeader()->hide();
     m_view->verticalHeader()->setDefaultSectionSize(m_view->fontMetrics().height() + 6);
     m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_view->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_view->setShowGrid(true);
-    int column = std::max(75, m_view->fontMetrics().horizontalAdvance(q("文字列１")) + 24);
+    int column = std::max(75, m_view->fontMetrics().horizontalAdvance(U("文字列１")) + 24);
     m_view->setColumnWidth(0, column);
     m_view->horizontalHeader()->setStretchLastSection(true);
     m_view->setMinimumWidth(2 * column + 2 * m_view->frameWidth() + 24);
 
     m_text1 = new QLineEdit(this);
     m_text2 = new QLineEdit(this);
-    auto* label1 = new QLabel(q("文字列１(&1)"), this);
+    auto* label1 = new QLabel(U("文字列１(&1)"), this);
     label1->setBuddy(m_text1);
-    auto* label2 = new QLabel(q("文字列２(&2)"), this);
+    auto* label2 = new QLabel(U("文字列２(&2)"), this);
     label2->setBuddy(m_text2);
-    auto* add = new QPushButton(q("追加(&A)"), this);
-    auto* remove = new QPushButton(q("削除(&D)"), this);
-    auto* reset = new QPushButton(q("リセット(&R)"), this);
+    auto* add = new QPushButton(U("追加(&A)"), this);
+    auto* remove = new QPushButton(U("削除(&D)"), this);
+    auto* reset = new QPushButton(U("リセット(&R)"), this);
 
     auto* side = new QVBoxLayout;
     side->addWidget(label1);
@@ -63,9 +55,9 @@ CLSDlgVague::CLSDlgVague(CLSVagueTable& table, Prompter& prompter, QWidget* pare
     side->addStretch(1);
 
     auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(q("OK"), QDialogButtonBox::AcceptRole);
-    buttons->addButton(q("キャンセル"), QDialogButtonBox::RejectRole);
-    QPushButton* help = buttons->addButton(q("ヘルプ"), QDialogButtonBox::HelpRole);
+    buttons->addButton(U("OK"), QDialogButtonBox::AcceptRole);
+    buttons->addButton(U("キャンセル"), QDialogButtonBox::RejectRole);
+    QPushButton* help = buttons->addButton(U("ヘルプ"), QDialogButtonBox::HelpRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &CLSDlgVague::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &CLSDlgVague::reject);
     connect(help, &QPushButton::clicked, this, [this] { ShowDialogHelp(this, kHelpVagueDialog); });
@@ -110,7 +102,7 @@ void CLSDlgVague::addPair() {
     ok = FromQString(m_text2->text(), second, &bad) && ok;
     if (!ok) {
         m_prompter.message(PromptIcon::Warning,
-                           FromQStringLossy(q("文字列に使えない文字が含まれています: ") + bad));
+                           FromQStringLossy(U("文字列に使えない文字が含まれています: ") + bad));
         return;
     }
     int row = m_list.add(first, second);

@@ -21,10 +21,6 @@
 
 namespace {
 
-QString U(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
-
 const char* const kHelpTitle = "Vorel ヘルプ";
 // Highlighting every match of a one-letter word on a long page would cost
 // more than it shows.

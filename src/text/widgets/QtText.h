@@ -12,6 +12,11 @@
 // The one place where the program's CP932 texts meet Qt's strings, and
 // where the core's plain colours and rectangles become Qt's.
 
+/// A program text, written in UTF-8 in the source, as a QString.
+inline QString U(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
 /// A CP932 text as a QString (bytes that are not CP932 show as U+FFFD).
 QString ToQString(const CLSTString& text);
 QString ToQString(std::string_view cp932);
