@@ -6,10 +6,10 @@
 #include <QActionGroup>
 
 #include "data/VorelDataFile.h"
-#include "editor/widgets/DlgList.h"
 #include "quiz/StudyCommandIds.h"
 #include "quiz/StudyRules.h"
 #include "quiz/widgets/AskingPanel.h"
+#include "quiz/widgets/DlgList.h"
 #include "quiz/widgets/DlgRange.h"
 #include "quiz/widgets/StudyScreen.h"
 #include "settings/VorelSettings.h"

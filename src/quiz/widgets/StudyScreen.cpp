@@ -6,11 +6,11 @@
 #include <utility>
 
 #include "data/VorelDataFile.h"
-#include "editor/widgets/DlgList.h"
 #include "quiz/StudyCommandIds.h"
 #include "quiz/widgets/AskingPanel.h"
 #include "quiz/widgets/DlgAnswer.h"
 #include "quiz/widgets/DlgCount.h"
+#include "quiz/widgets/DlgList.h"
 #include "quiz/widgets/DlgRange.h"
 #include "quiz/widgets/DlgResult.h"
 #include "quiz/widgets/OpeningPanel.h"

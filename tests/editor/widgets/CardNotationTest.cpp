@@ -11,9 +11,9 @@
 #include <QTableView>
 #include <QTest>
 
-#include "EditorWindow.h"
 #include "editor/widgets/Card.h"
 #include "editor/widgets/CardQuestion.h"
+#include "widgets/EditorWindow.h"
 
 namespace {
 

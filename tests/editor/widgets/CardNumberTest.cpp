@@ -7,9 +7,9 @@
 #include <QMessageBox>
 #include <QTableView>
 
-#include "EditorWindow.h"
 #include "editor/widgets/Card.h"
 #include "editor/widgets/CardSettings.h"
+#include "widgets/EditorWindow.h"
 #include "widgets/WhenModal.h"
 
 namespace {

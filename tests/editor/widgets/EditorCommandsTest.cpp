@@ -13,7 +13,6 @@
 #include <QTest>
 #include <QTimer>
 
-#include "EditorWindow.h"
 #include "app/MainCommands.h"
 #include "editor/EditorCommandIds.h"
 #include "editor/widgets/Card.h"
@@ -21,6 +20,7 @@
 #include "editor/widgets/CardTitle.h"
 #include "editor/widgets/DlgFind.h"
 #include "widgets/DialogTestSupport.h"
+#include "widgets/EditorWindow.h"
 
 using namespace EditorCommand;
 

@@ -23,7 +23,6 @@
 #include <QTimer>
 #include <algorithm>
 
-#include "EditorWindow.h"
 #include "app/MainCommands.h"
 #include "app/MainWindow.h"
 #include "app/StartUp.h"
@@ -38,6 +37,7 @@
 #include "text/widgets/Screen.h"
 #include "text/widgets/WndSeparator.h"
 #include "widgets/DialogTestSupport.h"
+#include "widgets/EditorWindow.h"
 #include "widgets/WhenModal.h"
 
 using namespace EditorCommand;

@@ -14,7 +14,6 @@
 #include <QTableView>
 #include <QTest>
 
-#include "EditorWindow.h"
 #include "app/MainCommands.h"
 #include "app/MainWindow.h"
 #include "app/StartUp.h"
@@ -24,6 +23,7 @@
 #include "editor/widgets/EditorScreen.h"
 #include "settings/VorelSettings.h"
 #include "widgets/DialogTestSupport.h"
+#include "widgets/EditorWindow.h"
 #include "widgets/WhenModal.h"
 
 using namespace EditorCommand;

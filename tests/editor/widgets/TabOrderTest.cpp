@@ -9,12 +9,12 @@
 #include <QTableView>
 #include <QTest>
 
-#include "EditorWindow.h"
 #include "app/MainWindow.h"
 #include "editor/EditorCommandIds.h"
 #include "editor/widgets/Card.h"
 #include "editor/widgets/CardQuestion.h"
 #include "settings/widgets/CustomizeSheet.h"
+#include "widgets/EditorWindow.h"
 #include "widgets/TabOrder.h"
 #include "widgets/WhenModal.h"
 

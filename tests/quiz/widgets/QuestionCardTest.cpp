@@ -12,13 +12,12 @@
 #include <QSpinBox>
 #include <QTest>
 
-#include "EditorWindow.h"
 #include "app/MainCommands.h"
 #include "app/MainWindow.h"
 #include "app/StartUp.h"
 #include "editor/widgets/DlgFind.h"
-#include "editor/widgets/DlgList.h"
 #include "quiz/StudyCommandIds.h"
+#include "quiz/widgets/DlgList.h"
 #include "quiz/widgets/DlgResult.h"
 #include "quiz/widgets/StudyScreen.h"
 #include "quiz/widgets/WndHints.h"
@@ -26,6 +25,7 @@
 #include "sentence/widgets/WndSentenceList.h"
 #include "settings/VorelSettings.h"
 #include "widgets/DialogTestSupport.h"
+#include "widgets/EditorWindow.h"
 #include "widgets/WhenModal.h"
 
 namespace {

@@ -9,11 +9,11 @@
 #include <QSpinBox>
 #include <QTest>
 
-#include "EditorWindow.h"
-#include "editor/widgets/DlgList.h"
 #include "quiz/StudyCommandIds.h"
+#include "quiz/widgets/DlgList.h"
 #include "quiz/widgets/StudyScreen.h"
 #include "sentence/widgets/WndSentence.h"
+#include "widgets/EditorWindow.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "editor/widgets/DlgList.h"
+#include "quiz/widgets/DlgList.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
