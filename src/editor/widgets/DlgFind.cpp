@@ -13,12 +13,13 @@
 #include <array>
 
 #include "editor/QuestionTools.h"
-#include "editor/widgets/DialogParts.h"
 #include "settings/VorelSettings.h"
 #include "text/Codec.h"
+#include "text/widgets/DialogButtons.h"
 #include "text/widgets/DialogHelp.h"
 #include "text/widgets/QtPrompter.h"
 #include "text/widgets/QtText.h"
+#include "text/widgets/TextFromUser.h"
 
 namespace {
 

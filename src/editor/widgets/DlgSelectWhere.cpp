@@ -13,14 +13,15 @@
 #include <QVBoxLayout>
 
 #include "data/VorelDataFile.h"
-#include "editor/widgets/DialogParts.h"
 #include "editor/widgets/DlgFind.h"
 #include "settings/VorelSettings.h"
 #include "text/Codec.h"
+#include "text/widgets/DialogButtons.h"
 #include "text/widgets/DialogHelp.h"
 #include "text/widgets/NumberSpinBox.h"
 #include "text/widgets/QtPrompter.h"
 #include "text/widgets/QtText.h"
+#include "text/widgets/TextFromUser.h"
 
 namespace {
 

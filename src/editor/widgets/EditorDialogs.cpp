@@ -9,10 +9,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "editor/widgets/DialogParts.h"
+#include "text/widgets/DialogButtons.h"
 #include "text/widgets/DialogHelp.h"
 #include "text/widgets/QtPrompter.h"
 #include "text/widgets/QtText.h"
+#include "text/widgets/TextFromUser.h"
 
 std::optional<std::array<CLSTString, 10>> EditGroupNames(QWidget* parent,
                                                          const std::array<CLSTString, 10>& names) {

@@ -12,7 +12,7 @@
 #include <QVBoxLayout>
 
 #include "data/VorelDataFile.h"
-#include "editor/widgets/DialogParts.h"
+#include "text/widgets/DialogButtons.h"
 #include "text/widgets/DialogHelp.h"
 #include "text/widgets/QtText.h"
 

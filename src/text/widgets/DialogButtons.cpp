@@ -1,0 +1,47 @@
+#include "text/widgets/DialogButtons.h"
+
+#include <QBoxLayout>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QPushButton>
+
+#include "text/widgets/DialogHelp.h"
+#include "text/widgets/QtText.h"
+
+DialogButtonSet MakeDialogButtons(QDialog& dialog, QWidget* parent,
+                                  const DialogButtonsOptions& options) {
+    DialogButtonSet made;
+    made.ok = new QPushButton(U(options.okText), parent);
+    made.ok->setDefault(true);
+    if (options.cancel) {
+        made.cancel = new QPushButton(U("キャンセル"), parent);
+        QObject::connect(made.cancel, &QPushButton::clicked, &dialog, &QDialog::reject);
+    }
+    if (options.helpTopic != 0) {
+        int topic = options.helpTopic;
+        made.help = new QPushButton(U(options.helpText), parent);
+        QObject::connect(made.help, &QPushButton::clicked, &dialog,
+                         [&dialog, topic] { ShowDialogHelp(&dialog, topic); });
+        InstallHelpKey(&dialog, topic);
+    }
+    return made;
+}
+
+QDialogButtonBox* DialogButtons(QDialog& dialog, const DialogButtonsOptions& options) {
+    auto* box = new QDialogButtonBox(&dialog);
+    DialogButtonSet made = MakeDialogButtons(dialog, box, options);
+    box->addButton(made.ok, QDialogButtonBox::AcceptRole);
+    if (made.cancel) box->addButton(made.cancel, QDialogButtonBox::RejectRole);
+    if (made.help) box->addButton(made.help, QDialogButtonBox::HelpRole);
+    return box;
+}
+
+DialogButtonSet DialogButtonRow(QDialog& dialog, QBoxLayout* row,
+                                const DialogButtonsOptions& options) {
+    DialogButtonSet made = MakeDialogButtons(dialog, &dialog, options);
+    if (made.help) made.help->setAutoDefault(false);
+    row->addStretch();
+    for (QPushButton* b : {made.ok, made.cancel, made.help})
+        if (b) row->addWidget(b);
+    return made;
+}
