@@ -24,6 +24,7 @@
 #include "text/Codec.h"
 #include "text/Paths.h"
 #include "text/widgets/QtText.h"
+#include "text/widgets/TextFromUser.h"
 
 namespace {
 
@@ -45,16 +46,9 @@ void CLSMainWindow::openRecent(int index) {
 
 void CLSMainWindow::chooseAndOpen() {
     if (m_study) m_study->examFinish(true);
-    QString chosen = QFileDialog::getOpenFileName(
-        this, QString::fromUtf8("開く"), startFolder(m_doc), QString::fromUtf8(kDataFilter));
-    if (chosen.isEmpty()) return;
     CLSTString path;
-    QString unmappable;
-    if (!FromQString(chosen, path, &unmappable)) {
-        m_prompter.message(
-            PromptIcon::Error,
-            FromQStringLossy(QString::fromUtf8("ファイル名に使えない文字があります: ") +
-                             unmappable));
+    if (!ChooseOpenPath(this, QString::fromUtf8("開く"), startFolder(m_doc),
+                        QString::fromUtf8(kDataFilter), m_prompter, path)) {
         return;
     }
     openFile(path);
@@ -81,14 +75,7 @@ bool CLSMainWindow::saveAs() {
         return false;
     }
     CLSTString path;
-    QString unmappable;
-    if (!FromQString(dialog.selectedFiles().first(), path, &unmappable)) {
-        m_prompter.message(
-            PromptIcon::Error,
-            FromQStringLossy(QString::fromUtf8("ファイル名に使えない文字があります: ") +
-                             unmappable));
-        return false;
-    }
+    if (!PathFromChosen(dialog.selectedFiles().first(), path, m_prompter)) return false;
     bool ok = m_doc.saveFile(path);
     if (ok) {
         m_settings.addRecentFile(path);

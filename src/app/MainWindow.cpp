@@ -31,6 +31,7 @@
 #include "text/widgets/CommandSet.h"
 #include "text/widgets/DialogHelp.h"
 #include "text/widgets/QtText.h"
+#include "text/widgets/TextFromUser.h"
 
 CLSMainWindow::CLSMainWindow(CLSVorelSettings& settings, uint32_t seed, QWidget* parent)
     : CLSMainWindow(settings, seed, SystemClock(), parent) {}
@@ -331,14 +332,7 @@ void CLSMainWindow::dropEvent(QDropEvent* event) {
         if (!url.isLocalFile()) continue;
         event->acceptProposedAction();
         CLSTString path;
-        QString unmappable;
-        if (!FromQString(url.toLocalFile(), path, &unmappable)) {
-            m_prompter.message(
-                PromptIcon::Error,
-                FromQStringLossy(QString::fromUtf8("ファイル名に使えない文字があります: ") +
-                                 unmappable));
-            return;
-        }
+        if (!PathFromChosen(url.toLocalFile(), path, m_prompter)) return;
         if (m_study) m_study->examFinish(true);
         openFile(path);
         return;

@@ -9,6 +9,7 @@
 #include "settings/SettingsFolder.h"
 #include "text/widgets/QtText.h"
 #include "text/widgets/Resources.h"
+#include "text/widgets/TextFromUser.h"
 
 static void initPictures() {
     Q_INIT_RESOURCE(pictures);
@@ -56,11 +57,10 @@ void InitVorelApplication() {
 
 bool CommandLineFile(const QString& file, CLSTString& path) {
     if (file.isEmpty()) return false;
-    QString unmappable;
-    if (!FromQString(file, path, &unmappable)) {
-        QMessageBox::critical(
-            nullptr, QString::fromLatin1("Vorel for Windows"),
-            QString::fromUtf8("ファイル名に使えない文字があります: ") + unmappable);
+    // No window is up yet to own the message.
+    QString refusal;
+    if (!PathFromChosen(file, path, refusal)) {
+        QMessageBox::critical(nullptr, QString::fromLatin1("Vorel for Windows"), refusal);
         return false;
     }
     return true;

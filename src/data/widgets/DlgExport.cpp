@@ -24,6 +24,7 @@
 #include "text/Prompter.h"
 #include "text/widgets/DialogHelp.h"
 #include "text/widgets/QtText.h"
+#include "text/widgets/TextFromUser.h"
 
 CLSDlgExport::CLSDlgExport(const CLSVorelDataFile& doc, QWidget* parent)
     : QDialog(parent), m_doc(doc) {
@@ -109,12 +110,7 @@ void CLSDlgExport::save() {
         return;
     }
     CLSTString path;
-    QString unmappable;
-    if (!FromQString(text, path, &unmappable)) {
-        prompter.message(PromptIcon::Error,
-                         FromQStringLossy(U("ファイル名に使えない文字があります: ") + unmappable));
-        return;
-    }
+    if (!PathFromChosen(text, path, prompter)) return;
     if (QFileInfo::exists(text)) {
         switch (prompter.ask(PromptIcon::Question, PromptButtons::YesNoCancel,
                              CLSTString(SJIS("ファイルは既に存在します。上書きしますか？")))) {

@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFileDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -23,6 +22,7 @@
 #include "text/Prompter.h"
 #include "text/widgets/DialogHelp.h"
 #include "text/widgets/QtText.h"
+#include "text/widgets/TextFromUser.h"
 
 namespace {
 
@@ -276,15 +276,9 @@ bool ImportFileWithDialog(QWidget* parent, CLSVorelDataFile& doc, const CLSTStri
 }
 
 bool ImportWithDialog(QWidget* parent, CLSVorelDataFile& doc) {
-    QString chosen =
-        QFileDialog::getOpenFileName(parent, U("インポート"), QString(), U(kDelimitedFileFilter));
-    if (chosen.isEmpty()) return false;
     CLSTString path;
-    QString unmappable;
-    if (!FromQString(chosen, path, &unmappable)) {
-        doc.prompter().message(
-            PromptIcon::Error,
-            FromQStringLossy(U("ファイル名に使えない文字があります: ") + unmappable));
+    if (!ChooseOpenPath(parent, U("インポート"), QString(), U(kDelimitedFileFilter), doc.prompter(),
+                        path)) {
         return false;
     }
     return ImportFileWithDialog(parent, doc, path);

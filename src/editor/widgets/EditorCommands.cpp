@@ -30,6 +30,7 @@
 #include "text/widgets/CommandMenus.h"
 #include "text/widgets/CommandSet.h"
 #include "text/widgets/QtText.h"
+#include "text/widgets/TextFromUser.h"
 
 using namespace EditorCommand;
 
@@ -488,11 +489,7 @@ void CLSEditorScreen::insertMedia() {
           "ビデオファイル (*.avi *.mpg);;すべてのファイル (*)"));
     if (chosen.isEmpty()) return;
     CLSTString path;
-    QString unmappable;
-    if (!FromQString(chosen, path, &unmappable)) {
-        m_prompter.message(
-            PromptIcon::Error,
-            FromQStringLossy(U("ファイル名に使えない文字があります: ") + unmappable));
+    if (!PathFromChosen(chosen, path, m_prompter)) {
         focus->setFocus(Qt::OtherFocusReason);
         return;
     }

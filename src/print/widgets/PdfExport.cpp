@@ -17,6 +17,7 @@
 #include "text/Prompter.h"
 #include "text/SafeFile.h"
 #include "text/widgets/QtText.h"
+#include "text/widgets/TextFromUser.h"
 
 namespace {
 
@@ -79,14 +80,7 @@ int PrintPdfCommand(const QString& pdfPath, const QString& dataFile) {
     CLSVorelSettings settings;
     settings.loadSettings(SettingsFilePath());
     CLSTString path;
-    QString unmappable;
-    if (!FromQString(dataFile, path, &unmappable)) {
-        prompter.message(
-            PromptIcon::Error,
-            FromQStringLossy(QString::fromUtf8("ファイル名に使えない文字があります: ") +
-                             unmappable));
-        return 1;
-    }
+    if (!PathFromChosen(dataFile, path, prompter)) return 1;
     try {
         CLSVorelDataFile doc(settings, prompter);
         if (!doc.loadFile(path)) return 1;

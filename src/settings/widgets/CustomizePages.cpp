@@ -29,6 +29,7 @@
 #include "text/widgets/DialogHelp.h"
 #include "text/widgets/NumberSpinBox.h"
 #include "text/widgets/QtText.h"
+#include "text/widgets/TextFromUser.h"
 
 namespace {
 
@@ -44,16 +45,6 @@ QGridLayout* indentedGrid(int indent = 20) {
     auto* grid = new QGridLayout;
     grid->setContentsMargins(indent, 0, 0, 0);
     return grid;
-}
-
-// A CP932 path from a file dialog or a drop; the learner is told when the
-// name cannot be kept.
-bool pathFromChosen(const QString& chosen, CLSTString& path, Prompter& prompter) {
-    QString unmappable;
-    if (FromQString(chosen, path, &unmappable)) return true;
-    prompter.message(PromptIcon::Error,
-                     FromQStringLossy(U("ファイル名に使えない文字があります: ") + unmappable));
-    return false;
 }
 
 }  // namespace
@@ -196,7 +187,7 @@ void CLSGeneralPageWidget::browse() {
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
     CLSTString path;
-    if (!pathFromChosen(dialog.selectedFiles().first(), path, m_prompter)) return;
+    if (!PathFromChosen(dialog.selectedFiles().first(), path, m_prompter)) return;
     m_logName->setText(ToQString(path));
     reportChange();
 }
@@ -287,7 +278,7 @@ void CLSSoundPageWidget::play() {
 void CLSSoundPageWidget::takeFile(const QString& nativePath) {
     int row = m_list->currentRow();
     CLSTString path;
-    if (row < 0 || !pathFromChosen(nativePath, path, m_prompter)) return;
+    if (row < 0 || !PathFromChosen(nativePath, path, m_prompter)) return;
     m_page.names[row] = path;
     filling([&] { m_file->setText(ToQString(path)); });
     reportChange();

@@ -22,6 +22,7 @@
 #include "text/widgets/ColourChooser.h"
 #include "text/widgets/DialogHelp.h"
 #include "text/widgets/QtText.h"
+#include "text/widgets/TextFromUser.h"
 
 namespace {
 
@@ -332,15 +333,9 @@ bool CLSDesignPageWidget::saveDesign(const CLSTString& path) {
 }
 
 void CLSDesignPageWidget::browseLoad() {
-    QString chosen =
-        QFileDialog::getOpenFileName(this, U("デザインの読み込み"), QString(), U(kDesignFilter));
-    if (chosen.isEmpty()) return;
     CLSTString path;
-    QString unmappable;
-    if (!FromQString(chosen, path, &unmappable)) {
-        m_prompter.message(
-            PromptIcon::Error,
-            FromQStringLossy(U("ファイル名に使えない文字があります: ") + unmappable));
+    if (!ChooseOpenPath(this, U("デザインの読み込み"), QString(), U(kDesignFilter), m_prompter,
+                        path)) {
         return;
     }
     loadDesign(path);
@@ -359,12 +354,6 @@ void CLSDesignPageWidget::browseSave() {
         return;
     }
     CLSTString path;
-    QString unmappable;
-    if (!FromQString(chosen, path, &unmappable)) {
-        m_prompter.message(
-            PromptIcon::Error,
-            FromQStringLossy(U("ファイル名に使えない文字があります: ") + unmappable));
-        return;
-    }
+    if (!PathFromChosen(chosen, path, m_prompter)) return;
     saveDesign(path);
 }

@@ -1,5 +1,8 @@
 #include "text/widgets/TextFromUser.h"
 
+#include <QFileDialog>
+
+#include "text/Prompter.h"
 #include "text/widgets/QtPrompter.h"
 #include "text/widgets/QtText.h"
 
@@ -10,4 +13,24 @@ bool ToCp932OrSay(QWidget* parent, const QString& text, CLSTString& out) {
     prompter.message(PromptIcon::Warning,
                      FromQStringLossy(U("Shift-JIS で表せない文字があります: ") + unmappable));
     return false;
+}
+
+bool PathFromChosen(const QString& chosen, CLSTString& path, QString& refusal) {
+    QString unmappable;
+    if (FromQString(chosen, path, &unmappable)) return true;
+    refusal = U("ファイル名に使えない文字があります: ") + unmappable;
+    return false;
+}
+
+bool PathFromChosen(const QString& chosen, CLSTString& path, Prompter& prompter) {
+    QString refusal;
+    if (PathFromChosen(chosen, path, refusal)) return true;
+    prompter.message(PromptIcon::Error, FromQStringLossy(refusal));
+    return false;
+}
+
+bool ChooseOpenPath(QWidget* parent, const QString& caption, const QString& folder,
+                    const QString& filter, Prompter& prompter, CLSTString& path) {
+    QString chosen = QFileDialog::getOpenFileName(parent, caption, folder, filter);
+    return !chosen.isEmpty() && PathFromChosen(chosen, path, prompter);
 }
