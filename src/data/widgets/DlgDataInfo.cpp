@@ -12,6 +12,7 @@
 #include "data/DataFileVersion.h"
 #include "data/VorelDataFile.h"
 #include "text/Common.h"
+#include "text/widgets/DialogButtons.h"
 #include "text/widgets/DialogHelp.h"
 #include "text/widgets/QtText.h"
 
@@ -82,20 +83,9 @@ CLSDlgDataInfo::CLSDlgDataInfo(CLSVorelDataFile& doc, bool editorOpen, QWidget* 
     layout->addWidget(m_groups, 1);
 
     auto* buttons = new QHBoxLayout;
-    m_ok = new QPushButton(U("OK"), this);
-    auto* cancel = new QPushButton(U("キャンセル"), this);
-    auto* help = new QPushButton(U("ヘルプ(&H)"), this);
-    m_ok->setDefault(true);
-    help->setAutoDefault(false);
-    buttons->addStretch();
-    buttons->addWidget(m_ok);
-    buttons->addWidget(cancel);
-    buttons->addWidget(help);
+    m_ok = DialogButtonRow(*this, buttons, {.helpTopic = kHelpDataInfo}).ok;
     layout->addLayout(buttons);
     connect(m_ok, &QPushButton::clicked, this, &CLSDlgDataInfo::accept);
-    connect(cancel, &QPushButton::clicked, this, &CLSDlgDataInfo::reject);
-    connect(help, &QPushButton::clicked, this, [this] { ShowDialogHelp(this, kHelpDataInfo); });
-    InstallHelpKey(this, kHelpDataInfo);
     resize(360, 460);
 }
 

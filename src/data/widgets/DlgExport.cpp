@@ -22,6 +22,7 @@
 #include "text/Codec.h"
 #include "text/Paths.h"
 #include "text/Prompter.h"
+#include "text/widgets/DialogButtons.h"
 #include "text/widgets/DialogHelp.h"
 #include "text/widgets/QtText.h"
 #include "text/widgets/TextFromUser.h"
@@ -73,23 +74,14 @@ CLSDlgExport::CLSDlgExport(const CLSVorelDataFile& doc, QWidget* parent)
     layout->addStretch();
 
     auto* buttons = new QHBoxLayout;
-    m_save = new QPushButton(U("保存(&S)"), this);
-    auto* cancel = new QPushButton(U("キャンセル"), this);
     // Alt+H belongs to the hints box here; F1 opens the help as well.
-    auto* help = new QPushButton(U("ヘルプ"), this);
-    m_save->setDefault(true);
-    help->setAutoDefault(false);
-    buttons->addStretch();
-    buttons->addWidget(m_save);
-    buttons->addWidget(cancel);
-    buttons->addWidget(help);
+    m_save = DialogButtonRow(*this, buttons,
+                             {.helpTopic = kHelpExport, .okText = "保存(&S)", .helpText = "ヘルプ"})
+                 .ok;
     layout->addLayout(buttons);
 
     connect(m_browse, &QPushButton::clicked, this, &CLSDlgExport::browse);
     connect(m_save, &QPushButton::clicked, this, &CLSDlgExport::save);
-    connect(cancel, &QPushButton::clicked, this, &CLSDlgExport::reject);
-    connect(help, &QPushButton::clicked, this, [this] { ShowDialogHelp(this, kHelpExport); });
-    InstallHelpKey(this, kHelpExport);
     resize(520, sizeHint().height());
 }
 

@@ -20,6 +20,7 @@
 #include "text/Codec.h"
 #include "text/Error.h"
 #include "text/Prompter.h"
+#include "text/widgets/DialogButtons.h"
 #include "text/widgets/DialogHelp.h"
 #include "text/widgets/QtText.h"
 #include "text/widgets/TextFromUser.h"
@@ -108,7 +109,6 @@ CLSDlgImport::CLSDlgImport(CLSVorelDataFile& doc, const CLSTString& path,
     auto* buttons = new QHBoxLayout;
     createButtons(buttons);
     layout->addLayout(buttons);
-    InstallHelpKey(this, kHelpImport);
     resize(640, 460);
     refill(true);
 }
@@ -156,18 +156,8 @@ void CLSDlgImport::createChoices(QGridLayout* grid) {
 }
 
 void CLSDlgImport::createButtons(QBoxLayout* row) {
-    m_import = new QPushButton(U("読み込む"), this);
-    auto* cancel = new QPushButton(U("キャンセル"), this);
-    auto* help = new QPushButton(U("ヘルプ(&H)"), this);
-    m_import->setDefault(true);
-    help->setAutoDefault(false);
-    row->addStretch();
-    row->addWidget(m_import);
-    row->addWidget(cancel);
-    row->addWidget(help);
+    m_import = DialogButtonRow(*this, row, {.helpTopic = kHelpImport, .okText = "読み込む"}).ok;
     connect(m_import, &QPushButton::clicked, this, &CLSDlgImport::import);
-    connect(cancel, &QPushButton::clicked, this, &CLSDlgImport::reject);
-    connect(help, &QPushButton::clicked, this, [this] { ShowDialogHelp(this, kHelpImport); });
 }
 
 CLSImportOptions CLSDlgImport::options() const {

@@ -17,6 +17,7 @@
 #include "settings/VorelSettings.h"
 #include "text/Error.h"
 #include "text/Prompter.h"
+#include "text/widgets/DialogButtons.h"
 #include "text/widgets/DialogHelp.h"
 #include "text/widgets/QtText.h"
 
@@ -75,25 +76,14 @@ CLSDlgPrintSettings::CLSDlgPrintSettings(CLSVorelSettings& settings, Prompter& p
     auto* buttons = new QHBoxLayout;
     m_paper = new QPushButton(U("用紙(&P)..."), this);
     m_font = new QPushButton(U("フォント(&F)..."), this);
-    auto* ok = new QPushButton(U("OK"), this);
-    auto* cancel = new QPushButton(U("キャンセル"), this);
-    auto* help = new QPushButton(U("ヘルプ(&H)"), this);
-    for (QPushButton* b : {m_paper, m_font, cancel, help})
-        b->setAutoDefault(false);
-    ok->setDefault(true);
     buttons->addWidget(m_paper);
     buttons->addWidget(m_font);
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    buttons->addWidget(help);
+    DialogButtonSet row = DialogButtonRow(*this, buttons, {.helpTopic = kHelpPrintSettings});
+    for (QPushButton* b : {m_paper, m_font, row.cancel})
+        b->setAutoDefault(false);
     top->addLayout(buttons);
 
-    connect(ok, &QPushButton::clicked, this, &CLSDlgPrintSettings::accept);
-    connect(cancel, &QPushButton::clicked, this, &CLSDlgPrintSettings::reject);
-    connect(help, &QPushButton::clicked, this,
-            [this] { ShowDialogHelp(this, kHelpPrintSettings); });
-    InstallHelpKey(this, kHelpPrintSettings);
+    connect(row.ok, &QPushButton::clicked, this, &CLSDlgPrintSettings::accept);
     connect(m_paper, &QPushButton::clicked, this, [this] {
         if (RunPageSetupDialog(this, m_prompter)) m_paperChanged = true;
     });

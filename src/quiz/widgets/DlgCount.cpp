@@ -14,6 +14,7 @@
 #include "text/Codec.h"
 #include "text/Error.h"
 #include "text/Prompter.h"
+#include "text/widgets/DialogButtons.h"
 #include "text/widgets/DialogHelp.h"
 #include "text/widgets/NumberSpinBox.h"
 #include "text/widgets/QtText.h"
@@ -53,20 +54,10 @@ CLSDlgCount::CLSDlgCount(CLSExam& exam, CLSExamMode mode, QWidget* parent)
     top->addWidget(m_group);
 
     auto* buttons = new QHBoxLayout;
-    auto* ask = new QPushButton(U("出題"), this);
-    auto* cancel = new QPushButton(U("キャンセル"), this);
-    auto* help = new QPushButton(U("ヘルプ(&H)"), this);
-    ask->setDefault(true);
-    help->setAutoDefault(false);
-    buttons->addStretch();
-    buttons->addWidget(ask);
-    buttons->addWidget(cancel);
-    buttons->addWidget(help);
+    QPushButton* ask =
+        DialogButtonRow(*this, buttons, {.helpTopic = kHelpCountDialog, .okText = "出題"}).ok;
     top->addLayout(buttons);
     connect(ask, &QPushButton::clicked, this, &CLSDlgCount::accept);
-    connect(cancel, &QPushButton::clicked, this, &CLSDlgCount::reject);
-    connect(help, &QPushButton::clicked, this, [this] { ShowDialogHelp(this, kHelpCountDialog); });
-    InstallHelpKey(this, kHelpCountDialog);
 
     m_noRepeat->setChecked(settings.noAlready());
     applyNoRepeat();

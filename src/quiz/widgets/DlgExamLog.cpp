@@ -37,6 +37,7 @@
 #include "text/Paths.h"
 #include "text/Prompter.h"
 #include "text/widgets/DesktopOpen.h"
+#include "text/widgets/DialogButtons.h"
 #include "text/widgets/DialogHelp.h"
 #include "text/widgets/QtText.h"
 #include "text/widgets/StatusPart.h"
@@ -85,7 +86,6 @@ CLSDlgExamLog::CLSDlgExamLog(CLSStudyScreen& study, QWidget* parent)
     auto* buttons = new QHBoxLayout;
     createButtons(buttons);
     layout->addLayout(buttons);
-    InstallHelpKey(this, kHelpExamLog);
     resize(840, 620);
     split->setSizes({240, 580});
 
@@ -219,15 +219,8 @@ QWidget* CLSDlgExamLog::createRecordSide() {
 }
 
 void CLSDlgExamLog::createButtons(QBoxLayout* row) {
-    auto* ok = new QPushButton(U("OK"), this);
-    auto* help = new QPushButton(U("ヘルプ(&H)"), this);
-    ok->setDefault(true);
-    help->setAutoDefault(false);
-    row->addStretch();
-    row->addWidget(ok);
-    row->addWidget(help);
+    QPushButton* ok = DialogButtonRow(*this, row, {.helpTopic = kHelpExamLog, .cancel = false}).ok;
     connect(ok, &QPushButton::clicked, this, &CLSDlgExamLog::accept);
-    connect(help, &QPushButton::clicked, this, [this] { ShowDialogHelp(this, kHelpExamLog); });
 }
 
 void CLSDlgExamLog::status(const QString& text) {

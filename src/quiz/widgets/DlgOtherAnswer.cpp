@@ -7,6 +7,7 @@
 #include "sentence/widgets/WndSentenceList.h"
 #include "settings/VorelSettings.h"
 #include "text/Error.h"
+#include "text/widgets/DialogButtons.h"
 #include "text/widgets/DialogHelp.h"
 #include "text/widgets/QtText.h"
 
@@ -22,14 +23,13 @@ CLSDlgOtherAnswer::CLSDlgOtherAnswer(const CLSVorelDataQuestion& question, const
     m_list->setColours(look.textColor, look.backgroundColor);
     m_list->setLineInterval(settings.lineInterval());
     m_list->setSentences(question.answers(), mediaFolder);
-    m_ok = new QPushButton(QStringLiteral("OK"), this);
-    m_help = new QPushButton(QString::fromUtf8("ヘルプ(&H)"), this);
-    m_ok->setDefault(true);
+    // The buttons are placed by hand, below the list (see resizeEvent).
+    DialogButtonSet buttons =
+        MakeDialogButtons(*this, this, {.helpTopic = kHelpOtherAnswers, .cancel = false});
+    m_ok = buttons.ok;
+    m_help = buttons.help;
     m_help->setAutoDefault(false);
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(m_help, &QPushButton::clicked, this,
-            [this] { ShowDialogHelp(this, kHelpOtherAnswers); });
-    InstallHelpKey(this, kHelpOtherAnswers);
     setMinimumSize(240, 160);
     // As tall as the answers need, within reason; the list scrolls beyond.
     int listWidth = 380;

@@ -14,6 +14,7 @@
 #include "text/Codec.h"
 #include "text/Error.h"
 #include "text/Prompter.h"
+#include "text/widgets/DialogButtons.h"
 #include "text/widgets/DialogHelp.h"
 #include "text/widgets/NumberSpinBox.h"
 #include "text/widgets/QtText.h"
@@ -37,7 +38,6 @@ CLSDlgRange::CLSDlgRange(CLSExam& exam, QWidget* parent) : QDialog(parent), m_ex
     auto* buttons = new QHBoxLayout;
     createButtons(buttons);
     top->addLayout(buttons);
-    InstallHelpKey(this, kHelpRangeDialog);
 
     // Fill the controls from the exam without recounting on every step.
     m_filling = true;
@@ -141,21 +141,11 @@ QWidget* CLSDlgRange::createFilters() {
 
 void CLSDlgRange::createButtons(QBoxLayout* row) {
     m_all = new QPushButton(U("全範囲(&D)"), this);
-    m_ok = new QPushButton(U("OK"), this);
-    auto* cancel = new QPushButton(U("キャンセル"), this);
-    auto* help = new QPushButton(U("ヘルプ(&H)"), this);
-    m_ok->setDefault(true);
     m_all->setAutoDefault(false);
-    help->setAutoDefault(false);
     row->addWidget(m_all);
-    row->addStretch();
-    row->addWidget(m_ok);
-    row->addWidget(cancel);
-    row->addWidget(help);
+    m_ok = DialogButtonRow(*this, row, {.helpTopic = kHelpRangeDialog}).ok;
     connect(m_all, &QPushButton::clicked, this, &CLSDlgRange::selectAll);
     connect(m_ok, &QPushButton::clicked, this, &CLSDlgRange::accept);
-    connect(cancel, &QPushButton::clicked, this, &CLSDlgRange::reject);
-    connect(help, &QPushButton::clicked, this, [this] { ShowDialogHelp(this, kHelpRangeDialog); });
 }
 
 void CLSDlgRange::switchNumbers(bool titleNumbers) {

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "settings/VorelSettings.h"
+#include "text/widgets/DialogButtons.h"
 #include "text/widgets/DialogHelp.h"
 #include "text/widgets/QtText.h"
 
@@ -29,20 +30,9 @@ CLSDlgReaskMenu::CLSDlgReaskMenu(CLSVorelSettings& settings, bool linesSelected,
     layout->addStretch();
 
     auto* buttons = new QHBoxLayout;
-    m_ok = new QPushButton(U("OK"), this);
-    auto* cancel = new QPushButton(U("キャンセル"), this);
-    auto* help = new QPushButton(U("ヘルプ(&H)"), this);
-    m_ok->setDefault(true);
-    help->setAutoDefault(false);
-    buttons->addStretch();
-    buttons->addWidget(m_ok);
-    buttons->addWidget(cancel);
-    buttons->addWidget(help);
+    m_ok = DialogButtonRow(*this, buttons, {.helpTopic = kHelpReaskMenu}).ok;
     layout->addLayout(buttons);
     connect(m_ok, &QPushButton::clicked, this, &CLSDlgReaskMenu::accept);
-    connect(cancel, &QPushButton::clicked, this, &CLSDlgReaskMenu::reject);
-    connect(help, &QPushButton::clicked, this, [this] { ShowDialogHelp(this, kHelpReaskMenu); });
-    InstallHelpKey(this, kHelpReaskMenu);
 }
 
 CLSExamMode::Kind CLSDlgReaskMenu::kind() const {

@@ -12,6 +12,7 @@
 #include "settings/widgets/CustomizePages.h"
 #include "settings/widgets/DesignPage.h"
 #include "text/Error.h"
+#include "text/widgets/DialogButtons.h"
 #include "text/widgets/DialogHelp.h"
 #include "text/widgets/QtText.h"
 
@@ -38,12 +39,10 @@ CLSCustomizeSheet::CLSCustomizeSheet(CLSVorelSettings& settings, SoundPlayer* pl
         new CLSQuestionPageWidget(settings, m_tabs),
         new CLSAnswerPageWidget(settings, m_tabs),
     };
-    auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton(U("OK"), QDialogButtonBox::AcceptRole);
-    buttons->addButton(U("キャンセル"), QDialogButtonBox::RejectRole);
+    // The help button comes after 適用 and opens the topic of the page in front.
+    QDialogButtonBox* buttons = DialogButtons(*this, 0);
     m_apply = buttons->addButton(U("適用(&A)"), QDialogButtonBox::ApplyRole);
     QPushButton* help = buttons->addButton(U("ヘルプ"), QDialogButtonBox::HelpRole);
-    ok->setDefault(true);
     m_apply->setEnabled(false);
     for (CLSCustomizePage* page : m_pages) {
         m_tabs->addTab(page, page->title());
@@ -51,7 +50,6 @@ CLSCustomizeSheet::CLSCustomizeSheet(CLSVorelSettings& settings, SoundPlayer* pl
         connect(page, &CLSCustomizePage::changed, this, [this] { m_apply->setEnabled(true); });
     }
     connect(buttons, &QDialogButtonBox::accepted, this, &CLSCustomizeSheet::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &CLSCustomizeSheet::reject);
     connect(m_apply, &QPushButton::clicked, this, [this] {
         if (apply()) m_apply->setEnabled(false);
     });

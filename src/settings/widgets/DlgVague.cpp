@@ -11,6 +11,7 @@
 
 #include "settings/VagueTable.h"
 #include "text/Prompter.h"
+#include "text/widgets/DialogButtons.h"
 #include "text/widgets/DialogHelp.h"
 #include "text/widgets/QtText.h"
 
@@ -54,14 +55,9 @@ CLSDlgVague::CLSDlgVague(CLSVagueTable& table, Prompter& prompter, QWidget* pare
     side->addWidget(reset);
     side->addStretch(1);
 
-    auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(U("OK"), QDialogButtonBox::AcceptRole);
-    buttons->addButton(U("キャンセル"), QDialogButtonBox::RejectRole);
-    QPushButton* help = buttons->addButton(U("ヘルプ"), QDialogButtonBox::HelpRole);
+    QDialogButtonBox* buttons =
+        DialogButtons(*this, {.helpTopic = kHelpVagueDialog, .helpText = "ヘルプ"});
     connect(buttons, &QDialogButtonBox::accepted, this, &CLSDlgVague::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &CLSDlgVague::reject);
-    connect(help, &QPushButton::clicked, this, [this] { ShowDialogHelp(this, kHelpVagueDialog); });
-    InstallHelpKey(this, kHelpVagueDialog);
 
     auto* body = new QHBoxLayout;
     body->addWidget(m_view, 1);
