@@ -21,6 +21,7 @@
 #include "settings/VorelSettings.h"
 #include "text/Paths.h"
 #include "widgets/DialogTestSupport.h"
+#include "widgets/WhenModal.h"
 
 namespace {
 
@@ -56,7 +57,7 @@ QStringList buttonTexts(QMessageBox* box) {
 // the button with the given text (Esc when it is empty).
 void answerBox(QString* text, QStringList* buttons, const QString& click,
                std::function<void()> after = {}) {
-    WhenModal([=](QWidget* w) {
+    whenModal([=](QWidget* w) {
         auto* box = qobject_cast<QMessageBox*>(w);
         ASSERT_NE(box, nullptr) << w->metaObject()->className();
         if (text) *text = box->text();
@@ -124,7 +125,7 @@ TEST(DiskChangeWindow, NoDecisionKeepsTheWindowOpen) {
 
     bool dialogShown = false;
     answerBox(nullptr, nullptr, Q8("名前を付けて保存(&A)…"), [&] {
-        WhenModal([&](QWidget* next) {
+        whenModal([&](QWidget* next) {
             dialogShown = qobject_cast<QFileDialog*>(next) != nullptr;
             if (auto* dialog = qobject_cast<QDialog*>(next)) dialog->reject();
         });

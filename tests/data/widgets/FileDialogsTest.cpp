@@ -27,21 +27,9 @@
 #include "settings/VorelSettings.h"
 #include "text/widgets/QtText.h"
 #include "widgets/DialogTestSupport.h"
+#include "widgets/WhenModal.h"
 
 namespace {
-
-// Shortcuts only reach the active window.
-void showActive(QWidget* w) {
-    w->show();
-    w->activateWindow();
-    EXPECT_TRUE(QTest::qWaitForWindowActive(w));
-}
-
-// A mnemonic "clicks" its button with a short animation.
-void pressAlt(QWidget* w, Qt::Key key) {
-    QTest::keyClick(w, key, Qt::AltModifier);
-    QTest::qWait(150);
-}
 
 // Acts on the next pop-up menu as soon as it shows.
 void whenMenu(std::function<void(QMenu*)> act) {

@@ -40,18 +40,6 @@
 
 namespace {
 
-// Acts on the next modal window of type T as soon as it shows.
-void showActive(QWidget* w) {
-    w->show();
-    w->activateWindow();
-    EXPECT_TRUE(QTest::qWaitForWindowActive(w));
-}
-
-void pressAlt(QWidget* w, Qt::Key key) {
-    QTest::keyClick(w, key, Qt::AltModifier);
-    QTest::qWait(150);
-}
-
 const char* kWords =
     "VORELDATA V3.0\r\n#T,000000\r\nq1,,a1,,,<00\r\nq2,,a2,,,<00\r\nq3,,a3,,,<00\r\n"
     "q4,,a4,,,<00\r\nq5,,a5,,,<00\r\n";

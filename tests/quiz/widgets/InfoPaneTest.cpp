@@ -20,6 +20,7 @@
 #include "text/Codec.h"
 #include "text/widgets/WndSeparator.h"
 #include "widgets/DialogTestSupport.h"
+#include "widgets/WhenModal.h"
 
 using namespace StudyCommand;
 
@@ -60,7 +61,7 @@ struct PaneStudy {
         QLineEdit* input = qobject_cast<QLineEdit*>(screen().askingPanel()->inputs().at(0));
         QTest::keyClicks(input, text);
         int judged = screen().exam().cursor();
-        WhenModal([](QWidget* m) { QTest::keyClick(m, Qt::Key_Escape); });
+        whenModal([](QWidget* m) { QTest::keyClick(m, Qt::Key_Escape); });
         QTest::keyClick(input, Qt::Key_Return);
         EXPECT_TRUE(QTest::qWaitFor([&] { return screen().exam().cursor() > judged; }, 5000));
         QApplication::processEvents();

@@ -22,6 +22,7 @@
 #include "quiz/widgets/OpeningPanel.h"
 #include "text/widgets/NumberSpinBox.h"
 #include "widgets/DialogTestSupport.h"
+#include "widgets/WhenModal.h"
 
 namespace {
 
@@ -54,19 +55,6 @@ struct DialogFixture : DocFixture {
         return n;
     }
 };
-
-// Shortcuts only reach the active window.
-void showActive(QWidget* w) {
-    w->show();
-    w->activateWindow();
-    EXPECT_TRUE(QTest::qWaitForWindowActive(w));
-}
-
-// A mnemonic "clicks" its button with a short animation.
-void pressAlt(QWidget* w, Qt::Key key) {
-    QTest::keyClick(w, key, Qt::AltModifier);
-    QTest::qWait(150);
-}
 
 void typeNumber(CLSNumberSpinBox* box, int value) {
     box->setFocus();

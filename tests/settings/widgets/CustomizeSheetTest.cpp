@@ -39,6 +39,7 @@
 #include "text/widgets/DialogHelp.h"
 #include "text/widgets/NumberSpinBox.h"
 #include "widgets/DialogTestSupport.h"
+#include "widgets/WhenModal.h"
 
 namespace {
 
@@ -73,7 +74,7 @@ void Retype(QWidget* window, const char* text) {
 
 // The text of the next message box, which is then closed with Enter.
 void ReadMessage(QString& text, const QWidget* over) {
-    WhenModal(
+    whenModal(
         [&text](QWidget* m) {
             if (auto* box = qobject_cast<QMessageBox*>(m)) text = box->text();
             QTest::keyClick(m, Qt::Key_Return);
@@ -145,7 +146,7 @@ TEST(CustomizeSheet, OneSettingPerPageByKeyboardReachesTheSettingsAndTheStudyScr
     QSignalSpy changed(s.window.get(), &CLSMainWindow::settingsChanged);
 
     bool ran = false;
-    WhenModal([&](QWidget* m) {
+    whenModal([&](QWidget* m) {
         auto* sheet = qobject_cast<CLSCustomizeSheet*>(m);
         ASSERT_NE(sheet, nullptr);
         ran = true;
@@ -173,7 +174,7 @@ TEST(CustomizeSheet, OneSettingPerPageByKeyboardReachesTheSettingsAndTheStudyScr
         for (int i = 0; i < 4; ++i)
             Key(sheet, Qt::Key_Down);
         ASSERT_EQ(design->currentEntry(), kEntryAnswer);
-        WhenModal(
+        whenModal(
             [](QWidget* d) {
                 auto* fonts = qobject_cast<QFontDialog*>(d);
                 ASSERT_NE(fonts, nullptr);

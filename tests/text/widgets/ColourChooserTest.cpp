@@ -5,23 +5,11 @@
 #include <QTimer>
 
 #include "text/widgets/ColourChooser.h"
-
-namespace {
-
-// Acts on the chooser once it is open.
-void onChooser(std::function<void(QColorDialog*)> act) {
-    QTimer::singleShot(0, [act] {
-        auto* dialog = qobject_cast<QColorDialog*>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
-        act(dialog);
-    });
-}
-
-}  // namespace
+#include "widgets/WhenModal.h"
 
 TEST(ColourChooser, ConfirmSetsTheColourCancelKeepsItAndCustomColoursStay) {
     Colour colour = makeColour(1, 2, 3);
-    onChooser([](QColorDialog* d) {
+    whenModal<QColorDialog>([](QColorDialog* d) {
         EXPECT_EQ(d->currentColor(), QColor(1, 2, 3)) << "starts at the colour";
         d->setCurrentColor(QColor(10, 20, 30));
         QColorDialog::setCustomColor(4, QColor(5, 6, 7));
@@ -30,7 +18,7 @@ TEST(ColourChooser, ConfirmSetsTheColourCancelKeepsItAndCustomColoursStay) {
     EXPECT_TRUE(ChooseColour(nullptr, colour));
     EXPECT_EQ(colour, makeColour(10, 20, 30));
 
-    onChooser([](QColorDialog* d) {
+    whenModal<QColorDialog>([](QColorDialog* d) {
         EXPECT_EQ(QColorDialog::customColor(4), QColor(5, 6, 7)) << "kept for the run";
         d->setCurrentColor(QColor(200, 0, 0));
         d->reject();
