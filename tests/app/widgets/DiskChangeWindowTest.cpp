@@ -96,13 +96,13 @@ TEST(DiskChangeWindow, ClosingAsksAndTheAnswersGoIntoTheNewerFile) {
 
     QString text;
     QStringList buttons;
-    answerBox(&text, &buttons, Q8("読み込み直して反映(&R)"));
+    answerBox(&text, &buttons, U("読み込み直して反映(&R)"));
     w.window->close();
     EXPECT_FALSE(w.window->isVisible());
     EXPECT_EQ(text.toStdString(), "ファイル「" + dir.file("t.vrf") +
                                       "」は読み込んだ後に他のプログラムで変更されています。");
-    EXPECT_EQ(buttons, (QStringList{Q8("読み込み直して反映(&R)"), Q8("名前を付けて保存(&A)…"),
-                                    Q8("上書き(&O)")}));
+    EXPECT_EQ(buttons, (QStringList{U("読み込み直して反映(&R)"), U("名前を付けて保存(&A)…"),
+                                    U("上書き(&O)")}));
     std::string saved = ReadFileBytes(dir.file("t.vrf"));
     EXPECT_EQ(saved.rfind("VORELDATA V3.0\r\nq0,,z,,,<00\r\nq1,,a1,,,<00,1", 0), 0u) << saved;
 }
@@ -124,7 +124,7 @@ TEST(DiskChangeWindow, NoDecisionKeepsTheWindowOpen) {
     EXPECT_EQ(ReadFileBytes(dir.file("t.vrf")), kNewer);
 
     bool dialogShown = false;
-    answerBox(nullptr, nullptr, Q8("名前を付けて保存(&A)…"), [&] {
+    answerBox(nullptr, nullptr, U("名前を付けて保存(&A)…"), [&] {
         whenModal([&](QWidget* next) {
             dialogShown = qobject_cast<QFileDialog*>(next) != nullptr;
             if (auto* dialog = qobject_cast<QDialog*>(next)) dialog->reject();
@@ -135,7 +135,7 @@ TEST(DiskChangeWindow, NoDecisionKeepsTheWindowOpen) {
     EXPECT_TRUE(w.window->isVisible()) << "the save dialog cancelled";
     EXPECT_EQ(ReadFileBytes(dir.file("t.vrf")), kNewer);
 
-    answerBox(nullptr, nullptr, Q8("上書き(&O)"));
+    answerBox(nullptr, nullptr, U("上書き(&O)"));
     w.window->close();
     EXPECT_FALSE(w.window->isVisible());
     std::string saved = ReadFileBytes(dir.file("t.vrf"));
@@ -156,13 +156,13 @@ TEST(DiskChangeWindow, ASecondVorelIsWarnedAndMayOpenReadOnly) {
     Window second;
     QString text;
     QStringList buttons;
-    answerBox(&text, &buttons, Q8("読み取り専用で開く(&R)"));
+    answerBox(&text, &buttons, U("読み取り専用で開く(&R)"));
     ASSERT_TRUE(second.window->openFile(CLSTString(dir.file("t.vrf"))));
     EXPECT_EQ(text.toStdString().rfind(
                   "このファイルは他の Vorel で開かれています（" + ThisHostName() + "、", 0),
               0u)
         << text.toStdString();
-    EXPECT_EQ(buttons, (QStringList{Q8("読み取り専用で開く(&R)"), Q8("そのまま開く(&O)")}));
+    EXPECT_EQ(buttons, (QStringList{U("読み取り専用で開く(&R)"), U("そのまま開く(&O)")}));
     EXPECT_TRUE(second.doc().isReadOnly());
     EXPECT_EQ(second.window->windowTitle().toStdString(),
               dir.file("t.vrf") + "（読み取り専用） - Vorel for Windows");
@@ -173,7 +173,7 @@ TEST(DiskChangeWindow, ASecondVorelIsWarnedAndMayOpenReadOnly) {
     Window third;
     answerBox(nullptr, nullptr, QString());
     EXPECT_FALSE(third.window->openFile(CLSTString(dir.file("t.vrf")))) << "Esc";
-    answerBox(nullptr, nullptr, Q8("そのまま開く(&O)"));
+    answerBox(nullptr, nullptr, U("そのまま開く(&O)"));
     ASSERT_TRUE(third.window->openFile(CLSTString(dir.file("t.vrf"))));
     EXPECT_FALSE(third.doc().isReadOnly());
 
@@ -205,10 +205,10 @@ TEST(DiskChangeWindow, LeftOverForeignAndImpossibleLocks) {
     {
         Window w;
         QString text;
-        answerBox(&text, nullptr, Q8("そのまま開く(&O)"));
+        answerBox(&text, nullptr, U("そのまま開く(&O)"));
         ASSERT_TRUE(w.window->openFile(CLSTString(dir.file("t.vrf"))));
-        EXPECT_NE(text.indexOf(Q8("（elsewhere-pc、")), -1) << text.toStdString();
-        EXPECT_NE(text.indexOf(Q8("、2時間0分前）。")), -1) << text.toStdString();
+        EXPECT_NE(text.indexOf(U("（elsewhere-pc、")), -1) << text.toStdString();
+        EXPECT_NE(text.indexOf(U("、2時間0分前）。")), -1) << text.toStdString();
         EXPECT_FALSE(w.doc().isReadOnly());
     }
     EXPECT_EQ(lockOf(dir, "t.vrf"), "4242\nvorel\nelsewhere-pc\n") << "not ours to remove";

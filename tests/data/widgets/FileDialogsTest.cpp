@@ -58,12 +58,12 @@ TEST(DataInfoDialog, ShowsWhatTheFileHoldsAndConvertsOnlyBesideTheEditor) {
     DocFixture f;
     ASSERT_TRUE(f.load(kDoc));
     CLSDlgDataInfo info(f.doc, false);
-    EXPECT_EQ(info.windowTitle(), Q8("データ情報"));
+    EXPECT_EQ(info.windowTitle(), U("データ情報"));
     EXPECT_EQ(info.fileName()->text(), QString::fromStdString(f.dir.file("t.vrf")));
     EXPECT_EQ(info.count(0)->text(), "7") << "six lines and the header";
     EXPECT_EQ(info.count(1)->text(), "2");
     EXPECT_EQ(info.count(2)->text(), "3");
-    EXPECT_EQ(info.groupTable()->item(2, 0)->text(), Q8("動物"));
+    EXPECT_EQ(info.groupTable()->item(2, 0)->text(), U("動物"));
     EXPECT_EQ(info.groupTable()->item(2, 1)->text(), "2");
     EXPECT_EQ(info.groupTable()->item(5, 0)->text(), "5");
     EXPECT_EQ(info.versionList()->currentText(), "3.0");
@@ -168,12 +168,11 @@ TEST(ImportDialog, PreviewsRolesByKeyboardAndImportsEveryRecord) {
     EXPECT_EQ(dialog.encodingList()->currentText(), "UTF-8");
     EXPECT_TRUE(dialog.headerBox()->isChecked());
     EXPECT_EQ(dialog.model()->rowCount(), CLSDlgImport::kPreviewRecords);
-    EXPECT_EQ(dialog.model()->headerData(0, Qt::Horizontal, Qt::DisplayRole).toString(),
-              Q8("問題"));
+    EXPECT_EQ(dialog.model()->headerData(0, Qt::Horizontal, Qt::DisplayRole).toString(), U("問題"));
     EXPECT_EQ(dialog.model()->headerData(2, Qt::Horizontal, Qt::DisplayRole).toString(), "");
     EXPECT_EQ(dialog.model()->data(dialog.model()->index(0, 1), Qt::DisplayRole).toString(),
-              Q8("答1"));
-    EXPECT_TRUE(dialog.note()->text().contains(Q8("先頭の1000件")));
+              U("答1"));
+    EXPECT_TRUE(dialog.note()->text().contains(U("先頭の1000件")));
     showActive(&dialog);
     SaveShot(&dialog, "import");
 
@@ -193,7 +192,7 @@ TEST(ImportDialog, PreviewsRolesByKeyboardAndImportsEveryRecord) {
     pressAlt(&dialog, Qt::Key_D);
     QTest::keyClick(dialog.encodingList(), Qt::Key_Up);
     EXPECT_NE(dialog.model()->data(dialog.model()->index(0, 1), Qt::DisplayRole).toString(),
-              Q8("答1"));
+              U("答1"));
     EXPECT_EQ(dialog.model()->roles(), (std::vector<int>{1, 3, 4}));
     QTest::keyClick(dialog.encodingList(), Qt::Key_Down);
 

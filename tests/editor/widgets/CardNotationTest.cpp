@@ -54,15 +54,15 @@ TEST(CardNotation, TypedNotationIsSavedAsTypedAndListedExpanded) {
     Notation e;
     CLSCardQuestion* q = e.card();
     ASSERT_NE(q, nullptr);
-    EXPECT_EQ(q->answerNotation()->text(), Q8("colo(u)r"));
-    EXPECT_EQ(rows(q->answerList()), (QStringList{Q8("答え1"), Q8("答え2"), Q8("新規答え")}));
-    EXPECT_EQ(q->choiceNotation()->text(), Q8("[x|y] z"));
+    EXPECT_EQ(q->answerNotation()->text(), U("colo(u)r"));
+    EXPECT_EQ(rows(q->answerList()), (QStringList{U("答え1"), U("答え2"), U("新規答え")}));
+    EXPECT_EQ(q->choiceNotation()->text(), U("[x|y] z"));
 
     e.typeInto(q->answerNotation(), "[a|b] c");
     q->answerList()->setFocus();  // leaving the field writes it back
-    EXPECT_EQ(rows(q->answerList()), (QStringList{Q8("答え1"), Q8("答え2"), Q8("新規答え")}));
+    EXPECT_EQ(rows(q->answerList()), (QStringList{U("答え1"), U("答え2"), U("新規答え")}));
     q->answerList()->setCurrentRow(1);
-    EXPECT_EQ(q->answerField()->toPlainText(), Q8("b c"));
+    EXPECT_EQ(q->answerField()->toPlainText(), U("b c"));
     EXPECT_EQ(q->answerCountBox()->count(), 2) << "解答数 counts the expanded answers";
 
     e.typeInto(q->choiceNotation(), "犬|猫|鳥");
@@ -79,9 +79,9 @@ TEST(CardNotation, AFieldThatDoesNotExpandIsMarkedAtOnceAndKept) {
     e.typeInto(q->answerNotation(), "colo(u");
     // Marked while it is typed, before it is written back.
     EXPECT_EQ(q->answerNotationProblem()->text(),
-              Q8("括弧の対応が取れていないため、答えがありません。"));
+              U("括弧の対応が取れていないため、答えがありません。"));
     q->answerList()->setFocus();
-    EXPECT_EQ(q->answerNotation()->text(), Q8("colo(u"));
+    EXPECT_EQ(q->answerNotation()->text(), U("colo(u"));
     EXPECT_FALSE(q->answerNotationProblem()->text().isEmpty());
     EXPECT_NE(e.saved().find("色,,colo(u,[x|y] z,,<00\r\n"), std::string::npos) << e.file();
 }
@@ -94,6 +94,6 @@ TEST(CardNotation, AnEditedEntryRewritesTheFieldEscaped) {
     q->answerField()->setFocus();
     e.type("x(y)");
     q->answerList()->setFocus();
-    EXPECT_EQ(q->answerNotation()->text(), Q8("colour|color|x\\(y\\)"));
+    EXPECT_EQ(q->answerNotation()->text(), U("colour|color|x\\(y\\)"));
     EXPECT_NE(e.saved().find("色,,colour|color|x\\(y\\),"), std::string::npos) << e.file();
 }

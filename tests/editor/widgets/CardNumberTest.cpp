@@ -30,10 +30,10 @@ TEST(CardNumber, AValueOutOfRangeIsRefusedWithTheProgramsMessage) {
     ASSERT_NE(card, nullptr);
     QLabel* unit = nullptr;
     for (QLabel* label : card->findChildren<QLabel*>()) {
-        if (label->text() == Q8("行") || label->text() == Q8("秒")) unit = label;
+        if (label->text() == U("行") || label->text() == U("秒")) unit = label;
     }
     ASSERT_NE(unit, nullptr);
-    EXPECT_EQ(unit->text(), Q8("行")) << "the height counts lines";
+    EXPECT_EQ(unit->text(), U("行")) << "the height counts lines";
     EXPECT_TRUE(unit->isVisible());
 
     QString said;
@@ -55,7 +55,7 @@ TEST(CardNumber, AValueOutOfRangeIsRefusedWithTheProgramsMessage) {
         return field;
     };
     QLineEdit* field = typeAndLeave("999999999");
-    EXPECT_EQ(said, Q8("答え入力欄の高さは 1 ～ 100 の間で指定してください。"));
+    EXPECT_EQ(said, U("答え入力欄の高さは 1 ～ 100 の間で指定してください。"));
     EXPECT_EQ(field->text(), QString("3")) << "the kept value shows again";
     typeAndLeave("0");
     EXPECT_FALSE(said.isEmpty());
@@ -63,9 +63,9 @@ TEST(CardNumber, AValueOutOfRangeIsRefusedWithTheProgramsMessage) {
 
     e.editor().selectLine(1);
     ASSERT_EQ(e.editor().card()->page(), card) << "the card is reused";
-    EXPECT_EQ(unit->text(), Q8("秒"));
+    EXPECT_EQ(unit->text(), U("秒"));
     typeAndLeave("32768");
-    EXPECT_EQ(said, Q8("制限時間は 0 ～ 32767 の間で指定してください。"));
+    EXPECT_EQ(said, U("制限時間は 0 ～ 32767 の間で指定してください。"));
     e.key(Qt::Key_S, Qt::ControlModifier);
     EXPECT_NE(e.file().find("$InputFieldHeight=100\r\n$TimeLimit=10\r\n"), std::string::npos)
         << e.file();

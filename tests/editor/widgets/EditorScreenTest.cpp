@@ -74,10 +74,10 @@ TEST(EditorScreen, F7OpensTheEditorOnLineOneAndBack) {
     EXPECT_EQ(e.current(), 0);
     EXPECT_EQ(QApplication::focusWidget(), e.list());
     ASSERT_NE(e.card<CLSCardTitle>(), nullptr);
-    EXPECT_EQ(e.card<CLSCardTitle>()->textField()->text(), Q8("英単語"));
+    EXPECT_EQ(e.card<CLSCardTitle>()->textField()->text(), U("英単語"));
     EXPECT_EQ(e.window->statusPart(1)->text(), QStringLiteral("2 / 6"));
-    EXPECT_EQ(e.list()->model()->index(1, 1).data().toString(), Q8("問題1"));
-    EXPECT_EQ(e.list()->model()->index(3, 2).data().toString(), Q8("メモ"));
+    EXPECT_EQ(e.list()->model()->index(1, 1).data().toString(), U("問題1"));
+    EXPECT_EQ(e.list()->model()->index(3, 2).data().toString(), U("メモ"));
     e.key(Qt::Key_F7);
     EXPECT_TRUE(&e.window->shownScreen() == e.window->studyScreen());
     EXPECT_NE(e.window->statusPart(1)->text(), QStringLiteral("2 / 6"))
@@ -105,7 +105,7 @@ TEST(EditorScreen, KeyboardOnlyEditingSavesTheTypedQuestion) {
     ASSERT_EQ(QApplication::focusWidget(), q->answerField());
     e.type("sky");
     e.key(Qt::Key_Tab);
-    EXPECT_EQ(q->answerList()->item(0)->text(), Q8("答え1"));
+    EXPECT_EQ(q->answerList()->item(0)->text(), U("答え1"));
     EXPECT_EQ(q->answerList()->count(), 2) << "答え1 and a new 新規答え";
     e.key(Qt::Key_S, Qt::ControlModifier);
     EXPECT_EQ(e.file(),
@@ -125,7 +125,7 @@ TEST(EditorScreen, LineCommandsUndoToTheSameBytes) {
     e.key(Qt::Key_Down);
     e.key(Qt::Key_Down, Qt::ShiftModifier);    // rows 1 and 2
     e.key(Qt::Key_Down, Qt::ControlModifier);  // moved down a line
-    EXPECT_EQ(e.list()->model()->index(2, 2).data().toString(), Q8("色"));
+    EXPECT_EQ(e.list()->model()->index(2, 2).data().toString(), U("色"));
     EXPECT_TRUE(e.list()->selectionModel()->isRowSelected(3, QModelIndex())) << "still selected";
     e.window->dispatch(kMarkOn);
     e.key(Qt::Key_Delete);
@@ -155,14 +155,14 @@ TEST(EditorScreen, CopyPasteKeepsOrderAndFocus) {
     e.key(Qt::Key_Down, Qt::ShiftModifier);
     e.key(Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QApplication::clipboard()->text(),
-              Q8("色,,colo(u)r,,\\i\"p.png|WIDTH=20\",<00\r\n三つ,,[red|green|blue],,,<01\r\n"));
+              U("色,,colo(u)r,,\\i\"p.png|WIDTH=20\",<00\r\n三つ,,[red|green|blue],,,<01\r\n"));
     e.key(Qt::Key_Home);
     e.key(Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(e.list()->model()->rowCount(), 7);
-    EXPECT_EQ(e.list()->model()->index(0, 2).data().toString(), Q8("色"));
-    EXPECT_EQ(e.list()->model()->index(1, 2).data().toString(), Q8("三つ"));
+    EXPECT_EQ(e.list()->model()->index(0, 2).data().toString(), U("色"));
+    EXPECT_EQ(e.list()->model()->index(1, 2).data().toString(), U("三つ"));
     EXPECT_EQ(e.current(), 2) << "the line that had the focus keeps it";
-    EXPECT_EQ(e.list()->model()->index(2, 2).data().toString(), Q8("英単語"));
+    EXPECT_EQ(e.list()->model()->index(2, 2).data().toString(), U("英単語"));
 
     // Text that is no data file line is kept as it is, nothing is lost.
     QApplication::clipboard()->setText(QStringLiteral("\x01\x02junk line"));
@@ -179,7 +179,7 @@ TEST(EditorScreen, CardsWriteBackWhenAFieldLosesTheFocus) {
     title->textField()->selectAll();
     e.type("英語");
     title->option(4)->setFocus();  // the field writes back
-    EXPECT_EQ(e.list()->model()->index(0, 2).data().toString(), Q8("英語"));
+    EXPECT_EQ(e.list()->model()->index(0, 2).data().toString(), U("英語"));
     title->option(4)->setChecked(true);
     e.list()->setFocus();
     e.key(Qt::Key_S, Qt::ControlModifier);
@@ -195,7 +195,7 @@ TEST(EditorScreen, CardsWriteBackWhenAFieldLosesTheFocus) {
     q->answerList()->setCurrentRow(1);
     e.window->dispatch(kDelete);  // empties the field beside the list
     EXPECT_EQ(q->answerList()->count(), 3);
-    EXPECT_EQ(q->answerList()->item(1)->text(), Q8("答え2"));
+    EXPECT_EQ(q->answerList()->item(1)->text(), U("答え2"));
     e.list()->setFocus();
     e.key(Qt::Key_S, Qt::ControlModifier);
     EXPECT_NE(e.file().find("三つ,,red|blue,,,<01\r\n"), std::string::npos) << e.file();
@@ -217,14 +217,14 @@ TEST(EditorScreen, GroupNamesAndMessageDialogs) {
     whenModal([](QWidget* m) {
         QList<QLineEdit*> fields = m->findChildren<QLineEdit*>();
         ASSERT_EQ(fields.size(), 10);
-        EXPECT_EQ(fields[0]->text(), Q8("英語"));
-        fields[1]->setText(Q8("地理"));
+        EXPECT_EQ(fields[0]->text(), U("英語"));
+        fields[1]->setText(U("地理"));
         QTest::keyClick(m, Qt::Key_Return);
     });
     e.window->dispatch(kGroupNames);
     EXPECT_EQ(U8(e.window->document().getGroupName(1)), "地理");
     whenModal([](QWidget* m) {
-        m->findChild<QPlainTextEdit*>()->setPlainText(Q8("一行目\n二行目"));
+        m->findChild<QPlainTextEdit*>()->setPlainText(U("一行目\n二行目"));
         QTest::keyClick(m->findChild<QPlainTextEdit*>(), Qt::Key_Tab);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     });
@@ -293,7 +293,7 @@ TEST(EditorScreen, HomeAndEndSelectTheLineTheyGoTo) {
     e.key(Qt::Key_End);
     e.key(Qt::Key_Delete);
     EXPECT_EQ(e.list()->model()->rowCount(), 4);
-    EXPECT_EQ(e.list()->model()->index(0, 2).data().toString(), Q8("英単語"));
+    EXPECT_EQ(e.list()->model()->index(0, 2).data().toString(), U("英単語"));
 }
 
 // The 行 column shows a six-digit line number whole, even after a session
@@ -318,10 +318,10 @@ TEST(EditorScreen, PasteReadsTheClipboardWhenPressed) {
     QApplication::clipboard()->clear();
     e.key(Qt::Key_Down);
     e.key(Qt::Key_Up);
-    QApplication::clipboard()->setText(Q8("追加,,x,,,<00\r\n"));
+    QApplication::clipboard()->setText(U("追加,,x,,,<00\r\n"));
     e.key(Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(e.list()->model()->rowCount(), 6);
-    EXPECT_EQ(e.list()->model()->index(0, 2).data().toString(), Q8("追加"));
+    EXPECT_EQ(e.list()->model()->index(0, 2).data().toString(), U("追加"));
 
     QApplication::clipboard()->clear();
     QString said;
@@ -330,7 +330,7 @@ TEST(EditorScreen, PasteReadsTheClipboardWhenPressed) {
         QTest::keyClick(box, Qt::Key_Return);
     });
     e.key(Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(said, Q8("クリップボードから読み取れません。"));
+    EXPECT_EQ(said, U("クリップボードから読み取れません。"));
     EXPECT_EQ(e.list()->model()->rowCount(), 6);
 }
 
@@ -364,7 +364,7 @@ TEST(EditorScreen, KeyboardMenusShowTheFocusedControlsCommands) {
     for (int id : {kUndo, kSelectAll, kInsertMedia})
         EXPECT_TRUE(e.window->action(id)->isEnabled()) << id;
     closeMenu();
-    EXPECT_EQ(e.window->action(kInsertMedia)->shortcut(), QKeySequence(Q8("Ctrl+M")));
+    EXPECT_EQ(e.window->action(kInsertMedia)->shortcut(), QKeySequence(U("Ctrl+M")));
 }
 
 // After a dialog of the editor the list has the keyboard and the commands
@@ -407,7 +407,7 @@ TEST(EditorScreen, TitleJumpMenuKeyAndTabOrder) {
     poll.start(20);
     e.key(Qt::Key_F10, Qt::ShiftModifier);
     poll.stop();
-    EXPECT_EQ(firstItem, Q8("切り取り(&T)"));
+    EXPECT_EQ(firstItem, U("切り取り(&T)"));
 
     e.list()->setFocus();
     e.key(Qt::Key_Tab);

@@ -31,7 +31,7 @@ TEST(SelectWhereRange, DigitsPastTheRangeAreKeptAndRefusedWithTheRange) {
         box->accept();
     });
     QTest::keyClick(&dialog, Qt::Key_Return);
-    EXPECT_EQ(said, Q8("開始は 1 ～ 3 の間で指定してください。"));
+    EXPECT_EQ(said, U("開始は 1 ～ 3 の間で指定してください。"));
     EXPECT_TRUE(dialog.isVisible()) << "the dialog stays for another number";
     EXPECT_EQ(dialog.result(), 0);
 

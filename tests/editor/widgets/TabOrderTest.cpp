@@ -79,7 +79,7 @@ TEST(TabOrder, EveryEditorDialogFollowsTheScreen) {
     e.window->dispatch(kFind);
     QDialog* find = nullptr;
     for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w->isVisible() && w->windowTitle() == Q8("検索")) find = qobject_cast<QDialog*>(w);
+        if (w->isVisible() && w->windowTitle() == U("検索")) find = qobject_cast<QDialog*>(w);
     }
     ASSERT_NE(find, nullptr);
     taborder::expectTabFollowsScreen(find, "検索");

@@ -96,14 +96,14 @@ TEST(AnswerDialog, RightAnswerIsRecordedAndCanBeOverridden) {
     EXPECT_EQ(f.history().back().result, 1);
     EXPECT_EQ(f.sounds.played, std::vector<std::string>{"RIGHT.WAV"});
     ASSERT_NE(dialog.answerView(), nullptr);
-    EXPECT_EQ(shownText(dialog.answerView()), Q8("正解！"));
+    EXPECT_EQ(shownText(dialog.answerView()), U("正解！"));
     EXPECT_EQ(dialog.answerView()->sentenceFont().pointSize(), 24);
     EXPECT_FALSE(dialog.rightButton()->isEnabled());
     EXPECT_TRUE(dialog.wrongButton()->isEnabled());
     EXPECT_FALSE(dialog.skipButton()->isEnabled());
     EXPECT_FALSE(dialog.otherButton()->isEnabled()) << "only one accepted answer";
     ASSERT_NE(dialog.commentView(), nullptr);
-    EXPECT_EQ(shownText(dialog.commentView()), Q8("赤い果物です"));
+    EXPECT_EQ(shownText(dialog.commentView()), U("赤い果物です"));
     EXPECT_EQ(dialog.layout().animation.width(), 60);
     EXPECT_TRUE(dialog.animation()->isLoaded());
     dialog.show();
@@ -149,7 +149,7 @@ TEST(AnswerDialog, WrongAnswerShowsTheAnswersToGive) {
         auto* other = qobject_cast<CLSDlgOtherAnswer*>(QApplication::activeModalWidget());
         ASSERT_NE(other, nullptr);
         opened = true;
-        EXPECT_EQ(other->windowTitle(), Q8("別解"));
+        EXPECT_EQ(other->windowTitle(), U("別解"));
         EXPECT_EQ(other->list()->rowCount(), 3);
         EXPECT_EQ(other->list()->geometry().left(), 2);
         EXPECT_EQ(other->list()->geometry().bottom() + 1, other->okButton()->geometry().top() - 6);

@@ -130,9 +130,9 @@ TEST(ExamLogDialog, BrowsesAThousandRunsByDateAndByFile) {
 
     // By date: years, months, days; the newest day is selected.
     QTreeWidgetItem* root = dialog.tree()->topLevelItem(0);
-    EXPECT_EQ(root->text(0), Q8("出題履歴"));
+    EXPECT_EQ(root->text(0), U("出題履歴"));
     ASSERT_EQ(root->childCount(), 3);
-    EXPECT_EQ(root->child(0)->text(0), Q8("2024年"));
+    EXPECT_EQ(root->child(0)->text(0), U("2024年"));
     EXPECT_TRUE(root->child(2)->isExpanded());
     QTreeWidgetItem* current = dialog.tree()->currentItem();
     EXPECT_EQ(current->parent()->parent(), root->child(2));
@@ -141,12 +141,12 @@ TEST(ExamLogDialog, BrowsesAThousandRunsByDateAndByFile) {
     const CLSExamLogOne& newest = dialog.records()[shown];
     EXPECT_EQ(newest.year, 2026);
     EXPECT_EQ(dialog.countLabel()->text(),
-              Q8("(1～%1)").arg(current->data(0, Qt::UserRole + 1).toInt()));
-    EXPECT_EQ(dialog.detail(2)->text(), Q8("すべて"));
+              U("(1～%1)").arg(current->data(0, Qt::UserRole + 1).toInt()));
+    EXPECT_EQ(dialog.detail(2)->text(), U("すべて"));
     EXPECT_EQ(dialog.fileLink()->text(), QString::fromStdString(newest.fileName.str()));
     EXPECT_EQ(dialog.rowModel()->rowCount(), 4);
     EXPECT_EQ(dialog.rowModel()->headerData(4, Qt::Horizontal, Qt::DisplayRole).toString(),
-              Q8("問題"));
+              U("問題"));
     EXPECT_EQ(dialog.list()->horizontalHeader()->sectionSize(4), 150);
     EXPECT_TRUE(dialog.reaskButton()->isEnabled());
     SaveShot(&dialog, "exam-log");
@@ -154,7 +154,7 @@ TEST(ExamLogDialog, BrowsesAThousandRunsByDateAndByFile) {
     // The whole history from the root; the number box, first and last.
     dialog.tree()->setFocus();
     QTest::keyClick(dialog.tree(), Qt::Key_Home);
-    EXPECT_EQ(dialog.countLabel()->text(), Q8("(1～1000)"));
+    EXPECT_EQ(dialog.countLabel()->text(), U("(1～1000)"));
     EXPECT_EQ(dialog.shownRecord(), 0);
     dialog.numberBox()->setFocus();
     dialog.numberBox()->selectAll();
@@ -304,7 +304,7 @@ TEST(ExamLogDialog, AMissingHistoryShowsAnEmptyTree) {
     ASSERT_TRUE(waitLoaded(dialog));
     ASSERT_EQ(dialog.tree()->topLevelItemCount(), 1);
     EXPECT_EQ(dialog.tree()->topLevelItem(0)->childCount(), 0);
-    EXPECT_EQ(dialog.countLabel()->text(), Q8("(1～0)"));
+    EXPECT_EQ(dialog.countLabel()->text(), U("(1～0)"));
     EXPECT_FALSE(dialog.reaskButton()->isEnabled());
     EXPECT_FALSE(dialog.editorButton()->isEnabled()) << "no history file to open yet";
     EXPECT_EQ(dialog.shownRecord(), -1);

@@ -76,12 +76,12 @@ TEST(InfoPane, TypesTheTipsAtTheClocksPace) {
     EXPECT_EQ(s.pane().mode(), InfoPaneMode::kNoFile);
     EXPECT_EQ(s.tip(), "");
     s.after(100);
-    EXPECT_EQ(s.tip(), Q8("フ"));
+    EXPECT_EQ(s.tip(), U("フ"));
     s.after(99);
-    EXPECT_EQ(s.tip(), Q8("フ"));
+    EXPECT_EQ(s.tip(), U("フ"));
     s.after(1);
     s.after(300);
-    EXPECT_EQ(s.tip(), Q8("ファイルを"));
+    EXPECT_EQ(s.tip(), U("ファイルを"));
 
     // The clock at the foot blinks its colon every half second.
     s.clock.local.hour = 7;
@@ -98,7 +98,7 @@ TEST(InfoPane, TypesTheTipsAtTheClocksPace) {
     s.after(0);
     EXPECT_EQ(s.pane().mode(), InfoPaneMode::kFileOpen);
     s.after(200);
-    EXPECT_EQ(s.tip(), Q8("出題"));
+    EXPECT_EQ(s.tip(), U("出題"));
 }
 
 TEST(InfoPane, ShowsTheRunsFiguresAndFollowsEachAnswer) {
@@ -110,21 +110,21 @@ TEST(InfoPane, ShowsTheRunsFiguresAndFollowsEachAnswer) {
     EXPECT_EQ(s.pane().mode(), InfoPaneMode::kRun);
     EXPECT_EQ(
         s.pane().shownTexts(),
-        QStringList({Q8("[出題方法]"), Q8("すべて"), Q8("[解答モード]"), Q8("通常"), Q8("[正解率]"),
-                     Q8("－"), Q8("[残り問題]"), Q8("2問"), Q8("[所要時間]"), Q8("0秒")}));
+        QStringList({U("[出題方法]"), U("すべて"), U("[解答モード]"), U("通常"), U("[正解率]"),
+                     U("－"), U("[残り問題]"), U("2問"), U("[所要時間]"), U("0秒")}));
     s.after(4000);
-    EXPECT_EQ(s.pane().shownTexts().value(9), Q8("4秒"));
+    EXPECT_EQ(s.pane().shownTexts().value(9), U("4秒"));
     SaveShot(s.window.get(), "info-pane-run");
 
     s.answer("a1");
     s.after(0);
-    EXPECT_EQ(s.pane().shownTexts().value(5), Q8("100.00%"));
-    EXPECT_EQ(s.pane().shownTexts().value(7), Q8("1問"));
-    EXPECT_EQ(s.pane().shownTexts().value(9), Q8("0秒"));  // the next question's time
+    EXPECT_EQ(s.pane().shownTexts().value(5), U("100.00%"));
+    EXPECT_EQ(s.pane().shownTexts().value(7), U("1問"));
+    EXPECT_EQ(s.pane().shownTexts().value(9), U("0秒"));  // the next question's time
     s.answer("wrong");
     s.after(0);
-    EXPECT_EQ(s.pane().shownTexts().value(5), Q8("50.00%"));
-    EXPECT_EQ(s.pane().shownTexts().value(7), Q8("0問"));
+    EXPECT_EQ(s.pane().shownTexts().value(5), U("50.00%"));
+    EXPECT_EQ(s.pane().shownTexts().value(7), U("0問"));
 
     // A pane too short for all of them shows those that fit.
     s.window->resize(760, 250);

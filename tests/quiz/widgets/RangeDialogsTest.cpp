@@ -71,23 +71,23 @@ TEST(RangeDialog, ShowsTheExamsRangeAndCountsAsItChanges) {
     f.exam.setGroupEnabled(4, false);
     f.exam.setMarkFilter(CLSExam::kMarkedExcluded);
     CLSDlgRange dialog(f.exam);
-    EXPECT_EQ(dialog.windowTitle(), Q8("出題範囲指定"));
+    EXPECT_EQ(dialog.windowTitle(), U("出題範囲指定"));
     EXPECT_TRUE(dialog.questionNumbersButton()->isChecked());
     EXPECT_EQ(dialog.startBox()->value(), 5);
     EXPECT_EQ(dialog.endBox()->value(), 10);
     EXPECT_EQ(dialog.groupList()->count(), 10);
-    EXPECT_EQ(dialog.groupList()->item(0)->text(), Q8("名詞の組"));
-    EXPECT_EQ(dialog.groupList()->item(5)->text(), Q8("5"));
+    EXPECT_EQ(dialog.groupList()->item(0)->text(), U("名詞の組"));
+    EXPECT_EQ(dialog.groupList()->item(5)->text(), U("5"));
     EXPECT_FALSE(dialog.groupList()->item(4)->isSelected());
     EXPECT_TRUE(dialog.markButton(CLSExam::kMarkedExcluded)->isChecked());
     // 5..10 without 6, 9 (marked) and 7 (group 4).
-    EXPECT_EQ(dialog.countLabel()->text(), Q8("3問"));
+    EXPECT_EQ(dialog.countLabel()->text(), U("3問"));
 
     dialog.show();
     typeNumber(dialog.endBox(), 12);
-    EXPECT_EQ(dialog.countLabel()->text(), Q8("4問"));
+    EXPECT_EQ(dialog.countLabel()->text(), U("4問"));
     QTest::mouseClick(dialog.markButton(CLSExam::kMarkedOnly), Qt::LeftButton);
-    EXPECT_EQ(dialog.countLabel()->text(), Q8("3問"));
+    EXPECT_EQ(dialog.countLabel()->text(), U("3問"));
     SaveShot(&dialog, "range-dialog");
 }
 
@@ -99,10 +99,10 @@ TEST(RangeDialog, RefusesEmptyRangesAndStaysOpen) {
     // The empty title in the middle asks nothing.
     QTest::mouseClick(dialog.titleNumbersButton(), Qt::LeftButton);
     EXPECT_EQ(dialog.endBox()->value(), 3);
-    EXPECT_EQ(dialog.countLabel()->text(), Q8("30問"));
+    EXPECT_EQ(dialog.countLabel()->text(), U("30問"));
     typeNumber(dialog.startBox(), 2);
     typeNumber(dialog.endBox(), 2);
-    EXPECT_EQ(dialog.countLabel()->text(), Q8("0問"));
+    EXPECT_EQ(dialog.countLabel()->text(), U("0問"));
     QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
     EXPECT_EQ(f.refusals(), 1);
     EXPECT_TRUE(dialog.isVisible());
@@ -125,7 +125,7 @@ TEST(RangeDialog, RefusesEmptyRangesAndStaysOpen) {
     typeNumber(dialog.startBox(), 7);
     typeNumber(dialog.endBox(), 7);
     dialog.groupList()->item(4)->setSelected(false);
-    EXPECT_EQ(dialog.countLabel()->text(), Q8("0問"));
+    EXPECT_EQ(dialog.countLabel()->text(), U("0問"));
     QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
     EXPECT_EQ(f.refusals(), 4);
 }
@@ -146,7 +146,7 @@ TEST(RangeDialog, WholeRangeButtonAndOkStoreTheRange) {
     EXPECT_EQ(dialog.endBox()->value(), 30);
     EXPECT_EQ(dialog.groupList()->selectedItems().size(), 10);
     EXPECT_TRUE(dialog.markButton(CLSExam::kMarksIgnored)->isChecked());
-    EXPECT_EQ(dialog.countLabel()->text(), Q8("30問"));
+    EXPECT_EQ(dialog.countLabel()->text(), U("30問"));
     EXPECT_TRUE(dialog.okButton()->hasFocus());
 
     // Title 3 alone: questions 11-30.
@@ -174,9 +174,9 @@ TEST(CountDialog, LimitFollowsTheCheckBox) {
 
     CLSDlgCount ticked(f.exam, CLSExamMode::counted());
     showActive(&ticked);
-    EXPECT_EQ(ticked.windowTitle(), Q8("回数指定"));
+    EXPECT_EQ(ticked.windowTitle(), U("回数指定"));
     EXPECT_TRUE(ticked.noRepeatBox()->isChecked());
-    EXPECT_EQ(ticked.limitLabel()->text(), Q8("(1～5)"));
+    EXPECT_EQ(ticked.limitLabel()->text(), U("(1～5)"));
     EXPECT_EQ(ticked.countBox()->value(), 6) << "the stored count is shown as it is";
     EXPECT_FALSE(ticked.strengthGroup()->isEnabled()) << "only weak-point runs";
     QTest::keyClick(ticked.countBox(), Qt::Key_Return);
@@ -187,7 +187,7 @@ TEST(CountDialog, LimitFollowsTheCheckBox) {
     // Unticked, six may be asked (questions then come more than once).
     pressAlt(&ticked, Qt::Key_A);
     EXPECT_FALSE(ticked.noRepeatBox()->isChecked());
-    EXPECT_EQ(ticked.limitLabel()->text(), Q8("(1～32767)"));
+    EXPECT_EQ(ticked.limitLabel()->text(), U("(1～32767)"));
     QTest::keyClick(ticked.countBox(), Qt::Key_Return);
     EXPECT_EQ(ticked.result(), QDialog::Accepted);
     EXPECT_EQ(f.refusals(), 1);
@@ -249,7 +249,7 @@ TEST(OpeningPanel, ShowsTheDocumentAndCentresItsRows) {
     panel.show();
     EXPECT_EQ(panel.pathField()->toPlainText(), QString::fromStdString(f.dir.file("t.vrf")));
     EXPECT_EQ(panel.countField()->text(), "30");
-    EXPECT_EQ(panel.messageField()->toPlainText(), Q8("範囲を選んでください。"));
+    EXPECT_EQ(panel.messageField()->toPlainText(), U("範囲を選んでください。"));
     QRect path = panel.pathField()->geometry();
     QRect message = panel.messageField()->geometry();
     EXPECT_EQ(path.left(), message.left());

@@ -73,25 +73,25 @@ TEST(ResultDialog, ShowsFiguresAndSortsColumns) {
     QAbstractItemModelTester tester(dialog.model(),
                                     QAbstractItemModelTester::FailureReportingMode::Fatal);
     dialog.show();
-    EXPECT_EQ(dialog.windowTitle(), Q8("結果"));
+    EXPECT_EQ(dialog.windowTitle(), U("結果"));
     EXPECT_EQ(dialog.figure(0)->text(), "12");
     EXPECT_EQ(dialog.figure(1)->text(), "12");
     EXPECT_EQ(dialog.figure(2)->text(), "10");
     EXPECT_EQ(dialog.figure(3)->text(), "83.33%");
-    EXPECT_EQ(dialog.figure(4)->text(), Q8("2分20秒"));
+    EXPECT_EQ(dialog.figure(4)->text(), U("2分20秒"));
     EXPECT_TRUE(dialog.figure(0)->font().bold());
     EXPECT_EQ(dialog.figure(0)->font().pointSize(), 16);
     QTableView* list = dialog.list();
-    EXPECT_EQ(list->model()->headerData(3, Qt::Horizontal).toString(), Q8("所要時間"));
-    EXPECT_EQ(column(list, 2)[1], Q8("×"));
-    EXPECT_EQ(column(list, 4)[0], Q8("問題1の文"));
+    EXPECT_EQ(list->model()->headerData(3, Qt::Horizontal).toString(), U("所要時間"));
+    EXPECT_EQ(column(list, 2)[1], U("×"));
+    EXPECT_EQ(column(list, 4)[0], U("問題1の文"));
     SaveShot(&dialog, "result-window");
 
     // The first click ascends, the second on the same column descends.
     clickHeader(list, 3);
     EXPECT_EQ(column(list, 1).mid(0, 3), QStringList({"4", "6", "12"}));
-    EXPECT_EQ(column(list, 3)[0], Q8("1秒"));
-    EXPECT_EQ(column(list, 3)[11], Q8("1分10秒"));
+    EXPECT_EQ(column(list, 3)[0], U("1秒"));
+    EXPECT_EQ(column(list, 3)[11], U("1分10秒"));
     clickHeader(list, 3);
     EXPECT_EQ(column(list, 1).mid(0, 3), QStringList({"7", "2", "11"}));
     clickHeader(list, 1);

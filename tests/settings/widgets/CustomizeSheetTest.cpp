@@ -240,7 +240,7 @@ TEST(CustomizeSheet, ARefusingPageKeepsTheSheetOpenThereAndNothingIsStored) {
     QString text;
     ReadMessage(text, &sheet);
     sheet.accept();
-    EXPECT_EQ(text, Q8("行間は 0 ～ 32767 の間で指定してください。"));
+    EXPECT_EQ(text, U("行間は 0 ～ 32767 の間で指定してください。"));
     EXPECT_TRUE(sheet.isVisible());
     EXPECT_EQ(sheet.tabs()->currentIndex(), CLSCustomizeSheet::kQuestion);
     EXPECT_TRUE(settings.loadLastFile());
@@ -251,7 +251,7 @@ TEST(CustomizeSheet, ARefusingPageKeepsTheSheetOpenThereAndNothingIsStored) {
     Retype(&sheet, "60");
     ReadMessage(text, &sheet);
     sheet.accept();
-    EXPECT_EQ(text, Q8("制限時間は 0 ～ 32767 の間で指定してください。"));
+    EXPECT_EQ(text, U("制限時間は 0 ～ 32767 の間で指定してください。"));
     EXPECT_TRUE(sheet.isVisible());
 
     // "適用" stores and leaves the sheet open.
@@ -272,7 +272,7 @@ TEST(CustomizeSheet, ARefusingPageKeepsTheSheetOpenThereAndNothingIsStored) {
     Retype(&sheet, "200");
     ReadMessage(text, &sheet);
     sheet.accept();
-    EXPECT_EQ(text, Q8("答えダイアログの基準幅は 260 ～ 32767 の間で指定してください。"));
+    EXPECT_EQ(text, U("答えダイアログの基準幅は 260 ～ 32767 の間で指定してください。"));
     EXPECT_EQ(settings.baseWidthWndAnswer(), 500);
 }
 
@@ -384,7 +384,7 @@ TEST(CustomizeSheet, SoundPagePlaysChoosesByDropAndReportsAFileItCannotPlay) {
     QString text;
     ReadMessage(text, &sheet);
     page->play();
-    EXPECT_EQ(text, Q8("サウンドファイルを再生できません。\n\nbroken.wav"));
+    EXPECT_EQ(text, U("サウンドファイルを再生できません。\n\nbroken.wav"));
     EXPECT_EQ(player.played.size(), 1u);
 
     // Without sounds the file controls rest.
@@ -510,7 +510,7 @@ TEST(DesignPage, DesignFilesRoundTripAndAnUnreadableOneChangesNothing) {
     QString text;
     ReadMessage(text, nullptr);
     EXPECT_FALSE(page->loadDesign(CLSTString(dir.file("missing.ini"))));
-    EXPECT_TRUE(text.contains(Q8("ファイルを開けません。"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(U("ファイルを開けません。"))) << text.toStdString();
     EXPECT_EQ(page->design().item(CLSVorelSkin::kTitle).padding, 17);
 
     page->reset();

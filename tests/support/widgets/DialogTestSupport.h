@@ -23,7 +23,3 @@ inline void UseProgramFonts() {
     if (!done) InstallFontSubstitutions();
     done = true;
 }
-
-inline QString Q8(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
