@@ -5,8 +5,6 @@
 #include <QDesktopServices>
 #include <QDialog>
 #include <QDialogButtonBox>
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QLabel>
 #include <QStatusBar>
 #include <QToolBar>
@@ -63,19 +61,11 @@ CLSSaveResult CLSMainWindow::saveDocument() {
 
 bool CLSMainWindow::saveAs() {
     m_shown->commitEdits();
-    QFileDialog dialog(this, QString::fromUtf8("名前を付けて保存"), startFolder(m_doc),
-                       QString::fromUtf8(kDataFilter));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix("vrf");
-    dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
-    if (QFileInfo::exists(dialog.selectedFiles().first()) &&
-        !m_prompter.askYesNo(PromptIcon::Warning,
-                             CLSTString(SJIS("ファイルは既に存在します。上書きしますか？")))) {
+    CLSTString path;
+    if (!ChooseSavePath(this, QString::fromUtf8("名前を付けて保存"), startFolder(m_doc),
+                        QString::fromUtf8(kDataFilter), "vrf", m_prompter, path)) {
         return false;
     }
-    CLSTString path;
-    if (!PathFromChosen(dialog.selectedFiles().first(), path, m_prompter)) return false;
     bool ok = m_doc.saveFile(path);
     if (ok) {
         m_settings.addRecentFile(path);

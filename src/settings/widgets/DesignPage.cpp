@@ -2,8 +2,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QFontDialog>
 #include <QFontInfo>
 #include <QGridLayout>
@@ -342,18 +340,10 @@ void CLSDesignPageWidget::browseLoad() {
 }
 
 void CLSDesignPageWidget::browseSave() {
-    QFileDialog dialog(this, U("デザインの保存"), QString(), U(kDesignFilter));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix("ini");
-    dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
-    QString chosen = dialog.selectedFiles().first();
-    if (QFileInfo::exists(chosen) &&
-        !m_prompter.askYesNo(PromptIcon::Warning,
-                             CLSTString(SJIS("ファイルは既に存在します。上書きしますか？")))) {
+    CLSTString path;
+    if (!ChooseSavePath(this, U("デザインの保存"), QString(), U(kDesignFilter), "ini", m_prompter,
+                        path)) {
         return;
     }
-    CLSTString path;
-    if (!PathFromChosen(chosen, path, m_prompter)) return;
     saveDesign(path);
 }

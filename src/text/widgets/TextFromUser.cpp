@@ -1,7 +1,9 @@
 #include "text/widgets/TextFromUser.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 
+#include "text/Codec.h"
 #include "text/Prompter.h"
 #include "text/widgets/QtPrompter.h"
 #include "text/widgets/QtText.h"
@@ -33,4 +35,22 @@ bool ChooseOpenPath(QWidget* parent, const QString& caption, const QString& fold
                     const QString& filter, Prompter& prompter, CLSTString& path) {
     QString chosen = QFileDialog::getOpenFileName(parent, caption, folder, filter);
     return !chosen.isEmpty() && PathFromChosen(chosen, path, prompter);
+}
+
+bool ChooseSavePath(QWidget* parent, const QString& caption, const QString& folder,
+                    const QString& filter, const char* defaultSuffix, Prompter& prompter,
+                    CLSTString& path) {
+    // The question below replaces the dialog's own, in the program's words.
+    QFileDialog dialog(parent, caption, folder, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QString::fromLatin1(defaultSuffix));
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
+    QString chosen = dialog.selectedFiles().first();
+    if (QFileInfo::exists(chosen) &&
+        !prompter.askYesNo(PromptIcon::Warning,
+                           CLSTString(SJIS("ファイルは既に存在します。上書きしますか？")))) {
+        return false;
+    }
+    return PathFromChosen(chosen, path, prompter);
 }

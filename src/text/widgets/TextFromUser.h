@@ -25,3 +25,10 @@ bool PathFromChosen(const QString& chosen, CLSTString& path, Prompter& prompter)
 /// the learner cancels or the name was refused.
 bool ChooseOpenPath(QWidget* parent, const QString& caption, const QString& folder,
                     const QString& filter, Prompter& prompter, CLSTString& path);
+/// A name to save to, chosen in a file dialog that adds defaultSuffix to a
+/// name without one; the learner is asked before an existing file is
+/// overwritten. False when the learner cancels, declines or the name was
+/// refused.
+bool ChooseSavePath(QWidget* parent, const QString& caption, const QString& folder,
+                    const QString& filter, const char* defaultSuffix, Prompter& prompter,
+                    CLSTString& path);

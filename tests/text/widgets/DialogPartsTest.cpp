@@ -5,6 +5,7 @@
 
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
@@ -159,4 +160,45 @@ TEST(TextFromUser, FileNamesCp932CannotHoldAreRefusedWithTheirCharacters) {
     EXPECT_EQ(prompter.entries[0].icon, PromptIcon::Error);
     // The box shows CP932 text, where the character stands as "?".
     EXPECT_EQ(prompter.entries[0].utf8, "ファイル名に使えない文字があります: ?");
+}
+
+TEST(TextFromUser, SaveChooserAddsTheSuffixAndAsksBeforeOverwriting) {
+    TempDir dir;
+    WriteFileBytes(dir.file("old.vrf"), "x");
+    QString folder = QString::fromStdString(dir.path());
+    auto choose = [](const std::string& name) {
+        whenModal<QFileDialog>([name](QFileDialog* d) {
+            // Typed into the name field, as the learner would.
+            auto* field = d->findChild<QLineEdit*>("fileNameEdit");
+            ASSERT_NE(field, nullptr);
+            field->setText(QString::fromStdString(name));
+            static_cast<QDialog*>(d)->accept();  // as the save button does
+        });
+    };
+    FakePrompter prompter;
+    CLSTString path;
+    choose("new");
+    ASSERT_TRUE(
+        ChooseSavePath(nullptr, U("保存"), folder, U("データ (*.vrf)"), "vrf", prompter, path));
+    EXPECT_EQ(U8(path), dir.file("new.vrf"));
+    EXPECT_TRUE(prompter.entries.empty()) << "a new name is not asked about";
+
+    prompter.answers = {PromptAnswer::No};
+    choose("old.vrf");
+    EXPECT_FALSE(
+        ChooseSavePath(nullptr, U("保存"), folder, U("データ (*.vrf)"), "vrf", prompter, path));
+    ASSERT_EQ(prompter.entries.size(), 1u);
+    EXPECT_EQ(prompter.entries[0].utf8, "ファイルは既に存在します。上書きしますか？");
+    EXPECT_EQ(prompter.entries[0].icon, PromptIcon::Warning);
+
+    prompter.answers = {PromptAnswer::Yes};
+    choose("old.vrf");
+    EXPECT_TRUE(
+        ChooseSavePath(nullptr, U("保存"), folder, U("データ (*.vrf)"), "vrf", prompter, path));
+    EXPECT_EQ(U8(path), dir.file("old.vrf"));
+
+    whenModal<QFileDialog>([](QFileDialog* d) { d->reject(); });
+    EXPECT_FALSE(
+        ChooseSavePath(nullptr, U("保存"), folder, U("データ (*.vrf)"), "vrf", prompter, path));
+    EXPECT_EQ(prompter.entries.size(), 2u) << "cancelling asks nothing";
 }
