@@ -4,14 +4,21 @@
 #include <iconv.h>
 
 #include <algorithm>
+#include <atomic>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <stdexcept>
+#include <vector>
 
 namespace {
 
+// The mapping is glibc's CP932, read once into tables: converting through
+// iconv a line at a time cost more than everything else a file load did,
+// and the tables give the very same bytes (the tests compare every code).
+
 // iconv descriptors are costly to open and not shareable between threads,
-// so each thread keeps one pair.
+// so each thread keeps one for the lookups.
 class Converter {
   public:
     Converter(const char* to, const char* from) : m_cd(iconv_open(to, from)) {
@@ -23,40 +30,131 @@ class Converter {
     Converter(const Converter&) = delete;
     Converter& operator=(const Converter&) = delete;
 
-    // Converts as much as possible. Returns the input bytes consumed before a
-    // stop; *bad is set when the stop was an invalid or incomplete sequence.
-    size_t run(const char* in, size_t inLen, std::string& out, bool* bad) {
+    // Converts one whole character; false when iconv takes not all of it.
+    bool one(const char* in, size_t inLen, char* out, size_t* outLen) {
         iconv(m_cd, nullptr, nullptr, nullptr, nullptr);
         char* src = const_cast<char*>(in);
         size_t srcLeft = inLen;
-        char chunk[4096];
-        *bad = false;
-        while (srcLeft > 0) {
-            char* dst = chunk;
-            size_t dstLeft = sizeof chunk;
-            size_t r = iconv(m_cd, &src, &srcLeft, &dst, &dstLeft);
-            out.append(chunk, dst - chunk);
-            if (r == static_cast<size_t>(-1)) {
-                if (errno == E2BIG) continue;
-                *bad = true;
-                break;
-            }
-        }
-        return inLen - srcLeft;
+        char* dst = out;
+        size_t dstLeft = *outLen;
+        size_t r = iconv(m_cd, &src, &srcLeft, &dst, &dstLeft);
+        if (r == static_cast<size_t>(-1) || srcLeft != 0) return false;
+        *outLen = static_cast<size_t>(dst - out);
+        return true;
     }
 
   private:
     iconv_t m_cd;
 };
 
-Converter& decoder() {
-    thread_local Converter c("UTF-8", "CP932");
-    return c;
+// A character's UTF-8 bytes packed low byte first, with their count in
+// the top byte; 0 where nothing is decoded.
+using Packed = uint32_t;
+
+Packed pack(const char* utf8, size_t n) {
+    Packed p = static_cast<Packed>(n) << 24;
+    for (size_t i = 0; i < n && i < 3; ++i)
+        p |= static_cast<Packed>(static_cast<unsigned char>(utf8[i])) << (8 * i);
+    return p;
 }
 
-Converter& encoder() {
+struct DecodeTables {
+    Packed single[256] = {};
+    bool lead[256] = {};
+    std::vector<Packed> pair = std::vector<Packed>(65536, 0);  // lead << 8 | trail
+};
+
+const DecodeTables& decodeTables() {
+    static const DecodeTables tables = [] {
+        DecodeTables t;
+        Converter c("UTF-8", "CP932");
+        char out[8];
+        for (int b = 0; b < 256; ++b) {
+            char in = static_cast<char>(b);
+            size_t n = sizeof out;
+            if (c.one(&in, 1, out, &n) && n <= 3) t.single[b] = pack(out, n);
+        }
+        for (int l = 0; l < 256; ++l) {
+            if (t.single[l]) continue;
+            for (int tr = 0; tr < 256; ++tr) {
+                char in[2] = {static_cast<char>(l), static_cast<char>(tr)};
+                size_t n = sizeof out;
+                if (c.one(in, 2, out, &n) && n <= 3) {
+                    t.pair[(l << 8) | tr] = pack(out, n);
+                    t.lead[l] = true;
+                }
+            }
+        }
+        return t;
+    }();
+    return tables;
+}
+
+// The CP932 code of each BMP character (1 or 2 bytes: a value below 0x100
+// is one byte), found on first use: most texts use few characters, and
+// asking iconv for all 63,000 costs more than a small file's load.
+constexpr int32_t kUnknown = -1, kUnmappable = -2, kDropped = -3;
+
+std::atomic<int32_t>* encodeTable() {
+    static std::atomic<int32_t>* table = [] {
+        auto* t = new std::atomic<int32_t>[65536];
+        for (int i = 0; i < 65536; ++i)
+            t[i].store(kUnknown, std::memory_order_relaxed);
+        return t;
+    }();
+    return table;
+}
+
+int32_t askIconv(const char* utf8, size_t n) {
     thread_local Converter c("CP932", "UTF-8");
-    return c;
+    char out[4];
+    size_t len = sizeof out;
+    if (!c.one(utf8, n, out, &len)) return kUnmappable;
+    // glibc passes over the invisible language tags (U+E0000-U+E007F).
+    if (len == 0) return kDropped;
+    if (len == 1) return static_cast<unsigned char>(out[0]);
+    if (len == 2)
+        return (static_cast<unsigned char>(out[0]) << 8) | static_cast<unsigned char>(out[1]);
+    return kUnmappable;
+}
+
+int32_t cp932CodeOf(char32_t cp, const char* utf8, size_t n) {
+    // Beyond the BMP CP932 holds nothing; iconv is asked for what it skips.
+    if (cp >= 0x10000) return askIconv(utf8, n);
+    std::atomic<int32_t>& slot = encodeTable()[cp];
+    int32_t code = slot.load(std::memory_order_relaxed);
+    if (code == kUnknown) {
+        code = askIconv(utf8, n);
+        slot.store(code, std::memory_order_relaxed);
+    }
+    return code;
+}
+
+// The code point of the well-formed UTF-8 sequence of n bytes at p, or -1
+// when it is not one (overlong, surrogate, beyond U+10FFFF, cut).
+int32_t wellFormed(const unsigned char* p, size_t n) {
+    switch (n) {
+        case 2:
+            if (p[0] < 0xC2 || p[0] > 0xDF || (p[1] & 0xC0) != 0x80) return -1;
+            return ((p[0] & 0x1F) << 6) | (p[1] & 0x3F);
+        case 3: {
+            if (p[0] < 0xE0 || p[0] > 0xEF) return -1;
+            if ((p[1] & 0xC0) != 0x80 || (p[2] & 0xC0) != 0x80) return -1;
+            if (p[0] == 0xE0 && p[1] < 0xA0) return -1;
+            if (p[0] == 0xED && p[1] > 0x9F) return -1;
+            return ((p[0] & 0x0F) << 12) | ((p[1] & 0x3F) << 6) | (p[2] & 0x3F);
+        }
+        case 4: {
+            if (p[0] < 0xF0 || p[0] > 0xF4) return -1;
+            if ((p[1] & 0xC0) != 0x80 || (p[2] & 0xC0) != 0x80 || (p[3] & 0xC0) != 0x80) return -1;
+            if (p[0] == 0xF0 && p[1] < 0x90) return -1;
+            if (p[0] == 0xF4 && p[1] > 0x8F) return -1;
+            return ((p[0] & 0x07) << 18) | ((p[1] & 0x3F) << 12) | ((p[2] & 0x3F) << 6) |
+                   (p[3] & 0x3F);
+        }
+        default:
+            return -1;
+    }
 }
 
 // Length of the UTF-8 sequence starting with lead byte b (1 for a stray byte).
@@ -93,21 +191,34 @@ const char* lookAlike(const char* p, size_t n) {
 }  // namespace
 
 std::string Cp932ToUtf8(std::string_view cp932) {
-    std::string out;
-    out.reserve(cp932.size() + cp932.size() / 2);
-    const char* p = cp932.data();
-    size_t left = cp932.size();
-    while (left > 0) {
-        bool bad = false;
-        size_t used = decoder().run(p, left, out, &bad);
-        p += used;
-        left -= used;
-        if (bad && left > 0) {
-            out += "\xEF\xBF\xBD";  // U+FFFD for the one offending byte
-            ++p;
-            --left;
+    const DecodeTables& t = decodeTables();
+    const auto* p = reinterpret_cast<const unsigned char*>(cp932.data());
+    size_t n = cp932.size();
+    // At most three bytes come of one (a half-width katakana).
+    std::string out(n * 3, '\0');
+    char* o = out.data();
+    auto put = [&o](Packed packed) {
+        size_t len = packed >> 24;
+        o[0] = static_cast<char>(packed);
+        o[1] = static_cast<char>(packed >> 8);
+        o[2] = static_cast<char>(packed >> 16);
+        o += len;
+    };
+    size_t i = 0;
+    while (i < n) {
+        unsigned char b = p[i];
+        if (Packed one = t.single[b]) {
+            put(one);
+            ++i;
+        } else if (i + 1 < n && t.lead[b] && t.pair[(b << 8) | p[i + 1]]) {
+            put(t.pair[(b << 8) | p[i + 1]]);
+            i += 2;
+        } else {
+            put(pack("\xEF\xBF\xBD", 3));  // U+FFFD for the one offending byte
+            ++i;
         }
     }
+    out.resize(static_cast<size_t>(o - out.data()));
     return out;
 }
 
@@ -115,27 +226,38 @@ bool Utf8ToCp932(std::string_view utf8, std::string& out, std::string* unmappabl
     out.clear();
     out.reserve(utf8.size());
     bool allMapped = true;
-    const char* p = utf8.data();
+    const auto* p = reinterpret_cast<const unsigned char*>(utf8.data());
     size_t left = utf8.size();
     while (left > 0) {
-        bool bad = false;
-        size_t used = encoder().run(p, left, out, &bad);
-        p += used;
-        left -= used;
-        if (bad && left > 0) {
-            size_t n = std::min(left, utf8SequenceLength(static_cast<unsigned char>(*p)));
-            if (const char* alike = lookAlike(p, n)) {
-                out += alike;
-                p += n;
-                left -= n;
+        if (*p < 0x80) {
+            int32_t code = cp932CodeOf(*p, reinterpret_cast<const char*>(p), 1);
+            if (code >= 0 && code < 0x100) {
+                out += static_cast<char>(code);
+                ++p;
+                --left;
                 continue;
             }
-            allMapped = false;
-            if (unmappable) unmappable->append(p, n);
-            out += '?';
-            p += n;
-            left -= n;
         }
+        size_t n = std::min(left, utf8SequenceLength(*p));
+        int32_t cp = n == 1 ? (*p < 0x80 ? *p : -1) : wellFormed(p, n);
+        int32_t code =
+            cp >= 0 ? cp932CodeOf(static_cast<char32_t>(cp), reinterpret_cast<const char*>(p), n)
+                    : kUnmappable;
+        if (code >= 0x100) {
+            out += static_cast<char>(code >> 8);
+            out += static_cast<char>(code & 0xFF);
+        } else if (code >= 0) {
+            out += static_cast<char>(code);
+        } else if (code == kDropped) {
+        } else if (const char* alike = lookAlike(reinterpret_cast<const char*>(p), n)) {
+            out += alike;
+        } else {
+            allMapped = false;
+            if (unmappable) unmappable->append(reinterpret_cast<const char*>(p), n);
+            out += '?';
+        }
+        p += n;
+        left -= n;
     }
     return allMapped;
 }
