@@ -34,8 +34,8 @@ bool judge(std::vector<const char*> given, std::initializer_list<const char*> an
 TEST(AnswerCheck, EachOptionAndTheirOrder) {
     EXPECT_FALSE(judge({"abc"}, {"ABC"}, 0));
     EXPECT_TRUE(judge({"abc"}, {"ABC"}, kCompareIgnoreCase));
-    EXPECT_FALSE(judge({"ａ"}, {"Ａ"}, kCompareIgnoreCase | kCompareIgnoreWidth))
-        << "case is folded before the width: ａ becomes a, Ａ becomes A";
+    EXPECT_TRUE(judge({"ａ"}, {"Ａ"}, kCompareIgnoreCase | kCompareIgnoreWidth))
+        << "case is folded in every script, full-width letters too";
     EXPECT_FALSE(judge({"ａ"}, {"Ａ"}, kCompareIgnoreWidth));
     EXPECT_TRUE(judge({"ＡＢＣ"}, {"ABC"}, kCompareIgnoreWidth));
     EXPECT_TRUE(judge({"ひらがな"}, {"ヒラガナ"}, kCompareIgnoreKana));
@@ -43,6 +43,23 @@ TEST(AnswerCheck, EachOptionAndTheirOrder) {
     EXPECT_TRUE(judge({"ア・イ"}, {"アイ"}, kCompareIgnoreSymbols));
     EXPECT_FALSE(judge({"ア・イ"}, {"アイ"}, 0));
     EXPECT_TRUE(judge({"two\r\nlines"}, {"twolines"}, 0)) << "line breaks never count";
+}
+
+TEST(AnswerCheck, IgnoringCaseFoldsEveryScriptOfAShiftJisText) {
+    const int kCase = kCompareIgnoreCase;
+    EXPECT_TRUE(judge({"МОСКВА"}, {"Москва"}, kCase));
+    EXPECT_TRUE(judge({"ΑΘΗΝΑ"}, {"αθηνα"}, kCase));
+    EXPECT_TRUE(judge({"ＡＢＣ"}, {"ａｂｃ"}, kCase));
+    EXPECT_TRUE(judge({"Ⅳ"}, {"ⅳ"}, kCase)) << "Roman numerals have case too";
+    EXPECT_TRUE(judge({"Abc Москва"}, {"aBC МОСКВА"}, kCase));
+    EXPECT_TRUE(judge({"ＡＢＣ"}, {"abc"}, kCase | kCompareIgnoreWidth));
+    // Without the option, and for what has no case, nothing changes.
+    EXPECT_FALSE(judge({"МОСКВА"}, {"Москва"}, 0));
+    EXPECT_FALSE(judge({"ＡＢＣ"}, {"ａｂｃ"}, kCompareIgnoreWidth));
+    EXPECT_FALSE(judge({"あ"}, {"ア"}, kCase));
+    EXPECT_FALSE(judge({"﨑"}, {"崎"}, kCase)) << "a compatibility kanji stays itself";
+    EXPECT_TRUE(judge({"ヴァイオリン"}, {"バイオリン"}, kCase | kCompareVague))
+        << "the vague table still applies after folding";
 }
 
 TEST(AnswerCheck, CountsOfGivenAnswers) {
