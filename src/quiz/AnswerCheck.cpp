@@ -1,15 +1,11 @@
 #include "quiz/AnswerCheck.h"
 
 #include <algorithm>
-#include <cstdint>
 #include <memory>
-#include <string>
-#include <vector>
 
 #include "data/VorelDataFile.h"
 #include "settings/VorelSettings.h"
-#include "text/Codec.h"
-#include "text/Unicode.h"
+#include "text/CaseFold.h"
 
 int CompareOptions(const CLSVorelDataFile& doc, const CLSVorelSettings& settings) {
     if (settings.useDataComparison() && doc.currentTitle())
@@ -105,69 +101,15 @@ class VagueIndex {
     std::vector<Entry> m_buckets[256];
 };
 
-// The case-folded form of every two-byte character (0 where it has none
-// of its own), made once from Unicode's full case folding. A character
-// whose folded form CP932 cannot hold keeps its case, and so does one that
-// normalisation would replace (the compatibility kanji of the IBM
-// extensions fold to nothing but their unified twins, which are other
-// characters to a learner).
-const std::vector<uint16_t>& twoByteFolds() {
-    static const std::vector<uint16_t> table = [] {
-        std::vector<uint16_t> folds(65536, 0);
-        for (int code = 0x8140; code < 0x10000; ++code) {
-            char bytes[2] = {static_cast<char>(code >> 8), static_cast<char>(code & 0xFF)};
-            if (!isDoubleByteChar(bytes)) continue;
-            std::string utf8 = Cp932ToUtf8(std::string_view(bytes, 2));
-            std::string folded = FoldCaseFull(utf8);
-            std::string back;
-            if (folded == utf8 || NormalizeNfc(utf8) != utf8 || !Utf8ToCp932(folded, back) ||
-                back.size() != 2) {
-                continue;
-            }
-            folds[code] = static_cast<uint16_t>((static_cast<unsigned char>(back[0]) << 8) |
-                                                static_cast<unsigned char>(back[1]));
-        }
-        return folds;
-    }();
-    return table;
-}
-
-// Ignoring case folds the case of every script: toUpper keeps its own
-// meaning (one-byte letters only), and judging then folds the rest, so
-// that МОСКВА is Москва and ＡＢＣ is ａｂｃ. One-byte letters go to lower
-// case with the others.
-void foldEveryScript(CLSTString& run) {
-    const std::vector<uint16_t>& folds = twoByteFolds();
-    std::string out(run.view());
-    bool changed = false;
-    int len = static_cast<int>(out.size());
-    for (int pos = 0; pos < len;) {
-        unsigned char c = static_cast<unsigned char>(out[pos]);
-        if (charLengthAt(out.data(), pos, len) == 1) {
-            if (c >= 'A' && c <= 'Z') {
-                out[pos] = static_cast<char>(c - 'A' + 'a');
-                changed = true;
-            }
-            ++pos;
-            continue;
-        }
-        if (uint16_t folded = folds[c * 256 + static_cast<unsigned char>(out[pos + 1])]) {
-            out[pos] = static_cast<char>(folded >> 8);
-            out[pos + 1] = static_cast<char>(folded & 0xFF);
-            changed = true;
-        }
-        pos += 2;
-    }
-    if (changed) run = CLSTString(out);
-}
-
 void normalizeWith(CLSSentence& sentence, int options, const VagueIndex* vague) {
     for (CLSSentenceItem& item : sentence.items()) {
         if (!item.isText()) continue;
         CLSTString run = item.string().text();
         if (options & kCompareIgnoreCase) {
+            // toUpper keeps its own meaning (one-byte letters); judging
+            // then folds the case of every script.
             run.toUpper();
-            foldEveryScript(run);
+            FoldCaseEveryScript(run);
         }
         if (options & kCompareIgnoreKana) run.toKatakana();
         if (options & kCompareIgnoreWidth) run.toHalfWidth();
