@@ -66,13 +66,14 @@ int printNumbers(const std::vector<int>& numbers) {
 }
 
 int runFind(const std::vector<std::string>& tokens) {
-    CliArgs args(tokens, {"--targets"}, {});
+    CliArgs args(tokens, {"--targets"}, {"--ignore-case"});
     if (!args.error().empty()) CliFail(args.error());
     if (!args.error().empty() || args.positional().size() != 2) return CliUsage("find");
     CLSTString text;
     if (!CliText(args.positional()[1], text)) return 1;
     int targets = 0;
     if (!searchTargets(args, targets)) return 1;
+    if (args.has("--ignore-case")) targets |= SearchTarget::kFoldCase;
     LoadedFile file;
     if (!file.load(args.positional()[0])) return 1;
     // Numbered as the editor's line column: the header is line 1.
@@ -225,10 +226,11 @@ int runEdit(const std::vector<std::string>& tokens) {
 }
 
 CliRegistrar findCommand(
-    {"find", "FILE TEXT [--targets MASK]",
+    {"find", "FILE TEXT [--targets MASK] [--ignore-case]",
      "prints the line numbers (the header is line 1) of every line that holds TEXT "
      "in the targets (title 1, question 2, hints 4, answers 8, choices 16, "
-     "comment 32; default: the SearchFrom setting)",
+     "comment 32; default: the SearchFrom setting); --ignore-case folds the case "
+     "of every script, as judging does",
      runFind});
 CliRegistrar selectCommand(
     {"select",

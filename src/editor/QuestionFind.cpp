@@ -6,13 +6,14 @@
 
 #include "data/VorelDataFile.h"
 #include "editor/QuestionTools.h"
+#include "text/CaseFold.h"
 
 namespace {
 
 // Whether text holds target starting at a character: the learner types
 // whole characters, so a match that begins on the trail byte of a two-byte
 // character is none.
-bool containsText(std::string_view text, std::string_view target) {
+bool containsExactly(std::string_view text, std::string_view target) {
     if (target.empty() || target.size() > text.size()) return false;
     const int length = static_cast<int>(text.size());
     size_t boundary = 0;  // a character's first byte
@@ -27,21 +28,34 @@ bool containsText(std::string_view text, std::string_view target) {
     }
 }
 
-bool sentenceContains(const CLSSentence& sentence, std::string_view target) {
+// What a line's text is compared with: the text typed, and whether case
+// counts (the target is folded once, each text as it is looked at).
+struct Target {
+    std::string_view text;
+    bool foldCase = false;
+};
+
+bool containsText(std::string_view text, const Target& target) {
+    if (!target.foldCase) return containsExactly(text, target.text);
+    if (target.text.size() > text.size()) return false;
+    return containsExactly(FoldCaseEveryScript(text), target.text);
+}
+
+bool sentenceContains(const CLSSentence& sentence, const Target& target) {
     for (const CLSSentenceItem& item : sentence.items()) {
         if (item.isText() && containsText(item.string().view(), target)) return true;
     }
     return false;
 }
 
-bool anyContains(const CLSSentenceArray& list, std::string_view target) {
+bool anyContains(const CLSSentenceArray& list, const Target& target) {
     for (const CLSSentence& sentence : list) {
         if (sentenceContains(sentence, target)) return true;
     }
     return false;
 }
 
-bool questionMatches(const CLSVorelDataQuestion& q, std::string_view target, int targets) {
+bool questionMatches(const CLSVorelDataQuestion& q, const Target& target, int targets) {
     return ((targets & SearchTarget::kQuestion) && sentenceContains(q.getQuestion(), target)) ||
            ((targets & SearchTarget::kHints) && anyContains(q.hints(), target)) ||
            ((targets & SearchTarget::kAnswers) && anyContains(q.answers(), target)) ||
@@ -53,7 +67,9 @@ bool questionMatches(const CLSVorelDataQuestion& q, std::string_view target, int
 
 bool LineMatches(const CLSVorelDataItem& line, const CLSTString& text, int targets) {
     if (text.isEmpty() || (targets & SearchTarget::kAll) == 0) return false;
-    std::string_view target = text.view();
+    bool foldCase = (targets & SearchTarget::kFoldCase) != 0;
+    std::string folded = foldCase ? FoldCaseEveryScript(text.view()) : std::string();
+    Target target{foldCase ? std::string_view(folded) : text.view(), foldCase};
     bool comments = (targets & SearchTarget::kComment) != 0;
     int kind = line.kind();
     if (kind == kLineQuestion) return questionMatches(line.question(), target, targets);

@@ -25,13 +25,16 @@ enum : int {
     kChoices = 0x10,
     kComment = 0x20,
     kAll = 0x3f,
+    // Not a place but how texts compare: case folded in every script, as
+    // judging does. Never part of the SearchFrom setting.
+    kFoldCase = 0x100,
 };
 }  // namespace SearchTarget
 
 /// Whether a line holds the text (bytes compared as they are, case
-/// included) in one of the targets: a title's text, a question's sentence,
-/// any hint, answer or choice, or any line's comment. An empty text or a
-/// mask of 0 matches nothing.
+/// included unless kFoldCase is given) in one of the targets: a title's
+/// text, a question's sentence, any hint, answer or choice, or any line's
+/// comment. An empty text or a mask without a place matches nothing.
 bool LineMatches(const CLSVorelDataItem& line, const CLSTString& text, int targets);
 
 /// The first matching line after (forward) or before line `from`, never

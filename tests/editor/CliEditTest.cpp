@@ -70,6 +70,10 @@ TEST(CliEdit, FindPrintsEveryMatchingLine) {
     EXPECT_EQ(out, "[8]\n");
     ASSERT_EQ(f.run("find " + f.in() + " nothing", &out), 0);
     EXPECT_EQ(out, "[]\n");
+    ASSERT_EQ(f.run("find " + f.in() + " APPLE --targets 2", &out), 0);
+    EXPECT_EQ(out, "[]\n");
+    ASSERT_EQ(f.run("find " + f.in() + " APPLE --targets 2 --ignore-case", &out), 0);
+    EXPECT_EQ(out, "[6,10]\n") << "Apple and apple";
 
     // Without --targets the editor's setting holds.
     WriteFileBytes(f.dir.file("VORELWIN.INI"), "[Options]\r\nSearchFrom=32\r\n");

@@ -149,6 +149,18 @@ TEST(QuestionFind, NeverMatchesInsideATwoByteCharacter) {
     EXPECT_EQ(g.find(-1, true, "p", SearchTarget::kQuestion), 0);
 }
 
+TEST(QuestionFind, IgnoringCaseFoldsEveryScriptButNoTrailByte) {
+    ToolsFixture f("VORELDATA V3.0\r\nМосква,,Ｒｅｄ,,,<00\r\n英,,APPLE,,,<00\r\n英,,x,,,<00\r\n");
+    const int kFold = SearchTarget::kAll | SearchTarget::kFoldCase;
+    EXPECT_EQ(f.find(-1, true, "apple"), -1);
+    EXPECT_EQ(f.find(-1, true, "apple", kFold), 1);
+    EXPECT_EQ(f.find(-1, true, "МОСКВА", kFold), 0);
+    EXPECT_EQ(f.find(-1, true, "ｒＥＤ", kFold), 0);
+    EXPECT_EQ(f.find(-1, true, "ＲＥＤ"), -1);
+    // 英 is 0x89 0x70: its trail byte is no "p" however case is taken.
+    EXPECT_EQ(f.find(1, true, "P", kFold), -1);
+}
+
 TEST(QuestionFind, QuestionsOnlyForTheCardWindow) {
     ToolsFixture f;
     EXPECT_EQ(FindQuestion(f.doc, -1, true, Sj("apple"), SearchTarget::kAll), 4)

@@ -35,6 +35,16 @@ CLSTString& SharedFindText() {
     return text;
 }
 
+bool& SharedFindFoldsCase() {
+    static bool fold = false;
+    return fold;
+}
+
+int SharedFindTargets(const CLSVorelSettings& settings) {
+    return (settings.searchFrom() & SearchTarget::kAll) |
+           (SharedFindFoldsCase() ? SearchTarget::kFoldCase : 0);
+}
+
 CLSDlgFind* CLSDlgFind::open(QWidget* owner, CLSVorelSettings& settings, Finder find) {
     if (CLSDlgFind* old = openDialog()) {
         old->hide();
@@ -68,6 +78,8 @@ CLSDlgFind::CLSDlgFind(QWidget* owner, CLSVorelSettings& settings, Finder find)
     auto* directions = new QHBoxLayout(direction);
     directions->addWidget(m_up);
     directions->addWidget(m_down);
+    m_foldCase = new QCheckBox(U("大文字・小文字やアクセントを区別しない(&I)"), this);
+    m_foldCase->setChecked(SharedFindFoldsCase());
 
     m_findButton = new QPushButton(U("検索(&F)"), this);
     m_findButton->setDefault(true);
@@ -89,6 +101,7 @@ CLSDlgFind::CLSDlgFind(QWidget* owner, CLSVorelSettings& settings, Finder find)
     row->addWidget(m_text, 1);
     fields->addLayout(row);
     fields->addWidget(direction);
+    fields->addWidget(m_foldCase);
     fields->addStretch();
     auto* buttons = new QVBoxLayout;
     for (QPushButton* b : {m_findButton, targets, cancel, help})
@@ -111,6 +124,7 @@ void CLSDlgFind::find() {
         return;
     }
     SharedFindText() = text;
+    SharedFindFoldsCase() = m_foldCase->isChecked();
     if (m_find) m_find(forward());
 }
 

@@ -6,6 +6,7 @@
 #include "text/TString.h"
 
 class CLSVorelSettings;
+class QCheckBox;
 class QLineEdit;
 class QRadioButton;
 class QPushButton;
@@ -13,6 +14,11 @@ class QPushButton;
 /// The text find looks for: one for the whole program, shared by the
 /// editor and the question card window.
 CLSTString& SharedFindText();
+/// Whether find ignores case (and accents), shared the same way.
+bool& SharedFindFoldsCase();
+/// What find looks in and how it compares: the SearchFrom setting's places,
+/// with SearchTarget::kFoldCase when case is ignored.
+int SharedFindTargets(const CLSVorelSettings& settings);
 
 /// "検索": the modeless find dialog, at most one at a time. Its owner (the
 /// editor or the question card window) is its parent and is asked to find
@@ -29,6 +35,7 @@ class CLSDlgFind : public QDialog {
     static CLSDlgFind* current();
 
     QLineEdit* textField() const { return m_text; }
+    QCheckBox* foldCaseBox() const { return m_foldCase; }
     bool forward() const;
 
   private:
@@ -40,6 +47,7 @@ class CLSDlgFind : public QDialog {
     QLineEdit* m_text = nullptr;
     QRadioButton* m_up = nullptr;
     QRadioButton* m_down = nullptr;
+    QCheckBox* m_foldCase = nullptr;
     QPushButton* m_findButton = nullptr;
 };
 

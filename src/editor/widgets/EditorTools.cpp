@@ -37,7 +37,7 @@ void CLSEditorScreen::findNext(bool forward) {
     }
     int from = currentLine();
     if (from < 0) return;
-    int found = FindLine(m_doc, from, forward, SharedFindText(), m_settings.searchFrom());
+    int found = FindLine(m_doc, from, forward, SharedFindText(), SharedFindTargets(m_settings));
     if (found < 0) {
         ReportFindEnd(this);
         return;

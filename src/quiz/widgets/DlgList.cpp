@@ -237,7 +237,8 @@ void CLSDlgList::find(bool forward) {
         CLSDlgFind::open(this, m_settings, [this](bool f) { find(f); });
         return;
     }
-    int found = FindQuestion(m_doc, m_shown, forward, SharedFindText(), m_settings.searchFrom());
+    int found =
+        FindQuestion(m_doc, m_shown, forward, SharedFindText(), SharedFindTargets(m_settings));
     if (found < 0) {
         ReportFindEnd(this);
         if (!CLSDlgFind::current()) m_number->setFocus(Qt::OtherFocusReason);

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QInputMethodEvent>
 #include <QItemSelectionModel>
@@ -101,6 +102,34 @@ TEST(EditorTools, FindGoesDownAndUpAndReportsTheEnd) {
     });
     t.key(Qt::Key_F3);
     EXPECT_EQ(said, QString::fromUtf8("検索を終了しました。"));
+}
+
+TEST(EditorTools, FindCanIgnoreCaseAndKeepsTheChoiceForF3) {
+    Tools t;
+    SharedFindFoldsCase() = false;
+    t.key(Qt::Key_F, Qt::ControlModifier);
+    CLSDlgFind* find = CLSDlgFind::current();
+    ASSERT_NE(find, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(find));
+    EXPECT_FALSE(find->foldCaseBox()->isChecked());
+    QTest::keyClicks(find->textField(), "CAT");
+    QTest::keyClick(find->foldCaseBox(), Qt::Key_Space);
+    EXPECT_TRUE(find->foldCaseBox()->isChecked());
+    find->textField()->setFocus();
+    QTest::keyClick(find->textField(), Qt::Key_Return);
+    EXPECT_EQ(t.editor().currentLine(), 3) << "Cat";
+    QTest::keyClick(find, Qt::Key_Escape);
+    QApplication::processEvents();
+    // F3 finds the same way; a new dialog shows the choice.
+    SharedFindText() = FromQStringLossy(QString::fromUtf8("APPLE"));
+    t.editor().list()->setFocus();
+    t.key(Qt::Key_F3);
+    EXPECT_EQ(t.editor().currentLine(), 7) << "apple";
+    t.key(Qt::Key_F, Qt::ControlModifier);
+    ASSERT_NE(CLSDlgFind::current(), nullptr);
+    EXPECT_TRUE(CLSDlgFind::current()->foldCaseBox()->isChecked());
+    CLSDlgFind::current()->close();
+    SharedFindFoldsCase() = false;
 }
 
 TEST(EditorTools, ConditionalSelectByRangeAndTextAndRefusal) {
