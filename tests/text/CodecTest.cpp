@@ -10,6 +10,7 @@
 #include <string>
 
 #include "text/Codec.h"
+#include "text/Unicode.h"
 
 namespace {
 
@@ -93,21 +94,7 @@ bool referenceEncode(std::string_view in, std::string& out, std::string& missing
 
 std::string utf8Of(char32_t cp) {
     std::string u;
-    if (cp < 0x80) {
-        u += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        u += static_cast<char>(0xC0 | (cp >> 6));
-        u += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        u += static_cast<char>(0xE0 | (cp >> 12));
-        u += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        u += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        u += static_cast<char>(0xF0 | (cp >> 18));
-        u += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        u += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        u += static_cast<char>(0x80 | (cp & 0x3F));
-    }
+    AppendUtf8(u, cp);
     return u;
 }
 
