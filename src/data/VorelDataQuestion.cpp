@@ -18,6 +18,10 @@ const CLSSentence& checkedAt(const CLSSentenceArray& list, int i) {
 // run boundaries that leave no trace in the text do not count, every object
 // attribute does.
 bool sameSentence(const CLSSentence& a, const CLSSentence& b) {
+    // An empty sentence writes nothing and any other something: the
+    // common case (every field set on a question being read) needs no
+    // markup built.
+    if ((a.markupLength() == 0) != (b.markupLength() == 0)) return false;
     std::string x;
     std::string y;
     a.appendMarkup(x);
