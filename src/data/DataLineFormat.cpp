@@ -164,23 +164,28 @@ void readHistory(std::string_view field, int historySize, std::vector<CLSHistory
     }
 }
 
-void appendTwoDigits(std::string& out, int value) {
+char* putTwoDigits(char* at, int value) {
     value = ((value % 100) + 100) % 100;
-    out += static_cast<char>('0' + value / 10);
-    out += static_cast<char>('0' + value % 10);
+    at[0] = static_cast<char>('0' + value / 10);
+    at[1] = static_cast<char>('0' + value % 10);
+    return at + 2;
 }
 
-// YYMMDDhhmm, or ten zeros for an entry without a date.
-void appendHistoryStamp(std::string& out, const CLSHistoryEntry& e) {
+// ",R" and YYMMDDhhmm, or ten zeros for an entry without a date; put
+// together first and appended at once (a long history is most of a line).
+void appendHistoryEntry(std::string& out, const CLSHistoryEntry& e) {
+    char entry[12] = {',', e.result == 1 ? '1' : '0'};
+    char* at = entry + 2;
     if (e.year == 0) {
-        out += "0000000000";
-        return;
+        std::memset(at, '0', 10);
+    } else {
+        at = putTwoDigits(at, e.year - 2000);
+        at = putTwoDigits(at, e.month);
+        at = putTwoDigits(at, e.day);
+        at = putTwoDigits(at, e.hour);
+        putTwoDigits(at, e.minute);
     }
-    appendTwoDigits(out, e.year - 2000);
-    appendTwoDigits(out, e.month);
-    appendTwoDigits(out, e.day);
-    appendTwoDigits(out, e.hour);
-    appendTwoDigits(out, e.minute);
+    out.append(entry, sizeof entry);
 }
 
 // Whether a comma written after the text would be escaped by it.
@@ -405,11 +410,9 @@ CLSTString WriteQuestionLine(const CLSVorelDataQuestion& q, int version) {
     s += q.mark() ? '=' : '<';
     s += static_cast<char>('0' + std::clamp(q.group(), 0, 9));
     s += static_cast<char>('0' + std::clamp(q.answerCount(), 1, 10) - 1);
-    for (const CLSHistoryEntry& e : q.history()) {
-        s += ',';
-        s += e.result == 1 ? '1' : '0';
-        appendHistoryStamp(s, e);
-    }
+    s.reserve(s.size() + 12 * q.history().size());
+    for (const CLSHistoryEntry& e : q.history())
+        appendHistoryEntry(s, e);
     return CLSTString(s);
 }
 
