@@ -5,18 +5,61 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cstring>
 #include <vector>
 
 #include "text/Paths.h"
 
+namespace {
+
+uint64_t rotateLeft(uint64_t x, int r) {
+    return (x << r) | (x >> (64 - r));
+}
+
+uint64_t loadWord(const void* p) {
+    uint64_t w;
+    std::memcpy(&w, p, sizeof w);
+    return w;
+}
+
+}  // namespace
+
+void CLSByteHash::mix(uint64_t word) {
+    m_state = rotateLeft(m_state ^ (word * 0x9E3779B97F4A7C15ull), 29) * 0xBF58476D1CE4E5B9ull;
+}
+
 void CLSByteHash::add(const char* data, size_t n) {
-    uint64_t h = m_state;
-    for (size_t i = 0; i < n; ++i) {
-        h ^= static_cast<unsigned char>(data[i]);
-        h *= 1099511628211ull;
-    }
-    m_state = h;
     m_count += static_cast<int64_t>(n);
+    if (m_pendingLength > 0) {
+        size_t take = std::min(n, sizeof m_pending - m_pendingLength);
+        std::memcpy(m_pending + m_pendingLength, data, take);
+        m_pendingLength += take;
+        data += take;
+        n -= take;
+        if (m_pendingLength < sizeof m_pending) return;
+        mix(loadWord(m_pending));
+        m_pendingLength = 0;
+    }
+    for (; n >= 8; data += 8, n -= 8)
+        mix(loadWord(data));
+    std::memcpy(m_pending, data, n);
+    m_pendingLength = n;
+}
+
+uint64_t CLSByteHash::value() const {
+    CLSByteHash last = *this;
+    if (last.m_pendingLength > 0) {
+        unsigned char tail[8] = {};
+        std::memcpy(tail, m_pending, m_pendingLength);
+        last.mix(loadWord(tail));
+    }
+    // The length goes in too (a tail of zero bytes is not the empty one),
+    // and a final scramble spreads every bit over the value.
+    uint64_t h = last.m_state ^ static_cast<uint64_t>(m_count);
+    h = (h ^ (h >> 30)) * 0xBF58476D1CE4E5B9ull;
+    h = (h ^ (h >> 27)) * 0x94D049BB133111EBull;
+    return h ^ (h >> 31);
 }
 
 namespace {

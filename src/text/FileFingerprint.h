@@ -17,17 +17,23 @@ struct CLSFileFingerprint {
     uint64_t inode = 0;
 };
 
-/// The hash of a byte stream, fed in pieces: a 64-bit FNV-1a, fast enough
-/// to run while a file is read and never meant to resist an adversary.
+/// The hash of a byte stream, fed in pieces (however it is cut, the value
+/// is the same): eight bytes at a time with a 64-bit multiply-rotate mix,
+/// fast enough to run while a file is read and never meant to resist an
+/// adversary.
 class CLSByteHash {
   public:
     void add(const char* data, size_t n);
-    uint64_t value() const { return m_state; }
+    uint64_t value() const;
     int64_t count() const { return m_count; }
 
   private:
-    uint64_t m_state = 14695981039346656037ull;
+    void mix(uint64_t word);
+
+    uint64_t m_state = 0x27D4EB2F165667C5ull;
     int64_t m_count = 0;
+    unsigned char m_pending[8] = {};
+    size_t m_pendingLength = 0;
 };
 
 /// How a file on disk compares with a fingerprint taken earlier.

@@ -66,3 +66,28 @@ TEST(FileFingerprint, TheBytesDecideNotTheTime) {
     EXPECT_EQ(written.size, 16);
     EXPECT_EQ(written.hash, whole.hash);
 }
+
+TEST(FileFingerprint, TheHashIsTheSameHoweverTheBytesArrive) {
+    std::string bytes;
+    for (int i = 0; i < 1000; ++i)
+        bytes += static_cast<char>(i * 7 + i / 13);
+    CLSByteHash whole;
+    whole.add(bytes.data(), bytes.size());
+    for (size_t step : {1u, 3u, 7u, 8u, 9u, 64u, 999u}) {
+        CLSByteHash pieces;
+        for (size_t at = 0; at < bytes.size(); at += step)
+            pieces.add(bytes.data() + at, std::min(step, bytes.size() - at));
+        EXPECT_EQ(pieces.value(), whole.value()) << step;
+    }
+    // Each byte, the length and trailing zero bytes count.
+    std::string other = bytes;
+    other[500] ^= 1;
+    CLSByteHash changed, longer, empty, zero;
+    changed.add(other.data(), other.size());
+    longer.add(bytes.data(), bytes.size());
+    longer.add("\0", 1);
+    zero.add("\0", 1);
+    EXPECT_NE(changed.value(), whole.value());
+    EXPECT_NE(longer.value(), whole.value());
+    EXPECT_NE(zero.value(), empty.value());
+}
