@@ -3,10 +3,12 @@
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <random>
 #include <string>
 
+#include "text/FileFingerprint.h"
 #include "text/FileReadLine.h"
 
 namespace {
@@ -73,6 +75,22 @@ void BM_ReadFields(benchmark::State& state) {
 
 }  // namespace
 
+// The fingerprint's hash alone, over 20 MB in the reader's chunk size.
+void BM_ByteHash(benchmark::State& state) {
+    std::string bytes(20u * 1024 * 1024, '\0');
+    std::mt19937 rng(3);
+    for (char& c : bytes)
+        c = static_cast<char>(rng());
+    for (auto _ : state) {
+        CLSByteHash hash;
+        for (size_t at = 0; at < bytes.size(); at += 65536)
+            hash.add(bytes.data() + at, std::min<size_t>(65536, bytes.size() - at));
+        benchmark::DoNotOptimize(hash.value());
+    }
+    state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(bytes.size()));
+}
+
 BENCHMARK(BM_ReadLine)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ByteHash)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadFields)->Unit(benchmark::kMillisecond);
 BENCHMARK_MAIN();
