@@ -76,7 +76,7 @@ void CLSEditorScreen::createCommands() {
     });
     constexpr CLSMenu kEdit = CLSMenu::kEdit, kCard = CLSMenu::kCard;
 
-    const CLSCommandSpec fieldCommands[] = {
+    const CLSCommandDeclaration fieldCommands[] = {
         {.id = kUndo,
          .text = "元に戻す(&U)",
          .tip = "元に戻す",
@@ -120,7 +120,7 @@ void CLSEditorScreen::createCommands() {
          .toolbar = {205}},
         {.id = kSelectAll, .text = "すべて選択(&A)", .shortcut = "Ctrl+A", .menu = {kEdit, 301}},
     };
-    for (const CLSCommandSpec& command : fieldCommands)
+    for (const CLSCommandDeclaration& command : fieldCommands)
         c.add(command, field(command.id));
     c.add({.id = kFind,
            .text = "検索(&F)...",
@@ -152,7 +152,7 @@ void CLSEditorScreen::createCommands() {
            .toolbar = {401}},
           [this] { addLine(kLineQuestion, true); });
     constexpr CLSMenu kInsert = CLSMenu::kInsert;
-    const CLSCommandSpec inserts[] = {
+    const CLSCommandDeclaration inserts[] = {
         {.id = kInsertTitle, .text = "タイトル(&T)", .menu = {kInsert, 101}},
         // Ins inserts a question where the learner stands; its button drops
         // down every kind of line.
@@ -186,7 +186,7 @@ void CLSEditorScreen::createCommands() {
          .text = "印刷答え番号フォント",
          .menu = {kInsert, 406}},
     };
-    for (const CLSCommandSpec& insert : inserts) {
+    for (const CLSCommandDeclaration& insert : inserts) {
         int kind = InsertedLineKind(insert.id);
         c.add(insert, [this, kind] { addLine(kind, false); });
     }

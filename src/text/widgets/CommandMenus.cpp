@@ -9,8 +9,8 @@
 #include <QToolButton>
 #include <algorithm>
 
-const std::vector<CLSMenuSpec>& CommandMenuSpecs() {
-    static const std::vector<CLSMenuSpec> menus = {
+const std::vector<CLSMenuTitle>& CommandMenuTitles() {
+    static const std::vector<CLSMenuTitle> menus = {
         {CLSMenu::kFile, "ファイル(&F)"},
         {CLSMenu::kEdit, "編集(&E)"},
         {CLSMenu::kCard, "カード(&C)"},
@@ -25,9 +25,9 @@ const std::vector<CLSMenuSpec>& CommandMenuSpecs() {
 
 namespace {
 
-const CLSMenuSpec* specOf(CLSMenu menu) {
-    for (const CLSMenuSpec& spec : CommandMenuSpecs()) {
-        if (spec.menu == menu) return &spec;
+const CLSMenuTitle* titleOf(CLSMenu menu) {
+    for (const CLSMenuTitle& entry : CommandMenuTitles()) {
+        if (entry.menu == menu) return &entry;
     }
     return nullptr;
 }
@@ -58,15 +58,15 @@ std::vector<CLSCommandMenus::Item> CLSCommandMenus::menuItems(CLSMenu which) con
     std::vector<Item> items;
     for (const CLSCommandSet* set : m_sets) {
         for (const CLSCommandSet::Entry& e : set->entries()) {
-            const CLSMenuPlace& place = e.spec.menu;
+            const CLSMenuPlace& place = e.declaration.menu;
             if (place.menu == which && (place.screens & m_screen))
                 items.push_back({place.position, e.action, CLSMenu::kNone, {}});
         }
     }
     // A submenu stands where its table puts it, when anything is in it.
-    for (const CLSMenuSpec& spec : CommandMenuSpecs()) {
-        if (spec.parent.menu == which && !menuItems(spec.menu).empty())
-            items.push_back({spec.parent.position, nullptr, spec.menu, {}});
+    for (const CLSMenuTitle& entry : CommandMenuTitles()) {
+        if (entry.parent.menu == which && !menuItems(entry.menu).empty())
+            items.push_back({entry.parent.position, nullptr, entry.menu, {}});
     }
     sortByPosition(items);
     return items;
@@ -81,8 +81,8 @@ void CLSCommandMenus::fillMenu(QMenu& menu, CLSMenu which, QWidget* owner) {
             menu.addAction(item.action);
             continue;
         }
-        const CLSMenuSpec* spec = specOf(item.submenu);
-        QMenu* sub = menu.addMenu(QString::fromUtf8(spec ? spec->title : ""));
+        const CLSMenuTitle* entry = titleOf(item.submenu);
+        QMenu* sub = menu.addMenu(QString::fromUtf8(entry ? entry->title : ""));
         m_built[item.submenu] = sub;
         fillMenu(*sub, item.submenu, owner);
     }
@@ -91,12 +91,12 @@ void CLSCommandMenus::fillMenu(QMenu& menu, CLSMenu which, QWidget* owner) {
 void CLSCommandMenus::fillMenuBar(QMenuBar& bar) {
     bar.clear();
     m_built.clear();
-    for (const CLSMenuSpec& spec : CommandMenuSpecs()) {
-        if (spec.parent.menu != CLSMenu::kNone || menuItems(spec.menu).empty()) continue;
-        QMenu* menu = bar.addMenu(QString::fromUtf8(spec.title));
-        m_built[spec.menu] = menu;
+    for (const CLSMenuTitle& entry : CommandMenuTitles()) {
+        if (entry.parent.menu != CLSMenu::kNone || menuItems(entry.menu).empty()) continue;
+        QMenu* menu = bar.addMenu(QString::fromUtf8(entry.title));
+        m_built[entry.menu] = menu;
         m_barMenus.emplace_back(menu);
-        fillMenu(*menu, spec.menu, &bar);
+        fillMenu(*menu, entry.menu, &bar);
     }
 }
 
@@ -109,7 +109,7 @@ std::vector<CLSCommandMenus::Item> CLSCommandMenus::toolItems() const {
     std::vector<Item> items;
     for (const CLSCommandSet* set : m_sets) {
         for (const CLSCommandSet::Entry& e : set->entries()) {
-            const CLSToolPlace& place = e.spec.toolbar;
+            const CLSToolPlace& place = e.declaration.toolbar;
             if (place.position > 0 && (place.screens & m_screen))
                 items.push_back({place.position, e.action, CLSMenu::kNone, place});
         }

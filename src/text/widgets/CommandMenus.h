@@ -13,17 +13,17 @@ class QToolBar;
 class QToolButton;
 
 /// A menu's title and, for a submenu, its place in the menu that holds it.
-struct CLSMenuSpec {
+struct CLSMenuTitle {
     CLSMenu menu;
     const char* title;  // UTF-8, with its mnemonic
     CLSMenuPlace parent = {};
 };
 
 /// Every menu and submenu, menu-bar menus in their order.
-const std::vector<CLSMenuSpec>& CommandMenuSpecs();
+const std::vector<CLSMenuTitle>& CommandMenuTitles();
 
 /// The menus built for one screen from the declarations of its commands
-/// and of the main window's (CLSCommandSpec::menu and ::toolbar). Menus no
+/// and of the main window's (CLSCommandDeclaration::menu and ::toolbar). Menus no
 /// command of the screen goes in are left out.
 class CLSCommandMenus {
   public:

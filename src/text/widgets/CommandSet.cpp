@@ -10,7 +10,7 @@
 CLSCommandSet::CLSCommandSet(QWidget* owner, Prompter& prompter)
     : QObject(owner), m_owner(owner), m_prompter(prompter) {}
 
-QAction* CLSCommandSet::add(const CLSCommandSpec& command, std::function<void()> run,
+QAction* CLSCommandSet::add(const CLSCommandDeclaration& command, std::function<void()> run,
                             std::function<bool()> enabled, std::function<bool()> checked) {
     auto* action = new QAction(QString::fromUtf8(command.text), m_owner);
     if (command.tip) {
@@ -39,7 +39,7 @@ QAction* CLSCommandSet::add(const CLSCommandSpec& command, std::function<void()>
 
 QAction* CLSCommandSet::action(int id) const {
     for (const Entry& e : m_entries) {
-        if (e.spec.id == id) return e.action;
+        if (e.declaration.id == id) return e.action;
     }
     return nullptr;
 }
@@ -62,7 +62,7 @@ bool CLSCommandSet::trigger(int id) {
 void CLSCommandSet::update() {
     const std::set<int> on = m_enabledIds ? m_enabledIds() : std::set<int>();
     for (const Entry& e : m_entries) {
-        bool enabled = e.enabled ? e.enabled() : !m_enabledIds || on.count(e.spec.id) > 0;
+        bool enabled = e.enabled ? e.enabled() : !m_enabledIds || on.count(e.declaration.id) > 0;
         e.action->setEnabled(enabled);
         if (e.action->isCheckable()) e.action->setChecked(e.checked && e.checked());
     }

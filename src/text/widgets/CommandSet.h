@@ -50,7 +50,7 @@ struct CLSToolPlace {
 /// One command as the menus, the toolbar and the keyboard show it. The id
 /// is the command's number, which help topics and tool tips go by; ids are
 /// unique across the main window and its screens.
-struct CLSCommandSpec {
+struct CLSCommandDeclaration {
     int id = 0;
     const char* text = "";           // menu text with its mnemonic (UTF-8)
     const char* tip = nullptr;       // tool tip and status bar text
@@ -69,7 +69,7 @@ class CLSCommandSet : public QObject {
     Q_OBJECT
   public:
     struct Entry {
-        CLSCommandSpec spec;
+        CLSCommandDeclaration declaration;
         QAction* action;
         std::function<bool()> enabled;
         std::function<bool()> checked;
@@ -81,7 +81,7 @@ class CLSCommandSet : public QObject {
     /// Declares a command. Without an enable rule it follows the set's
     /// (setEnabledIds), or is always enabled; without a check rule it is
     /// never checked.
-    QAction* add(const CLSCommandSpec& command, std::function<void()> run,
+    QAction* add(const CLSCommandDeclaration& command, std::function<void()> run,
                  std::function<bool()> enabled = {}, std::function<bool()> checked = {});
     /// The command's action, or nullptr when it is not one of these.
     QAction* action(int id) const;
