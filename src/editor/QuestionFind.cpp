@@ -29,10 +29,18 @@ bool containsExactly(std::string_view text, std::string_view target) {
 }
 
 // What a line's text is compared with: the text typed, and whether case
-// counts (the target is folded once, each text as it is looked at).
+// counts. The target is folded once for a whole search, each line's text
+// as it is looked at.
 struct Target {
+    Target(const CLSTString& typed, int targets)
+        : foldCase((targets & SearchTarget::kFoldCase) != 0),
+          folded(foldCase ? FoldCaseEveryScript(typed.view()) : std::string()),
+          text(foldCase ? std::string_view(folded) : typed.view()) {}
+    Target(const Target&) = delete;  // text may point into folded
+    Target& operator=(const Target&) = delete;
+    bool foldCase;
+    std::string folded;
     std::string_view text;
-    bool foldCase = false;
 };
 
 bool containsText(std::string_view text, const Target& target) {
@@ -63,13 +71,8 @@ bool questionMatches(const CLSVorelDataQuestion& q, const Target& target, int ta
            ((targets & SearchTarget::kComment) && sentenceContains(q.getComment(), target));
 }
 
-}  // namespace
-
-bool LineMatches(const CLSVorelDataItem& line, const CLSTString& text, int targets) {
-    if (text.isEmpty() || (targets & SearchTarget::kAll) == 0) return false;
-    bool foldCase = (targets & SearchTarget::kFoldCase) != 0;
-    std::string folded = foldCase ? FoldCaseEveryScript(text.view()) : std::string();
-    Target target{foldCase ? std::string_view(folded) : text.view(), foldCase};
+bool lineMatches(const CLSVorelDataItem& line, const Target& target, int targets) {
+    if (target.text.empty() || (targets & SearchTarget::kAll) == 0) return false;
     bool comments = (targets & SearchTarget::kComment) != 0;
     int kind = line.kind();
     if (kind == kLineQuestion) return questionMatches(line.question(), target, targets);
@@ -86,17 +89,24 @@ bool LineMatches(const CLSVorelDataItem& line, const CLSTString& text, int targe
     return false;
 }
 
+}  // namespace
+
+bool LineMatches(const CLSVorelDataItem& line, const CLSTString& text, int targets) {
+    return lineMatches(line, Target(text, targets), targets);
+}
+
 int FindLine(const CLSVorelDataFile& doc, int from, bool forward, const CLSTString& text,
              int targets) {
     if (text.isEmpty()) return -1;
+    const Target target(text, targets);
     int count = doc.getItemCount();
     if (forward) {
         for (int i = std::max(from, -1) + 1; i < count; ++i) {
-            if (LineMatches(*doc.getLine(i), text, targets)) return i;
+            if (lineMatches(*doc.getLine(i), target, targets)) return i;
         }
     } else {
         for (int i = std::min(from, count) - 1; i >= 0; --i) {
-            if (LineMatches(*doc.getLine(i), text, targets)) return i;
+            if (lineMatches(*doc.getLine(i), target, targets)) return i;
         }
     }
     return -1;
@@ -105,14 +115,15 @@ int FindLine(const CLSVorelDataFile& doc, int from, bool forward, const CLSTStri
 int FindQuestion(const CLSVorelDataFile& doc, int fromQuestion, bool forward,
                  const CLSTString& text, int targets) {
     if (text.isEmpty()) return -1;
+    const Target target(text, targets);
     int count = doc.getQuestionCount();
     if (forward) {
         for (int n = std::max(fromQuestion, -1) + 1; n < count; ++n) {
-            if (LineMatches(*doc.getQuestion(n), text, targets)) return n;
+            if (lineMatches(*doc.getQuestion(n), target, targets)) return n;
         }
     } else {
         for (int n = std::min(fromQuestion, count) - 1; n >= 0; --n) {
-            if (LineMatches(*doc.getQuestion(n), text, targets)) return n;
+            if (lineMatches(*doc.getQuestion(n), target, targets)) return n;
         }
     }
     return -1;

@@ -33,27 +33,28 @@ const std::vector<uint16_t>& twoByteFolds() {
     return table;
 }
 
-// Folds in place; true when anything changed.
+// Folds in place; true when anything changed. Characters go by the
+// lengths the string's own stepping gives; only one-byte letters and
+// CP932's two-byte codes have folds here, and a fold never changes a
+// character's length.
 bool foldBytes(std::string& out) {
     const std::vector<uint16_t>& folds = twoByteFolds();
     bool changed = false;
     int len = static_cast<int>(out.size());
     for (int pos = 0; pos < len;) {
+        int n = charLengthAt(out.data(), pos, len);
         unsigned char c = static_cast<unsigned char>(out[pos]);
-        if (charLengthAt(out.data(), pos, len) == 1) {
-            if (c >= 'A' && c <= 'Z') {
-                out[pos] = static_cast<char>(c - 'A' + 'a');
+        if (n == 1 && c >= 'A' && c <= 'Z') {
+            out[pos] = static_cast<char>(c - 'A' + 'a');
+            changed = true;
+        } else if (n == 2) {
+            if (uint16_t folded = folds[c * 256 + static_cast<unsigned char>(out[pos + 1])]) {
+                out[pos] = static_cast<char>(folded >> 8);
+                out[pos + 1] = static_cast<char>(folded & 0xFF);
                 changed = true;
             }
-            ++pos;
-            continue;
         }
-        if (uint16_t folded = folds[c * 256 + static_cast<unsigned char>(out[pos + 1])]) {
-            out[pos] = static_cast<char>(folded >> 8);
-            out[pos + 1] = static_cast<char>(folded & 0xFF);
-            changed = true;
-        }
-        pos += 2;
+        pos += n;
     }
     return changed;
 }
