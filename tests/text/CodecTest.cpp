@@ -41,9 +41,11 @@ struct Reference {
     }
 };
 
-std::string referenceDecode(std::string_view in) {
-    static Reference r("UTF-8", "CP932");
-    std::string out;
+// Converts as the program did: iconv as far as it goes, and at a bad or
+// unmappable sequence skip(p, left, out) writes what stands for it and
+// says how many bytes it takes.
+template <class Skip>
+void referenceConvert(Reference& r, std::string_view in, std::string& out, Skip skip) {
     const char* p = in.data();
     size_t left = in.size();
     while (left > 0) {
@@ -52,11 +54,20 @@ std::string referenceDecode(std::string_view in) {
         p += used;
         left -= used;
         if (bad && left > 0) {
-            out += "\xEF\xBF\xBD";
-            ++p;
-            --left;
+            size_t n = skip(p, left, out);
+            p += n;
+            left -= n;
         }
     }
+}
+
+std::string referenceDecode(std::string_view in) {
+    static Reference r("UTF-8", "CP932");
+    std::string out;
+    referenceConvert(r, in, out, [](const char*, size_t, std::string& o) {
+        o += "\xEF\xBF\xBD";
+        return size_t{1};
+    });
     return out;
 }
 
@@ -73,22 +84,13 @@ bool referenceEncode(std::string_view in, std::string& out, std::string& missing
     static Reference r("CP932", "UTF-8");
     out.clear();
     bool all = true;
-    const char* p = in.data();
-    size_t left = in.size();
-    while (left > 0) {
-        bool bad = false;
-        size_t used = r.run(p, left, out, &bad);
-        p += used;
-        left -= used;
-        if (bad && left > 0) {
-            size_t n = std::min(left, sequenceLength(static_cast<unsigned char>(*p)));
-            all = false;
-            missing.append(p, n);
-            out += '?';
-            p += n;
-            left -= n;
-        }
-    }
+    referenceConvert(r, in, out, [&](const char* p, size_t left, std::string& o) {
+        size_t n = std::min(left, sequenceLength(static_cast<unsigned char>(*p)));
+        all = false;
+        missing.append(p, n);
+        o += '?';
+        return n;
+    });
     return all;
 }
 
