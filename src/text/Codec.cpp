@@ -11,6 +11,8 @@
 #include <stdexcept>
 #include <vector>
 
+#include "text/Unicode.h"
+
 namespace {
 
 // The mapping is glibc's CP932, read once into tables: converting through
@@ -130,33 +132,6 @@ int32_t cp932CodeOf(char32_t cp, const char* utf8, size_t n) {
     return code;
 }
 
-// The code point of the well-formed UTF-8 sequence of n bytes at p, or -1
-// when it is not one (overlong, surrogate, beyond U+10FFFF, cut).
-int32_t wellFormed(const unsigned char* p, size_t n) {
-    switch (n) {
-        case 2:
-            if (p[0] < 0xC2 || p[0] > 0xDF || (p[1] & 0xC0) != 0x80) return -1;
-            return ((p[0] & 0x1F) << 6) | (p[1] & 0x3F);
-        case 3: {
-            if (p[0] < 0xE0 || p[0] > 0xEF) return -1;
-            if ((p[1] & 0xC0) != 0x80 || (p[2] & 0xC0) != 0x80) return -1;
-            if (p[0] == 0xE0 && p[1] < 0xA0) return -1;
-            if (p[0] == 0xED && p[1] > 0x9F) return -1;
-            return ((p[0] & 0x0F) << 12) | ((p[1] & 0x3F) << 6) | (p[2] & 0x3F);
-        }
-        case 4: {
-            if (p[0] < 0xF0 || p[0] > 0xF4) return -1;
-            if ((p[1] & 0xC0) != 0x80 || (p[2] & 0xC0) != 0x80 || (p[3] & 0xC0) != 0x80) return -1;
-            if (p[0] == 0xF0 && p[1] < 0x90) return -1;
-            if (p[0] == 0xF4 && p[1] > 0x8F) return -1;
-            return ((p[0] & 0x07) << 18) | ((p[1] & 0x3F) << 12) | ((p[2] & 0x3F) << 6) |
-                   (p[3] & 0x3F);
-        }
-        default:
-            return -1;
-    }
-}
-
 // Length of the UTF-8 sequence starting with lead byte b (1 for a stray byte).
 size_t utf8SequenceLength(unsigned char b) {
     if (b >= 0xF0 && b <= 0xF4) return 4;
@@ -239,7 +214,14 @@ bool Utf8ToCp932(std::string_view utf8, std::string& out, std::string* unmappabl
             }
         }
         size_t n = std::min(left, utf8SequenceLength(*p));
-        int32_t cp = n == 1 ? (*p < 0x80 ? *p : -1) : wellFormed(p, n);
+        // The sequence's code point when it is one well-formed character of
+        // those n bytes; what iconv refuses is skipped n bytes at a time.
+        int length = 0;
+        char32_t decoded =
+            DecodeUtf8(std::string_view(reinterpret_cast<const char*>(p), left), 0, &length);
+        int32_t cp = static_cast<size_t>(length) == n && (n > 1 || *p < 0x80)
+                         ? static_cast<int32_t>(decoded)
+                         : -1;
         int32_t code =
             cp >= 0 ? cp932CodeOf(static_cast<char32_t>(cp), reinterpret_cast<const char*>(p), n)
                     : kUnmappable;

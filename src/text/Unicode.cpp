@@ -222,14 +222,35 @@ char32_t DecodeUtf8(std::string_view text, int pos, int* length) {
         len = 1;
         return *p;
     }
-    utf8proc_int32_t cp = 0;
-    utf8proc_ssize_t n = utf8proc_iterate(p, static_cast<utf8proc_ssize_t>(text.size()) - pos, &cp);
-    if (n <= 0) {
+    // Decoded here rather than by utf8proc_iterate: this is every scan's
+    // inner loop, and the rules are few.
+    int n = Utf8SequenceLength(*p);
+    size_t left = text.size() - static_cast<size_t>(pos);
+    bool ok = n > 0 && static_cast<size_t>(n) <= left;
+    for (int k = 1; ok && k < n; ++k)
+        ok = (p[k] & 0xC0) == 0x80;
+    if (ok && n >= 3) {
+        unsigned char second = p[1];
+        ok = !(p[0] == 0xE0 && second < 0xA0) &&  // overlong
+             !(p[0] == 0xED && second > 0x9F) &&  // surrogate
+             !(p[0] == 0xF0 && second < 0x90) &&  // overlong
+             !(p[0] == 0xF4 && second > 0x8F);    // beyond U+10FFFF
+    }
+    if (!ok) {
         len = 1;
         return kReplacement;
     }
-    len = static_cast<int>(n);
-    return static_cast<char32_t>(cp);
+    len = n;
+    switch (n) {
+        case 2:
+            return static_cast<char32_t>(((p[0] & 0x1F) << 6) | (p[1] & 0x3F));
+        case 3:
+            return static_cast<char32_t>(((p[0] & 0x0F) << 12) | ((p[1] & 0x3F) << 6) |
+                                         (p[2] & 0x3F));
+        default:
+            return static_cast<char32_t>(((p[0] & 0x07) << 18) | ((p[1] & 0x3F) << 12) |
+                                         ((p[2] & 0x3F) << 6) | (p[3] & 0x3F));
+    }
 }
 
 void AppendUtf8(std::string& out, char32_t cp) {
