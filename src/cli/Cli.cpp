@@ -119,7 +119,7 @@ bool CliNumber(const std::string& option, const std::string& text, long long min
 }
 
 int CliFailCp932(const CLSTString& text) {
-    return CliFail(Cp932ToUtf8(text.view()));
+    return CliFail(text.str());
 }
 
 int CliUsage(const char* name) {
@@ -138,7 +138,8 @@ bool CliText(const std::string& utf8, CLSTString& out) {
         CliFail("Shift-JIS で表せない文字があります: " + unmappable);
         return false;
     }
-    out = CLSTString(cp932);
+    // The look-alikes other platforms type are read as CP932 reads them.
+    out = CLSTString(Cp932ToUtf8(cp932));
     return true;
 }
 
@@ -149,14 +150,14 @@ void CliPrint(const std::string& utf8) {
 void CliReportLock(const CLSTString& path) {
     CLSLockInfo info;
     if (!ReadLockFile(LockFilePathOf(NativePath(path)), info) || !IsLockHeldByOther(info)) return;
-    std::string text = Cp932ToUtf8(LockMessage(info, std::time(nullptr)).view());
+    std::string text = LockMessage(info, std::time(nullptr)).str();
     std::fprintf(stderr, "vorel-cli: warning: %s\n", text.c_str());
 }
 
 namespace {
 
 void printPrompt(PromptIcon icon, const CLSTString& text) {
-    std::string utf8 = Cp932ToUtf8(text.view());
+    std::string utf8 = text.str();
     const char* kind = icon == PromptIcon::Error      ? "error"
                        : icon == PromptIcon::Warning  ? "warning"
                        : icon == PromptIcon::Question ? "question"

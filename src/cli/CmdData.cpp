@@ -260,7 +260,7 @@ bool rolesArgument(const std::string& list, std::vector<int>& roles) {
 // A file that is no text to import, in the words of the import dialog.
 int failForKind(CLSImportFileKind kind, const std::string& path) {
     if (kind == CLSImportFileKind::kUnreadable) return CliFailOpen(path);
-    return CliFail(Cp932ToUtf8(ImportFileKindMessage(kind).view()));
+    return CliFail(ImportFileKindMessage(kind).str());
 }
 
 int runImport(const std::vector<std::string>& tokens) {
@@ -322,11 +322,10 @@ int runInfo(const std::vector<std::string>& tokens) {
     text += "問題数: " + std::to_string(info.questionCount) + "\n";
     text += "グループ:\n";
     for (int g = 0; g < CLSVorelDataFile::kGroupCount; ++g) {
-        text += "  " + std::to_string(g) + " " + Cp932ToUtf8(info.groupNames[g].view()) + ": " +
+        text += "  " + std::to_string(g) + " " + info.groupNames[g].str() + ": " +
                 std::to_string(info.groupQuestionCounts[g]) + "\n";
     }
-    if (!doc.getMessage().isEmpty())
-        text += "メッセージ: " + Cp932ToUtf8(doc.getMessage().view()) + "\n";
+    if (!doc.getMessage().isEmpty()) text += "メッセージ: " + doc.getMessage().str() + "\n";
     CliPrint(text);
     return 0;
 }

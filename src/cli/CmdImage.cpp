@@ -47,7 +47,7 @@ bool writePpm(const CLSBitmap& bitmap, const std::string& path,
         }
         return true;
     } catch (const CLSError& e) {
-        CliFail(path + ": " + Cp932ToUtf8(errorText(e).view()));
+        CliFail(path + ": " + errorText(e).str());
         return false;
     }
 }
@@ -61,7 +61,7 @@ int commitAll(std::vector<std::unique_ptr<CLSFileSafeWrite>>& files,
         } catch (const CLSError& e) {
             for (size_t j = 0; j < i; ++j)
                 std::remove(paths[j].c_str());
-            return CliFail(paths[i] + ": " + Cp932ToUtf8(errorText(e).view()));
+            return CliFail(paths[i] + ": " + errorText(e).str());
         }
     }
     return 0;

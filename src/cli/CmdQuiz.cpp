@@ -30,7 +30,7 @@
 namespace {
 
 std::string u8(const CLSTString& s) {
-    return Cp932ToUtf8(s.view());
+    return s.str();
 }
 
 // Set by SIGINT and SIGTERM: the run ends as Esc ends it, with the answers

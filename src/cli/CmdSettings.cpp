@@ -50,9 +50,9 @@ int runSettings(const std::vector<std::string>& tokens) {
     JsonWriter json;
     json.beginObject();
     for (const CLSIniSection& section : written.sections()) {
-        json.key(Cp932ToUtf8(section.name().view())).beginObject();
+        json.key(section.name().str()).beginObject();
         for (const CLSIniSection::Entry& entry : section.entries())
-            json.key(Cp932ToUtf8(entry.key.view())).value(entry.value);
+            json.key(entry.key.str()).value(entry.value);
         json.endObject();
     }
     json.endObject();

@@ -22,7 +22,7 @@ int runNormalize(const std::vector<std::string>& tokens) {
     if (flags & 4) text.toHalfWidth();
     if (flags & 8) text.removeSymbols();
     text.removeAll('\r').removeAll('\n');
-    CliPrint(Cp932ToUtf8(text.view()) + "\n");
+    CliPrint(text.str() + "\n");
     return 0;
 }
 

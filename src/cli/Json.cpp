@@ -99,7 +99,7 @@ JsonWriter& JsonWriter::value(std::string_view utf8) {
 }
 
 JsonWriter& JsonWriter::value(const CLSTString& cp932) {
-    return value(Cp932ToUtf8(cp932.view()));
+    return value(cp932.str());
 }
 
 JsonWriter& JsonWriter::value(int64_t number) {

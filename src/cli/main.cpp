@@ -83,7 +83,7 @@ int main(int argc, char** argv) {
     } catch (const CLSError& e) {
         return CliFailCp932(errorText(e));
     } catch (const std::exception& e) {
-        return CliFail(Cp932ToUtf8(CLSError::messageOf(CLSError::kUnexpected)) + " (" + e.what() +
+        return CliFail(std::string(CLSError::messageOf(CLSError::kUnexpected)) + " (" + e.what() +
                        ")");
     }
 }

@@ -7,6 +7,7 @@
 #include <thread>
 
 #include "data/DataFileVersion.h"
+#include "data/DataFileWriter.h"
 #include "data/DataLineFormat.h"
 #include "data/VorelDataFile.h"
 #include "text/Codec.h"
@@ -73,11 +74,15 @@ bool ReadDataFileHeader(const CLSTString& line, int* version) {
 
 void ReadDataFileBody(CLSFileReadLine& file, int version, int historySize, Prompter& prompter,
                       CLSDataFileBody& body) {
+    // The lines are converted as they are read; the few whose text would
+    // not give their bytes back keep those bytes.
     LineBuffer buffer;
+    std::vector<std::pair<size_t, std::string>> inexact;
     CLSTString line;
-    while (file.readLine(line)) {
+    while (file.readLineBytes(line)) {
         buffer.starts.push_back(buffer.bytes.size());
-        buffer.bytes.append(line.view());
+        if (!AppendCp932AsUtf8(buffer.bytes, line.view()))
+            inexact.emplace_back(buffer.starts.size() - 1, line.str());
     }
     buffer.starts.push_back(buffer.bytes.size());
     size_t n = buffer.count();
@@ -117,6 +122,13 @@ void ReadDataFileBody(CLSFileReadLine& file, int version, int historySize, Promp
         for (const std::exception_ptr& e : errors) {
             if (e) std::rethrow_exception(e);
         }
+    }
+    for (auto& [i, bytes] : inexact) {
+        if (!parsed[i] || !parsed[i]->line()) continue;
+        auto read = std::make_shared<CLSVorelDataLine::ReadBytes>();
+        read->bytes = std::move(bytes);
+        read->asWritten = DataLineText(*parsed[i], version).str();
+        parsed[i]->line()->readBytes = std::move(read);
     }
     body.lines.reserve(n);
     for (size_t i = 0; i < n; ++i) {

@@ -31,14 +31,14 @@ CLSTString quoted(const char* before, const CLSTString& path, const char* after)
 
 CLSTString unmatchedText(const std::vector<CLSTString>& questions) {
     CLSTString text(
-        SJIS("次の問題は読み込み直したファイルに見つからないため、解答を反映できません"
-             "でした。\n"));
+        "次の問題は読み込み直したファイルに見つからないため、解答を反映できません"
+        "でした。\n");
     for (size_t i = 0; i < questions.size() && i < kListedQuestions; ++i)
         text.append("\n").append(questions[i]);
     if (questions.size() > kListedQuestions) {
-        text.append(SJIS("\nほか "))
+        text.append("\nほか ")
             .append(static_cast<int>(questions.size() - kListedQuestions))
-            .append(SJIS(" 問"));
+            .append(" 問");
     }
     return text;
 }
@@ -58,9 +58,9 @@ CLSSaveResult CLSVorelDataFile::save(const CLSTString& path) {
     CLSTraceScope trace("CLSVorelDataFile::saveFile");
     if (!isFileRead(path)) return writeTo(path);
     if (m_readOnly) {
-        m_prompter->message(PromptIcon::Warning,
-                            quoted(SJIS("ファイル「"), path,
-                                   SJIS("」は読み取り専用で開いているため保存できません。")));
+        m_prompter->message(
+            PromptIcon::Warning,
+            quoted("ファイル「", path, "」は読み取り専用で開いているため保存できません。"));
         return CLSSaveResult::kDeclined;
     }
     std::string native = NativePath(path);
@@ -69,9 +69,9 @@ CLSSaveResult CLSVorelDataFile::save(const CLSTString& path) {
         if (state == CLSDiskState::kSame) return writeTo(path);
         if (state == CLSDiskState::kMissing) {
             // Deleted or moved away meanwhile: the document is all there is.
-            if (!m_prompter->askYesNo(PromptIcon::Question,
-                                      quoted(SJIS("ファイル「"), path,
-                                             SJIS("」は見つかりません。保存し直しますか？")))) {
+            if (!m_prompter->askYesNo(
+                    PromptIcon::Question,
+                    quoted("ファイル「", path, "」は見つかりません。保存し直しますか？"))) {
                 return CLSSaveResult::kDeclined;
             }
             return writeTo(path);
@@ -94,16 +94,15 @@ CLSSaveResult CLSVorelDataFile::save(const CLSTString& path) {
 }
 
 int CLSVorelDataFile::askAboutChange(const CLSTString& path) {
-    CLSTString text = quoted(SJIS("ファイル「"), path,
-                             SJIS("」は読み込んだ後に他のプログラムで変更されています。"));
-    const CLSTString reload(SJIS("読み込み直して反映(&R)"));
-    const CLSTString saveAs(SJIS("名前を付けて保存(&A)…"));
-    const CLSTString overwrite(SJIS("上書き(&O)"));
+    CLSTString text =
+        quoted("ファイル「", path, "」は読み込んだ後に他のプログラムで変更されています。");
+    const CLSTString reload("読み込み直して反映(&R)");
+    const CLSTString saveAs("名前を付けて保存(&A)…");
+    const CLSTString overwrite("上書き(&O)");
     if (m_edited) {
         // Edited lines cannot be matched with someone else's: only recorded
         // answers go into the newer copy.
-        text.append(
-            SJIS("\n\n編集した内容は、他のプログラムによる変更と合わせることができません。"));
+        text.append("\n\n編集した内容は、他のプログラムによる変更と合わせることができません。");
         int answer = m_prompter->askChoice(PromptIcon::Warning, text, {saveAs, overwrite}, 0);
         return answer == 0 ? kSaveAs : answer == 1 ? kOverwrite : kNone;
     }
@@ -116,21 +115,20 @@ bool CLSVorelDataFile::readWholeFile(const CLSTString& path, CLSDataFileBody& bo
     try {
         CLSFileReadLine file;
         if (!file.open(path)) {
-            m_prompter->message(PromptIcon::Error,
-                                quoted(SJIS("ファイル "), path, SJIS(" を開けません。")));
+            m_prompter->message(PromptIcon::Error, quoted("ファイル ", path, " を開けません。"));
             return false;
         }
         file.startFingerprint();
         CLSTString line;
         if (!file.readLine(line) || !ReadDataFileHeader(line, &version)) {
             m_prompter->message(PromptIcon::Error,
-                                CLSTString(SJIS("Vorelデータファイルではありません。")));
+                                CLSTString("Vorelデータファイルではありません。"));
             return false;
         }
         if (!DataFileVersion::isKnown(version)) {
             m_prompter->message(
                 PromptIcon::Error,
-                CLSTString(SJIS("このバージョンのVorelデータファイルには対応していません。")));
+                CLSTString("このバージョンのVorelデータファイルには対応していません。"));
             return false;
         }
         ReadDataFileBody(file, version, m_settings.historySize(), *m_prompter, body);

@@ -60,7 +60,15 @@ void WriteDataFile(CLSFileWriteString& file, const CLSVorelDataFile& doc) {
         const CLSVorelDataItem* line = doc.getLine(i);
         // A font line of a kind without a key has no text and no line.
         CLSTString text = DataLineText(*line, version);
-        if (!text.isEmpty() || !IsFontKind(line->kind())) file.writeLine(text);
+        if (text.isEmpty() && IsFontKind(line->kind())) continue;
+        const CLSVorelDataLine* object = line->line();
+        const auto* read = object ? object->readBytes.get() : nullptr;
+        if (read && read->encoding == file.encoding() && read->asWritten == text.view()) {
+            file.writeBytes(read->bytes.data(), read->bytes.size());
+            file.writeNewLine();
+        } else {
+            file.writeLine(text);
+        }
     }
     // Group names are read from version 1.3 on, so they are written from
     // there too: writing them only from 1.4 would lose them on a 1.3 file.

@@ -50,19 +50,18 @@ std::string codePoints(const std::string& utf8) {
 
 bool askAboutUnmappable(Prompter& prompter, const std::vector<CLSUnmappable>& places,
                         size_t count) {
-    std::string text = Utf8ToCp932Literal("Shift_JIS (CP932) で表せない文字があります。\n");
+    std::string text = "Shift_JIS (CP932) で表せない文字があります。\n";
     for (size_t i = 0; i < places.size() && i < kListedPlaces; ++i) {
         char buf[64];
         std::snprintf(buf, sizeof buf, "\n%d", places[i].record);
-        text += buf + Utf8ToCp932Literal("件目の");
-        text += std::to_string(places[i].column) + Utf8ToCp932Literal("列目: ");
+        text += std::string(buf) + "件目の";
+        text += std::to_string(places[i].column) + "列目: ";
         text += codePoints(places[i].utf8);
     }
     if (count > places.size()) {
-        text += Utf8ToCp932Literal("\nほか ") + std::to_string(count - places.size()) +
-                Utf8ToCp932Literal(" か所");
+        text += "\nほか " + std::to_string(count - places.size()) + " か所";
     }
-    text += Utf8ToCp932Literal("\n\nこれらの文字を「?」に置き換えて読み込みますか？");
+    text += "\n\nこれらの文字を「?」に置き換えて読み込みますか？";
     return prompter.askYesNo(PromptIcon::Question, CLSTString(text), 1);
 }
 
@@ -197,7 +196,7 @@ const char* ImportRoleName(int role) {
 
 int ImportRoleOfName(const CLSTString& name) {
     for (int role = kImportQuestion; role < kImportRoleCount; ++role) {
-        if (name.view() == Utf8ToCp932Literal(ImportRoleName(role))) return role;
+        if (name.view() == ImportRoleName(role)) return role;
     }
     std::string lower = lowerAscii(name.view());
     static const struct {
@@ -211,7 +210,7 @@ int ImportRoleOfName(const CLSTString& name) {
         {"group", kImportGroup},
     };
     for (const auto& other : others) {
-        if (lower == Utf8ToCp932Literal(other.name)) return other.role;
+        if (lower == other.name) return other.role;
     }
     return kImportIgnore;
 }
@@ -243,21 +242,12 @@ bool ExportQuestions(const CLSVorelDataFile& doc, const CLSTString& path, bool c
     }
     try {
         CLSFileWriteString& file = out.file();
-        bool utf8 = encoding == CLSTextEncoding::kUtf8;
-        // Each line is made in CP932 and converted as a whole.
-        auto writeLine = [&](const CLSTString& line) {
-            if (utf8) {
-                std::string text = Cp932ToUtf8(line.view());
-                file.writeBytes(text.data(), text.size());
-                file.writeNewLine();
-            } else {
-                file.writeLine(line);
-            }
-        };
-        if (utf8) file.writeBytes(kUtf8Bom.data(), kUtf8Bom.size());
+        file.setEncoding(encoding);
+        if (encoding == CLSTextEncoding::kUtf8) file.writeBytes(kUtf8Bom.data(), kUtf8Bom.size());
+        auto writeLine = [&](const CLSTString& line) { file.writeLine(line); };
         // Other tools read the five columns; the hints are the learner's choice.
-        CLSTString header(SJIS("問題番号,問題,答え,グループ,コメント"));
-        if (withHints) header.append(SJIS(",ヒント"));
+        CLSTString header("問題番号,問題,答え,グループ,コメント");
+        if (withHints) header.append(",ヒント");
         if (!commaSeparated) header.replaceAll(',', '\t');
         writeLine(header);
         for (int n = 0; n < doc.getQuestionCount(); ++n) {
@@ -293,11 +283,11 @@ bool ImportQuestions(CLSVorelDataFile& doc, const CLSTString& path, const CLSImp
     CLSTraceScope trace("CLSVorelDataFile::importFile");
     static const char* const duplicateMessages[] = {
         nullptr,
-        SJIS("項目「問題」が複数設定されています。"),
-        SJIS("項目「ヒント」が複数設定されています。"),
-        SJIS("項目「答え」が複数設定されています。"),
-        SJIS("項目「コメント」が複数設定されています。"),
-        SJIS("項目「グループ」が複数設定されています。"),
+        "項目「問題」が複数設定されています。",
+        "項目「ヒント」が複数設定されています。",
+        "項目「答え」が複数設定されています。",
+        "項目「コメント」が複数設定されています。",
+        "項目「グループ」が複数設定されています。",
     };
     bool seen[kImportRoleCount] = {};
     for (int role : roles) {
@@ -313,8 +303,8 @@ bool ImportQuestions(CLSVorelDataFile& doc, const CLSTString& path, const CLSImp
     // cannot be read, or an import the learner cancels, loses nothing.
     CLSImportReader reader;
     if (!reader.open(path, options)) {
-        CLSTString text(SJIS("ファイル "));
-        text.append(path).append(SJIS(" を開けません。"));
+        CLSTString text("ファイル ");
+        text.append(path).append(" を開けません。");
         doc.prompter().message(PromptIcon::Error, text);
         return false;
     }
@@ -345,17 +335,16 @@ bool ImportQuestions(CLSVorelDataFile& doc, const CLSTString& path, const CLSImp
         return false;
     }
     if (auto [record, column] = reader.tooLong(); record > 0) {
-        std::string text = std::to_string(record) + Utf8ToCp932Literal("件目の") +
-                           std::to_string(column) +
-                           Utf8ToCp932Literal(
-                               "列目が長すぎるため、インポートできません"
-                               "（1項目 1 MB まで）。");
+        std::string text = std::to_string(record) + "件目の" + std::to_string(column) +
+
+                           "列目が長すぎるため、インポートできません"
+                           "（1項目 1 MB まで）。";
         doc.prompter().message(PromptIcon::Error, CLSTString(text));
         return false;
     }
     if (questions.empty()) {
         doc.prompter().message(PromptIcon::Warning,
-                               CLSTString(SJIS("インポートできる問題がありません。")));
+                               CLSTString("インポートできる問題がありません。"));
         return false;
     }
     if (unmappableCount > 0 && !askAboutUnmappable(doc.prompter(), unmappable, unmappableCount))
@@ -363,10 +352,9 @@ bool ImportQuestions(CLSVorelDataFile& doc, const CLSTString& path, const CLSImp
     ImportGroups groups;
     groups.assign(groupFields);
     if (groups.overflowed()) {
-        doc.prompter().message(
-            PromptIcon::Warning,
-            CLSTString(SJIS("グループ名が多すぎます。11 個目からのグループ名の問題は"
-                            "グループ 0 に入ります。")));
+        doc.prompter().message(PromptIcon::Warning,
+                               CLSTString("グループ名が多すぎます。11 個目からのグループ名の問題は"
+                                          "グループ 0 に入ります。"));
     }
 
     // The imported questions are a new document, loaded as a file is: the

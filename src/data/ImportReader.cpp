@@ -113,16 +113,16 @@ void dropCutCharacter(std::string& text, CLSTextEncoding encoding) {
         }
         return;
     }
+    // CP932: a lead byte (0x81-0x9F, 0xE0-0xFC) takes the byte after it.
     size_t pos = 0;
     while (pos < text.size()) {
-        int n = charLengthAt(text.data(), static_cast<int>(pos), static_cast<int>(text.size()));
         unsigned char b = static_cast<unsigned char>(text[pos]);
         bool lead = (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
-        if (n == 1 && lead && pos + 1 == text.size()) {
+        if (lead && pos + 1 == text.size()) {
             text.resize(pos);
             return;
         }
-        pos += n;
+        pos += lead ? 2 : 1;
     }
 }
 
@@ -301,9 +301,13 @@ CLSTString CLSImportReader::decode(std::string& raw, int column, bool report) {
     normalizeLineBreaks(raw);
     std::string out;
     if (m_options.encoding == CLSTextEncoding::kUtf8) {
-        Utf8ToCp932(raw, out, &missing);
+        // Only what a Shift-JIS file can hold is taken; the rest becomes "?"
+        // and is reported.
+        std::string cp932;
+        Utf8ToCp932(raw, cp932, &missing);
+        out = Cp932ToUtf8(cp932);
     } else {
-        out.swap(raw);
+        out = Cp932ToUtf8(raw);
     }
     if (report && !missing.empty()) m_unmappable.push_back({m_record, column, missing});
     return CLSTString(out);
@@ -394,12 +398,11 @@ CLSImportProposal InspectImportFile(const CLSTString& path) {
     size_t start = bytes.substr(0, 3) == kUtf8Bom ? 3 : 0;
     size_t end = bytes.find_first_of("\r\n", start);
     std::string first(bytes.substr(start, end == std::string_view::npos ? end : end - start));
+    if (o.encoding == CLSTextEncoding::kCp932) first = Cp932ToUtf8(first);
     for (const char* header :
          {"問題番号,問題,答え,グループ,コメント,ヒント", "問題番号,問題,答え,グループ,コメント"}) {
         for (char sep : {',', '\t'}) {
-            std::string expected = o.encoding == CLSTextEncoding::kUtf8
-                                       ? std::string(header)
-                                       : Utf8ToCp932Literal(header);
+            std::string expected = header;
             std::replace(expected.begin(), expected.end(), ',', sep);
             if (first == expected) {
                 proposal.ownExport = true;
@@ -418,14 +421,14 @@ CLSImportProposal InspectImportFile(const CLSTString& path) {
 CLSTString ImportFileKindMessage(CLSImportFileKind kind) {
     switch (kind) {
         case CLSImportFileKind::kUnreadable:
-            return CLSTString(SJIS("ファイルを開けません。"));
+            return CLSTString("ファイルを開けません。");
         case CLSImportFileKind::kEmpty:
-            return CLSTString(SJIS("ファイルが空です。"));
+            return CLSTString("ファイルが空です。");
         case CLSImportFileKind::kBinary:
-            return CLSTString(SJIS("テキストファイルではありません。"));
+            return CLSTString("テキストファイルではありません。");
         case CLSImportFileKind::kUtf16:
             return CLSTString(
-                SJIS("UTF-16 のテキストには対応していません。UTF-8 で保存し直してください。"));
+                "UTF-16 のテキストには対応していません。UTF-8 で保存し直してください。");
         case CLSImportFileKind::kText:
             break;
     }

@@ -47,9 +47,7 @@ std::string programOf(int64_t pid) {
 }
 
 CLSTString fromNative(const std::string& utf8) {
-    std::string cp932;
-    Utf8ToCp932(utf8, cp932);
-    return CLSTString(cp932);
+    return CLSTString(utf8);
 }
 
 }  // namespace
@@ -132,7 +130,7 @@ CLSTString LockAgeText(int64_t seconds) {
     } else {
         std::snprintf(text, sizeof text, "%lld分前", static_cast<long long>(minutes));
     }
-    return CLSTString(Utf8ToCp932Literal(text));
+    return CLSTString(text);
 }
 
 CLSTString LockMessage(const CLSLockInfo& info, int64_t nowSeconds) {
@@ -142,15 +140,15 @@ CLSTString LockMessage(const CLSLockInfo& info, int64_t nowSeconds) {
     char start[64];
     std::snprintf(start, sizeof start, "%04d/%02d/%02d %02d:%02d", local.tm_year + 1900,
                   local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min);
-    CLSTString text(SJIS("このファイルは他の Vorel で開かれています（"));
-    text.append(fromNative(info.host.empty() ? "?" : info.host)).append(SJIS("、")).append(start);
+    CLSTString text("このファイルは他の Vorel で開かれています（");
+    text.append(fromNative(info.host.empty() ? "?" : info.host)).append("、").append(start);
     bool elsewhere = IsLockOfOtherHost(info);
-    if (elsewhere) text.append(SJIS("、")).append(LockAgeText(nowSeconds - info.madeSeconds));
-    text.append(SJIS("）。"));
+    if (elsewhere) text.append("、").append(LockAgeText(nowSeconds - info.madeSeconds));
+    text.append("）。");
     if (elsewhere) {
         text.append(
-            SJIS("\n\n別のコンピュータで開いたときのロックが、同期で運ばれてきたものかもし"
-                 "れません。"));
+            "\n\n別のコンピュータで開いたときのロックが、同期で運ばれてきたものかもし"
+            "れません。");
     }
     return text;
 }

@@ -20,7 +20,7 @@ const char* const kSource = "VRLFILE";
 }  // namespace
 
 const char* UntitledPath() {
-    return SJIS("新規.vrf");
+    return "新規.vrf";
 }
 
 CLSVorelDataFile::CLSVorelDataFile(CLSVorelSettings& settings, Prompter& prompter,
@@ -40,7 +40,7 @@ CLSTString CLSVorelDataFile::getFolder() const {
 CLSTString CLSVorelDataFile::caption() const {
     if (isUntitled()) return CLSTString(kAppTitle);
     CLSTString text = m_path;
-    if (m_readOnly) text.append(SJIS("（読み取り専用）"));
+    if (m_readOnly) text.append("（読み取り専用）");
     return text + " - " + kAppTitle;
 }
 
@@ -86,7 +86,7 @@ bool CLSVorelDataFile::newFile() {
             if (!m_observer->requestSave()) return false;
         } else if (m_prompter->askYesNo(
                        PromptIcon::Question,
-                       CLSTString(SJIS("編集中のデータは保存されていません。保存しますか？")))) {
+                       CLSTString("編集中のデータは保存されていません。保存しますか？"))) {
             m_observer->requestSave();
         }
     }
@@ -122,8 +122,8 @@ bool CLSVorelDataFile::loadFile(const CLSTString& requested) {
     try {
         CLSFileReadLine file;
         if (!file.open(path)) {
-            CLSTString text(SJIS("ファイル "));
-            text.append(path).append(SJIS(" を開けません。"));
+            CLSTString text("ファイル ");
+            text.append(path).append(" を開けません。");
             m_prompter->message(PromptIcon::Error, text);
             return fail();
         }
@@ -134,7 +134,7 @@ bool CLSVorelDataFile::loadFile(const CLSTString& requested) {
         int version = 0;
         if (!file.readLine(line) || !ReadDataFileHeader(line, &version)) {
             m_prompter->message(PromptIcon::Error,
-                                CLSTString(SJIS("Vorelデータファイルではありません。")));
+                                CLSTString("Vorelデータファイルではありません。"));
             return fail();
         }
         m_path = path;
@@ -143,7 +143,7 @@ bool CLSVorelDataFile::loadFile(const CLSTString& requested) {
         if (!DataFileVersion::isKnown(version)) {
             m_prompter->message(
                 PromptIcon::Error,
-                CLSTString(SJIS("このバージョンのVorelデータファイルには対応していません。")));
+                CLSTString("このバージョンのVorelデータファイルには対応していません。"));
             newFile();
             return fail();
         }
@@ -161,10 +161,9 @@ bool CLSVorelDataFile::loadFile(const CLSTString& requested) {
         if (version < DataFileVersion::kCurrent &&
             m_prompter->askYesNo(
                 PromptIcon::Question,
-                CLSTString(
-                    SJIS("このVorelデータファイルは V3.0 より古いバージョンです。\n\nV3.0 "
-                         "にすることで複数解答機能の追加，履歴情報の拡張等が可能になります。V3.0 "
-                         "に変換しますか？")))) {
+                CLSTString("このVorelデータファイルは V3.0 より古いバージョンです。\n\nV3.0 "
+                           "にすることで複数解答機能の追加，履歴情報の拡張等が可能になります。V3.0 "
+                           "に変換しますか？"))) {
             setVersion(DataFileVersion::kCurrent);
         }
         m_current = nullptr;
@@ -185,7 +184,7 @@ bool CLSVorelDataFile::setVersion(int version) {
     if (version < m_version &&
         !m_prompter->askYesNo(
             PromptIcon::Question,
-            CLSTString(SJIS("下位バージョンに変更すると情報が失われます。続行しますか？")))) {
+            CLSTString("下位バージョンに変更すると情報が失われます。続行しますか？"))) {
         return false;
     }
     auto dropped = [version](const CLSVorelDataItem& item) {

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "text/TString.h"
+#include "text/TextEncoding.h"
 
 class CLSVorelDataQuestion;
 
@@ -42,6 +43,17 @@ class CLSVorelDataLine {
   public:
     virtual ~CLSVorelDataLine() = default;
     virtual std::unique_ptr<CLSVorelDataLine> clone() const = 0;
+
+    /// A line whose text does not give back the bytes it was read from
+    /// (bytes that are not CP932, or CP932's NEC and IBM duplicate codes)
+    /// keeps those bytes and the text it wrote as when read: while it still
+    /// writes as that text, in the same encoding, the bytes are written.
+    struct ReadBytes {
+        std::string bytes;
+        std::string asWritten;
+        CLSTextEncoding encoding = CLSTextEncoding::kCp932;
+    };
+    std::shared_ptr<const ReadBytes> readBytes;
 };
 
 /// A title line: the heading of a section of questions and the comparison
@@ -141,6 +153,9 @@ class CLSVorelDataItem {
     CLSVorelDataNumber& number();
     const CLSVorelDataFont& font() const;
     CLSVorelDataFont& font();
+    /// The line's object, of whatever kind (null for none).
+    const CLSVorelDataLine* line() const { return m_object.get(); }
+    CLSVorelDataLine* line() { return m_object.get(); }
 
   private:
     friend class CLSVorelDataFile;

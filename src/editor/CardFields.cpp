@@ -23,23 +23,23 @@ std::vector<CLSTString> numbered(const char* name, int count, const char* newEnt
 std::vector<CLSTString> AnswerEntries(const CLSVorelDataQuestion& question, int version) {
     int answers = question.getAnswerCount();
     std::vector<CLSTString> entries =
-        numbered(SJIS("答え"), answers, SJIS("新規答え"), AnswerListEditable(version));
-    if (answers == 0) entries.insert(entries.begin(), CLSTString(SJIS("答え")));
+        numbered("答え", answers, "新規答え", AnswerListEditable(version));
+    if (answers == 0) entries.insert(entries.begin(), CLSTString("答え"));
     return entries;
 }
 
 std::vector<CLSTString> HintEntries(const CLSVorelDataQuestion& question, int version) {
-    return numbered(SJIS("ヒント"), question.getHintCount(), SJIS("新規ヒント"),
+    return numbered("ヒント", question.getHintCount(), "新規ヒント",
                     HintsAndChoicesEditable(version));
 }
 
 std::vector<CLSTString> ChoiceEntries(const CLSVorelDataQuestion& question, int version) {
-    return numbered(SJIS("選択肢"), question.getChoiceCount(), SJIS("新規選択肢"),
+    return numbered("選択肢", question.getChoiceCount(), "新規選択肢",
                     HintsAndChoicesEditable(version));
 }
 
 std::vector<CLSTString> AnswerCountEntries(int answers) {
-    std::vector<CLSTString> entries = {CLSTString(SJIS("1 (一問一答)"))};
+    std::vector<CLSTString> entries = {CLSTString("1 (一問一答)")};
     for (int i = 2; i <= answers; ++i)
         entries.push_back(CLSTString(i));
     return entries;
@@ -52,14 +52,14 @@ int AnswerCountIndex(const CLSVorelDataQuestion& question) {
 std::vector<CLSTString> HistoryEntries(const CLSVorelDataQuestion& question) {
     std::vector<CLSTString> entries;
     for (const CLSHistoryEntry& e : question.history()) {
-        CLSTString entry(e.result == 1 ? SJIS("○") : e.result == 0 ? SJIS("×") : SJIS("？"));
+        CLSTString entry(e.result == 1 ? "○" : e.result == 0 ? "×" : "？");
         if (e.month != 0) {
             char date[64];
             std::snprintf(date, sizeof date, "\t%d/%02d/%02d %02d:%02d", e.year, e.month, e.day,
                           e.hour, e.minute);
             entry.append(date);
         } else {
-            entry.append('\t').append(SJIS("？？？"));
+            entry.append('\t').append("？？？");
         }
         entries.push_back(entry);
     }
@@ -67,7 +67,7 @@ std::vector<CLSTString> HistoryEntries(const CLSVorelDataQuestion& question) {
 }
 
 std::vector<CLSTString> ChoiceCountEntries() {
-    std::vector<CLSTString> entries = {CLSTString(SJIS("記述"))};
+    std::vector<CLSTString> entries = {CLSTString("記述")};
     for (int i = 1; i <= 9; ++i)
         entries.push_back(CLSTString(i));
     return entries;
@@ -108,18 +108,18 @@ CLSVorelDataFont FontFromFields(const CLSTString& size, const CLSTString& charse
 CLSTString NumberLabel(int kind) {
     switch (kind) {
         case kLineTimeLimit:
-            return CLSTString(SJIS("制限時間(&N)"));
+            return CLSTString("制限時間(&N)");
         case kLineQuestionShowTime:
-            return CLSTString(SJIS("問題表示時間(&N)"));
+            return CLSTString("問題表示時間(&N)");
         case kLineAnswerStartTime:
-            return CLSTString(SJIS("解答開始時間(&N)"));
+            return CLSTString("解答開始時間(&N)");
         default:
-            return CLSTString(SJIS("解答欄の高さ(&N)"));
+            return CLSTString("解答欄の高さ(&N)");
     }
 }
 
 CLSTString NumberUnit(int kind) {
-    return CLSTString(kind == kLineInputFieldHeight ? SJIS("行") : SJIS("秒"));
+    return CLSTString(kind == kLineInputFieldHeight ? "行" : "秒");
 }
 
 CLSTString NumberRefusal(int kind, int value) {

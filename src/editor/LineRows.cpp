@@ -6,37 +6,37 @@
 CLSTString SettingKindName(int kind) {
     switch (kind) {
         case kLineFontTitle:
-            return CLSTString(SJIS("タイトルフォント"));
+            return CLSTString("タイトルフォント");
         case kLineFontQuestion:
-            return CLSTString(SJIS("問題フォント"));
+            return CLSTString("問題フォント");
         case kLineFontHint:
-            return CLSTString(SJIS("ヒントフォント"));
+            return CLSTString("ヒントフォント");
         case kLineFontAnswer:
-            return CLSTString(SJIS("答えフォント"));
+            return CLSTString("答えフォント");
         case kLineFontComment:
-            return CLSTString(SJIS("コメントフォント"));
+            return CLSTString("コメントフォント");
         case kLineFontPrintTitle:
-            return CLSTString(SJIS("印刷タイトルフォント"));
+            return CLSTString("印刷タイトルフォント");
         case kLineFontPrintQuestion:
-            return CLSTString(SJIS("印刷問題フォント"));
+            return CLSTString("印刷問題フォント");
         case kLineFontPrintAnswer:
-            return CLSTString(SJIS("印刷答えフォント"));
+            return CLSTString("印刷答えフォント");
         case kLineFontPrintTitleNumber:
-            return CLSTString(SJIS("印刷タイトル番号フォント"));
+            return CLSTString("印刷タイトル番号フォント");
         case kLineFontPrintQuestionNumber:
-            return CLSTString(SJIS("印刷問題番号フォント"));
+            return CLSTString("印刷問題番号フォント");
         case kLineFontPrintAnswerNumber:
-            return CLSTString(SJIS("印刷答え番号フォント"));
+            return CLSTString("印刷答え番号フォント");
         case kLineTimeLimit:
-            return CLSTString(SJIS("制限時間"));
+            return CLSTString("制限時間");
         case kLineQuestionShowTime:
-            return CLSTString(SJIS("問題表示時間"));
+            return CLSTString("問題表示時間");
         case kLineAnswerStartTime:
-            return CLSTString(SJIS("解答開始時間"));
+            return CLSTString("解答開始時間");
         case kLineInputFieldHeight:
-            return CLSTString(SJIS("答え入力欄の高さ"));
+            return CLSTString("答え入力欄の高さ");
         default:
-            return CLSTString(SJIS("(不明)"));
+            return CLSTString("(不明)");
     }
 }
 
@@ -58,19 +58,19 @@ CLSLineRow LineRow(const CLSVorelDataFile& doc, int line) {
     row.number = CLSTString(line + 2);
     switch (item->kind()) {
         case kLineTitle:
-            row.kind = CLSTString(SJIS("タイトル")).append(doc.getTitleNumber(item) + 1);
+            row.kind = CLSTString("タイトル").append(doc.getTitleNumber(item) + 1);
             row.data = oneLine(item->title().text);
             break;
         case kLineQuestion:
-            row.kind = CLSTString(SJIS("問題")).append(doc.getQuestionNumber(item) + 1);
+            row.kind = CLSTString("問題").append(doc.getQuestionNumber(item) + 1);
             row.data = oneLine(item->question().getQuestion().toText());
             break;
         case kLineComment:
-            row.kind = CLSTString(SJIS("コメント"));
+            row.kind = CLSTString("コメント");
             row.data = Escaped(item->comment().text);
             break;
         default:
-            row.kind = CLSTString(SJIS("設定"));
+            row.kind = CLSTString("設定");
             row.data = SettingKindName(item->kind());
             break;
     }

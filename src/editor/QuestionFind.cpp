@@ -7,23 +7,30 @@
 #include "data/VorelDataFile.h"
 #include "editor/QuestionTools.h"
 #include "text/CaseFold.h"
+#include "text/Unicode.h"
 
 namespace {
 
-// Whether text holds target starting at a character: the learner types
-// whole characters, so a match that begins on the trail byte of a two-byte
-// character is none.
+// Whether the byte position is between two letters as the learner sees
+// them: a match that takes a base letter without its combining marks (ɔ of
+// ɔ̃) is none. ASCII after the position settles it at once.
+bool isLetterBoundary(std::string_view text, size_t pos) {
+    if (pos == 0 || pos >= text.size()) return true;
+    if (static_cast<unsigned char>(text[pos]) < 0x80 && text[pos] != '\n') return true;
+    int start = PreviousGraphemeBoundary(text, static_cast<int>(pos));
+    return NextGraphemeBoundary(text, start) == static_cast<int>(pos);
+}
+
+// Whether text holds target as whole letters. A match never starts inside
+// a UTF-8 sequence (target starts with a lead byte), but it may start or
+// end inside a letter with combining marks.
 bool containsExactly(std::string_view text, std::string_view target) {
     if (target.empty() || target.size() > text.size()) return false;
-    const int length = static_cast<int>(text.size());
-    size_t boundary = 0;  // a character's first byte
     size_t from = 0;
     for (;;) {
         size_t at = text.find(target, from);
         if (at == std::string_view::npos) return false;
-        while (boundary < at)
-            boundary += charLengthAt(text.data(), static_cast<int>(boundary), length);
-        if (boundary == at) return true;
+        if (isLetterBoundary(text, at) && isLetterBoundary(text, at + target.size())) return true;
         from = at + 1;
     }
 }
@@ -45,7 +52,6 @@ struct Target {
 
 bool containsText(std::string_view text, const Target& target) {
     if (!target.foldCase) return containsExactly(text, target.text);
-    if (target.text.size() > text.size()) return false;
     return containsExactly(FoldCaseEveryScript(text), target.text);
 }
 

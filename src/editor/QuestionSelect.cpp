@@ -21,11 +21,11 @@ CLSTString oneLine(CLSTString text) {
 const char* kindWord(RangeKind kind) {
     switch (kind) {
         case RangeKind::kLines:
-            return SJIS("行番号");
+            return "行番号";
         case RangeKind::kQuestions:
-            return SJIS("問題番号");
+            return "問題番号";
         case RangeKind::kTitles:
-            return SJIS("タイトル番号");
+            return "タイトル番号";
     }
     return "";
 }
@@ -33,11 +33,11 @@ const char* kindWord(RangeKind kind) {
 const char* actionWord(SelectAction action) {
     switch (action) {
         case SelectAction::kNew:
-            return SJIS("新規選択");
+            return "新規選択";
         case SelectAction::kAdd:
-            return SJIS("追加選択");
+            return "追加選択";
         case SelectAction::kRemove:
-            return SJIS("選択解除");
+            return "選択解除";
     }
     return "";
 }
@@ -87,7 +87,7 @@ CLSTString RangeRefusal(const CLSVorelDataFile& doc, RangeKind kind, int from, i
         }
     }
     if (RangeLines(doc, kind, from, to)) return CLSTString();
-    return CLSTString(SJIS("値が有効範囲を超えています。"));
+    return CLSTString("値が有効範囲を超えています。");
 }
 
 CLSTString RangePreview(const CLSVorelDataFile& doc, RangeKind kind, int number) {
@@ -154,24 +154,23 @@ std::vector<int> SelectLines(const CLSVorelDataFile& doc, std::pair<int, int> li
 CLSTString SelectDescription(RangeKind kind, int from, int to, const CLSSelectCondition& condition,
                              const CLSTString& groupLabel, SelectAction action) {
     CLSTString s(kindWord(kind));
-    s.append(from).append(SJIS("～")).append(to).append(SJIS("内"));
+    s.append(from).append("～").append(to).append("内");
     switch (condition.by) {
         case SelectBy::kGroup:
             if (condition.group == 0) {
-                s.append(SJIS("のすべての"));
+                s.append("のすべての");
             } else {
-                s.append(SJIS("で，グループ「")).append(groupLabel).append(SJIS("」の"));
+                s.append("で，グループ「").append(groupLabel).append("」の");
             }
             break;
         case SelectBy::kText:
-            s.append(SJIS("で，「")).append(condition.text).append(SJIS("」を含む"));
+            s.append("で，「").append(condition.text).append("」を含む");
             break;
         case SelectBy::kMark:
-            s.append(SJIS("で，マークがついてい"))
-                .append(condition.marked ? SJIS("る") : SJIS("ない"));
+            s.append("で，マークがついてい").append(condition.marked ? "る" : "ない");
             break;
     }
-    s.append(SJIS("問題を")).append(actionWord(action)).append(SJIS("します。"));
+    s.append("問題を").append(actionWord(action)).append("します。");
     return s;
 }
 

@@ -75,7 +75,7 @@ CLSTString PageNumberText(int page, int pageCount) {
 
 CLSTString DoesNotFitText(int lineIndex) {
     CLSTString text(lineIndex + 2);
-    text.append(SJIS("行目のデータが用紙に収まりません。"));
+    text.append("行目のデータが用紙に収まりません。");
     return text;
 }
 

@@ -45,17 +45,17 @@ CLSSentence NumberSentence(const CLSTString& format, const CLSPrintCounters& cou
 const char* RuleStyleName(int style) {
     switch (style) {
         case 0:
-            return SJIS("なし");
+            return "なし";
         case 1:
-            return SJIS("実線");
+            return "実線";
         case 2:
-            return SJIS("破線");
+            return "破線";
         case 3:
-            return SJIS("点線");
+            return "点線";
         case 4:
-            return SJIS("1点鎖線");
+            return "1点鎖線";
         case 5:
-            return SJIS("2点鎖線");
+            return "2点鎖線";
         default:
             return "";
     }

@@ -23,17 +23,12 @@ bool matchesAt(std::string_view text, size_t pos, const CLSTString& key) {
     size_t n = static_cast<size_t>(key.length());
     if (n == 0 || n > text.size() - pos) return false;
     const char* k = key.text();
-    // One-byte letters match without regard to case; the bytes of two-byte
-    // characters must match exactly (ウ and テ differ only in a letter-like byte).
-    for (size_t i = 0; i < n;) {
-        int len = charLengthAt(k, static_cast<int>(i), static_cast<int>(n));
-        if (len == 2) {
-            if (text[pos + i] != k[i] || text[pos + i + 1] != k[i + 1]) return false;
-        } else if (fold(static_cast<unsigned char>(text[pos + i])) !=
-                   fold(static_cast<unsigned char>(k[i]))) {
+    // ASCII letters match without regard to case, every other character
+    // exactly (no byte of a longer UTF-8 character is ASCII).
+    for (size_t i = 0; i < n; ++i) {
+        if (fold(static_cast<unsigned char>(text[pos + i])) !=
+            fold(static_cast<unsigned char>(k[i])))
             return false;
-        }
-        i += len;
     }
     return true;
 }

@@ -457,7 +457,7 @@ CLSExamLogRun CLSExam::logRun() const {
     run.elapsed = now - m_startTick;
     run.start = TimeBefore(m_clock.localTime(), run.elapsed);
     run.fileName = m_doc.getPath();
-    run.range.append(m_rangeFirst + 1).append(SJIS("～")).append(m_rangeLast + 1);
+    run.range.append(m_rangeFirst + 1).append("～").append(m_rangeLast + 1);
     run.groups = groupName(0);
     for (int g = 1; g < 10; ++g) {
         if (m_groupEnabled[g]) run.groups.append(',').append(groupName(g).quoteCsv());

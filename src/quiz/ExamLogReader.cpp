@@ -34,9 +34,8 @@ void parseTime(const CLSTString& value, CLSExamLogOne& record) {
         const char* mark;  // CP932
         int* field;
     };
-    const Unit units[] = {{SJIS("年"), &record.year},   {SJIS("月"), &record.month},
-                          {SJIS("日"), &record.day},    {SJIS("時"), &record.hour},
-                          {SJIS("分"), &record.minute}, {SJIS("秒"), &record.second}};
+    const Unit units[] = {{"年", &record.year}, {"月", &record.month},  {"日", &record.day},
+                          {"時", &record.hour}, {"分", &record.minute}, {"秒", &record.second}};
     const char* p = value.text();
     int len = value.length();
     int pos = 0;
@@ -79,7 +78,7 @@ int compareDates(const CLSExamLogOne& a, const CLSExamLogOne& b) {
 }
 
 CLSTString formatted(const char* utf8Format, int value) {
-    std::string format = Utf8ToCp932Literal(utf8Format);
+    std::string format = utf8Format;
     char buf[64];
     std::snprintf(buf, sizeof buf, format.c_str(), value);
     return CLSTString(buf);
@@ -155,16 +154,12 @@ std::vector<CLSExamLogOne> ReadExamLog(const CLSTString& path,
     int lastPercent = -1;
     int lines = 0;
     CLSTString line;
-    const std::string timeLabel = Utf8ToCp932Literal("時刻");
+    const std::string timeLabel = "時刻";
     const std::pair<std::string, CLSTString CLSExamLogOne::*> labels[] = {
-        {Utf8ToCp932Literal("ファイル名"), &CLSExamLogOne::fileName},
-        {Utf8ToCp932Literal("出題範囲"), &CLSExamLogOne::range},
-        {Utf8ToCp932Literal("グループ"), &CLSExamLogOne::groups},
-        {Utf8ToCp932Literal("出題方法"), &CLSExamLogOne::method},
-        {Utf8ToCp932Literal("解答モード"), &CLSExamLogOne::answerMode},
-        {Utf8ToCp932Literal("解答方法"), &CLSExamLogOne::answerMode},
-        {Utf8ToCp932Literal("正解率"), &CLSExamLogOne::rate},
-        {Utf8ToCp932Literal("所要時間"), &CLSExamLogOne::total},
+        {"ファイル名", &CLSExamLogOne::fileName},   {"出題範囲", &CLSExamLogOne::range},
+        {"グループ", &CLSExamLogOne::groups},       {"出題方法", &CLSExamLogOne::method},
+        {"解答モード", &CLSExamLogOne::answerMode}, {"解答方法", &CLSExamLogOne::answerMode},
+        {"正解率", &CLSExamLogOne::rate},           {"所要時間", &CLSExamLogOne::total},
     };
     try {
         while (file.readLine(line)) {
@@ -242,7 +237,7 @@ void SortExamLog(std::vector<CLSExamLogOne>& records, bool byDate) {
 CLSExamLogNode ExamLogTreeByDate(const std::vector<CLSExamLogOne>& records) {
     static const char* const kDayNames[] = {"日", "月", "火", "水", "木", "金", "土"};
     CLSExamLogNode root;
-    root.label = CLSTString(SJIS("出題履歴"));
+    root.label = CLSTString("出題履歴");
     root.count = static_cast<int>(records.size());
     for (int i = 0; i < static_cast<int>(records.size()); ++i) {
         const CLSExamLogOne& r = records[i];
@@ -255,9 +250,7 @@ CLSExamLogNode ExamLogTreeByDate(const std::vector<CLSExamLogOne>& records) {
         CLSExamLogNode& month = year.children.back();
         if (newDay) {
             CLSTString label = formatted("%d日", r.day);
-            label.append('(')
-                .append(Utf8ToCp932Literal(kDayNames[((r.dayOfWeek % 7) + 7) % 7]).c_str())
-                .append(')');
+            label.append('(').append(kDayNames[((r.dayOfWeek % 7) + 7) % 7]).append(')');
             month.children.push_back(node(label, i));
         }
         ++year.count;
@@ -276,7 +269,7 @@ CLSExamLogNode ExamLogTreeByDate(const std::vector<CLSExamLogOne>& records) {
 
 CLSExamLogNode ExamLogTreeByFile(const std::vector<CLSExamLogOne>& records) {
     CLSExamLogNode root;
-    root.label = CLSTString(SJIS("出題履歴"));
+    root.label = CLSTString("出題履歴");
     root.count = static_cast<int>(records.size());
     root.expanded = true;
     root.selected = true;

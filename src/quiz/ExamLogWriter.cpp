@@ -80,16 +80,15 @@ std::string recordText(const CLSExamLogRun& run) {
     auto label = [&out](const char* name, const CLSTString& value) {
         addLine(out, ExamLogLabelLine(name, value).view());
     };
-    label(SJIS("時刻"),
-          ExamLogTimeText(t.year, t.month, t.day, t.dayOfWeek, t.hour, t.minute, t.second));
-    label(SJIS("ファイル名"), run.fileName);
-    label(SJIS("出題範囲"), run.range);
-    label(SJIS("グループ"), run.groups);
-    label(SJIS("出題方法"), run.method);
-    label(SJIS("解答モード"), run.answerMode);
-    label(SJIS("正解率"), run.rate);
-    label(SJIS("所要時間"), intervalText(run.elapsed));
-    addLine(out, SJIS("順番,問題番号,正誤,所要時間,問題,答え,グループ,コメント"));
+    label("時刻", ExamLogTimeText(t.year, t.month, t.day, t.dayOfWeek, t.hour, t.minute, t.second));
+    label("ファイル名", run.fileName);
+    label("出題範囲", run.range);
+    label("グループ", run.groups);
+    label("出題方法", run.method);
+    label("解答モード", run.answerMode);
+    label("正解率", run.rate);
+    label("所要時間", intervalText(run.elapsed));
+    addLine(out, "順番,問題番号,正誤,所要時間,問題,答え,グループ,コメント");
     int order = 0;
     for (const CLSExamLogRun::Row& r : run.rows) {
         out += std::to_string(++order);
@@ -118,8 +117,7 @@ bool AppendExamLog(const CLSTString& path, const CLSExamLogRun& run, Prompter& p
     CLSTraceScope trace("CLSExam::writeExamLog");
     CLSFileWriteString file;
     if (!file.open(path, true)) {
-        prompter.message(PromptIcon::Warning,
-                         CLSTString(SJIS("出題履歴ファイルに書き込みできません。")));
+        prompter.message(PromptIcon::Warning, CLSTString("出題履歴ファイルに書き込みできません。"));
         return false;
     }
     // A record is there whole or not at all: a half one (a full disk, the
@@ -130,7 +128,7 @@ bool AppendExamLog(const CLSTString& path, const CLSExamLogRun& run, Prompter& p
     try {
         oldSize = file.tell();
         std::string text = oldSize > 0 ? "\r\n\r\n" : "";
-        text += recordText(run);
+        AppendUtf8AsCp932(text, recordText(run), nullptr);
         file.writeBytes(text.data(), text.size());
         file.flush();
         file.close();
@@ -173,7 +171,7 @@ bool TrimExamLog(const CLSTString& path, int64_t limit) {
         file.seek(found, SEEK_SET);
         CLSTString block;
         while (file.readText(block, 8192) && !block.isEmpty())
-            out.file().write(block);
+            out.file().writeBytes(block.text(), static_cast<size_t>(block.length()));
         file.close();
         out.commit();
     } catch (const CLSError&) {

@@ -11,64 +11,64 @@
 #include "text/Codec.h"
 
 CLSTString ExamModeName(CLSExamMode mode) {
-    if (mode.isInOrder()) return CLSTString(SJIS("すべて"));
+    if (mode.isInOrder()) return CLSTString("すべて");
     CLSExamMode::Kind kind = mode.kind();
     CLSTString text;
     if (mode.isFromList()) {
         if (kind == CLSExamMode::kRetryWrong) {
-            text.append(SJIS("間違えた"));
+            text.append("間違えた");
         } else if (kind == CLSExamMode::kRetryAll) {
-            text.append(SJIS("すべての"));
+            text.append("すべての");
         } else if (kind == CLSExamMode::kRetrySelected) {
-            text.append(SJIS("選択された"));
+            text.append("選択された");
         } else {
-            return CLSTString(SJIS("不明"));
+            return CLSTString("不明");
         }
-        text.append(SJIS("問題を再出題"));
-        if (mode.isRandom()) text.append(SJIS("(ランダム)"));
+        text.append("問題を再出題");
+        if (mode.isRandom()) text.append("(ランダム)");
         return text;
     }
     if (mode.isRandom()) {
-        text.append(SJIS("ランダム"));
+        text.append("ランダム");
         if (kind == CLSExamMode::kAll) {
-            text.append(SJIS("(すべて)"));
+            text.append("(すべて)");
         } else if (kind == CLSExamMode::kComplete) {
-            text.append(SJIS("(完全)"));
+            text.append("(完全)");
         } else {
-            if (kind == CLSExamMode::kWeak) text.append(SJIS("(弱点問題)"));
-            if (mode.isNoRepeat()) text.append(SJIS("(一度出題した問題は出題しない)"));
+            if (kind == CLSExamMode::kWeak) text.append("(弱点問題)");
+            if (mode.isNoRepeat()) text.append("(一度出題した問題は出題しない)");
         }
         return text;
     }
-    return CLSTString(SJIS("不明"));
+    return CLSTString("不明");
 }
 
 CLSTString AnswerModeName(AnswerMode answerMode) {
     switch (answerMode) {
         case AnswerMode::kWritten:
-            return CLSTString(SJIS("記述式"));
+            return CLSTString("記述式");
         case AnswerMode::kChoice:
-            return CLSTString(SJIS("選択式"));
+            return CLSTString("選択式");
         case AnswerMode::kConfirm:
-            return CLSTString(SJIS("確認"));
+            return CLSTString("確認");
         default:
-            return CLSTString(SJIS("通常"));
+            return CLSTString("通常");
     }
 }
 
 const char* VerdictMark(Verdict verdict) {
     switch (verdict) {
         case Verdict::kRight:
-            return SJIS("○");
+            return "○";
         case Verdict::kWrong:
-            return SJIS("×");
+            return "×";
         default:
-            return SJIS("－");
+            return "－";
     }
 }
 
 CLSTString RateText(int right, int wrong) {
-    if (right + wrong <= 0) return CLSTString(SJIS("－"));
+    if (right + wrong <= 0) return CLSTString("－");
     // Rounded to the nearest hundredth of a percent, halves away from zero.
     long long total = static_cast<long long>(right) + wrong;
     long long p = (static_cast<long long>(right) * 20000 + total) / (2 * total);
@@ -78,21 +78,21 @@ CLSTString RateText(int right, int wrong) {
 }
 
 CLSTString GroupLabel(const CLSVorelDataFile& doc, const CLSVorelDataQuestion& question) {
-    CLSTString label(SJIS("グループ\n"));
+    CLSTString label("グループ\n");
     return label.append(doc.getGroupName(std::clamp(question.group(), 0, 9)));
 }
 
 CLSTString HistoryLabel(const CLSVorelDataQuestion& question) {
-    CLSTString label(SJIS("５４３２１\n"));
+    CLSTString label("５４３２１\n");
     const auto& history = question.history();
     int n = static_cast<int>(history.size());
     for (int age = 4; age >= 0; --age) {
         if (age >= n) {
-            label.append(SJIS("－"));
+            label.append("－");
             continue;
         }
         int result = history[n - 1 - age].result;
-        label.append(result == 1 ? SJIS("○") : result == 0 ? SJIS("×") : SJIS("？"));
+        label.append(result == 1 ? "○" : result == 0 ? "×" : "？");
     }
     return label;
 }

@@ -34,7 +34,7 @@ const char* const kTips[kInfoPaneTipCount] = {
 constexpr int kMaxCatchUpBeats = 400;
 
 CLSTString sj(const char* utf8) {
-    return CLSTString(Utf8ToCp932Literal(utf8));
+    return CLSTString(utf8);
 }
 
 }  // namespace
@@ -42,7 +42,7 @@ CLSTString sj(const char* utf8) {
 const char* InfoPaneTip(int index) {
     if (index < 0 || index >= kInfoPaneTipCount) return "";
     static std::string tips[kInfoPaneTipCount];
-    if (tips[index].empty()) tips[index] = Utf8ToCp932Literal(kTips[index]);
+    if (tips[index].empty()) tips[index] = kTips[index];
     return tips[index].c_str();
 }
 
@@ -80,9 +80,10 @@ void CLSInfoPaneTips::beat() {
             --m_pause;
         } else {
             // The punctuation itself shows at once; the pause comes after it.
-            std::string_view next(tip + m_shown, std::min(2, length - m_shown));
-            if (next == sj("。").view() || next == sj("，").view()) m_pause = 2;
-            m_shown += charLengthAt(tip, m_shown, length);
+            int n = charLengthAt(tip, m_shown, length);
+            std::string_view next(tip + m_shown, static_cast<size_t>(n));
+            if (next == "。" || next == "，") m_pause = 2;
+            m_shown += n;
         }
     }
     if (m_shown >= length) {

@@ -62,9 +62,9 @@ CLSRangeCount GetQuestionCountOnRangeDialog(const CLSVorelDataFile& doc,
 }
 
 CLSTString RangeLimitText(int limit) {
-    return CLSTString(SJIS("(1～")).append(limit).append(")");
+    return CLSTString("(1～").append(limit).append(")");
 }
 
 CLSTString QuestionCountText(int count) {
-    return CLSTString(count).append(SJIS("問"));
+    return CLSTString(count).append("問");
 }

@@ -23,6 +23,23 @@ namespace {
 
 constexpr int kObjectBase = 256;
 
+// Length in cells of the UTF-8 character that starts at cell i, where
+// cellAt(k) is a byte of a text run or an object (kObjectBase and up); an
+// object is never part of a character.
+template <typename CellAt>
+int CellCharLength(CellAt cellAt, int i, int size) {
+    int first = cellAt(i);
+    if (first < 0x80 || first >= kObjectBase) return 1;
+    char bytes[4];
+    int n = 0;
+    while (n < 4 && i + n < size) {
+        int c = cellAt(i + n);
+        if (c >= kObjectBase) break;
+        bytes[n++] = static_cast<char>(c);
+    }
+    return charLengthAt(bytes, 0, n);
+}
+
 // The piece that cutting the finished text at unescaped bars gives for the
 // cells at(0) .. at(n - 1), its runs unescaped.
 template <typename At>
@@ -136,14 +153,9 @@ class StepwiseExpander {
     int size() const { return static_cast<int>(m_rev.size()); }
     int at(int i) const { return static_cast<int>(m_rev[m_rev.size() - 1 - i]); }
 
-    // 2 for a two-byte character at logical position i, else 1.
+    // Length in cells of the character at logical position i.
     int charLength(int i) const {
-        if (i + 1 >= size()) return 1;
-        int a = at(i);
-        int b = at(i + 1);
-        if (a >= kObjectBase || b >= kObjectBase) return 1;
-        char pair[2] = {static_cast<char>(a), static_cast<char>(b)};
-        return isDoubleByteChar(pair) ? 2 : 1;
+        return CellCharLength([this](int k) { return at(k); }, i, size());
     }
 
     // Markup bytes of the cells [from, to): an object counts with its markup.
@@ -284,18 +296,11 @@ class StepwiseExpander {
 
 namespace {
 
-// Whether any text run holds a bracket (as a character, not as the second
-// byte of a two-byte character such as ー).
+// Whether any text run holds a bracket.
 bool hasBrackets(const CLSSentence& sentence) {
     for (const CLSSentenceItem& item : sentence.items()) {
         if (!item.isText()) continue;
-        std::string_view v = item.string().view();
-        const char* p = v.data();
-        int len = static_cast<int>(v.size());
-        for (int pos = 0; pos < len; pos += charLengthAt(p, pos, len)) {
-            char c = p[pos];
-            if (c == '[' || c == ']' || c == '(' || c == ')') return true;
-        }
+        if (item.string().view().find_first_of("[]()") != std::string_view::npos) return true;
     }
     return false;
 }
@@ -308,9 +313,7 @@ bool hasBrackets(const CLSSentence& sentence) {
 //    plain text to every scan), or an escaped bar after a group of its
 //    alternative or inside one: the rewriting counts those as brackets and
 //    bars where the search for the first group does not;
-//  - a backslash at its very end, or a lone lead byte before "(", ")" or
-//    at its end: a copy placed after it would be escaped or taken as the
-//    second byte of a two-byte character.
+//  - a backslash at its very end: a copy placed after it would be escaped.
 // Those fields take the rewriting itself.
 //
 // The tree is walked depth first, choice by choice, which is the order of
@@ -418,15 +421,8 @@ class TreeExpander {
     int size() const { return static_cast<int>(m_cells.size()); }
 
     int charLength(int i) const {
-        if (i + 1 >= size()) return 1;
-        int a = m_cells[i];
-        int b = m_cells[i + 1];
-        if (a >= kObjectBase || b >= kObjectBase) return 1;
-        char pair[2] = {static_cast<char>(a), static_cast<char>(b)};
-        return isDoubleByteChar(pair) ? 2 : 1;
+        return CellCharLength([this](int k) { return m_cells[k]; }, i, size());
     }
-
-    static bool isLead(int c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
 
     // Gives each character its role, or finds that the walk cannot be used.
     bool classify() {
@@ -439,7 +435,6 @@ class TreeExpander {
         bool pending = false;
         for (int i = 0; i < n; i += charLength(i)) {
             int c = m_cells[i];
-            int length = charLength(i);
             starts.push_back(i);
             escaped.push_back(pending);
             if (pending) {
@@ -447,10 +442,6 @@ class TreeExpander {
             } else if (c == '\\') {
                 pending = true;
                 if (i + 1 < n && m_cells[i + 1] >= kObjectBase) pending = false;
-            }
-            if (length == 1 && isLead(c) &&
-                (i + 1 == n || m_cells[i + 1] == '(' || m_cells[i + 1] == ')')) {
-                return false;
             }
         }
         if (pending) return false;

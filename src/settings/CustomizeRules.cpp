@@ -4,6 +4,7 @@
 
 #include "settings/VagueTable.h"
 #include "text/Codec.h"
+#include "text/Columns.h"
 
 namespace {
 
@@ -26,7 +27,7 @@ constexpr int kUseDataDesign = 4;
 
 // The warnings end alike; each starts with what is out of range.
 CLSTString RangeWarning(const char* subjectUtf8) {
-    return CLSTString(Utf8ToCp932Literal(std::string(subjectUtf8) + " の間で指定してください。"));
+    return CLSTString(std::string(subjectUtf8) + " の間で指定してください。");
 }
 
 // ---- 一般 ----------------------------------------------------------------------------------
@@ -260,7 +261,7 @@ bool colourPair(int entry, int& text, int& back) {
 const char* DesignEntryName(int entry) {
     if (entry < 0 || entry >= kDesignEntryCount) return "";
     static std::string names[kDesignEntryCount];
-    if (names[entry].empty()) names[entry] = Utf8ToCp932Literal(kEntryNames[entry]);
+    if (names[entry].empty()) names[entry] = kEntryNames[entry];
     return names[entry].c_str();
 }
 
@@ -326,7 +327,8 @@ CLSVagueList CLSVagueList::builtIn() {
 
 int CLSVagueList::add(const CLSTString& text1, const CLSTString& text2) {
     if (text1.isEmpty() && text2.isEmpty()) return -1;
-    bool swap = text2.length() > text1.length();
+    // The longer text (in the columns CP932 gave it) is the one replaced.
+    bool swap = DisplayColumns(text2.view()) > DisplayColumns(text1.view());
     const CLSTString& key = swap ? text2 : text1;
     const CLSTString& replacement = swap ? text1 : text2;
     for (size_t i = 0; i < m_pairs.size(); ++i) {

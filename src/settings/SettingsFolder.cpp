@@ -7,7 +7,6 @@
 #include <filesystem>
 #include <system_error>
 
-#include "text/Codec.h"
 #include "text/Paths.h"
 
 namespace {
@@ -15,12 +14,6 @@ namespace {
 std::string environment(const char* name) {
     const char* value = std::getenv(name);
     return value ? value : "";
-}
-
-// The program keeps its paths in CP932; a folder it cannot name is no use.
-bool nameable(const std::string& folder) {
-    std::string unused;
-    return Utf8ToCp932(folder, unused);
 }
 
 std::string withoutTrailingSlashes(std::string path) {
@@ -41,12 +34,12 @@ std::string userFolder(const std::string& xdgValue, const std::string& home,
     }
     if (base.empty()) return "";
     std::string folder = withoutTrailingSlashes(base) + "/vorel";
-    return nameable(folder) ? folder : "";
+    return folder;
 }
 
 bool usesOwnFolder(const CLSSettingsFolderInputs& inputs) {
     return !inputs.exeFolder.empty() && inputs.exeFolderWritable &&
-           !IsInstalledExeFolder(inputs.exeFolder) && nameable(inputs.exeFolder);
+           !IsInstalledExeFolder(inputs.exeFolder);
 }
 
 CLSTString existingOrCreated(const std::string& folder) {
@@ -68,7 +61,7 @@ bool IsInstalledExeFolder(const std::string& exeFolder) {
 }
 
 std::string ChooseSettingsFolder(const CLSSettingsFolderInputs& inputs) {
-    if (!inputs.vorelHome.empty() && nameable(inputs.vorelHome)) return inputs.vorelHome;
+    if (!inputs.vorelHome.empty()) return inputs.vorelHome;
     if (usesOwnFolder(inputs)) return inputs.exeFolder;
     return userFolder(inputs.xdgConfigHome, inputs.home, "/.config");
 }
@@ -76,7 +69,7 @@ std::string ChooseSettingsFolder(const CLSSettingsFolderInputs& inputs) {
 std::string ChooseHistoryFolder(const CLSSettingsFolderInputs& inputs) {
     // A chosen home or a folder beside the program keeps everything together,
     // so that copying that one folder carries the learner's history along.
-    if (!inputs.vorelHome.empty() && nameable(inputs.vorelHome)) return inputs.vorelHome;
+    if (!inputs.vorelHome.empty()) return inputs.vorelHome;
     if (usesOwnFolder(inputs)) return inputs.exeFolder;
     return userFolder(inputs.xdgStateHome, inputs.home, "/.local/state");
 }

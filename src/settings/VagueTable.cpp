@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "text/Codec.h"
+#include "text/Columns.h"
 #include "text/Error.h"
 #include "text/FileReadLine.h"
 #include "text/SafeFile.h"
@@ -52,7 +53,9 @@ bool readPairArea(const CLSTString& path, std::string& area) {
     if (size > kMaxPairArea) VR_THROW("VRLSET", CLSError::kMemory);
     CLSTString bytes;
     if (!file.readText(bytes, static_cast<int>(size))) return false;
-    area.assign(bytes.text(), bytes.length());
+    // The texts are CP932; the zero bytes between them stay.
+    area.clear();
+    AppendCp932AsUtf8(area, bytes.view());
     return true;
 }
 
@@ -62,14 +65,14 @@ const std::string& BuiltInVaguePairArea() {
     static const std::string area = [] {
         std::string out;
         for (const auto& pair : kBuiltInPairs)
-            appendPair(out, Utf8ToCp932Literal(pair[0]), Utf8ToCp932Literal(pair[1]));
+            appendPair(out, pair[0], pair[1]);
         return out;
     }();
     return area;
 }
 
 const char* VagueEmptyPairMessage() {
-    return SJIS("少なくとも１つに文字列を入力してください。");
+    return "少なくとも１つに文字列を入力してください。";
 }
 
 CLSVagueTable::CLSVagueTable() {
@@ -90,7 +93,8 @@ bool CLSVagueTable::insert(const CLSTString& key, const CLSTString& replacement)
 
 bool CLSVagueTable::addPair(const CLSTString& text1, const CLSTString& text2) {
     if (text1.isEmpty() && text2.isEmpty()) return false;
-    if (text2.length() > text1.length()) {
+    // The longer text (in the columns CP932 gave it) is the one replaced.
+    if (DisplayColumns(text2.view()) > DisplayColumns(text1.view())) {
         insert(text2, text1);
     } else {
         insert(text1, text2);
@@ -139,7 +143,8 @@ bool CLSVagueTable::load(const CLSTString& path) {
 }
 
 bool CLSVagueTable::save(const CLSTString& path) const {
-    std::string area = pairArea();
+    std::string area;
+    Utf8ToCp932(pairArea(), area);
     uint32_t size = static_cast<uint32_t>(area.size());
     char header[8] = {kVagueMagic[0],
                       kVagueMagic[1],

@@ -35,7 +35,7 @@ CLSVorelSettings::CLSVorelSettings() {
     for (CLSVorelFont& font : m_printFonts) {
         font.size = 9;
         font.charSet = 128;
-        font.name = SJIS("ＭＳ Ｐゴシック");
+        font.name = "ＭＳ Ｐゴシック";
     }
     m_printFonts[kPrintFontAnswer].textColor = makeColour(255, 0, 0);
 }

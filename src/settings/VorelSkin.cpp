@@ -92,23 +92,23 @@ bool CLSVorelSkinItem::setProperty(const CLSTString& property, const CLSTString&
 const char* BorderTypeName(int borderType) {
     switch (borderType) {
         case 0:
-            return SJIS("なし");
+            return "なし";
         case 1:
-            return SJIS("四角");
+            return "四角";
         case 2:
-            return SJIS("丸四角");
+            return "丸四角";
         case 3:
-            return SJIS("2重四角");
+            return "2重四角";
         case 4:
-            return SJIS("2重丸四角");
+            return "2重丸四角";
         case 5:
-            return SJIS("谷線");
+            return "谷線";
         case 6:
-            return SJIS("山線");
+            return "山線";
         case 7:
-            return SJIS("内線");
+            return "内線";
         case 8:
-            return SJIS("外線");
+            return "外線";
         default:
             return "";
     }
@@ -120,7 +120,7 @@ CLSVorelSkin::CLSVorelSkin() {
         CLSVorelSkinItem& item = m_items[i];
         item.size = d.size;
         item.charSet = 128;
-        item.name = SJIS("ＭＳ Ｐゴシック");
+        item.name = "ＭＳ Ｐゴシック";
         item.textColor = fromRgbHex(d.textColor);
         item.backgroundColor = fromRgbHex(d.backgroundColor);
         item.borderType = d.borderType;
@@ -156,15 +156,15 @@ void CLSVorelSkin::setColour(int index, Colour colour) {
 const char* CLSVorelSkin::itemPrefix(int index) {
     switch (index) {
         case kTitle:
-            return SJIS("タイトル");
+            return "タイトル";
         case kQuestion:
-            return SJIS("問題");
+            return "問題";
         case kHint:
-            return SJIS("ヒント");
+            return "ヒント";
         case kAnswer:
-            return SJIS("答え");
+            return "答え";
         case kComment:
-            return SJIS("コメント");
+            return "コメント";
         case kInfoPane:
             return "InfoPane";
         default:

@@ -6,12 +6,11 @@
 #include "text/TString.h"
 
 /// The text with the case of every script folded, as judging with "ignore
-/// case" and find without regard to case compare it: one-byte A-Z to a-z,
-/// and each two-byte character by Unicode's full case folding (МОСКВА to
-/// москва, ＡＢＣ to ａｂｃ). A character whose folded form CP932 cannot
-/// hold keeps its case, as does one that normalisation would replace (the
-/// compatibility kanji of the IBM extensions). Every character keeps its
-/// length, so positions in the folded text are those of the original.
-std::string FoldCaseEveryScript(std::string_view cp932);
+/// case" and find without regard to case compare it: A-Z to a-z, and every
+/// other letter by Unicode's full case folding (МОСКВА to москва, Straße to
+/// strasse, ＡＢＣ to ａｂｃ). A character CP932 holds folds only into one
+/// it also holds, and the compatibility kanji keep themselves, so Shift-JIS
+/// texts compare as they always have. The folded text may differ in length.
+std::string FoldCaseEveryScript(std::string_view text);
 /// The same in place; returns the text.
 CLSTString& FoldCaseEveryScript(CLSTString& text);

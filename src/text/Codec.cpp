@@ -50,8 +50,11 @@ class Converter {
 };
 
 // A character's UTF-8 bytes packed low byte first, with their count in
-// the top byte; 0 where nothing is decoded.
+// the low bits of the top byte; 0 where nothing is decoded. kNotOwnCode
+// marks a code whose character CP932 writes with another code (the NEC and
+// IBM duplicates): such text does not go back to the bytes it came from.
 using Packed = uint32_t;
+constexpr Packed kNotOwnCode = 0x80000000u;
 
 Packed pack(const char* utf8, size_t n) {
     Packed p = static_cast<Packed>(n) << 24;
@@ -70,6 +73,7 @@ const DecodeTables& decodeTables() {
     static const DecodeTables tables = [] {
         DecodeTables t;
         Converter c("UTF-8", "CP932");
+        Converter back("CP932", "UTF-8");
         char out[8];
         for (int b = 0; b < 256; ++b) {
             char in = static_cast<char>(b);
@@ -82,7 +86,13 @@ const DecodeTables& decodeTables() {
                 char in[2] = {static_cast<char>(l), static_cast<char>(tr)};
                 size_t n = sizeof out;
                 if (c.one(in, 2, out, &n) && n <= 3) {
-                    t.pair[(l << 8) | tr] = pack(out, n);
+                    Packed packed = pack(out, n);
+                    char again[4];
+                    size_t m = sizeof again;
+                    if (!back.one(out, n, again, &m) || m != 2 || std::memcmp(again, in, 2) != 0) {
+                        packed |= kNotOwnCode;
+                    }
+                    t.pair[(l << 8) | tr] = packed;
                     t.lead[l] = true;
                 }
             }
@@ -165,41 +175,60 @@ const char* lookAlike(const char* p, size_t n) {
 
 }  // namespace
 
-std::string Cp932ToUtf8(std::string_view cp932) {
+bool AppendCp932AsUtf8(std::string& output, std::string_view cp932) {
     const DecodeTables& t = decodeTables();
     const auto* p = reinterpret_cast<const unsigned char*>(cp932.data());
     size_t n = cp932.size();
     // At most three bytes come of one (a half-width katakana).
-    std::string out(n * 3, '\0');
-    char* o = out.data();
+    size_t start = output.size();
+    output.resize(start + n * 3);
+    char* o = output.data() + start;
     auto put = [&o](Packed packed) {
-        size_t len = packed >> 24;
+        size_t len = (packed >> 24) & 3;
         o[0] = static_cast<char>(packed);
         o[1] = static_cast<char>(packed >> 8);
         o[2] = static_cast<char>(packed >> 16);
         o += len;
     };
+    bool exact = true;
     size_t i = 0;
     while (i < n) {
         unsigned char b = p[i];
-        if (Packed one = t.single[b]) {
+        if (b < 0x80) {
+            // ASCII is itself in CP932.
+            *o++ = static_cast<char>(b);
+            ++i;
+        } else if (Packed one = t.single[b]) {
             put(one);
             ++i;
         } else if (i + 1 < n && t.lead[b] && t.pair[(b << 8) | p[i + 1]]) {
-            put(t.pair[(b << 8) | p[i + 1]]);
+            Packed two = t.pair[(b << 8) | p[i + 1]];
+            if (two & kNotOwnCode) exact = false;
+            put(two);
             i += 2;
         } else {
             put(pack("\xEF\xBF\xBD", 3));  // U+FFFD for the one offending byte
+            exact = false;
             ++i;
         }
     }
-    out.resize(static_cast<size_t>(o - out.data()));
+    output.resize(static_cast<size_t>(o - output.data()));
+    return exact;
+}
+
+std::string Cp932ToUtf8(std::string_view cp932) {
+    std::string out;
+    AppendCp932AsUtf8(out, cp932);
     return out;
 }
 
 bool Utf8ToCp932(std::string_view utf8, std::string& out, std::string* unmappable) {
     out.clear();
-    out.reserve(utf8.size());
+    return AppendUtf8AsCp932(out, utf8, unmappable);
+}
+
+bool AppendUtf8AsCp932(std::string& out, std::string_view utf8, std::string* unmappable) {
+    out.reserve(out.size() + utf8.size());
     bool allMapped = true;
     const auto* p = reinterpret_cast<const unsigned char*>(utf8.data());
     size_t left = utf8.size();
@@ -281,4 +310,48 @@ std::string Utf8ToCp932Literal(std::string_view utf8) {
         std::abort();
     }
     return out;
+}
+
+int Cp932CodeOf(char32_t cp) {
+    if (cp >= 0x110000 || (cp >= 0xD800 && cp < 0xE000)) return -1;
+    char utf8[4];
+    size_t n = 0;
+    if (cp < 0x80) {
+        utf8[n++] = static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        utf8[n++] = static_cast<char>(0xC0 | (cp >> 6));
+        utf8[n++] = static_cast<char>(0x80 | (cp & 0x3F));
+    } else if (cp < 0x10000) {
+        utf8[n++] = static_cast<char>(0xE0 | (cp >> 12));
+        utf8[n++] = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        utf8[n++] = static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        utf8[n++] = static_cast<char>(0xF0 | (cp >> 18));
+        utf8[n++] = static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+        utf8[n++] = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        utf8[n++] = static_cast<char>(0x80 | (cp & 0x3F));
+    }
+    int32_t code = cp932CodeOf(cp, utf8, n);
+    if (code >= 0) return code;
+    if (code == kUnmappable) {
+        if (const char* alike = lookAlike(utf8, n)) {
+            const auto* b = reinterpret_cast<const unsigned char*>(alike);
+            return b[1] ? (b[0] << 8) | b[1] : b[0];
+        }
+    }
+    return -1;
+}
+
+void AppendCp932Code(std::string& out, int code) {
+    const DecodeTables& t = decodeTables();
+    Packed packed = 0;
+    if (code >= 0 && code < 0x100) {
+        packed = t.single[code];
+    } else if (code >= 0x100 && code < 0x10000) {
+        packed = t.pair[code];
+    }
+    if (!packed) packed = pack("\xEF\xBF\xBD", 3);
+    char bytes[3] = {static_cast<char>(packed), static_cast<char>(packed >> 8),
+                     static_cast<char>(packed >> 16)};
+    out.append(bytes, (packed >> 24) & 3);
 }

@@ -3,12 +3,21 @@
 #include <string>
 #include <string_view>
 
-// The one conversion between the program's CP932 (Windows-31J) texts and
-// UTF-8, the encoding of the platform, file names and the widgets.
+// The one conversion between CP932 (Windows-31J), the encoding of the
+// Shift-JIS files, and UTF-8, the encoding of every text inside the program.
 
 /// CP932 bytes to UTF-8. Never fails: a byte sequence that is not CP932
 /// shows as U+FFFD.
 std::string Cp932ToUtf8(std::string_view cp932);
+
+/// Appends the UTF-8 of CP932 bytes; false when writing the result as CP932
+/// would not give the same bytes back (a byte that is not CP932, shown as
+/// U+FFFD, or one of the NEC and IBM duplicate codes).
+bool AppendCp932AsUtf8(std::string& out, std::string_view cp932);
+
+/// Appends the CP932 of UTF-8 text, as Utf8ToCp932 converts it; false when
+/// any character became "?" (listed in unmappable).
+bool AppendUtf8AsCp932(std::string& out, std::string_view utf8, std::string* unmappable);
 
 /// UTF-8 to CP932. Characters that CP932 cannot hold become "?" in out and
 /// are listed (as UTF-8) in unmappable; returns false when there was any.
@@ -19,12 +28,14 @@ bool Utf8ToCp932(std::string_view utf8, std::string& out, std::string* unmappabl
 /// very end counts as well-formed.
 bool IsValidUtf8(std::string_view bytes, bool cutAllowed = false);
 
-/// UTF-8 to CP932 for the program's own texts, which are always mappable.
+/// UTF-8 to CP932 for texts that are known to fit (the tests' file bytes).
 std::string Utf8ToCp932Literal(std::string_view utf8);
 
-/// A CP932 copy of a UTF-8 string literal, converted once per use site.
-#define SJIS(utf8)                                                      \
-    ([]() -> const char* {                                              \
-        static const std::string converted_ = Utf8ToCp932Literal(utf8); \
-        return converted_.c_str();                                      \
-    }())
+/// The CP932 code of one code point (a value below 0x100 is one byte),
+/// counting the look-alikes other platforms type (U+301C for ～); -1 when
+/// CP932 cannot hold it.
+int Cp932CodeOf(char32_t cp);
+
+/// Appends the UTF-8 of one CP932 code (one byte below 0x100, else two);
+/// U+FFFD for a code CP932 does not define.
+void AppendCp932Code(std::string& out, int code);

@@ -50,9 +50,9 @@ CLSTString intervalText(int64_t milliseconds) {
     int64_t minutes = seconds / 60 % 60;
     seconds %= 60;
     CLSTString s;
-    if (hours > 0) s.append(static_cast<int>(hours)).append(SJIS("時間"));
-    if (hours > 0 || minutes > 0) s.append(static_cast<int>(minutes)).append(SJIS("分"));
-    s.append(static_cast<int>(seconds)).append(SJIS("秒"));
+    if (hours > 0) s.append(static_cast<int>(hours)).append("時間");
+    if (hours > 0 || minutes > 0) s.append(static_cast<int>(minutes)).append("分");
+    s.append(static_cast<int>(seconds)).append("秒");
     return s;
 }
 

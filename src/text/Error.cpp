@@ -68,38 +68,38 @@ void addIndented(int depth, const char* name, const char* suffix) {
 CLSError::CLSError(const char* source, int line, int code)
     : m_source(source ? source : ""), m_line(line), m_code(code) {
     char buf[kTraceLineBytes + 1];
-    std::snprintf(buf, sizeof buf, SJIS("%s(%d行): %s"), m_source.c_str(), m_line, message());
+    std::snprintf(buf, sizeof buf, "%s(%d行): %s", m_source.c_str(), m_line, message());
     traceLine(buf);
 }
 
 const char* CLSError::messageOf(int code) {
     switch (code) {
         case kDialog:
-            return SJIS("ダイアログを表示できません。");
+            return "ダイアログを表示できません。";
         case kOpen:
-            return SJIS("ファイルを開けません。");
+            return "ファイルを開けません。";
         case kPrint:
-            return SJIS("印刷時にエラーが発生しました。");
+            return "印刷時にエラーが発生しました。";
         case kClipboard:
-            return SJIS("クリップボードから読み取れません。");
+            return "クリップボードから読み取れません。";
         case kRead:
-            return SJIS("ファイルを読み込めません。");
+            return "ファイルを読み込めません。";
         case kRegisterClass:
-            return SJIS("ウィンドウクラスを登録できません。");
+            return "ウィンドウクラスを登録できません。";
         case kWrite:
-            return SJIS("ファイルに書き込めません。");
+            return "ファイルに書き込めません。";
         case kDestructor:
-            return SJIS("デストラクタが不正呼び出しされました。");
+            return "デストラクタが不正呼び出しされました。";
         case kParameter:
-            return SJIS("パラメータが不正です。");
+            return "パラメータが不正です。";
         case kNotImplemented:
-            return SJIS("その機能は実装されていません。");
+            return "その機能は実装されていません。";
         case kMemory:
-            return SJIS("メモリ不足です。");
+            return "メモリ不足です。";
         case kIndex:
-            return SJIS("添字が範囲外です。");
+            return "添字が範囲外です。";
         case kUnexpected:
-            return SJIS("予期しないエラーです。");
+            return "予期しないエラーです。";
         default:
             return "???";
     }
@@ -108,7 +108,7 @@ const char* CLSError::messageOf(int code) {
 CLSTString errorText(const CLSError& error) {
     CLSTString text(error.message());
     text.append("\n\n").append(error.source()).append(" : ").append(error.line());
-    text.append(SJIS("行"));
+    text.append("行");
     return text;
 }
 

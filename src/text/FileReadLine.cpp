@@ -7,6 +7,7 @@
 
 #include <cstring>
 
+#include "text/Codec.h"
 #include "text/Error.h"
 #include "text/Paths.h"
 
@@ -112,6 +113,16 @@ bool CLSFileReadLine::refill() {
 }
 
 bool CLSFileReadLine::readLine(CLSTString& line) {
+    if (m_encoding == CLSTextEncoding::kUtf8) return readLineBytes(line);
+    CLSTString raw;
+    bool any = readLineBytes(raw);
+    std::string utf8;
+    AppendCp932AsUtf8(utf8, raw.view());
+    line = CLSTString(utf8);
+    return any;
+}
+
+bool CLSFileReadLine::readLineBytes(CLSTString& line) {
     line.clear();
     bool any = false;
     while (true) {
@@ -140,9 +151,17 @@ bool CLSFileReadLine::readFields(CLSTStringArray& fields, char separator) {
     fields.clear();
     std::string field;
     bool inQuotes = false;
+    // The separators, quotes and line ends are never part of a two-byte
+    // CP932 character, so the record is cut before it is converted.
     auto store = [&]() {
         FinishQuotedField(field);
-        fields.add(CLSTString(field));
+        if (m_encoding == CLSTextEncoding::kCp932) {
+            std::string utf8;
+            AppendCp932AsUtf8(utf8, field);
+            fields.add(CLSTString(utf8));
+        } else {
+            fields.add(CLSTString(field));
+        }
         field.clear();
     };
     while (true) {

@@ -5,6 +5,7 @@
 
 #include "text/FileFingerprint.h"
 #include "text/TString.h"
+#include "text/TextEncoding.h"
 
 /// A field as read between separators: when it starts with a double quote,
 /// the quotes go and "" becomes "; text after the closing quote stays, and
@@ -12,8 +13,9 @@
 void FinishQuotedField(std::string& field);
 
 /// Buffered reading of a text file by line, by comma- or TAB-separated
-/// record, or by blocks of bytes, on a POSIX file descriptor. Bytes are
-/// taken as they stand (no character-set conversion). Read failures throw
+/// record, or by blocks of bytes, on a POSIX file descriptor. Lines and
+/// fields of a CP932 file (the default) come as UTF-8; with kUtf8 they are
+/// the bytes as they stand, as blocks always are. Read failures throw
 /// CLSError code 4 with the source "READLINE".
 class CLSFileReadLine {
   public:
@@ -26,7 +28,11 @@ class CLSFileReadLine {
     CLSFileReadLine(const CLSFileReadLine&) = delete;
     CLSFileReadLine& operator=(const CLSFileReadLine&) = delete;
 
-    /// Closes any open file and opens a CP932 path for reading; false when
+    /// The encoding of the file's lines; CP932 unless set.
+    void setEncoding(CLSTextEncoding encoding) { m_encoding = encoding; }
+    CLSTextEncoding encoding() const { return m_encoding; }
+
+    /// Closes any open file and opens a path for reading; false when
     /// it cannot be opened.
     bool open(const CLSTString& path);
     bool openNative(const std::string& nativePath);
@@ -36,6 +42,8 @@ class CLSFileReadLine {
 
     /// Next line without its terminator (CR LF, CR or LF); false at the end.
     bool readLine(CLSTString& line);
+    /// The same as the bytes in the file, whatever the encoding.
+    bool readLineBytes(CLSTString& line);
     /// Next record split at separator (',' or '\t') outside double quotes;
     /// false at the end. Quoted fields lose their quotes, "" becomes ".
     bool readFields(CLSTStringArray& fields, char separator);
@@ -74,6 +82,7 @@ class CLSFileReadLine {
 
     int m_fd = -1;
     std::string m_nativePath;
+    CLSTextEncoding m_encoding = CLSTextEncoding::kCp932;
 
   private:
     /// Makes bytes available; false at end of file.

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "text/Codec.h"
 #include "text/Error.h"
 #include "text/Paths.h"
 
@@ -55,6 +56,7 @@ bool CLSFileWriteString::openNative(const std::string& nativePath, bool append) 
     close();
     int flags = O_RDWR | O_CREAT | (append ? 0 : O_TRUNC);
     if (!openDescriptor(nativePath, flags)) return false;
+    m_unmappable.clear();
     if (append && ::lseek(m_fd, 0, SEEK_END) < 0) {
         CLSFileReadLine::close();
         return false;
@@ -113,12 +115,22 @@ void CLSFileWriteString::sync() {
     if (m_fd >= 0 && ::fsync(m_fd) != 0 && errno != EINVAL) VR_THROW(kSource, CLSError::kWrite);
 }
 
+void CLSFileWriteString::writeText(const char* text, size_t n) {
+    if (m_encoding == CLSTextEncoding::kUtf8) {
+        writeBytes(text, n);
+        return;
+    }
+    prepareWrite();
+    AppendUtf8AsCp932(m_out, std::string_view(text, n), &m_unmappable);
+    if (m_out.size() >= kWriteBuffer) flush();
+}
+
 void CLSFileWriteString::write(const char* text) {
-    if (text) writeBytes(text, std::strlen(text));
+    if (text) writeText(text, std::strlen(text));
 }
 
 void CLSFileWriteString::write(const CLSTString& text) {
-    writeBytes(text.text(), text.length());
+    writeText(text.text(), static_cast<size_t>(text.length()));
 }
 
 void CLSFileWriteString::write(int value) {

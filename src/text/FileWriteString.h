@@ -5,8 +5,10 @@
 
 #include "text/FileReadLine.h"
 
-/// Writing (and mixed reading) of a text file. Write failures throw CLSError
-/// code 6 with the source "READLINE"; what was written before stays.
+/// Writing (and mixed reading) of a text file. Texts are written in the
+/// file's encoding (CP932 unless set otherwise; writeBytes writes bytes as
+/// they are). Write failures throw CLSError code 6 with the source
+/// "READLINE"; what was written before stays.
 class CLSFileWriteString : public CLSFileReadLine {
   public:
     CLSFileWriteString() = default;
@@ -29,6 +31,10 @@ class CLSFileWriteString : public CLSFileReadLine {
     void writeLine(char c);
     void writeNewLine();
 
+    /// The characters that CP932 could not hold and were written as "?"
+    /// since the file was opened (callers that may meet them check).
+    const std::string& unmappable() const { return m_unmappable; }
+
     /// Hands buffered bytes to the system; throws code 6 on failure.
     void flush();
     /// flush() and then waits until the bytes are on the disk.
@@ -39,7 +45,9 @@ class CLSFileWriteString : public CLSFileReadLine {
 
   private:
     void prepareWrite();
+    void writeText(const char* text, size_t n);
     std::string m_out;
+    std::string m_unmappable;
 };
 
 /// "n%" for a negative size -n, else the decimal value (markup attributes).

@@ -8,17 +8,15 @@
 #include <cstdlib>
 #include <vector>
 
-#include "text/Codec.h"
-
+// Paths are the file system's bytes (nearly always UTF-8) in the program
+// too, so the two forms are the same.
 std::string NativePath(const CLSTString& path) {
-    return Cp932ToUtf8(path.view());
+    return path.str();
 }
 
 bool PathFromNative(const std::string& nativePath, CLSTString& path) {
-    std::string out;
-    bool ok = Utf8ToCp932(nativePath, out);
-    path = CLSTString(out);
-    return ok;
+    path = CLSTString::fromBytes(nativePath.data(), static_cast<int>(nativePath.size()));
+    return true;
 }
 
 bool NativeFileExists(const std::string& nativePath) {

@@ -4,13 +4,12 @@
 
 #include "text/TString.h"
 
-// Paths are CP932 texts inside the program; they become native (UTF-8)
-// paths only at the moment a file is opened.
+// Paths are UTF-8 texts inside the program (the file system's bytes); they
+// become native paths at the moment a file is opened, through these two.
 
-/// The native path of a CP932 path.
+/// The native path of a program path.
 std::string NativePath(const CLSTString& path);
-/// The CP932 path of a native one; false (and "?" in its place) when a
-/// character of the name has no CP932 form.
+/// The program path of a native one; every name has one.
 bool PathFromNative(const std::string& nativePath, CLSTString& path);
 
 /// Whether the path names a regular file (not a folder, pipe or device,
@@ -21,7 +20,7 @@ bool NativeFileExists(const std::string& nativePath);
 /// writing, also a character device), or -1 for anything else; never
 /// waits, even on a named pipe.
 int OpenRegularFile(const std::string& nativePath, int flags);
-/// Position just after the last '/' or '\' (never a trail byte), 0 if none.
+/// Position just after the last '/' or '\' , 0 if none.
 int FileNamePosition(const CLSTString& path);
 /// Folder part without the final separator ("" for a bare name).
 CLSTString FolderOf(const CLSTString& path);

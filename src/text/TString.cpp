@@ -6,7 +6,9 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "text/Codec.h"
 #include "text/Error.h"
+#include "text/Unicode.h"
 
 namespace {
 
@@ -237,38 +239,23 @@ int FindCharEscaped(std::string_view text, char c, int start, char escapeChar) {
     const char* p = text.data();
     int len = static_cast<int>(text.size());
     if (start < 0) start = 0;
-    unsigned char u = static_cast<unsigned char>(c);
-    if (escapeChar == 0 && u < 0x40) {
-        // Bytes below 0x40 are never the second byte of a two-byte character.
-        if (start >= len) return -1;
+    if (start >= len) return -1;
+    // No byte of a UTF-8 sequence beyond ASCII is below 0x80, so a one-byte
+    // character is found by its byte alone.
+    if (escapeChar == 0) {
         const void* hit = std::memchr(p + start, c, len - start);
         return hit ? static_cast<int>(static_cast<const char*>(hit) - p) : -1;
     }
-    // One-byte characters are the common case: test them without the
-    // two-byte check, which only lead bytes (0x81 and up) need.
     int pos = start;
     while (pos < len) {
         char b = p[pos];
-        if (static_cast<unsigned char>(b) < 0x81) {
-            if (b == escapeChar && escapeChar) {
-                ++pos;
-                if (pos < len) pos += charLengthAt(p, pos, len);
-                continue;
-            }
-            if (b == c) return pos;
+        if (b == escapeChar) {
             ++pos;
+            if (pos < len) pos += charLengthAt(p, pos, len);
             continue;
         }
-        int n = charLengthAt(p, pos, len);
-        if (n == 1) {
-            if (b == escapeChar && escapeChar) {
-                ++pos;
-                if (pos < len) pos += charLengthAt(p, pos, len);
-                continue;
-            }
-            if (b == c) return pos;
-        }
-        pos += n;
+        if (b == c) return pos;
+        ++pos;
     }
     return -1;
 }
@@ -292,16 +279,12 @@ void SplitEscaped(std::string_view text, char separator, char escapeChar, int ma
 
 namespace {
 
-// Bytes that escaping must look at: the markup characters, line ends, the
-// lead bytes of two-byte characters, and "#"/"$" (only at the start).
+// Bytes that escaping must look at: the markup characters and line ends
+// ("#"/"$" only at the start). Bytes of longer characters never need it.
 struct EscapeTable {
     bool attention[256] = {};
     EscapeTable() {
         for (unsigned char c : std::string_view("\\()[]|,'\r\n"))
-            attention[c] = true;
-        for (int c = 0x81; c <= 0x9F; ++c)
-            attention[c] = true;
-        for (int c = 0xE0; c <= 0xFC; ++c)
             attention[c] = true;
     }
 };
@@ -326,19 +309,15 @@ void AppendEscapedMarkup(std::string& out, std::string_view text) {
             ++pos;
         out.append(p + start, pos - start);
         if (pos >= len) break;
-        int n = charLengthAt(p, pos, len);
+        int n = 1;
         char c = p[pos];
-        if (n == 2) {
-            out.append(p + pos, 2);
-        } else if (c == '\r' || c == '\n') {
+        if (c == '\r' || c == '\n') {
             out += "\\n";
             if (c == '\r' && pos + 1 < len && p[pos + 1] == '\n') ++pos;
         } else if (c == '\\' || c == '(' || c == ')' || c == '[' || c == ']' || c == '|' ||
                    c == ',' || c == '\'') {
             out += '\\';
             out += c;
-        } else {
-            out += c;  // a lead byte without its trail byte
         }
         pos += n;
     }
@@ -550,31 +529,69 @@ bool CLSTString::isPercent() const {
 
 namespace {
 
-int compareBytes(const char* a, int aLen, const char* b, int bLen, bool foldCase) {
-    int n = aLen < bLen ? aLen : bLen;
-    int i = 0;
-    while (i < n) {
-        unsigned char x = static_cast<unsigned char>(a[i]);
-        unsigned char y = static_cast<unsigned char>(b[i]);
-        bool twoByte = i + 1 < aLen && isDoubleByteChar(a + i);
-        if (foldCase && !twoByte) {
-            if (x >= 'A' && x <= 'Z') x += 'a' - 'A';
-            if (y >= 'A' && y <= 'Z') y += 'a' - 'A';
-        }
-        if (x != y) return x < y ? -1 : 1;
-        if (twoByte) {
-            // Both texts hold the same lead byte here; compare the trail byte raw.
-            if (i + 1 >= n) break;
-            unsigned char xt = static_cast<unsigned char>(a[i + 1]);
-            unsigned char yt = static_cast<unsigned char>(b[i + 1]);
-            if (xt != yt) return xt < yt ? -1 : 1;
-            i += 2;
-        } else {
-            ++i;
-        }
+// The sort key of the character at pos, written to key (at most 4 bytes);
+// returns its length. Characters CP932 holds give their CP932 bytes, so
+// texts sort exactly as the Shift-JIS files always have; every other one
+// gives 0xFE (no CP932 byte) and its code point. Keys of different lengths
+// start with different bytes, so comparing keys one character at a time
+// is comparing the whole keys.
+int sortKeyAt(const char* p, int pos, int len, bool foldCase, unsigned char* key, int* charLength) {
+    unsigned char b = static_cast<unsigned char>(p[pos]);
+    if (b < 0x80) {
+        *charLength = 1;
+        key[0] = foldCase && b >= 'A' && b <= 'Z' ? static_cast<unsigned char>(b + ('a' - 'A')) : b;
+        return 1;
     }
-    if (aLen == bLen) return 0;
-    return aLen < bLen ? -1 : 1;
+    int n = 0;
+    char32_t cp = DecodeUtf8(std::string_view(p, len), pos, &n);
+    *charLength = n;
+    int code = Cp932CodeOf(cp);
+    if (code >= 0x100) {
+        key[0] = static_cast<unsigned char>(code >> 8);
+        key[1] = static_cast<unsigned char>(code);
+        return 2;
+    }
+    if (code >= 0) {
+        key[0] = static_cast<unsigned char>(code);
+        return 1;
+    }
+    if (foldCase) cp = LowerCase(cp);
+    key[0] = 0xFE;
+    key[1] = static_cast<unsigned char>(cp >> 16);
+    key[2] = static_cast<unsigned char>(cp >> 8);
+    key[3] = static_cast<unsigned char>(cp);
+    return 4;
+}
+
+int compareBytes(const char* a, int aLen, const char* b, int bLen, bool foldCase) {
+    int i = 0, j = 0;
+    while (i < aLen && j < bLen) {
+        unsigned char x = static_cast<unsigned char>(a[i]);
+        unsigned char y = static_cast<unsigned char>(b[j]);
+        if (x < 0x80 && y < 0x80) {
+            // The common case: two ASCII characters.
+            if (foldCase) {
+                if (x >= 'A' && x <= 'Z') x += 'a' - 'A';
+                if (y >= 'A' && y <= 'Z') y += 'a' - 'A';
+            }
+            if (x != y) return x < y ? -1 : 1;
+            ++i;
+            ++j;
+            continue;
+        }
+        unsigned char ka[4], kb[4];
+        int na = 0, nb = 0;
+        int la = sortKeyAt(a, i, aLen, foldCase, ka, &na);
+        int lb = sortKeyAt(b, j, bLen, foldCase, kb, &nb);
+        int common = la < lb ? la : lb;
+        if (int d = std::memcmp(ka, kb, common)) return d < 0 ? -1 : 1;
+        if (la != lb) return la < lb ? -1 : 1;
+        i += na;
+        j += nb;
+    }
+    bool aDone = i >= aLen, bDone = j >= bLen;
+    if (aDone && bDone) return 0;
+    return aDone ? -1 : 1;
 }
 
 }  // namespace
@@ -584,20 +601,16 @@ int CompareNoCase(std::string_view a, std::string_view b) {
                         true);
 }
 
-// Folding each text by its own characters gives compareBytes' order: up to
-// the first difference both texts cut into the same characters, and A-Z are
-// valid trail bytes, so a byte folded in one text is folded in the other.
 void AppendNoCaseKey(std::string& out, std::string_view text) {
+    const char* p = text.data();
     const int length = static_cast<int>(text.size());
     int i = 0;
     while (i < length) {
-        if (i + 1 < length && isDoubleByteChar(text.data() + i)) {
-            out.append(text.data() + i, 2);
-            i += 2;
-            continue;
-        }
-        char c = text[i++];
-        out += c >= 'A' && c <= 'Z' ? static_cast<char>(c + ('a' - 'A')) : c;
+        unsigned char key[4];
+        int n = 0;
+        int k = sortKeyAt(p, i, length, true, key, &n);
+        out.append(reinterpret_cast<const char*>(key), k);
+        i += n;
     }
 }
 

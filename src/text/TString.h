@@ -6,21 +6,27 @@
 
 class CLSTStringArray;
 
-/// True when the bytes at p form one Shift-JIS two-byte character: a lead
-/// byte 0x81-0x9F or 0xE0-0xFC followed by a trail byte 0x40-0x7E or 0x80-0xFC.
-/// p must point at two readable bytes (the zero terminator counts).
-inline bool isDoubleByteChar(const char* p) {
-    unsigned char lead = static_cast<unsigned char>(p[0]);
-    unsigned char trail = static_cast<unsigned char>(p[1]);
-    bool leadOk = (lead >= 0x81 && lead <= 0x9F) || (lead >= 0xE0 && lead <= 0xFC);
-    bool trailOk = (trail >= 0x40 && trail <= 0x7E) || (trail >= 0x80 && trail <= 0xFC);
-    return leadOk && trailOk;
-}
-
-/// Byte length (1 or 2) of the character at position pos of a text of
-/// length len; never runs past the end.
+/// Byte length (1 to 4) of the UTF-8 character at position pos of a text
+/// of length len; 1 for a byte that starts no well-formed sequence there (a
+/// stray byte is a character of its own). Never runs past the end.
 inline int charLengthAt(const char* text, int pos, int len) {
-    return (pos + 1 < len && isDoubleByteChar(text + pos)) ? 2 : 1;
+    unsigned char lead = static_cast<unsigned char>(text[pos]);
+    if (lead < 0x80) return 1;
+    int n = lead >= 0xC2 && lead <= 0xDF   ? 2
+            : lead >= 0xE0 && lead <= 0xEF ? 3
+            : lead >= 0xF0 && lead <= 0xF4 ? 4
+                                           : 1;
+    if (n == 1 || pos + n > len) return 1;
+    for (int i = 1; i < n; ++i) {
+        if ((static_cast<unsigned char>(text[pos + i]) & 0xC0) != 0x80) return 1;
+    }
+    // Overlong forms, surrogates and code points past U+10FFFF.
+    unsigned char second = static_cast<unsigned char>(text[pos + 1]);
+    if ((lead == 0xE0 && second < 0xA0) || (lead == 0xED && second >= 0xA0) ||
+        (lead == 0xF0 && second < 0x90) || (lead == 0xF4 && second >= 0x90)) {
+        return 1;
+    }
+    return n;
 }
 
 // Scans over plain byte views, shared by CLSTString and the sentence code
@@ -39,12 +45,14 @@ void AppendEscapedMarkup(std::string& out, std::string_view text);
 /// unescapeMarkup of a text.
 std::string UnescapeMarkupText(std::string_view text);
 
-/// lstrcmpiA-like order of two byte texts: one-byte A-Z folded to a-z,
-/// then byte order; negative, 0 or positive.
+/// The program's order of two texts without regard to case: characters
+/// CP932 holds go by their CP932 codes with one-byte A-Z folded to a-z (as
+/// texts have always sorted), every other character after them by its
+/// case-folded code point; negative, 0 or positive.
 int CompareNoCase(std::string_view a, std::string_view b);
 /// Appends to out a key of text whose plain byte order (shorter first on a
-/// common start) is CompareNoCase's order: one-byte A-Z as a-z, two-byte
-/// characters as they are. Sorting many texts compares keys made once.
+/// common start) is CompareNoCase's order. Sorting many texts compares keys
+/// made once.
 void AppendNoCaseKey(std::string& out, std::string_view text);
 
 class CLSTString;
@@ -52,9 +60,9 @@ class CLSTString;
 CLSTString Escaped(const CLSTString& text);
 CLSTString Unescaped(const CLSTString& text);
 
-/// The program's string: an owned, zero-terminated CP932 byte text. Every
-/// scan steps over two-byte characters so that a trail byte is never taken
-/// for an ASCII character. Misuse throws CLSError with the source "TSTRING".
+/// The program's string: an owned, zero-terminated UTF-8 text in NFC. Every
+/// scan steps over whole characters, so a sequence is never cut. Positions
+/// and lengths are in bytes. Misuse throws CLSError with the source "TSTRING".
 class CLSTString {
   public:
     static constexpr int kUnit = 256;
@@ -117,8 +125,8 @@ class CLSTString {
     /// Position of the first unescaped target from start, -1 when absent.
     int find(const char* target, int start = 0, char escapeChar = 0) const;
     int findChar(char c, int start = 0, char escapeChar = 0) const;
-    /// Position of the first byte that belongs to set; an escape character
-    /// in the set is found too. Trail bytes are never tested.
+    /// Position of the first one-byte character that belongs to set; an
+    /// escape character in the set is found too.
     int findFirstOf(const char* set, int start = 0, char escapeChar = 0) const;
     CLSTString substring(int pos, int count = -1) const;
     /// Pieces between unescaped separators. maxCount >= 1 limits the pieces,
@@ -143,7 +151,7 @@ class CLSTString {
     /// True when the first character that is not a decimal digit is "%".
     bool isPercent() const;
 
-    /// lstrcmpiA-like: one-byte A-Z folded to a-z, then byte order.
+    /// CompareNoCase's order.
     int compareNoCase(const char* text) const;
     int compare(const char* text) const;
 

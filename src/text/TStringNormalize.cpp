@@ -1,10 +1,9 @@
 // The normalisations answers are compared with. Each walks the text one
-// character at a time and writes the result over it; no rule makes a text
-// longer, so working in place is safe.
+// character at a time; the Japanese rules go by CP932 codes.
 
-#include <cstring>
-
+#include "text/Codec.h"
 #include "text/TString.h"
+#include "text/Unicode.h"
 
 namespace {
 
@@ -36,43 +35,45 @@ const int kKatakanaTable[0x57] = {
     0,           0xA6,    0xDD,    0,           0xB6,    0xB6,
 };
 
-int codeAt(const char* p) {
-    return static_cast<unsigned char>(p[0]) * 256 + static_cast<unsigned char>(p[1]);
+bool isLeadByte(unsigned char b) {
+    return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
 }
 
-// Applies fn(code, out) to every two-byte character and copies one-byte
-// characters; fn writes 0-2 bytes to out and returns how many.
+// Applies fn(code, out) to the CP932 code of every character CP932 holds
+// (a code below 0x100 is a one-byte character) and keeps the others; fn
+// writes 0-2 CP932 bytes to out and returns how many, or -1 to keep the
+// character. The rules are those of the Shift-JIS codes they were made for.
 template <typename Fn>
 void rewrite(CLSTString& s, Fn fn) {
     std::string out;
-    out.reserve(s.length());
+    bool changed = false;
     const char* p = s.text();
     int len = s.length();
     for (int pos = 0; pos < len;) {
-        if (charLengthAt(p, pos, len) == 2) {
-            char buf[2];
-            int n = fn(codeAt(p + pos), buf);
-            if (n < 0) {
-                out.append(p + pos, 2);
-            } else {
-                out.append(buf, n);
-            }
-            pos += 2;
+        int n = charLengthAt(p, pos, len);
+        unsigned char b = static_cast<unsigned char>(p[pos]);
+        int code = b < 0x80 ? b : n == 1 ? -1 : Cp932CodeOf(DecodeUtf8(s.view(), pos));
+        char buf[2];
+        int k = code < 0 ? -1 : fn(code, buf);
+        if (k < 0) {
+            if (changed) out.append(p + pos, n);
         } else {
-            unsigned char c = static_cast<unsigned char>(p[pos]);
-            char buf[1];
-            int n = fn(c, buf);
-            if (n < 0) {
-                out += p[pos];
-            } else {
-                out.append(buf, n);
+            if (!changed) {
+                out.reserve(len);
+                out.append(p, pos);
+                changed = true;
             }
-            ++pos;
+            if (k == 2 && isLeadByte(static_cast<unsigned char>(buf[0]))) {
+                AppendCp932Code(out, (static_cast<unsigned char>(buf[0]) << 8) |
+                                         static_cast<unsigned char>(buf[1]));
+            } else {
+                for (int i = 0; i < k; ++i)
+                    AppendCp932Code(out, static_cast<unsigned char>(buf[i]));
+            }
         }
+        pos += n;
     }
-    if (out.size() != static_cast<size_t>(len) || std::memcmp(out.data(), p, len) != 0) {
-        s = CLSTString(out);
-    }
+    if (changed) s = CLSTString(out);
 }
 
 int putCode(int code, char* out) {

@@ -429,3 +429,28 @@ int GraphemeCount(std::string_view text) {
         ++count;
     return count;
 }
+
+char32_t LowerCase(char32_t cp) {
+    if (cp >= 0x110000) return cp;
+    return static_cast<char32_t>(utf8proc_tolower(static_cast<utf8proc_int32_t>(cp)));
+}
+
+bool IsLetterMarkOrDigit(char32_t cp) {
+    if (cp >= 0x110000) return false;
+    switch (Property(cp).category) {
+        case UTF8PROC_CATEGORY_LU:
+        case UTF8PROC_CATEGORY_LL:
+        case UTF8PROC_CATEGORY_LT:
+        case UTF8PROC_CATEGORY_LM:
+        case UTF8PROC_CATEGORY_LO:
+        case UTF8PROC_CATEGORY_MN:
+        case UTF8PROC_CATEGORY_MC:
+        case UTF8PROC_CATEGORY_ME:
+        case UTF8PROC_CATEGORY_ND:
+        case UTF8PROC_CATEGORY_NL:
+        case UTF8PROC_CATEGORY_NO:
+            return true;
+        default:
+            return false;
+    }
+}

@@ -34,6 +34,13 @@ std::string NormalizeNfc(std::string_view text);
 /// FoldCase in settings/IniFile.h folds only A to Z.)
 std::string FoldCaseFull(std::string_view text);
 
+/// Whether a code point is a letter, a mark or a digit of any script.
+bool IsLetterMarkOrDigit(char32_t cp);
+
+/// The lower-case form of one code point (simple case mapping: ẞ to ß);
+/// the code point itself when it has none.
+char32_t LowerCase(char32_t cp);
+
 /// The text without the accents and breathings (U+0300 to U+036F) that sit on
 /// Latin and Greek letters, in NFC: "absurdité" to "absurdite", "Ἀθῆναι" to
 /// "Αθηναι". Marks on other scripts (Cyrillic й, kana voicing) stay.

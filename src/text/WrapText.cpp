@@ -2,18 +2,29 @@
 
 #include <cstring>
 
+#include "text/Codec.h"
 #include "text/TString.h"
+#include "text/Unicode.h"
 
-bool isWordChar(const char* p, int charLength) {
-    unsigned char c = static_cast<unsigned char>(p[0]);
-    if (charLength == 1) {
-        return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') ||
-               (c >= 0xA6 && c <= 0xDF);
-    }
-    // Japanese text breaks between any two characters; only full-width
-    // Latin letters and digits hold together as words do.
-    int code = c * 256 + static_cast<unsigned char>(p[1]);
-    return code >= 0x824F && code <= 0x829A;
+bool isWordChar(std::string_view text, int pos) {
+    unsigned char c = static_cast<unsigned char>(text[pos]);
+    if (c < 0x80) return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+    char32_t cp = DecodeUtf8(text, pos);
+    int code = Cp932CodeOf(cp);
+    // Japanese text breaks between any two characters; only half-width
+    // katakana and full-width Latin letters and digits hold together as
+    // words do. Letters CP932 cannot hold (é, ɔ̃, Korean) hold together
+    // too, except the wide ones of Chinese text.
+    if (code >= 0) return (code >= 0xA6 && code <= 0xDF) || (code >= 0x824F && code <= 0x829A);
+    return IsLetterMarkOrDigit(cp) && CharColumns(cp) < 2;
+}
+
+// Bytes of the letter at pos as the learner sees it: a base letter with
+// its combining marks is never cut.
+int letterLength(const char* text, int pos, int length) {
+    int n = charLengthAt(text, pos, length);
+    if (pos + n >= length || static_cast<unsigned char>(text[pos + n]) < 0x80) return n;
+    return NextGraphemeBoundary(std::string_view(text, length), pos) - pos;
 }
 
 CLSWrappedText wrapText(const TextMetrics& metrics, const char* text, int length, int maxWidth,
@@ -21,7 +32,6 @@ CLSWrappedText wrapText(const TextMetrics& metrics, const char* text, int length
     CLSWrappedText result;
     if (!text) return result;
     if (length < 0) length = static_cast<int>(std::strlen(text));
-    bool keepPairs = metrics.keepsDoubleByte();
 
     int pos = 0;
     while (pos < length) {
@@ -41,7 +51,7 @@ CLSWrappedText wrapText(const TextMetrics& metrics, const char* text, int length
                 pos += (c == '\r' && pos + 1 < length && text[pos + 1] == '\n') ? 2 : 1;
                 break;
             }
-            int n = keepPairs ? charLengthAt(text, pos, length) : 1;
+            int n = letterLength(text, pos, length);
             int width = metrics.textWidth(text + lineStart, pos + n - lineStart);
             if (width > maxWidth && pos > lineStart) {
                 lineEnd = breakAfter > lineStart ? breakAfter : pos;
@@ -50,7 +60,7 @@ CLSWrappedText wrapText(const TextMetrics& metrics, const char* text, int length
             }
             lineWidth = width;
             lastFit = pos + n - lineStart;
-            if (!isWordChar(text + pos, n)) breakAfter = pos + n;
+            if (!isWordChar(std::string_view(text, length), pos)) breakAfter = pos + n;
             pos += n;
         }
         CLSWrappedLine line;

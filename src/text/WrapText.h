@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string_view>
 #include <vector>
 
 #include "text/TextMetrics.h"
@@ -24,6 +25,8 @@ struct CLSWrappedText {
 CLSWrappedText wrapText(const TextMetrics& metrics, const char* text, int length, int maxWidth,
                         int spacing);
 
-/// Whether a character counts as part of a word for line breaking: ASCII
-/// letters and digits, half-width katakana, and full-width letters and digits.
-bool isWordChar(const char* p, int charLength);
+/// Whether the character at byte pos counts as part of a word for line
+/// breaking: ASCII letters and digits, half-width katakana, full-width
+/// letters and digits, and the letters of scripts CP932 cannot hold that
+/// are not wide.
+bool isWordChar(std::string_view text, int pos);

@@ -7,13 +7,16 @@
 
 #include "TestSupport.h"
 #include "print/PrintTarget.h"
+#include "text/Columns.h"
 
 /// Every byte is fontSize × rate / 100 pixels wide and a line twice that
 /// high, so that the page arithmetic can be followed by hand.
 class FixedWidthMetrics : public TextMetrics {
   public:
     FixedWidthMetrics(int charWidth, int lineHeight) : m_width(charWidth), m_height(lineHeight) {}
-    int textWidth(const char*, int n) const override { return n * m_width; }
+    int textWidth(const char* text, int n) const override {
+        return DisplayColumns(std::string_view(text, static_cast<size_t>(n))) * m_width;
+    }
     int lineHeight() const override { return m_height; }
 
   private:

@@ -4,18 +4,23 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include <map>
 
 #include "TestSupport.h"
 #include "sentence/SentenceLayout.h"
 #include "sentence/VideoSchedule.h"
+#include "text/Columns.h"
 
 namespace {
 
 // 10 pixels per byte, lines 20 pixels high.
 class FixedMetrics : public TextMetrics {
   public:
-    int textWidth(const char*, int n) const override { return 10 * n; }
+    int textWidth(const char* text, int n) const override {
+        return 10 * DisplayColumns(std::string_view(text, static_cast<size_t>(n)));
+    }
     int lineHeight() const override { return 20; }
 };
 
@@ -64,7 +69,7 @@ TEST(SentenceLayout, TextLinesFollowTheLineInterval) {
     japanese.addText(jp.view());
     CLSSentenceLayout jl = LayoutSentence(japanese, kMetrics, kNoMedia, 40, 0);
     ASSERT_EQ(jl.blocks[0].text.lines.size(), 3u);
-    EXPECT_EQ(jl.blocks[0].text.lines[0].length, 4);
+    EXPECT_EQ(jl.blocks[0].text.lines[0].length, static_cast<int>(std::strlen("日本")));
 }
 
 TEST(SentenceLayout, TextPictureAndTextStackFromTheLeftEdge) {

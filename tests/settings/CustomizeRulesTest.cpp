@@ -210,8 +210,7 @@ TEST(VagueList, AddsAsEnteredDeletesAndReplacesTheTable) {
     EXPECT_EQ(list.count(), 46);
     EXPECT_EQ(list.add(CLSTString(), CLSTString()), -1);
     EXPECT_EQ(list.count(), 46);
-    EXPECT_STREQ(VagueEmptyPairMessage(),
-                 Utf8ToCp932Literal("少なくとも１つに文字列を入力してください。").c_str());
+    EXPECT_STREQ(VagueEmptyPairMessage(), "少なくとも１つに文字列を入力してください。");
 
     // The longer text is the key; equal lengths keep the order entered.
     int row = list.add(Sj("ｶ"), Sj("カ"));

@@ -41,17 +41,17 @@ TEST(IniFile, LinesSectionsAndEntries) {
 }
 
 TEST(IniFile, TwoByteCharactersAreNeverCut) {
-    // The second byte of ゾ is "]".
-    std::string closing = Utf8ToCp932Literal("ゾ");
-    ASSERT_EQ(closing[1], ']');
+    // In CP932 the second byte of ゾ is "]".
+    std::string closing = "ゾ";
+    ASSERT_EQ(Utf8ToCp932Literal(closing)[1], ']');
     CLSIniFile ini;
-    ini.parse("[" + closing + "x]\r\n" + Utf8ToCp932Literal("タイトルName=ＭＳ") + "\r\n");
+    ini.parse("[" + closing + "x]\r\nタイトルName=ＭＳ\r\n");
     ASSERT_NE(ini.section((closing + "X").c_str()), nullptr);
     const CLSIniSection* s = ini.section((closing + "x").c_str());
-    // イ has "C" as its second byte and ツ "c": folding must not touch them.
-    EXPECT_EQ(U8(*s->find(Utf8ToCp932Literal("タイトルNAME").c_str())), "ＭＳ");
-    EXPECT_EQ(s->find(Utf8ToCp932Literal("タツトルName").c_str()), nullptr);
-    EXPECT_TRUE(StartsWithNoCase(s->entries()[0].key, Utf8ToCp932Literal("タイトル").c_str()));
+    // In CP932 イ has "C" as its second byte and ツ "c": folding must not touch them.
+    EXPECT_EQ(U8(*s->find("タイトルNAME")), "ＭＳ");
+    EXPECT_EQ(s->find("タツトルName"), nullptr);
+    EXPECT_TRUE(StartsWithNoCase(s->entries()[0].key, "タイトル"));
     EXPECT_FALSE(StartsWithNoCase(CLSTString("Info"), "InfoPane"));
 }
 

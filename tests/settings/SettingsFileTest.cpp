@@ -236,7 +236,8 @@ std::vector<std::string> lines(const std::string& text) {
 std::string lowerCase(const std::string& cp932) {
     std::string out = cp932;
     for (size_t i = 0; i < out.size(); ++i) {
-        if (i + 1 < out.size() && isDoubleByteChar(out.data() + i)) {
+        unsigned char b = static_cast<unsigned char>(out[i]);
+        if (i + 1 < out.size() && ((b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC))) {
             ++i;
         } else if (out[i] >= 'A' && out[i] <= 'Z') {
             out[i] = static_cast<char>(out[i] + 32);

@@ -11,7 +11,7 @@ namespace {
 
 CLSIniFile parsed(const std::string& utf8) {
     CLSIniFile ini;
-    ini.parse(Utf8ToCp932Literal(utf8));
+    ini.parse(utf8);
     return ini;
 }
 

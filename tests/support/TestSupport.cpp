@@ -45,11 +45,11 @@ void WriteFileBytes(const std::string& nativePath, const std::string& bytes) {
 }
 
 CLSTString Sj(const char* utf8) {
-    return CLSTString(Utf8ToCp932Literal(utf8));
+    return CLSTString(utf8);
 }
 
-std::string U8(const CLSTString& cp932) {
-    return Cp932ToUtf8(cp932.view());
+std::string U8(const CLSTString& text) {
+    return text.str();
 }
 
 PromptAnswer FakePrompter::ask(PromptIcon icon, PromptButtons buttons, const CLSTString& text,

@@ -33,10 +33,10 @@ class TempDir {
 std::string ReadFileBytes(const std::string& nativePath);
 void WriteFileBytes(const std::string& nativePath, const std::string& bytes);
 
-/// A CP932 string from UTF-8 (for test texts).
+/// A program text from UTF-8 (for test texts).
 CLSTString Sj(const char* utf8);
-/// UTF-8 of a CP932 string (for readable failure messages).
-std::string U8(const CLSTString& cp932);
+/// The UTF-8 of a program text (for failure messages).
+std::string U8(const CLSTString& text);
 
 /// Records every message and question; answers questions from a queue
 /// (then with the fallback), and questions with answers of their own from

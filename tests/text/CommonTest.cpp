@@ -3,6 +3,7 @@
 #include "TestSupport.h"
 #include "text/Codec.h"
 #include "text/Colour.h"
+#include "text/Columns.h"
 #include "text/Common.h"
 #include "text/FileWriteString.h"
 #include "text/Paths.h"
@@ -17,7 +18,9 @@ uint32_t hsv(int h, int s, int v) {
 // Every byte is 10 pixels wide, lines are 20 high.
 class FixedMetrics : public TextMetrics {
   public:
-    int textWidth(const char*, int n) const override { return 10 * n; }
+    int textWidth(const char* text, int n) const override {
+        return 10 * DisplayColumns(std::string_view(text, static_cast<size_t>(n)));
+    }
     int lineHeight() const override { return 20; }
 };
 

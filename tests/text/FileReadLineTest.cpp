@@ -76,9 +76,18 @@ TEST(ReadLine, LineEndsCutByTheChunkBoundary) {
     EXPECT_EQ(readLines(longLine + "\n" + longLine), (Lines{longLine, longLine}));
 }
 
-TEST(ReadLine, OddBytesSurvive) {
+TEST(ReadLine, OddBytesSurviveAsBytesAndShowAsReplacements) {
     std::string nul("a\0b", 3);
-    EXPECT_EQ(readLines(nul + "\n\x83"), (Lines{nul, "\x83"}));
+    EXPECT_EQ(readLines(nul + "\n\x83"), (Lines{nul, "\xEF\xBF\xBD"})) << "a lone lead byte";
+    TempDir dir;
+    WriteFileBytes(dir.file("odd.txt"), "\x83\n\x82\xA0");
+    CLSFileReadLine file;
+    ASSERT_TRUE(file.openNative(dir.file("odd.txt")));
+    CLSTString line;
+    ASSERT_TRUE(file.readLineBytes(line));
+    EXPECT_EQ(line.str(), "\x83");
+    ASSERT_TRUE(file.readLine(line));
+    EXPECT_EQ(U8(line), "あ");
 }
 
 TEST(ReadFields, QuotingRules) {

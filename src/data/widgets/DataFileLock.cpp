@@ -29,7 +29,7 @@ CLSLockedOpen AskAboutLock(Prompter& prompter, const CLSLockInfo& holder) {
     CLSTString text = LockMessage(holder, QDateTime::currentSecsSinceEpoch());
     int answer = prompter.askChoice(
         PromptIcon::Warning, text,
-        {CLSTString(SJIS("読み取り専用で開く(&R)")), CLSTString(SJIS("そのまま開く(&O)"))}, 0);
+        {CLSTString("読み取り専用で開く(&R)"), CLSTString("そのまま開く(&O)")}, 0);
     if (answer == 0) return CLSLockedOpen::kReadOnly;
     if (answer == 1) return CLSLockedOpen::kAnyway;
     return CLSLockedOpen::kCancelled;

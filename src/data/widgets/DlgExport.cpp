@@ -97,7 +97,7 @@ void CLSDlgExport::save() {
     Prompter& prompter = m_doc.prompter();
     QString text = m_path->text().trimmed();
     if (text.isEmpty()) {
-        prompter.message(PromptIcon::Warning, CLSTString(SJIS("ファイル名を入力してください。")));
+        prompter.message(PromptIcon::Warning, CLSTString("ファイル名を入力してください。"));
         m_path->setFocus();
         return;
     }
@@ -105,7 +105,7 @@ void CLSDlgExport::save() {
     if (!PathFromChosen(text, path, prompter)) return;
     if (QFileInfo::exists(text)) {
         switch (prompter.ask(PromptIcon::Question, PromptButtons::YesNoCancel,
-                             CLSTString(SJIS("ファイルは既に存在します。上書きしますか？")))) {
+                             CLSTString("ファイルは既に存在します。上書きしますか？"))) {
             case PromptAnswer::Yes:
                 break;
             case PromptAnswer::No:

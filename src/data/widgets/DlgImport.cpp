@@ -252,8 +252,8 @@ void CLSDlgImport::import() {
 bool ImportFileWithDialog(QWidget* parent, CLSVorelDataFile& doc, const CLSTString& path) {
     CLSImportProposal proposal = InspectImportFile(path);
     if (proposal.kind == CLSImportFileKind::kUnreadable) {
-        CLSTString text(SJIS("ファイル "));
-        text.append(path).append(SJIS(" を開けません。"));
+        CLSTString text("ファイル ");
+        text.append(path).append(" を開けません。");
         doc.prompter().message(PromptIcon::Error, text);
         return false;
     }

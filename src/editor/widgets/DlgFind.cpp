@@ -162,7 +162,7 @@ bool EditSearchTargets(QWidget* parent, CLSVorelSettings& settings) {
 void ReportFindEnd(QWidget* view) {
     CLSDlgFind* dialog = CLSDlgFind::current();
     QtPrompter prompter(dialog ? static_cast<QWidget*>(dialog) : view);
-    prompter.message(PromptIcon::Information, CLSTString(SJIS("検索を終了しました。")));
+    prompter.message(PromptIcon::Information, CLSTString("検索を終了しました。"));
     if (dialog) {
         dialog->activateWindow();
         dialog->textField()->setFocus(Qt::OtherFocusReason);

@@ -403,8 +403,7 @@ void CLSEditorScreen::copySelected() {
 void CLSEditorScreen::paste() {
     const QMimeData* clip = QApplication::clipboard()->mimeData();
     if (!clip || !clip->hasText() || clip->text().isEmpty()) {
-        m_prompter.message(PromptIcon::Error,
-                           CLSTString(SJIS("クリップボードから読み取れません。")));
+        m_prompter.message(PromptIcon::Error, CLSTString("クリップボードから読み取れません。"));
         return;
     }
     QString text = clip->text();
@@ -495,7 +494,7 @@ void CLSEditorScreen::insertMedia() {
     }
     // On the file system of the data file a relative name keeps the pair movable.
     if (!m_doc.isUntitled() && OnSameFileSystem(m_doc.getPath(), path) &&
-        m_prompter.askYesNo(PromptIcon::Question, CLSTString(SJIS("相対パスにしますか？")))) {
+        m_prompter.askYesNo(PromptIcon::Question, CLSTString("相対パスにしますか？"))) {
         path = RelativePath(m_doc.getPath(), path);
     }
     QString reference = QStringLiteral("\\i\"") + ToQString(path) + QStringLiteral("\"");

@@ -58,7 +58,7 @@ void CLSEditorScreen::selectWhere() {
 std::vector<int> CLSEditorScreen::selectedQuestionsOrSay() {
     std::vector<int> questions = SelectedQuestions(m_doc, selectedLines());
     if (questions.empty())
-        m_prompter.message(PromptIcon::Warning, CLSTString(SJIS("問題が選択されていません。")));
+        m_prompter.message(PromptIcon::Warning, CLSTString("問題が選択されていません。"));
     return questions;
 }
 
@@ -93,7 +93,7 @@ void CLSEditorScreen::clearHistory() {
     if (questions.empty()) return;
     bool yes = m_prompter.askYesNo(
         PromptIcon::Question,
-        CLSTString(SJIS("選択されている問題の正誤履歴をクリアします。よろしいですか？")));
+        CLSTString("選択されている問題の正誤履歴をクリアします。よろしいですか？"));
     focusList();
     if (!yes) return;
     pushChange(U("正誤履歴のクリア"), ClearHistoryChange(m_doc, questions), selectedLines(),

@@ -1,5 +1,7 @@
 #include "print/widgets/PainterTarget.h"
 
+#include "text/Unicode.h"
+
 #include <QPainter>
 #include <QPen>
 #include <algorithm>
@@ -8,6 +10,7 @@
 
 #include "image/widgets/Picture.h"
 #include "sentence/widgets/SentencePainter.h"
+#include "text/Unicode.h"
 #include "text/widgets/QtText.h"
 
 namespace {
@@ -67,20 +70,19 @@ QPen hairline(const QColor& colour, Qt::PenStyle style, qreal unit) {
 
 // ---- measuring ----------------------------------------------------------------
 
-CLSCachedTextMetrics::CLSCachedTextMetrics(const QFont& font, bool keepsDoubleByte)
+CLSCachedTextMetrics::CLSCachedTextMetrics(const QFont& font)
     : m_metrics(font),
       m_lineHeight(static_cast<int>(std::ceil(m_metrics.height()))),
-      m_keepPairs(keepsDoubleByte),
       m_advances(65536, -1.0f) {}
 
 float CLSCachedTextMetrics::advance(const char* p, int len) const {
-    unsigned code = static_cast<unsigned char>(p[0]);
-    if (len == 2) code = code << 8 | static_cast<unsigned char>(p[1]);
-    float& slot = m_advances[code];
-    if (slot < 0) {
-        slot = static_cast<float>(
-            m_metrics.horizontalAdvance(ToQString(std::string_view(p, static_cast<size_t>(len)))));
-    }
+    std::string_view utf8(p, static_cast<size_t>(len));
+    int length = 0;
+    char32_t cp = DecodeUtf8(utf8, 0, &length);
+    auto measure = [&] { return static_cast<float>(m_metrics.horizontalAdvance(ToQString(utf8))); };
+    if (cp >= 0x10000 || length != len) return measure();
+    float& slot = m_advances[cp];
+    if (slot < 0) slot = measure();
     return slot;
 }
 
@@ -96,7 +98,10 @@ int CLSCachedTextMetrics::textWidth(const char* text, int n) const {
         sum = m_prefixWidth;
     }
     while (i < n) {
+        // A letter with combining marks is measured whole.
         int len = charLengthAt(text, i, n);
+        if (i + len < n && static_cast<unsigned char>(text[i + len]) >= 0x80)
+            len = NextGraphemeBoundary(std::string_view(text, static_cast<size_t>(n)), i) - i;
         sum += advance(text + i, len);
         i += len;
     }
@@ -135,9 +140,7 @@ CLSPainterTarget::Font& CLSPainterTarget::fontFor(const CLSVorelFont& font, int 
     Font& entry = m_fonts[key];
     if (!entry.metrics) {
         entry.font = PrintQFont(font, m_dpiY, ratePercent);
-        bool pairs =
-            font.charSet == kShiftJisCharSet || font.charSet == kDefaultCharSet || font.charSet < 0;
-        entry.metrics = std::make_unique<CLSCachedTextMetrics>(entry.font, pairs);
+        entry.metrics = std::make_unique<CLSCachedTextMetrics>(entry.font);
     }
     return entry;
 }

@@ -13,16 +13,15 @@
 
 class QPainter;
 
-/// Measures CP932 text in a print font by adding up the advances of its
+/// Measures text in a print font by adding up the advances of its
 /// characters, each looked up once. Laying out a large file measures the
 /// same few hundred characters millions of times; kerning is off in print
 /// fonts, so the sum is what the painter draws.
 class CLSCachedTextMetrics : public TextMetrics {
   public:
-    CLSCachedTextMetrics(const QFont& font, bool keepsDoubleByte);
+    explicit CLSCachedTextMetrics(const QFont& font);
     int textWidth(const char* text, int n) const override;
     int lineHeight() const override { return m_lineHeight; }
-    bool keepsDoubleByte() const override { return m_keepPairs; }
     qreal ascent() const { return m_metrics.ascent(); }
 
   private:
@@ -30,8 +29,7 @@ class CLSCachedTextMetrics : public TextMetrics {
 
     QFontMetricsF m_metrics;
     int m_lineHeight;
-    bool m_keepPairs;
-    mutable std::vector<float> m_advances;  // by one- or two-byte code; < 0 unknown
+    mutable std::vector<float> m_advances;  // by BMP code point; < 0 unknown
     mutable std::string m_prefix;           // the text of the last call
     mutable double m_prefixWidth = 0;
 };

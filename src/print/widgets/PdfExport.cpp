@@ -27,7 +27,7 @@ constexpr const char* kSource = "PRINT";
 class StderrPrompter : public Prompter {
   public:
     PromptAnswer ask(PromptIcon, PromptButtons buttons, const CLSTString& text, int) override {
-        std::fprintf(stderr, "vorel: %s\n", Cp932ToUtf8(text.view()).c_str());
+        std::fprintf(stderr, "vorel: %s\n", text.str().c_str());
         return buttons == PromptButtons::Ok         ? PromptAnswer::Ok
                : buttons == PromptButtons::OkCancel ? PromptAnswer::Cancel
                                                     : PromptAnswer::No;

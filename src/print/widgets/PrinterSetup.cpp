@@ -63,7 +63,7 @@ QPrinter* SharedPrinter(Prompter& prompter) {
     if (!printer) {
         auto made = std::make_unique<QPrinter>(QPrinter::HighResolution);
         if (!made->isValid()) {
-            prompter.message(PromptIcon::Error, CLSTString(SJIS("プリンタを取得できません。")));
+            prompter.message(PromptIcon::Error, CLSTString("プリンタを取得できません。"));
             return nullptr;
         }
         // The whole sheet is the page; the margins are kept in the layout

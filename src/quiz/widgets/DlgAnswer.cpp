@@ -220,7 +220,7 @@ void CLSDlgAnswer::setDefaultAnswer(bool right) {
         m_answerView->setCentring(true);
         if (right) {
             m_answerView->setSentenceFont(m_rightFont);
-            m_answerView->setSentence(CLSSentence(CLSTString(SJIS("正解！"))));
+            m_answerView->setSentence(CLSSentence(CLSTString("正解！")));
         } else {
             m_answerView->setSentenceFont(m_answerFont);
             m_answerView->setSentence(m_question->firstAnswer(), folder);

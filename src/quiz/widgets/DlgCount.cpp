@@ -82,7 +82,7 @@ void CLSDlgCount::accept() {
     int count = m_count->value();
     if (!IsValidExamCount(count, m_limit)) {
         m_exam.document().prompter().message(PromptIcon::Error,
-                                             CLSTString(SJIS("値が有効範囲を超えています。")));
+                                             CLSTString("値が有効範囲を超えています。"));
         m_count->setFocus();
         m_count->selectAll();
         return;

@@ -418,9 +418,8 @@ void CLSDlgExamLog::openInEditor() {
     QString path = QString::fromStdString(NativePath(m_study.exam().examLogPath()));
     Prompter& prompter = m_study.exam().document().prompter();
     if (!QFileInfo(path).isFile()) {
-        prompter.message(
-            PromptIcon::Information,
-            CLSTString(SJIS("出題履歴はまだありません。学習を終えると記録されます。")));
+        prompter.message(PromptIcon::Information,
+                         CLSTString("出題履歴はまだありません。学習を終えると記録されます。"));
         m_editor->setEnabled(false);
         return;
     }
@@ -437,7 +436,7 @@ void CLSDlgExamLog::reask() {
     CLSDlgReaskMenu menu(m_study.exam().settings(), selected, this);
     if (menu.exec() != QDialog::Accepted) return;
     Prompter& prompter = m_study.exam().document().prompter();
-    CLSTString nothing(SJIS("出題する問題はありません。"));
+    CLSTString nothing("出題する問題はありません。");
     if (m_rows->rowCount() == 0) {
         prompter.message(PromptIcon::Information, nothing);
         return;

@@ -211,7 +211,7 @@ void CLSDlgRange::accept() {
     CLSRangeCount result = recount();
     if (result.count == 0) {
         m_exam.document().prompter().message(PromptIcon::Error,
-                                             CLSTString(SJIS("値が有効範囲を超えています。")));
+                                             CLSTString("値が有効範囲を超えています。"));
         return;
     }
     CLSRangeRequest r = request();

@@ -171,7 +171,7 @@ CLSStudyScreen::~CLSStudyScreen() {
 
 void CLSStudyScreen::stopAsked() {
     if (!m_exam.isRunning()) return;
-    if (m_prompter.askYesNo(PromptIcon::Question, CLSTString(SJIS("中止しますか？")))) {
+    if (m_prompter.askYesNo(PromptIcon::Question, CLSTString("中止しますか？"))) {
         examFinish(false);
     } else {
         m_asking->focusAnswer();

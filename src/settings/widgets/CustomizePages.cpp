@@ -271,7 +271,7 @@ void CLSSoundPageWidget::play() {
     if (!m_player->tryPlay(m_page.names[row])) {
         m_prompter.message(
             PromptIcon::Warning,
-            CLSTString(SJIS("サウンドファイルを再生できません。\n\n")) + m_page.names[row]);
+            CLSTString("サウンドファイルを再生できません。\n\n") + m_page.names[row]);
     }
 }
 

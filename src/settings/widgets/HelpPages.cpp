@@ -42,9 +42,8 @@ bool OpenHelpTopic(int topic, QWidget* owner) {
     QString page = HelpPageIn(HelpFolder(), topic);
     QtPrompter prompter(owner);
     if (page.isEmpty()) {
-        prompter.message(
-            PromptIcon::Information,
-            CLSTString(SJIS("ヘルプが見つかりません。プログラムを入れ直してください。")));
+        prompter.message(PromptIcon::Information,
+                         CLSTString("ヘルプが見つかりません。プログラムを入れ直してください。"));
         return false;
     }
     if (shower()) {

@@ -8,17 +8,18 @@ QString ToQString(const CLSTString& text) {
     return ToQString(text.view());
 }
 
-QString ToQString(std::string_view cp932) {
-    std::string utf8 = Cp932ToUtf8(cp932);
+QString ToQString(std::string_view utf8) {
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
 bool FromQString(const QString& text, CLSTString& out, QString* unmappable) {
     QByteArray utf8 = text.toUtf8();
+    // What a Shift-JIS file can hold: the look-alikes other platforms type
+    // become CP932's characters, and the rest "?".
     std::string cp932;
     std::string missing;
     bool ok = Utf8ToCp932(std::string_view(utf8.constData(), utf8.size()), cp932, &missing);
-    out = CLSTString(cp932);
+    out = CLSTString(Cp932ToUtf8(cp932));
     if (unmappable)
         *unmappable = QString::fromUtf8(missing.data(), static_cast<qsizetype>(missing.size()));
     return ok;

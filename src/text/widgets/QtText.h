@@ -9,7 +9,7 @@
 #include "text/Geometry.h"
 #include "text/TString.h"
 
-// The one place where the program's CP932 texts meet Qt's strings, and
+// The one place where the program's UTF-8 texts meet Qt's strings, and
 // where the core's plain colours and rectangles become Qt's.
 
 /// A program text, written in UTF-8 in the source, as a QString.
@@ -17,11 +17,12 @@ inline QString U(const char* utf8) {
     return QString::fromUtf8(utf8);
 }
 
-/// A CP932 text as a QString (bytes that are not CP932 show as U+FFFD).
+/// A program text as a QString (bytes that are not UTF-8 show as U+FFFD).
 QString ToQString(const CLSTString& text);
-QString ToQString(std::string_view cp932);
-/// A QString as CP932. Characters CP932 cannot hold become "?"; they are
-/// listed in unmappable (when given) and the result is false.
+QString ToQString(std::string_view utf8);
+/// A QString as a program text that a Shift-JIS file can hold. Characters
+/// CP932 cannot hold become "?"; they are listed in unmappable (when given)
+/// and the result is false.
 bool FromQString(const QString& text, CLSTString& out, QString* unmappable = nullptr);
 /// FromQString for texts known to be representable (menus, program texts).
 CLSTString FromQStringLossy(const QString& text);

@@ -49,7 +49,7 @@ bool ChooseSavePath(QWidget* parent, const QString& caption, const QString& fold
     QString chosen = dialog.selectedFiles().first();
     if (QFileInfo::exists(chosen) &&
         !prompter.askYesNo(PromptIcon::Warning,
-                           CLSTString(SJIS("ファイルは既に存在します。上書きしますか？")))) {
+                           CLSTString("ファイルは既に存在します。上書きしますか？"))) {
         return false;
     }
     return PathFromChosen(chosen, path, prompter);
