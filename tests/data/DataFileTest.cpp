@@ -222,6 +222,28 @@ TEST(DataFile, OddLinesSurviveAsTheyWereRead) {
     EXPECT_NE(out.find("\r\n'plain\\, comment\r\n"), std::string::npos) << out;
 }
 
+// Bytes that are not CP932, and the NEC and IBM codes of a character CP932
+// writes with another code, cannot come back from the text they are read
+// as; their lines keep those bytes until they change.
+TEST(DataFile, ShiftJisBytesWithoutACodeOfTheirOwnAreWrittenAsRead) {
+    DocFixture f;
+    const std::string odd =
+        "VORELDATA V3.0\r\n\xED\x40\xFA\x5C,,\x82\xA0\x83,,,<00\r\nq2,,a,,,<00\r\n";
+    WriteFileBytes(f.dir.file("odd.vrf"), odd);
+    ASSERT_TRUE(f.doc.loadFile(f.path("odd.vrf")));
+    const CLSVorelDataQuestion& q = f.doc.getQuestion(0)->question();
+    EXPECT_EQ(U8(q.getQuestion().toText()), "纊纊") << "both codes are one character";
+    EXPECT_EQ(U8(q.getAnswer(0).toText()), "あ\uFFFD");
+    ASSERT_TRUE(f.doc.saveFile(f.path("out.vrf")));
+    EXPECT_EQ(ReadFileBytes(f.dir.file("out.vrf")), odd + "$Group=0,1,2,3,4,5,6,7,8,9\r\n");
+
+    f.doc.getQuestion(0)->question().setMark(1);
+    ASSERT_TRUE(f.doc.saveFile(f.path("out.vrf")));
+    EXPECT_EQ(ReadFileBytes(f.dir.file("out.vrf")).substr(16, 17),
+              "\xFA\x5C\xFA\x5C,,\x82\xA0?,,,=00\r\n")
+        << "a changed line is written from its text";
+}
+
 TEST(DataFile, OldVersionsConvertAndDowngrade) {
     DocFixture f;
     f.prompter.answers = {PromptAnswer::Yes};
