@@ -159,8 +159,11 @@ int runDump(const std::vector<std::string>& tokens) {
 }
 
 int runSave(const std::vector<std::string>& tokens) {
-    CliArgs args(tokens, {"--version", "--history-size"}, {});
+    CliArgs args(tokens, {"--version", "--history-size", "--encoding"}, {});
     if (!args.error().empty() || args.positional().size() != 2) return CliUsage("save");
+    CLSTextEncoding encoding = CLSTextEncoding::kCp932;
+    if (args.has("--encoding") && !ParseTextEncoding(args.value("--encoding"), encoding))
+        return CliFail("--encoding must be cp932 or utf-8");
     CLSVorelSettings settings;
     // A conversion keeps every history entry unless told to keep as few as
     // the program would.
@@ -177,6 +180,10 @@ int runSave(const std::vector<std::string>& tokens) {
         }
         prompter.yesBecause = "--version";
         doc.setVersion(version);
+    }
+    if (args.has("--encoding")) {
+        prompter.yesBecause = "--encoding";
+        if (!doc.setEncoding(encoding)) return 1;
     }
     if (doc.isFileRead(out)) CliReportLock(out);
     return doc.saveFile(out) ? 0 : 1;
@@ -264,7 +271,7 @@ int failForKind(CLSImportFileKind kind, const std::string& path) {
 }
 
 int runImport(const std::vector<std::string>& tokens) {
-    CliArgs args(tokens, {"--roles", "--encoding"},
+    CliArgs args(tokens, {"--roles", "--encoding", "--data-encoding"},
                  {"--tab", "--comma", "--header", "--html", "--replace"});
     if (!args.error().empty() || args.positional().size() != 2) return CliUsage("import");
     CLSTString in, out;
@@ -276,6 +283,10 @@ int runImport(const std::vector<std::string>& tokens) {
     CLSTextEncoding encoding = CLSTextEncoding::kCp932;
     bool automatic = true;
     if (!encodingArgument(args, true, encoding, automatic)) return 1;
+    CLSTextEncoding dataEncoding = CLSTextEncoding::kCp932;
+    bool dataEncodingGiven = args.has("--data-encoding");
+    if (dataEncodingGiven && !ParseTextEncoding(args.value("--data-encoding"), dataEncoding))
+        return CliFail("--data-encoding must be cp932 or utf-8");
 
     // What the file says of itself (its encoding, directives, our own
     // export's header), overridden by what was given.
@@ -299,9 +310,15 @@ int runImport(const std::vector<std::string>& tokens) {
 
     CLSVorelSettings settings;
     SwitchablePrompter prompter;
-    if (args.has("--replace")) prompter.yesBecause = "--replace";
+    // What Shift-JIS cannot hold makes a UTF-8 file unless told otherwise.
+    using Unmappable = CLSImportOptions::Unmappable;
+    options.unmappable = args.has("--replace") ? Unmappable::kReplace
+                         : dataEncodingGiven && dataEncoding == CLSTextEncoding::kCp932
+                             ? Unmappable::kRefuse
+                             : Unmappable::kUtf8;
     CLSVorelDataFile doc(settings, prompter);
     if (!ImportQuestions(doc, in, options, roles)) return 1;
+    if (dataEncodingGiven && !doc.setEncoding(dataEncoding)) return 1;
     return doc.saveFile(out) ? 0 : 1;
 }
 
@@ -317,6 +334,7 @@ int runInfo(const std::vector<std::string>& tokens) {
     CLSDataInfo info = doc.dataInfo();
     std::string text = "ファイル名: " + args.positional()[0] + "\n";
     text += "ファイルバージョン: " + versionText(info.version).str() + "\n";
+    text += std::string("文字コード: ") + TextEncodingLabel(info.encoding) + "\n";
     text += "行数: " + std::to_string(info.lineCount) + "\n";
     text += "タイトル数: " + std::to_string(info.titleCount) + "\n";
     text += "問題数: " + std::to_string(info.questionCount) + "\n";
@@ -333,9 +351,9 @@ int runInfo(const std::vector<std::string>& tokens) {
 CliRegistrar info({"info", "FILE",
                    "prints the facts of a data file (lines, titles, questions, groups)", runInfo});
 CliRegistrar dump({"dump", "FILE [--history-size N]", "prints a data file as JSON", runDump});
-CliRegistrar save({"save", "IN OUT [--version V] [--history-size N]",
-                   "loads a data file, converts it to version V (1.2-3.0) when given, and saves it "
-                   "(with every history entry, or the newest N)",
+CliRegistrar save({"save", "IN OUT [--version V] [--history-size N] [--encoding cp932|utf-8]",
+                   "loads a data file, converts it to version V (1.2-3.0) and to the encoding when "
+                   "given, and saves it (with every history entry, or the newest N)",
                    runSave});
 CliRegistrar expand({"expand", "MARKUP",
                      "expands the bracket-and-bar notation of an answer field into JSON",
@@ -347,11 +365,12 @@ CliRegistrar exportCommand({"export", "IN OUT [--tab] [--encoding cp932|utf-8] [
 CliRegistrar importCommand(
     {"import",
      "IN OUT [--roles R,R,...] [--tab|--comma] [--header] [--html] "
-     "[--encoding auto|cp932|utf-8] [--replace]",
+     "[--encoding auto|cp932|utf-8] [--data-encoding cp932|utf-8] [--replace]",
      "imports delimited text (roles: 0 none, 1 question, 2 hint, 3 answer, 4 comment, 5 group; "
-     "without "
-     "--roles the header or #columns line proposes them) and saves it as a data file; --replace "
-     "imports characters CP932 cannot hold as \"?\"",
+     "without --roles the header or #columns line proposes them) and saves it as a data file: "
+     "Shift-JIS, or UTF-8 when the text holds characters Shift-JIS cannot; --data-encoding "
+     "fixes the data file's encoding (cp932 then refuses such text); --replace imports those "
+     "characters as \"?\" in a Shift-JIS file",
      runImport});
 
 }  // namespace

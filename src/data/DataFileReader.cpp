@@ -14,6 +14,7 @@
 #include "text/Error.h"
 #include "text/FileReadLine.h"
 #include "text/Prompter.h"
+#include "text/Unicode.h"
 
 namespace {
 
@@ -68,21 +69,50 @@ struct LineBuffer {
 
 }  // namespace
 
-bool ReadDataFileHeader(const CLSTString& line, int* version) {
-    return readHeaderOf(line, version);
+bool ReadDataFileHeader(const CLSTString& line, int* version, CLSTextEncoding* encoding) {
+    bool utf8 = line.view().substr(0, kUtf8Bom.size()) == kUtf8Bom;
+    *encoding = utf8 ? CLSTextEncoding::kUtf8 : CLSTextEncoding::kCp932;
+    return readHeaderOf(utf8 ? line.substring(static_cast<int>(kUtf8Bom.size())) : line, version);
 }
 
-void ReadDataFileBody(CLSFileReadLine& file, int version, int historySize, Prompter& prompter,
-                      CLSDataFileBody& body) {
+const char* DataFileHeaderProblem(int version, CLSTextEncoding encoding) {
+    if (!DataFileVersion::isKnown(version))
+        return "このバージョンのVorelデータファイルには対応していません。";
+    if (encoding == CLSTextEncoding::kUtf8 && version < DataFileVersion::kCurrent)
+        return "UTF-8 のVorelデータファイルは V3.0 でなければなりません。";
+    return nullptr;
+}
+
+namespace {
+
+// Appends the text of a line of a UTF-8 file: valid, in NFC. False when
+// that is not the line's bytes.
+bool appendUtf8Line(std::string& out, std::string_view bytes) {
+    // Plain text (ASCII, kana, kanji, precomposed letters) is NFC as it is.
+    if (IsPlainlyNfc(bytes)) {
+        out.append(bytes);
+        return true;
+    }
+    std::string nfc = NormalizeNfc(bytes);  // a stray byte becomes U+FFFD
+    out.append(nfc);
+    return nfc == bytes;
+}
+
+}  // namespace
+
+void ReadDataFileBody(CLSFileReadLine& file, int version, CLSTextEncoding encoding, int historySize,
+                      Prompter& prompter, CLSDataFileBody& body) {
     // The lines are converted as they are read; the few whose text would
     // not give their bytes back keep those bytes.
     LineBuffer buffer;
     std::vector<std::pair<size_t, std::string>> inexact;
+    const bool utf8 = encoding == CLSTextEncoding::kUtf8;
     CLSTString line;
     while (file.readLineBytes(line)) {
         buffer.starts.push_back(buffer.bytes.size());
-        if (!AppendCp932AsUtf8(buffer.bytes, line.view()))
-            inexact.emplace_back(buffer.starts.size() - 1, line.str());
+        bool exact = utf8 ? appendUtf8Line(buffer.bytes, line.view())
+                          : AppendCp932AsUtf8(buffer.bytes, line.view());
+        if (!exact) inexact.emplace_back(buffer.starts.size() - 1, line.str());
     }
     buffer.starts.push_back(buffer.bytes.size());
     size_t n = buffer.count();
@@ -128,6 +158,7 @@ void ReadDataFileBody(CLSFileReadLine& file, int version, int historySize, Promp
         auto read = std::make_shared<CLSVorelDataLine::ReadBytes>();
         read->bytes = std::move(bytes);
         read->asWritten = DataLineText(*parsed[i], version).str();
+        read->encoding = encoding;
         parsed[i]->line()->readBytes = std::move(read);
     }
     body.lines.reserve(n);

@@ -6,6 +6,7 @@
 
 #include "data/VorelDataItem.h"
 #include "text/TString.h"
+#include "text/TextEncoding.h"
 
 class CLSFileReadLine;
 class Prompter;
@@ -18,16 +19,22 @@ struct CLSDataFileBody {
     CLSTString message;
 };
 
-/// The header line "VORELDATA Vd.d": false when the line is not one,
-/// otherwise the version as 12 for 1.2.
-bool ReadDataFileHeader(const CLSTString& line, int* version);
+/// The header line "VORELDATA Vd.d" as read (its bytes): false when the
+/// line is not one, otherwise the version as 12 for 1.2 and the file's
+/// encoding, UTF-8 when the line starts with a byte-order mark.
+bool ReadDataFileHeader(const CLSTString& line, int* version, CLSTextEncoding* encoding);
 
-/// Reads every line after the header of a file of the given version. A
+/// Why a file of this version and encoding cannot be read, or null: only
+/// the 3.0 layout is ever UTF-8.
+const char* DataFileHeaderProblem(int version, CLSTextEncoding encoding);
+
+/// Reads every line after the header of a file of the given version and
+/// encoding; the file's own encoding is left as bytes. A
 /// setting line of an unknown key is reported through the prompter with its
 /// line number; lines that fit no grammar are kept as comments holding them.
 /// Throws CLSError when the file cannot be read.
-void ReadDataFileBody(CLSFileReadLine& file, int version, int historySize, Prompter& prompter,
-                      CLSDataFileBody& body);
+void ReadDataFileBody(CLSFileReadLine& file, int version, CLSTextEncoding encoding, int historySize,
+                      Prompter& prompter, CLSDataFileBody& body);
 
 /// One line of a data file (lineNumber counts the header as 1). The group
 /// and message lines make no item (kind 0): their values go into body.

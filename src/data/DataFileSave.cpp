@@ -111,7 +111,7 @@ int CLSVorelDataFile::askAboutChange(const CLSTString& path) {
 }
 
 bool CLSVorelDataFile::readWholeFile(const CLSTString& path, CLSDataFileBody& body, int& version,
-                                     CLSFileFingerprint& fingerprint) {
+                                     CLSTextEncoding& encoding, CLSFileFingerprint& fingerprint) {
     try {
         CLSFileReadLine file;
         if (!file.open(path)) {
@@ -120,18 +120,16 @@ bool CLSVorelDataFile::readWholeFile(const CLSTString& path, CLSDataFileBody& bo
         }
         file.startFingerprint();
         CLSTString line;
-        if (!file.readLine(line) || !ReadDataFileHeader(line, &version)) {
+        if (!file.readLineBytes(line) || !ReadDataFileHeader(line, &version, &encoding)) {
             m_prompter->message(PromptIcon::Error,
                                 CLSTString("Vorelデータファイルではありません。"));
             return false;
         }
-        if (!DataFileVersion::isKnown(version)) {
-            m_prompter->message(
-                PromptIcon::Error,
-                CLSTString("このバージョンのVorelデータファイルには対応していません。"));
+        if (const char* problem = DataFileHeaderProblem(version, encoding)) {
+            m_prompter->message(PromptIcon::Error, CLSTString(problem));
             return false;
         }
-        ReadDataFileBody(file, version, m_settings.historySize(), *m_prompter, body);
+        ReadDataFileBody(file, version, encoding, m_settings.historySize(), *m_prompter, body);
         fingerprint = file.fingerprint();
         return true;
     } catch (const CLSError& e) {
@@ -144,8 +142,9 @@ bool CLSVorelDataFile::reloadAndApply() {
     CLSTraceScope trace("CLSVorelDataFile::reloadAndApply");
     CLSDataFileBody body;
     int version = 0;
+    CLSTextEncoding encoding = CLSTextEncoding::kCp932;
     CLSFileFingerprint fingerprint;
-    if (!readWholeFile(m_path, body, version, fingerprint)) return false;
+    if (!readWholeFile(m_path, body, version, encoding, fingerprint)) return false;
     // The screens let go of the lines (a run ends) as for any load.
     if (m_observer) m_observer->reloading();
     std::vector<const CLSVorelDataQuestion*> from;
@@ -160,6 +159,7 @@ bool CLSVorelDataFile::reloadAndApply() {
     m_groupNames = body.groupNames;
     m_message = body.message;
     m_version = version;
+    m_encoding = encoding;
     std::vector<CLSVorelDataQuestion*> to;
     for (const auto& line : m_lines) {
         if (line->isQuestion()) to.push_back(&line->question());
@@ -187,6 +187,18 @@ CLSSaveResult CLSVorelDataFile::writeTo(const CLSTString& path) {
     try {
         out.file().startFingerprint();
         WriteDataFile(out.file(), *this);
+        // Never a "?" in place of the learner's text: the old file stays.
+        // (U+FFFD stands for bytes that were no character; it was "?" in
+        // the edited line already.)
+        std::string lost = out.file().unmappable();
+        for (size_t at; (at = lost.find("\xEF\xBF\xBD")) != std::string::npos;)
+            lost.erase(at, 3);
+        if (!lost.empty()) {
+            std::string text = "Shift-JIS で表せない文字があるため保存できません: " + lost +
+                               "\n\n「データ情報」でファイルを UTF-8 にしてから保存してください。";
+            m_prompter->message(PromptIcon::Error, CLSTString(text));
+            return CLSSaveResult::kFailed;
+        }
         out.commit();
         written = out.file().fingerprint();
     } catch (const CLSError&) {

@@ -54,6 +54,8 @@ CLSTString DataLineText(const CLSVorelDataItem& line, int version) {
 
 void WriteDataFile(CLSFileWriteString& file, const CLSVorelDataFile& doc) {
     int version = doc.getVersion();
+    file.setEncoding(doc.encoding());
+    if (doc.encoding() == CLSTextEncoding::kUtf8) file.writeBytes(kUtf8Bom.data(), kUtf8Bom.size());
     file.write(kHeader);
     file.writeLine(versionText(version));
     for (int i = 0; i < doc.getItemCount(); ++i) {

@@ -11,6 +11,7 @@
 #include "text/FileReadLine.h"
 #include "text/Prompter.h"
 #include "text/SafeFile.h"
+#include "text/Unicode.h"
 
 namespace {
 
@@ -26,43 +27,36 @@ std::string lowerAscii(std::string_view text) {
     return out;
 }
 
-// "U+1F600 U+2603" for the characters of a UTF-8 text.
-std::string codePoints(const std::string& utf8) {
-    std::string out;
-    size_t i = 0;
-    while (i < utf8.size()) {
-        unsigned char b = static_cast<unsigned char>(utf8[i]);
-        int len = b < 0x80 ? 1 : b < 0xE0 ? 2 : b < 0xF0 ? 3 : 4;
-        unsigned long cp = len == 1   ? b
-                           : len == 2 ? (b & 0x1F)
-                           : len == 3 ? (b & 0x0F)
-                                      : (b & 0x07);
-        for (int k = 1; k < len && i + k < utf8.size(); ++k)
-            cp = (cp << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
-        char buf[16];
-        std::snprintf(buf, sizeof buf, "U+%04lX", cp);
-        if (!out.empty()) out += ' ';
-        out += buf;
-        i += len;
-    }
-    return out;
-}
-
-bool askAboutUnmappable(Prompter& prompter, const std::vector<CLSUnmappable>& places,
-                        size_t count) {
+// The places of the characters a Shift-JIS file cannot hold.
+std::string unmappableText(const std::vector<CLSUnmappable>& places, size_t count) {
     std::string text = "Shift_JIS (CP932) で表せない文字があります。\n";
     for (size_t i = 0; i < places.size() && i < kListedPlaces; ++i) {
         char buf[64];
         std::snprintf(buf, sizeof buf, "\n%d", places[i].record);
         text += std::string(buf) + "件目の";
         text += std::to_string(places[i].column) + "列目: ";
-        text += codePoints(places[i].utf8);
+        text += CodePointNames(places[i].utf8);
     }
     if (count > places.size()) {
         text += "\nほか " + std::to_string(count - places.size()) + " か所";
     }
-    text += "\n\nこれらの文字を「?」に置き換えて読み込みますか？";
-    return prompter.askYesNo(PromptIcon::Question, CLSTString(text), 1);
+    return text;
+}
+
+enum class UnmappableChoice { kUtf8, kReplace, kNone };
+
+UnmappableChoice askAboutUnmappable(Prompter& prompter, const std::vector<CLSUnmappable>& places,
+                                    size_t count) {
+    std::string text = unmappableText(places, count) +
+                       "\n\nUTF-8 のデータファイルにすれば、これらの文字もそのまま読み込めます"
+                       "（UTF-8 のファイルは以前のバージョンのプログラムでは読めません）。";
+    int answer = prompter.askChoice(PromptIcon::Question, CLSTString(text),
+                                    {CLSTString("UTF-8 にする(&U)"),
+                                     CLSTString("「?」に置き換える(&R)"), CLSTString("キャンセル")},
+                                    0);
+    return answer == 0   ? UnmappableChoice::kUtf8
+           : answer == 1 ? UnmappableChoice::kReplace
+                         : UnmappableChoice::kNone;
 }
 
 // Lines of a field as separate texts (empty lines dropped).
@@ -347,8 +341,26 @@ bool ImportQuestions(CLSVorelDataFile& doc, const CLSTString& path, const CLSImp
                                CLSTString("インポートできる問題がありません。"));
         return false;
     }
-    if (unmappableCount > 0 && !askAboutUnmappable(doc.prompter(), unmappable, unmappableCount))
-        return false;
+    using Unmappable = CLSImportOptions::Unmappable;
+    bool utf8 = false;
+    if (unmappableCount > 0 && options.unmappable != Unmappable::kReplace) {
+        UnmappableChoice choice =
+            options.unmappable == Unmappable::kUtf8 ? UnmappableChoice::kUtf8
+            : options.unmappable == Unmappable::kRefuse
+                ? UnmappableChoice::kNone
+                : askAboutUnmappable(doc.prompter(), unmappable, unmappableCount);
+        if (options.unmappable == Unmappable::kRefuse)
+            doc.prompter().message(PromptIcon::Warning,
+                                   CLSTString(unmappableText(unmappable, unmappableCount)));
+        if (choice == UnmappableChoice::kNone) return false;
+        if (choice == UnmappableChoice::kReplace) {
+            // Read again with "?" in their place.
+            CLSImportOptions replacing = options;
+            replacing.unmappable = Unmappable::kReplace;
+            return ImportQuestions(doc, path, replacing, roles);
+        }
+        utf8 = true;
+    }
     ImportGroups groups;
     groups.assign(groupFields);
     if (groups.overflowed()) {
@@ -371,6 +383,7 @@ bool ImportQuestions(CLSVorelDataFile& doc, const CLSTString& path, const CLSImp
         doc.appendItem(CLSVorelDataItem::makeQuestion(std::move(questions[i])));
     }
     groups.nameGroups(doc);
+    if (utf8) doc.setEncoding(CLSTextEncoding::kUtf8);
     doc.setModified();
     if (observer) observer->loaded(true);
     return true;

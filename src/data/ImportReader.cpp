@@ -8,6 +8,7 @@
 
 #include "data/HtmlField.h"
 #include "text/Codec.h"
+#include "text/Unicode.h"
 
 namespace {
 
@@ -301,11 +302,12 @@ CLSTString CLSImportReader::decode(std::string& raw, int column, bool report) {
     normalizeLineBreaks(raw);
     std::string out;
     if (m_options.encoding == CLSTextEncoding::kUtf8) {
-        // Only what a Shift-JIS file can hold is taken; the rest becomes "?"
-        // and is reported.
+        // What a Shift-JIS file cannot hold is reported, and becomes "?"
+        // only when the learner chose that.
         std::string cp932;
         Utf8ToCp932(raw, cp932, &missing);
-        out = Cp932ToUtf8(cp932);
+        out = m_options.unmappable == CLSImportOptions::Unmappable::kReplace ? Cp932ToUtf8(cp932)
+                                                                             : NormalizeNfc(raw);
     } else {
         out = Cp932ToUtf8(raw);
     }

@@ -18,6 +18,11 @@ struct CLSImportOptions {
     bool html = false;
     /// A hint column holds one hint per line (the hint column of our own export).
     bool hintPerLine = false;
+    /// What becomes of characters a Shift-JIS file cannot hold: the learner
+    /// is asked (a UTF-8 data file, "?" in their place, or no import), or
+    /// the answer is fixed. Only kReplace changes what the reader gives.
+    enum class Unmappable { kAsk, kUtf8, kReplace, kRefuse };
+    Unmappable unmappable = Unmappable::kAsk;
 };
 
 /// The header lines that exports of other flash-card programs put at the

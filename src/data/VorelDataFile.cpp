@@ -91,6 +91,7 @@ bool CLSVorelDataFile::newFile() {
         }
     }
     m_version = DataFileVersion::kCurrent;
+    m_encoding = CLSTextEncoding::kCp932;
     m_currentNumber = 0;
     clearLines();
     m_path = UntitledPath();
@@ -132,7 +133,8 @@ bool CLSVorelDataFile::loadFile(const CLSTString& requested) {
         file.startFingerprint();
         CLSTString line;
         int version = 0;
-        if (!file.readLine(line) || !ReadDataFileHeader(line, &version)) {
+        CLSTextEncoding encoding = CLSTextEncoding::kCp932;
+        if (!file.readLineBytes(line) || !ReadDataFileHeader(line, &version, &encoding)) {
             m_prompter->message(PromptIcon::Error,
                                 CLSTString("Vorelデータファイルではありません。"));
             return fail();
@@ -140,16 +142,15 @@ bool CLSVorelDataFile::loadFile(const CLSTString& requested) {
         m_path = path;
         m_settings.addRecentFile(path);
         if (m_observer) m_observer->recentFilesChanged();
-        if (!DataFileVersion::isKnown(version)) {
-            m_prompter->message(
-                PromptIcon::Error,
-                CLSTString("このバージョンのVorelデータファイルには対応していません。"));
+        if (const char* problem = DataFileHeaderProblem(version, encoding)) {
+            m_prompter->message(PromptIcon::Error, CLSTString(problem));
             newFile();
             return fail();
         }
         m_version = version;
+        m_encoding = encoding;
         CLSDataFileBody body;
-        ReadDataFileBody(file, version, m_settings.historySize(), *m_prompter, body);
+        ReadDataFileBody(file, version, encoding, m_settings.historySize(), *m_prompter, body);
         for (auto& item : body.lines)
             insertOwned(getItemCount(), std::move(item));
         m_groupNames = body.groupNames;
@@ -247,6 +248,7 @@ CLSDataInfo CLSVorelDataFile::dataInfo() const {
     CLSDataInfo info;
     info.path = m_path;
     info.version = m_version;
+    info.encoding = m_encoding;
     info.lineCount = getItemCount() + 1;
     info.titleCount = getTitleCount();
     info.questionCount = m_questionCount;

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "data/AnswerJournal.h"
@@ -13,6 +14,7 @@
 #include "text/Clock.h"
 #include "text/FileFingerprint.h"
 #include "text/TString.h"
+#include "text/TextEncoding.h"
 
 class CLSVorelSettings;
 class Prompter;
@@ -59,6 +61,7 @@ enum class CLSSaveResult {
 struct CLSDataInfo {
     CLSTString path;
     int version = DataFileVersion::kCurrent;
+    CLSTextEncoding encoding = CLSTextEncoding::kCp932;
     int lineCount = 1;  // the header line counts
     int titleCount = 0;
     int questionCount = 0;
@@ -115,6 +118,23 @@ class CLSVorelDataFile {
     void setReadOnly(bool readOnly);
     /// false when the learner declines a downward conversion.
     bool setVersion(int version);
+    /// The encoding the file is written in: Shift-JIS (CP932) unless the
+    /// file was read as, or turned into, UTF-8.
+    CLSTextEncoding encoding() const { return m_encoding; }
+    /// Turns the document into a file of the other encoding, an edit like
+    /// any other. Into UTF-8 only in the 3.0 layout, after asking when lines
+    /// hold bytes that were not Shift-JIS (they become U+FFFD); into
+    /// Shift-JIS only when it holds every character (else each is listed
+    /// with its line). false when refused or declined.
+    bool setEncoding(CLSTextEncoding encoding);
+    /// Whether text typed or pasted into the document may go in: always in
+    /// a UTF-8 file and where Shift-JIS holds it; otherwise the learner is
+    /// asked whether to turn the file into UTF-8 (yes converts it, no
+    /// refuses the text with the program's message). Asked each time.
+    bool acceptsText(std::string_view text);
+    /// The characters Shift-JIS cannot hold, by line ("12行目: é ɔ̃"), at
+    /// most limit lines; empty when there are none.
+    std::vector<std::string> textsShiftJisCannotHold(size_t limit) const;
     CLSDataInfo dataInfo() const;
 
     const CLSTString& getPath() const { return m_path; }
@@ -235,7 +255,7 @@ class CLSVorelDataFile {
     int askAboutChange(const CLSTString& path);
     bool reloadAndApply();
     bool readWholeFile(const CLSTString& path, CLSDataFileBody& body, int& version,
-                       CLSFileFingerprint& fingerprint);
+                       CLSTextEncoding& encoding, CLSFileFingerprint& fingerprint);
 
     CLSVorelDataItem* insertOwned(int lineIndex, std::unique_ptr<CLSVorelDataItem> item);
     void ensureIndex() const;
@@ -252,6 +272,7 @@ class CLSVorelDataFile {
 
     std::vector<std::unique_ptr<CLSVorelDataItem>> m_lines;
     int m_version = DataFileVersion::kCurrent;
+    CLSTextEncoding m_encoding = CLSTextEncoding::kCp932;
     int m_questionCount = 0;
     int m_currentNumber = 0;
     CLSVorelDataItem* m_current = nullptr;

@@ -39,3 +39,7 @@ bool ParseTextEncoding(std::string_view name, CLSTextEncoding& encoding) {
     }
     return false;
 }
+
+const char* TextEncodingLabel(CLSTextEncoding encoding) {
+    return encoding == CLSTextEncoding::kUtf8 ? "UTF-8" : "Shift-JIS";
+}

@@ -2,8 +2,8 @@
 
 #include <string_view>
 
-/// The encodings of the text files exchanged with other programs (import
-/// and export). The program's own files are always CP932.
+/// The encodings of text files: Shift-JIS (CP932), the encoding of the
+/// program's files from the start, and UTF-8.
 enum class CLSTextEncoding { kCp932, kUtf8 };
 
 /// The UTF-8 byte-order mark.
@@ -15,6 +15,8 @@ inline constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 /// cut in two at the end is not held against it).
 CLSTextEncoding DetectTextEncoding(std::string_view start, bool wholeText);
 
+/// "Shift-JIS" or "UTF-8", as the program shows a file's encoding.
+const char* TextEncodingLabel(CLSTextEncoding encoding);
 /// "cp932" or "utf-8".
 const char* TextEncodingName(CLSTextEncoding encoding);
 /// Reads "cp932", "sjis", "shift_jis", "utf-8" or "utf8" (any case); false

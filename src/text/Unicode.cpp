@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdio>
 #include <vector>
 
 namespace {
@@ -266,6 +267,16 @@ void AppendUtf8(std::string& out, char32_t cp) {
     out.append(reinterpret_cast<const char*>(bytes), static_cast<size_t>(n));
 }
 
+bool IsPlainlyNfc(std::string_view text) {
+    const int size = static_cast<int>(text.size());
+    for (int pos = 0; pos < size;) {
+        int length = 0;
+        if (!IsPlainAt(text, pos, &length)) return false;
+        pos += length;
+    }
+    return true;
+}
+
 std::string NormalizeNfc(std::string_view text) {
     // Only the stretches that may change go through the library: each runs
     // from the plain character before a character that is not plain (it may
@@ -453,4 +464,19 @@ bool IsLetterMarkOrDigit(char32_t cp) {
         default:
             return false;
     }
+}
+
+std::string CodePointNames(std::string_view text) {
+    std::string out;
+    const int size = static_cast<int>(text.size());
+    for (int pos = 0; pos < size;) {
+        int length = 0;
+        char32_t cp = DecodeUtf8(text, pos, &length);
+        char buf[16];
+        std::snprintf(buf, sizeof buf, "U+%04X", static_cast<unsigned>(cp));
+        if (!out.empty()) out += ' ';
+        out += buf;
+        pos += length;
+    }
+    return out;
 }

@@ -21,6 +21,9 @@ int Utf8SequenceLength(unsigned char lead);
 /// gives 0 with length 0. Never reads outside text.
 char32_t DecodeUtf8(std::string_view text, int pos, int* length = nullptr);
 
+/// "U+1F600 U+2603" for the characters of a text.
+std::string CodePointNames(std::string_view text);
+
 /// Appends cp as UTF-8; a surrogate or a value beyond U+10FFFF appends U+FFFD.
 void AppendUtf8(std::string& out, char32_t cp);
 
@@ -28,6 +31,10 @@ void AppendUtf8(std::string& out, char32_t cp);
 /// kanji, precomposed letters) is copied; only the stretches around combining
 /// marks and other characters that may change go through utf8proc.
 std::string NormalizeNfc(std::string_view text);
+
+/// Whether the text is well-formed and plainly NFC: every character one that
+/// NFC keeps whatever stands around it. Such text NormalizeNfc copies.
+bool IsPlainlyNfc(std::string_view text);
 
 /// Full Unicode case folding (ß to ss, final sigma to sigma), result in NFC:
 /// two texts that differ only in case fold to the same string. (The settings'

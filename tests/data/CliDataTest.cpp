@@ -179,23 +179,29 @@ TEST(CliData, EncodingsDirectivesAndStrayCharacters) {
               "VORELDATA V3.0\r\n犬&猫,,dogs,,,<00\r\n$Group=0,1,2,3,4,5,6,7,8,9\r\n");
 
     // A file that names no columns needs its roles; characters CP932
-    // cannot hold stop the import unless --replace.
+    // cannot hold make a UTF-8 data file, stop the import with
+    // --data-encoding cp932, and become "?" with --replace.
     WriteFileBytes(dir.file("e.csv"), "smile😀,a\n");
     EXPECT_EQ(cli("import " + ShellQuote(dir.file("e.csv")) + " " + ShellQuote(dir.file("e.vrf")),
                   &out, &err),
               1);
     EXPECT_NE(err.find("--roles"), std::string::npos);
-    EXPECT_EQ(cli("import --roles 1,3 " + ShellQuote(dir.file("e.csv")) + " " +
-                      ShellQuote(dir.file("e.vrf")),
+    EXPECT_EQ(cli("import --data-encoding cp932 --roles 1,3 " + ShellQuote(dir.file("e.csv")) +
+                      " " + ShellQuote(dir.file("e.vrf")),
                   &out, &err),
               1);
     EXPECT_NE(err.find("1件目の1列目: U+1F600"), std::string::npos);
     EXPECT_EQ(ReadFileBytes(dir.file("e.vrf")), "");
+    ASSERT_EQ(cli("import --roles 1,3 " + ShellQuote(dir.file("e.csv")) + " " +
+                      ShellQuote(dir.file("e.vrf")),
+                  &out, &err),
+              0);
+    EXPECT_EQ(ReadFileBytes(dir.file("e.vrf")).substr(0, 32),
+              "\xEF\xBB\xBFVORELDATA V3.0\r\nsmile😀,,a,");
     ASSERT_EQ(cli("import --replace --roles 1,3 " + ShellQuote(dir.file("e.csv")) + " " +
                       ShellQuote(dir.file("e.vrf")),
                   &out, &err),
               0);
-    EXPECT_NE(err.find("answered Yes because --replace was given"), std::string::npos);
     EXPECT_EQ(ReadFileBytes(dir.file("e.vrf")).substr(0, 26), "VORELDATA V3.0\r\nsmile?,,a,");
     // Read as CP932 when told, the same bytes are other characters.
     ASSERT_EQ(cli("import --encoding cp932 --roles 0,3 " + ShellQuote(dir.file("e.csv")) + " " +

@@ -60,7 +60,7 @@ TEST(Import, Utf8FilesAreConvertedAndTheirStrayCharactersReported) {
     EXPECT_EQ(U8(reader.columnNames()[0]), "問題");
     ASSERT_EQ(records.size(), 3u);
     EXPECT_EQ(records[1][0], "猫\r\nねこ") << "a line break is the program's CR LF";
-    EXPECT_EQ(records[2][1], "smile ?");
+    EXPECT_EQ(records[2][1], "smile ☃") << "the reader keeps every character";
     ASSERT_EQ(reader.unmappable().size(), 3u);
     EXPECT_EQ(reader.unmappable()[0].record, 1);
     EXPECT_EQ(reader.unmappable()[0].column, 3);
@@ -68,25 +68,36 @@ TEST(Import, Utf8FilesAreConvertedAndTheirStrayCharactersReported) {
     EXPECT_EQ(roles, (std::vector<int>{kImportQuestion, kImportAnswer, kImportIgnore}));
 
     // The learner is asked before anything changes, with the places of the
-    // imported columns only; No leaves the document as it was.
+    // imported columns only: a UTF-8 data file, "?" in their place, or no
+    // import, which leaves the document as it was.
     ASSERT_TRUE(f.load("VORELDATA V3.0\r\nold,,a,,,<00\r\n"));
-    f.prompter.answers = {PromptAnswer::No};
+    f.prompter.choices = {2};
     EXPECT_FALSE(ImportQuestions(f.doc, f.path("u.csv"), proposal.options, roles));
-    EXPECT_EQ(f.prompter.entries.back().utf8,
-              "Shift_JIS (CP932) で表せない文字があります。\n\n3件目の1列目: U+1F600\n"
-              "3件目の2列目: U+2603\n\nこれらの文字を「?」に置き換えて読み込みますか？");
-    EXPECT_EQ(f.prompter.entries.back().buttons, PromptButtons::YesNo);
+    EXPECT_EQ(f.prompter.entries.back().utf8.rfind(
+                  "Shift_JIS (CP932) で表せない文字があります。\n\n3件目の1列目: U+1F600\n"
+                  "3件目の2列目: U+2603\n\nUTF-8 のデータファイルにすれば",
+                  0),
+              0u);
+    EXPECT_EQ(
+        f.prompter.entries.back().choices,
+        (std::vector<std::string>{"UTF-8 にする(&U)", "「?」に置き換える(&R)", "キャンセル"}));
     EXPECT_EQ(questionText(f.doc, 0), "old");
 
-    f.prompter.answers = {PromptAnswer::Yes};
+    f.prompter.choices = {1};
     ASSERT_TRUE(ImportQuestions(f.doc, f.path("u.csv"), proposal.options, roles));
     ASSERT_EQ(f.doc.getQuestionCount(), 3);
     EXPECT_EQ(questionText(f.doc, 2), "笑顔?");
     EXPECT_EQ(U8(f.doc.getQuestion(2)->question().getAnswer(0).toText()), "smile ?");
+    EXPECT_EQ(f.doc.encoding(), CLSTextEncoding::kCp932);
     EXPECT_TRUE(f.doc.isUntitled());
 
+    f.prompter.choices = {0};
+    ASSERT_TRUE(ImportQuestions(f.doc, f.path("u.csv"), proposal.options, roles));
+    EXPECT_EQ(questionText(f.doc, 2), "笑顔😀");
+    EXPECT_EQ(f.doc.encoding(), CLSTextEncoding::kUtf8);
+
     // Only what is imported is reported.
-    f.prompter.answers = {PromptAnswer::Yes};
+    f.prompter.choices = {1};
     ASSERT_TRUE(ImportQuestions(f.doc, f.path("u.csv"), proposal.options, {0, 3, 0}));
     EXPECT_NE(f.prompter.entries.back().utf8.find("\n\n3件目の2列目: U+2603\n\n"),
               std::string::npos);

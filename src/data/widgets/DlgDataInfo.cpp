@@ -53,6 +53,15 @@ CLSDlgDataInfo::CLSDlgDataInfo(CLSVorelDataFile& doc, bool editorOpen, QWidget* 
     versionLabel->setBuddy(m_versions);
     form->addRow(versionLabel, m_versions);
 
+    // Older layouts are Shift-JIS only; the document says so when asked.
+    m_encodings = new QComboBox(this);
+    for (CLSTextEncoding e : {CLSTextEncoding::kCp932, CLSTextEncoding::kUtf8})
+        m_encodings->addItem(QString::fromUtf8(TextEncodingLabel(e)), static_cast<int>(e));
+    m_encodings->setCurrentIndex(m_encodings->findData(static_cast<int>(info.encoding)));
+    auto* encodingLabel = new QLabel(U("文字コード(&C)："), this);
+    encodingLabel->setBuddy(m_encodings);
+    form->addRow(encodingLabel, m_encodings);
+
     const char* countNames[3] = {"行数：", "タイトル数：", "問題数："};
     int counts[3] = {info.lineCount, info.titleCount, info.questionCount};
     for (int i = 0; i < 3; ++i) {
@@ -99,6 +108,12 @@ void CLSDlgDataInfo::accept() {
         // A lowering the learner declines leaves the document and the dialog as they were.
         if (!m_doc.setVersion(version)) return;
         emit versionChanged(version);
+    }
+    auto encoding = static_cast<CLSTextEncoding>(m_encodings->currentData().toInt());
+    if (encoding != m_doc.encoding()) {
+        // A refused conversion leaves the dialog open with its reason said.
+        if (!m_doc.setEncoding(encoding)) return;
+        emit versionChanged(m_doc.getVersion());
     }
     QDialog::accept();
 }

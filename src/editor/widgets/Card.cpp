@@ -39,9 +39,7 @@ bool CLSCardPage::eventFilter(QObject* watched, QEvent* event) {
 }
 
 CLSTString CLSCardPage::fieldText(const QString& text) const {
-    CLSTString out;
-    FromQString(text, out, &m_unmappable);
-    return out;
+    return FromQStringWhole(text);
 }
 
 int CardKindOf(int lineKind) {

@@ -37,10 +37,7 @@ class CLSCardPage : public QWidget {
     virtual void emptyEntryOf(QWidget* list) {}
     /// The separators' places go back to the settings.
     virtual void storeLayout() {}
-    /// Characters of the last editedLine that Shift-JIS cannot hold (they
-    /// became "?"); the editor tells the learner. Empty when there were none.
-    QString takeUnmappable() const { return std::exchange(m_unmappable, QString()); }
-    /// Why the last editedLine kept a field's old value (CP932, the
+    /// Why the last editedLine kept a field's old value (the
     /// program's warning); empty when it took every field.
     CLSTString takeRefusal() const { return std::exchange(m_refusal, CLSTString()); }
 
@@ -64,7 +61,6 @@ class CLSCardPage : public QWidget {
 
   private:
     QList<QWidget*> m_textFields;
-    mutable QString m_unmappable;
 
   protected:
     mutable CLSTString m_refusal;

@@ -408,11 +408,9 @@ void CLSEditorScreen::paste() {
     }
     QString text = clip->text();
     text.remove(QChar(0));  // a NUL would end the text early
-    CLSTString cp932;
-    QString unmappable;
-    FromQString(text, cp932, &unmappable);
-    std::vector<CLSVorelDataItem> lines = LinesFromText(cp932, m_settings.historySize());
-    if (lines.empty()) return;
+    CLSTString pastedText = FromQStringWhole(text);
+    std::vector<CLSVorelDataItem> lines = LinesFromText(pastedText, m_settings.historySize());
+    if (lines.empty() || !m_doc.acceptsText(pastedText.view())) return;
     int at = std::max(0, currentLine());
     if (m_doc.getItemCount() == 0) at = 0;
     std::vector<std::pair<int, CLSVorelDataItem>> added;
@@ -424,11 +422,6 @@ void CLSEditorScreen::paste() {
     // The line that was current stays current, now after the pasted block.
     int current = currentLine() < 0 ? pasted.front() : at + static_cast<int>(pasted.size());
     pushChange(U("貼り付け"), CLSLineChange({}, std::move(added)), pasted, current);
-    if (!unmappable.isEmpty()) {
-        m_prompter.message(
-            PromptIcon::Warning,
-            FromQStringLossy(U("Shift-JIS で表せない文字は ? になりました: ") + unmappable));
-    }
 }
 
 void CLSEditorScreen::moveSelected(bool up) {

@@ -308,12 +308,18 @@ void CLSEditorScreen::commitCard() {
     if (index < 0) return;
     m_committing = true;
     CLSVorelDataItem edited = page->editedLine(*line);
-    QString unmappable = page->takeUnmappable();
     CLSTString refusal = page->takeRefusal();
     int version = m_doc.getVersion();
     // Only what changes the line's text is a change: fields left as they
     // were keep the text they were read from.
-    if (DataLineText(edited, version) != DataLineText(*line, version)) {
+    CLSTString editedText = DataLineText(edited, version);
+    if (editedText != DataLineText(*line, version) && !m_doc.acceptsText(editedText.view())) {
+        // Declined: the card shows the line as it is.
+        m_committing = false;
+        m_card->showCurrent(true);
+        return;
+    }
+    if (editedText != DataLineText(*line, version)) {
         // The lines selected in the list stay selected.
         pushChange(QString::fromUtf8("カードの編集"),
                    CLSLineChange::replacing(index, std::move(edited)), selectedLines(), index);
@@ -323,12 +329,6 @@ void CLSEditorScreen::commitCard() {
         // The card shows the value that was kept.
         m_prompter.message(PromptIcon::Warning, refusal);
         m_card->showCurrent(true);
-    }
-    if (!unmappable.isEmpty()) {
-        m_prompter.message(
-            PromptIcon::Warning,
-            FromQStringLossy(QString::fromUtf8("Shift-JIS で表せない文字は ? になりました: ") +
-                             unmappable));
     }
 }
 

@@ -3,6 +3,7 @@
 #include <QFontDatabase>
 
 #include "text/Codec.h"
+#include "text/Unicode.h"
 
 QString ToQString(const CLSTString& text) {
     return ToQString(text.view());
@@ -23,6 +24,11 @@ bool FromQString(const QString& text, CLSTString& out, QString* unmappable) {
     if (unmappable)
         *unmappable = QString::fromUtf8(missing.data(), static_cast<qsizetype>(missing.size()));
     return ok;
+}
+
+CLSTString FromQStringWhole(const QString& text) {
+    QByteArray utf8 = text.toUtf8();
+    return CLSTString(NormalizeNfc(std::string_view(utf8.constData(), utf8.size())));
 }
 
 CLSTString FromQStringLossy(const QString& text) {

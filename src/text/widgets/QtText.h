@@ -24,6 +24,8 @@ QString ToQString(std::string_view utf8);
 /// CP932 cannot hold become "?"; they are listed in unmappable (when given)
 /// and the result is false.
 bool FromQString(const QString& text, CLSTString& out, QString* unmappable = nullptr);
+/// A QString as a program text, whole: UTF-8 in NFC.
+CLSTString FromQStringWhole(const QString& text);
 /// FromQString for texts known to be representable (menus, program texts).
 CLSTString FromQStringLossy(const QString& text);
 
