@@ -9,6 +9,7 @@
 #include "data/LockInfo.h"
 #include "text/Codec.h"
 #include "text/Paths.h"
+#include "text/Unicode.h"
 
 CliArgs::CliArgs(const std::vector<std::string>& tokens,
                  std::initializer_list<const char*> valueOptions,
@@ -132,15 +133,12 @@ int CliUsage(const char* name) {
 }
 
 bool CliText(const std::string& utf8, CLSTString& out) {
-    std::string cp932;
-    std::string unmappable;
-    if (!Utf8ToCp932(utf8, cp932, &unmappable)) {
-        CliFail("Shift-JIS で表せない文字があります: " + unmappable);
-        return false;
-    }
-    // The look-alikes other platforms type are read as CP932 reads them.
-    out = CLSTString(Cp932ToUtf8(cp932));
+    out = CLSTString(NormalizeNfc(utf8));
     return true;
+}
+
+bool CliPath(const std::string& native, CLSTString& out) {
+    return PathFromNative(native, out);
 }
 
 void CliPrint(const std::string& utf8) {

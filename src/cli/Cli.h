@@ -58,8 +58,11 @@ bool CliNumber(const std::string& option, const std::string& text, long long min
                long long& value, int base = 10);
 /// Usage line of a command, for argument errors.
 int CliUsage(const char* name);
-/// A UTF-8 argument as CP932; false (after a message) when a character has no CP932 form.
+/// A text argument (or a typed answer) as a program text, in NFC. Kept a
+/// bool for the callers' flow; every text is taken.
 bool CliText(const std::string& utf8, CLSTString& out);
+/// A path argument as the program's path: its bytes as they are.
+bool CliPath(const std::string& native, CLSTString& out);
 /// Writes UTF-8 text to stdout.
 void CliPrint(const std::string& utf8);
 /// Says on stderr when a Vorel has the data file open (its lock beside

@@ -64,8 +64,8 @@ int versionArgument(const std::string& v) {
     return std::stoi(major) * 10 + std::stoi(minor);
 }
 
-bool pathArgument(const std::string& utf8, CLSTString& path) {
-    return CliText(utf8, path);
+bool pathArgument(const std::string& native, CLSTString& path) {
+    return CliPath(native, path);
 }
 
 // The two file arguments of a conversion: the data file is loaded into doc.

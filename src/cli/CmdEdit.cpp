@@ -28,7 +28,7 @@ struct LoadedFile {
     bool load(const std::string& utf8Path) {
         settings.setHistorySize(std::numeric_limits<int>::max());
         CLSTString path;
-        return CliText(utf8Path, path) && doc.loadFile(path);
+        return CliPath(utf8Path, path) && doc.loadFile(path);
     }
 };
 
@@ -201,7 +201,7 @@ int runEdit(const std::vector<std::string>& tokens) {
     if (args.has("--questions") && !ParseNumberRange(args.value("--questions"), from, to))
         return CliFail("--questions takes FROM-TO, two numbers");
     CLSTString out;
-    if (!CliText(args.positional()[1], out)) return 1;
+    if (!CliPath(args.positional()[1], out)) return 1;
 
     LoadedFile file;
     if (!file.load(args.positional()[0])) return 1;

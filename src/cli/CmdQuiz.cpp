@@ -441,7 +441,7 @@ int runQuiz(const std::vector<std::string>& tokens) {
     options.save = !args.has("--no-save");
 
     CLSTString path;
-    if (!CliText(args.positional()[0], path)) return 1;
+    if (!CliPath(args.positional()[0], path)) return 1;
     CLSVorelSettings settings;
     settings.loadSettings(SettingsFilePath());
     settings.loadVagueFile(VagueFilePath());
@@ -519,7 +519,7 @@ int runExamLog(const std::vector<std::string>& tokens) {
     CliArgs args(tokens, {}, {});
     if (!args.error().empty() || args.positional().size() != 1) return CliUsage("examlog");
     CLSTString path;
-    if (!CliText(args.positional()[0], path)) return 1;
+    if (!CliPath(args.positional()[0], path)) return 1;
     if (!FileExists(path)) return CliFailOpen(args.positional()[0]);
     bool readFailed = false;
     std::vector<CLSExamLogOne> records = ReadExamLog(path, {}, nullptr, &readFailed);

@@ -6,6 +6,8 @@
 #include "data/VorelDataFile.h"
 #include "settings/VorelSettings.h"
 #include "text/CaseFold.h"
+#include "text/Codec.h"
+#include "text/Unicode.h"
 
 int CompareOptions(const CLSVorelDataFile& doc, const CLSVorelSettings& settings) {
     if (settings.useDataComparison() && doc.currentTitle())
@@ -96,10 +98,15 @@ class VagueIndex {
     std::vector<Entry> m_buckets[256];
 };
 
-void normalizeWith(CLSSentence& sentence, int options, const VagueIndex* vague) {
+// typed: the learner's answer, which is compared in NFC. The accepted
+// answers of a UTF-8 file are NFC already; those of a Shift-JIS file keep
+// their compatibility kanji, which NFC would merge with other kanji.
+void normalizeWith(CLSSentence& sentence, int options, const VagueIndex* vague, bool typed) {
     for (CLSSentenceItem& item : sentence.items()) {
         if (!item.isText()) continue;
-        CLSTString run = item.string().text();
+        // Typed text meets the file's text as a Shift-JIS program read both.
+        CLSTString run(FoldToCp932Forms(typed ? NormalizeNfc(item.string().view())
+                                              : std::string(item.string().view())));
         if (options & kCompareIgnoreCase) {
             // toUpper keeps its own meaning (one-byte letters); judging
             // then folds the case of every script.
@@ -109,7 +116,12 @@ void normalizeWith(CLSSentence& sentence, int options, const VagueIndex* vague) 
         if (options & kCompareIgnoreKana) run.toKatakana();
         if (options & kCompareIgnoreWidth) run.toHalfWidth();
         if (options & kCompareIgnoreSymbols) run.removeSymbols();
-        if ((options & kCompareVague) && vague) run = vague->apply(run);
+        if (options & kCompareVague) {
+            // Accents of Latin and Greek letters count for nothing (é = e),
+            // those of Cyrillic ones and the kana voicing marks do.
+            run = CLSTString(StripLatinGreekMarks(run.view()));
+            if (vague) run = vague->apply(run);
+        }
         item.string().setText(run);
     }
     sentence.removeLineBreaks();
@@ -140,13 +152,13 @@ bool JudgeAnswers(const std::vector<CLSSentence>& given, int answerFieldCount,
     normalAccepted.reserve(accepted.count());
     for (const CLSSentence& s : accepted) {
         normalAccepted.push_back(s);
-        normalizeWith(normalAccepted.back(), options, index.get());
+        normalizeWith(normalAccepted.back(), options, index.get(), false);
     }
     int matched = 0;
     int unmatched = 0;
     for (const CLSSentence& answer : given) {
         CLSSentence normal(answer);
-        normalizeWith(normal, options, index.get());
+        normalizeWith(normal, options, index.get(), true);
         bool found = std::any_of(normalAccepted.begin(), normalAccepted.end(),
                                  [&](const CLSSentence& a) { return SameAnswer(normal, a); });
         if (found) {

@@ -355,3 +355,25 @@ void AppendCp932Code(std::string& out, int code) {
                      static_cast<char>(packed >> 16)};
     out.append(bytes, (packed >> 24) & 3);
 }
+
+std::string FoldToCp932Forms(std::string_view utf8) {
+    std::string out;
+    out.reserve(utf8.size());
+    const int size = static_cast<int>(utf8.size());
+    for (int pos = 0; pos < size;) {
+        if (static_cast<unsigned char>(utf8[pos]) < 0x80) {
+            out += utf8[pos++];
+            continue;
+        }
+        int length = 0;
+        char32_t cp = DecodeUtf8(utf8, pos, &length);
+        int code = length > 1 ? Cp932CodeOf(cp) : -1;
+        if (code >= 0) {
+            AppendCp932Code(out, code);
+        } else {
+            out.append(utf8.substr(static_cast<size_t>(pos), static_cast<size_t>(length)));
+        }
+        pos += length;
+    }
+    return out;
+}

@@ -36,6 +36,12 @@ std::string Utf8ToCp932Literal(std::string_view utf8);
 /// CP932 cannot hold it.
 int Cp932CodeOf(char32_t cp);
 
+/// The text with every character CP932 holds as CP932 reads it back: the
+/// look-alikes other platforms type (U+301C for ～, U+2212 for －) and the
+/// NEC and IBM duplicates become one character each, as answers typed
+/// into a Shift-JIS program always were. Other characters stay.
+std::string FoldToCp932Forms(std::string_view utf8);
+
 /// Appends the UTF-8 of one CP932 code (one byte below 0x100, else two);
 /// U+FFFD for a code CP932 does not define.
 void AppendCp932Code(std::string& out, int code);

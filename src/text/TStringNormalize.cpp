@@ -40,11 +40,12 @@ bool isLeadByte(unsigned char b) {
 }
 
 // Applies fn(code, out) to the CP932 code of every character CP932 holds
-// (a code below 0x100 is a one-byte character) and keeps the others; fn
-// writes 0-2 CP932 bytes to out and returns how many, or -1 to keep the
-// character. The rules are those of the Shift-JIS codes they were made for.
+// (a code below 0x100 is a one-byte character); fn writes 0-2 CP932 bytes
+// to out and returns how many, or -1 to keep the character. The rules are
+// those of the Shift-JIS codes they were made for. Other characters stay,
+// unless dropOther says they go.
 template <typename Fn>
-void rewrite(CLSTString& s, Fn fn) {
+void rewrite(CLSTString& s, Fn fn, bool (*dropOther)(char32_t) = nullptr) {
     std::string out;
     bool changed = false;
     const char* p = s.text();
@@ -52,9 +53,10 @@ void rewrite(CLSTString& s, Fn fn) {
     for (int pos = 0; pos < len;) {
         int n = charLengthAt(p, pos, len);
         unsigned char b = static_cast<unsigned char>(p[pos]);
-        int code = b < 0x80 ? b : n == 1 ? -1 : Cp932CodeOf(DecodeUtf8(s.view(), pos));
+        char32_t cp = b < 0x80 || n == 1 ? b : DecodeUtf8(s.view(), pos);
+        int code = b < 0x80 ? b : n == 1 ? -1 : Cp932CodeOf(cp);
         char buf[2];
-        int k = code < 0 ? -1 : fn(code, buf);
+        int k = code >= 0 ? fn(code, buf) : n > 1 && dropOther && dropOther(cp) ? 0 : -1;
         if (k < 0) {
             if (changed) out.append(p + pos, n);
         } else {
@@ -151,15 +153,20 @@ CLSTString& CLSTString::toKatakana() {
 }
 
 CLSTString& CLSTString::removeSymbols() {
-    rewrite(*this, [](int c, char* out) -> int {
-        if (c >= 0x100) {
-            bool symbol = (c >= 0x8140 && c <= 0x824E) || (c >= 0x849F && c <= 0x889E);
+    rewrite(
+        *this,
+        [](int c, char* out) -> int {
+            if (c >= 0x100) {
+                bool symbol = (c >= 0x8140 && c <= 0x824E) || (c >= 0x849F && c <= 0x889E);
+                return symbol ? 0 : -1;
+            }
+            bool symbol = (c >= 0x20 && c <= 0x2F) || (c >= 0x3A && c <= 0x40) ||
+                          (c >= 0x5B && c <= 0x60) || (c >= 0x7B && c <= 0xA5) || c == 0xB0 ||
+                          c == 0xDE || c == 0xDF || c >= 0xE0;
             return symbol ? 0 : -1;
-        }
-        bool symbol = (c >= 0x20 && c <= 0x2F) || (c >= 0x3A && c <= 0x40) ||
-                      (c >= 0x5B && c <= 0x60) || (c >= 0x7B && c <= 0xA5) || c == 0xB0 ||
-                      c == 0xDE || c == 0xDF || c >= 0xE0;
-        return symbol ? 0 : -1;
-    });
+        },
+        // Beyond CP932, the punctuation, symbols and spaces of every
+        // script go too (« », ¿, „ “).
+        IsPunctuationSymbolOrSpace);
     return *this;
 }

@@ -480,3 +480,24 @@ std::string CodePointNames(std::string_view text) {
     }
     return out;
 }
+
+bool IsPunctuationSymbolOrSpace(char32_t cp) {
+    if (cp >= 0x110000) return false;
+    switch (Property(cp).category) {
+        case UTF8PROC_CATEGORY_PC:
+        case UTF8PROC_CATEGORY_PD:
+        case UTF8PROC_CATEGORY_PS:
+        case UTF8PROC_CATEGORY_PE:
+        case UTF8PROC_CATEGORY_PI:
+        case UTF8PROC_CATEGORY_PF:
+        case UTF8PROC_CATEGORY_PO:
+        case UTF8PROC_CATEGORY_SM:
+        case UTF8PROC_CATEGORY_SC:
+        case UTF8PROC_CATEGORY_SK:
+        case UTF8PROC_CATEGORY_SO:
+        case UTF8PROC_CATEGORY_ZS:
+            return true;
+        default:
+            return false;
+    }
+}

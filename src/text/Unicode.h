@@ -41,6 +41,9 @@ bool IsPlainlyNfc(std::string_view text);
 /// FoldCase in settings/IniFile.h folds only A to Z.)
 std::string FoldCaseFull(std::string_view text);
 
+/// Whether a code point is punctuation, a symbol or a space of any script.
+bool IsPunctuationSymbolOrSpace(char32_t cp);
+
 /// Whether a code point is a letter, a mark or a digit of any script.
 bool IsLetterMarkOrDigit(char32_t cp);
 

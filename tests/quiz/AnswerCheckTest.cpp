@@ -62,6 +62,39 @@ TEST(AnswerCheck, IgnoringCaseFoldsEveryScriptOfAShiftJisText) {
         << "the vague table still applies after folding";
 }
 
+// Answers in scripts Shift-JIS cannot hold, as a UTF-8 file keeps them.
+TEST(AnswerCheck, EveryScriptIsJudgedAfterNormalisation) {
+    const int kCase = kCompareIgnoreCase;
+    EXPECT_TRUE(judge({"cafe\xCC\x81"}, {"café"}, 0)) << "e + combining acute, in NFC";
+    EXPECT_TRUE(judge({"STRASSE"}, {"Straße"}, kCase));
+    EXPECT_TRUE(judge({"ÇA IRA"}, {"Ça ira"}, kCase));
+    EXPECT_FALSE(judge({"ÇA IRA"}, {"Ça ira"}, 0));
+    EXPECT_TRUE(judge({"ＣＡＦÉ"}, {"café"}, kCase | kCompareIgnoreWidth));
+
+    // Vague comparison drops Latin and Greek accents, nothing else.
+    const int kVague = kCompareVague;
+    EXPECT_TRUE(judge({"absurdite"}, {"absurdité"}, kVague));
+    EXPECT_FALSE(judge({"absurdite"}, {"absurdité"}, 0));
+    EXPECT_TRUE(judge({"Αθηναι"}, {"Ἀθῆναι"}, kVague));
+    EXPECT_FALSE(judge({"еж"}, {"ёж"}, kVague)) << "ё is a letter of its own";
+    EXPECT_FALSE(judge({"и"}, {"й"}, kVague));
+    EXPECT_FALSE(judge({"かき"}, {"かぎ"}, kVague));
+    EXPECT_FALSE(judge({"カラス"}, {"ガラス"}, kVague));
+
+    // What a Linux input method types for the characters of a Shift-JIS file.
+    EXPECT_TRUE(judge({"1〜3"}, {"1～3"}, 0));
+    EXPECT_TRUE(judge({"a−b"}, {"a－b"}, 0));
+    EXPECT_TRUE(judge({"‖"}, {"∥"}, 0));
+    EXPECT_TRUE(judge({"—"}, {"―"}, 0));
+    EXPECT_TRUE(judge({"¢£¬"}, {"￠￡￢"}, 0));
+    EXPECT_TRUE(judge({"¥100"}, {"\\100"}, 0));
+
+    // Symbol removal takes the punctuation of every script.
+    EXPECT_TRUE(judge({"«Ça va?»"}, {"Ça va"}, kCompareIgnoreSymbols));
+    EXPECT_TRUE(judge({"¿Qué?"}, {"Qué"}, kCompareIgnoreSymbols));
+    EXPECT_FALSE(judge({"Qué"}, {"Que"}, kCompareIgnoreSymbols)) << "accents are no symbols";
+}
+
 TEST(AnswerCheck, CountsOfGivenAnswers) {
     EXPECT_TRUE(judge({"x", "x"}, {"x", "y"}, 0)) << "two inputs may match the same answer";
     EXPECT_FALSE(judge({"x", "z"}, {"x", "y"}, 0));

@@ -389,24 +389,14 @@ std::optional<std::vector<CLSSentence>> CLSAskingPanel::givenAnswers(Prompter& p
         }
         return given;
     }
-    QString bad;
     for (const QWidget* input : m_inputs) {
-        QString text = inputText(input);
-        CLSTString cp932;
-        QString missing;
-        if (!FromQString(text, cp932, &missing)) bad += missing;
-        // A typed answer is one plain text run, never markup.
+        // A typed answer is one plain text run, never markup; every
+        // character counts, in any script.
         CLSSentence s;
-        s.addText(cp932.view());
+        s.addText(FromQStringWhole(inputText(input)).view());
         given.push_back(std::move(s));
     }
-    if (bad.isEmpty()) return given;
-    // The learner is told instead of having a character silently changed.
-    prompter.message(
-        PromptIcon::Warning,
-        FromQStringLossy(QString::fromUtf8("答えに使えない文字が含まれています: ") + bad));
-    focusAnswer();
-    return std::nullopt;
+    return given;
 }
 
 bool CLSAskingPanel::marked() const {
