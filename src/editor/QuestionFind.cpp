@@ -35,13 +35,19 @@ bool containsExactly(std::string_view text, std::string_view target) {
     }
 }
 
+// The form texts are compared in when case and accents do not count: the
+// case of every script folded, the accents of Latin and Greek letters gone.
+std::string foldedForFind(std::string_view text) {
+    return FoldCaseEveryScript(StripLatinGreekMarks(text));
+}
+
 // What a line's text is compared with: the text typed, and whether case
-// counts. The target is folded once for a whole search, each line's text
-// as it is looked at.
+// and accents count. The target is folded once for a whole search, each
+// line's text as it is looked at.
 struct Target {
     Target(const CLSTString& typed, int targets)
         : foldCase((targets & SearchTarget::kFoldCase) != 0),
-          folded(foldCase ? FoldCaseEveryScript(typed.view()) : std::string()),
+          folded(foldCase ? foldedForFind(typed.view()) : std::string()),
           text(foldCase ? std::string_view(folded) : typed.view()) {}
     Target(const Target&) = delete;  // text may point into folded
     Target& operator=(const Target&) = delete;
@@ -52,7 +58,7 @@ struct Target {
 
 bool containsText(std::string_view text, const Target& target) {
     if (!target.foldCase) return containsExactly(text, target.text);
-    return containsExactly(FoldCaseEveryScript(text), target.text);
+    return containsExactly(foldedForFind(text), target.text);
 }
 
 bool sentenceContains(const CLSSentence& sentence, const Target& target) {

@@ -161,6 +161,21 @@ TEST(QuestionFind, IgnoringCaseFoldsEveryScriptButNoTrailByte) {
     EXPECT_EQ(f.find(1, true, "P", kFold), -1);
 }
 
+TEST(QuestionFind, IgnoringCaseAlsoIgnoresLatinAndGreekAccentsNeverSplittingALetter) {
+    ToolsFixture f;
+    WriteFileBytes(f.dir.file("u.vrf"),
+                   "\xEF\xBB\xBFVORELDATA V3.0\r\nAbsurdité,,abstʀaksjɔ̃,,,<00\r\n"
+                   "Ἀθῆναι,,ёж,,,<00\r\n");
+    ASSERT_TRUE(f.doc.loadFile(f.path("u.vrf")));
+    const int kFold = SearchTarget::kAll | SearchTarget::kFoldCase;
+    EXPECT_EQ(f.find(-1, true, "absurdite", kFold), 0);
+    EXPECT_EQ(f.find(-1, true, "absurdite"), -1);
+    EXPECT_EQ(f.find(-1, true, "ΑΘΗΝΑΙ", kFold), 1);
+    EXPECT_EQ(f.find(-1, true, "еж", kFold), -1) << "ё is a letter of its own";
+    EXPECT_EQ(f.find(-1, true, "ksjɔ̃"), 0);
+    EXPECT_EQ(f.find(-1, true, "ksjɔ"), -1) << "ɔ without its tilde is another letter";
+}
+
 TEST(QuestionFind, QuestionsOnlyForTheCardWindow) {
     ToolsFixture f;
     EXPECT_EQ(FindQuestion(f.doc, -1, true, Sj("apple"), SearchTarget::kAll), 4)

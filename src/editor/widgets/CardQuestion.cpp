@@ -154,8 +154,7 @@ void CLSCardQuestion::showNotation(Notation& notation, const CLSVorelDataQuestio
 
 void CLSCardQuestion::markProblem(Notation& notation, int field) {
     // The reason a field gives no entries shows while it is typed.
-    CLSTString text;
-    FromQString(notation.field->text(), text);
+    CLSTString text = FromQStringWhole(notation.field->text());
     CLSExpandFailure why = CLSExpandFailure::kNone;
     NotationEntries(NotationForLine(text), static_cast<CLSVorelDataQuestion::Field>(field),
                     m_doc.getVersion() < DataFileVersion::kCurrent, &why);

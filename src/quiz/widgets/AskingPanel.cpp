@@ -443,11 +443,11 @@ void CLSAskingPanel::setEditing(bool on) {
     }
     QString unmappable;
     CLSSentence edited = m_question->exitEditMode(&unmappable);
-    if (!unmappable.isEmpty()) {
-        m_doc.prompter().message(
-            PromptIcon::Warning,
-            FromQStringLossy(QString::fromUtf8("Shift-JIS で表せない文字は ? になりました: ") +
-                             unmappable));
+    if (!m_doc.current() || !m_doc.current()->isQuestion()) return;
+    // Text a Shift-JIS file cannot hold goes in only when the file becomes UTF-8.
+    if (!unmappable.isEmpty() && !m_doc.acceptsText(FromQStringWhole(unmappable).view())) {
+        m_question->setSentence(m_doc.currentQuestion().getQuestion(), m_doc.getFolder());
+        return;
     }
     if (m_doc.current() && m_doc.current()->isQuestion())
         m_doc.editQuestionText(m_doc.currentQuestion(), std::move(edited));

@@ -221,15 +221,18 @@ void CLSDlgList::setEditing(bool on) {
         return;
     }
     QString unmappable;
-    if (single && m_answer->isEditing())
-        m_doc.editAnswer(q, 0, m_answer->exitEditMode(&unmappable));
-    m_doc.editQuestionText(q, m_question->exitEditMode(&unmappable));
-    m_doc.editComment(q, m_comment->exitEditMode(&unmappable));
-    if (!unmappable.isEmpty()) {
-        m_doc.prompter().message(
-            PromptIcon::Warning,
-            FromQStringLossy(U("Shift-JIS で表せない文字は ? になりました: ") + unmappable));
+    bool answerEdited = single && m_answer->isEditing();
+    CLSSentence answer = answerEdited ? m_answer->exitEditMode(&unmappable) : CLSSentence();
+    CLSSentence question = m_question->exitEditMode(&unmappable);
+    CLSSentence comment = m_comment->exitEditMode(&unmappable);
+    // Text a Shift-JIS file cannot hold goes in only when the file becomes UTF-8.
+    if (!unmappable.isEmpty() && !m_doc.acceptsText(FromQStringWhole(unmappable).view())) {
+        display(m_shown);
+        return;
     }
+    if (answerEdited) m_doc.editAnswer(q, 0, std::move(answer));
+    m_doc.editQuestionText(q, std::move(question));
+    m_doc.editComment(q, std::move(comment));
 }
 
 void CLSDlgList::find(bool forward) {

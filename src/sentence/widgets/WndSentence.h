@@ -79,8 +79,9 @@ class CLSWndSentence : public QWidget {
     /// (runs as stored, objects as markup). Nothing when already editing.
     void toEditMode();
     /// Ends editing: the text is parsed (not unescaped) into the sentence,
-    /// which is shown and returned. Characters without a CP932 form become
-    /// "?" and are listed in unmappable. Outside edit mode: the sentence.
+    /// which is shown and returned, whole; the characters a Shift-JIS file
+    /// cannot hold are added to unmappable (the caller decides whether the
+    /// document takes them). Outside edit mode: the sentence.
     CLSSentence exitEditMode(QString* unmappable = nullptr);
     bool isEditing() const { return m_editor != nullptr; }
     QPlainTextEdit* editor() const { return m_editor; }

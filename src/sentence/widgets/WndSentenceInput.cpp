@@ -10,6 +10,7 @@
 
 #include "sentence/widgets/SentenceVideo.h"
 #include "sentence/widgets/WndSentence.h"
+#include "text/Codec.h"
 #include "text/widgets/QtText.h"
 
 // ---- keyboard ----------------------------------------------------------------
@@ -243,8 +244,13 @@ CLSSentence CLSWndSentence::exitEditMode(QString* unmappable) {
     bool hadFocus = m_editor->hasFocus();
     delete m_editor;
     m_editor = nullptr;
-    CLSTString markup;
-    FromQString(text, markup, unmappable);
+    CLSTString markup = FromQStringWhole(text);
+    if (unmappable) {
+        std::string missing;
+        std::string cp932;
+        AppendUtf8AsCp932(cp932, markup.view(), &missing);
+        *unmappable += ToQString(missing);
+    }
     setSentence(CLSSentence(markup), m_folder);
     if (hadFocus) setFocus(Qt::OtherFocusReason);
     return m_sentence;

@@ -1,9 +1,11 @@
 #include "text/widgets/TextFromUser.h"
 
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 
 #include "text/Codec.h"
+#include "text/Paths.h"
 #include "text/Prompter.h"
 #include "text/widgets/QtPrompter.h"
 #include "text/widgets/QtText.h"
@@ -18,10 +20,11 @@ bool ToCp932OrSay(QWidget* parent, const QString& text, CLSTString& out) {
 }
 
 bool PathFromChosen(const QString& chosen, CLSTString& path, QString& refusal) {
-    QString unmappable;
-    if (FromQString(chosen, path, &unmappable)) return true;
-    refusal = U("ファイル名に使えない文字があります: ") + unmappable;
-    return false;
+    // Any name the file system holds is a path of the program's.
+    QByteArray native = QFile::encodeName(chosen);
+    refusal.clear();
+    return PathFromNative(std::string(native.constData(), static_cast<size_t>(native.size())),
+                          path);
 }
 
 bool PathFromChosen(const QString& chosen, CLSTString& path, Prompter& prompter) {

@@ -15,8 +15,8 @@ class QWidget;
 bool ToCp932OrSay(QWidget* parent, const QString& text, CLSTString& out);
 
 /// A file name chosen in a file dialog, dropped or given on the command
-/// line, as a CP932 path. When it cannot be one, false comes back and
-/// refusal holds the message for the learner.
+/// line, as the program's path (any name serves; false and a refusal for
+/// the learner are kept for callers that check).
 bool PathFromChosen(const QString& chosen, CLSTString& path, QString& refusal);
 /// The same, the refusal told through prompter.
 bool PathFromChosen(const QString& chosen, CLSTString& path, Prompter& prompter);

@@ -307,7 +307,7 @@ TEST(WndSentenceView, EditModeRoundTripKeepsMarkupAndEscapes) {
     // Parsed, not unescaped: the backslash stays; lines end with CR LF.
     EXPECT_EQ(std::string(edited.item(0).string().view()), "a\\(b\r\n");
     EXPECT_EQ(edited.item(1).object().fileName, "q.png");
-    EXPECT_EQ(std::string(edited.item(2).string().view()), "?");
+    EXPECT_EQ(std::string(edited.item(2).string().view()), "😀") << "kept whole, and reported";
     EXPECT_TRUE(view->sentence().equals(edited));
     EXPECT_TRUE(view->exitEditMode().equals(edited));  // not editing: nothing happens
 }
