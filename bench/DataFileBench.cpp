@@ -58,7 +58,7 @@ std::string generate(int questions, bool french) {
         line += "," + word(1) + "|" + word(2);                     // hints
         line += "," + word(1) + "(s)|[a|the] " + word(1);          // answers with alternatives
         line += i % 3 == 0 ? "," + word(1) + "|" + word(1) : ",";  // choices
-        line += "," + word(1);                                     // comment
+        line += "," + word(french ? 4 : 1);                        // comment
         line += ",<" + std::to_string(i % 10) + "0";
         for (int h = 0; h < 3; ++h)
             line += ",1260" + std::to_string(1 + h) + "0112" + "30";

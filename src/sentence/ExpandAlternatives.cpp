@@ -30,7 +30,7 @@ template <typename CellAt>
 int CellCharLength(CellAt cellAt, int i, int size) {
     int first = cellAt(i);
     if (first < 0x80 || first >= kObjectBase) return 1;
-    char bytes[4];
+    char bytes[4] = {};
     int n = 0;
     while (n < 4 && i + n < size) {
         int c = cellAt(i + n);

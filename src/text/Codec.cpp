@@ -234,13 +234,14 @@ bool AppendUtf8AsCp932(std::string& out, std::string_view utf8, std::string* unm
     size_t left = utf8.size();
     while (left > 0) {
         if (*p < 0x80) {
-            int32_t code = cp932CodeOf(*p, reinterpret_cast<const char*>(p), 1);
-            if (code >= 0 && code < 0x100) {
-                out += static_cast<char>(code);
-                ++p;
-                --left;
-                continue;
-            }
+            // ASCII is itself in CP932: a run of it is copied at once.
+            size_t run = 1;
+            while (run < left && p[run] < 0x80)
+                ++run;
+            out.append(reinterpret_cast<const char*>(p), run);
+            p += run;
+            left -= run;
+            continue;
         }
         size_t n = std::min(left, utf8SequenceLength(*p));
         // The sequence's code point when it is one well-formed character of
