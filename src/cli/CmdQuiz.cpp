@@ -29,10 +29,6 @@
 
 namespace {
 
-std::string u8(const CLSTString& s) {
-    return s.str();
-}
-
 // Set by SIGINT and SIGTERM: the run ends as Esc ends it, with the answers
 // so far recorded and saved.
 volatile std::sig_atomic_t g_stopped = 0;
@@ -77,10 +73,10 @@ std::string shown(const CLSSentence& sentence) {
             // Appended piece by piece: "[" + name + "]" trips a false
             // -Wrestrict of g++ 12 at -O3.
             out += '[';
-            out += u8(FileNameOf(item.object().fileName));
+            out += FileNameOf(item.object().fileName).str();
             out += ']';
         } else {
-            out += u8(item.string().text());
+            out += std::string(item.string().view());
         }
     }
     return out;
@@ -209,7 +205,7 @@ class TerminalQuiz {
                 j.endArray();
             }
         });
-        if (!m_doc.getTitleText().isEmpty()) say("【" + u8(m_doc.getTitleText()) + "】");
+        if (!m_doc.getTitleText().isEmpty()) say("【" + m_doc.getTitleText().str() + "】");
         say("問題 " + std::to_string(num) + ": " + shown(q.getQuestion()));
         if (m_exam.hasChoices()) {
             for (int k = 0; k < m_exam.shownChoiceCount(); ++k)
@@ -361,9 +357,9 @@ class TerminalQuiz {
         int asked = m_exam.cursor() + (m_exam.currentQuestion() >= 0 ? 1 : 0);
         int right = m_exam.rightCount();
         int wrong = m_exam.wrongCount();
-        std::string rate = u8(m_exam.rateText());
-        std::string total = u8(intervalText(SystemClock().ticks() - m_exam.startTick()));
-        std::string method = u8(m_exam.modeName());
+        std::string rate = m_exam.rateText().str();
+        std::string total = intervalText(SystemClock().ticks() - m_exam.startTick()).str();
+        std::string method = m_exam.modeName().str();
         if (!m_exam.examFinish()) m_logFailed = true;
         say("結果: " + method + "  出題数 " + std::to_string(asked) + "  正解 " +
             std::to_string(right) + "  不正解 " + std::to_string(wrong) + "  正解率 " + rate +

@@ -98,8 +98,8 @@ JsonWriter& JsonWriter::value(std::string_view utf8) {
     return *this;
 }
 
-JsonWriter& JsonWriter::value(const CLSTString& cp932) {
-    return value(cp932.str());
+JsonWriter& JsonWriter::value(const CLSTString& text) {
+    return value(text.str());
 }
 
 JsonWriter& JsonWriter::value(int64_t number) {

@@ -18,8 +18,8 @@ class JsonWriter {
     JsonWriter& key(std::string_view name);
     JsonWriter& value(std::string_view utf8);
     JsonWriter& value(const char* utf8) { return value(std::string_view(utf8)); }
-    /// A CP932 text, converted to UTF-8.
-    JsonWriter& value(const CLSTString& cp932);
+    /// A program text (UTF-8 already).
+    JsonWriter& value(const CLSTString& text);
     JsonWriter& value(int64_t number);
     JsonWriter& value(int number) { return value(static_cast<int64_t>(number)); }
     JsonWriter& value(bool flag);

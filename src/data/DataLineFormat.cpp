@@ -97,7 +97,7 @@ bool expandField(const CLSSentence& field, CLSSentenceArray& list) {
     return !list.isEmpty();
 }
 
-// First occurrence of a two-byte marker outside object markup, found without
+// First occurrence of a two-character marker outside object markup, found without
 // escape handling (as older files were written); -1 when absent.
 int findMarker(const FieldSpan& field, const char* marker) {
     std::string_view text = field.text;

@@ -13,8 +13,7 @@ CLSTString NumberText(const CLSTString& format, const CLSPrintCounters& counters
     out.reserve(f.size() + 8);
     for (int i = 0; i < n;) {
         int len = charLengthAt(f.data(), i, n);
-        // "&" is never the second byte of a two-byte character, but the
-        // letters are: only a one-byte character after it is a placeholder.
+        // Only an ASCII letter right after "&" makes a placeholder.
         if (len == 1 && f[i] == '&' && i + 1 < n && charLengthAt(f.data(), i + 1, n) == 1) {
             char c = f[i + 1];
             if (c == 't' || c == 'q' || c == 'Q' || c == '&') {

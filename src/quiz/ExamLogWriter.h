@@ -9,7 +9,7 @@
 
 class Prompter;
 
-/// One finished run as the exam history keeps it (CP932 texts).
+/// One finished run as the exam history keeps it.
 struct CLSExamLogRun {
     struct Row {
         int question = 0;  // 1-based number in the data file

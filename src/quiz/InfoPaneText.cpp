@@ -33,17 +33,11 @@ const char* const kTips[kInfoPaneTipCount] = {
 // at most, which is more than any tip needs to finish.
 constexpr int kMaxCatchUpBeats = 400;
 
-CLSTString sj(const char* utf8) {
-    return CLSTString(utf8);
-}
-
 }  // namespace
 
 const char* InfoPaneTip(int index) {
     if (index < 0 || index >= kInfoPaneTipCount) return "";
-    static std::string tips[kInfoPaneTipCount];
-    if (tips[index].empty()) tips[index] = kTips[index];
-    return tips[index].c_str();
+    return kTips[index];
 }
 
 InfoPaneMode InfoPaneModeOf(const CLSVorelDataFile& doc, bool running) {
@@ -121,9 +115,9 @@ CLSTString CLSInfoPaneTips::shownText() const {
 
 std::vector<CLSInfoPaneEntry> InfoPaneRunEntries(const CLSExam& exam) {
     std::vector<CLSInfoPaneEntry> entries;
-    entries.push_back({sj("出題方法"), exam.modeName()});
-    entries.push_back({sj("解答モード"), exam.answerModeName()});
-    entries.push_back({sj("正解率"), exam.rateText()});
+    entries.push_back({CLSTString("出題方法"), exam.modeName()});
+    entries.push_back({CLSTString("解答モード"), exam.answerModeName()});
+    entries.push_back({CLSTString("正解率"), exam.rateText()});
 
     CLSExamMode mode = exam.mode();
     CLSTString left;
@@ -135,11 +129,11 @@ std::vector<CLSInfoPaneEntry> InfoPaneRunEntries(const CLSExam& exam) {
     } else if (mode.isComplete()) {
         // The question on screen may be the last one to get right; once it
         // has been, nothing is left rather than a negative count.
-        left = sj("最低") + CLSTString(std::max(0, exam.remainingCount() - 1));
+        left = CLSTString("最低") + CLSTString(std::max(0, exam.remainingCount() - 1));
     } else {
         left = CLSTString(std::max(0, exam.remainingCount()));
     }
-    entries.push_back({sj("残り問題"), left + sj("問")});
+    entries.push_back({CLSTString("残り問題"), left + CLSTString("問")});
 
     // While the answer dialog is open the question's time has stopped: the
     // time it took stays on show.
@@ -151,9 +145,9 @@ std::vector<CLSInfoPaneEntry> InfoPaneRunEntries(const CLSExam& exam) {
     int limit = exam.questionTimeLimit();
     if (limit > 0) {
         int64_t rest = std::max<int64_t>(0, static_cast<int64_t>(limit) * 1000 - elapsed);
-        entries.push_back({sj("残り時間"), intervalText(rest)});
+        entries.push_back({CLSTString("残り時間"), intervalText(rest)});
     } else {
-        entries.push_back({sj("所要時間"), intervalText(std::max<int64_t>(0, elapsed))});
+        entries.push_back({CLSTString("所要時間"), intervalText(std::max<int64_t>(0, elapsed))});
     }
     return entries;
 }

@@ -130,8 +130,7 @@ CLSSentenceArray ExpandAlternatives(const CLSSentence& sentence,
 /// The same by the notation's rewriting, step by step: what
 /// ExpandAlternatives takes for the fields a walk over their brackets
 /// cannot expand exactly (an escaped bracket or bar where the rewriting
-/// counts it, a backslash at its very end, a lone lead byte
-/// before a parenthesis), and the reference it is checked against. Takes
+/// counts it, a backslash at its very end), and the reference it is checked against. Takes
 /// quadratic time on deep nesting, so a field whose rewriting would scan
 /// and copy more than 64 Mi cells in all gives no answers (kTooComplex).
 CLSSentenceArray ExpandAlternativesStepwise(const CLSSentence& sentence,

@@ -260,9 +260,7 @@ bool colourPair(int entry, int& text, int& back) {
 
 const char* DesignEntryName(int entry) {
     if (entry < 0 || entry >= kDesignEntryCount) return "";
-    static std::string names[kDesignEntryCount];
-    if (names[entry].empty()) names[entry] = kEntryNames[entry];
-    return names[entry].c_str();
+    return kEntryNames[entry];
 }
 
 CLSVorelSkinItem* DesignEntryItem(CLSVorelSkin& design, int entry) {

@@ -21,7 +21,7 @@ std::string FoldCase(std::string_view text) {
 bool StartsWithNoCase(const CLSTString& text, const char* prefix) {
     size_t n = std::strlen(prefix);
     if (static_cast<size_t>(text.length()) < n) return false;
-    // Folding the whole text keeps its two-byte characters intact; a prefix
+    // Folding the whole text keeps its other characters intact; a prefix
     // of whole characters can only match at a character boundary.
     return FoldCase(text.view()).compare(0, n, FoldCase(prefix)) == 0;
 }

@@ -74,7 +74,7 @@ int IniInteger(const CLSTString& value);
 /// Colour value: "0xRRGGBB" as red, green, blue; any other text as an integer
 /// (red in the low byte), keeping only the red, green and blue bytes.
 Colour IniColour(const CLSTString& value);
-/// Text with one-byte A-Z folded to a-z (two-byte characters untouched), the
+/// Text with A-Z folded to a-z (every other character untouched), the
 /// key under which names are compared.
 std::string FoldCase(std::string_view text);
 /// The part of a value before its first line break: the file has no way to

@@ -44,7 +44,7 @@ class CLSError {
 
 /// Shows an error box with "message\n\nsource : line行".
 void showError(const CLSError& error, Prompter& prompter);
-/// Shows an error box with the given CP932 text; nothing for a missing text.
+/// Shows an error box with the given text; nothing for a missing text.
 void showErrorText(Prompter& prompter, const char* text);
 /// The text showError displays (also used by the CLI on stderr).
 CLSTString errorText(const CLSError& error);

@@ -14,7 +14,7 @@ enum class PromptAnswer { Ok, Cancel, Yes, No };
 class Prompter {
   public:
     virtual ~Prompter() = default;
-    /// Shows a CP932 text and returns the button chosen. defaultButton is the
+    /// Shows a text and returns the button chosen. defaultButton is the
     /// 0-based index of the button that has the focus.
     virtual PromptAnswer ask(PromptIcon icon, PromptButtons buttons, const CLSTString& text,
                              int defaultButton = 0) = 0;

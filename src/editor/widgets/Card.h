@@ -53,7 +53,7 @@ class CLSCardPage : public QWidget {
     /// also what the edit menu's commands act on.
     void watch(QWidget* field, bool holdsText = true);
     bool eventFilter(QObject* watched, QEvent* event) override;
-    /// A field's text in CP932, remembering what could not be converted.
+    /// A field's text, whole, in NFC.
     CLSTString fieldText(const QString& text) const;
 
     CLSVorelDataFile& m_doc;

@@ -6,7 +6,7 @@
 
 #include "text/TextMetrics.h"
 
-/// Measures CP932 text with a Qt font (the real seam of the layout code).
+/// Measures text with a Qt font (the real seam of the layout code).
 class QtTextMetrics : public TextMetrics {
   public:
     explicit QtTextMetrics(const QFont& font) : m_metrics(font) {}
