@@ -15,7 +15,8 @@
 
 namespace {
 
-// The settings exactly as they would be saved, read back section by section.
+// The settings exactly as they would be saved (the settings file with its
+// companion), read back section by section.
 int runSettings(const std::vector<std::string>& tokens) {
     CliArgs args(tokens, {}, {});
     if (!args.error().empty() || args.positional().size() > 1) return CliUsage("settings");
@@ -25,6 +26,9 @@ int runSettings(const std::vector<std::string>& tokens) {
     if (!args.positional().empty()) {
         CLSIniFile ini;
         if (!ini.loadNative(args.positional()[0])) return CliFailOpen(args.positional()[0]);
+        CLSTString path;
+        PathFromNative(args.positional()[0], path);
+        ini.loadCompanion(Utf8CompanionPath(path));
         settings.applySettings(ini);
     }
     const std::string folder = TempFolder();
@@ -35,12 +39,16 @@ int runSettings(const std::vector<std::string>& tokens) {
     ::close(fd);
     CLSIniFile written;
     try {
+        // In UTF-8 every value is written as it is, also those that a
+        // Shift-JIS file leaves to its companion.
         CLSFileWriteString file;
+        CLSIniCompanion companion;
         if (file.openNative(temp)) {
-            settings.writeSettings(file);
+            file.setEncoding(CLSTextEncoding::kUtf8);
+            settings.writeSettings(file, companion);
             file.close();
         }
-        written.loadNative(temp);
+        written.loadNative(temp, CLSTextEncoding::kUtf8);
     } catch (const CLSError& error) {
         ::unlink(temp);
         return CliFailCp932(errorText(error));

@@ -12,6 +12,8 @@
 #include "text/Codec.h"
 #include "text/Error.h"
 #include "text/FileReadLine.h"
+#include "text/TextEncoding.h"
+#include "text/Unicode.h"
 
 namespace {
 
@@ -151,6 +153,23 @@ std::vector<CLSExamLogOne> ReadExamLog(const CLSTString& path,
         return records;
     }
     int64_t size = std::max<int64_t>(1, file.getRemaining());
+    // A history that had to take text Shift-JIS cannot hold is UTF-8 after
+    // its byte-order mark; its texts are taken valid and in NFC.
+    bool utf8 = false;
+    auto asProgramText = [&utf8](CLSTString& text) {
+        if (utf8 && !IsPlainlyNfc(text.view())) text = CLSTString(NormalizeNfc(text.view()));
+    };
+    auto readLine = [&](CLSTString& text) {
+        bool any = file.readLine(text);
+        asProgramText(text);
+        return any;
+    };
+    auto readFields = [&](CLSTStringArray& fields) {
+        bool any = file.readFields(fields, ',');
+        for (int i = 0; i < fields.count(); ++i)
+            asProgramText(fields[i]);
+        return any;
+    };
     int lastPercent = -1;
     int lines = 0;
     CLSTString line;
@@ -162,7 +181,14 @@ std::vector<CLSExamLogOne> ReadExamLog(const CLSTString& path,
         {"正解率", &CLSExamLogOne::rate},           {"所要時間", &CLSExamLogOne::total},
     };
     try {
-        while (file.readLine(line)) {
+        CLSTString head;
+        utf8 = file.readText(head, static_cast<int>(kUtf8Bom.size())) && head.view() == kUtf8Bom;
+        if (utf8) {
+            file.setEncoding(CLSTextEncoding::kUtf8);
+        } else {
+            file.seek(0, SEEK_SET);
+        }
+        while (readLine(line)) {
             // Asking the file for its position costs a system call: only
             // now and then.
             if (progress && ++lines % 256 == 0) {
@@ -173,7 +199,7 @@ std::vector<CLSExamLogOne> ReadExamLog(const CLSTString& path,
             if (!isTitleLine(line)) continue;
             CLSExamLogOne record;
             while (file.peekChar() == '[') {
-                if (!file.readLine(line)) break;
+                if (!readLine(line)) break;
                 int close = line.findChar(']');
                 if (close < 0) break;
                 CLSTString label = withoutBlanks(line.substring(1, close - 1));
@@ -201,13 +227,13 @@ std::vector<CLSExamLogOne> ReadExamLog(const CLSTString& path,
                     file.seek(start, SEEK_SET);
                     if (title) break;
                 }
-                if (!file.readFields(fields, ',')) break;
+                if (!readFields(fields)) break;
                 ++lines;
                 if (swallowedTitle(fields)) {
                     // A quote that never closed: the row is its own line
                     // only, and the next record is read as it stands.
                     file.seek(start, SEEK_SET);
-                    file.readLine(line);
+                    readLine(line);
                     splitRow(line, fields);
                     record.rows.emplace_back(fields);
                     break;

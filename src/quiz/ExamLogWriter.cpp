@@ -15,6 +15,7 @@
 #include "text/Paths.h"
 #include "text/Prompter.h"
 #include "text/SafeFile.h"
+#include "text/TextEncoding.h"
 
 namespace {
 
@@ -72,7 +73,7 @@ void addField(std::string& out, const CLSTString& text) {
     out.append(quoted.text(), static_cast<size_t>(quoted.length()));
 }
 
-// The record as the file keeps it, CP932 with CR LF.
+// The record in UTF-8 with CR LF; a Shift-JIS file takes it converted.
 std::string recordText(const CLSExamLogRun& run) {
     std::string out;
     const CLSLocalTime& t = run.start;
@@ -113,22 +114,79 @@ std::string recordText(const CLSExamLogRun& run) {
 
 }  // namespace
 
+namespace {
+
+const char* const kCannotWrite = "出題履歴ファイルに書き込みできません。";
+
+// Whether a history file is UTF-8: it starts with the byte-order mark.
+// Leaves the file at its start.
+bool isUtf8Log(CLSFileReadLine& file) {
+    file.seek(0, SEEK_SET);
+    CLSTString head;
+    bool utf8 = file.readText(head, static_cast<int>(kUtf8Bom.size())) && head.view() == kUtf8Bom;
+    file.seek(0, SEEK_SET);
+    return utf8;
+}
+
+// The whole Shift-JIS history in UTF-8 (through a temporary file, so that
+// a failure keeps the old one), the record appended. Every character reads
+// back as it read before; a byte that was no Shift-JIS (which the history
+// already showed as U+FFFD) becomes that character.
+void convertAndAppend(const CLSTString& path, std::string_view record) {
+    CLSFileReadLine in;
+    if (!in.open(path)) VR_THROW("READLINE", CLSError::kRead);
+    std::string bytes;
+    CLSTString block;
+    while (in.readText(block, 64 * 1024) && !block.isEmpty())
+        bytes.append(block.view());
+    in.close();
+    std::string text(kUtf8Bom);
+    AppendCp932AsUtf8(text, bytes);
+    text.append("\r\n\r\n").append(record);
+    CLSFileSafeWrite out;
+    if (!out.open(path)) VR_THROW("READLINE", CLSError::kWrite);
+    out.file().writeBytes(text.data(), text.size());
+    out.commit();
+}
+
+}  // namespace
+
 bool AppendExamLog(const CLSTString& path, const CLSExamLogRun& run, Prompter& prompter) {
     CLSTraceScope trace("CLSExam::writeExamLog");
     CLSFileWriteString file;
     if (!file.open(path, true)) {
-        prompter.message(PromptIcon::Warning, CLSTString("出題履歴ファイルに書き込みできません。"));
+        prompter.message(PromptIcon::Warning, CLSTString(kCannotWrite));
         return false;
     }
+    // The history stays Shift-JIS, which older versions read, until a record
+    // holds text that Shift-JIS cannot: then the whole file turns UTF-8 (a
+    // file half one and half the other could not be read), and stays so.
     // A record is there whole or not at all: a half one (a full disk, the
     // program stopped midway) would read back as a record with a broken
     // last row. It goes out in one write, and a write that fails partway
     // is cut off again.
     int64_t oldSize = -1;
     try {
-        oldSize = file.tell();
-        std::string text = oldSize > 0 ? "\r\n\r\n" : "";
-        AppendUtf8AsCp932(text, recordText(run), nullptr);
+        bool utf8 = isUtf8Log(file);
+        int64_t size = file.seek(0, SEEK_END);
+        if (size < 0) VR_THROW("READLINE", CLSError::kRead);
+        std::string record = recordText(run);
+        std::string converted;
+        std::string text;
+        if (utf8) {
+            text = size > static_cast<int64_t>(kUtf8Bom.size()) ? "\r\n\r\n" : "";
+            text += record;
+        } else if (FitsCp932(record, &converted)) {
+            text = size > 0 ? "\r\n\r\n" : "";
+            text += converted;
+        } else if (size == 0) {
+            text = std::string(kUtf8Bom) + record;
+        } else {
+            file.close();
+            convertAndAppend(path, record);
+            return true;
+        }
+        oldSize = size;
         file.writeBytes(text.data(), text.size());
         file.flush();
         file.close();
@@ -148,9 +206,13 @@ bool AppendExamLog(const CLSTString& path, const CLSExamLogRun& run, Prompter& p
 bool TrimExamLog(const CLSTString& path, int64_t limit) {
     CLSFileReadLine file;
     if (!file.open(path)) return false;
+    // A UTF-8 history stays UTF-8: its byte-order mark comes first again.
+    bool utf8 = isUtf8Log(file);
     int64_t size = file.getRemaining();
     if (size <= limit || limit < 0) return true;
-    file.seek(size - limit, SEEK_SET);
+    int64_t room =
+        utf8 ? std::max<int64_t>(0, limit - static_cast<int64_t>(kUtf8Bom.size())) : limit;
+    file.seek(size - room, SEEK_SET);
     int64_t found = -1;
     CLSTString line;
     const char kTitle[] = "Vorel for Windows";
@@ -158,7 +220,7 @@ bool TrimExamLog(const CLSTString& path, int64_t limit) {
         // Past a CR LF cut by a read, the line starts after its LF.
         file.peekChar();
         int64_t offset = file.tell();
-        if (!file.readLine(line)) break;
+        if (!file.readLineBytes(line)) break;
         if (line.length() >= 17 && line.view().substr(0, 17) == kTitle) {
             found = offset;
             break;
@@ -169,6 +231,7 @@ bool TrimExamLog(const CLSTString& path, int64_t limit) {
     if (!out.open(path)) return false;
     try {
         file.seek(found, SEEK_SET);
+        if (utf8) out.file().writeBytes(kUtf8Bom.data(), kUtf8Bom.size());
         CLSTString block;
         while (file.readText(block, 8192) && !block.isEmpty())
             out.file().writeBytes(block.text(), static_cast<size_t>(block.length()));

@@ -1,10 +1,23 @@
 #include "settings/IniFile.h"
 
+#include <errno.h>
+#include <unistd.h>
+
 #include <cstring>
 
+#include "text/Codec.h"
+#include "text/Common.h"
 #include "text/Error.h"
-#include "text/FileReadLine.h"
+#include "text/FileWriteString.h"
 #include "text/Paths.h"
+#include "text/SafeFile.h"
+#include "text/Unicode.h"
+
+namespace {
+
+const char* const kSource = "READLINE";
+
+}  // namespace
 
 std::string FoldCase(std::string_view text) {
     std::string out(text);
@@ -118,19 +131,61 @@ bool CLSIniFile::load(const CLSTString& path) {
     return loadNative(NativePath(path));
 }
 
-bool CLSIniFile::loadNative(const std::string& nativePath) {
+bool CLSIniFile::loadNative(const std::string& nativePath, CLSTextEncoding encoding) {
     clear();
     CLSFileReadLine file;
     if (!file.openNative(nativePath)) return false;
     try {
+        // The byte-order mark decides, whatever was expected.
+        CLSTString head;
+        if (file.readText(head, static_cast<int>(kUtf8Bom.size())) && head.view() == kUtf8Bom) {
+            encoding = CLSTextEncoding::kUtf8;
+        } else {
+            file.seek(0, SEEK_SET);
+        }
+        file.setEncoding(encoding);
         CLSTString line;
-        while (file.readLine(line))
+        while (file.readLine(line)) {
+            // UTF-8 is taken as it stands; the program's texts are in NFC
+            // (and a stray byte becomes U+FFFD).
+            if (encoding == CLSTextEncoding::kUtf8 && !IsPlainlyNfc(line.view()))
+                line = CLSTString(NormalizeNfc(line.view()));
             addLine(line);
+        }
     } catch (const CLSError&) {
         clear();
         return false;
     }
     return true;
+}
+
+bool CLSIniFile::loadCompanion(const CLSTString& companionPath) {
+    CLSIniFile companion;
+    if (!companion.loadNative(NativePath(companionPath), CLSTextEncoding::kUtf8)) return false;
+    fillIn(companion);
+    return true;
+}
+
+void CLSIniFile::fillIn(const CLSIniFile& other) {
+    for (const CLSIniSection& section : other.sections()) {
+        int index = sectionIndex(section.name());
+        for (const CLSIniSection::Entry& entry : section.entries()) {
+            if (!m_sections[index].find(entry.key.text()))
+                m_sections[index].set(entry.key, entry.value);
+        }
+    }
+    // Lines added after this go to a section they name.
+    m_current = -1;
+}
+
+int CLSIniFile::sectionIndex(const CLSTString& name) {
+    std::string folded = FoldCase(name.view());
+    for (size_t i = 0; i < m_folded.size(); ++i) {
+        if (m_folded[i] == folded) return static_cast<int>(i);
+    }
+    m_sections.emplace_back(name);
+    m_folded.push_back(std::move(folded));
+    return static_cast<int>(m_sections.size()) - 1;
 }
 
 void CLSIniFile::parse(std::string_view text) {
@@ -150,18 +205,8 @@ void CLSIniFile::addLine(const CLSTString& line) {
     if (line.length() > 0 && line.text()[0] == '[') {
         int close = line.findChar(']', 1);
         if (close > 0) {
-            CLSTString name = line.substring(1, close - 1);
-            std::string folded = FoldCase(name.view());
             // A section opened twice goes on collecting into the first one.
-            m_current = -1;
-            for (size_t i = 0; i < m_folded.size() && m_current < 0; ++i) {
-                if (m_folded[i] == folded) m_current = static_cast<int>(i);
-            }
-            if (m_current < 0) {
-                m_sections.emplace_back(name);
-                m_folded.push_back(std::move(folded));
-                m_current = static_cast<int>(m_sections.size()) - 1;
-            }
+            m_current = sectionIndex(line.substring(1, close - 1));
             return;
         }
     }
@@ -177,4 +222,65 @@ const CLSIniSection* CLSIniFile::section(const char* name) const {
         if (m_folded[i] == folded) return &m_sections[i];
     }
     return nullptr;
+}
+
+// ---- CLSIniCompanion -------------------------------------------------------------
+
+void CLSIniCompanion::writeKeyText(CLSFileWriteString& file, const char* section, const char* key,
+                                   const CLSTString& value) {
+    if (file.encoding() == CLSTextEncoding::kUtf8 || (FitsCp932(value.view()) && FitsCp932(key))) {
+        ::writeKeyText(file, key, value);
+        return;
+    }
+    if (m_sections.empty() || m_sections.back().first != section)
+        m_sections.emplace_back(section, std::string());
+    std::string& lines = m_sections.back().second;
+    lines.append(key).append("=").append(value.view()).append("\r\n");
+}
+
+std::string CLSIniCompanion::fileBytes() const {
+    std::string out(kUtf8Bom);
+    for (const auto& [name, lines] : m_sections)
+        out.append("[").append(name).append("]\r\n").append(lines);
+    return out;
+}
+
+void CommitWithCompanion(CLSFileSafeWrite& main, const CLSTString& companionPath,
+                         std::string_view companionBytes) {
+    // Every byte is on the disk before either file replaces its old one.
+    main.file().sync();
+    if (companionBytes.empty()) {
+        main.commit();
+        if (::unlink(NativePath(companionPath).c_str()) != 0 && errno != ENOENT)
+            VR_THROW(kSource, CLSError::kWrite);
+        return;
+    }
+    CLSFileSafeWrite companion;
+    if (!companion.open(companionPath)) VR_THROW(kSource, CLSError::kWrite);
+    companion.file().writeBytes(companionBytes.data(), companionBytes.size());
+    companion.file().sync();
+    // Only a rename can fail now. The companion goes first: should the main
+    // file then stay the old one, the new values count only for keys that
+    // it too lacks, which the old companion held older values of.
+    companion.commit();
+    main.commit();
+}
+
+void SaveWithCompanion(const CLSTString& path, const CLSTString& companionPath,
+                       const std::function<void(CLSFileWriteString&, CLSIniCompanion&)>& write) {
+    CLSFileSafeWrite main;
+    if (!main.open(path)) VR_THROW(kSource, CLSError::kWrite);
+    CLSIniCompanion companion;
+    write(main.file(), companion);
+    CommitWithCompanion(main, companionPath, companion.isEmpty() ? "" : companion.fileBytes());
+}
+
+CLSTString Utf8CompanionPath(const CLSTString& path) {
+    std::string p = path.str();
+    size_t name = p.find_last_of('/');
+    name = name == std::string::npos ? 0 : name + 1;
+    size_t dot = p.find_last_of('.');
+    // A leading dot starts a hidden name, not an extension.
+    if (dot == std::string::npos || dot <= name) return CLSTString(p + ".UTF8");
+    return CLSTString(p.insert(dot, ".UTF8"));
 }

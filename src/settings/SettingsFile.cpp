@@ -8,7 +8,6 @@
 #include "text/Common.h"
 #include "text/Error.h"
 #include "text/FileWriteString.h"
-#include "text/SafeFile.h"
 
 using namespace VorelSettingKeys;
 
@@ -16,6 +15,7 @@ bool CLSVorelSettings::loadSettings(const CLSTString& path) {
     CLSTraceScope trace("CLSVorelSettings::loadSettings");
     CLSIniFile ini;
     if (!ini.load(path)) return false;
+    ini.loadCompanion(Utf8CompanionPath(path));
     applySettings(ini);
     return true;
 }
@@ -108,18 +108,18 @@ void CLSVorelSettings::readFonts(const CLSIniFile& ini) {
 bool CLSVorelSettings::saveSettings(const CLSTString& path) const {
     CLSTraceScope trace("CLSVorelSettings::saveSettings");
     try {
-        CLSFileSafeWrite out;
-        if (!out.open(path)) return false;
-        writeSettings(out.file());
-        out.commit();
+        SaveWithCompanion(path, Utf8CompanionPath(path),
+                          [this](CLSFileWriteString& file, CLSIniCompanion& companion) {
+                              writeSettings(file, companion);
+                          });
     } catch (const CLSError&) {
         return false;
     }
     return true;
 }
 
-void CLSVorelSettings::writeSettings(CLSFileWriteString& file) const {
-    writeSectionKeys(file, "Window");
+void CLSVorelSettings::writeSettings(CLSFileWriteString& file, CLSIniCompanion& companion) const {
+    writeSectionKeys(file, companion, "Window");
     file.writeNewLine();
 
     writeSection(file, "Recent");
@@ -131,19 +131,21 @@ void CLSVorelSettings::writeSettings(CLSFileWriteString& file) const {
         if (path.findFirstOf("\r\n") >= 0) continue;
         CLSTString key("File");
         key.append(++number);
-        writeKeyText(file, key.text(), path);
+        // One left out (kept by the companion) leaves a gap in the numbers,
+        // which readers skip.
+        companion.writeKeyText(file, "Recent", key.text(), path);
     }
     file.writeNewLine();
 
-    writeSectionKeys(file, "Options");
+    writeSectionKeys(file, companion, "Options");
     file.writeNewLine();
 
-    m_skin.writeDesign(file);
+    m_skin.writeDesign(file, companion);
     file.writeNewLine();
 
     // The last section: no empty line after it.
-    writeSectionKeys(file, "Print");
-    writePrintFonts(file);
+    writeSectionKeys(file, companion, "Print");
+    writePrintFonts(file, companion);
 }
 
 namespace {
@@ -191,7 +193,7 @@ void CLSVorelSettings::readPrintFonts(const CLSIniFile& ini) {
     }
 }
 
-void CLSVorelSettings::writePrintFonts(CLSFileWriteString& file) const {
+void CLSVorelSettings::writePrintFonts(CLSFileWriteString& file, CLSIniCompanion& companion) const {
     for (int i = 0; i < kPrintFontCount; ++i) {
         const CLSVorelFont& font = m_printFonts[i];
         writeKey(file, keyOf(i, "Size").c_str(), font.size);
@@ -201,11 +203,12 @@ void CLSVorelSettings::writePrintFonts(CLSFileWriteString& file) const {
                  kKeyTypeColour);
         writeKey(file, keyOf(i, "BackgroundColor").c_str(), static_cast<int>(font.backgroundColor),
                  kKeyTypeColour);
-        writeKeyText(file, keyOf(i, "Name").c_str(), IniSingleLine(font.name));
+        companion.writeKeyText(file, "Print", keyOf(i, "Name").c_str(), IniSingleLine(font.name));
     }
 }
 
-void CLSVorelSettings::writeSectionKeys(CLSFileWriteString& file, const char* name) const {
+void CLSVorelSettings::writeSectionKeys(CLSFileWriteString& file, CLSIniCompanion& companion,
+                                        const char* name) const {
     writeSection(file, name);
     int count = 0;
     const KeyDef* keys = Keys(&count);
@@ -226,7 +229,7 @@ void CLSVorelSettings::writeSectionKeys(CLSFileWriteString& file, const char* na
                 writeKey(file, key.name, m_ints[key.slot], kKeyTypeColour);
                 break;
             case KeyKind::Text:
-                writeKeyText(file, key.name, IniSingleLine(m_texts[key.slot]));
+                companion.writeKeyText(file, name, key.name, IniSingleLine(m_texts[key.slot]));
                 break;
             case KeyKind::List:
                 writeKeyList(file, key.name, m_lists[key.slot], listLength(key.slot));

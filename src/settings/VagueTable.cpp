@@ -3,11 +3,13 @@
 #include <cstdint>
 #include <cstring>
 
+#include "settings/IniFile.h"
 #include "text/Codec.h"
 #include "text/Columns.h"
 #include "text/Error.h"
 #include "text/FileReadLine.h"
 #include "text/SafeFile.h"
+#include "text/Unicode.h"
 
 namespace {
 
@@ -38,11 +40,15 @@ void appendPair(std::string& area, std::string_view key, std::string_view replac
 }
 
 // The pair area of a table file; false when the file cannot be opened or
-// read, or is not a table file.
+// read, or is not a table file. The texts are CP932, or UTF-8 when the
+// file starts with the byte-order mark (a companion).
 bool readPairArea(const CLSTString& path, std::string& area) {
     CLSFileReadLine file;
     if (!file.open(path)) return false;
     CLSTString header;
+    bool utf8 =
+        file.readText(header, static_cast<int>(kUtf8Bom.size())) && header.view() == kUtf8Bom;
+    if (!utf8) file.seek(0, SEEK_SET);
     if (!file.readText(header, 8) || header.length() != 8) return false;
     if (std::memcmp(header.text(), kVagueMagic, 4) != 0) return false;
     const unsigned char* n = reinterpret_cast<const unsigned char*>(header.text() + 4);
@@ -53,10 +59,30 @@ bool readPairArea(const CLSTString& path, std::string& area) {
     if (size > kMaxPairArea) VR_THROW("VRLSET", CLSError::kMemory);
     CLSTString bytes;
     if (!file.readText(bytes, static_cast<int>(size))) return false;
-    // The texts are CP932; the zero bytes between them stay.
+    // The zero bytes between the texts stay.
     area.clear();
-    AppendCp932AsUtf8(area, bytes.view());
+    if (!utf8) {
+        AppendCp932AsUtf8(area, bytes.view());
+    } else if (IsPlainlyNfc(bytes.view())) {
+        area = bytes.str();
+    } else {
+        area = NormalizeNfc(bytes.view());  // a stray byte becomes U+FFFD
+    }
     return true;
+}
+
+// A table file: the mark, the length of the pair area and the area.
+std::string tableFile(std::string_view area) {
+    uint32_t size = static_cast<uint32_t>(area.size());
+    char header[8] = {kVagueMagic[0],
+                      kVagueMagic[1],
+                      kVagueMagic[2],
+                      kVagueMagic[3],
+                      static_cast<char>(size & 0xFF),
+                      static_cast<char>((size >> 8) & 0xFF),
+                      static_cast<char>((size >> 16) & 0xFF),
+                      static_cast<char>((size >> 24) & 0xFF)};
+    return std::string(header, sizeof header).append(area);
 }
 
 }  // namespace
@@ -139,27 +165,34 @@ bool CLSVagueTable::load(const CLSTString& path) {
     bool fromFile = readPairArea(path, area);
     if (!fromFile) area = BuiltInVaguePairArea();
     addPairArea(area.data(), area.size());
+    // The companion only ever holds pairs the table file could not; as the
+    // file's own, they do not replace a pair already held.
+    if (fromFile && readPairArea(Utf8CompanionPath(path), area))
+        addPairArea(area.data(), area.size());
     return fromFile;
 }
 
 bool CLSVagueTable::save(const CLSTString& path) const {
+    // A pair Shift-JIS cannot hold goes whole to the companion (UTF-8); the
+    // older program finds the others where it always did.
     std::string area;
-    Utf8ToCp932(pairArea(), area);
-    uint32_t size = static_cast<uint32_t>(area.size());
-    char header[8] = {kVagueMagic[0],
-                      kVagueMagic[1],
-                      kVagueMagic[2],
-                      kVagueMagic[3],
-                      static_cast<char>(size & 0xFF),
-                      static_cast<char>((size >> 8) & 0xFF),
-                      static_cast<char>((size >> 16) & 0xFF),
-                      static_cast<char>((size >> 24) & 0xFF)};
+    std::string companion;
+    for (const auto& [key, replacement] : m_pairs) {
+        std::string cp932Key;
+        std::string cp932Replacement;
+        if (FitsCp932(key.view(), &cp932Key) && FitsCp932(replacement.view(), &cp932Replacement)) {
+            appendPair(area, cp932Key, cp932Replacement);
+        } else {
+            appendPair(companion, key.view(), replacement.view());
+        }
+    }
     try {
         CLSFileSafeWrite out;
         if (!out.open(path)) return false;
-        out.file().writeBytes(header, sizeof header);
-        out.file().writeBytes(area.data(), area.size());
-        out.commit();
+        std::string bytes = tableFile(area);
+        out.file().writeBytes(bytes.data(), bytes.size());
+        CommitWithCompanion(out, Utf8CompanionPath(path),
+                            companion.empty() ? "" : std::string(kUtf8Bom) + tableFile(companion));
     } catch (const CLSError&) {
         return false;
     }

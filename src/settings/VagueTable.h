@@ -6,7 +6,7 @@
 
 #include "text/TString.h"
 
-/// The vague-match table: pairs of a key text and its replacement (CP932),
+/// The vague-match table: pairs of a key text and its replacement,
 /// keys unique without regard to case and kept in case-insensitive order.
 /// Judging rewrites answers with it when vague comparison is on.
 class CLSVagueTable {
@@ -41,13 +41,15 @@ class CLSVagueTable {
     /// The pair area of the table, in table order.
     std::string pairArea() const;
 
-    /// Adds the pairs of a table file to those already held; a missing,
-    /// unreadable or foreign file gives the built-in pairs instead. True when
-    /// the file's pairs were used. Throws CLSError code 10 (source "VRLSET")
+    /// Adds the pairs of a table file, and then of its UTF-8 companion
+    /// (Utf8CompanionPath), to those already held; a missing, unreadable or
+    /// foreign file gives the built-in pairs instead. True when the file's
+    /// pairs were used. Throws CLSError code 10 (source "VRLSET")
     /// when the pair area cannot be held in memory.
     bool load(const CLSTString& path);
-    /// Writes the table file through a temporary file; false (the old file
-    /// untouched) when it cannot be written.
+    /// Writes the table file through a temporary file, with the pairs that
+    /// Shift-JIS cannot hold in its companion (an old one goes when none
+    /// is needed); false (the old files untouched) when it cannot be written.
     bool save(const CLSTString& path) const;
 
   private:

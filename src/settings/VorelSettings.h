@@ -11,6 +11,7 @@
 #include "text/TString.h"
 
 class CLSFileWriteString;
+class CLSIniCompanion;
 class CLSIniFile;
 
 /// Where and how big a window is shown; left and top hold
@@ -80,17 +81,20 @@ class CLSVorelSettings {
     /// Every default.
     CLSVorelSettings();
 
-    /// Reads a settings file over the current values; keys that are absent
-    /// keep theirs. A missing or unreadable file changes nothing; false then.
+    /// Reads a settings file, and then its companion, over the current
+    /// values; keys that are absent keep theirs. A missing or unreadable
+    /// file changes nothing; false then.
     bool loadSettings(const CLSTString& path);
     /// Applies parsed settings ([Window], [Recent], [Options], [Design],
     /// [Fonts], [Print] in that order).
     void applySettings(const CLSIniFile& ini);
-    /// Writes the settings file through a temporary file; false (the old
-    /// file untouched, nothing reported) when it cannot be written.
+    /// Writes the settings file and its companion (Utf8CompanionPath) through
+    /// temporary files; false (the old files untouched, nothing reported)
+    /// when they cannot be written.
     bool saveSettings(const CLSTString& path) const;
-    /// Writes the settings text to an open file. Throws CLSError code 6.
-    void writeSettings(CLSFileWriteString& file) const;
+    /// Writes the settings text to an open file; the values a Shift-JIS file
+    /// cannot hold go to companion instead. Throws CLSError code 6.
+    void writeSettings(CLSFileWriteString& file, CLSIniCompanion& companion) const;
 
     // ---- flags ------------------------------------------------------------
     bool flag(int bit) const { return (m_flagWords[VorelSettingKeys::kOptionFlags] & bit) != 0; }
@@ -322,8 +326,9 @@ class CLSVorelSettings {
     void readFonts(const CLSIniFile& ini);
     void readSection(const CLSIniFile& ini, const char* section);
     void readPrintFonts(const CLSIniFile& ini);
-    void writePrintFonts(CLSFileWriteString& file) const;
-    void writeSectionKeys(CLSFileWriteString& file, const char* section) const;
+    void writePrintFonts(CLSFileWriteString& file, CLSIniCompanion& companion) const;
+    void writeSectionKeys(CLSFileWriteString& file, CLSIniCompanion& companion,
+                          const char* section) const;
     int listLength(int list) const { return VorelSettingKeys::kListLengths[list]; }
     int listValue(int list, int index) const;
     void setListValue(int list, int index, int value);

@@ -8,7 +8,6 @@
 #include "text/Common.h"
 #include "text/Error.h"
 #include "text/FileWriteString.h"
-#include "text/SafeFile.h"
 
 namespace {
 
@@ -196,7 +195,7 @@ void CLSVorelSkin::readDesign(const CLSIniFile& ini) {
     }
 }
 
-void CLSVorelSkin::writeDesign(CLSFileWriteString& file) const {
+void CLSVorelSkin::writeDesign(CLSFileWriteString& file, CLSIniCompanion& companion) const {
     writeSection(file, "Design");
     for (int i = 0; i < kItemCount; ++i) {
         const CLSVorelSkinItem& item = m_items[i];
@@ -207,7 +206,7 @@ void CLSVorelSkin::writeDesign(CLSFileWriteString& file) const {
         writeKey(file, key("TextColor").c_str(), static_cast<int>(item.textColor), kKeyTypeColour);
         writeKey(file, key("BackgroundColor").c_str(), static_cast<int>(item.backgroundColor),
                  kKeyTypeColour);
-        writeKeyText(file, key("Name").c_str(), IniSingleLine(item.name));
+        companion.writeKeyText(file, "Design", key("Name").c_str(), IniSingleLine(item.name));
         writeKey(file, key("BorderType").c_str(), item.borderType);
         writeKey(file, key("BorderSize").c_str(), item.borderSize);
         writeKey(file, key("BorderColor").c_str(), static_cast<int>(item.borderColor),
@@ -226,6 +225,7 @@ bool CLSVorelSkin::loadDesignFile(Prompter& prompter, const CLSTString& path) {
         showError(CLSError(kSource, __LINE__, CLSError::kOpen), prompter);
         return false;
     }
+    ini.loadCompanion(DesignCompanionPath(path));
     readDesign(ini);
     return true;
 }
@@ -233,13 +233,18 @@ bool CLSVorelSkin::loadDesignFile(Prompter& prompter, const CLSTString& path) {
 bool CLSVorelSkin::saveDesignFile(Prompter& prompter, const CLSTString& path) const {
     CLSTraceScope trace("CLSVorelSkin::saveDesignFile");
     try {
-        CLSFileSafeWrite out;
-        if (!out.open(path)) VR_THROW(kSource, CLSError::kWrite);
-        writeDesign(out.file());
-        out.commit();
+        SaveWithCompanion(path, DesignCompanionPath(path),
+                          [this](CLSFileWriteString& file, CLSIniCompanion& companion) {
+                              writeDesign(file, companion);
+                          });
     } catch (const CLSError& error) {
         showError(error, prompter);
         return false;
     }
     return true;
+}
+
+CLSTString DesignCompanionPath(const CLSTString& path) {
+    CLSTString companion(path);
+    return companion.append(".utf8");
 }

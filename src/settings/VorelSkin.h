@@ -5,6 +5,7 @@
 #include "text/TString.h"
 
 class CLSFileWriteString;
+class CLSIniCompanion;
 class CLSIniFile;
 class Prompter;
 
@@ -63,15 +64,17 @@ class CLSVorelSkin {
 
     /// Applies the [Design] section of a parsed file; without one nothing changes.
     void readDesign(const CLSIniFile& ini);
-    /// Writes the section line and every entry. Throws CLSError code 6 when
-    /// writing fails.
-    void writeDesign(CLSFileWriteString& file) const;
+    /// Writes the section line and every entry, font names Shift-JIS cannot
+    /// hold to companion. Throws CLSError code 6 when writing fails.
+    void writeDesign(CLSFileWriteString& file, CLSIniCompanion& companion) const;
 
-    /// Reads the design from a design file. When the file cannot be opened
+    /// Reads the design from a design file and its companion
+    /// (DesignCompanionPath). When the file cannot be opened
     /// the error (code 1) is shown through prompter, nothing changes and the
     /// result is false.
     bool loadDesignFile(Prompter& prompter, const CLSTString& path);
-    /// Writes a design file through a temporary file. When it cannot be
+    /// Writes a design file and its companion through temporary files (an
+    /// old companion goes when none is needed). When they cannot be
     /// written the error (code 6) is shown, any old file stays and the
     /// result is false.
     bool saveDesignFile(Prompter& prompter, const CLSTString& path) const;
@@ -82,3 +85,6 @@ class CLSVorelSkin {
     CLSVorelSkinItem m_items[kItemCount];
     Colour m_colours[kColourCount];
 };
+
+/// The UTF-8 companion of a design file: its name with ".utf8" added.
+CLSTString DesignCompanionPath(const CLSTString& path);

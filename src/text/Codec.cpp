@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <stdexcept>
+#include <utility>
 #include <vector>
 
 #include "text/Unicode.h"
@@ -272,6 +273,18 @@ bool AppendUtf8AsCp932(std::string& out, std::string_view utf8, std::string* unm
         left -= n;
     }
     return allMapped;
+}
+
+bool FitsCp932(std::string_view utf8, std::string* cp932) {
+    std::string bytes;
+    if (!AppendUtf8AsCp932(bytes, utf8, nullptr)) return false;
+    // A look-alike (U+301C for the CP932 wave dash) or a dropped character
+    // reads back as other text: in a file name that names another file.
+    std::string back;
+    AppendCp932AsUtf8(back, bytes);
+    if (back != utf8) return false;
+    if (cp932) *cp932 = std::move(bytes);
+    return true;
 }
 
 bool IsValidUtf8(std::string_view bytes, bool cutAllowed) {

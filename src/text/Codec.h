@@ -19,6 +19,11 @@ bool AppendCp932AsUtf8(std::string& out, std::string_view cp932);
 /// any character became "?" (listed in unmappable).
 bool AppendUtf8AsCp932(std::string& out, std::string_view utf8, std::string* unmappable);
 
+/// Whether UTF-8 text comes back unchanged from CP932: every character has
+/// a code of its own (no "?" and no look-alike). cp932, when given, gets the
+/// CP932 bytes.
+bool FitsCp932(std::string_view utf8, std::string* cp932 = nullptr);
+
 /// UTF-8 to CP932. Characters that CP932 cannot hold become "?" in out and
 /// are listed (as UTF-8) in unmappable; returns false when there was any.
 bool Utf8ToCp932(std::string_view utf8, std::string& out, std::string* unmappable = nullptr);

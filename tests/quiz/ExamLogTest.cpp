@@ -6,6 +6,7 @@
 #include "quiz/ExamLogReader.h"
 #include "quiz/ExamLogWriter.h"
 #include "text/FileWriteString.h"
+#include "text/TextEncoding.h"
 
 namespace {
 
@@ -185,4 +186,58 @@ TEST(ExamLog, ARecordIsAppendedWholeOrNotAtAll) {
     ASSERT_EQ(f.prompter.entries.size(), 1u);
     EXPECT_NE(f.prompter.entries[0].utf8.find("ファイルに書き込めません。"), std::string::npos)
         << f.prompter.entries[0].utf8;
+}
+
+// The history stays Shift-JIS until a record needs more; then the whole file
+// turns UTF-8 at once, and stays so when it is cut.
+TEST(ExamLog, TheHistoryTurnsUtf8WholeOnTheFirstRecordThatNeedsIt) {
+    LogFixture f;
+    const std::string logPath = f.dir.file("EXAMLOG.TXT");
+    f.run({Verdict::kRight, Verdict::kWrong});
+    const std::string shiftJis = ReadFileBytes(logPath);
+    ASSERT_EQ(shiftJis.rfind("Vorel for Windows", 0), 0u) << "no byte-order mark";
+
+    CLSExamLogRun wide = f.exam.logRun();
+    ASSERT_FALSE(wide.rows.empty());
+    wide.rows[0].comment = Sj("café, 한국어");
+
+    // A conversion that fails keeps the Shift-JIS file.
+    SetWriteFaultForTests([&](const std::string& p) { return p.rfind(logPath + ".vtmp", 0) == 0; });
+    EXPECT_FALSE(AppendExamLog(CLSTString(logPath), wide, f.prompter));
+    SetWriteFaultForTests(nullptr);
+    EXPECT_EQ(ReadFileBytes(logPath), shiftJis);
+    ASSERT_EQ(f.prompter.entries.size(), 1u);
+    f.prompter.entries.clear();
+
+    ASSERT_TRUE(AppendExamLog(CLSTString(logPath), wide, f.prompter));
+    std::string utf8 = ReadFileBytes(logPath);
+    ASSERT_EQ(utf8.rfind(std::string(kUtf8Bom) + Cp932ToUtf8(shiftJis) + "\r\n\r\n", 0), 0u);
+    EXPECT_NE(utf8.find(",\"café, 한국어\"\r\n"), std::string::npos);
+
+    // Later records, whatever they hold, are appended in UTF-8.
+    f.run({Verdict::kRight});
+    std::string third = ReadFileBytes(logPath).substr(utf8.size());
+    EXPECT_EQ(third.rfind("\r\n\r\nVorel for Windows Ver.3.13 出題履歴\r\n", 0), 0u);
+
+    std::vector<CLSExamLogOne> records = ReadExamLog(CLSTString(logPath));
+    ASSERT_EQ(records.size(), 3u);
+    EXPECT_EQ(U8(records[0].fileName), f.dir.file("t.vrf"));
+    EXPECT_EQ(U8(records[1].rows[1][7]), "café, 한국어");
+    EXPECT_EQ(U8(records[2].range), "1～3");
+
+    // Cut, it keeps its mark: the newest record whole after it.
+    int64_t limit = static_cast<int64_t>(third.size());
+    ASSERT_TRUE(TrimExamLog(CLSTString(logPath), limit));
+    std::string kept = ReadFileBytes(logPath);
+    EXPECT_EQ(kept, std::string(kUtf8Bom) + third.substr(4));
+    EXPECT_LE(static_cast<int64_t>(kept.size()), limit);
+    records = ReadExamLog(CLSTString(logPath));
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_EQ(U8(records[0].range), "1～3");
+
+    // A new history whose first record needs UTF-8 starts in UTF-8.
+    const std::string fresh = f.dir.file("FRESH.TXT");
+    ASSERT_TRUE(AppendExamLog(CLSTString(fresh), wide, f.prompter));
+    EXPECT_EQ(ReadFileBytes(fresh).rfind(std::string(kUtf8Bom) + "Vorel for Windows", 0), 0u);
+    EXPECT_TRUE(f.prompter.entries.empty());
 }

@@ -22,6 +22,13 @@ TEST(CliSettings, SettingsAndVaguePairsAsJson) {
               std::string::npos);
     EXPECT_TRUE(out.ends_with("\"PrintFontAnswerNumberName\":\"ＭＳ Ｐゴシック\"}}\n")) << out;
 
+    // The companion is read with its file, and what Shift-JIS lacks is shown.
+    WriteFileBytes(dir.file("s.UTF8.ini"), "\xEF\xBB\xBF[Recent]\r\nFile1=/Übungen/café.vrf\r\n");
+    out = RunCli("settings " + ShellQuote(dir.file("s.ini")));
+    EXPECT_NE(out.find("\"RecentFileMax\":\"5\",\"File1\":\"/Übungen/café.vrf\"}"),
+              std::string::npos)
+        << out;
+
     int status = 0;
     std::string err;
     RunCli("settings " + ShellQuote(dir.file("missing.ini")), &status, &err);

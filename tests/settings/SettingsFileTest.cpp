@@ -10,6 +10,7 @@
 #include "text/Codec.h"
 #include "text/Error.h"
 #include "text/FileWriteString.h"
+#include "text/TextEncoding.h"
 
 namespace {
 
@@ -634,4 +635,69 @@ TEST(SettingsFile, PaneSizesBelowTheLayoutMinimumAreTheDefault) {
     EXPECT_EQ(s.paneSize(VorelSettingKeys::kEditListWidth, 40), 40);
     s.setEditListWidth(640);
     EXPECT_EQ(s.paneSize(VorelSettingKeys::kEditListWidth, 40), 640);
+}
+
+// What Shift-JIS cannot hold goes to VORELWIN.UTF8.INI; the main file keeps
+// the rest, as the older program reads it, and the key left out.
+TEST(SettingsFile, ValuesShiftJisCannotHoldLiveInTheCompanion) {
+    TempDir dir;
+    const std::string main = dir.file("VORELWIN.INI");
+    const std::string companion = dir.file("VORELWIN.UTF8.INI");
+    EXPECT_EQ(Utf8CompanionPath(CLSTString(main)).str(), companion);
+
+    CLSVorelSettings s;
+    s.addRecentFile(Sj("/home/u/한국어/단어.vrf"));
+    s.addRecentFile(Sj("/data/英単語.vrf"));
+    s.addRecentFile(Sj("/home/u/Übungen/café.vrf"));
+    s.skin().item(CLSVorelSkin::kAnswer).name = Sj("Noto Sans Hangul 한");
+    ASSERT_TRUE(s.saveSettings(CLSTString(main)));
+    std::string bytes = ReadFileBytes(main);
+    EXPECT_NE(bytes.find(Utf8ToCp932Literal("\r\n[Recent]\r\nRecentFileMax=5\r\n"
+                                            "File2=/data/英単語.vrf\r\n\r\n")),
+              std::string::npos)
+        << "File1 and File3 are left out";
+    EXPECT_EQ(bytes.find(Utf8ToCp932Literal("答えName=")), std::string::npos);
+    EXPECT_EQ(bytes.find('?'), std::string::npos);
+    EXPECT_EQ(ReadFileBytes(companion), std::string(kUtf8Bom) +
+                                            "[Recent]\r\n"
+                                            "File1=/home/u/Übungen/café.vrf\r\n"
+                                            "File3=/home/u/한국어/단어.vrf\r\n"
+                                            "[Design]\r\n"
+                                            "答えName=Noto Sans Hangul 한\r\n");
+
+    CLSVorelSettings reread;
+    ASSERT_TRUE(reread.loadSettings(CLSTString(main)));
+    ASSERT_EQ(reread.recentFileCount(), 3);
+    EXPECT_EQ(reread.recentFile(0), "/home/u/Übungen/café.vrf");
+    EXPECT_EQ(reread.recentFile(1), "/data/英単語.vrf");
+    EXPECT_EQ(reread.recentFile(2), "/home/u/한국어/단어.vrf");
+    EXPECT_EQ(reread.skin(), s.skin());
+
+    // A key the main file holds was written there after the companion (by
+    // an older version): the main file's value is the newer one.
+    WriteFileBytes(main, bytes + Utf8ToCp932Literal("\r\n[Recent]\r\nFile1=/data/新.vrf\r\n"));
+    CLSVorelSettings older;
+    ASSERT_TRUE(older.loadSettings(CLSTString(main)));
+    EXPECT_EQ(older.recentFile(0), "/data/新.vrf");
+    EXPECT_EQ(older.recentFile(2), "/home/u/한국어/단어.vrf");
+
+    // A companion that cannot be written keeps both old files.
+    const std::string oldCompanion = ReadFileBytes(companion);
+    s.addRecentFile(Sj("/tmp/ß.vrf"));
+    SetWriteFaultForTests([](const std::string& p) { return p.find("UTF8") != p.npos; });
+    EXPECT_FALSE(s.saveSettings(CLSTString(main)));
+    SetWriteFaultForTests(nullptr);
+    EXPECT_EQ(ReadFileBytes(main),
+              bytes + Utf8ToCp932Literal("\r\n[Recent]\r\nFile1=/data/新.vrf\r\n"));
+    EXPECT_EQ(ReadFileBytes(companion), oldCompanion);
+
+    // Once Shift-JIS holds everything the companion goes, and the main file
+    // is what it always was.
+    CLSVorelSettings plain;
+    plain.addRecentFile(Sj("/data/英単語.vrf"));
+    ASSERT_TRUE(plain.saveSettings(CLSTString(main)));
+    EXPECT_FALSE(std::filesystem::exists(companion));
+    TempDir other;
+    EXPECT_EQ(ReadFileBytes(main), saved(plain, other));
+    EXPECT_FALSE(std::filesystem::exists(other.file("VORELWIN.UTF8.INI")));
 }

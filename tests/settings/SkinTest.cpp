@@ -104,6 +104,30 @@ TEST(Skin, DesignFilesRoundTripExceptStyles) {
     EXPECT_EQ(loaded, skin);
 }
 
+TEST(Skin, FontNamesShiftJisCannotHoldLiveInTheCompanion) {
+    TempDir dir;
+    FakePrompter prompter;
+    CLSVorelSkin skin;
+    skin.item(CLSVorelSkin::kHint).name = Sj("Écriture Sans");
+    CLSTString path(dir.file("design.ini"));
+    ASSERT_TRUE(skin.saveDesignFile(prompter, path));
+    EXPECT_EQ(DesignCompanionPath(path).str(), dir.file("design.ini.utf8"));
+    EXPECT_EQ(ReadFileBytes(dir.file("design.ini")).find(Utf8ToCp932Literal("ヒントName=")),
+              std::string::npos);
+    EXPECT_EQ(ReadFileBytes(dir.file("design.ini.utf8")),
+              "\xEF\xBB\xBF[Design]\r\nヒントName=Écriture Sans\r\n");
+    CLSVorelSkin loaded;
+    ASSERT_TRUE(loaded.loadDesignFile(prompter, path));
+    EXPECT_EQ(loaded, skin);
+
+    skin.item(CLSVorelSkin::kHint).name = Sj("IPAゴシック");
+    ASSERT_TRUE(skin.saveDesignFile(prompter, path));
+    EXPECT_EQ(ReadFileBytes(dir.file("design.ini.utf8")), "") << "the stale companion is gone";
+    ASSERT_TRUE(loaded.loadDesignFile(prompter, path));
+    EXPECT_EQ(loaded, skin);
+    EXPECT_TRUE(prompter.entries.empty());
+}
+
 TEST(Skin, DesignFileErrorsAreShownAndChangeNothing) {
     TempDir dir;
     FakePrompter prompter;

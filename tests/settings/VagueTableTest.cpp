@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "TestSupport.h"
 #include "settings/VagueTable.h"
 #include "settings/VorelSettings.h"
 #include "text/Codec.h"
 #include "text/FileWriteString.h"
+#include "text/TextEncoding.h"
 
 namespace {
 
@@ -137,4 +140,39 @@ TEST(VagueTable, WritingAndEditingTheTable) {
 
     table.resetToBuiltIn();
     EXPECT_EQ(Utf8ToCp932Literal(table.pairArea()).size(), 329u);
+}
+
+TEST(VagueTable, PairsShiftJisCannotHoldLiveInTheCompanion) {
+    TempDir dir;
+    CLSTString path(dir.file("VRLVAGUE.DAT"));
+    const std::string companion = dir.file("VRLVAGUE.UTF8.DAT");
+    CLSVagueTable table;
+    table.clear();
+    table.insert(CLSTString("cafe"), Sj("café"));
+    table.insert(Sj("ａｂ"), CLSTString("ab"));
+    table.insert(Sj("한국어"), Sj("かんこくご"));
+    ASSERT_TRUE(table.save(path));
+    EXPECT_EQ(ReadFileBytes(dir.file("VRLVAGUE.DAT")), tableFile(pair("ａｂ", "ab")))
+        << "the older program reads the pairs it can hold";
+    const char kArea[] = "cafe\0café\0한국어\0かんこくご\0";
+    EXPECT_EQ(ReadFileBytes(companion),
+              std::string(kUtf8Bom) + tableFile(std::string(kArea, sizeof kArea - 1)));
+
+    CLSVagueTable reread;
+    reread.clear();
+    ASSERT_TRUE(reread.load(path));
+    EXPECT_EQ(reread.pairs(), table.pairs());
+
+    // Without its main file a companion is not read.
+    std::filesystem::remove(dir.file("VRLVAGUE.DAT"));
+    CLSVagueTable builtIn;
+    builtIn.clear();
+    EXPECT_FALSE(builtIn.load(path));
+    EXPECT_EQ(builtIn.count(), 46);
+
+    table.clear();
+    table.insert(CLSTString("x"), CLSTString("y"));
+    ASSERT_TRUE(table.save(path));
+    EXPECT_FALSE(std::filesystem::exists(companion)) << "a stale companion goes";
+    EXPECT_EQ(ReadFileBytes(dir.file("VRLVAGUE.DAT")), tableFile(pair("x", "y")));
 }
