@@ -118,12 +118,7 @@ bool CLSDlgFind::forward() const {
 }
 
 void CLSDlgFind::find() {
-    CLSTString text;
-    if (!ToCp932OrSay(this, m_text->text(), text)) {
-        m_text->setFocus(Qt::OtherFocusReason);
-        return;
-    }
-    SharedFindText() = text;
+    SharedFindText() = FromQStringWhole(m_text->text());
     SharedFindFoldsCase() = m_foldCase->isChecked();
     if (m_find) m_find(forward());
 }

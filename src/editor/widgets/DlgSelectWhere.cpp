@@ -160,7 +160,8 @@ bool CLSDlgSelectWhere::condition(CLSSelectCondition& out, bool quiet) const {
         out.text = FromQStringLossy(m_text->text());
         return true;
     }
-    return ToCp932OrSay(const_cast<CLSDlgSelectWhere*>(this), m_text->text(), out.text);
+    out.text = FromQStringWhole(m_text->text());
+    return true;
 }
 
 SelectAction CLSDlgSelectWhere::action() const {

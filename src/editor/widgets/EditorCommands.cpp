@@ -457,6 +457,10 @@ void CLSEditorScreen::editGroupNames() {
     CLSDocumentTextsCommand::Texts texts = CLSDocumentTextsCommand::current(m_doc);
     std::optional<std::array<CLSTString, 10>> names = EditGroupNames(this, texts.groupNames);
     if (!names || *names == texts.groupNames) return;
+    std::string all;
+    for (const CLSTString& name : *names)
+        all += name.view();
+    if (!m_doc.acceptsText(all)) return;
     texts.groupNames = *names;
     m_undo.push(new CLSDocumentTextsCommand(U("グループ名の編集"), m_doc, std::move(texts),
                                             [this] { applySettings(); }));
@@ -466,7 +470,7 @@ void CLSEditorScreen::editMessage() {
     focusList();
     CLSDocumentTextsCommand::Texts texts = CLSDocumentTextsCommand::current(m_doc);
     std::optional<CLSTString> message = EditMessage(this, texts.message);
-    if (!message || *message == texts.message) return;
+    if (!message || *message == texts.message || !m_doc.acceptsText(message->view())) return;
     texts.message = *message;
     m_undo.push(new CLSDocumentTextsCommand(U("メッセージの編集"), m_doc, std::move(texts), {}));
 }

@@ -35,12 +35,8 @@ std::optional<std::array<CLSTString, 10>> EditGroupNames(QWidget* parent,
     column->addWidget(buttons);
     std::array<CLSTString, 10> result;
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, [&] {
-        for (int g = 0; g < 10; ++g) {
-            if (!ToCp932OrSay(&dialog, fields[g]->text(), result[g])) {
-                fields[g]->setFocus();
-                return;
-            }
-        }
+        for (int g = 0; g < 10; ++g)
+            result[g] = FromQStringWhole(fields[g]->text());
         dialog.accept();
     });
     fields[0]->setFocus();
@@ -69,7 +65,8 @@ std::optional<CLSTString> EditMessage(QWidget* parent, const CLSTString& message
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, [&] {
         QString typed = field->toPlainText();
         typed.replace(QChar('\n'), QStringLiteral("\r\n"));
-        if (ToCp932OrSay(&dialog, typed, result)) dialog.accept();
+        result = FromQStringWhole(typed);
+        dialog.accept();
     });
     field->setFocus();
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;

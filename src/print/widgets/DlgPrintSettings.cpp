@@ -31,14 +31,6 @@ QSpinBox* makeSpinBox(QWidget* parent, int minimum, int maximum, const char* suf
     return box;
 }
 
-// The characters a message box of CP932 text cannot show, by their numbers.
-QString codePoints(const QString& characters) {
-    QStringList points;
-    for (char32_t c : characters.toUcs4())
-        points << QString("U+%1").arg(static_cast<uint>(c), 4, 16, QChar('0')).toUpper();
-    return points.join(' ');
-}
-
 }  // namespace
 
 CLSDlgPrintSettings::CLSDlgPrintSettings(CLSVorelSettings& settings, Prompter& prompter,
@@ -197,15 +189,9 @@ void CLSDlgPrintSettings::editFonts() {
 
 void CLSDlgPrintSettings::accept() {
     CLSTString formats[kPartCount];
-    for (int part = 0; part < kPartCount; ++part) {
-        QString unmappable;
-        if (!FromQString(m_format[part]->text(), formats[part], &unmappable)) {
-            m_prompter.message(PromptIcon::Error, FromQStringLossy(U("使えない文字があります: ") +
-                                                                   codePoints(unmappable)));
-            m_format[part]->setFocus();
-            return;
-        }
-    }
+    // Any script: what Shift-JIS cannot hold goes to the settings' companion file.
+    for (int part = 0; part < kPartCount; ++part)
+        formats[part] = FromQStringWhole(m_format[part]->text());
     static const int printBits[] = {CLSVorelSettings::kPrintTitle, CLSVorelSettings::kPrintQuestion,
                                     CLSVorelSettings::kPrintAnswer};
     static const int numberBits[] = {CLSVorelSettings::kPrintTitleNum,

@@ -91,16 +91,9 @@ void CLSDlgVague::fill(int selectRow) {
 }
 
 void CLSDlgVague::addPair() {
-    CLSTString first;
-    CLSTString second;
-    QString bad;
-    bool ok = FromQString(m_text1->text(), first, &bad);
-    ok = FromQString(m_text2->text(), second, &bad) && ok;
-    if (!ok) {
-        m_prompter.message(PromptIcon::Warning,
-                           FromQStringLossy(U("文字列に使えない文字が含まれています: ") + bad));
-        return;
-    }
+    // Any script: what Shift-JIS cannot hold goes to the table's companion file.
+    CLSTString first = FromQStringWhole(m_text1->text());
+    CLSTString second = FromQStringWhole(m_text2->text());
     int row = m_list.add(first, second);
     if (row < 0) {
         m_prompter.message(PromptIcon::Warning, CLSTString(VagueEmptyPairMessage()));

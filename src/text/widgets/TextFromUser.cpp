@@ -10,15 +10,6 @@
 #include "text/widgets/QtPrompter.h"
 #include "text/widgets/QtText.h"
 
-bool ToCp932OrSay(QWidget* parent, const QString& text, CLSTString& out) {
-    QString unmappable;
-    if (FromQString(text, out, &unmappable)) return true;
-    QtPrompter prompter(parent);
-    prompter.message(PromptIcon::Warning,
-                     FromQStringLossy(U("Shift-JIS で表せない文字があります: ") + unmappable));
-    return false;
-}
-
 bool PathFromChosen(const QString& chosen, CLSTString& path, QString& refusal) {
     // Any name the file system holds is a path of the program's.
     QByteArray native = QFile::encodeName(chosen);

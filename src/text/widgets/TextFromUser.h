@@ -7,12 +7,7 @@
 class Prompter;
 class QWidget;
 
-// Texts and file names the learner gives, as CP932; what CP932 cannot hold
-// is refused with a message naming the characters, never dropped silently.
-
-/// The text in CP932; otherwise the learner is told which characters
-/// Shift-JIS cannot hold, and false comes back.
-bool ToCp932OrSay(QWidget* parent, const QString& text, CLSTString& out);
+// File names the learner gives, as the program's paths.
 
 /// A file name chosen in a file dialog, dropped or given on the command
 /// line, as the program's path (any name serves; false and a refusal for
