@@ -446,24 +446,28 @@ char32_t LowerCase(char32_t cp) {
     return static_cast<char32_t>(utf8proc_tolower(static_cast<utf8proc_int32_t>(cp)));
 }
 
+namespace {
+
+constexpr uint32_t categoryBit(int category) {
+    return uint32_t{1} << category;
+}
+
+// Whether the code point's general category is one of the mask's.
+bool inCategories(char32_t cp, uint32_t mask) {
+    return cp < 0x110000 && (categoryBit(Property(cp).category) & mask) != 0;
+}
+
+}  // namespace
+
 bool IsLetterMarkOrDigit(char32_t cp) {
-    if (cp >= 0x110000) return false;
-    switch (Property(cp).category) {
-        case UTF8PROC_CATEGORY_LU:
-        case UTF8PROC_CATEGORY_LL:
-        case UTF8PROC_CATEGORY_LT:
-        case UTF8PROC_CATEGORY_LM:
-        case UTF8PROC_CATEGORY_LO:
-        case UTF8PROC_CATEGORY_MN:
-        case UTF8PROC_CATEGORY_MC:
-        case UTF8PROC_CATEGORY_ME:
-        case UTF8PROC_CATEGORY_ND:
-        case UTF8PROC_CATEGORY_NL:
-        case UTF8PROC_CATEGORY_NO:
-            return true;
-        default:
-            return false;
-    }
+    constexpr uint32_t kMask =
+        categoryBit(UTF8PROC_CATEGORY_LU) | categoryBit(UTF8PROC_CATEGORY_LL) |
+        categoryBit(UTF8PROC_CATEGORY_LT) | categoryBit(UTF8PROC_CATEGORY_LM) |
+        categoryBit(UTF8PROC_CATEGORY_LO) | categoryBit(UTF8PROC_CATEGORY_MN) |
+        categoryBit(UTF8PROC_CATEGORY_MC) | categoryBit(UTF8PROC_CATEGORY_ME) |
+        categoryBit(UTF8PROC_CATEGORY_ND) | categoryBit(UTF8PROC_CATEGORY_NL) |
+        categoryBit(UTF8PROC_CATEGORY_NO);
+    return inCategories(cp, kMask);
 }
 
 std::string CodePointNames(std::string_view text) {
@@ -482,22 +486,12 @@ std::string CodePointNames(std::string_view text) {
 }
 
 bool IsPunctuationSymbolOrSpace(char32_t cp) {
-    if (cp >= 0x110000) return false;
-    switch (Property(cp).category) {
-        case UTF8PROC_CATEGORY_PC:
-        case UTF8PROC_CATEGORY_PD:
-        case UTF8PROC_CATEGORY_PS:
-        case UTF8PROC_CATEGORY_PE:
-        case UTF8PROC_CATEGORY_PI:
-        case UTF8PROC_CATEGORY_PF:
-        case UTF8PROC_CATEGORY_PO:
-        case UTF8PROC_CATEGORY_SM:
-        case UTF8PROC_CATEGORY_SC:
-        case UTF8PROC_CATEGORY_SK:
-        case UTF8PROC_CATEGORY_SO:
-        case UTF8PROC_CATEGORY_ZS:
-            return true;
-        default:
-            return false;
-    }
+    constexpr uint32_t kMask =
+        categoryBit(UTF8PROC_CATEGORY_PC) | categoryBit(UTF8PROC_CATEGORY_PD) |
+        categoryBit(UTF8PROC_CATEGORY_PS) | categoryBit(UTF8PROC_CATEGORY_PE) |
+        categoryBit(UTF8PROC_CATEGORY_PI) | categoryBit(UTF8PROC_CATEGORY_PF) |
+        categoryBit(UTF8PROC_CATEGORY_PO) | categoryBit(UTF8PROC_CATEGORY_SM) |
+        categoryBit(UTF8PROC_CATEGORY_SC) | categoryBit(UTF8PROC_CATEGORY_SK) |
+        categoryBit(UTF8PROC_CATEGORY_SO) | categoryBit(UTF8PROC_CATEGORY_ZS);
+    return inCategories(cp, kMask);
 }
