@@ -264,6 +264,14 @@ bool ExportQuestions(const CLSVorelDataFile& doc, const CLSTString& path, bool c
             }
             writeLine(line);
         }
+        // What Shift-JIS cannot hold is listed, and written as "?" only
+        // when the learner says so; otherwise the old file stays.
+        if (!file.unmappable().empty()) {
+            std::string text =
+                "Shift_JIS (CP932) で表せない文字があります: " + CodePointNames(file.unmappable()) +
+                "\n\nこれらの文字を「?」に置き換えて書き出しますか？";
+            if (!doc.prompter().askYesNo(PromptIcon::Question, CLSTString(text), 1)) return false;
+        }
         out.commit();
     } catch (const CLSError&) {
         showError(CLSError(kSource, __LINE__, CLSError::kWrite), doc.prompter());

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "DocFixture.h"
+#include "data/ImportExport.h"
 #include "sentence/Sentence.h"
 
 namespace {
@@ -115,4 +116,22 @@ TEST(Utf8DataFile, AShiftJisFileIsNeverSavedWithQuestionMarks) {
     ASSERT_TRUE(f.doc.setEncoding(CLSTextEncoding::kUtf8));
     ASSERT_TRUE(f.doc.saveFile(f.path("t.vrf")));
     EXPECT_EQ(ReadFileBytes(f.dir.file("t.vrf")), utf8File("café,,a,,,<00\r\n") + kGroupLine);
+}
+
+TEST(Utf8DataFile, ExportInShiftJisListsWhatItCannotHoldAndAsks) {
+    DocFixture f;
+    WriteFileBytes(f.dir.file("u.vrf"), utf8File("café,,abstʀaksjɔ̃,,,<00\r\n"));
+    ASSERT_TRUE(f.doc.loadFile(f.path("u.vrf")));
+    f.prompter.answers = {PromptAnswer::No};
+    EXPECT_FALSE(ExportQuestions(f.doc, f.path("out.csv"), true, CLSTextEncoding::kCp932, false));
+    EXPECT_NE(f.prompter.entries.back().utf8.find("U+00E9 U+0280 U+0254 U+0303"), std::string::npos)
+        << f.prompter.entries.back().utf8;
+    EXPECT_EQ(ReadFileBytes(f.dir.file("out.csv")), "") << "nothing written";
+    f.prompter.answers = {PromptAnswer::Yes};
+    ASSERT_TRUE(ExportQuestions(f.doc, f.path("out.csv"), true, CLSTextEncoding::kCp932, false));
+    EXPECT_NE(ReadFileBytes(f.dir.file("out.csv")).find("\r\n1,caf?,abst?aksj??,0,\r\n"),
+              std::string::npos);
+    ASSERT_TRUE(ExportQuestions(f.doc, f.path("out8.csv"), true, CLSTextEncoding::kUtf8, false));
+    EXPECT_NE(ReadFileBytes(f.dir.file("out8.csv")).find("\r\n1,café,abstʀaksjɔ̃,0,\r\n"),
+              std::string::npos);
 }
