@@ -124,6 +124,7 @@ TEST(Utf8DataFile, ExportInShiftJisListsWhatItCannotHoldAndAsks) {
     ASSERT_TRUE(f.doc.loadFile(f.path("u.vrf")));
     f.prompter.answers = {PromptAnswer::No};
     EXPECT_FALSE(ExportQuestions(f.doc, f.path("out.csv"), true, CLSTextEncoding::kCp932, false));
+    ASSERT_FALSE(f.prompter.entries.empty());
     EXPECT_NE(f.prompter.entries.back().utf8.find("U+00E9 U+0280 U+0254 U+0303"), std::string::npos)
         << f.prompter.entries.back().utf8;
     EXPECT_EQ(ReadFileBytes(f.dir.file("out.csv")), "") << "nothing written";
