@@ -11,17 +11,28 @@
 
 #include "settings/IniFile.h"
 #include "settings/VorelSettings.h"
+#include "text/Codec.h"
 #include "text/Error.h"
 #include "text/FileWriteString.h"
 #include "text/Paths.h"
+#include "text/TextEncoding.h"
+#include "text/Unicode.h"
 
 namespace {
 
 std::string writtenSettings(const CLSVorelSettings& settings, const std::string& path) {
     CLSFileWriteString file;
     if (!file.openNative(path)) std::abort();
-    settings.writeSettings(file);
+    CLSIniCompanion companion;
+    settings.writeSettings(file, companion);
     file.close();
+    // What Shift-JIS cannot hold is in the companion; it counts too.
+    std::string companionBytes = companion.fileBytes();
+    std::string companionPath = path + ".utf8";
+    std::FILE* c = std::fopen(companionPath.c_str(), "wb");
+    if (!c) std::abort();
+    std::fwrite(companionBytes.data(), 1, companionBytes.size(), c);
+    std::fclose(c);
     std::string bytes;
     std::FILE* f = std::fopen(path.c_str(), "rb");
     if (!f) std::abort();
@@ -29,7 +40,7 @@ std::string writtenSettings(const CLSVorelSettings& settings, const std::string&
     for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, f)) > 0;)
         bytes.append(buffer, n);
     std::fclose(f);
-    return bytes;
+    return bytes + '\0' + companionBytes;
 }
 
 }  // namespace
@@ -49,8 +60,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     CLSIniFile fromFile;
     if (!fromFile.loadNative(input)) std::abort();
+    // The file is CP932, or UTF-8 after a byte-order mark; parse takes the
+    // program's UTF-8.
     CLSIniFile inMemory;
-    inMemory.parse(text);
+    bool utf8 = text.compare(0, kUtf8Bom.size(), kUtf8Bom) == 0;
+    inMemory.parse(utf8 ? NormalizeNfc(std::string_view(text).substr(kUtf8Bom.size()))
+                        : Cp932ToUtf8(text));
     if (fromFile.sections().size() != inMemory.sections().size()) std::abort();
     for (size_t i = 0; i < inMemory.sections().size(); ++i) {
         const CLSIniSection& a = fromFile.sections()[i];
@@ -64,6 +79,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     CLSIniFile again;
     if (!again.loadNative(output)) std::abort();
+    again.loadCompanion(CLSTString(output + ".utf8"));
     CLSVorelSettings second;
     second.applySettings(again);
     if (writtenSettings(second, output) != once) std::abort();
