@@ -320,8 +320,35 @@ std::string FoldCaseFull(std::string_view text) {
     return Composed(Decompose(text, UTF8PROC_CASEFOLD));
 }
 
+namespace {
+
+// Whether a code point may be, or decompose into, a Latin or Greek letter
+// with marks of U+0300 to U+036F: the Latin and Greek blocks, the marks
+// themselves and the letter-like symbols (Å as U+212B). Japanese, Korean
+// and Chinese text has none, and find looks at many such lines.
+bool mayHoldLatinGreekMarks(std::string_view text) {
+    const int size = static_cast<int>(text.size());
+    for (int pos = 0; pos < size;) {
+        if (static_cast<unsigned char>(text[pos]) < 0x80) {
+            ++pos;
+            continue;
+        }
+        int length = 0;
+        char32_t cp = DecodeUtf8(text, pos, &length);
+        // An ill-formed byte takes the full path, which gives it as U+FFFD.
+        if ((cp >= 0x00C0 && cp <= 0x03FF) || (cp >= 0x1E00 && cp <= 0x1FFF) ||
+            (cp >= 0x2100 && cp <= 0x214F) || (cp == kReplacement && length == 1)) {
+            return true;
+        }
+        pos += length;
+    }
+    return false;
+}
+
+}  // namespace
+
 std::string StripLatinGreekMarks(std::string_view text) {
-    if (IsAscii(text)) return std::string(text);
+    if (!mayHoldLatinGreekMarks(text)) return std::string(text);
     utf8proc_ssize_t n = Decompose(text, static_cast<utf8proc_option_t>(0));
     std::vector<utf8proc_int32_t>& buffer = Buffer();
     // Whether the marks that follow sit on a Latin or Greek letter. Other
