@@ -27,7 +27,7 @@ void printHelp() {
     for (const CliCommand& c : commands) {
         std::printf("  %s %s\n      %s\n", c.name, c.usage, c.summary);
     }
-    std::printf("\nTexts are read and written as UTF-8; data files stay Shift-JIS.\n");
+    std::printf("\nTexts are read and written as UTF-8; data files keep their encoding.\n");
 }
 
 // A standard stream that was closed would be the next file opened: what the

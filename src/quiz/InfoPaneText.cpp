@@ -9,6 +9,7 @@
 #include "quiz/ExamTexts.h"
 #include "text/Codec.h"
 #include "text/Common.h"
+#include "text/Unicode.h"
 #include "text/WrapText.h"
 
 namespace {
@@ -74,7 +75,10 @@ void CLSInfoPaneTips::beat() {
             --m_pause;
         } else {
             // The punctuation itself shows at once; the pause comes after it.
-            int n = charLengthAt(tip, m_shown, length);
+            // One beat types one letter as the reader sees it, marks and all.
+            int n =
+                NextGraphemeBoundary(std::string_view(tip, static_cast<size_t>(length)), m_shown) -
+                m_shown;
             std::string_view next(tip + m_shown, static_cast<size_t>(n));
             if (next == "。" || next == "，") m_pause = 2;
             m_shown += n;

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <QPdfWriter>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "PrintTestSupport.h"
 #include "print/widgets/PdfExport.h"
@@ -151,5 +154,37 @@ TEST(PrintPdf, ATestSheetWithPageNumbersHasTheNumbersAndNoAnswers) {
         EXPECT_NE(packed.find(number), std::string::npos) << number << "\n" << text;
         EXPECT_EQ(text.find("answer"), std::string::npos) << "page " << page << "\n" << text;
         EXPECT_NE(text.find("問題"), std::string::npos) << "the questions stay";
+    }
+}
+
+TEST(PrintPdf, EveryScriptIsPrintedAsSearchableText) {
+    if (!HavePoppler()) GTEST_SKIP() << "pdftotext and pdfinfo (poppler-utils) are missing";
+    PdfFixture f;
+    // Latin with accents, IPA with a combining tilde, Greek with breathing
+    // marks, Cyrillic, Hangul, Hanzi and Japanese, in a UTF-8 data file.
+    const std::vector<std::pair<std::string, std::string>> pairs = {
+        {"absurdité", "abstʀaksjɔ̃"}, {"Straße", "Ἀθῆναι"}, {"Москва", "ёлка"},
+        {"한국어", "漢字"},          {"汉语", "日本語"},
+    };
+    std::string file = "\xEF\xBB\xBFVORELDATA V3.0\r\n#T,010000\r\n";
+    for (const auto& [question, answer] : pairs)
+        file += question + ",," + answer + ",,,<00\r\n";
+    WriteFileBytes(f.dir.file("scripts.vrf"), file);
+    ASSERT_TRUE(f.doc.loadFile(f.path("scripts.vrf")));
+    std::string path = f.printPdf();
+    ASSERT_FALSE(path.empty());
+    // The text tool puts a combining mark drawn above its letter on a line
+    // of its own; it is looked for apart from its letter.
+    auto withoutTilde = [](std::string s) {
+        for (size_t at; (at = s.find("\xCC\x83")) != std::string::npos;)
+            s.erase(at, 2);
+        return s;
+    };
+    std::string text = PdfText(path);
+    EXPECT_NE(text.find("\xCC\x83"), std::string::npos) << text;
+    text = withoutTilde(text);
+    for (const auto& [question, answer] : pairs) {
+        EXPECT_NE(text.find(question), std::string::npos) << question << "\n" << text;
+        EXPECT_NE(text.find(withoutTilde(answer)), std::string::npos) << answer << "\n" << text;
     }
 }
