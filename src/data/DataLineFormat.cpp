@@ -260,6 +260,22 @@ class FieldWriter {
     bool m_old;
 };
 
+// Whether the model writes a field back as these very bytes, so that the
+// text read need not be kept beside it. A text with escapes, markup or a
+// sign the writer escapes is kept without trying.
+bool writesBackAs(std::string_view text, const CLSSentence* sentence,
+                  const CLSSentenceArray* list) {
+    if (text.find_first_of("\\()[]'#$\r\n") != std::string_view::npos) return false;
+    thread_local std::string written;
+    written.clear();
+    if (sentence) {
+        sentence->appendMarkup(written);
+    } else {
+        list->appendJoined(written, '|');
+    }
+    return written == text;
+}
+
 }  // namespace
 
 bool ParseQuestionLine(const CLSTString& line, int historySize, CLSVorelDataQuestion& q) {
@@ -292,6 +308,17 @@ bool ParseQuestionLine(const CLSTString& line, int historySize, CLSVorelDataQues
     int answerCount = a[2] - '0' + 1;
     q.setAnswerCount(answerCount > q.getAnswerCount() ? 1 : answerCount);
     if (historySize > 0 && count == 7) readHistory(fields[6].text, historySize, q.history());
+    using Q = CLSVorelDataQuestion;
+    const bool same[Q::kFieldCount] = {
+        writesBackAs(read.text[Q::kFieldQuestion], &q.getQuestion(), nullptr),
+        writesBackAs(read.text[Q::kFieldHints], nullptr, &q.hints()),
+        writesBackAs(read.text[Q::kFieldAnswers], nullptr, &q.answers()),
+        writesBackAs(read.text[Q::kFieldChoices], nullptr, &q.choices()),
+        writesBackAs(read.text[Q::kFieldComment], &q.getComment(), nullptr),
+    };
+    for (int f = 0; f < Q::kFieldCount; ++f) {
+        if (same[f]) read.keep &= static_cast<uint8_t>(~(1u << f));
+    }
     q.keepReadText(read);
     return true;
 }

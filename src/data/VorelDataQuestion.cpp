@@ -258,21 +258,28 @@ void CLSVorelDataQuestion::fieldChanged(Field field) {
 }
 
 void CLSVorelDataQuestion::keepReadText(const ReadFields& fields) {
+    uint8_t malformed = static_cast<uint8_t>((fields.malformedAnswers ? 1u << kFieldAnswers : 0) |
+                                             (fields.malformedChoices ? 1u << kFieldChoices : 0));
+    uint8_t keep = fields.keep | malformed;
+    if (keep == 0) {
+        m_read.reset();
+        return;
+    }
     size_t total = 0;
-    for (std::string_view text : fields.text)
-        total += text.size();
+    for (int f = 0; f < kFieldCount; ++f) {
+        if (keep >> f & 1) total += fields.text[f].size();
+    }
     ReadTextPtr read = allocateReadText(total);
     char* out = read->bytes();
     size_t at = 0;
     for (int f = 0; f < kFieldCount; ++f) {
-        if (!fields.text[f].empty())
-            std::memcpy(out + at, fields.text[f].data(), fields.text[f].size());
-        at += fields.text[f].size();
+        std::string_view text = keep >> f & 1 ? fields.text[f] : std::string_view();
+        if (!text.empty()) std::memcpy(out + at, text.data(), text.size());
+        at += text.size();
         read->ends[f] = static_cast<uint32_t>(at);
     }
-    read->asRead = (1u << kFieldCount) - 1;
-    read->malformed = static_cast<uint8_t>((fields.malformedAnswers ? 1u << kFieldAnswers : 0) |
-                                           (fields.malformedChoices ? 1u << kFieldChoices : 0));
+    read->asRead = keep;
+    read->malformed = malformed;
     read->oldLayout = fields.oldLayout;
     read->answerIndex = fields.answerIndex;
     m_read = std::move(read);

@@ -117,6 +117,9 @@ class CLSVorelDataQuestion : public CLSVorelDataLine {
         bool malformedChoices = false;
         bool oldLayout = false;
         char answerIndex = '0';
+        /// Bit per field whose text is kept; a field the model writes back
+        /// byte for byte need not be (a large file holds it only once).
+        uint8_t keep = (1u << kFieldCount) - 1;
     };
     void keepReadText(const ReadFields& fields);
 

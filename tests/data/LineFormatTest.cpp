@@ -14,6 +14,20 @@ std::vector<std::string> markups(const CLSSentenceArray& list) {
 
 using V = std::vector<std::string>;
 
+// The fields of a line, cut at commas that no backslash escapes.
+std::vector<std::string> SplitFields(const std::string& line) {
+    std::vector<std::string> fields(1);
+    for (size_t i = 0; i < line.size(); ++i) {
+        if (line[i] == ',') {
+            fields.emplace_back();
+            continue;
+        }
+        fields.back() += line[i];
+        if (line[i] == '\\' && i + 1 < line.size()) fields.back() += line[++i];
+    }
+    return fields;
+}
+
 CLSVorelDataQuestion question(const char* utf8, int historySize = 5) {
     CLSVorelDataQuestion q;
     EXPECT_TRUE(ParseQuestionLine(Sj(utf8), historySize, q)) << utf8;
@@ -122,9 +136,23 @@ TEST(QuestionLine, UneditedFieldsAreWrittenAsRead) {
     for (const char* line : lines) {
         Q q = question(line);
         EXPECT_EQ(U8(WriteQuestionLine(q, 30)), line);
-        for (int f = 0; f < Q::kFieldCount; ++f)
-            EXPECT_TRUE(q.isFieldAsRead(static_cast<Q::Field>(f))) << line << " field " << f;
+        // An empty field writes back as nothing without its text.
+        std::vector<std::string> texts = SplitFields(line);
+        for (int f = 0; f < Q::kFieldCount; ++f) {
+            EXPECT_EQ(q.isFieldAsRead(static_cast<Q::Field>(f)), !texts[f].empty())
+                << line << " field " << f;
+        }
     }
+    // Plain fields, which the model writes back byte for byte, keep no copy
+    // of their text; the line is still written as read.
+    for (const char* line : {"q,h1|h2,a|b,c,m,<00", "café 1,,é|è,,ɔ̃,=11,11212121212"}) {
+        Q plain = question(line);
+        EXPECT_EQ(U8(WriteQuestionLine(plain, 30)), line);
+        for (int f = 0; f < Q::kFieldCount; ++f)
+            EXPECT_FALSE(plain.isFieldAsRead(static_cast<Q::Field>(f))) << line << " field " << f;
+    }
+    // Empty alternatives are not plain: the list drops them.
+    EXPECT_EQ(U8(WriteQuestionLine(question("q,,a||b,,,<00"), 30)), "q,,a||b,,,<00");
     Q q = question(lines[0]);
     EXPECT_EQ(markups(q.answers()), (V{"colour", "color", "red", "green", "blue"}));
     EXPECT_EQ(U8(CLSTString(std::string(q.readFieldText(Q::kFieldChoices)))), "東京(都)|大阪");
