@@ -12,17 +12,19 @@ class Review {
     Review(const CLSReviewState& before, ReviewGrade grade, int64_t nowMs,
            const CLSReviewSettings& settings, const std::function<double()>& uniform01)
         : m_after(before),
-          m_grade(grade),
+          m_grade(static_cast<ReviewGrade>(std::clamp(static_cast<int>(grade), 1, 4))),
           m_now(nowMs),
           m_settings(settings),
           m_uniform01(uniform01) {
+        // Every review moves the memory, the minutes-apart steps included:
+        // those are same-day reviews and grow stability only a little.
         std::optional<CLSMemoryState> memory;
         if (before.phase != ReviewPhase::New)
             memory = CLSMemoryState{before.stability, before.difficulty};
         int days = ElapsedDays(before.lastReviewMs, nowMs, settings.utcOffsetMinutes,
                                settings.dayStartHour);
         CLSMemoryState next =
-            NextMemoryState(memory, days, static_cast<int>(grade), settings.parameters);
+            NextMemoryState(memory, days, static_cast<int>(m_grade), settings.parameters);
         m_after.stability = next.stability;
         m_after.difficulty = next.difficulty;
         m_after.lastReviewMs = nowMs;
