@@ -17,19 +17,32 @@ using G = ReviewGrade;
 using P = ReviewPhase;
 
 constexpr int64_t kMinute = kMillisPerMinute;
+constexpr int64_t kDay = kMillisPerDay;
+const int64_t kStart = LocalToUtcMillis(2022, 11, 29, 12, 30, 0);
 
-CLSReviewSettings NoFuzz() {
+CLSReviewSettings NoFuzz(std::vector<int> learning = {1, 10}, std::vector<int> relearning = {10}) {
     CLSReviewSettings s;
     s.fuzz = false;
+    s.learningStepsMinutes = std::move(learning);
+    s.relearningStepsMinutes = std::move(relearning);
     return s;
 }
 
-const int64_t kStart = LocalToUtcMillis(2022, 11, 29, 12, 30, 0);
+CLSReviewState InPhase(P phase, int step) {
+    CLSReviewState s;
+    s.phase = phase;
+    s.step = step;
+    if (phase != P::New) {
+        s.stability = 3;
+        s.difficulty = 5;
+        s.lastReviewMs = kStart - 3 * kDay;
+    }
+    return s;
+}
 
 }  // namespace
 
 TEST(ReviewScheduler, ReferenceScheduleReviewedWhenDue) {
-    const CLSReviewSettings settings = NoFuzz();
     const G grades[] = {G::Good,  G::Good, G::Good, G::Good, G::Good, G::Good, G::Again,
                         G::Again, G::Good, G::Good, G::Good, G::Good, G::Good};
     const int64_t days[] = {0, 2, 11, 46, 163, 498, 0, 0, 2, 4, 7, 12, 21};
@@ -37,144 +50,102 @@ TEST(ReviewScheduler, ReferenceScheduleReviewedWhenDue) {
     state.id = 77;
     int64_t now = kStart;
     for (size_t i = 0; i < std::size(grades); ++i) {
-        state = ApplyReview(state, grades[i], now, settings);
-        EXPECT_EQ((state.dueMs - now) / kMillisPerDay, days[i]) << "review " << i + 1;
+        state = ApplyReview(state, grades[i], now, NoFuzz());
+        EXPECT_EQ((state.dueMs - now) / kDay, days[i]) << "review " << i + 1;
         EXPECT_EQ(state.lastReviewMs, now);
         now = state.dueMs;
     }
     EXPECT_EQ(state.id, 77u) << "the identity stays";
-    EXPECT_EQ(state.phase, P::Review);
 }
 
 TEST(ReviewScheduler, LearningAndRelearningSteps) {
-    const CLSReviewSettings settings = NoFuzz();  // 1m 10m, relearning 10m
+    const CLSReviewSettings standard = NoFuzz(), noSteps = NoFuzz({}, {}), one = NoFuzz({30});
     struct Case {
+        const CLSReviewSettings& settings;
         P phase;
         int step;
         G grade;
         P after;
         int afterStep;
-        int64_t wait;  // ms; -1 for an interval in days
+        int64_t wait;  // -1: the interval of the new stability
     } cases[] = {
-        {P::New, 0, G::Again, P::Learning, 0, 1 * kMinute},
-        {P::New, 0, G::Hard, P::Learning, 0, 330'000},  // the mean of 1 and 10 minutes
-        {P::New, 0, G::Good, P::Learning, 1, 10 * kMinute},
-        {P::New, 0, G::Easy, P::Review, 0, 8 * kMillisPerDay},
-        {P::Learning, 0, G::Good, P::Learning, 1, 10 * kMinute},
-        {P::Learning, 1, G::Again, P::Learning, 0, 1 * kMinute},
-        {P::Learning, 1, G::Hard, P::Learning, 1, 10 * kMinute},
-        {P::Learning, 1, G::Good, P::Review, 0, -1},
-        {P::Learning, 0, G::Easy, P::Review, 0, -1},
-        {P::Learning, 5, G::Hard, P::Learning, 1, 10 * kMinute},  // steps shortened since
-        {P::Review, 0, G::Again, P::Relearning, 0, 10 * kMinute},
-        {P::Review, 0, G::Hard, P::Review, 0, -1},
-        {P::Relearning, 0, G::Again, P::Relearning, 0, 10 * kMinute},
-        {P::Relearning, 0, G::Hard, P::Relearning, 0, 15 * kMinute},  // 1.5 x the only step
-        {P::Relearning, 0, G::Good, P::Review, 0, -1},
-        {P::Relearning, 0, G::Easy, P::Review, 0, -1},
+        {standard, P::New, 0, G::Again, P::Learning, 0, 1 * kMinute},
+        {standard, P::New, 0, G::Hard, P::Learning, 0, 330'000},  // the mean of 1 and 10 minutes
+        {standard, P::New, 0, G::Good, P::Learning, 1, 10 * kMinute},
+        {standard, P::New, 0, G::Easy, P::Review, 0, 8 * kDay},
+        {standard, P::Learning, 1, G::Again, P::Learning, 0, 1 * kMinute},
+        {standard, P::Learning, 1, G::Hard, P::Learning, 1, 10 * kMinute},
+        {standard, P::Learning, 1, G::Good, P::Review, 0, -1},
+        {standard, P::Learning, 0, G::Easy, P::Review, 0, -1},
+        {standard, P::Learning, 5, G::Hard, P::Learning, 1, 10 * kMinute},  // steps shortened
+        {standard, P::Review, 0, G::Again, P::Relearning, 0, 10 * kMinute},
+        {standard, P::Review, 0, G::Hard, P::Review, 0, -1},
+        {standard, P::Relearning, 0, G::Hard, P::Relearning, 0, 15 * kMinute},  // 1.5 x
+        {standard, P::Relearning, 0, G::Good, P::Review, 0, -1},
+        {noSteps, P::New, 0, G::Again, P::Review, 0, 1 * kDay},
+        {noSteps, P::Review, 0, G::Again, P::Review, 0, -1},
+        {one, P::New, 0, G::Hard, P::Learning, 0, 45 * kMinute},
+        {one, P::New, 0, G::Good, P::Review, 0, 2 * kDay},
     };
     for (const Case& c : cases) {
-        CLSReviewState before;
-        before.phase = c.phase;
-        before.step = c.step;
-        if (c.phase != P::New) {
-            before.stability = 3;
-            before.difficulty = 5;
-            before.lastReviewMs = kStart - 3 * kMillisPerDay;
-        }
-        CLSReviewState after = ApplyReview(before, c.grade, kStart, settings);
+        CLSReviewState after = ApplyReview(InPhase(c.phase, c.step), c.grade, kStart, c.settings);
         std::string what = "phase " + std::to_string(static_cast<int>(c.phase)) + " step " +
                            std::to_string(c.step) + " grade " +
                            std::to_string(static_cast<int>(c.grade));
         EXPECT_EQ(after.phase, c.after) << what;
         EXPECT_EQ(after.step, c.afterStep) << what;
-        int64_t wait = after.dueMs - kStart;
-        if (c.wait >= 0) {
-            EXPECT_EQ(wait, c.wait) << what;
-        } else {
-            int days = NextIntervalDays(after.stability, 0.9, settings.parameters);
-            EXPECT_EQ(wait, days * kMillisPerDay) << what;
-        }
+        int64_t wait = c.wait >= 0
+                           ? c.wait
+                           : NextIntervalDays(after.stability, 0.9, standard.parameters) * kDay;
+        EXPECT_EQ(after.dueMs - kStart, wait) << what;
     }
-}
-
-TEST(ReviewScheduler, StepSettingsChangeTheWay) {
-    CLSReviewSettings settings = NoFuzz();
-    settings.learningStepsMinutes = {};
-    settings.relearningStepsMinutes = {};
-    CLSReviewState fresh;
-    CLSReviewState after = ApplyReview(fresh, G::Again, kStart, settings);
-    EXPECT_EQ(after.phase, P::Review) << "no steps: straight to review";
-    EXPECT_EQ(after.dueMs - kStart, kMillisPerDay);
-    CLSReviewState lapse = ApplyReview(ApplyReview(fresh, G::Good, kStart, settings), G::Again,
-                                       kStart + 5 * kMillisPerDay, settings);
-    EXPECT_EQ(lapse.phase, P::Review) << "no relearning steps: a lapse stays in review";
-
-    settings.learningStepsMinutes = {30};
-    after = ApplyReview(fresh, G::Hard, kStart, settings);
-    EXPECT_EQ(after.dueMs - kStart, 45 * kMinute) << "1.5 x the only step";
-    after = ApplyReview(fresh, G::Good, kStart, settings);
-    EXPECT_EQ(after.phase, P::Review) << "Good on the last step graduates";
-
-    settings.desiredRetention = 0.8;
-    settings.maximumInterval = 5;
-    after = ApplyReview(fresh, G::Easy, kStart, settings);
-    EXPECT_EQ(after.dueMs - kStart, 5 * kMillisPerDay) << "the learner's maximum interval";
+    CLSReviewSettings capped = NoFuzz();
+    capped.maximumInterval = 5;
+    EXPECT_EQ(ApplyReview({}, G::Easy, kStart, capped).dueMs - kStart, 5 * kDay);
 }
 
 TEST(ReviewScheduler, FuzzSpreadsLongIntervalsOnly) {
-    struct Case {
-        int days, low, high;
-    } cases[] = {
-        {1, 1, 1},   {2, 2, 2},    {3, 2, 4},      {7, 5, 9},
-        {10, 8, 12}, {20, 17, 23}, {100, 93, 107}, {365, 345, 385},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(FuzzedInterval(c.days, 0, 36500), c.low) << c.days;
-        EXPECT_EQ(FuzzedInterval(c.days, 1, 36500), c.high) << c.days;
+    const int cases[][3] = {{1, 1, 1},   {2, 2, 2},    {3, 2, 4},      {7, 5, 9},
+                            {10, 8, 12}, {20, 17, 23}, {100, 93, 107}, {365, 345, 385}};
+    for (const auto& [days, low, high] : cases) {
+        EXPECT_EQ(FuzzedInterval(days, 0, 36500), low) << days;
+        EXPECT_EQ(FuzzedInterval(days, 1, 36500), high) << days;
         for (double u = 0; u < 1; u += 0.01) {
-            int d = FuzzedInterval(c.days, u, 36500);
-            ASSERT_GE(d, c.low) << c.days << " " << u;
-            ASSERT_LE(d, c.high) << c.days << " " << u;
+            int d = FuzzedInterval(days, u, 36500);
+            ASSERT_TRUE(d >= low && d <= high) << days << " " << u;
         }
     }
     EXPECT_EQ(FuzzedInterval(100, 1, 100), 100) << "never past the maximum";
     EXPECT_EQ(FuzzedInterval(100, std::nan(""), 36500), 93);
 
-    CLSReviewSettings settings;  // fuzz on
-    CLSReviewState review;
-    review.phase = P::Review;
+    CLSReviewSettings settings;  // spread on
+    CLSReviewState review = InPhase(P::Review, 0);
     review.stability = 20;
-    review.difficulty = 5;
-    review.lastReviewMs = kStart - 20 * kMillisPerDay;
-    int plain = (ApplyReview(review, G::Good, kStart, NoFuzz()).dueMs - kStart) / kMillisPerDay;
-    auto at = [&](double u) {
+    auto days = [&](double u) {
         auto after = ApplyReview(review, G::Good, kStart, settings, [u] { return u; });
-        return static_cast<int>((after.dueMs - kStart) / kMillisPerDay);
+        return static_cast<int>((after.dueMs - kStart) / kDay);
     };
-    EXPECT_EQ(at(0), FuzzedInterval(plain, 0, 36500));
-    EXPECT_EQ(at(1), FuzzedInterval(plain, 1, 36500));
-    EXPECT_LT(at(0), plain);
-    EXPECT_GT(at(1), plain);
-    EXPECT_EQ((ApplyReview(review, G::Good, kStart, settings).dueMs - kStart) / kMillisPerDay,
-              plain)
+    int plain =
+        static_cast<int>((ApplyReview(review, G::Good, kStart, settings).dueMs - kStart) / kDay);
+    EXPECT_EQ(plain, static_cast<int>(
+                         (ApplyReview(review, G::Good, kStart, NoFuzz()).dueMs - kStart) / kDay))
         << "no random source, no spread";
-    CLSReviewState fresh;
-    auto learning = ApplyReview(fresh, G::Good, kStart, settings, [] { return 1.0; });
-    EXPECT_EQ(learning.dueMs - kStart, 10 * kMinute) << "steps are never spread";
+    EXPECT_EQ(days(0), FuzzedInterval(plain, 0, 36500));
+    EXPECT_EQ(days(1), FuzzedInterval(plain, 1, 36500));
+    EXPECT_LT(days(0), plain);
+    auto step = ApplyReview({}, G::Good, kStart, settings, [] { return 1.0; });
+    EXPECT_EQ(step.dueMs - kStart, 10 * kMinute) << "steps are never spread";
 }
 
 TEST(ReviewScheduler, RetrievabilityByWholeDays) {
     CLSReviewSettings settings;
-    CLSReviewState state;
-    EXPECT_FALSE(RetrievabilityAt(state, kStart, settings)) << "a new question has no memory";
-    state.phase = P::Review;
+    EXPECT_FALSE(RetrievabilityAt({}, kStart, settings)) << "a new question has no memory";
+    CLSReviewState state = InPhase(P::Review, 0);
     state.stability = 4;
     state.lastReviewMs = kStart;
-    EXPECT_DOUBLE_EQ(*RetrievabilityAt(state, kStart + 10 * kMinute, settings), 1);
-    EXPECT_NEAR(*RetrievabilityAt(state, kStart + 4 * kMillisPerDay, settings), 0.9, 1e-12);
+    EXPECT_NEAR(*RetrievabilityAt(state, kStart + 4 * kDay, settings), 0.9, 1e-12);
     // 12:30 to 03:00 the next night is the same learner's day.
-    EXPECT_DOUBLE_EQ(*RetrievabilityAt(state, kStart + 14 * 60 * kMinute, settings), 1);
+    EXPECT_EQ(*RetrievabilityAt(state, kStart + 14 * 60 * kMinute, settings), 1);
 }
 
 TEST(LearningSteps, ParseAndFormat) {
@@ -187,40 +158,28 @@ TEST(LearningSteps, ParseAndFormat) {
         {"10m", {10}, "10m"},
         {"1h 1d", {60, 1440}, "1h 1d"},
         {"", {}, ""},
-        {"   ", {}, ""},
         {"5, 90m,2h", {5, 90, 120}, "5m 90m 2h"},
         {"1M 3H 2D", {1, 180, 2880}, "1m 3h 2d"},
-        {"365d", {525600}, "365d"},
     };
     for (const Case& c : cases) {
-        std::string error;
-        auto steps = ParseSteps(c.text, &error);
-        ASSERT_TRUE(steps) << c.text << ": " << error;
+        auto steps = ParseSteps(c.text);
+        ASSERT_TRUE(steps) << c.text;
         EXPECT_EQ(*steps, c.minutes) << c.text;
         EXPECT_EQ(FormatSteps(*steps), c.formatted);
     }
-}
-
-TEST(LearningSteps, WrongStepsAreRefused) {
     const std::string writeAs = "は 1m、10m、1h、1d のように書いてください";
-    struct Case {
-        const char* text;
-        std::string message;
-    } cases[] = {
+    const std::pair<const char*, std::string> wrong[] = {
         {"1m x", "「x」" + writeAs},
-        {"10s", "「10s」" + writeAs},
         {"1.5m", "「1.5m」" + writeAs},
-        {"m", "「m」" + writeAs},
         {"1mm", "「1mm」" + writeAs},
         {"0m", "「0m」は0より長くしてください"},
         {"-5m", "「-5m」は0より長くしてください"},
         {"366d", "「366d」は長すぎます (1年まで)"},
         {"99999999999999999999", "「99999999999999999999」は長すぎます (1年まで)"},
     };
-    for (const Case& c : cases) {
+    for (const auto& [text, message] : wrong) {
         std::string error;
-        EXPECT_FALSE(ParseSteps(c.text, &error)) << c.text;
-        EXPECT_EQ(error, "学習ステップが正しくありません: " + c.message);
+        EXPECT_FALSE(ParseSteps(text, &error)) << text;
+        EXPECT_EQ(error, "学習ステップが正しくありません: " + message);
     }
-    EXPECT_FALSE(ParseSteps("x"));
 }
