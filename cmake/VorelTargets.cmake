@@ -1,7 +1,7 @@
 # Subsystem folders, as in src/. Each one contributes its core sources to
 # vorel_core, its widgets/ sources to vorel_widgets and its tests to
 # test_<name> (and test_<name>_widgets).
-set(VOREL_SUBSYSTEMS text data sentence quiz settings app editor print image)
+set(VOREL_SUBSYSTEMS text data sentence quiz srs settings app editor print image)
 
 # Core sources of every subsystem except the widget folders and the GUI shell.
 function(vorel_core_sources out)
