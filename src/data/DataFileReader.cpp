@@ -9,6 +9,7 @@
 #include "data/DataFileVersion.h"
 #include "data/DataFileWriter.h"
 #include "data/DataLineFormat.h"
+#include "data/ReviewLine.h"
 #include "data/VorelDataFile.h"
 #include "text/Codec.h"
 #include "text/Error.h"
@@ -169,10 +170,34 @@ void ReadDataFileBody(CLSFileReadLine& file, int version, CLSTextEncoding encodi
             if (item.kind() != kLineNone)
                 body.lines.push_back(std::make_unique<CLSVorelDataItem>(std::move(item)));
         } else if (parsed[i]->kind() != kLineNone) {
+            if (version >= DataFileVersion::kCurrent && buffer.first(i) == '\'' &&
+                !body.lines.empty() && TakeReviewLine(*parsed[i], *body.lines.back())) {
+                continue;
+            }
             body.lines.push_back(std::move(parsed[i]));
         }
     }
     body.lines.shrink_to_fit();
+}
+
+bool TakeReviewLine(const CLSVorelDataItem& comment, CLSVorelDataItem& before) {
+    if (comment.kind() != kLineComment || !before.isQuestion()) return false;
+    std::string_view text = comment.comment().text.view();
+    if (text.substr(0, kReviewLineMarker.size()) != kReviewLineMarker) return false;
+    CLSVorelDataQuestion& question = before.question();
+    CLSReviewState state;
+    switch (ParseReviewLine(text, question.getQuestion().toMarkup().view(), &state)) {
+        case ReviewLineKind::kNotOurs:
+            return false;
+        case ReviewLineKind::kOther:
+            // Moved by a program that keeps it as a comment: it belongs to
+            // no question any more, and this one is seeded from its history.
+            return true;
+        case ReviewLineKind::kSchedule:
+            question.setReview(state);
+            return true;
+    }
+    return false;
 }
 
 CLSVorelDataItem ParseDataFileLine(const CLSTString& line, int version, int lineNumber,

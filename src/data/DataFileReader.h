@@ -40,3 +40,9 @@ void ReadDataFileBody(CLSFileReadLine& file, int version, CLSTextEncoding encodi
 /// and message lines make no item (kind 0): their values go into body.
 CLSVorelDataItem ParseDataFileLine(const CLSTString& line, int version, int lineNumber,
                                    int historySize, Prompter& prompter, CLSDataFileBody& body);
+
+/// Whether a comment line read after the line `before` is a review
+/// schedule line, taken in (its schedule given to that question) or
+/// dropped (one that no longer belongs to the question before it). Any
+/// other comment stays a line of its own.
+bool TakeReviewLine(const CLSVorelDataItem& comment, CLSVorelDataItem& before);

@@ -5,6 +5,7 @@
 #include "data/DataFileReader.h"
 #include "data/DataFileVersion.h"
 #include "data/DataLineFormat.h"
+#include "data/ReviewLine.h"
 #include "data/VorelDataFile.h"
 #include "text/Common.h"
 #include "text/Error.h"
@@ -52,6 +53,13 @@ CLSTString DataLineText(const CLSVorelDataItem& line, int version) {
     return CLSTString();
 }
 
+std::string ReviewLineOf(const CLSVorelDataItem& line, int version) {
+    if (version < DataFileVersion::kCurrent || !line.isQuestion()) return {};
+    const CLSVorelDataQuestion& question = line.question();
+    if (!question.review()) return {};
+    return ReviewLineText(*question.review(), question.getQuestion().toMarkup().view());
+}
+
 void WriteDataFile(CLSFileWriteString& file, const CLSVorelDataFile& doc) {
     int version = doc.getVersion();
     file.setEncoding(doc.encoding());
@@ -70,6 +78,10 @@ void WriteDataFile(CLSFileWriteString& file, const CLSVorelDataFile& doc) {
             file.writeNewLine();
         } else {
             file.writeLine(text);
+        }
+        if (std::string review = ReviewLineOf(*line, version); !review.empty()) {
+            file.writeBytes(review.data(), review.size());
+            file.writeNewLine();
         }
     }
     // Group names are read from version 1.3 on, so they are written from

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "text/TString.h"
 
 class CLSFileWriteString;
@@ -9,6 +11,11 @@ class CLSVorelDataItem;
 /// One line in the data file's text form for a file of the given version
 /// (without CR LF): fields as read where nobody edited them.
 CLSTString DataLineText(const CLSVorelDataItem& line, int version);
+
+/// The review schedule line that follows a question line in a file of the
+/// given version (without CR LF); empty for any other line, for a question
+/// without a schedule and for the layouts before 3.0.
+std::string ReviewLineOf(const CLSVorelDataItem& line, int version);
 
 /// The whole document in the data file's text form (CR LF lines): fields as
 /// read where nobody edited them. Throws CLSError code 6 when writing fails.

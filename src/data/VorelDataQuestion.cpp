@@ -69,7 +69,8 @@ CLSVorelDataQuestion::CLSVorelDataQuestion(const CLSVorelDataQuestion& other)
       m_answerCount(other.m_answerCount),
       m_group(other.m_group),
       m_mark(other.m_mark),
-      m_history(other.m_history) {
+      m_history(other.m_history),
+      m_review(other.m_review ? std::make_unique<CLSReviewState>(*other.m_review) : nullptr) {
     if (other.m_read) {
         size_t bytes = other.m_read->ends[kFieldCount - 1];
         m_read = allocateReadText(bytes);
@@ -83,6 +84,14 @@ CLSVorelDataQuestion& CLSVorelDataQuestion::operator=(const CLSVorelDataQuestion
         *this = std::move(copy);
     }
     return *this;
+}
+
+void CLSVorelDataQuestion::setReview(const CLSReviewState& state) {
+    if (m_review) {
+        *m_review = state;
+    } else {
+        m_review = std::make_unique<CLSReviewState>(state);
+    }
 }
 
 const CLSSentence& CLSVorelDataQuestion::getHint(int i) const {

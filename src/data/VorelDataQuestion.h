@@ -7,6 +7,7 @@
 
 #include "data/VorelDataItem.h"
 #include "sentence/Sentence.h"
+#include "srs/ReviewState.h"
 
 /// One right/wrong record of a question. year 0 = no date.
 struct CLSHistoryEntry {
@@ -81,6 +82,12 @@ class CLSVorelDataQuestion : public CLSVorelDataLine {
 
     const std::vector<CLSHistoryEntry>& history() const { return m_history; }
     std::vector<CLSHistoryEntry>& history() { return m_history; }
+
+    /// The stored review schedule; null for a question never reviewed (its
+    /// schedule is then seeded from the history when needed).
+    const CLSReviewState* review() const { return m_review.get(); }
+    void setReview(const CLSReviewState& state);
+    void clearReview() { m_review.reset(); }
 
     // ---- the texts the fields were read from ----
     /// Whether a field still holds the text it was read from; such a field
@@ -159,4 +166,5 @@ class CLSVorelDataQuestion : public CLSVorelDataLine {
     int8_t m_mark = 0;
     std::vector<CLSHistoryEntry> m_history;
     ReadTextPtr m_read;
+    std::unique_ptr<CLSReviewState> m_review;
 };

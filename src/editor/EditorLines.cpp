@@ -1,7 +1,10 @@
 #include "editor/EditorLines.h"
 
+#include <unordered_set>
+
 #include "data/DataFileReader.h"
 #include "data/DataFileWriter.h"
+#include "data/ReviewLine.h"
 #include "data/VorelDataFile.h"
 #include "data/VorelDataQuestion.h"
 #include "text/Error.h"
@@ -33,6 +36,9 @@ CLSTString LinesText(const CLSVorelDataFile& doc, const std::vector<int>& lines)
         if (!line) continue;
         text.append(DataLineText(*line, DataFileVersion::kCurrent).view());
         text.append("\r\n");
+        // The schedule goes with its question, through the clipboard too.
+        if (std::string review = ReviewLineOf(*line, DataFileVersion::kCurrent); !review.empty())
+            text.append(review).append("\r\n");
     }
     return CLSTString(text);
 }
@@ -53,7 +59,10 @@ std::vector<CLSVorelDataItem> LinesFromText(const CLSTString& text, int historyS
                 CLSVorelDataItem item = ParseDataFileLine(
                     CLSTString::fromBytes(piece.data(), static_cast<int>(piece.size())),
                     DataFileVersion::kCurrent, 0, historySize, quiet, ignored);
-                if (item.kind() != kLineNone) lines.push_back(std::move(item));
+                if (item.kind() != kLineNone &&
+                    !(!lines.empty() && TakeReviewLine(item, lines.back()))) {
+                    lines.push_back(std::move(item));
+                }
             } catch (const CLSError&) {
                 // A piece the parser cannot take at all is skipped.
             }
@@ -63,4 +72,24 @@ std::vector<CLSVorelDataItem> LinesFromText(const CLSTString& text, int historyS
         if (all[end] == '\r' && start < all.size() && all[start] == '\n') ++start;
     }
     return lines;
+}
+
+void RenewCopiedReviewIds(const CLSVorelDataFile& doc, std::vector<CLSVorelDataItem>& lines) {
+    std::unordered_set<uint64_t> taken;
+    for (int i = 0; i < doc.getItemCount(); ++i) {
+        const CLSVorelDataItem* line = doc.getLine(i);
+        if (line->isQuestion() && line->question().review())
+            taken.insert(line->question().review()->id);
+    }
+    for (CLSVorelDataItem& line : lines) {
+        if (!line.isQuestion() || !line.question().review()) continue;
+        CLSReviewState state = *line.question().review();
+        if (state.id == 0) continue;
+        if (!taken.insert(state.id).second) {
+            do {
+                state.id = NewReviewId();
+            } while (!taken.insert(state.id).second);
+            line.question().setReview(state);
+        }
+    }
 }

@@ -23,3 +23,9 @@ CLSTString LinesText(const CLSVorelDataFile& doc, const std::vector<int>& lines)
 /// setting lines of unknown keys and lines that fit no grammar are kept as
 /// comments, as loading keeps them. Never throws; any bytes are accepted.
 std::vector<CLSVorelDataItem> LinesFromText(const CLSTString& text, int historySize);
+
+/// Pasted questions whose review identity a question of the document (or
+/// an earlier pasted one) already has are copies: they get identities of
+/// their own, so that the review log tells them apart. A cut question
+/// pasted back keeps its identity.
+void RenewCopiedReviewIds(const CLSVorelDataFile& doc, std::vector<CLSVorelDataItem>& lines);

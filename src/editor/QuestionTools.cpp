@@ -161,7 +161,12 @@ CLSVorelDataItem asReadBack(CLSVorelDataItem item, int version) {
     try {
         CLSVorelDataItem back =
             ParseDataFileLine(DataLineText(item, version), version, 0, 0, quiet, ignored);
-        if (back.isQuestion()) return back;
+        if (back.isQuestion()) {
+            // The schedule is no part of the line's text; it stays with the question.
+            if (const CLSReviewState* review = item.question().review())
+                back.question().setReview(*review);
+            return back;
+        }
     } catch (const CLSError&) {
         // The line as built is kept.
     }
@@ -228,6 +233,9 @@ CLSLineChange SwapChange(const CLSVorelDataFile& doc, const std::vector<int>& qu
         const Q& old = doc.getLine(i)->question();
         CLSVorelDataItem item = CLSVorelDataItem::makeQuestion(swapped(old, options));
         if (holdsBracket(old.getQuestion())) item = asReadBack(std::move(item), doc.getVersion());
+        // A swapped question keeps its schedule; one appended beside the old
+        // is a question of its own, new to the review.
+        if (options.append) item.question().clearReview();
         items.emplace_back(options.append ? end++ : i, std::move(item));
     }
     if (items.empty()) return CLSLineChange({}, {});

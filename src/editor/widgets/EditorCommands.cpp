@@ -411,6 +411,7 @@ void CLSEditorScreen::paste() {
     CLSTString pastedText = FromQStringWhole(text);
     std::vector<CLSVorelDataItem> lines = LinesFromText(pastedText, m_settings.historySize());
     if (lines.empty() || !m_doc.acceptsText(pastedText.view())) return;
+    RenewCopiedReviewIds(m_doc, lines);
     int at = std::max(0, currentLine());
     if (m_doc.getItemCount() == 0) at = 0;
     std::vector<std::pair<int, CLSVorelDataItem>> added;
