@@ -31,6 +31,18 @@ class RealClock : public Clock {
             static_cast<int>(duration_cast<milliseconds>(now.time_since_epoch()).count() % 1000);
         return lt;
     }
+
+    int64_t utcMillis() const override {
+        using namespace std::chrono;
+        return duration_cast<milliseconds>(system_clock::now().time_since_epoch()).count();
+    }
+
+    int utcOffsetMinutes() const override {
+        std::time_t t = std::time(nullptr);
+        std::tm tm{};
+        localtime_r(&t, &tm);
+        return static_cast<int>(tm.tm_gmtoff / 60);
+    }
 };
 
 }  // namespace

@@ -14,13 +14,19 @@ struct CLSLocalTime {
     int millisecond = 0;
 };
 
-/// The seam for time: millisecond ticks and local time (a fake in tests).
+/// The seam for time: millisecond ticks, local time and UTC (a fake in tests).
 class Clock {
   public:
     virtual ~Clock() = default;
     /// Milliseconds from an arbitrary start, never going backwards.
     virtual int64_t ticks() const = 0;
     virtual CLSLocalTime localTime() const = 0;
+    /// Milliseconds since 1970-01-01 00:00 UTC; may jump when the system
+    /// time is set, so durations are measured with ticks().
+    virtual int64_t utcMillis() const = 0;
+    /// Minutes the local time zone is ahead of UTC now (+540 in Japan,
+    /// -300 in New York in winter); it changes with daylight saving time.
+    virtual int utcOffsetMinutes() const = 0;
 };
 
 /// The real clock.

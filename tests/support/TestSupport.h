@@ -75,10 +75,16 @@ class FakeClock : public Clock {
         return read;
     }
     CLSLocalTime localTime() const override { return local; }
+    int64_t utcMillis() const override { return utc; }
+    int utcOffsetMinutes() const override { return utcOffset; }
 
     mutable int64_t now = 1000;
     int64_t step = 0;
+    // Tuesday 2026-12-08 09:30 in Tokyo, which is 00:30 UTC; a test that
+    // moves one of them moves the others to match.
     CLSLocalTime local{2026, 12, 8, 2, 9, 30, 0, 0};
+    int64_t utc = 1'796'689'800'000;
+    int utcOffset = 540;
 };
 
 /// A one-shot timer that runs its action only when the test fires it.
