@@ -15,10 +15,12 @@
 #include <utility>
 
 #include "cli/Cli.h"
+#include "cli/CliClock.h"
 #include "cli/Json.h"
 #include "data/VorelDataFile.h"
 #include "quiz/Exam.h"
 #include "quiz/ExamLogReader.h"
+#include "quiz/ReviewRun.h"
 #include "settings/SettingsFolder.h"
 #include "settings/VorelSettings.h"
 #include "text/Clock.h"
@@ -108,6 +110,14 @@ class TerminalQuiz {
             if (!m_exam.examStart(mode, askCount)) return first ? 1 : 0;
             m_flip.reset();
             bool asked = m_exam.examNext();
+            if (!asked && first && mode.isReview()) {
+                // Nothing to review now is no failure: it says when there will be.
+                std::string next = m_exam.reviewRun()->nothingDueText();
+                m_exam.examFinish();
+                say("今日復習する問題はありません。" + next);
+                event([&](JsonWriter& j) { j.key("event").value("nothing-due").key("next").value(next); });
+                return 0;
+            }
             if (!asked && first) {
                 m_exam.examFinish();
                 return CliFail("出題範囲に問題がありません。");
@@ -213,7 +223,7 @@ class TerminalQuiz {
         }
         if (m_settings.answerMode() == AnswerMode::kConfirm) {
             say("答え: " + joinedAnswers(q));
-            say("y: 正解  n: 不正解  s: スキップ  ?: ヒント");
+            say(confirmKeys());
         } else if (m_exam.hasChoices()) {
             say(m_exam.answerFieldCount() > 1
                     ? "番号を " + std::to_string(m_exam.answerFieldCount()) + " つ選んでください:"
@@ -231,7 +241,9 @@ class TerminalQuiz {
 
         std::vector<CLSSentence> given;
         Verdict verdict = Verdict::kSkipped;
+        const bool review = m_exam.mode().isReview();
         if (m_settings.answerMode() == AnswerMode::kConfirm) {
+            std::optional<ReviewGrade> grade;
             while (true) {
                 std::string line;
                 if (!readAnswerLine(q, line)) return Step::kInputEnded;
@@ -242,14 +254,26 @@ class TerminalQuiz {
                                             : Verdict::kSkipped;
                     break;
                 }
-                say("y: 正解  n: 不正解  s: スキップ  ?: ヒント");
+                // A review grades with 1 (もう一度) to 4 (簡単) as well.
+                if (review && line.size() == 1 && line[0] >= '1' && line[0] <= '4') {
+                    grade = static_cast<ReviewGrade>(line[0] - '0');
+                    verdict = *grade == ReviewGrade::Again ? Verdict::kWrong : Verdict::kRight;
+                    break;
+                }
+                say(confirmKeys());
             }
             m_exam.answer({});  // stops the clock; confirm mode judges nothing
-            m_exam.apply({verdict, {}, {}});
+            m_exam.apply({verdict, {}, {}, grade});
         } else if (m_exam.hasChoices()) {
             std::string line;
             if (!readAnswerLine(q, line)) return Step::kInputEnded;
             if (line == "!") return flipPrevious();
+            if (review && line == "s") {
+                verdict = skip();
+                tellJudgement(num, q, verdict);
+                m_flip.reset();
+                return Step::kJudged;
+            }
             std::vector<bool> selected(m_exam.shownChoiceCount(), false);
             for (char c : line) {
                 int k = c - '1';
@@ -266,6 +290,12 @@ class TerminalQuiz {
                 std::string line;
                 if (!readAnswerLine(q, line)) return Step::kInputEnded;
                 if (k == 0 && line == "!") return flipPrevious();
+                if (k == 0 && review && line == "s") {
+                    verdict = skip();
+                    tellJudgement(num, q, verdict);
+                    m_flip.reset();
+                    return Step::kJudged;
+                }
                 CLSTString text;
                 if (!CliText(line, text)) text.clear();
                 CLSSentence answer;
@@ -278,6 +308,19 @@ class TerminalQuiz {
         m_flip.reset();
         if (verdict != Verdict::kSkipped) m_flip = Flippable{num - 1, verdict == Verdict::kRight};
         return Step::kJudged;
+    }
+
+    std::string confirmKeys() const {
+        if (m_exam.mode().isReview())
+            return "1: もう一度  2: 難しい  3: 正解  4: 簡単  (y: 正解  n: もう一度)  s: スキップ  ?: ヒント";
+        return "y: 正解  n: 不正解  s: スキップ  ?: ヒント";
+    }
+
+    // A review's "s": the question is left ungraded and stays due.
+    Verdict skip() {
+        m_exam.stopClock();
+        m_exam.decide(Verdict::kSkipped);
+        return Verdict::kSkipped;
     }
 
     void tellJudgement(int num, const CLSVorelDataQuestion& q, Verdict verdict) {
@@ -337,6 +380,7 @@ class TerminalQuiz {
             return;
         }
         int i = m_hintsShown++;
+        m_exam.hintShown();
         say("ヒント " + std::to_string(i + 1) + ": " + shown(q.getHint(i)));
         event([&](JsonWriter& j) {
             j.key("event").value("hint").key("number").value(number()).key("index").value(i);
@@ -404,7 +448,7 @@ bool parseRange(const std::string& text, int* first, int* last) {
 int runQuiz(const std::vector<std::string>& tokens) {
     CliArgs args(tokens,
                  {"--mode", "--count", "--strength", "--answer-mode", "--range", "--groups",
-                  "--marks", "--seed"},
+                  "--marks", "--seed", "--now"},
                  {"--no-repeat", "--json", "--no-log", "--no-save"});
     if (!args.error().empty() || args.positional().size() != 1) {
         if (!args.error().empty()) CliFail(args.error());
@@ -422,8 +466,10 @@ int runQuiz(const std::vector<std::string>& tokens) {
         options.mode = CLSExamMode::weakPoints();
     } else if (modeName == "complete") {
         options.mode = CLSExamMode::complete();
+    } else if (modeName == "review") {
+        options.mode = CLSExamMode::review();
     } else {
-        return CliFail("--mode takes all, random, count, weak or complete");
+        return CliFail("--mode takes all, random, count, weak, complete or review");
     }
     const long long most = std::numeric_limits<int>::max();
     long long number = 0;
@@ -463,11 +509,19 @@ int runQuiz(const std::vector<std::string>& tokens) {
         settings.setAnswerMode(*mode);
     }
 
+    // --now sets the clock for the run and for the dates it writes.
+    std::optional<CLSStartedClock> startedClock;
+    if (args.has("--now")) {
+        auto moment = CliLocalMoment(args.value("--now"));
+        if (!moment) return 1;
+        startedClock.emplace(moment->first, moment->second);
+    }
+    const Clock& clock = startedClock ? static_cast<const Clock&>(*startedClock) : SystemClock();
     CliPrompter prompter;
-    CLSVorelDataFile doc(settings, prompter);
+    CLSVorelDataFile doc(settings, prompter, clock);
     if (!doc.loadFile(path)) return 1;
     CLSRandom random(args.has("--seed") ? seed : static_cast<uint32_t>(SystemClock().ticks()));
-    CLSExam exam(doc, settings, random);
+    CLSExam exam(doc, settings, random, clock);
     exam.resetRange();
     if (args.has("--range")) {
         int first = 0;
@@ -545,11 +599,14 @@ int runExamLog(const std::vector<std::string>& tokens) {
 
 CliRegistrar quiz(
     {"quiz",
-     "FILE [--mode all|random|count|weak|complete] [--count N] [--no-repeat] [--strength S]\n"
+     "FILE [--mode all|random|count|weak|complete|review] [--count N] [--no-repeat] [--strength S]\n"
      "      [--answer-mode normal|written|choice|confirm] [--range FIRST-LAST] [--groups 0,2,5]\n"
-     "      [--marks ignore|only|exclude] [--seed N] [--json] [--no-log] [--no-save]",
+     "      [--marks ignore|only|exclude] [--seed N] [--now YYYY-MM-DDTHH:MM] [--json] [--no-log]\n"
+     "      [--no-save]",
      "studies a data file in the terminal: one line per answer, ? for a hint, ! instead of an "
-     "answer to flip the previous judgement, r at the end to re-ask the wrong ones",
+     "answer to flip the previous judgement, r at the end to re-ask the wrong ones; a review "
+     "asks what is due, s skips a question and in confirm mode 1-4 grade it; --now sets the "
+     "clock",
      runQuiz});
 CliRegistrar examlog({"examlog", "FILE", "prints the records of an exam history file as JSON",
                       runExamLog});

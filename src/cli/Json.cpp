@@ -1,5 +1,7 @@
 #include "cli/Json.h"
 
+#include <charconv>
+#include <cmath>
 #include <cstdio>
 
 #include "text/Codec.h"
@@ -111,6 +113,15 @@ JsonWriter& JsonWriter::value(int64_t number) {
 JsonWriter& JsonWriter::value(bool flag) {
     separate();
     m_text += flag ? "true" : "false";
+    return *this;
+}
+
+JsonWriter& JsonWriter::number(double value) {
+    if (!std::isfinite(value)) return null();
+    separate();
+    char text[32];
+    auto [end, error] = std::to_chars(text, text + sizeof text, value);
+    m_text.append(text, error == std::errc() ? end : text);
     return *this;
 }
 

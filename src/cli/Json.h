@@ -23,6 +23,9 @@ class JsonWriter {
     JsonWriter& value(int64_t number);
     JsonWriter& value(int number) { return value(static_cast<int64_t>(number)); }
     JsonWriter& value(bool flag);
+    /// A real number in its shortest form that reads back the same (null
+    /// when not finite, which JSON cannot hold).
+    JsonWriter& number(double value);
     JsonWriter& null();
 
     const std::string& text() const { return m_text; }

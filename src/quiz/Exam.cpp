@@ -5,6 +5,7 @@
 #include "data/VorelDataFile.h"
 #include "quiz/AnswerCheck.h"
 #include "quiz/ExamTexts.h"
+#include "quiz/ReviewRun.h"
 #include "settings/CustomizeRules.h"
 #include "settings/SettingsFolder.h"
 #include "settings/SoundPlayer.h"
@@ -28,6 +29,8 @@ CLSExam::CLSExam(CLSVorelDataFile& doc, CLSVorelSettings& settings, CLSRandom& r
     : m_doc(doc), m_settings(settings), m_random(random), m_clock(clock) {
     m_groupEnabled.fill(true);
 }
+
+CLSExam::~CLSExam() = default;
 
 // ---- range ------------------------------------------------------------------------
 
@@ -132,6 +135,14 @@ bool CLSExam::examStart(CLSExamMode mode, const std::function<bool()>& askCount)
         refreshHistory(q);
     }
     if (mode.isRandomAll() || mode.isComplete()) m_remainingCount = m_inRangeCount;
+    m_reviewRun.reset();
+    if (mode.isReview()) {
+        m_reviewRun = std::make_unique<CLSReviewRun>(
+            m_doc, m_settings.review(), m_clock,
+            [this] { return m_random.below(1 << 30) / static_cast<double>(1 << 30); });
+        m_reviewRun->start([this](int q) { return inRangeFast(q); });
+        m_remainingCount = m_reviewRun->left();
+    }
     m_startTick = m_clock.ticks();
     m_mode = mode;
     return true;
@@ -206,7 +217,12 @@ bool CLSExam::examNext() {
     m_shownChoiceCount = 0;
     m_currentAsked = false;
     int b = -1;
-    if (m_mode.isInOrder()) {
+    if (m_mode.isReview()) {
+        std::optional<int> due = m_reviewRun ? m_reviewRun->next() : std::nullopt;
+        if (!due) return false;
+        b = *due;
+        m_remainingCount = m_reviewRun->left();
+    } else if (m_mode.isInOrder()) {
         b = (m_cursor == 0 || m_lastQuestion < 0) ? m_rangeFirst - 1 : m_lastQuestion;
         do {
             ++b;
@@ -319,7 +335,11 @@ CLSAnswerOutcome CLSExam::answer(const std::vector<CLSSentence>& given) {
 
 void CLSExam::apply(const CLSAnswerDecision& decision) {
     const int answered = m_lastQuestion;  // stays the question asked last
-    if (decision.verdict) decide(*decision.verdict);
+    if (decision.grade) {
+        decideGrade(*decision.grade);
+    } else if (decision.verdict) {
+        decide(*decision.verdict);
+    }
     if (decision.changedToRight) changeJudgement(*decision.changedToRight);
     if (!decision.mark || answered < 0) return;
     if (CLSVorelDataItem* line = m_doc.getQuestion(answered))
@@ -331,12 +351,33 @@ void CLSExam::decide(Verdict verdict) {
         m_doc.addHistory(HistoryResult(verdict == Verdict::kRight));
     }
     advance(verdict);
+    if (m_reviewRun && m_mode.isReview()) {
+        const CLSExamRecord& r = m_records[m_cursor - 1];
+        if (verdict == Verdict::kSkipped) {
+            m_reviewRun->skip(r.question);
+        } else {
+            ReviewGrade grade = m_pendingGrade ? *m_pendingGrade
+                                               : m_reviewRun->gradeOf(verdict == Verdict::kRight, r.time);
+            m_reviewRun->grade(r.question, grade);
+        }
+        m_remainingCount = m_reviewRun->left();
+    }
+    m_pendingGrade.reset();
     if (verdict == Verdict::kRight) {
         ++m_rightCount;
         if (m_mode.isComplete()) --m_remainingCount;
     } else if (verdict == Verdict::kWrong) {
         ++m_wrongCount;
     }
+}
+
+void CLSExam::decideGrade(ReviewGrade grade) {
+    m_pendingGrade = grade;
+    decide(grade == ReviewGrade::Again ? Verdict::kWrong : Verdict::kRight);
+}
+
+void CLSExam::hintShown() {
+    if (m_reviewRun) m_reviewRun->hintShown();
 }
 
 void CLSExam::changeJudgement(bool toRight) {
@@ -357,6 +398,14 @@ void CLSExam::changeJudgement(bool toRight) {
         }
     }
     r.result = wanted;
+    if (m_reviewRun && m_mode.isReview()) {
+        if (previous == Verdict::kSkipped) {
+            m_reviewRun->grade(r.question, m_reviewRun->gradeOf(toRight, r.time));
+        } else {
+            m_reviewRun->regrade(toRight);
+        }
+        m_remainingCount = m_reviewRun->left();
+    }
     bool complete = m_mode.isComplete();
     if (toRight) {
         ++m_rightCount;

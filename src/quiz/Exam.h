@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -12,10 +13,12 @@
 #include "quiz/ExamTexts.h"
 #include "quiz/Random.h"
 #include "sentence/Sentence.h"
+#include "srs/ReviewState.h"
 #include "settings/AnswerMode.h"
 #include "text/Clock.h"
 #include "text/TString.h"
 
+class CLSReviewRun;
 class CLSVorelDataFile;
 class CLSVorelDataItem;
 class CLSVorelSettings;
@@ -43,6 +46,9 @@ struct CLSAnswerDecision {
     std::optional<Verdict> verdict;
     std::optional<bool> changedToRight;
     std::optional<bool> mark;
+    /// Confirm mode of a review run with four buttons: the grade itself
+    /// (Again is wrong, the others right), in place of the verdict.
+    std::optional<ReviewGrade> grade = std::nullopt;
 };
 
 /// A quiz run over the open document: the range and its filters, the
@@ -56,6 +62,7 @@ class CLSExam {
 
     CLSExam(CLSVorelDataFile& doc, CLSVorelSettings& settings, CLSRandom& random,
             const Clock& clock = SystemClock());
+    ~CLSExam();
 
     // ---- range and filters ----
     /// The first and last question index of the range (-1 before any).
@@ -115,6 +122,13 @@ class CLSExam {
     /// A judgement the learner makes (confirm mode) or a skip: recorded,
     /// with a history entry unless skipped.
     void decide(Verdict verdict);
+    /// A grade the learner gives in a review run's confirm mode.
+    void decideGrade(ReviewGrade grade);
+    /// A hint of the current question was shown (a review then grades a
+    /// right answer Hard).
+    void hintShown();
+    /// The review side of a review run (null in the other runs).
+    const CLSReviewRun* reviewRun() const { return m_reviewRun.get(); }
     /// The learner overrides the judgement just recorded (also after the next
     /// question has been shown); the judged question's history follows.
     void changeJudgement(bool toRight);
@@ -200,6 +214,8 @@ class CLSExam {
 
     SoundPlayer* m_sound = nullptr;
     CLSExamMode m_mode;
+    std::unique_ptr<CLSReviewRun> m_reviewRun;
+    std::optional<ReviewGrade> m_pendingGrade;
     int m_remainingCount = 0;
     int m_cursor = 0;
     int m_rightCount = 0;

@@ -13,6 +13,7 @@ class CLSExamMode {
         kRetryWrong = 5,
         kRetryAll = 6,
         kRetrySelected = 7,
+        kReview = 8,  // the questions due for review, then the day's new ones
     };
     // Modifier bits.
     static constexpr int kRandom = 0x10;
@@ -29,6 +30,7 @@ class CLSExamMode {
     static constexpr CLSExamMode counted() { return CLSExamMode(kCounted | kRandom); }
     static constexpr CLSExamMode weakPoints() { return CLSExamMode(kWeak | kRandom); }
     static constexpr CLSExamMode complete() { return CLSExamMode(kComplete | kRandom | kNoRepeat); }
+    static constexpr CLSExamMode review() { return CLSExamMode(kReview); }
     /// Asking the questions of a list again (the wrong ones of the last run,
     /// or those of a past run): kind is kRetryWrong, kRetryAll or kRetrySelected.
     static constexpr CLSExamMode reask(Kind kind, bool random) {
@@ -47,6 +49,7 @@ class CLSExamMode {
     constexpr bool isRandomAll() const { return isRandom() && !isFromList() && kind() == kAll; }
     constexpr bool isComplete() const { return !isFromList() && kind() == kComplete; }
     constexpr bool isWeak() const { return !isFromList() && kind() == kWeak; }
+    constexpr bool isReview() const { return !isFromList() && kind() == kReview; }
     /// The runs whose question count the learner gives (counted and weak points).
     constexpr bool asksCount() const {
         return isRandom() && !isFromList() && (kind() == kCounted || kind() == kWeak);

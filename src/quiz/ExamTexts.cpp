@@ -12,6 +12,7 @@
 
 CLSTString ExamModeName(CLSExamMode mode) {
     if (mode.isInOrder()) return CLSTString("すべて");
+    if (mode.isReview()) return CLSTString("復習");
     CLSExamMode::Kind kind = mode.kind();
     CLSTString text;
     if (mode.isFromList()) {

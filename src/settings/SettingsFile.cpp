@@ -28,6 +28,7 @@ void CLSVorelSettings::applySettings(const CLSIniFile& ini) {
     readFonts(ini);
     readSection(ini, "Print");
     readPrintFonts(ini);
+    m_review.read(ini);
 }
 
 void CLSVorelSettings::readSection(const CLSIniFile& ini, const char* name) {
@@ -146,6 +147,8 @@ void CLSVorelSettings::writeSettings(CLSFileWriteString& file, CLSIniCompanion& 
     // The last section: no empty line after it.
     writeSectionKeys(file, companion, "Print");
     writePrintFonts(file, companion);
+    // Only a learner who changed a review setting has this section.
+    m_review.write(file);
 }
 
 namespace {

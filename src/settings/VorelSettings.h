@@ -3,6 +3,7 @@
 #include <climits>
 
 #include "settings/AnswerMode.h"
+#include "settings/ReviewOptions.h"
 #include "settings/SettingsKeys.h"
 #include "settings/VagueTable.h"
 #include "settings/VorelFont.h"
@@ -312,6 +313,9 @@ class CLSVorelSettings {
     void setPrintFont(int index, const CLSVorelFont& font);
     CLSVorelSkin& skin() { return m_skin; }
     const CLSVorelSkin& skin() const { return m_skin; }
+    /// The [Review] settings.
+    CLSReviewOptions& review() { return m_review; }
+    const CLSReviewOptions& review() const { return m_review; }
     CLSVagueTable& vagueTable() { return m_vague; }
     const CLSVagueTable& vagueTable() const { return m_vague; }
     /// Adds the pairs of a vague-match file to the table (see
@@ -340,5 +344,6 @@ class CLSVorelSettings {
     CLSTStringArray m_recentFiles;
     CLSVorelFont m_printFonts[kPrintFontCount];
     CLSVorelSkin m_skin;
+    CLSReviewOptions m_review;
     CLSVagueTable m_vague;
 };

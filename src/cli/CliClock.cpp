@@ -1,0 +1,69 @@
+#include "cli/CliClock.h"
+
+#include <cstdio>
+#include <ctime>
+
+#include "cli/Cli.h"
+#include "srs/ReviewDay.h"
+
+CLSStartedClock::CLSStartedClock(int64_t utcMs, int utcOffsetMinutes)
+    : m_startUtc(utcMs), m_offset(utcOffsetMinutes), m_startTicks(SystemClock().ticks()) {}
+
+int64_t CLSStartedClock::ticks() const {
+    return SystemClock().ticks();
+}
+
+int64_t CLSStartedClock::utcMillis() const {
+    return m_startUtc + (SystemClock().ticks() - m_startTicks);
+}
+
+CLSLocalTime CLSStartedClock::localTime() const {
+    int64_t local = utcMillis() + m_offset * kMillisPerMinute;
+    int64_t day = local >= 0 ? local / kMillisPerDay : (local - kMillisPerDay + 1) / kMillisPerDay;
+    int64_t inDay = local - day * kMillisPerDay;
+    CLSCivilDate date = CivilDateOf(day);
+    CLSLocalTime t;
+    t.year = date.year;
+    t.month = date.month;
+    t.day = date.day;
+    t.dayOfWeek = DayOfWeek(date.year, date.month, date.day);
+    t.hour = static_cast<int>(inDay / 3'600'000);
+    t.minute = static_cast<int>(inDay / 60'000 % 60);
+    t.second = static_cast<int>(inDay / 1000 % 60);
+    t.millisecond = static_cast<int>(inDay % 1000);
+    return t;
+}
+
+std::optional<std::pair<int64_t, int>> CliLocalMoment(const std::string& text) {
+    int y = 0, mo = 0, d = 0, h = 0, mi = 0;
+    char tail = 0;
+    if (text.size() != 16 || text[4] != '-' || text[7] != '-' || text[10] != 'T' ||
+        text[13] != ':' ||
+        std::sscanf(text.c_str(), "%4d-%2d-%2dT%2d:%2d%c", &y, &mo, &d, &h, &mi, &tail) != 5 ||
+        y < 1970 || y > 9999 || mo < 1 || mo > 12 || d < 1 || d > 31 || h > 23 || mi > 59) {
+        CliFail("--now takes YYYY-MM-DDTHH:MM");
+        return std::nullopt;
+    }
+    // The system's time zone says the offset at that local time.
+    std::tm tm{};
+    tm.tm_year = y - 1900;
+    tm.tm_mon = mo - 1;
+    tm.tm_mday = d;
+    tm.tm_hour = h;
+    tm.tm_min = mi;
+    tm.tm_isdst = -1;
+    std::time_t t = std::mktime(&tm);
+    int offset = t == static_cast<std::time_t>(-1) ? 0 : static_cast<int>(tm.tm_gmtoff / 60);
+    return std::make_pair(LocalToUtcMillis(y, mo, d, h, mi, offset), offset);
+}
+
+std::string CliLocalText(int64_t utcMs, int utcOffsetMinutes) {
+    int64_t local = utcMs + utcOffsetMinutes * kMillisPerMinute;
+    int64_t day = local >= 0 ? local / kMillisPerDay : (local - kMillisPerDay + 1) / kMillisPerDay;
+    int64_t inDay = local - day * kMillisPerDay;
+    CLSCivilDate date = CivilDateOf(day);
+    char out[40];
+    std::snprintf(out, sizeof out, "%04d-%02d-%02dT%02d:%02d", date.year, date.month, date.day,
+                  static_cast<int>(inDay / 3'600'000), static_cast<int>(inDay / 60'000 % 60));
+    return out;
+}

@@ -1,0 +1,76 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <unordered_map>
+
+#include "settings/ReviewOptions.h"
+#include "srs/ReviewQueue.h"
+#include "srs/ReviewState.h"
+
+class Clock;
+class CLSVorelDataFile;
+class CLSVorelDataQuestion;
+
+/// A question's schedule: the stored one, else the one its dated history
+/// gives (a question with no dated entry is new).
+CLSReviewState ReviewStateOf(const CLSVorelDataQuestion& question,
+                             const CLSReviewSettings& settings);
+
+/// The review side of a review run: the day's queue over the questions in
+/// range, the grade each answer gives and the schedule it leaves in the
+/// question (the document then has changes to save).
+class CLSReviewRun {
+  public:
+    CLSReviewRun(CLSVorelDataFile& doc, const CLSReviewOptions& options, const Clock& clock,
+                 std::function<double()> uniform01);
+
+    /// New questions already started today (from the review log), which
+    /// count against the day's new questions.
+    void setNewStartedToday(int count) { m_newStartedToday = count; }
+    /// Builds the queue of questions q for which inRange(q) holds.
+    void start(const std::function<bool(int)>& inRange);
+    /// The next question to ask, or nothing when the run is over.
+    std::optional<int> next();
+    int left() const { return m_queue ? m_queue->left() : 0; }
+    /// When nothing was due at the start: the message that says when the
+    /// next question falls due ("" when every question is new and none
+    /// may be started today).
+    std::string nothingDueText() const;
+
+    /// A hint of the question being asked was shown: right is then Hard.
+    void hintShown() { m_hinted = true; }
+    /// The grade of a typed or chosen answer.
+    ReviewGrade gradeOf(bool right, int64_t answerMs) const;
+    /// Grades a question just answered: its schedule moves on.
+    void grade(int question, ReviewGrade grade);
+    /// The learner turned the judgement of the question graded last.
+    void regrade(bool toRight);
+    /// Leaves a question ungraded; it stays due.
+    void skip(int question);
+
+    const CLSReviewSettings& settings() const { return m_settings; }
+
+  private:
+    CLSVorelDataFile& m_doc;
+    CLSReviewOptions m_options;
+    const Clock& m_clock;
+    std::function<double()> m_uniform01;
+    CLSReviewSettings m_settings;
+    std::unique_ptr<CLSReviewQueue> m_queue;
+    bool m_hinted = false;
+    int m_newStartedToday = 0;
+    std::unordered_map<int, CLSReviewState> m_seeded;  // questions without a stored schedule
+
+    // The last graded question, to turn its grade over.
+    struct Graded {
+        int question = -1;
+        CLSReviewState before;
+        int64_t atMs = 0;
+        bool hinted = false;
+    };
+    Graded m_last;
+};
