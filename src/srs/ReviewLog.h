@@ -29,7 +29,8 @@ struct CLSReviewRecord {
 template <class T>
 class CLSReviewLogResult {
   public:
-    CLSReviewLogResult(T value) : m_value(std::move(value)) {}  // NOLINT: implicit on purpose
+    // Not explicit, so that a function can return its value as it is.
+    CLSReviewLogResult(T value) : m_value(std::move(value)) {}
     static CLSReviewLogResult failure(std::string message) {
         CLSReviewLogResult result;
         result.m_error = std::move(message);
