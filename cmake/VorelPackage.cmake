@@ -21,12 +21,12 @@ set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
-# The libraries the programs link (Qt 6, zlib, utf8proc, the C++ runtime) are
-# found by dpkg-shlibdeps; what is loaded at run time is named here: the SVG
-# icon engine, the GStreamer plugins that play videos and sounds, the Japanese
-# fonts the screens are drawn with, the fonts Qt falls back on for Latin with
-# accents, Greek, Cyrillic, IPA, Korean and Chinese, and Qt's own texts in
-# Japanese.
+# The libraries the programs link (Qt 6, zlib, utf8proc, SQLite, the C++
+# runtime) are found by dpkg-shlibdeps; what is loaded at run time is named
+# here: the SVG icon engine, the GStreamer plugins that play videos and
+# sounds, the Japanese fonts the screens are drawn with, the fonts Qt falls
+# back on for Latin with accents, Greek, Cyrillic, IPA, Korean and Chinese,
+# and Qt's own texts in Japanese.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "libqt6svg6, gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, gstreamer1.0-libav, fonts-ipafont-gothic, fonts-ipafont-mincho, fonts-dejavu-core, fonts-noto-cjk, qt6-translations-l10n")

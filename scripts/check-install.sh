@@ -82,7 +82,7 @@ rm -f "$build"/vorel_*.deb
 deb="$(ls "$build"/vorel_*.deb)"
 dpkg-deb -I "$deb" | sed -n '/^ Package:/p;/^ Version:/p;/^ Depends:/p;/^ Recommends:/p'
 depends="$(dpkg-deb -f "$deb" Depends)"
-for p in libqt6core6 libqt6widgets6 libqt6multimedia6 zlib1g gstreamer1.0-plugins-base \
+for p in libqt6core6 libqt6widgets6 libqt6multimedia6 zlib1g libsqlite3-0 gstreamer1.0-plugins-base \
     gstreamer1.0-plugins-good gstreamer1.0-libav fonts-ipafont-gothic fonts-noto-cjk; do
     [[ ", $depends," == *", $p"[\ ,]* ]] || fail "Depends lacks $p"
 done

@@ -136,3 +136,7 @@ CLSTString TraceFilePath() {
 CLSTString DefaultExamLogPath() {
     return JoinPath(HistoryFolder(), CLSTString("EXAMLOG.TXT"));
 }
+
+CLSTString DefaultReviewLogPath() {
+    return JoinPath(HistoryFolder(), CLSTString("REVIEWLOG.DB"));
+}

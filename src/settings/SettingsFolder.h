@@ -57,5 +57,6 @@ CLSTString ProgramDataFolder();
 CLSTString SettingsFilePath();  // VORELWIN.INI
 CLSTString VagueFilePath();     // VRLVAGUE.DAT
 /// Paths inside the history folder (CP932).
-CLSTString TraceFilePath();       // DEBUG.LOG
-CLSTString DefaultExamLogPath();  // EXAMLOG.TXT
+CLSTString TraceFilePath();         // DEBUG.LOG
+CLSTString DefaultExamLogPath();    // EXAMLOG.TXT
+CLSTString DefaultReviewLogPath();  // REVIEWLOG.DB

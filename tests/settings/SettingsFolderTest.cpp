@@ -122,6 +122,7 @@ TEST(SettingsFolder, PathsFollowVorelHome) {
         EXPECT_EQ(U8(VagueFilePath()), home + "/VRLVAGUE.DAT");
         EXPECT_EQ(U8(TraceFilePath()), home + "/DEBUG.LOG");
         EXPECT_EQ(U8(DefaultExamLogPath()), home + "/EXAMLOG.TXT");
+        EXPECT_EQ(U8(DefaultReviewLogPath()), home + "/REVIEWLOG.DB");
         EXPECT_FALSE(std::filesystem::exists(dir.file("state")));
     }
     CLSSettingsFolderInputs current = CurrentSettingsFolderInputs();
