@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <iostream>
 #include <limits>
+#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
@@ -23,6 +24,7 @@
 #include "quiz/ReviewRun.h"
 #include "settings/SettingsFolder.h"
 #include "settings/VorelSettings.h"
+#include "srs/SqliteReviewLog.h"
 #include "text/Clock.h"
 #include "text/Codec.h"
 #include "text/Common.h"
@@ -115,7 +117,9 @@ class TerminalQuiz {
                 std::string next = m_exam.reviewRun()->nothingDueText();
                 m_exam.examFinish();
                 say("今日復習する問題はありません。" + next);
-                event([&](JsonWriter& j) { j.key("event").value("nothing-due").key("next").value(next); });
+                event([&](JsonWriter& j) {
+                    j.key("event").value("nothing-due").key("next").value(next);
+                });
                 return 0;
             }
             if (!asked && first) {
@@ -312,7 +316,8 @@ class TerminalQuiz {
 
     std::string confirmKeys() const {
         if (m_exam.mode().isReview())
-            return "1: もう一度  2: 難しい  3: 正解  4: 簡単  (y: 正解  n: もう一度)  s: スキップ  ?: ヒント";
+            return "1: もう一度  2: 難しい  3: 正解  4: 簡単  (y: 正解  n: もう一度)  s: スキップ  "
+                   "?: ヒント";
         return "y: 正解  n: 不正解  s: スキップ  ?: ヒント";
     }
 
@@ -551,6 +556,17 @@ int runQuiz(const std::vector<std::string>& tokens) {
     if (exam.questionsInRange(exam.rangeFirst(), exam.rangeLast()) == 0) {
         return CliFail("出題範囲に問題がありません。");
     }
+    // A review logs every answer, as the exam history logs every run.
+    std::unique_ptr<CLSSqliteReviewLog> reviewLog;
+    if (options.mode.isReview() && options.log) {
+        auto opened = CLSSqliteReviewLog::open(DefaultReviewLogPath());
+        if (opened) {
+            reviewLog = std::move(*opened);
+            exam.setReviewLog(reviewLog.get());
+        } else {
+            CliFail(opened.error());  // the review goes on; the file keeps the schedules
+        }
+    }
     TerminalQuiz quiz(doc, settings, exam, options);
     catchStopSignals();
     int status = quiz.run();
@@ -599,7 +615,8 @@ int runExamLog(const std::vector<std::string>& tokens) {
 
 CliRegistrar quiz(
     {"quiz",
-     "FILE [--mode all|random|count|weak|complete|review] [--count N] [--no-repeat] [--strength S]\n"
+     "FILE [--mode all|random|count|weak|complete|review] [--count N] [--no-repeat] [--strength "
+     "S]\n"
      "      [--answer-mode normal|written|choice|confirm] [--range FIRST-LAST] [--groups 0,2,5]\n"
      "      [--marks ignore|only|exclude] [--seed N] [--now YYYY-MM-DDTHH:MM] [--json] [--no-log]\n"
      "      [--no-save]",

@@ -137,9 +137,10 @@ bool CLSExam::examStart(CLSExamMode mode, const std::function<bool()>& askCount)
     if (mode.isRandomAll() || mode.isComplete()) m_remainingCount = m_inRangeCount;
     m_reviewRun.reset();
     if (mode.isReview()) {
-        m_reviewRun = std::make_unique<CLSReviewRun>(
-            m_doc, m_settings.review(), m_clock,
-            [this] { return m_random.below(1 << 30) / static_cast<double>(1 << 30); });
+        m_reviewRun = std::make_unique<CLSReviewRun>(m_doc, m_settings.review(), m_clock, [this] {
+            return m_random.below(1 << 30) / static_cast<double>(1 << 30);
+        });
+        m_reviewRun->setLog(m_reviewLog, m_doc.getPath().str());
         m_reviewRun->start([this](int q) { return inRangeFast(q); });
         m_remainingCount = m_reviewRun->left();
     }
@@ -356,9 +357,10 @@ void CLSExam::decide(Verdict verdict) {
         if (verdict == Verdict::kSkipped) {
             m_reviewRun->skip(r.question);
         } else {
-            ReviewGrade grade = m_pendingGrade ? *m_pendingGrade
-                                               : m_reviewRun->gradeOf(verdict == Verdict::kRight, r.time);
-            m_reviewRun->grade(r.question, grade);
+            ReviewGrade grade = m_pendingGrade
+                                    ? *m_pendingGrade
+                                    : m_reviewRun->gradeOf(verdict == Verdict::kRight, r.time);
+            m_reviewRun->grade(r.question, grade, r.time);
         }
         m_remainingCount = m_reviewRun->left();
     }
@@ -400,7 +402,7 @@ void CLSExam::changeJudgement(bool toRight) {
     r.result = wanted;
     if (m_reviewRun && m_mode.isReview()) {
         if (previous == Verdict::kSkipped) {
-            m_reviewRun->grade(r.question, m_reviewRun->gradeOf(toRight, r.time));
+            m_reviewRun->grade(r.question, m_reviewRun->gradeOf(toRight, r.time), r.time);
         } else {
             m_reviewRun->regrade(toRight);
         }

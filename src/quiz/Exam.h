@@ -13,11 +13,12 @@
 #include "quiz/ExamTexts.h"
 #include "quiz/Random.h"
 #include "sentence/Sentence.h"
-#include "srs/ReviewState.h"
 #include "settings/AnswerMode.h"
+#include "srs/ReviewState.h"
 #include "text/Clock.h"
 #include "text/TString.h"
 
+class CLSReviewLog;
 class CLSReviewRun;
 class CLSVorelDataFile;
 class CLSVorelDataItem;
@@ -127,6 +128,9 @@ class CLSExam {
     /// A hint of the current question was shown (a review then grades a
     /// right answer Hard).
     void hintShown();
+    /// Where review runs log their reviews (null: nowhere; the log must
+    /// outlive the runs).
+    void setReviewLog(CLSReviewLog* log) { m_reviewLog = log; }
     /// The review side of a review run (null in the other runs).
     const CLSReviewRun* reviewRun() const { return m_reviewRun.get(); }
     /// The learner overrides the judgement just recorded (also after the next
@@ -215,6 +219,7 @@ class CLSExam {
     SoundPlayer* m_sound = nullptr;
     CLSExamMode m_mode;
     std::unique_ptr<CLSReviewRun> m_reviewRun;
+    CLSReviewLog* m_reviewLog = nullptr;
     std::optional<ReviewGrade> m_pendingGrade;
     int m_remainingCount = 0;
     int m_cursor = 0;

@@ -1,12 +1,16 @@
 #include "quiz/ReviewRun.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "data/ReviewLine.h"
 #include "data/VorelDataFile.h"
 #include "srs/HistorySeed.h"
+#include "srs/ReviewDay.h"
+#include "srs/ReviewLog.h"
 #include "srs/ReviewScheduler.h"
 #include "text/Clock.h"
+#include "text/Prompter.h"
 
 CLSReviewState ReviewStateOf(const CLSVorelDataQuestion& question,
                              const CLSReviewSettings& settings) {
@@ -22,6 +26,18 @@ CLSReviewRun::CLSReviewRun(CLSVorelDataFile& doc, const CLSReviewOptions& option
       m_uniform01(std::move(uniform01)),
       m_settings(options.schedulerSettings(clock.utcOffsetMinutes())) {}
 
+void CLSReviewRun::setLog(CLSReviewLog* log, std::string dataFile) {
+    m_log = log;
+    m_dataFile = std::move(dataFile);
+}
+
+void CLSReviewRun::logFailed(const std::string& message) {
+    // Once a run: the reviews go on, and the file keeps every schedule.
+    if (m_logWarned) return;
+    m_logWarned = true;
+    m_doc.prompter().message(PromptIcon::Warning, CLSTString(message));
+}
+
 void CLSReviewRun::start(const std::function<bool(int)>& inRange) {
     int64_t now = m_clock.utcMillis();
     std::vector<CLSQueueQuestion> questions;
@@ -29,7 +45,15 @@ void CLSReviewRun::start(const std::function<bool(int)>& inRange) {
     CLSQueueLimits limits;
     limits.reviewsPerDay = m_options.reviewsPerDay;
     limits.newPerDay = m_options.newPerDay;
-    limits.newStartedToday = m_newStartedToday;
+    if (m_log) {
+        int64_t dayEnd = NextDayStart(now, m_settings.utcOffsetMinutes, m_settings.dayStartHour);
+        auto started = m_log->newReviewedOnDay(m_dataFile, dayEnd - kMillisPerDay, dayEnd);
+        if (started) {
+            limits.newStartedToday = static_cast<int>(*started);
+        } else {
+            logFailed(started.error());
+        }
+    }
     m_seeded.clear();
     for (int q = 0; q < count; ++q) {
         if (!inRange(q)) continue;
@@ -69,27 +93,45 @@ ReviewGrade CLSReviewRun::gradeOf(bool right, int64_t answerMs) const {
     return ReviewGrade::Good;
 }
 
-void CLSReviewRun::grade(int question, ReviewGrade grade) {
+void CLSReviewRun::grade(int question, ReviewGrade grade, int64_t answerMs) {
     CLSVorelDataItem* line = m_doc.getQuestion(question);
     if (!line) return;
     CLSVorelDataQuestion& q = line->question();
     int64_t now = m_clock.utcMillis();
     auto seeded = m_seeded.find(question);
-    CLSReviewState before = q.review() || seeded == m_seeded.end() ? ReviewStateOf(q, m_settings)
-                                                                   : seeded->second;
+    CLSReviewState before =
+        q.review() || seeded == m_seeded.end() ? ReviewStateOf(q, m_settings) : seeded->second;
     CLSReviewState after = ApplyReview(before, grade, now, m_settings, m_uniform01);
     after.id = before.id != 0 ? before.id : NewReviewId();
     q.setReview(after);
     m_doc.setModified();
     if (m_queue) m_queue->answered(question, after);
-    m_last = {question, before, now, m_hinted};
+    m_last = {question, before, now, m_hinted, -1};
+    if (!m_log) return;
+    CLSReviewRecord record;
+    record.questionId = after.id;
+    record.dataFile = m_dataFile;
+    record.utcMs = now;
+    record.utcOffsetMinutes = m_settings.utcOffsetMinutes;
+    record.dayStartHour = m_settings.dayStartHour;
+    record.grade = static_cast<int>(grade);
+    record.stateBefore = static_cast<int>(before.phase);
+    record.stabilityBefore = before.stability;
+    record.difficultyBefore = before.difficulty;
+    record.answerMs = std::max<int64_t>(answerMs, 0);
+    auto row = m_log->append(record);
+    if (row) {
+        m_last.logRow = *row;
+    } else {
+        logFailed(row.error());
+    }
 }
 
 void CLSReviewRun::regrade(bool toRight) {
     if (m_last.question < 0) return;
     CLSVorelDataItem* line = m_doc.getQuestion(m_last.question);
     if (!line) return;
-    ReviewGrade grade = !toRight               ? ReviewGrade::Again
+    ReviewGrade grade = !toRight                                   ? ReviewGrade::Again
                         : m_last.hinted && m_options.hardAfterHint ? ReviewGrade::Hard
                                                                    : ReviewGrade::Good;
     CLSReviewState after = ApplyReview(m_last.before, grade, m_last.atMs, m_settings, m_uniform01);
@@ -97,6 +139,11 @@ void CLSReviewRun::regrade(bool toRight) {
     line->question().setReview(after);
     m_doc.setModified();
     if (m_queue) m_queue->answered(m_last.question, after);
+    // The log keeps one row per review, corrected.
+    if (m_log && m_last.logRow >= 0) {
+        auto status = m_log->regrade(m_last.logRow, static_cast<int>(grade));
+        if (!status) logFailed(status.error());
+    }
 }
 
 void CLSReviewRun::skip(int question) {

@@ -12,6 +12,7 @@
 #include "srs/ReviewState.h"
 
 class Clock;
+class CLSReviewLog;
 class CLSVorelDataFile;
 class CLSVorelDataQuestion;
 
@@ -28,9 +29,10 @@ class CLSReviewRun {
     CLSReviewRun(CLSVorelDataFile& doc, const CLSReviewOptions& options, const Clock& clock,
                  std::function<double()> uniform01);
 
-    /// New questions already started today (from the review log), which
-    /// count against the day's new questions.
-    void setNewStartedToday(int count) { m_newStartedToday = count; }
+    /// Where the reviews are logged (null: nowhere), as answers to the
+    /// questions of the data file at dataFile. The log also tells how many
+    /// new questions of the file were started today.
+    void setLog(CLSReviewLog* log, std::string dataFile);
     /// Builds the queue of questions q for which inRange(q) holds.
     void start(const std::function<bool(int)>& inRange);
     /// The next question to ask, or nothing when the run is over.
@@ -45,8 +47,9 @@ class CLSReviewRun {
     void hintShown() { m_hinted = true; }
     /// The grade of a typed or chosen answer.
     ReviewGrade gradeOf(bool right, int64_t answerMs) const;
-    /// Grades a question just answered: its schedule moves on.
-    void grade(int question, ReviewGrade grade);
+    /// Grades a question just answered: its schedule moves on, and the
+    /// review is logged.
+    void grade(int question, ReviewGrade grade, int64_t answerMs);
     /// The learner turned the judgement of the question graded last.
     void regrade(bool toRight);
     /// Leaves a question ungraded; it stays due.
@@ -62,7 +65,10 @@ class CLSReviewRun {
     CLSReviewSettings m_settings;
     std::unique_ptr<CLSReviewQueue> m_queue;
     bool m_hinted = false;
-    int m_newStartedToday = 0;
+    CLSReviewLog* m_log = nullptr;
+    std::string m_dataFile;
+    bool m_logWarned = false;
+    void logFailed(const std::string& message);
     std::unordered_map<int, CLSReviewState> m_seeded;  // questions without a stored schedule
 
     // The last graded question, to turn its grade over.
@@ -71,6 +77,7 @@ class CLSReviewRun {
         CLSReviewState before;
         int64_t atMs = 0;
         bool hinted = false;
+        int64_t logRow = -1;
     };
     Graded m_last;
 };

@@ -18,14 +18,14 @@ struct CLSReviewOptions {
     double desiredRetention = 0.90;
     int newPerDay = 20;
     int reviewsPerDay = 200;
-    int maximumInterval = 36500;       // days
+    int maximumInterval = 36500;  // days
     std::string learningSteps = "1m 10m";
     std::string relearningSteps = "10m";
-    int dayStart = 4;                  // hour of the learner's day start
-    bool hardAfterHint = true;         // right after a hint is Hard
-    int easyTime = 0;                  // seconds; right within them is Easy (0: off)
-    bool fourButtons = false;          // confirm mode grades with four buttons
-    std::string parameters;            // the 21 fitted numbers; empty: the defaults
+    int dayStart = 4;           // hour of the learner's day start
+    bool hardAfterHint = true;  // right after a hint is Hard
+    int easyTime = 0;           // seconds; right within them is Easy (0: off)
+    bool fourButtons = false;   // confirm mode grades with four buttons
+    std::string parameters;     // the 21 fitted numbers; empty: the defaults
 
     bool operator==(const CLSReviewOptions&) const = default;
 

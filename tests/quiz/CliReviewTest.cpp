@@ -25,10 +25,10 @@ struct CliReview {
     }
     int run(const std::string& command, const std::string& args, const std::string& input,
             std::string* out) {
-        int status = RunCommand("TZ=UTC VOREL_HOME=" + ShellQuote(dir.path()) + " " +
-                                    ShellQuote(CliPath()) + " " + command + " " +
-                                    ShellQuote(dir.file("r.vrf")) + " " + args,
-                                out, &err, input);
+        int status =
+            RunCommand("TZ=UTC VOREL_HOME=" + ShellQuote(dir.path()) + " " + ShellQuote(CliPath()) +
+                           " " + command + " " + ShellQuote(dir.file("r.vrf")) + " " + args,
+                       out, &err, input);
         return status;
     }
     std::string err;
@@ -51,29 +51,32 @@ TEST(CliReview, AsksWhatIsDueThenTheDaysNewOnesAndSchedulesThem) {
     std::string out;
     // Before: apple and pear are seeded from their history, the others new.
     ASSERT_EQ(r.run("srs", "--now 2026-12-10T10:00", "", &out), 0);
-    EXPECT_NE(out.find("{\"number\":2,\"state\":\"review\",\"stability\":0.212,\"difficulty\":6.4133,"
-                       "\"lastReview\":\"2026-12-01T19:30\",\"due\":\"2026-12-02T19:30\""),
-              std::string::npos)
+    EXPECT_NE(
+        out.find("{\"number\":2,\"state\":\"review\",\"stability\":0.212,\"difficulty\":6.4133,"
+                 "\"lastReview\":\"2026-12-01T19:30\",\"due\":\"2026-12-02T19:30\""),
+        std::string::npos)
         << out;
     EXPECT_NE(out.find("{\"number\":3,\"state\":\"new\",\"stability\":null"), std::string::npos);
 
     // pear (due) first, then the one new question of the day: wrong, then
     // right through both learning steps, each time when nothing else is left.
-    ASSERT_EQ(r.run("quiz", "--mode review --now 2026-12-10T10:00 --no-log --json", "なし\nx\n新しい\n新しい\n",
-                    &out),
+    ASSERT_EQ(r.run("quiz", "--mode review --now 2026-12-10T10:00 --json",
+                    "なし\nx\n新しい\n新しい\n", &out),
               0);
     EXPECT_EQ(asked(out), "2333") << out;
     std::string saved = r.saved();
     EXPECT_NE(saved.find("pear,,なし,,,<00,02612011930,12612101000\r\n'@review 1,2,"),
               std::string::npos)
         << saved;
-    EXPECT_NE(saved.find("new one,,新しい,,,<00,02612101000,12612101000,12612101000\r\n'@review 1,"),
-              std::string::npos)
+    EXPECT_NE(
+        saved.find("new one,,新しい,,,<00,02612101000,12612101000,12612101000\r\n'@review 1,"),
+        std::string::npos)
         << saved;
     EXPECT_EQ(saved.find("last,,最後,,,<00\r\n'"), std::string::npos) << "not asked";
 
-    // Nothing is due again today: the run says when the next one is.
-    ASSERT_EQ(r.run("quiz", "--mode review --now 2026-12-10T11:00 --no-log", "", &out), 0);
+    // Nothing is due again today, and the review log says the day's new
+    // question was started: the run says when the next one is.
+    ASSERT_EQ(r.run("quiz", "--mode review --now 2026-12-10T11:00", "", &out), 0);
     EXPECT_EQ(out.rfind("今日復習する問題はありません。次の復習は 2026年12月", 0), 0u) << out;
 
     // The stored schedules, and the due dates at another retention.
@@ -91,9 +94,10 @@ TEST(CliReview, ConfirmModeGradesWithOneToFourAndSkipsLeaveAQuestionDue) {
     CliReview r;
     std::string out;
     // pear skipped: nothing graded, still due; the new one graded Easy.
-    ASSERT_EQ(r.run("quiz", "--mode review --answer-mode confirm --now 2026-12-10T10:00 --no-log --json",
-                    "s\n4\n", &out),
-              0);
+    ASSERT_EQ(
+        r.run("quiz", "--mode review --answer-mode confirm --now 2026-12-10T10:00 --no-log --json",
+              "s\n4\n", &out),
+        0);
     EXPECT_EQ(asked(out), "23") << out;
     std::string saved = r.saved();
     EXPECT_NE(saved.find("pear,,なし,,,<00,02612011930\r\nnew one"), std::string::npos) << saved;
