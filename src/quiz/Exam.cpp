@@ -312,7 +312,10 @@ int64_t CLSExam::currentElapsed() const {
 bool CLSExam::examFinish() {
     CLSTraceScope trace("CLSExam::examFinish");
     bool logged = true;
-    if (m_mode.isRunning() && m_settings.saveExamLog()) logged = writeExamLog(m_doc.prompter());
+    // A review that found nothing due asked nothing and leaves no record.
+    bool empty = m_mode.isReview() && m_records.empty();
+    if (m_mode.isRunning() && m_settings.saveExamLog() && !empty)
+        logged = writeExamLog(m_doc.prompter());
     m_mode = CLSExamMode();
     m_choiceSlots.clear();
     m_shownChoiceCount = 0;

@@ -15,6 +15,7 @@ enum : int {
     kRunCount = 2310,
     kRunWeak = 2311,
     kRunComplete = 2312,
+    kRunReview = 2313,
     kGroup = 2503,
     kToolHint = 2504,
     kInfoPane = 2505,

@@ -11,7 +11,8 @@ std::set<int> EnabledStudyCommands(const CLSStudyState& s) {
     if (hasQuestions && !s.running)
         on.insert({kModeNormal, kModeWritten, kModeChoice, kModeConfirm, kRange});
     // A run may start at any time: one going on ends first.
-    if (hasQuestions) on.insert({kRunAll, kRunRandom, kRunCount, kRunWeak, kRunComplete});
+    if (hasQuestions)
+        on.insert({kRunAll, kRunRandom, kRunCount, kRunWeak, kRunComplete, kRunReview});
     if (s.running && s.asking) on.insert(kEditQuestion);
     if (s.running && s.hintsOfAsked > 0) on.insert(kHints);
     // An open card can always be closed.

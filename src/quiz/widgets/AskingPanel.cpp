@@ -416,6 +416,7 @@ void CLSAskingPanel::flipHints() {
         return;
     }
     m_hints = new CLSWndHints(m_doc, m_settings, m_doc.current(), this);
+    m_exam.hintShown();  // a review grades a right answer after a hint Hard
     connect(m_hints, &CLSWndHints::closeRequested, this, &CLSAskingPanel::hintToggleRequested);
     if (!m_separator) {
         m_separator = new CLSWndSeparator(this);

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QPainter>
+#include <QShortcut>
 #include <QStyle>
 
 #include "data/QuestionFonts.h"
@@ -164,6 +165,18 @@ void CLSDlgAnswer::createButtons() {
     m_otherLabel->setAlignment(Qt::AlignCenter);
     m_otherLabel->hide();
 
+    if (m_confirm && m_exam.mode().isReview()) {
+        // A review grades: もう一度 is Again, 正解 is Good; the keys are the
+        // grades' numbers, and 2 (難しい) and 4 (簡単) grade as well.
+        m_wrongButton->setText(U("もう一度(&1)"));
+        m_right->setText(U("正解(&3)"));
+        const ReviewGrade grades[] = {ReviewGrade::Again, ReviewGrade::Hard, ReviewGrade::Good,
+                                      ReviewGrade::Easy};
+        for (ReviewGrade grade : grades) {
+            auto* key = new QShortcut(QKeySequence(Qt::Key_0 + static_cast<int>(grade)), this);
+            connect(key, &QShortcut::activated, this, [this, grade] { gradeByKey(grade); });
+        }
+    }
     connect(m_right, &QPushButton::clicked, this, [this] { judgeByButton(true); });
     connect(m_wrongButton, &QPushButton::clicked, this, [this] { judgeByButton(false); });
     connect(m_skip, &QPushButton::clicked, this, &CLSDlgAnswer::skip);
@@ -298,6 +311,14 @@ void CLSDlgAnswer::judgeByButton(bool right) {
         if (!m_decision.verdict) m_decision.verdict = right ? Verdict::kRight : Verdict::kWrong;
     } else {
         m_decision.changedToRight = right;
+    }
+    accept();
+}
+
+void CLSDlgAnswer::gradeByKey(ReviewGrade grade) {
+    if (!m_decision.verdict) {
+        m_decision.grade = grade;
+        m_decision.verdict = grade == ReviewGrade::Again ? Verdict::kWrong : Verdict::kRight;
     }
     accept();
 }

@@ -79,6 +79,8 @@ class CLSDlgAnswer : public QDialog {
     void startAutoClick();
     void autoClick();
     void judgeByButton(bool right);
+    /// A review graded by its number key (confirm mode of a review run).
+    void gradeByKey(ReviewGrade grade);
     void skip();
     void openOtherAnswers();
 

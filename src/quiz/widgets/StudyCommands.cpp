@@ -86,6 +86,7 @@ void CLSStudyScreen::createCommands() {
          "Ctrl+R", "run-count"},
         {kRunWeak, CLSExamMode::weakPoints(), "弱点問題(&W)...", "弱点問題", "Ctrl+W", "run-weak"},
         {kRunComplete, CLSExamMode::complete(), "完全(&C)", "完全", nullptr, "run-complete"},
+        {kRunReview, CLSExamMode::review(), "復習(&V)", "復習", "F9", "run-review"},
     };
     place = 301;
     for (const auto& r : runs) {

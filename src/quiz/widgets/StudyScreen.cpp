@@ -5,7 +5,9 @@
 #include <QTimer>
 #include <utility>
 
+#include "data/DataFileVersion.h"
 #include "data/VorelDataFile.h"
+#include "quiz/ReviewRun.h"
 #include "quiz/StudyCommandIds.h"
 #include "quiz/widgets/AskingPanel.h"
 #include "quiz/widgets/DlgAnswer.h"
@@ -15,8 +17,10 @@
 #include "quiz/widgets/DlgResult.h"
 #include "quiz/widgets/OpeningPanel.h"
 #include "quiz/widgets/WndInfoPane.h"
+#include "settings/SettingsFolder.h"
 #include "settings/VorelSettings.h"
 #include "settings/widgets/QtDesign.h"
+#include "srs/SqliteReviewLog.h"
 #include "text/Codec.h"
 #include "text/Common.h"
 #include "text/Error.h"
@@ -213,9 +217,43 @@ void CLSStudyScreen::startRun(CLSExamMode mode) {
     // one starts; the learner may choose to re-ask from it instead.
     if (std::optional<CLSExamMode> reask = finishAndWait(true)) mode = *reask;
     dropResult();
+    if (mode.isReview() && !prepareReview()) return;
     auto askCount = [this, mode] { return RunCountDialog(this, m_exam, mode); };
     if (!m_exam.examStart(mode, askCount)) return;
+    if (mode.isReview() && m_exam.remainingCount() == 0) {
+        std::string next = m_exam.reviewRun()->nothingDueText();
+        m_exam.examFinish();
+        m_prompter.message(PromptIcon::Information,
+                           CLSTString("今日復習する問題はありません。" + next));
+        emit commandsChanged();
+        return;
+    }
     beginAsking();
+}
+
+bool CLSStudyScreen::prepareReview() {
+    // The schedules are kept in the current layout only.
+    if (m_doc.getVersion() < DataFileVersion::kCurrent) {
+        if (!m_prompter.askYesNo(PromptIcon::Question,
+                                 CLSTString("復習には V3.0 のデータファイルが必要です。"
+                                            "V3.0 に変換しますか？"))) {
+            return false;
+        }
+        if (!m_doc.setVersion(DataFileVersion::kCurrent)) return false;
+    }
+    // The review log opens once; a log that cannot be opened is said, and
+    // the reviews go on with their schedules kept in the file.
+    if (!m_reviewLog && !m_reviewLogFailed) {
+        auto opened = CLSSqliteReviewLog::open(DefaultReviewLogPath());
+        if (opened) {
+            m_reviewLog = std::move(*opened);
+            m_exam.setReviewLog(m_reviewLog.get());
+        } else {
+            m_reviewLogFailed = true;
+            m_prompter.message(PromptIcon::Warning, CLSTString(opened.error()));
+        }
+    }
+    return true;
 }
 
 bool CLSStudyScreen::startRunFromList(CLSExamMode mode, const std::vector<int>& questions) {

@@ -13,6 +13,7 @@
 
 class CLSAskingPanel;
 class CLSCommandSet;
+class CLSSqliteReviewLog;
 class CLSVorelDataFile;
 class CLSVorelSettings;
 class CLSWndInfoPane;
@@ -109,6 +110,8 @@ class CLSStudyScreen : public QWidget, public CLSScreen {
     void layoutPanes();
     void examNext();
     void dropResult();
+    /// Before a review: the file in the current layout, the review log open.
+    bool prepareReview();
     void beginAsking();
     void stopAsked();
     void showIdle();
@@ -122,6 +125,9 @@ class CLSStudyScreen : public QWidget, public CLSScreen {
     CLSVorelSettings& m_settings;
     Prompter& m_prompter;
     const Clock& m_clock;
+    // Declared before the run, which writes to it until it goes.
+    std::unique_ptr<CLSSqliteReviewLog> m_reviewLog;
+    bool m_reviewLogFailed = false;
     CLSExam m_exam;
     CLSCommandSet* m_commands = nullptr;
     CLSWndInfoPane* m_infoPane = nullptr;

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
 #include <QSlider>
@@ -487,4 +488,44 @@ TEST(StudyScreen, VideoQuestionWithoutPlaybackShowsItsFrame) {
     EXPECT_EQ(child.exitStatus(), QProcess::NormalExit) << output.toStdString();
     EXPECT_EQ(child.exitCode(), 0) << output.toStdString();
     EXPECT_TRUE(output.contains("[  PASSED  ] 1 test")) << output.toStdString();
+}
+
+TEST(StudyScreen, AReviewAsksTheDaysNewQuestionsAndGradesByNumberKeys) {
+    Study s;
+    s.settings.setAnswerMode(AnswerMode::kConfirm);
+    s.settings.review().newPerDay = 2;
+    s.settings.review().learningSteps = "";  // straight to review
+    s.window->dispatch(kRunReview);
+    ASSERT_TRUE(s.screen().isRunning());
+    EXPECT_EQ(s.currentNumber(), 1);
+    // 4 grades Easy, 1 Again.
+    for (int key : {Qt::Key_4, Qt::Key_1}) {
+        whenModal([key](QWidget* m) {
+            auto* dialog = qobject_cast<CLSDlgAnswer*>(m);
+            ASSERT_NE(dialog, nullptr);
+            EXPECT_EQ(dialog->wrongButton()->text().toStdString(), "もう一度(&1)");
+            QTest::keyClick(m, Qt::Key(key));
+        });
+        s.answerWith(s.window->focusWidget());
+    }
+    const CLSVorelDataQuestion& first = s.window->document().getQuestion(0)->question();
+    ASSERT_NE(first.review(), nullptr);
+    EXPECT_EQ(first.review()->phase, ReviewPhase::Review);
+    EXPECT_NEAR(first.review()->stability, 8.2956, 1e-9) << "Easy";
+    const CLSVorelDataQuestion& second = s.window->document().getQuestion(1)->question();
+    ASSERT_NE(second.review(), nullptr);
+    EXPECT_NEAR(second.review()->stability, 0.212, 1e-9) << "Again";
+    // Without learning steps both are in review, due tomorrow at the
+    // earliest, and the day allows no third new question.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !s.screen().isRunning(); }, 5000));
+
+    // Nothing more today: the program says when the next review is.
+    std::string said;
+    whenModal([&said](QWidget* m) {
+        if (auto* box = qobject_cast<QMessageBox*>(m)) said = box->text().toStdString();
+        QTest::keyClick(m, Qt::Key_Return);
+    });
+    s.window->dispatch(kRunReview);
+    EXPECT_EQ(said.rfind("今日復習する問題はありません。次の復習は ", 0), 0u) << said;
+    EXPECT_FALSE(s.screen().isRunning());
 }
