@@ -72,8 +72,10 @@ void CLSDlgList::createControls() {
     m_edit = new QPushButton(U("編集(&E)"), this);
     m_edit->setCheckable(true);
     m_find = new QPushButton(U("検索(&F)..."), this);
+    m_reset = new QPushButton(U("復習をリセット"), this);
+    m_reset->setToolTip(U("この問題の復習の予定を消して、新しい問題に戻します"));
     m_help = new QPushButton(U("ヘルプ(&H)"), this);
-    for (QPushButton* b : {m_close, m_other, m_edit, m_find, m_help})
+    for (QPushButton* b : {m_close, m_other, m_edit, m_find, m_reset, m_help})
         b->setAutoDefault(false);
 
     m_title = new QLabel(this);
@@ -112,6 +114,7 @@ void CLSDlgList::createControls() {
     connect(m_find, &QPushButton::clicked, this, [this] {
         CLSDlgFind::open(this, m_settings, [this](bool forward) { find(forward); });
     });
+    connect(m_reset, &QPushButton::clicked, this, [this] { resetReview(); });
     connect(m_help, &QPushButton::clicked, this,
             [this] { ShowDialogHelp(this, kHelpQuestionCard); });
     InstallHelpKey(this, kHelpQuestionCard);
@@ -178,6 +181,7 @@ void CLSDlgList::display(int n) {
     m_group->setText(ToQString(GroupLabel(m_doc, q)));
     m_history->setText(ToQString(HistoryLabel(q)));
     m_other->setEnabled(q.getAnswerCount() > q.answerCount());
+    m_reset->setEnabled(q.review() && q.review()->phase != ReviewPhase::New);
     {
         QSignalBlocker quiet(m_mark);
         m_mark->setChecked(q.mark() != 0);
@@ -283,17 +287,25 @@ int CLSDlgList::frameExtent(int item) const {
     return ItemFrameExtent(m_settings.skin().item(item));
 }
 
+int CLSDlgList::columnWidth() const {
+    // At least the usual width, and as wide as the widest button's text.
+    int width = kColumnWidth;
+    for (QPushButton* b : {m_close, m_other, m_edit, m_find, m_reset, m_help})
+        width = std::max(width, b->sizeHint().width());
+    return width;
+}
+
 void CLSDlgList::layOut() {
     const int w = width();
     const int h = height();
     // The column of the number and the buttons.
     int y = kGap;
-    m_number->setGeometry(kGap, y, kColumnWidth, m_number->sizeHint().height());
+    m_number->setGeometry(kGap, y, columnWidth(), m_number->sizeHint().height());
     y += m_number->height() + 2;
-    m_count->setGeometry(kGap, y, kColumnWidth, m_count->sizeHint().height());
+    m_count->setGeometry(kGap, y, columnWidth(), m_count->sizeHint().height());
     y += m_count->height() + kGap;
-    for (QPushButton* b : {m_close, m_other, m_edit, m_find, m_help}) {
-        b->setGeometry(kGap, y, kColumnWidth, b->sizeHint().height());
+    for (QPushButton* b : {m_close, m_other, m_edit, m_find, m_reset, m_help}) {
+        b->setGeometry(kGap, y, columnWidth(), b->sizeHint().height());
         y += b->height() + 4;
     }
 
@@ -316,7 +328,7 @@ void CLSDlgList::layOut() {
         m_hints->setGeometry(right - hintsWidth, kGap, hintsWidth, h - 2 * kGap);
         right -= hintsWidth + kGap;
     }
-    const int left = kGap + kColumnWidth + kGap;
+    const int left = kGap + columnWidth() + kGap;
     const int sep = m_answerTop->thickness();
 
     // The bottom row: group, history and the mark.
@@ -388,13 +400,13 @@ int CLSDlgList::contentMinWidth() const {
     int row = 0;
     for (QWidget* part : std::initializer_list<QWidget*>{m_group, m_history, m_mark})
         row += part->sizeHint().width() + 2 * kGap;
-    return kGap + kColumnWidth + kGap + row;
+    return kGap + columnWidth() + kGap + row;
 }
 
 QSize CLSDlgList::neededSize() const {
     int width = contentMinWidth() + (hintsShown() ? kHintsMinWidth + kGap : 0);
     int column = kGap + m_number->sizeHint().height() + 2 + m_count->sizeHint().height() + kGap;
-    for (QPushButton* b : {m_close, m_other, m_edit, m_find, m_help})
+    for (QPushButton* b : {m_close, m_other, m_edit, m_find, m_reset, m_help})
         column += b->sizeHint().height() + 4;
     int row = std::max({m_group->sizeHint().height(), m_history->sizeHint().height(),
                         m_mark->sizeHint().height()});
@@ -444,4 +456,21 @@ void CLSDlgList::closeEvent(QCloseEvent* event) {
     // The window's own close button closes the card the same way.
     event->ignore();
     emit closeRequested();
+}
+
+void CLSDlgList::resetReview() {
+    CLSVorelDataItem* l = m_doc.getQuestion(m_shown);
+    if (!l || !l->question().review()) return;
+    if (!m_doc.prompter().askYesNo(
+            PromptIcon::Question,
+            CLSTString("この問題の復習の予定を消して、新しい問題に戻しますか？"))) {
+        return;
+    }
+    // The identity stays, so that the review log still knows the question;
+    // the history no longer seeds a schedule.
+    CLSReviewState fresh;
+    fresh.id = l->question().review()->id;
+    l->question().setReview(fresh);
+    m_doc.setModified();
+    m_reset->setEnabled(false);
 }

@@ -35,6 +35,10 @@ class CLSDlgList : public QDialog {
     bool isEditing() const;
     /// Finds the shared find text from the question shown on.
     void find(bool forward);
+    /// "復習をリセット": the question shown becomes new to the review.
+    void resetReview();
+    /// Width of the column of the number and the buttons.
+    int columnWidth() const;
 
     QSpinBox* numberBox() const { return m_number; }
     QLabel* titleLabel() const { return m_title; }
@@ -85,6 +89,7 @@ class CLSDlgList : public QDialog {
     QPushButton* m_other = nullptr;
     QPushButton* m_edit = nullptr;
     QPushButton* m_find = nullptr;
+    QPushButton* m_reset = nullptr;
     QPushButton* m_help = nullptr;
     QLabel* m_title = nullptr;
     CLSWndSentence* m_question = nullptr;

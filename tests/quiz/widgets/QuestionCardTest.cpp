@@ -148,3 +148,29 @@ TEST(QuestionCard, TheResultsShowButtonOpensIt) {
     ASSERT_NE(c.card(), nullptr);
     EXPECT_EQ(c.card()->shownQuestion(), 1);
 }
+
+TEST(QuestionCard, ResettingTheReviewMakesTheQuestionNew) {
+    Card c;
+    CLSVorelDataQuestion& dog = c.window->document().getQuestion(0)->question();
+    CLSReviewState learned;
+    learned.phase = ReviewPhase::Review;
+    learned.stability = 20;
+    learned.id = 77;
+    dog.setReview(learned);
+    ASSERT_TRUE(c.window->dispatch(StudyCommand::kCard));
+    CLSDlgList* card = c.card();
+    ASSERT_NE(card, nullptr);
+    QPushButton* reset = nullptr;
+    for (QPushButton* b : card->findChildren<QPushButton*>()) {
+        if (b->text() == QString::fromUtf8("復習をリセット")) reset = b;
+    }
+    ASSERT_NE(reset, nullptr);
+    EXPECT_TRUE(reset->isEnabled());
+    EXPECT_GE(reset->width(), reset->sizeHint().width()) << "the whole text shows";
+    whenModal([](QWidget* m) { QTest::keyClick(m, Qt::Key_Y, Qt::AltModifier); });
+    reset->click();
+    ASSERT_NE(dog.review(), nullptr);
+    EXPECT_EQ(dog.review()->phase, ReviewPhase::New);
+    EXPECT_EQ(dog.review()->id, 77u) << "the log still knows the question";
+    EXPECT_FALSE(reset->isEnabled());
+}
