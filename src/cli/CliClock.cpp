@@ -57,6 +57,14 @@ std::optional<std::pair<int64_t, int>> CliLocalMoment(const std::string& text) {
     return std::make_pair(LocalToUtcMillis(y, mo, d, h, mi, offset), offset);
 }
 
+bool CliStartClock(const CliArgs& args, std::optional<CLSStartedClock>& started) {
+    if (!args.has("--now")) return true;
+    auto moment = CliLocalMoment(args.value("--now"));
+    if (!moment) return false;
+    started.emplace(moment->first, moment->second);
+    return true;
+}
+
 std::string CliLocalText(int64_t utcMs, int utcOffsetMinutes) {
     int64_t local = utcMs + utcOffsetMinutes * kMillisPerMinute;
     int64_t day = local >= 0 ? local / kMillisPerDay : (local - kMillisPerDay + 1) / kMillisPerDay;

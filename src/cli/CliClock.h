@@ -29,5 +29,10 @@ class CLSStartedClock : public Clock {
 /// offset at it, or nothing (after the message) when it is not such a time.
 std::optional<std::pair<int64_t, int>> CliLocalMoment(const std::string& text);
 
+class CliArgs;
+/// The clock --now asks for, in started (left empty without --now); false
+/// after the message when its time is no such time.
+bool CliStartClock(const CliArgs& args, std::optional<CLSStartedClock>& started);
+
 /// "YYYY-MM-DDTHH:MM", local at the offset.
 std::string CliLocalText(int64_t utcMs, int utcOffsetMinutes);

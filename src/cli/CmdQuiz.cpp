@@ -516,11 +516,7 @@ int runQuiz(const std::vector<std::string>& tokens) {
 
     // --now sets the clock for the run and for the dates it writes.
     std::optional<CLSStartedClock> startedClock;
-    if (args.has("--now")) {
-        auto moment = CliLocalMoment(args.value("--now"));
-        if (!moment) return 1;
-        startedClock.emplace(moment->first, moment->second);
-    }
+    if (!CliStartClock(args, startedClock)) return 1;
     const Clock& clock = startedClock ? static_cast<const Clock&>(*startedClock) : SystemClock();
     CliPrompter prompter;
     CLSVorelDataFile doc(settings, prompter, clock);

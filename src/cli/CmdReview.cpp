@@ -37,11 +37,7 @@ int runSrs(const std::vector<std::string>& tokens) {
         return CliUsage("srs");
     }
     std::optional<CLSStartedClock> started;
-    if (args.has("--now")) {
-        auto moment = CliLocalMoment(args.value("--now"));
-        if (!moment) return 1;
-        started.emplace(moment->first, moment->second);
-    }
+    if (!CliStartClock(args, started)) return 1;
     const Clock& clock = started ? static_cast<const Clock&>(*started) : SystemClock();
     std::optional<double> retention;
     if (args.has("--retention")) {
