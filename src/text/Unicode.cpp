@@ -348,7 +348,8 @@ bool mayHoldLatinGreekMarks(std::string_view text) {
 }  // namespace
 
 std::string StripLatinGreekMarks(std::string_view text) {
-    if (!mayHoldLatinGreekMarks(text)) return std::string(text);
+    // Without such letters only the promise of NFC is left to keep.
+    if (!mayHoldLatinGreekMarks(text)) return NormalizeNfc(text);
     utf8proc_ssize_t n = Decompose(text, static_cast<utf8proc_option_t>(0));
     std::vector<utf8proc_int32_t>& buffer = Buffer();
     // Whether the marks that follow sit on a Latin or Greek letter. Other
