@@ -18,20 +18,7 @@ int64_t CLSStartedClock::utcMillis() const {
 }
 
 CLSLocalTime CLSStartedClock::localTime() const {
-    int64_t local = utcMillis() + m_offset * kMillisPerMinute;
-    int64_t day = local >= 0 ? local / kMillisPerDay : (local - kMillisPerDay + 1) / kMillisPerDay;
-    int64_t inDay = local - day * kMillisPerDay;
-    CLSCivilDate date = CivilDateOf(day);
-    CLSLocalTime t;
-    t.year = date.year;
-    t.month = date.month;
-    t.day = date.day;
-    t.dayOfWeek = DayOfWeek(date.year, date.month, date.day);
-    t.hour = static_cast<int>(inDay / 3'600'000);
-    t.minute = static_cast<int>(inDay / 60'000 % 60);
-    t.second = static_cast<int>(inDay / 1000 % 60);
-    t.millisecond = static_cast<int>(inDay % 1000);
-    return t;
+    return LocalTimeAt(utcMillis(), m_offset);
 }
 
 std::optional<std::pair<int64_t, int>> CliLocalMoment(const std::string& text) {
@@ -66,12 +53,9 @@ bool CliStartClock(const CliArgs& args, std::optional<CLSStartedClock>& started)
 }
 
 std::string CliLocalText(int64_t utcMs, int utcOffsetMinutes) {
-    int64_t local = utcMs + utcOffsetMinutes * kMillisPerMinute;
-    int64_t day = local >= 0 ? local / kMillisPerDay : (local - kMillisPerDay + 1) / kMillisPerDay;
-    int64_t inDay = local - day * kMillisPerDay;
-    CLSCivilDate date = CivilDateOf(day);
+    CLSLocalTime t = LocalTimeAt(utcMs, utcOffsetMinutes);
     char out[40];
-    std::snprintf(out, sizeof out, "%04d-%02d-%02dT%02d:%02d", date.year, date.month, date.day,
-                  static_cast<int>(inDay / 3'600'000), static_cast<int>(inDay / 60'000 % 60));
+    std::snprintf(out, sizeof out, "%04d-%02d-%02dT%02d:%02d", t.year, t.month, t.day, t.hour,
+                  t.minute);
     return out;
 }

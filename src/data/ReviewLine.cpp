@@ -14,17 +14,13 @@ constexpr int kLineVersion = 1;
 
 // "2026-12-08T00:30:00Z": UTC to the second.
 void appendTime(std::string& out, int64_t utcMs) {
-    // Times before 1970 are not written by the program; they are clamped
-    // rather than printed as a date the reader refuses.
-    int64_t seconds = std::max<int64_t>(utcMs, 0) / 1000;
-    int64_t days = std::min<int64_t>(seconds / 86400, CivilDayNumber(9999, 12, 31));
-    seconds = std::min<int64_t>(seconds, days * 86400 + 86399);
-    int64_t rest = seconds - days * 86400;
-    CLSCivilDate date = CivilDateOf(days);
+    // Times before 1970 or past 9999 are not written by the program; they
+    // are clamped rather than printed as a date the reader refuses.
+    const int64_t latest = (CivilDayNumber(10000, 1, 1) * kMillisPerDay) - 1000;
+    CLSLocalTime t = LocalTimeAt(std::clamp<int64_t>(utcMs, 0, latest), 0);
     char text[40];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02dZ", date.year, date.month,
-                  date.day, static_cast<int>(rest / 3600), static_cast<int>(rest / 60 % 60),
-                  static_cast<int>(rest % 60));
+    std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02dZ", t.year, t.month, t.day,
+                  t.hour, t.minute, t.second);
     out += text;
 }
 

@@ -47,6 +47,23 @@ int64_t LocalToUtcMillis(int year, int month, int day, int hour, int minute, int
     return minutes * kMillisPerMinute;
 }
 
+CLSLocalTime LocalTimeAt(int64_t utcMs, int utcOffsetMinutes) {
+    int64_t local = utcMs + int64_t{utcOffsetMinutes} * kMillisPerMinute;
+    int64_t day = floorDiv(local, kMillisPerDay);
+    int64_t inDay = local - day * kMillisPerDay;
+    CLSCivilDate date = CivilDateOf(day);
+    CLSLocalTime t;
+    t.year = date.year;
+    t.month = date.month;
+    t.day = date.day;
+    t.dayOfWeek = static_cast<int>(((day + 4) % 7 + 7) % 7);  // 1970-01-01 was a Thursday
+    t.hour = static_cast<int>(inDay / kMillisPerHour);
+    t.minute = static_cast<int>(inDay / kMillisPerMinute % 60);
+    t.second = static_cast<int>(inDay / 1000 % 60);
+    t.millisecond = static_cast<int>(inDay % 1000);
+    return t;
+}
+
 int64_t ReviewDayNumber(int64_t utcMs, int utcOffsetMinutes, int dayStartHour) {
     int64_t local = utcMs + int64_t{utcOffsetMinutes} * kMillisPerMinute -
                     int64_t{dayStartHour} * kMillisPerHour;

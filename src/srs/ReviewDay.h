@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "text/Clock.h"
+
 // Day arithmetic of the review schedule. Times are UTC milliseconds since
 // 1970-01-01; the learner's day runs from the day-start hour (local time at a
 // fixed offset from UTC) to the same hour of the next day.
@@ -21,6 +23,10 @@ struct CLSCivilDate {
     int day = 1;
 };
 CLSCivilDate CivilDateOf(int64_t dayNumber);
+
+/// The local date and time (weekday included) of a moment at
+/// utcOffsetMinutes east of UTC.
+CLSLocalTime LocalTimeAt(int64_t utcMs, int utcOffsetMinutes);
 
 /// UTC milliseconds of a local date and time at utcOffsetMinutes east of UTC.
 int64_t LocalToUtcMillis(int year, int month, int day, int hour, int minute, int utcOffsetMinutes);

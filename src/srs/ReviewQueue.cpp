@@ -143,12 +143,8 @@ int NewLeftCount(std::span<const CLSReviewState> states, const CLSQueueLimits& l
 
 std::string NextReviewText(int64_t dueMs, int utcOffsetMinutes) {
     static const char* const kWeekdays[] = {"日", "月", "火", "水", "木", "金", "土"};
-    int64_t local = dueMs + int64_t{utcOffsetMinutes} * kMillisPerMinute;
-    int64_t day = ReviewDayNumber(local, 0, 0);
-    CLSCivilDate date = CivilDateOf(day);
-    int64_t minuteOfDay = (local - day * kMillisPerDay) / kMillisPerMinute;
-    int weekday = static_cast<int>(((day + 4) % 7 + 7) % 7);  // 1970-01-01 was a Thursday
-    return "次の復習は " + std::to_string(date.year) + "年" + std::to_string(date.month) + "月" +
-           std::to_string(date.day) + "日(" + kWeekdays[weekday] + ") " +
-           std::to_string(minuteOfDay / 60) + "時" + std::to_string(minuteOfDay % 60) + "分 です。";
+    CLSLocalTime t = LocalTimeAt(dueMs, utcOffsetMinutes);
+    return "次の復習は " + std::to_string(t.year) + "年" + std::to_string(t.month) + "月" +
+           std::to_string(t.day) + "日(" + kWeekdays[t.dayOfWeek] + ") " + std::to_string(t.hour) +
+           "時" + std::to_string(t.minute) + "分 です。";
 }
