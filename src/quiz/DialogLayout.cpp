@@ -44,7 +44,7 @@ CLSAnswerLayout AnswerDialogLayout(const CLSAnswerLayoutInput& in) {
     const int m = in.frame;
     const int animW = in.animationWidth;
     const int animH = in.animationHeight;
-    const int minWidth = 3 * bw + 84;
+    const int minWidth = (in.fourGrades ? 4 : 3) * bw + 84;
 
     int answerW = in.answerWidth;
     int width = std::max(animW + answerW + 6, 2 * m + in.commentWidth);
@@ -105,6 +105,15 @@ CLSAnswerLayout AnswerDialogLayout(const CLSAnswerLayoutInput& in) {
     out.ok = RectOf(col0, row2, bw, bh);
     out.otherButton = RectOf(col1, row2, bw, bh);
     out.help = RectOf(col2, row2, bw, bh);
+    if (in.fourGrades) {
+        const int left = (width - 4 * bw - 18) / 2;
+        auto cell = [&](int i) { return RectOf(left + i * (bw + 6), row1, bw, bh); };
+        out.wrong = cell(0);
+        out.hard = cell(1);
+        out.right = cell(2);
+        out.easy = cell(3);
+        out.skip = RectOf(col2, row0, bw, bh);
+    }
     return out;
 }
 

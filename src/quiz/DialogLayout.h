@@ -49,9 +49,10 @@ struct CLSAnswerLayoutInput {
     int answerHeight = 0;
     int commentWidth = 0;  // 0 x 0 without a comment view
     int commentHeight = 0;
-    int otherHeight = 0;  // kOtherAnswersHeight when the list is shown
-    int frame = 0;        // the answer item's frame width, padding and margin
-    int labelHeight = 0;  // height of the "別解" label
+    int otherHeight = 0;      // kOtherAnswersHeight when the list is shown
+    int frame = 0;            // the answer item's frame width, padding and margin
+    int labelHeight = 0;      // height of the "別解" label
+    bool fourGrades = false;  // a review graded with four buttons
 };
 
 constexpr int kOtherAnswersHeight = 120;
@@ -66,13 +67,16 @@ struct CLSAnswerLayout {
     int answerRowHeight = 0;
     CLSRect animation, answer, comment, other, otherLabel;
     CLSRect mark, right, wrong, skip, ok, otherButton, help;
+    CLSRect hard, easy;  // only with four grades
 };
 
 /// Sizes and places everything of the answer dialog: the row of animation
 /// and answer, the comment and the other answers shrink in proportion when
 /// the dialog would be taller than maxHeight (none below 48 pixels, the
 /// answer row not below the animation), and the buttons stand in three
-/// centred columns below them.
+/// centred columns below them. With four grades the middle row holds
+/// them in grade order (wrong, hard, right, easy) and skip moves up beside
+/// the mark.
 CLSAnswerLayout AnswerDialogLayout(const CLSAnswerLayoutInput& in);
 
 /// The "別解" dialog: the list from (2, 2) to 6 pixels above OK.

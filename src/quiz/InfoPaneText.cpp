@@ -7,6 +7,7 @@
 #include "data/VorelDataFile.h"
 #include "quiz/Exam.h"
 #include "quiz/ExamTexts.h"
+#include "quiz/ReviewRun.h"
 #include "text/Codec.h"
 #include "text/Common.h"
 #include "text/Unicode.h"
@@ -125,7 +126,10 @@ std::vector<CLSInfoPaneEntry> InfoPaneRunEntries(const CLSExam& exam) {
 
     CLSExamMode mode = exam.mode();
     CLSTString left;
-    if (mode.isInOrder()) {
+    if (mode.isReview()) {
+        // The review queue still holds the question on screen; it is not left.
+        left = CLSTString(std::max(0, exam.remainingCount() - (exam.currentQuestion() >= 0)));
+    } else if (mode.isInOrder()) {
         // In order the run asks what is left of the range after the question
         // asked last.
         int last = exam.records().empty() ? exam.rangeFirst() - 1 : exam.records().back().question;
@@ -154,6 +158,11 @@ std::vector<CLSInfoPaneEntry> InfoPaneRunEntries(const CLSExam& exam) {
         entries.push_back({CLSTString("所要時間"), intervalText(std::max<int64_t>(0, elapsed))});
     }
     return entries;
+}
+
+std::vector<CLSInfoPaneEntry> InfoPaneReviewEntries(const CLSReviewDayCounts& counts) {
+    return {{CLSTString("今日の復習"), CLSTString(counts.due) + CLSTString("問")},
+            {CLSTString("新しい問題"), CLSTString(counts.newLeft) + CLSTString("問")}};
 }
 
 CLSInfoPaneClock InfoPaneClock(const CLSLocalTime& time) {

@@ -8,6 +8,7 @@
 #include "text/TString.h"
 
 class CLSExam;
+struct CLSReviewDayCounts;
 class CLSVorelDataFile;
 class TextMetrics;
 
@@ -77,6 +78,10 @@ struct CLSInfoPaneEntry {
 /// mode, the rate of right answers, the questions left and the time used
 /// (or, with a time limit, left) for the question on screen.
 std::vector<CLSInfoPaneEntry> InfoPaneRunEntries(const CLSExam& exam);
+
+/// The day's reviews while no run goes on: the questions due today and the
+/// new ones the day still allows.
+std::vector<CLSInfoPaneEntry> InfoPaneReviewEntries(const CLSReviewDayCounts& counts);
 
 /// The clock at the foot of the pane: two-digit hours and minutes, and
 /// whether the colon shows (the second half of every second).

@@ -9,6 +9,7 @@
 #include "srs/ReviewDay.h"
 #include "srs/ReviewLog.h"
 #include "srs/ReviewScheduler.h"
+#include "srs/ReviewTexts.h"
 #include "text/Clock.h"
 #include "text/Prompter.h"
 
@@ -16,6 +17,40 @@ CLSReviewState ReviewStateOf(const CLSVorelDataQuestion& question,
                              const CLSReviewSettings& settings) {
     if (const CLSReviewState* stored = question.review()) return *stored;
     return SeedFromHistory(question.history(), settings);
+}
+
+namespace {
+
+CLSReviewLogResult<int64_t> NewStartedToday(const CLSReviewLog& log, const std::string& dataFile,
+                                            int64_t nowMs, const CLSReviewSettings& settings) {
+    int64_t dayEnd = NextDayStart(nowMs, settings.utcOffsetMinutes, settings.dayStartHour);
+    return log.newReviewedOnDay(dataFile, dayEnd - kMillisPerDay, dayEnd);
+}
+
+}  // namespace
+
+CLSReviewDayCounts ReviewDayCountsOf(const CLSVorelDataFile& doc, const CLSReviewOptions& options,
+                                     const Clock& clock, const CLSReviewLog* log,
+                                     const std::string& dataFile) {
+    const CLSReviewSettings settings = options.schedulerSettings(clock.utcOffsetMinutes());
+    const int64_t now = clock.utcMillis();
+    std::vector<CLSReviewState> states;
+    const int count = doc.getQuestionCount();
+    states.reserve(count);
+    for (int q = 0; q < count; ++q)
+        states.push_back(ReviewStateOf(doc.getQuestion(q)->question(), settings));
+    CLSQueueLimits limits;
+    limits.newPerDay = options.newPerDay;
+    if (log) {
+        // A log that cannot be read counts nothing started; the run says why.
+        auto started = NewStartedToday(*log, dataFile, now, settings);
+        if (started) limits.newStartedToday = static_cast<int>(*started);
+    }
+    CLSReviewDayCounts counts;
+    counts.due = DueTodayCount(states, now, settings);
+    counts.newLeft = NewLeftCount(states, limits);
+    counts.untilMs = NextDayStart(now, settings.utcOffsetMinutes, settings.dayStartHour);
+    return counts;
 }
 
 CLSReviewRun::CLSReviewRun(CLSVorelDataFile& doc, const CLSReviewOptions& options,
@@ -46,8 +81,7 @@ void CLSReviewRun::start(const std::function<bool(int)>& inRange) {
     limits.reviewsPerDay = m_options.reviewsPerDay;
     limits.newPerDay = m_options.newPerDay;
     if (m_log) {
-        int64_t dayEnd = NextDayStart(now, m_settings.utcOffsetMinutes, m_settings.dayStartHour);
-        auto started = m_log->newReviewedOnDay(m_dataFile, dayEnd - kMillisPerDay, dayEnd);
+        auto started = NewStartedToday(*m_log, m_dataFile, now, m_settings);
         if (started) {
             limits.newStartedToday = static_cast<int>(*started);
         } else {

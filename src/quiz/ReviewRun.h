@@ -21,6 +21,23 @@ class CLSVorelDataQuestion;
 CLSReviewState ReviewStateOf(const CLSVorelDataQuestion& question,
                              const CLSReviewSettings& settings);
 
+/// What the day holds for the whole file, as the information pane tells it
+/// while no run goes on: the questions due before the day ends, and the new
+/// questions the day still allows. The counts hold until untilMs (the next
+/// day start) or the next change of the document.
+struct CLSReviewDayCounts {
+    int due = 0;
+    int newLeft = 0;
+    int64_t untilMs = 0;
+
+    bool operator==(const CLSReviewDayCounts&) const = default;
+};
+/// The counts at the clock's moment; the log (when given) tells how many
+/// new questions of the file at dataFile were started today.
+CLSReviewDayCounts ReviewDayCountsOf(const CLSVorelDataFile& doc, const CLSReviewOptions& options,
+                                     const Clock& clock, const CLSReviewLog* log,
+                                     const std::string& dataFile);
+
 /// The review side of a review run: the day's queue over the questions in
 /// range, the grade each answer gives and the schedule it leaves in the
 /// question (the document then has changes to save).

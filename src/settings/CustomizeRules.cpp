@@ -1,8 +1,11 @@
 #include "settings/CustomizeRules.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "settings/VagueTable.h"
+#include "srs/FsrsModel.h"
+#include "srs/LearningSteps.h"
 #include "text/Codec.h"
 #include "text/Columns.h"
 
@@ -205,6 +208,60 @@ void CLSAnswerPage::store(CLSVorelSettings& s) const {
     s.setFlag(CLSVorelSettings::kAnsDlgNoClickWrong, noClickWrong);
     int view = withBit(s.answerView(), 1, showComment);
     s.setAnswerView(withBit(view, 2, showOtherAnswers));
+}
+
+// ---- 復習 ----------------------------------------------------------------------------------
+
+CLSReviewPage CLSReviewPage::from(const CLSVorelSettings& s) {
+    const CLSReviewOptions& o = s.review();
+    CLSReviewPage p;
+    p.retentionPercent = static_cast<int>(std::lround(o.desiredRetention * 100));
+    p.newPerDay = o.newPerDay;
+    p.reviewsPerDay = o.reviewsPerDay;
+    p.maximumInterval = o.maximumInterval;
+    p.learningSteps = o.learningSteps;
+    p.relearningSteps = o.relearningSteps;
+    p.dayStart = o.dayStart;
+    p.hardAfterHint = o.hardAfterHint;
+    p.easyTime = o.easyTime;
+    p.fourButtons = o.fourButtons;
+    p.useFitted = !o.parameters.empty();
+    p.fittedParameters = o.parameters;
+    return p;
+}
+
+CLSReviewPage CLSReviewPage::defaults() {
+    return from(CLSVorelSettings());
+}
+
+CLSTString CLSReviewPage::refusal() const {
+    if (!within(retentionPercent, 70, 99)) return RangeWarning("目標の記憶率は 70 ～ 99");
+    if (!within(newPerDay, 0, 9999)) return RangeWarning("1日の新しい問題の数は 0 ～ 9999");
+    if (!within(reviewsPerDay, 0, 99999)) return RangeWarning("1日の復習の数は 0 ～ 99999");
+    if (!within(maximumInterval, 1, 36500)) return RangeWarning("最大の間隔は 1 ～ 36500");
+    std::string why;
+    if (!ParseSteps(learningSteps, &why)) return CLSTString(why);
+    if (!ParseSteps(relearningSteps, &why)) return CLSTString("再学習の" + why);
+    if (!within(dayStart, 0, 23)) return RangeWarning("1日の始まりの時刻は 0 ～ 23");
+    if (!within(easyTime, 0, 3600)) return RangeWarning("「簡単」とする解答時間は 0 ～ 3600");
+    if (useFitted && !CLSFsrsParameters::Parse(fittedParameters, &why)) return CLSTString(why);
+    return CLSTString();
+}
+
+void CLSReviewPage::store(CLSVorelSettings& s) const {
+    CLSReviewOptions& o = s.review();
+    o.desiredRetention = retentionPercent / 100.0;
+    o.newPerDay = newPerDay;
+    o.reviewsPerDay = reviewsPerDay;
+    o.maximumInterval = maximumInterval;
+    // Kept as the learner wrote them, once they are known to read.
+    o.learningSteps = learningSteps;
+    o.relearningSteps = relearningSteps;
+    o.dayStart = dayStart;
+    o.hardAfterHint = hardAfterHint;
+    o.easyTime = easyTime;
+    o.fourButtons = fourButtons;
+    o.parameters = useFitted ? fittedParameters : std::string();
 }
 
 // ---- デザイン ------------------------------------------------------------------------------

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -103,6 +104,32 @@ struct CLSAnswerPage {
     static CLSAnswerPage from(const CLSVorelSettings& settings);
     static CLSAnswerPage defaults();
     /// The automatic click time is judged first, then the width, then the height.
+    CLSTString refusal() const;
+    void store(CLSVorelSettings& settings) const;
+};
+
+/// The page "復習": the review schedule's settings. The desired retention
+/// is edited as a whole percentage (70-99); the fitted parameters are kept
+/// while the page is open even when the learner goes back to the defaults,
+/// so that choosing them again needs no new fit.
+struct CLSReviewPage {
+    int retentionPercent = 90;
+    int newPerDay = 20;
+    int reviewsPerDay = 200;
+    int maximumInterval = 36500;
+    std::string learningSteps;
+    std::string relearningSteps;
+    int dayStart = 4;
+    bool hardAfterHint = true;
+    int easyTime = 0;
+    bool fourButtons = false;
+    bool useFitted = false;
+    std::string fittedParameters;  // the 21 numbers, "" when never fitted
+
+    static CLSReviewPage from(const CLSVorelSettings& settings);
+    static CLSReviewPage defaults();
+    /// Judged in the order of the page's fields; a step list that cannot be
+    /// read is refused with the reason.
     CLSTString refusal() const;
     void store(CLSVorelSettings& settings) const;
 };

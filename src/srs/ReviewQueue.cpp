@@ -140,11 +140,3 @@ int NewLeftCount(std::span<const CLSReviewState> states, const CLSQueueLimits& l
     int allowed = std::max(0, limits.newPerDay - limits.newStartedToday);
     return static_cast<int>(std::min<int64_t>(fresh, allowed));
 }
-
-std::string NextReviewText(int64_t dueMs, int utcOffsetMinutes) {
-    static const char* const kWeekdays[] = {"日", "月", "火", "水", "木", "金", "土"};
-    CLSLocalTime t = LocalTimeAt(dueMs, utcOffsetMinutes);
-    return "次の復習は " + std::to_string(t.year) + "年" + std::to_string(t.month) + "月" +
-           std::to_string(t.day) + "日(" + kWeekdays[t.dayOfWeek] + ") " + std::to_string(t.hour) +
-           "時" + std::to_string(t.minute) + "分 です。";
-}

@@ -85,6 +85,3 @@ int DueTodayCount(std::span<const CLSReviewState> states, int64_t nowMs,
 /// New questions the day still allows: the new ones, at most the daily
 /// number less those already started today.
 int NewLeftCount(std::span<const CLSReviewState> states, const CLSQueueLimits& limits);
-
-/// "次の復習は 2026年12月8日(火) 9時30分 です。", the time local at the offset.
-std::string NextReviewText(int64_t dueMs, int utcOffsetMinutes);

@@ -54,8 +54,8 @@ CLSAnswerLayoutInput answerInput() {
 }
 
 std::vector<CLSRect> partsOf(const CLSAnswerLayout& l) {
-    return {l.animation, l.answer, l.comment, l.other, l.otherLabel,  l.mark,
-            l.right,     l.wrong,  l.skip,    l.ok,    l.otherButton, l.help};
+    return {l.animation, l.answer, l.comment, l.other,       l.otherLabel, l.mark, l.right,
+            l.wrong,     l.skip,   l.ok,      l.otherButton, l.help,       l.hard, l.easy};
 }
 
 }  // namespace
@@ -135,6 +135,34 @@ TEST(DialogLayout, AnswerDialogFitsEverythingWithoutOverlaps) {
             }
         }
     }
+}
+
+// A review graded with four buttons: they stand in grade order in one
+// centred row, and the dialog widens for them however small its content.
+TEST(DialogLayout, FourGradesStandInOneRowInGradeOrder) {
+    for (int answerWidth : {0, 300, 2000}) {
+        for (int maxWidth : {100, 400}) {
+            CLSAnswerLayoutInput in = answerInput();
+            in.fourGrades = true;
+            in.animationWidth = in.animationHeight = 0;
+            in.answerWidth = answerWidth;
+            in.maxWidth = maxWidth;
+            CLSAnswerLayout l = AnswerDialogLayout(in);
+            std::string where = "answer " + std::to_string(answerWidth);
+            expectTidy(partsOf(l), l.width, l.height, where);
+            EXPECT_GE(l.width, 4 * 81 + 84) << where;
+            const CLSRect row[] = {l.wrong, l.hard, l.right, l.easy};
+            for (int i = 1; i < 4; ++i) {
+                EXPECT_EQ(row[i].top, row[0].top) << where;
+                EXPECT_GT(row[i].left, row[i - 1].right) << where;
+            }
+            EXPECT_LE(std::abs(l.wrong.left - (l.width - l.easy.right)), 1) << where;
+            EXPECT_EQ(l.skip.top, l.mark.top) << "skip moves up beside the mark";
+        }
+    }
+    CLSAnswerLayout two = AnswerDialogLayout(answerInput());
+    EXPECT_TRUE(two.hard.isEmpty());
+    EXPECT_TRUE(two.easy.isEmpty());
 }
 
 TEST(DialogLayout, AnswerDialogShrinksTallPartsInProportion) {

@@ -78,3 +78,37 @@ TEST(ReviewRun, QuickAnswersAreEasyOnlyWhenAskedForAndSkipsLeaveNoTrace) {
     EXPECT_EQ(f.rows().size(), 1u);
     EXPECT_FALSE(f.exam.examNext()) << "a skipped question leaves the run";
 }
+
+TEST(ReviewRun, TheDayCountsTellWhatIsDueAndHowManyNewOnesAreLeft) {
+    DocFixture f;
+    f.settings.review().newPerDay = 1;
+    ASSERT_TRUE(
+        f.load("VORELDATA V3.0\r\n#T,010000\r\nq1,,a1,,,<00\r\nq2,,a2,,,<00\r\n"
+               "q3,,a3,,,<00,12611011930\r\n"));
+    auto opened = CLSSqliteReviewLog::openInMemory();
+    ASSERT_TRUE(opened.ok());
+    CLSSqliteReviewLog& log = **opened;
+    const std::string file = f.doc.getPath().str();
+
+    CLSReviewDayCounts counts = ReviewDayCountsOf(f.doc, f.settings.review(), f.clock, &log, file);
+    EXPECT_EQ(counts.due, 1) << "seeded from its history a month ago, so overdue";
+    EXPECT_EQ(counts.newLeft, 1) << "two new questions, one allowed a day";
+    // 9:30 in Japan on 2026-12-08: the day ends at 4:00 the next morning.
+    EXPECT_EQ(counts.untilMs, f.clock.utcMillis() + (18 * 60 + 30) * 60000LL);
+    EXPECT_EQ(ReviewDayCountsOf(f.doc, f.settings.review(), f.clock, nullptr, file), counts)
+        << "without a log nothing counts as started";
+
+    // A new question of this file started today uses the day's allowance up;
+    // one of another file does not.
+    CLSReviewRecord started;
+    started.questionId = 5;
+    started.dataFile = "/elsewhere.vrf";
+    started.utcMs = f.clock.utcMillis();
+    started.utcOffsetMinutes = 540;
+    started.grade = 3;
+    ASSERT_TRUE(log.append(started).ok());
+    EXPECT_EQ(ReviewDayCountsOf(f.doc, f.settings.review(), f.clock, &log, file).newLeft, 1);
+    started.dataFile = file;
+    ASSERT_TRUE(log.append(started).ok());
+    EXPECT_EQ(ReviewDayCountsOf(f.doc, f.settings.review(), f.clock, &log, file).newLeft, 0);
+}

@@ -4,6 +4,7 @@
 #include "settings/CustomizeRules.h"
 #include "settings/SoundPlayer.h"
 #include "settings/VorelSettings.h"
+#include "srs/FsrsModel.h"
 #include "text/Codec.h"
 #include "text/Error.h"
 
@@ -145,6 +146,38 @@ TEST(AnswerPage, ClickTimeFirstThenWidthThenHeight) {
     EXPECT_EQ(settings.ansDlgClickButtonType(), 2);
     EXPECT_EQ(settings.baseHeightWndAnswer(), 150);
     EXPECT_EQ(settings.ansDlgAutoClickTime(), 32767);
+}
+
+TEST(ReviewPage, StepsAreJudgedWithTheirReasonAndTheFitIsKeptAside) {
+    CLSVorelSettings settings;
+    settings.review().desiredRetention = 0.85;
+    CLSReviewPage page = CLSReviewPage::from(settings);
+    EXPECT_EQ(page.retentionPercent, 85);
+    EXPECT_FALSE(page.useFitted) << "no fit yet";
+    EXPECT_EQ(Refusal(page.refusal()), "");
+
+    page.retentionPercent = 100;
+    page.relearningSteps = "10x";
+    EXPECT_EQ(Refusal(page.refusal()), Warning("目標の記憶率は 70 ～ 99"));
+    page.retentionPercent = 99;
+    EXPECT_EQ(Refusal(page.refusal()).rfind("再学習の学習ステップが正しくありません: 「10x」", 0),
+              0u)
+        << Refusal(page.refusal());
+    page.relearningSteps = "";  // no relearning steps at all
+    page.useFitted = true;
+    EXPECT_NE(Refusal(page.refusal()), "") << "chosen, but nothing fitted";
+    page.fittedParameters = CLSFsrsParameters::Defaults().Format();
+    EXPECT_EQ(Refusal(page.refusal()), "");
+
+    page.store(settings);
+    EXPECT_DOUBLE_EQ(settings.review().desiredRetention, 0.99);
+    EXPECT_EQ(settings.review().relearningSteps, "");
+    EXPECT_EQ(settings.review().parameters, page.fittedParameters);
+    // Going back to the defaults stores none, while the page keeps the fit.
+    page.useFitted = false;
+    page.store(settings);
+    EXPECT_EQ(settings.review().parameters, "");
+    EXPECT_EQ(CLSReviewPage::defaults().retentionPercent, 90);
 }
 
 TEST(SoundAndComparisonPages, StoreWhatTheyShow) {

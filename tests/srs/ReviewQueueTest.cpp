@@ -6,6 +6,7 @@
 
 #include "srs/ReviewDay.h"
 #include "srs/ReviewQueue.h"
+#include "srs/ReviewTexts.h"
 
 namespace {
 

@@ -95,6 +95,7 @@ void CLSDlgAnswer::onInitDialogOfDlgAnswer(const CLSAnswerOutcome& outcome) {
 
     CLSAnswerLayoutInput in;
     in.buttonWidth = button.width;
+    in.fourGrades = m_hard != nullptr;
     in.buttonHeight = button.height;
     in.maxWidth = settings.baseWidthWndAnswer();
     in.maxHeight = settings.baseHeightWndAnswer();
@@ -138,6 +139,10 @@ void CLSDlgAnswer::onInitDialogOfDlgAnswer(const CLSAnswerOutcome& outcome) {
     m_right->setGeometry(ToQRect(m_layout.right));
     m_wrongButton->setGeometry(ToQRect(m_layout.wrong));
     m_skip->setGeometry(ToQRect(m_layout.skip));
+    if (m_hard) {
+        m_hard->setGeometry(ToQRect(m_layout.hard));
+        m_easy->setGeometry(ToQRect(m_layout.easy));
+    }
     m_ok->setGeometry(ToQRect(m_layout.ok));
     m_other->setGeometry(ToQRect(m_layout.otherButton));
     m_help->setGeometry(ToQRect(m_layout.help));
@@ -170,6 +175,16 @@ void CLSDlgAnswer::createButtons() {
         // grades' numbers, and 2 (難しい) and 4 (簡単) grade as well.
         m_wrongButton->setText(U("もう一度(&1)"));
         m_right->setText(U("正解(&3)"));
+        if (m_exam.settings().review().fourButtons) {
+            m_hard = make("難しい(&2)");
+            m_easy = make("簡単(&4)");
+            connect(m_hard, &QPushButton::clicked, this, [this] { gradeByKey(ReviewGrade::Hard); });
+            connect(m_easy, &QPushButton::clicked, this, [this] { gradeByKey(ReviewGrade::Easy); });
+            // Tab walks the grades as they stand, left to right.
+            QWidget* order[] = {m_mark, m_wrongButton, m_hard, m_right, m_easy, m_skip, m_ok};
+            for (size_t i = 1; i < std::size(order); ++i)
+                setTabOrder(order[i - 1], order[i]);
+        }
         const ReviewGrade grades[] = {ReviewGrade::Again, ReviewGrade::Hard, ReviewGrade::Good,
                                       ReviewGrade::Easy};
         for (ReviewGrade grade : grades) {

@@ -48,6 +48,9 @@ class CLSDlgAnswer : public QDialog {
     CLSFlatButton* rightButton() const { return m_right; }
     CLSFlatButton* wrongButton() const { return m_wrongButton; }
     CLSFlatButton* skipButton() const { return m_skip; }
+    /// 難しい and 簡単, only in a review graded with four buttons.
+    CLSFlatButton* hardButton() const { return m_hard; }
+    CLSFlatButton* easyButton() const { return m_easy; }
     CLSFlatButton* okButton() const { return m_ok; }
     CLSFlatButton* otherButton() const { return m_other; }
     CLSFlatButton* helpButton() const { return m_help; }
@@ -103,6 +106,8 @@ class CLSDlgAnswer : public QDialog {
     CLSFlatButton* m_right = nullptr;
     CLSFlatButton* m_wrongButton = nullptr;
     CLSFlatButton* m_skip = nullptr;
+    CLSFlatButton* m_hard = nullptr;
+    CLSFlatButton* m_easy = nullptr;
     CLSFlatButton* m_ok = nullptr;
     CLSFlatButton* m_other = nullptr;
     CLSFlatButton* m_help = nullptr;

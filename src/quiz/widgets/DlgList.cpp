@@ -16,6 +16,7 @@
 #include "editor/QuestionTools.h"
 #include "editor/widgets/DlgFind.h"
 #include "quiz/ExamTexts.h"
+#include "quiz/ReviewRun.h"
 #include "quiz/widgets/DlgOtherAnswer.h"
 #include "quiz/widgets/WndHints.h"
 #include "sentence/widgets/WndSentence.h"
@@ -23,6 +24,8 @@
 #include "settings/VorelSettings.h"
 #include "settings/widgets/QtDesign.h"
 #include "settings/widgets/WindowPlace.h"
+#include "srs/ReviewTexts.h"
+#include "text/Clock.h"
 #include "text/Prompter.h"
 #include "text/widgets/DialogHelp.h"
 #include "text/widgets/QtText.h"
@@ -36,8 +39,9 @@ constexpr int kHintsMinWidth = 120;
 
 }  // namespace
 
-CLSDlgList::CLSDlgList(CLSVorelDataFile& doc, CLSVorelSettings& settings, QWidget* parent)
-    : QDialog(parent), m_doc(doc), m_settings(settings) {
+CLSDlgList::CLSDlgList(CLSVorelDataFile& doc, CLSVorelSettings& settings, const Clock& clock,
+                       QWidget* parent)
+    : QDialog(parent), m_doc(doc), m_settings(settings), m_clock(clock) {
     setWindowTitle(U("問題カード"));
     // A window of its own beside the main window: maximisable, and the main
     // window's menu keys do not reach into it.
@@ -97,6 +101,12 @@ void CLSDlgList::createControls() {
     m_group->setToolTip(U("問題のグループ"));
     m_history = new QLabel(this);
     m_history->setToolTip(U("問題の正誤履歴"));
+    m_review = new QLabel(this);
+    m_review->setToolTip(U("復習の予定"));
+    m_review->setAccessibleName(U("復習の予定"));
+    m_review->setWordWrap(true);
+    m_review->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_review->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     QFont labels = ProgramFont("ＭＳ ゴシック", 13);
     m_group->setFont(labels);
     m_history->setFont(labels);
@@ -182,6 +192,7 @@ void CLSDlgList::display(int n) {
     m_history->setText(ToQString(HistoryLabel(q)));
     m_other->setEnabled(q.getAnswerCount() > q.answerCount());
     m_reset->setEnabled(q.review() && q.review()->phase != ReviewPhase::New);
+    showReviewState(q);
     {
         QSignalBlocker quiet(m_mark);
         m_mark->setChecked(q.mark() != 0);
@@ -271,7 +282,8 @@ void CLSDlgList::applySettings() {
         w->setLineInterval(m_settings.lineInterval());
     m_answers->setLineInterval(m_settings.lineInterval());
     Colour formText = skin.colour(CLSVorelSkin::kStudyFormTextColor);
-    for (QWidget* w : std::initializer_list<QWidget*>{m_group, m_history, m_mark, m_count}) {
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{m_group, m_history, m_mark, m_count, m_review}) {
         QPalette p = w->palette();
         p.setColor(QPalette::WindowText, ToQColor(formText));
         w->setPalette(p);
@@ -308,6 +320,8 @@ void CLSDlgList::layOut() {
         b->setGeometry(kGap, y, columnWidth(), b->sizeHint().height());
         y += b->height() + 4;
     }
+    y += kGap;
+    m_review->setGeometry(kGap, y, columnWidth(), m_review->heightForWidth(columnWidth()));
 
     // The window grows no smaller than its parts need.
     QSize needed = neededSize();
@@ -408,6 +422,7 @@ QSize CLSDlgList::neededSize() const {
     int column = kGap + m_number->sizeHint().height() + 2 + m_count->sizeHint().height() + kGap;
     for (QPushButton* b : {m_close, m_other, m_edit, m_find, m_reset, m_help})
         column += b->sizeHint().height() + 4;
+    column += kGap + m_review->heightForWidth(columnWidth());
     int row = std::max({m_group->sizeHint().height(), m_history->sizeHint().height(),
                         m_mark->sizeHint().height()});
     // Title, the question from 60 pixels down, the answer, a comment line.
@@ -473,4 +488,14 @@ void CLSDlgList::resetReview() {
     l->question().setReview(fresh);
     m_doc.setModified();
     m_reset->setEnabled(false);
+    showReviewState(l->question());
+}
+
+void CLSDlgList::showReviewState(const CLSVorelDataQuestion& question) {
+    // A question never reviewed shows the schedule its history gives.
+    CLSReviewSettings settings = m_settings.review().schedulerSettings(m_clock.utcOffsetMinutes());
+    CLSReviewState state = ReviewStateOf(question, settings);
+    m_review->setText(
+        QString::fromStdString(ReviewStateSummary(state, m_clock.utcMillis(), settings)));
+    layOut();
 }

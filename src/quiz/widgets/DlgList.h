@@ -2,8 +2,10 @@
 
 #include <QDialog>
 
+class Clock;
 class CLSVorelDataFile;
 class CLSVorelDataItem;
+class CLSVorelDataQuestion;
 class CLSVorelSettings;
 class CLSWndHints;
 class CLSWndSentence;
@@ -22,7 +24,9 @@ class QSpinBox;
 class CLSDlgList : public QDialog {
     Q_OBJECT
   public:
-    CLSDlgList(CLSVorelDataFile& doc, CLSVorelSettings& settings, QWidget* parent);
+    /// The clock tells the shown question's recall now.
+    CLSDlgList(CLSVorelDataFile& doc, CLSVorelSettings& settings, const Clock& clock,
+               QWidget* parent);
     ~CLSDlgList() override;
 
     /// Shows question n (0-based); nothing for a number outside the file.
@@ -48,6 +52,8 @@ class CLSDlgList : public QDialog {
     CLSWndSentence* commentWindow() const { return m_comment; }
     QLabel* groupLabel() const { return m_group; }
     QLabel* historyLabel() const { return m_history; }
+    /// The shown question's schedule, below the buttons.
+    QLabel* reviewLabel() const { return m_review; }
     QCheckBox* markBox() const { return m_mark; }
     QPushButton* otherAnswersButton() const { return m_other; }
     QPushButton* editButton() const { return m_edit; }
@@ -66,6 +72,7 @@ class CLSDlgList : public QDialog {
   private:
     void createControls();
     void display(int n);
+    void showReviewState(const CLSVorelDataQuestion& question);
     void layOut();
     void storeLayout();
     const CLSVorelDataItem* line() const;
@@ -82,6 +89,7 @@ class CLSDlgList : public QDialog {
 
     CLSVorelDataFile& m_doc;
     CLSVorelSettings& m_settings;
+    const Clock& m_clock;
     int m_shown = -1;
     QSpinBox* m_number = nullptr;
     QLabel* m_count = nullptr;
@@ -100,6 +108,7 @@ class CLSDlgList : public QDialog {
     CLSWndSeparator* m_commentTop = nullptr;
     QLabel* m_group = nullptr;
     QLabel* m_history = nullptr;
+    QLabel* m_review = nullptr;
     QCheckBox* m_mark = nullptr;
     CLSWndHints* m_hints = nullptr;
 };

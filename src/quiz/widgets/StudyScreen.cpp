@@ -24,6 +24,7 @@
 #include "text/Codec.h"
 #include "text/Common.h"
 #include "text/Error.h"
+#include "text/Paths.h"
 #include "text/Prompter.h"
 #include "text/widgets/CommandSet.h"
 #include "text/widgets/DialogHelp.h"
@@ -52,6 +53,9 @@ CLSStudyScreen::CLSStudyScreen(CLSVorelDataFile& doc, CLSVorelSettings& settings
     m_exam.setSoundPlayer(sound);
     m_infoPane = new CLSWndInfoPane(m_doc, m_exam, m_clock, this);
     m_infoPane->setPaneFont(ToQFont(m_settings.skin().item(CLSVorelSkin::kInfoPane)));
+    connect(m_infoPane, &CLSWndInfoPane::dayCountsExpired, this, [this] {
+        if (!m_exam.isRunning()) refreshDayCounts();
+    });
     m_paneSeparator = new CLSWndSeparator(this);
     connect(m_paneSeparator, &CLSWndSeparator::moved, this, [this](int position) {
         m_settings.setInfoPaneWidth(position - m_paneSeparator->thickness() / 2);
@@ -85,6 +89,7 @@ void CLSStudyScreen::setInfoPaneShown(bool on) {
     m_infoPane->setVisible(on);
     m_paneSeparator->setVisible(on);
     layoutPanes();
+    if (on && !m_exam.isRunning()) refreshDayCounts();
 }
 
 void CLSStudyScreen::resizeEvent(QResizeEvent*) {
@@ -132,7 +137,7 @@ void CLSStudyScreen::toggleCard() {
     // Over the result window, which waits for the learner, the card must
     // belong to it to be usable; it closes with it.
     QWidget* owner = QApplication::activeModalWidget();
-    m_card = new CLSDlgList(m_doc, m_settings, owner ? owner : this);
+    m_card = new CLSDlgList(m_doc, m_settings, m_clock, owner ? owner : this);
     connect(m_card, &CLSDlgList::closeRequested, this, &CLSStudyScreen::closeCard);
     m_card->show();
     m_card->activateWindow();
@@ -200,6 +205,7 @@ void CLSStudyScreen::documentLoaded() {
 }
 
 void CLSStudyScreen::showIdle() {
+    refreshDayCounts();
     m_asking->clear();
     static_cast<CLSOpeningPanel*>(m_idle)->refresh();
     if (m_result && !m_result->isWindow()) {
@@ -254,6 +260,27 @@ bool CLSStudyScreen::prepareReview() {
         }
     }
     return true;
+}
+
+void CLSStudyScreen::openExistingReviewLog() {
+    if (m_reviewLog || m_reviewLogFailed) return;
+    CLSTString path = DefaultReviewLogPath();
+    // Counting makes no log; a log that does not open is said at the review.
+    if (!FileExists(path)) return;
+    if (auto opened = CLSSqliteReviewLog::open(path)) {
+        m_reviewLog = std::move(*opened);
+        m_exam.setReviewLog(m_reviewLog.get());
+    }
+}
+
+void CLSStudyScreen::refreshDayCounts() {
+    if (m_exam.isRunning() || m_doc.getQuestionCount() == 0 || !m_settings.infoPane()) {
+        m_infoPane->setDayCounts(std::nullopt);
+        return;
+    }
+    openExistingReviewLog();
+    m_infoPane->setDayCounts(ReviewDayCountsOf(m_doc, m_settings.review(), m_clock,
+                                               m_reviewLog.get(), m_doc.getPath().str()));
 }
 
 bool CLSStudyScreen::startRunFromList(CLSExamMode mode, const std::vector<int>& questions) {

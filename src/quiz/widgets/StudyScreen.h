@@ -112,6 +112,10 @@ class CLSStudyScreen : public QWidget, public CLSScreen {
     void dropResult();
     /// Before a review: the file in the current layout, the review log open.
     bool prepareReview();
+    /// Opens the review log when there is one, quietly (for the day's counts).
+    void openExistingReviewLog();
+    /// The information pane's count of the day's reviews, made again.
+    void refreshDayCounts();
     void beginAsking();
     void stopAsked();
     void showIdle();

@@ -3,6 +3,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QTimer>
+#include <algorithm>
 
 #include "data/VorelDataFile.h"
 #include "quiz/Exam.h"
@@ -44,6 +45,11 @@ InfoPaneMode CLSWndInfoPane::currentMode() const {
 }
 
 void CLSWndInfoPane::tick() {
+    // The day's counts change when the day does; the owner counts again.
+    if (m_dayCounts && !m_expiryTold && m_clock.utcMillis() >= m_dayCounts->untilMs) {
+        m_expiryTold = true;
+        emit dayCountsExpired();
+    }
     m_tips.setMode(currentMode());
     m_tips.advanceTo(m_clock.ticks());
     if (!isVisible()) return;
@@ -95,30 +101,13 @@ void CLSWndInfoPane::render() {
     m_shown.clear();
     m_entriesShown = 0;
     if (m_tips.mode() == InfoPaneMode::kRun) {
-        std::vector<CLSInfoPaneEntry> entries = InfoPaneRunEntries(m_exam);
-        QtTextMetrics metrics(m_font);
-        std::vector<CLSInfoPaneEntryPlace> places =
-            PlaceInfoPaneEntries(metrics, entries, FromQRect(area));
-        for (size_t i = 0; i < places.size(); ++i) {
-            const CLSInfoPaneEntryPlace& place = places[i];
-            QRect band = ToQRect(place.band);
-            p.fillRect(band, Qt::white);
-            QRect fade = band.adjusted(std::min(kBandFade, band.width()), 0, 0, 0);
-            QLinearGradient gradient(fade.topLeft(), fade.topRight());
-            gradient.setColorAt(0, Qt::white);
-            gradient.setColorAt(1, ToQColor(kBandColour));
-            p.fillRect(fade, gradient);
-            p.setPen(ToQColor(kLabelColour));
-            QRect label = ToQRect(place.label);
-            CLSTString labelText = InfoPaneLabelText(entries[i].label);
-            drawWrappedText(p, labelText, label, 0, 0);
-            p.setPen(ToQColor(kTextColour));
-            QRect value = ToQRect(place.value);
-            drawWrappedText(p, entries[i].value, value, 0, kInfoPaneSpacing);
-            m_shown << ToQString(labelText) << ToQString(entries[i].value);
-        }
-        m_entriesShown = static_cast<int>(places.size());
+        drawEntries(p, InfoPaneRunEntries(m_exam), area);
     } else {
+        if (m_tips.mode() == InfoPaneMode::kFileOpen && m_dayCounts) {
+            // The day's reviews stand above the tips.
+            int bottom = drawEntries(p, InfoPaneReviewEntries(*m_dayCounts), area);
+            area.setTop(std::min(area.bottom(), bottom + fm.height() / 2));
+        }
         p.setPen(ToQColor(kTextColour));
         CLSTString typed = m_tips.shownText();
         drawWrappedText(p, typed, area, 0, kInfoPaneSpacing);
@@ -142,4 +131,40 @@ void CLSWndInfoPane::render() {
                Qt::AlignLeft | Qt::AlignVCenter, ToQString(time.minutes));
     m_clockText = ToQString(time.hours) + (time.colon ? colon : QStringLiteral(" ")) +
                   ToQString(time.minutes);
+}
+
+int CLSWndInfoPane::drawEntries(QPainter& p, const std::vector<CLSInfoPaneEntry>& entries,
+                                const QRect& area) {
+    QtTextMetrics metrics(m_font);
+    std::vector<CLSInfoPaneEntryPlace> places =
+        PlaceInfoPaneEntries(metrics, entries, FromQRect(area));
+    int bottom = area.top();
+    for (size_t i = 0; i < places.size(); ++i) {
+        const CLSInfoPaneEntryPlace& place = places[i];
+        QRect band = ToQRect(place.band);
+        p.fillRect(band, Qt::white);
+        QRect fade = band.adjusted(std::min(kBandFade, band.width()), 0, 0, 0);
+        QLinearGradient gradient(fade.topLeft(), fade.topRight());
+        gradient.setColorAt(0, Qt::white);
+        gradient.setColorAt(1, ToQColor(kBandColour));
+        p.fillRect(fade, gradient);
+        p.setPen(ToQColor(kLabelColour));
+        QRect label = ToQRect(place.label);
+        CLSTString labelText = InfoPaneLabelText(entries[i].label);
+        drawWrappedText(p, labelText, label, 0, 0);
+        p.setPen(ToQColor(kTextColour));
+        QRect value = ToQRect(place.value);
+        drawWrappedText(p, entries[i].value, value, 0, kInfoPaneSpacing);
+        m_shown << ToQString(labelText) << ToQString(entries[i].value);
+        bottom = std::max(bottom, place.value.bottom);
+    }
+    m_entriesShown += static_cast<int>(places.size());
+    return bottom;
+}
+
+void CLSWndInfoPane::setDayCounts(const std::optional<CLSReviewDayCounts>& counts) {
+    m_dayCounts = counts;
+    m_expiryTold = false;
+    render();
+    update();
 }

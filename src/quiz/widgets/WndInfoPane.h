@@ -2,13 +2,17 @@
 
 #include <QImage>
 #include <QWidget>
+#include <optional>
+#include <vector>
 
 #include "quiz/InfoPaneText.h"
+#include "quiz/ReviewRun.h"
 #include "text/Colour.h"
 
 class CLSExam;
 class CLSVorelDataFile;
 class Clock;
+class QPainter;
 class QTimer;
 
 /// The information pane beside the study screen's exam area: usage tips
@@ -39,9 +43,17 @@ class CLSWndInfoPane : public QWidget {
     /// How many of the run's entries fitted.
     int entriesShown() const { return m_entriesShown; }
     QTimer* timer() const { return m_timer; }
+    /// The day's reviews, shown above the tips while a file is open and no
+    /// run goes on; nothing hides them.
+    void setDayCounts(const std::optional<CLSReviewDayCounts>& counts);
+    const std::optional<CLSReviewDayCounts>& dayCounts() const { return m_dayCounts; }
 
     static constexpr Colour kTextColour = makeColour(0, 0, 200);
     static constexpr Colour kBackColour = makeColour(216, 216, 255);
+
+  signals:
+    /// The day the counts were made for is over (told once per counts).
+    void dayCountsExpired();
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -49,6 +61,8 @@ class CLSWndInfoPane : public QWidget {
 
   private:
     void render();
+    /// Draws labelled entries from the top of area; returns their bottom.
+    int drawEntries(QPainter& p, const std::vector<CLSInfoPaneEntry>& entries, const QRect& area);
     InfoPaneMode currentMode() const;
 
     const CLSVorelDataFile& m_doc;
@@ -61,4 +75,6 @@ class CLSWndInfoPane : public QWidget {
     QStringList m_shown;
     QString m_clockText;
     int m_entriesShown = 0;
+    std::optional<CLSReviewDayCounts> m_dayCounts;
+    bool m_expiryTold = false;
 };

@@ -33,13 +33,6 @@
 
 namespace {
 
-// A label that gives its mnemonic to the field after it.
-QLabel* labelFor(const char* utf8, QWidget* buddy, QWidget* parent) {
-    auto* label = new QLabel(U(utf8), parent);
-    label->setBuddy(buddy);
-    return label;
-}
-
 // Controls under a check box that governs them stand indented.
 QGridLayout* indentedGrid(int indent = 20) {
     auto* grid = new QGridLayout;
@@ -88,6 +81,12 @@ void CLSCustomizePage::watchControls() {
         connect(combo, &QComboBox::currentIndexChanged, this, &CLSCustomizePage::reportChange);
 }
 
+QLabel* NewFieldLabel(const char* utf8, QWidget* buddy, QWidget* parent) {
+    auto* label = new QLabel(U(utf8), parent);
+    label->setBuddy(buddy);
+    return label;
+}
+
 CLSNumberSpinBox* NewNumberField(int minimum, int maximum, QWidget* parent) {
     auto* field = new CLSNumberSpinBox(parent);
     field->setStepRange(minimum, maximum);
@@ -104,10 +103,10 @@ CLSGeneralPageWidget::CLSGeneralPageWidget(const CLSVorelSettings& settings, Pro
     m_loadLast = new QCheckBox(U("起動時に，前回最後に使用したファイルを読み込む(&L)"), this);
     m_saveLog = new QCheckBox(U("出題履歴一覧を保存する(&S)"), this);
     m_logName = new QLineEdit(this);
-    m_logNameLabel = labelFor("ファイル名(&N)：", m_logName, this);
+    m_logNameLabel = NewFieldLabel("ファイル名(&N)：", m_logName, this);
     m_browse = new QPushButton(U("参照(&E)..."), this);
     m_logSize = NewNumberField(0, 32767, this);
-    m_logSizeLabel = labelFor("出題履歴最大サイズ(&M)：", m_logSize, this);
+    m_logSizeLabel = NewFieldLabel("出題履歴最大サイズ(&M)：", m_logSize, this);
     m_logSizeUnit = new QLabel(U("KB"), this);
     m_historySize = NewNumberField(0, 32767, this);
     m_debug = new QCheckBox(U("デバッグモードで起動する(&D)"), this);
@@ -128,7 +127,8 @@ CLSGeneralPageWidget::CLSGeneralPageWidget(const CLSVorelSettings& settings, Pro
     content()->addLayout(log);
     content()->addSpacing(6);
     auto* history = new QHBoxLayout;
-    history->addWidget(labelFor("問題毎に保存する正誤履歴の最大数(&H)：", m_historySize, this));
+    history->addWidget(
+        NewFieldLabel("問題毎に保存する正誤履歴の最大数(&H)：", m_historySize, this));
     history->addWidget(m_historySize);
     history->addStretch(1);
     content()->addLayout(history);
@@ -400,12 +400,13 @@ CLSQuestionPageWidget::CLSQuestionPageWidget(const CLSVorelSettings& settings, Q
     // The tips point the learner at the "選択肢" part of this page.
     auto* choices = new QGroupBox(U("選択肢"), this);
     auto* c = new QGridLayout(choices);
-    c->addWidget(labelFor("選択肢モードにしたときの選択肢の数(&C)：", m_choiceCount, this), 0, 0);
+    c->addWidget(NewFieldLabel("選択肢モードにしたときの選択肢の数(&C)：", m_choiceCount, this), 0,
+                 0);
     c->addWidget(m_choiceCount, 0, 1);
-    c->addWidget(labelFor("一行に表示する選択肢の数(&N)：", m_perLine, this), 1, 0);
+    c->addWidget(NewFieldLabel("一行に表示する選択肢の数(&N)：", m_perLine, this), 1, 0);
     c->addWidget(m_perLine, 1, 1);
     c->addWidget(m_perLineAuto, 1, 2);
-    c->addWidget(labelFor("選択肢ボタンの高さ(&B)：", m_choiceHeight, this), 2, 0);
+    c->addWidget(NewFieldLabel("選択肢ボタンの高さ(&B)：", m_choiceHeight, this), 2, 0);
     auto* heightRow = new QHBoxLayout;
     heightRow->addWidget(m_choiceHeight);
     heightRow->addWidget(new QLabel(U("行"), this));
@@ -434,13 +435,13 @@ CLSQuestionPageWidget::CLSQuestionPageWidget(const CLSVorelSettings& settings, Q
     };
     // The input height on a line of its own, then the three times and the
     // spacing in two columns.
-    grid->addWidget(labelFor(rows[0].label, rows[0].field, this), 0, 0);
+    grid->addWidget(NewFieldLabel(rows[0].label, rows[0].field, this), 0, 0);
     grid->addWidget(rows[0].field, 0, 1);
     grid->addWidget(new QLabel(U(rows[0].unit), this), 0, 2);
     for (int i = 1; i < 5; ++i) {
         int row = 1 + (i - 1) / 2;
         int col = ((i - 1) % 2) * 4;
-        grid->addWidget(labelFor(rows[i].label, rows[i].field, this), row, col);
+        grid->addWidget(NewFieldLabel(rows[i].label, rows[i].field, this), row, col);
         grid->addWidget(rows[i].field, row, col + 1);
         grid->addWidget(new QLabel(U(rows[i].unit), this), row, col + 2);
     }
@@ -505,22 +506,23 @@ CLSAnswerPageWidget::CLSAnswerPageWidget(const CLSVorelSettings& settings, QWidg
     m_button = new QComboBox(this);
     for (const char* name : {"正解ボタン", "不正解ボタン", "スキップボタン"})
         m_button->addItem(U(name));
-    m_buttonLabel = labelFor("確認モードのときクリックするボタン(&B)：", m_button, this);
+    m_buttonLabel = NewFieldLabel("確認モードのときクリックするボタン(&B)：", m_button, this);
     m_comment = new QCheckBox(U("コメントを表示する(&C)"), this);
     m_otherAnswers = new QCheckBox(U("別解を表示する(&O)"), this);
 
     auto* size = new QGridLayout;
-    size->addWidget(labelFor("答えダイアログの基準幅(&W)：", m_width, this), 0, 0);
+    size->addWidget(NewFieldLabel("答えダイアログの基準幅(&W)：", m_width, this), 0, 0);
     size->addWidget(m_width, 0, 1);
     size->addWidget(new QLabel(U("ピクセル"), this), 0, 2);
-    size->addWidget(labelFor("答えダイアログの基準高さ(&H)：", m_height, this), 1, 0);
+    size->addWidget(NewFieldLabel("答えダイアログの基準高さ(&H)：", m_height, this), 1, 0);
     size->addWidget(m_height, 1, 1);
     size->addWidget(new QLabel(U("ピクセル"), this), 1, 2);
     size->setColumnStretch(3, 1);
     content()->addLayout(size);
     content()->addSpacing(6);
     auto* click = new QHBoxLayout;
-    click->addWidget(labelFor("ボタンを自動的にクリックするまでの時間(&T)：", m_clickTime, this));
+    click->addWidget(
+        NewFieldLabel("ボタンを自動的にクリックするまでの時間(&T)：", m_clickTime, this));
     click->addWidget(m_clickTime);
     click->addWidget(new QLabel(U("ミリ秒"), this));
     click->addStretch(1);

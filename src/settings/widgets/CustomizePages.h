@@ -73,6 +73,8 @@ class CLSCustomizePage : public QWidget {
 /// A number field with the range its arrows keep to (a typed value outside
 /// it is judged by the page).
 CLSNumberSpinBox* NewNumberField(int minimum, int maximum, QWidget* parent);
+/// A label that gives its mnemonic to the field after it.
+QLabel* NewFieldLabel(const char* utf8, QWidget* buddy, QWidget* parent);
 
 /// "一般": start-up, the exam history file and its size, history entries
 /// per question, debug mode.

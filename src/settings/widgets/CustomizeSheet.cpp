@@ -11,6 +11,7 @@
 #include "settings/VorelSettings.h"
 #include "settings/widgets/CustomizePages.h"
 #include "settings/widgets/DesignPage.h"
+#include "settings/widgets/ReviewPage.h"
 #include "text/Error.h"
 #include "text/widgets/DialogButtons.h"
 #include "text/widgets/DialogHelp.h"
@@ -38,6 +39,7 @@ CLSCustomizeSheet::CLSCustomizeSheet(CLSVorelSettings& settings, SoundPlayer* pl
         new CLSDesignPageWidget(settings, m_prompter, m_tabs),
         new CLSQuestionPageWidget(settings, m_tabs),
         new CLSAnswerPageWidget(settings, m_tabs),
+        new CLSReviewPageWidget(settings, m_tabs),
     };
     // The help button comes after 適用 and opens the topic of the page in front.
     QDialogButtonBox* buttons = DialogButtons(*this, 0);

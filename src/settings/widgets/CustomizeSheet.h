@@ -20,7 +20,7 @@ class CLSCustomizeSheet : public QDialog {
     Q_OBJECT
 
   public:
-    enum Page { kGeneral, kSound, kComparison, kDesign, kQuestion, kAnswer, kPageCount };
+    enum Page { kGeneral, kSound, kComparison, kDesign, kQuestion, kAnswer, kReview, kPageCount };
 
     /// player plays the sound page's files (may be nullptr).
     CLSCustomizeSheet(CLSVorelSettings& settings, SoundPlayer* player, QWidget* parent = nullptr);

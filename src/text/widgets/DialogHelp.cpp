@@ -39,6 +39,7 @@ const std::vector<int>& KnownHelpTopics() {
         kHelpCustomizeDesign,
         kHelpCustomizeQuestion,
         kHelpCustomizeAnswer,
+        kHelpCustomizeReview,
         kHelpCardTitle,
         kHelpCardQuestion,
         kHelpGroupNames,

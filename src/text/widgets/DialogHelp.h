@@ -29,6 +29,7 @@ enum DialogHelpContext {
     kHelpCustomizeDesign = 124,
     kHelpCustomizeQuestion = 125,
     kHelpCustomizeAnswer = 126,
+    kHelpCustomizeReview = 127,
     kHelpCardTitle = 136,
     kHelpCardQuestion = 137,
     kHelpGroupNames = 138,

@@ -55,7 +55,8 @@ struct PaneStudy {
         clock.now += ms;
         pane().tick();
     }
-    QString tip() { return pane().shownTexts().value(0); }
+    // The tip is drawn last, below the day's reviews when a file is open.
+    QString tip() { return pane().shownTexts().value(pane().shownTexts().size() - 1); }
     // Types an answer, and the answer dialog is closed with Esc.
     void answer(const char* text) {
         QLineEdit* input = qobject_cast<QLineEdit*>(screen().askingPanel()->inputs().at(0));
@@ -132,6 +133,39 @@ TEST(InfoPane, ShowsTheRunsFiguresAndFollowsEachAnswer) {
     s.after(0);
     EXPECT_GT(s.pane().entriesShown(), 0);
     EXPECT_LT(s.pane().entriesShown(), 5);
+}
+
+TEST(InfoPane, TellsTheDaysReviewsWhileIdleAndWhatIsLeftOfAReview) {
+    PaneStudy s;
+    s.settings.review().newPerDay = 2;
+    s.settings.review().learningSteps = "";  // straight to review
+    s.open();
+    s.after(0);
+    EXPECT_EQ(s.pane().shownTexts().mid(0, 4),
+              QStringList({U("[今日の復習]"), U("0問"), U("[新しい問題]"), U("2問")}));
+    SaveShot(s.window.get(), "info-pane-day-counts");
+
+    s.window->dispatch(kRunReview);
+    ASSERT_TRUE(s.screen().isRunning());
+    s.after(0);
+    EXPECT_EQ(s.pane().shownTexts().value(1), U("復習"));
+    EXPECT_EQ(s.pane().shownTexts().value(7), U("1問")) << "the one on screen is not left";
+    s.answer("a1");
+    s.after(0);
+    EXPECT_EQ(s.pane().shownTexts().value(7), U("0問"));
+    s.answer("a2");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !s.screen().isRunning(); }, 5000));
+    // Both are scheduled days ahead, and the day's two new ones are used up
+    // although a third question is still new.
+    s.after(0);
+    EXPECT_EQ(s.pane().shownTexts().mid(0, 4),
+              QStringList({U("[今日の復習]"), U("0問"), U("[新しい問題]"), U("0問")}));
+
+    // At the next day start the pane counts again.
+    ASSERT_TRUE(s.pane().dayCounts().has_value());
+    s.clock.utc = s.pane().dayCounts()->untilMs;
+    s.after(0);
+    EXPECT_EQ(s.pane().shownTexts().value(3), U("1問"));
 }
 
 TEST(InfoPane, TheViewToggleAndTheSeparatorKeepTheirSettings) {

@@ -167,10 +167,18 @@ TEST(QuestionCard, ResettingTheReviewMakesTheQuestionNew) {
     ASSERT_NE(reset, nullptr);
     EXPECT_TRUE(reset->isEnabled());
     EXPECT_GE(reset->width(), reset->sizeHint().width()) << "the whole text shows";
+    QString state = card->reviewLabel()->text();
+    EXPECT_TRUE(state.startsWith(QString::fromUtf8("復習中\n期日 "))) << state.toStdString();
+    EXPECT_TRUE(state.contains(QString::fromUtf8("\n安定度 20日"))) << state.toStdString();
+    EXPECT_GE(card->reviewLabel()->height(),
+              card->reviewLabel()->heightForWidth(card->reviewLabel()->width()))
+        << "every line shows";
+    SaveShot(card, "card-review-state");
     whenModal([](QWidget* m) { QTest::keyClick(m, Qt::Key_Y, Qt::AltModifier); });
     reset->click();
     ASSERT_NE(dog.review(), nullptr);
     EXPECT_EQ(dog.review()->phase, ReviewPhase::New);
     EXPECT_EQ(dog.review()->id, 77u) << "the log still knows the question";
     EXPECT_FALSE(reset->isEnabled());
+    EXPECT_EQ(card->reviewLabel()->text(), QString::fromUtf8("新しい問題"));
 }

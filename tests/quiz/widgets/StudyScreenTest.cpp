@@ -32,6 +32,7 @@
 #include "text/Error.h"
 #include "text/widgets/DesktopOpen.h"
 #include "text/widgets/NumberSpinBox.h"
+#include "widgets/DialogTestSupport.h"
 #include "widgets/WhenModal.h"
 
 using namespace StudyCommand;
@@ -488,6 +489,41 @@ TEST(StudyScreen, VideoQuestionWithoutPlaybackShowsItsFrame) {
     EXPECT_EQ(child.exitStatus(), QProcess::NormalExit) << output.toStdString();
     EXPECT_EQ(child.exitCode(), 0) << output.toStdString();
     EXPECT_TRUE(output.contains("[  PASSED  ] 1 test")) << output.toStdString();
+}
+
+TEST(StudyScreen, FourButtonsGradeHardAndEasyInGradeOrder) {
+    Study s;
+    s.settings.setAnswerMode(AnswerMode::kConfirm);
+    s.settings.review().fourButtons = true;
+    s.settings.review().newPerDay = 2;
+    s.settings.review().learningSteps = "";
+    s.window->dispatch(kRunReview);
+    ASSERT_TRUE(s.screen().isRunning());
+    for (bool hard : {true, false}) {
+        whenModal([hard](QWidget* m) {
+            auto* dialog = qobject_cast<CLSDlgAnswer*>(m);
+            ASSERT_NE(dialog, nullptr);
+            ASSERT_NE(dialog->hardButton(), nullptr);
+            ASSERT_NE(dialog->easyButton(), nullptr);
+            EXPECT_EQ(dialog->hardButton()->text().toStdString(), "難しい(&2)");
+            EXPECT_EQ(dialog->easyButton()->text().toStdString(), "簡単(&4)");
+            QWidget* row[] = {dialog->wrongButton(), dialog->hardButton(), dialog->rightButton(),
+                              dialog->easyButton()};
+            for (int i = 1; i < 4; ++i) {
+                EXPECT_GT(row[i]->x(), row[i - 1]->x());
+                EXPECT_EQ(row[i]->y(), row[0]->y());
+                EXPECT_EQ(row[i - 1]->nextInFocusChain(), row[i]) << "tab follows the row";
+            }
+            SaveShot(m, "review-four-buttons");
+            (hard ? dialog->hardButton() : dialog->easyButton())->click();
+        });
+        s.answerWith(s.window->focusWidget());
+    }
+    const CLSVorelDataFile& doc = s.window->document();
+    ASSERT_NE(doc.getQuestion(0)->question().review(), nullptr);
+    ASSERT_NE(doc.getQuestion(1)->question().review(), nullptr);
+    EXPECT_NEAR(doc.getQuestion(0)->question().review()->stability, 1.2931, 1e-9) << "Hard";
+    EXPECT_NEAR(doc.getQuestion(1)->question().review()->stability, 8.2956, 1e-9) << "Easy";
 }
 
 TEST(StudyScreen, AReviewAsksTheDaysNewQuestionsAndGradesByNumberKeys) {

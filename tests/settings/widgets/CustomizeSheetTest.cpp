@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSpinBox>
+#include <QStandardItemModel>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
@@ -34,6 +35,8 @@
 #include "settings/widgets/CustomizeSheet.h"
 #include "settings/widgets/DesignPage.h"
 #include "settings/widgets/DlgVague.h"
+#include "settings/widgets/ReviewPage.h"
+#include "srs/FsrsModel.h"
 #include "text/Codec.h"
 #include "text/Error.h"
 #include "text/widgets/DialogHelp.h"
@@ -274,6 +277,56 @@ TEST(CustomizeSheet, ARefusingPageKeepsTheSheetOpenThereAndNothingIsStored) {
     sheet.accept();
     EXPECT_EQ(text, U("答えダイアログの基準幅は 260 ～ 32767 の間で指定してください。"));
     EXPECT_EQ(settings.baseWidthWndAnswer(), 500);
+}
+
+TEST(CustomizeSheet, TheReviewPageByKeyboard) {
+    UseProgramFonts();
+    CLSVorelSettings settings;
+    CLSCustomizeSheet sheet(settings, nullptr);
+    sheet.show();
+    sheet.tabs()->setCurrentIndex(CLSCustomizeSheet::kReview);
+    auto* page = static_cast<CLSReviewPageWidget*>(sheet.page(CLSCustomizeSheet::kReview));
+    Key(&sheet, Qt::Key_T, Qt::AltModifier);
+    Retype(&sheet, "85");
+    Key(&sheet, Qt::Key_L, Qt::AltModifier);
+    Retype(&sheet, "1m 5x");
+    Key(&sheet, Qt::Key_F, Qt::AltModifier);
+    Key(&sheet, Qt::Key_Y, Qt::AltModifier);
+    Key(&sheet, Qt::Key_Tab);
+    Retype(&sheet, "8");
+    // Nothing fitted yet: only the defaults can be chosen.
+    auto* choices = qobject_cast<QStandardItemModel*>(page->parameterChoice()->model());
+    ASSERT_NE(choices, nullptr);
+    EXPECT_FALSE(choices->item(1)->isEnabled());
+
+    QString text;
+    ReadMessage(text, &sheet);
+    sheet.accept();
+    EXPECT_TRUE(text.startsWith(U("学習ステップが正しくありません: 「5x」"))) << text.toStdString();
+    EXPECT_EQ(settings.review(), CLSReviewOptions()) << "nothing stored";
+    Key(&sheet, Qt::Key_L, Qt::AltModifier);
+    Retype(&sheet, "2m  20m");
+    sheet.accept();
+    EXPECT_FALSE(sheet.isVisible());
+    EXPECT_DOUBLE_EQ(settings.review().desiredRetention, 0.85);
+    EXPECT_EQ(settings.review().learningSteps, "2m 20m");
+    EXPECT_TRUE(settings.review().fourButtons);
+    EXPECT_EQ(settings.review().easyTime, 8);
+    EXPECT_EQ(settings.review().parameters, "");
+
+    // Fitted numbers are shown as chosen, and going back to the defaults
+    // keeps them at hand until the sheet closes.
+    settings.review().parameters = CLSFsrsParameters::Defaults().Format();
+    CLSCustomizeSheet again(settings, nullptr);
+    again.show();
+    auto* second = static_cast<CLSReviewPageWidget*>(again.page(CLSCustomizeSheet::kReview));
+    EXPECT_EQ(second->parameterChoice()->currentIndex(), 1);
+    second->parameterChoice()->setCurrentIndex(0);
+    EXPECT_FALSE(second->value().useFitted);
+    second->resetButton()->click();
+    EXPECT_EQ(second->value().easyTime, 0);
+    EXPECT_EQ(second->value().fittedParameters, settings.review().parameters);
+    again.reject();
 }
 
 TEST(CustomizeSheet, ReopensOnThePageShownLastAndResetShowsTheDefaults) {

@@ -1,0 +1,144 @@
+#include "settings/widgets/ReviewPage.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QStandardItemModel>
+
+#include "text/widgets/DialogHelp.h"
+#include "text/widgets/NumberSpinBox.h"
+#include "text/widgets/QtText.h"
+
+namespace {
+
+constexpr int kDefaultParameters = 0;
+constexpr int kFittedParameters = 1;
+
+// The easy time as the page shows it when the learner turns it on.
+constexpr int kSuggestedEasyTime = 5;
+
+}  // namespace
+
+CLSReviewPageWidget::CLSReviewPageWidget(const CLSVorelSettings& settings, QWidget* parent)
+    : CLSCustomizePage("復習", kHelpCustomizeReview, parent) {
+    m_retention = NewNumberField(70, 99, this);
+    m_newPerDay = NewNumberField(0, 9999, this);
+    m_reviewsPerDay = NewNumberField(0, 99999, this);
+    m_maximumInterval = NewNumberField(1, 36500, this);
+    m_learningSteps = new QLineEdit(this);
+    m_relearningSteps = new QLineEdit(this);
+    m_learningSteps->setToolTip(U("1m (分)、1h (時間)、1d (日) をスペースで区切って並べます。"));
+    m_relearningSteps->setToolTip(m_learningSteps->toolTip());
+    m_dayStart = NewNumberField(0, 23, this);
+    m_hardAfterHint = new QCheckBox(U("ヒントを見て正解したときは「難しい」にする(&H)"), this);
+    m_easy = new QCheckBox(U("早く正解したときは「簡単」にする(&Y)："), this);
+    m_easyTime = NewNumberField(1, 3600, this);
+    m_fourButtons = new QCheckBox(U("確認モードでは4つのボタンで評価する(&F)"), this);
+    m_parameters = new QComboBox(this);
+    m_parameters->addItem(U("既定"));
+    m_parameters->addItem(U("自分の復習に合わせたもの"));
+
+    auto* grid = new QGridLayout;
+    const struct {
+        const char* label;
+        QWidget* field;
+        const char* unit;
+    } rows[] = {
+        {"目標の記憶率(&T)：", m_retention, "%"},
+        {"1日の新しい問題の数(&N)：", m_newPerDay, "問"},
+        {"1日の復習の数(&V)：", m_reviewsPerDay, "問"},
+        {"最大の間隔(&M)：", m_maximumInterval, "日"},
+        {"学習ステップ(&L)：", m_learningSteps, nullptr},
+        {"再学習ステップ(&E)：", m_relearningSteps, nullptr},
+        {"1日の始まり(&D)：", m_dayStart, "時"},
+    };
+    int row = 0;
+    for (const auto& r : rows) {
+        grid->addWidget(NewFieldLabel(r.label, r.field, this), row, 0);
+        if (r.unit) {
+            grid->addWidget(r.field, row, 1);
+            auto* unit = new QLabel(U(r.unit), this);
+            grid->addWidget(unit, row, 2);
+            r.field->setAccessibleDescription(unit->text());
+        } else {
+            grid->addWidget(r.field, row, 1, 1, 3);
+        }
+        ++row;
+    }
+    grid->setColumnStretch(3, 1);
+    content()->addLayout(grid);
+
+    auto* grading = new QGroupBox(U("評価"), this);
+    auto* g = new QGridLayout(grading);
+    g->addWidget(m_hardAfterHint, 0, 0, 1, 4);
+    g->addWidget(m_easy, 1, 0);
+    g->addWidget(m_easyTime, 1, 1);
+    auto* seconds = new QLabel(U("秒以内"), this);
+    g->addWidget(seconds, 1, 2);
+    m_easyTime->setAccessibleDescription(seconds->text());
+    g->addWidget(m_fourButtons, 2, 0, 1, 4);
+    g->setColumnStretch(3, 1);
+    content()->addWidget(grading);
+
+    auto* parameterRow = new QHBoxLayout;
+    parameterRow->addWidget(NewFieldLabel("記憶モデルのパラメータ(&P)：", m_parameters, this));
+    parameterRow->addWidget(m_parameters);
+    parameterRow->addStretch(1);
+    content()->addLayout(parameterRow);
+
+    connect(m_easy, &QCheckBox::toggled, this, &CLSReviewPageWidget::enableControls);
+    load(CLSReviewPage::from(settings));
+    watchControls();
+}
+
+void CLSReviewPageWidget::load(const CLSReviewPage& page) {
+    filling([&] {
+        m_retention->setValue(page.retentionPercent);
+        m_newPerDay->setValue(page.newPerDay);
+        m_reviewsPerDay->setValue(page.reviewsPerDay);
+        m_maximumInterval->setValue(page.maximumInterval);
+        m_learningSteps->setText(QString::fromStdString(page.learningSteps));
+        m_relearningSteps->setText(QString::fromStdString(page.relearningSteps));
+        m_dayStart->setValue(page.dayStart);
+        m_hardAfterHint->setChecked(page.hardAfterHint);
+        m_easy->setChecked(page.easyTime > 0);
+        m_easyTime->setValue(page.easyTime > 0 ? page.easyTime : kSuggestedEasyTime);
+        m_fourButtons->setChecked(page.fourButtons);
+        // Defaults chosen on reset keep the fit of this session at hand.
+        if (!page.fittedParameters.empty()) m_fitted = page.fittedParameters;
+        m_parameters->setCurrentIndex(page.useFitted ? kFittedParameters : kDefaultParameters);
+        enableControls();
+    });
+}
+
+CLSReviewPage CLSReviewPageWidget::value() const {
+    CLSReviewPage p;
+    p.retentionPercent = m_retention->value();
+    p.newPerDay = m_newPerDay->value();
+    p.reviewsPerDay = m_reviewsPerDay->value();
+    p.maximumInterval = m_maximumInterval->value();
+    p.learningSteps = m_learningSteps->text().simplified().toStdString();
+    p.relearningSteps = m_relearningSteps->text().simplified().toStdString();
+    p.dayStart = m_dayStart->value();
+    p.hardAfterHint = m_hardAfterHint->isChecked();
+    p.easyTime = m_easy->isChecked() ? m_easyTime->value() : 0;
+    p.fourButtons = m_fourButtons->isChecked();
+    p.useFitted = m_parameters->currentIndex() == kFittedParameters;
+    p.fittedParameters = m_fitted;
+    return p;
+}
+
+void CLSReviewPageWidget::reset() {
+    load(CLSReviewPage::defaults());
+}
+
+void CLSReviewPageWidget::enableControls() {
+    m_easyTime->setEnabled(m_easy->isChecked());
+    // Only a fit gives the second choice something to use.
+    auto* model = qobject_cast<QStandardItemModel*>(m_parameters->model());
+    if (model) model->item(kFittedParameters)->setEnabled(!m_fitted.empty());
+}
