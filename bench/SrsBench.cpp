@@ -1,12 +1,16 @@
 // The review schedule over a file of 100,000 questions: seeding every
 // question from a history of about ten entries, building a day's run and
-// answering reviews.
+// answering reviews. And fitting the weights to a log of 10,000 reviews.
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <iterator>
+#include <optional>
 #include <random>
 #include <vector>
 
+#include "srs/FsrsFit.h"
 #include "srs/HistorySeed.h"
 #include "srs/ReviewDay.h"
 #include "srs/ReviewQueue.h"
@@ -127,6 +131,66 @@ void BM_AskAndAnswer(benchmark::State& state) {
         now += 1000;
     }
 }
+
+// A learner whose first memories fade faster than the default weights say,
+// each question answered when it falls due, until the log holds `reviews`.
+std::vector<CLSReviewRecord> simulatedLog(size_t reviews) {
+    CLSFsrsParameters truth = CLSFsrsParameters::Defaults();
+    const double initial[] = {0.1, 0.4, 0.9, 3.5};
+    std::copy(std::begin(initial), std::end(initial), truth.w.begin());
+    truth.w[20] = 0.45;
+    std::mt19937_64 rng(17);
+    auto draw = [&rng] { return static_cast<double>(rng() >> 11) * 0x1.0p-53; };
+    CLSReviewSettings settings;
+    const int64_t first = LocalToUtcMillis(2025, 1, 6, 9, 0, 0);
+    std::vector<CLSReviewRecord> log;
+    for (uint64_t q = 0; log.size() < reviews; ++q) {
+        CLSReviewState state;
+        std::optional<CLSMemoryState> memory;
+        int64_t now = first + static_cast<int64_t>(q / 20) * kMillisPerDay;
+        for (int i = 0; i < 16 && log.size() < reviews; ++i) {
+            int days = memory ? ElapsedDays(state.lastReviewMs, now, 0, 4) : 0;
+            double recall = memory ? Retrievability(days, memory->stability, truth) : 0.7;
+            int grade = draw() < recall ? (draw() < 0.8 ? 3 : 2) : 1;
+            CLSReviewRecord r;
+            r.questionId = q;
+            r.dataFile = "bench.vrf";
+            r.utcMs = now;
+            r.grade = grade;
+            r.stateBefore = static_cast<int>(state.phase);
+            r.stabilityBefore = state.stability;
+            r.difficultyBefore = state.difficulty;
+            log.push_back(r);
+            memory = NextMemoryState(memory, days, grade, truth);
+            state = ApplyReview(state, static_cast<ReviewGrade>(grade), now, settings, draw);
+            now = state.dueMs;
+        }
+    }
+    return log;
+}
+
+void BM_FitParameters(benchmark::State& state) {
+    std::vector<CLSReviewRecord> log = simulatedLog(static_cast<size_t>(state.range(0)));
+    CLSFitResult fit;
+    // fit is read after the loop, so nothing needs DoNotOptimize (which
+    // g++ can get wrong for a double held in a register).
+    for (auto _ : state)
+        fit = FitParameters(log, CLSFsrsParameters::Defaults());
+    state.counters["lossBefore"] = fit.lossBefore;
+    state.counters["lossAfter"] = fit.lossAfter;
+    state.counters["scored"] = static_cast<double>(fit.reviews);
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_FitParameters)->Arg(10'000)->Unit(benchmark::kMillisecond);
+
+void BM_ReviewLogLoss(benchmark::State& state) {
+    std::vector<CLSReviewRecord> log = simulatedLog(10'000);
+    CLSFsrsParameters p = CLSFsrsParameters::Defaults();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ReviewLogLoss(log, p));
+    state.SetItemsProcessed(state.iterations() * 10'000);
+}
+BENCHMARK(BM_ReviewLogLoss)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
