@@ -39,7 +39,7 @@ CLSCustomizeSheet::CLSCustomizeSheet(CLSVorelSettings& settings, SoundPlayer* pl
         new CLSDesignPageWidget(settings, m_prompter, m_tabs),
         new CLSQuestionPageWidget(settings, m_tabs),
         new CLSAnswerPageWidget(settings, m_tabs),
-        new CLSReviewPageWidget(settings, m_tabs),
+        new CLSReviewPageWidget(settings, m_prompter, m_tabs),
     };
     // The help button comes after 適用 and opens the topic of the page in front.
     QDialogButtonBox* buttons = DialogButtons(*this, 0);

@@ -7,8 +7,15 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QStandardItemModel>
 
+#include "settings/SettingsFolder.h"
+#include "settings/widgets/ParameterFit.h"
+#include "srs/FsrsFit.h"
+#include "srs/SqliteReviewLog.h"
+#include "text/Paths.h"
+#include "text/Prompter.h"
 #include "text/widgets/DialogHelp.h"
 #include "text/widgets/NumberSpinBox.h"
 #include "text/widgets/QtText.h"
@@ -21,10 +28,23 @@ constexpr int kFittedParameters = 1;
 // The easy time as the page shows it when the learner turns it on.
 constexpr int kSuggestedEasyTime = 5;
 
+// The learner's review log when there is one; none is made by looking.
+std::unique_ptr<CLSSqliteReviewLog> openExistingLog(std::string* error) {
+    CLSTString path = DefaultReviewLogPath();
+    if (!FileExists(path)) return nullptr;
+    auto opened = CLSSqliteReviewLog::open(path);
+    if (!opened) {
+        if (error) *error = opened.error();
+        return nullptr;
+    }
+    return std::move(*opened);
+}
+
 }  // namespace
 
-CLSReviewPageWidget::CLSReviewPageWidget(const CLSVorelSettings& settings, QWidget* parent)
-    : CLSCustomizePage("復習", kHelpCustomizeReview, parent) {
+CLSReviewPageWidget::CLSReviewPageWidget(const CLSVorelSettings& settings, Prompter& prompter,
+                                         QWidget* parent)
+    : CLSCustomizePage("復習", kHelpCustomizeReview, parent), m_prompter(prompter) {
     m_retention = NewNumberField(70, 99, this);
     m_newPerDay = NewNumberField(0, 9999, this);
     m_reviewsPerDay = NewNumberField(0, 99999, this);
@@ -41,6 +61,8 @@ CLSReviewPageWidget::CLSReviewPageWidget(const CLSVorelSettings& settings, QWidg
     m_parameters = new QComboBox(this);
     m_parameters->addItem(U("既定"));
     m_parameters->addItem(U("自分の復習に合わせたもの"));
+    m_fit = new QPushButton(U("自分の復習に合わせる(&O)..."), this);
+    m_fitInfo = new QLabel(this);
 
     auto* grid = new QGridLayout;
     const struct {
@@ -85,12 +107,16 @@ CLSReviewPageWidget::CLSReviewPageWidget(const CLSVorelSettings& settings, QWidg
     content()->addWidget(grading);
 
     auto* parameterRow = new QHBoxLayout;
-    parameterRow->addWidget(NewFieldLabel("記憶モデルのパラメータ(&P)：", m_parameters, this));
+    parameterRow->addWidget(NewFieldLabel("記憶モデルのパラメーター(&P)：", m_parameters, this));
     parameterRow->addWidget(m_parameters);
+    parameterRow->addWidget(m_fit);
     parameterRow->addStretch(1);
     content()->addLayout(parameterRow);
+    content()->addWidget(m_fitInfo);
 
     connect(m_easy, &QCheckBox::toggled, this, &CLSReviewPageWidget::enableControls);
+    connect(m_fit, &QPushButton::clicked, this, &CLSReviewPageWidget::fit);
+    countReviews();
     load(CLSReviewPage::from(settings));
     watchControls();
 }
@@ -141,4 +167,47 @@ void CLSReviewPageWidget::enableControls() {
     // Only a fit gives the second choice something to use.
     auto* model = qobject_cast<QStandardItemModel*>(m_parameters->model());
     if (model) model->item(kFittedParameters)->setEnabled(!m_fitted.empty());
+}
+
+void CLSReviewPageWidget::countReviews() {
+    std::string error;
+    m_reviewCount = 0;
+    if (auto log = openExistingLog(&error)) {
+        auto count = log->count();
+        if (count) {
+            m_reviewCount = *count;
+        } else {
+            error = count.error();
+        }
+    }
+    QString info = error.empty() ? U("記録された復習: %1件").arg(m_reviewCount)
+                                 : QString::fromStdString(error);
+    if (error.empty() && m_reviewCount < kMinFitReviews)
+        info += U(" (%1件から合わせられます)").arg(kMinFitReviews);
+    m_fitInfo->setText(info);
+    m_fit->setEnabled(m_reviewCount >= kMinFitReviews);
+}
+
+void CLSReviewPageWidget::fit() {
+    std::string error;
+    std::unique_ptr<CLSSqliteReviewLog> log = openExistingLog(&error);
+    auto reviews =
+        log ? log->reviews() : CLSReviewLogResult<std::vector<CLSReviewRecord>>::failure(error);
+    if (!reviews) {
+        m_prompter.message(PromptIcon::Warning, CLSTString(reviews.error()));
+        return;
+    }
+    log.reset();
+    // The fit starts from the parameters in use, and must do better than them.
+    CLSFsrsParameters start = CLSFsrsParameters::Defaults();
+    if (m_parameters->currentIndex() == kFittedParameters) {
+        if (auto fitted = CLSFsrsParameters::Parse(m_fitted, nullptr)) start = *fitted;
+    }
+    std::optional<CLSFsrsParameters> taken =
+        FitParametersInBackground(this, m_prompter, std::move(*reviews), start);
+    if (!taken) return;
+    m_fitted = taken->Format();
+    enableControls();
+    m_parameters->setCurrentIndex(kFittedParameters);
+    reportChange();
 }

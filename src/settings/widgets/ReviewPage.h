@@ -2,7 +2,10 @@
 
 #include "settings/widgets/CustomizePages.h"
 
+class Prompter;
+class QLabel;
 class QLineEdit;
+class QPushButton;
 
 /// "復習": the review schedule's settings — the retention aimed at, the
 /// day's limits, the steps, the day start, how answers are graded and which
@@ -10,7 +13,7 @@ class QLineEdit;
 class CLSReviewPageWidget : public CLSCustomizePage {
     Q_OBJECT
   public:
-    CLSReviewPageWidget(const CLSVorelSettings& settings, QWidget* parent);
+    CLSReviewPageWidget(const CLSVorelSettings& settings, Prompter& prompter, QWidget* parent);
     CLSTString refusal() const override { return value().refusal(); }
     void store(CLSVorelSettings& settings) override { value().store(settings); }
     void reset() override;
@@ -19,9 +22,16 @@ class CLSReviewPageWidget : public CLSCustomizePage {
     void load(const CLSReviewPage& page);
 
     QComboBox* parameterChoice() const { return m_parameters; }
+    QPushButton* fitButton() const { return m_fit; }
+    QLabel* fitInfo() const { return m_fitInfo; }
+    /// "自分の復習に合わせる(&O)...": fits the parameters to the review log;
+    /// the learner's choice shows on the page and is stored with it.
+    void fit();
 
   private:
     void enableControls();
+    /// Counts the logged reviews; fitting is offered from enough of them.
+    void countReviews();
 
     CLSNumberSpinBox* m_retention = nullptr;
     CLSNumberSpinBox* m_newPerDay = nullptr;
@@ -34,6 +44,10 @@ class CLSReviewPageWidget : public CLSCustomizePage {
     QCheckBox* m_easy = nullptr;
     CLSNumberSpinBox* m_easyTime = nullptr;
     QCheckBox* m_fourButtons = nullptr;
+    Prompter& m_prompter;
     QComboBox* m_parameters = nullptr;
+    QPushButton* m_fit = nullptr;
+    QLabel* m_fitInfo = nullptr;
+    int64_t m_reviewCount = 0;
     std::string m_fitted;  // the fitted numbers, kept while the defaults are chosen
 };

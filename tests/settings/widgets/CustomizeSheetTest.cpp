@@ -29,6 +29,7 @@
 #include "quiz/StudyCommandIds.h"
 #include "quiz/widgets/AskingPanel.h"
 #include "quiz/widgets/StudyScreen.h"
+#include "settings/SettingsFolder.h"
 #include "settings/SoundPlayer.h"
 #include "settings/VorelSettings.h"
 #include "settings/widgets/CustomizePages.h"
@@ -37,6 +38,7 @@
 #include "settings/widgets/DlgVague.h"
 #include "settings/widgets/ReviewPage.h"
 #include "srs/FsrsModel.h"
+#include "srs/SqliteReviewLog.h"
 #include "text/Codec.h"
 #include "text/Error.h"
 #include "text/widgets/DialogHelp.h"
@@ -327,6 +329,75 @@ TEST(CustomizeSheet, TheReviewPageByKeyboard) {
     EXPECT_EQ(second->value().easyTime, 0);
     EXPECT_EQ(second->value().fittedParameters, settings.review().parameters);
     again.reject();
+}
+
+namespace {
+
+// A learner whose reviews fill the log: each question seen on a widening
+// schedule, now and then forgotten.
+void FillReviewLog(int questions) {
+    auto opened = CLSSqliteReviewLog::open(DefaultReviewLogPath());
+    ASSERT_TRUE(opened.ok()) << opened.error();
+    const int64_t start = 1'790'000'000'000;
+    const int days[] = {0, 1, 3, 8, 20, 45, 90};
+    for (int q = 0; q < questions; ++q) {
+        for (int i = 0; i < 7; ++i) {
+            CLSReviewRecord r;
+            r.questionId = 1000 + q;
+            r.dataFile = "/words.vrf";
+            r.utcMs = start + days[i] * 86'400'000LL + q * 60'000LL;
+            r.utcOffsetMinutes = 540;
+            r.grade = (q * 7 + i) % 4 == 0 ? 1 : 3;
+            r.stateBefore = i == 0 ? 0 : 2;
+            ASSERT_TRUE((*opened)->append(r).ok());
+        }
+    }
+}
+
+}  // namespace
+
+TEST(CustomizeSheet, TheReviewPageFitsTheModelToTheLogWhenItHoldsEnough) {
+    UseProgramFonts();
+    CLSVorelSettings settings;
+    FillReviewLog(30);  // 210 reviews: not enough
+    {
+        CLSCustomizeSheet sheet(settings, nullptr);
+        auto* page = static_cast<CLSReviewPageWidget*>(sheet.page(CLSCustomizeSheet::kReview));
+        EXPECT_FALSE(page->fitButton()->isEnabled());
+        EXPECT_EQ(page->fitInfo()->text(), U("記録された復習: 210件 (400件から合わせられます)"));
+    }
+    FillReviewLog(40);  // 490 in all
+    CLSCustomizeSheet sheet(settings, nullptr);
+    sheet.show();
+    sheet.tabs()->setCurrentIndex(CLSCustomizeSheet::kReview);
+    auto* page = static_cast<CLSReviewPageWidget*>(sheet.page(CLSCustomizeSheet::kReview));
+    ASSERT_TRUE(page->fitButton()->isEnabled());
+    EXPECT_EQ(page->fitInfo()->text(), U("記録された復習: 490件"));
+    SaveShot(&sheet, "customize-review-fit");
+
+    // The loss before and after is told, and the learner takes the fit.
+    QString asked;
+    whenModal<QMessageBox>(
+        [&asked](QMessageBox* box) {
+            asked = box->text();
+            SaveShot(box, "fit-question");
+            box->button(QMessageBox::Yes)->click();
+        },
+        120000);
+    Key(&sheet, Qt::Key_O, Qt::AltModifier);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !asked.isEmpty(); }, 120000));
+    EXPECT_TRUE(asked.startsWith(U("自分の復習に合わせたパラメーターを使いますか？")))
+        << asked.toStdString();
+    EXPECT_TRUE(asked.contains(U("予測と比べた復習: "))) << asked.toStdString();
+    EXPECT_EQ(page->parameterChoice()->currentIndex(), 1);
+    CLSReviewPage value = page->value();
+    ASSERT_TRUE(value.useFitted);
+    auto fitted = CLSFsrsParameters::Parse(value.fittedParameters, nullptr);
+    ASSERT_TRUE(fitted.has_value());
+    EXPECT_NE(*fitted, CLSFsrsParameters::Defaults());
+    EXPECT_TRUE(sheet.applyButton()->isEnabled());
+    sheet.accept();
+    EXPECT_EQ(settings.review().parameters, value.fittedParameters);
 }
 
 TEST(CustomizeSheet, ReopensOnThePageShownLastAndResetShowsTheDefaults) {
