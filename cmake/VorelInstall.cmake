@@ -28,7 +28,7 @@ endif()
 
 # Translations of the program's own texts, where there are any
 # (translations/vorel_<lang>.ts, built with Qt's lrelease).
-file(GLOB VOREL_TS_FILES ${PROJECT_SOURCE_DIR}/translations/*.ts)
+file(GLOB VOREL_TS_FILES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/translations/*.ts)
 if(VOREL_GUI AND VOREL_TS_FILES)
     find_package(Qt6 REQUIRED COMPONENTS LinguistTools)
     set_source_files_properties(${VOREL_TS_FILES} PROPERTIES OUTPUT_LOCATION ${VOREL_BUILD_DATA}/translations)

@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(g++ cmake ninja-build pkg-config zlib1g-dev libgtest-dev libgmock-dev
           libbenchmark-dev libpng-dev qt6-base-dev qt6-multimedia-dev qt6-base-dev-tools
-          qt6-charts-dev libqt6charts6
+          qt6-charts-dev libqt6charts6 qt6-l10n-tools qt6-tools-dev
           libqt6svg6 qt6-translations-l10n fonts-ipafont-gothic fonts-ipafont-mincho
           fonts-dejavu-core fonts-noto-cjk libutf8proc-dev libsqlite3-dev libsqlite3-0
           gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav poppler-utils "$@")

@@ -7,6 +7,7 @@
 #include <QTranslator>
 
 #include "settings/SettingsFolder.h"
+#include "text/Language.h"
 #include "text/widgets/QtText.h"
 #include "text/widgets/Resources.h"
 #include "text/widgets/TextFromUser.h"
@@ -17,9 +18,9 @@ static void initPictures() {
 
 namespace {
 
-void installTranslator(const QString& name, const QString& folder) {
+void installTranslator(const QLocale& locale, const QString& name, const QString& folder) {
     auto* translator = new QTranslator(QCoreApplication::instance());
-    if (translator->load(QLocale(QLocale::Japanese), name, "_", folder)) {
+    if (translator->load(locale, name, "_", folder)) {
         QCoreApplication::installTranslator(translator);
     } else {
         delete translator;
@@ -42,11 +43,14 @@ void InitVorelApplication() {
     static bool prepared = false;
     if (prepared || !QCoreApplication::instance()) return;
     prepared = true;
-    // Qt's own texts (file dialogs, standard buttons) in Japanese, like ours;
-    // then the program's own translations, where it ships any.
-    installTranslator("qtbase", QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    // Qt's own texts (file dialogs, standard buttons) in the program's
+    // language, like ours; then the program's own translation, where the
+    // language is not its own.
+    QLocale locale(QString::fromStdString(ProgramLanguage()));
+    installTranslator(locale, "qtbase", QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     CLSTString data = ProgramDataFolder();
-    if (!data.isEmpty()) installTranslator("vorel", ToQString(data) + "/translations");
+    if (!data.isEmpty() && !SpeaksNativeLanguage())
+        installTranslator(locale, "vorel", ToQString(data) + "/translations");
     if (qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
         // Ties the windows to the desktop entry (task bars on Wayland find
         // the icon and name through it).

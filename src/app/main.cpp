@@ -8,6 +8,7 @@
 #include "app/MainWindow.h"
 #include "app/StartUp.h"
 #include "print/widgets/PdfExport.h"
+#include "settings/ProgramLanguage.h"
 #include "settings/SettingsFolder.h"
 #include "settings/VorelSettings.h"
 #include "text/Clock.h"
@@ -34,6 +35,7 @@ bool finishedByCommandLine(const CLSCommandLine& line, int& status) {
 int main(int argc, char** argv) {
     QCoreApplication::setApplicationName("Vorel");
     QCoreApplication::setApplicationVersion(VOREL_VERSION_TEXT);
+    StartProgramLanguage();
     int status = 0;
     // The command line is judged before the window system is needed, so
     // that --help, --version and a mistyped option are answered in a

@@ -8,6 +8,7 @@
 
 #include "data/LockInfo.h"
 #include "text/Codec.h"
+#include "text/Language.h"
 #include "text/Paths.h"
 #include "text/Unicode.h"
 
@@ -90,12 +91,16 @@ int CliFail(const std::string& utf8) {
 
 int CliFailOpen(const std::string& utf8Path) {
     // Worded as the data file's own message, which reaches stderr through the prompter.
-    std::fprintf(stderr, "vorel-cli: error: ファイル %s を開けません。\n", utf8Path.c_str());
+    std::fprintf(stderr, "vorel-cli: error: ");
+    std::fprintf(stderr, VT("ファイル %s を開けません。"), utf8Path.c_str());
+    std::fprintf(stderr, "\n");
     return 1;
 }
 
 int CliFailRead(const std::string& utf8Path) {
-    std::fprintf(stderr, "vorel-cli: error: ファイル %s を読み込めません。\n", utf8Path.c_str());
+    std::fprintf(stderr, "vorel-cli: error: ");
+    std::fprintf(stderr, VT("ファイル %s を読み込めません。"), utf8Path.c_str());
+    std::fprintf(stderr, "\n");
     return 1;
 }
 

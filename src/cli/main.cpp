@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "cli/Cli.h"
+#include "settings/ProgramLanguage.h"
 #include "text/Codec.h"
 #include "text/Error.h"
 
@@ -57,6 +58,7 @@ int checkedOutput(int status) {
 
 int main(int argc, char** argv) {
     holdClosedStreams();
+    StartProgramLanguage();
     if (argc < 2 || std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0) {
         printHelp();
         return checkedOutput(argc < 2 ? 1 : 0);

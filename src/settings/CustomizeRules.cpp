@@ -43,6 +43,7 @@ CLSGeneralPage CLSGeneralPage::from(const CLSVorelSettings& s) {
     p.examLogSize = s.examLogSize();
     p.historySize = s.historySize();
     p.debugMode = s.debugMode();
+    p.language = s.language();
     return p;
 }
 
@@ -68,6 +69,7 @@ void CLSGeneralPage::store(CLSVorelSettings& s) const {
     s.setFlag(CLSVorelSettings::kSaveExamLog, saveExamLog);
     s.setDebugMode(debugMode);
     s.setExamLogName(examLogName);
+    s.setLanguage(language);
 }
 
 // ---- 効果音 --------------------------------------------------------------------------------

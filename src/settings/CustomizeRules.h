@@ -32,6 +32,7 @@ struct CLSGeneralPage {
     int examLogSize = 0;
     int historySize = 0;
     bool debugMode = false;
+    std::string language;  // "" automatic, else a code of AvailableLanguages()
 
     static CLSGeneralPage from(const CLSVorelSettings& settings);
     /// The defaults; debug mode is off.

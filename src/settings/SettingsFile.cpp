@@ -1,5 +1,6 @@
 // Reading and writing the settings file.
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 
@@ -24,6 +25,7 @@ void CLSVorelSettings::applySettings(const CLSIniFile& ini) {
     readSection(ini, "Window");
     readRecent(ini);
     readSection(ini, "Options");
+    readLanguage(ini);
     m_skin.readDesign(ini);
     readFonts(ini);
     readSection(ini, "Print");
@@ -72,6 +74,18 @@ void CLSVorelSettings::readSection(const CLSIniFile& ini, const char* name) {
                 break;
         }
     }
+}
+
+void CLSVorelSettings::readLanguage(const CLSIniFile& ini) {
+    const CLSIniSection* section = ini.section("Options");
+    CLSTString code;
+    if (!section || !section->readText("Language", code)) return;
+    // A language code is a few ASCII letters; anything else is automatic.
+    const std::string& text = code.str();
+    bool letters =
+        !text.empty() && text.size() <= 8 &&
+        std::all_of(text.begin(), text.end(), [](char c) { return c >= 'a' && c <= 'z'; });
+    m_language = letters ? text : std::string();
 }
 
 void CLSVorelSettings::readRecent(const CLSIniFile& ini) {
@@ -139,6 +153,8 @@ void CLSVorelSettings::writeSettings(CLSFileWriteString& file, CLSIniCompanion& 
     file.writeNewLine();
 
     writeSectionKeys(file, companion, "Options");
+    // Older versions know no such key; a learner who never chose has none.
+    if (!m_language.empty()) writeKeyText(file, "Language", CLSTString(m_language));
     file.writeNewLine();
 
     m_skin.writeDesign(file, companion);

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <climits>
+#include <string>
+#include <utility>
 
 #include "settings/AnswerMode.h"
 #include "settings/ReviewOptions.h"
@@ -314,6 +316,10 @@ class CLSVorelSettings {
     CLSVorelSkin& skin() { return m_skin; }
     const CLSVorelSkin& skin() const { return m_skin; }
     /// The [Review] settings.
+    /// "表示言語": "" (automatic: by the locale), "ja", "en", ... Kept as
+    /// Language in [Options] only when chosen; applies at the next start.
+    const std::string& language() const { return m_language; }
+    void setLanguage(std::string code) { m_language = std::move(code); }
     CLSReviewOptions& review() { return m_review; }
     const CLSReviewOptions& review() const { return m_review; }
     CLSVagueTable& vagueTable() { return m_vague; }
@@ -327,6 +333,7 @@ class CLSVorelSettings {
   private:
     void setBit(int word, int bit, bool on);
     void readRecent(const CLSIniFile& ini);
+    void readLanguage(const CLSIniFile& ini);
     void readFonts(const CLSIniFile& ini);
     void readSection(const CLSIniFile& ini, const char* section);
     void readPrintFonts(const CLSIniFile& ini);
@@ -345,5 +352,6 @@ class CLSVorelSettings {
     CLSVorelFont m_printFonts[kPrintFontCount];
     CLSVorelSkin m_skin;
     CLSReviewOptions m_review;
+    std::string m_language;
     CLSVagueTable m_vague;
 };

@@ -701,3 +701,23 @@ TEST(SettingsFile, ValuesShiftJisCannotHoldLiveInTheCompanion) {
     EXPECT_EQ(ReadFileBytes(main), saved(plain, other));
     EXPECT_FALSE(std::filesystem::exists(other.file("VORELWIN.UTF8.INI")));
 }
+
+TEST(SettingsFile, TheLanguageIsKeptOnlyOnceChosen) {
+    TempDir dir;
+    CLSVorelSettings settings;
+    settings.setLanguage("en");
+    std::string bytes = saved(settings, dir);
+    EXPECT_NE(bytes.find("Language=en\r\n"), std::string::npos);
+    EXPECT_EQ(bytes.find("Language=en\r\n"), bytes.find("\r\n\r\n[Design]") - 11)
+        << "at the end of [Options]";
+    EXPECT_EQ(loaded(bytes, dir).language(), "en");
+    // Back to automatic: the file is the one it always was.
+    settings.setLanguage("");
+    EXPECT_EQ(saved(settings, dir), defaultFileBytes());
+    // Anything but a language code reads as automatic.
+    for (const char* odd : {"EN", "e n", "../x", "abcdefghi"}) {
+        std::string edited = bytes;
+        edited.replace(edited.find("Language=en"), 11, std::string("Language=") + odd);
+        EXPECT_EQ(loaded(edited, dir).language(), "") << odd;
+    }
+}

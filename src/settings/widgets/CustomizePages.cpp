@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLocale>
 #include <QMimeData>
 #include <QPushButton>
 #include <QUrl>
@@ -24,6 +25,7 @@
 #include "settings/widgets/DlgVague.h"
 #include "text/Codec.h"
 #include "text/Error.h"
+#include "text/Language.h"
 #include "text/Paths.h"
 #include "text/Prompter.h"
 #include "text/widgets/DialogHelp.h"
@@ -41,6 +43,14 @@ QGridLayout* indentedGrid(int indent = 20) {
 }
 
 }  // namespace
+
+QString LanguageName(const std::string& code) {
+    if (code == "ja") return U("日本語");
+    if (code == "en") return QStringLiteral("English");
+    // A language added by its translation file alone: Qt knows its name.
+    QString name = QLocale(QString::fromStdString(code)).nativeLanguageName();
+    return name.isEmpty() ? QString::fromStdString(code) : name;
+}
 
 // ---- the common page -----------------------------------------------------------------------
 
@@ -81,10 +91,14 @@ void CLSCustomizePage::watchControls() {
         connect(combo, &QComboBox::currentIndexChanged, this, &CLSCustomizePage::reportChange);
 }
 
-QLabel* NewFieldLabel(const char* utf8, QWidget* buddy, QWidget* parent) {
-    auto* label = new QLabel(U(utf8), parent);
+QLabel* NewFieldLabel(const QString& text, QWidget* buddy, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
     label->setBuddy(buddy);
     return label;
+}
+
+QLabel* NewFieldLabel(const char* utf8, QWidget* buddy, QWidget* parent) {
+    return NewFieldLabel(U(utf8), buddy, parent);
 }
 
 CLSNumberSpinBox* NewNumberField(int minimum, int maximum, QWidget* parent) {
@@ -110,6 +124,11 @@ CLSGeneralPageWidget::CLSGeneralPageWidget(const CLSVorelSettings& settings, Pro
     m_logSizeUnit = new QLabel(U("KB"), this);
     m_historySize = NewNumberField(0, 32767, this);
     m_debug = new QCheckBox(U("デバッグモードで起動する(&D)"), this);
+    m_language = new QComboBox(this);
+    // Each language by its own name, so that a learner finds theirs.
+    m_language->addItem(tr("自動 (システムの言語)"), QString());
+    for (const std::string& code : AvailableLanguages())
+        m_language->addItem(LanguageName(code), QString::fromStdString(code));
 
     content()->addWidget(m_loadLast);
     content()->addSpacing(6);
@@ -134,6 +153,16 @@ CLSGeneralPageWidget::CLSGeneralPageWidget(const CLSVorelSettings& settings, Pro
     content()->addLayout(history);
     content()->addSpacing(6);
     content()->addWidget(m_debug);
+    content()->addSpacing(6);
+    auto* language = new QHBoxLayout;
+    language->addWidget(NewFieldLabel(tr("表示言語(&I)："), m_language, this));
+    language->addWidget(m_language);
+    language->addStretch(1);
+    content()->addLayout(language);
+    auto* languageNote =
+        new QLabel(tr("表示言語の変更は、次に起動したときから有効になります。"), this);
+    languageNote->setWordWrap(true);
+    content()->addWidget(languageNote);
 
     connect(m_saveLog, &QCheckBox::toggled, this, &CLSGeneralPageWidget::enableLogControls);
     connect(m_browse, &QPushButton::clicked, this, &CLSGeneralPageWidget::browse);
@@ -149,6 +178,8 @@ void CLSGeneralPageWidget::load(const CLSGeneralPage& page) {
         m_logSize->setValue(page.examLogSize);
         m_historySize->setValue(page.historySize);
         m_debug->setChecked(page.debugMode);
+        int index = m_language->findData(QString::fromStdString(page.language));
+        m_language->setCurrentIndex(std::max(index, 0));
     });
     enableLogControls();
 }
@@ -161,6 +192,7 @@ CLSGeneralPage CLSGeneralPageWidget::value() const {
     page.examLogSize = m_logSize->value();
     page.historySize = m_historySize->value();
     page.debugMode = m_debug->isChecked();
+    page.language = m_language->currentData().toString().toStdString();
     return page;
 }
 

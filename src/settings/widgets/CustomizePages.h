@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <string>
 
 #include "settings/CustomizeRules.h"
 
@@ -73,8 +74,11 @@ class CLSCustomizePage : public QWidget {
 /// A number field with the range its arrows keep to (a typed value outside
 /// it is judged by the page).
 CLSNumberSpinBox* NewNumberField(int minimum, int maximum, QWidget* parent);
+/// A language by its own name: "日本語", "English".
+QString LanguageName(const std::string& code);
 /// A label that gives its mnemonic to the field after it.
 QLabel* NewFieldLabel(const char* utf8, QWidget* buddy, QWidget* parent);
+QLabel* NewFieldLabel(const QString& text, QWidget* buddy, QWidget* parent);
 
 /// "一般": start-up, the exam history file and its size, history entries
 /// per question, debug mode.
@@ -88,6 +92,7 @@ class CLSGeneralPageWidget : public CLSCustomizePage {
 
     CLSGeneralPage value() const;
     void load(const CLSGeneralPage& page);
+    QComboBox* languageChoice() const { return m_language; }
 
   private:
     void browse();
@@ -104,6 +109,7 @@ class CLSGeneralPageWidget : public CLSCustomizePage {
     QLabel* m_logSizeUnit = nullptr;
     CLSNumberSpinBox* m_historySize = nullptr;
     QCheckBox* m_debug = nullptr;
+    QComboBox* m_language = nullptr;
 };
 
 /// "効果音": the sound switch and the files of the four sounds, which can be

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The language the program speaks to the learner. Its own texts are
+// Japanese; every other language comes from a catalogue built from
+// translations/vorel_<code>.ts. The core looks its texts up with VT(); the
+// widgets use Qt's translator, loaded from the same file.
+
+/// The program's own language, which needs no catalogue.
+inline constexpr const char* kNativeLanguage = "ja";
+/// What a learner gets when the system asks for a language the program
+/// does not speak.
+inline constexpr const char* kFallbackLanguage = "en";
+
+/// "ja" and the code of every language with a catalogue, in that order.
+std::vector<std::string> AvailableLanguages();
+
+/// The language to speak: VOREL_LANG when it names one the program has;
+/// else the setting ("ja", "en", ...; "" for automatic); automatic takes
+/// the first of LANGUAGE (its first entry), LC_ALL, LC_MESSAGES and LANG
+/// that is set: Japanese for ja* and for C and POSIX (so that scripts see
+/// the texts they always saw), a language the program has by its code,
+/// and English for every other locale. getenv reads the environment.
+std::string ChooseLanguage(std::string_view setting,
+                           const std::function<const char*(const char*)>& getenv);
+
+/// The language of this run; set once at start-up ("ja" until then).
+void SetProgramLanguage(std::string_view code);
+const std::string& ProgramLanguage();
+inline bool SpeaksNativeLanguage() {
+    return ProgramLanguage() == kNativeLanguage;
+}
+
+/// A text of the core in the program's language: the catalogue's
+/// translation of japanese, or japanese itself when there is none. Give it
+/// one string literal on one line: scripts/update-translations.sh finds the
+/// core's texts by scanning the sources for such calls.
+const char* VT(const char* japanese);
