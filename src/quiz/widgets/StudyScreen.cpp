@@ -24,6 +24,7 @@
 #include "text/Codec.h"
 #include "text/Common.h"
 #include "text/Error.h"
+#include "text/Paths.h"
 #include "text/Prompter.h"
 #include "text/widgets/CommandSet.h"
 #include "text/widgets/DialogHelp.h"
@@ -241,19 +242,31 @@ bool CLSStudyScreen::prepareReview() {
         }
         if (!m_doc.setVersion(DataFileVersion::kCurrent)) return false;
     }
-    // The review log opens once; a log that cannot be opened is said, and
-    // the reviews go on with their schedules kept in the file.
-    if (!m_reviewLog && !m_reviewLogFailed) {
-        auto opened = CLSSqliteReviewLog::open(DefaultReviewLogPath());
+    // A log that cannot be opened is said once, and the reviews go on with
+    // their schedules kept in the file.
+    if (!reviewLog() && !m_reviewLogWarned) {
+        m_reviewLogWarned = true;
+        m_prompter.message(PromptIcon::Warning, CLSTString(m_reviewLogError));
+    }
+    return true;
+}
+
+CLSReviewLog* CLSStudyScreen::reviewLog(bool createMissing) {
+    if (!m_reviewLog && m_reviewLogError.empty()) {
+        CLSTString path = DefaultReviewLogPath();
+        if (!createMissing && !FileExists(path)) return nullptr;
+        auto opened = CLSSqliteReviewLog::open(path);
         if (opened) {
             m_reviewLog = std::move(*opened);
             m_exam.setReviewLog(m_reviewLog.get());
         } else {
-            m_reviewLogFailed = true;
-            m_prompter.message(PromptIcon::Warning, CLSTString(opened.error()));
+            m_reviewLogError = opened.error();
+            // The log's messages always say something; an empty one would
+            // have it tried again.
+            if (m_reviewLogError.empty()) m_reviewLogError = "復習の記録を開けません。";
         }
     }
-    return true;
+    return m_reviewLog.get();
 }
 
 bool CLSStudyScreen::startRunFromList(CLSExamMode mode, const std::vector<int>& questions) {
