@@ -27,11 +27,15 @@
 #include "data/VorelDataFile.h"
 #include "quiz/Exam.h"
 #include "quiz/ExamLogStats.h"
+#include "quiz/ReviewStats.h"
 #include "quiz/widgets/DlgReaskMenu.h"
 #include "quiz/widgets/ExamLogCharts.h"
 #include "quiz/widgets/ExamLogRowModel.h"
+#include "quiz/widgets/MissedQuestionsPage.h"
+#include "quiz/widgets/ReviewStatsPage.h"
 #include "quiz/widgets/StudyScreen.h"
 #include "settings/VorelSettings.h"
+#include "text/Clock.h"
 #include "text/Codec.h"
 #include "text/Error.h"
 #include "text/Paths.h"
@@ -213,7 +217,16 @@ QWidget* CLSDlgExamLog::createRecordSide() {
     m_pages->addTab(m_list, U("問題一覧(&L)"));
     m_charts = new CLSExamLogCharts(m_pages);
     m_pages->addTab(m_charts, U("グラフ(&G)"));
-    connect(m_pages, &QTabWidget::currentChanged, this, [this] { updateCharts(); });
+    m_reviewPage = new CLSReviewStatsPage(m_pages);
+    m_pages->addTab(m_reviewPage, U("復習(&V)"));
+    m_missedPage = new CLSMissedQuestionsPage(m_pages);
+    m_pages->addTab(m_missedPage, U("よく間違える問題(&M)"));
+    connect(m_missedPage, &CLSMissedQuestionsPage::reaskRequested, this,
+            &CLSDlgExamLog::reaskOpenFile);
+    connect(m_pages, &QTabWidget::currentChanged, this, [this] {
+        updateCharts();
+        updateReviewPage();
+    });
     column->addWidget(m_pages, 1);
     return side;
 }
@@ -266,6 +279,9 @@ void CLSDlgExamLog::loadingFinished() {
     m_editor->setEnabled(
         QFileInfo(QString::fromStdString(NativePath(m_study.exam().examLogPath()))).isFile());
     sortExamLog(m_byDate);
+    // The wrong answers of past runs are in now.
+    m_reviewStale = true;
+    updateReviewPage();
     emit loaded();
 }
 
@@ -401,13 +417,38 @@ void CLSDlgExamLog::updateCharts() {
     m_charts->showStats(ExamLogStatsOfFile(m_records, r.fileName), ToQString(r.fileName), &shown);
 }
 
+void CLSDlgExamLog::updateReviewPage() {
+    // Counted only when looked at, and again when the open file or the
+    // history changed.
+    QWidget* page = m_pages->currentWidget();
+    if ((page != m_reviewPage && page != m_missedPage) || !m_reviewStale) return;
+    m_reviewStale = false;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const Clock& clock = m_study.clock();
+    CLSVorelSettings& settings = m_study.exam().settings();
+    CLSReviewSettings review = settings.review().schedulerSettings(clock.utcOffsetMinutes());
+    // Looking at the figures writes no log of its own.
+    CLSReviewLog* log = m_study.reviewLog(false);
+    const CLSVorelDataFile& doc = m_study.exam().document();
+    CLSReviewStats stats = ReviewStatsOf(doc, review, clock.utcMillis(), log, m_records);
+    if (!log) stats.logProblem = m_study.reviewLogError();
+    m_reviewPage->showStats(stats, doc);
+    m_missedPage->showMissed(stats, doc);
+    QApplication::restoreOverrideCursor();
+}
+
 // ---- actions --------------------------------------------------------------------------
 
 bool CLSDlgExamLog::openRecordFile() {
     if (m_shown < 0) return false;
     CLSTString path = m_records[m_shown].fileName;
     CLSVorelDataFile& doc = m_study.exam().document();
-    bool ok = doc.getPath() == path || doc.loadFile(path);
+    bool same = doc.getPath() == path;
+    bool ok = same || doc.loadFile(path);
+    if (!same) {
+        m_reviewStale = true;
+        updateReviewPage();
+    }
     // Loading brings the main window forward; the history stays in front.
     activateWindow();
     raise();
@@ -462,6 +503,23 @@ void CLSDlgExamLog::reask() {
     }
     m_reask = CLSReaskRequest{menu.mode(), std::move(questions)};
     accept();
+}
+
+bool CLSDlgExamLog::reaskOpenFile(const std::vector<int>& questions) {
+    int available = m_study.exam().document().getQuestionCount();
+    std::vector<int> asked;
+    for (int q : questions) {
+        if (q >= 0 && q < available) asked.push_back(q);
+    }
+    if (asked.empty()) {
+        m_study.exam().document().prompter().message(PromptIcon::Information,
+                                                     CLSTString("出題する問題はありません。"));
+        return false;
+    }
+    m_reask =
+        CLSReaskRequest{CLSExamMode::reask(CLSExamMode::kRetrySelected, false), std::move(asked)};
+    accept();
+    return true;
 }
 
 void CLSDlgExamLog::done(int result) {

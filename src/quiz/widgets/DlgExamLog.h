@@ -12,6 +12,8 @@
 
 class CLSExamLogCharts;
 class CLSExamLogRowModel;
+class CLSMissedQuestionsPage;
+class CLSReviewStatsPage;
 class CLSStudyScreen;
 class QLabel;
 class QPushButton;
@@ -34,6 +36,9 @@ struct CLSReaskRequest {
 /// "出題履歴": every past run in a tree by date or by data file, the details
 /// and rows of one run, the charts of its file, opening the history in a
 /// text editor or the run's data file, and re-asking a run's questions.
+/// Its "復習" page shows the review figures of the file open on the study
+/// screen, and "よく間違える問題" that file's questions missed most, which
+/// can be asked again.
 /// The history is read in the background, so a large one does not hold the
 /// window up; loaded() tells when it is there.
 class CLSDlgExamLog : public QDialog {
@@ -69,6 +74,8 @@ class CLSDlgExamLog : public QDialog {
     CLSExamLogRowModel* rowModel() const { return m_rows; }
     QTabWidget* pages() const { return m_pages; }
     CLSExamLogCharts* charts() const { return m_charts; }
+    CLSReviewStatsPage* reviewPage() const { return m_reviewPage; }
+    CLSMissedQuestionsPage* missedPage() const { return m_missedPage; }
 
     /// Opens the shown run's data file on the study screen; false when it
     /// could not be loaded.
@@ -77,6 +84,9 @@ class CLSDlgExamLog : public QDialog {
     void openInEditor();
     /// "再出題(&R)...".
     void reask();
+    /// Re-asks questions of the open file in the order given (the most
+    /// missed); false when none of them is in the file.
+    bool reaskOpenFile(const std::vector<int>& questions);
 
     void done(int result) override;
 
@@ -95,6 +105,7 @@ class CLSDlgExamLog : public QDialog {
     void nodeSelected(QTreeWidgetItem* item);
     void storeColumnWidths();
     void updateCharts();
+    void updateReviewPage();
     void status(const QString& text);
 
     struct Loading;
@@ -109,6 +120,7 @@ class CLSDlgExamLog : public QDialog {
     int m_nodeCount = 0;
     int m_shown = -1;
     int m_charted = -2;
+    bool m_reviewStale = true;
     std::optional<CLSReaskRequest> m_reask;
 
     QTabBar* m_sortTabs = nullptr;
@@ -125,6 +137,8 @@ class CLSDlgExamLog : public QDialog {
     CLSExamLogRowModel* m_rows = nullptr;
     QTabWidget* m_pages = nullptr;
     CLSExamLogCharts* m_charts = nullptr;
+    CLSReviewStatsPage* m_reviewPage = nullptr;
+    CLSMissedQuestionsPage* m_missedPage = nullptr;
 };
 
 /// The main window's "出題履歴を開く(&H)...": the history browser; a re-ask

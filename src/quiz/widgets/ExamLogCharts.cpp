@@ -4,15 +4,14 @@
 #include <QChartView>
 #include <QDateTime>
 #include <QDateTimeAxis>
-#include <QGraphicsLayout>
 #include <QLabel>
 #include <QLineSeries>
 #include <QScatterSeries>
 #include <QVBoxLayout>
 #include <QValueAxis>
 #include <algorithm>
-#include <cmath>
 
+#include "quiz/widgets/ChartStyle.h"
 #include "text/widgets/QtText.h"
 
 namespace {
@@ -27,16 +26,8 @@ qint64 msecsOf(const QDate& date, int hour = 0, int minute = 0, int second = 0) 
 
 QChartView* makeView(const QString& title, QLineSeries* series, const QString& valueFormat,
                      QWidget* parent) {
-    auto* chart = new QChart;
-    chart->setTitle(title);
-    QFont titleFont = chart->titleFont();
-    titleFont.setPointSizeF(titleFont.pointSizeF() * 0.9);
-    chart->setTitleFont(titleFont);
-    chart->legend()->hide();
-    // The charts share a small dialog: little room goes to frames.
-    chart->setMargins(QMargins(2, 2, 2, 2));
-    chart->layout()->setContentsMargins(0, 0, 0, 0);
-    chart->setBackgroundRoundness(0);
+    QChartView* view = MakeSmallChartView(title, parent);
+    QChart* chart = view->chart();
     chart->addSeries(series);
     auto* x = new QDateTimeAxis(chart);
     auto* y = new QValueAxis(chart);
@@ -47,27 +38,8 @@ QChartView* makeView(const QString& title, QLineSeries* series, const QString& v
     series->attachAxis(x);
     series->attachAxis(y);
     series->setPointsVisible(true);
-    auto* view = new QChartView(chart, parent);
-    view->setRenderHint(QPainter::Antialiasing);
     view->setMinimumHeight(150);
     return view;
-}
-
-// Whole-number ticks from 0 up to at least most, at most five marks, in
-// steps of 1, 2 or 5 times a power of ten: a count of 1 reads 0 and 1, not
-// 0, 0, 0, 1, 1.
-void setWholeNumberTicks(QValueAxis* y, double most) {
-    const int top = std::max(1, static_cast<int>(std::ceil(most)));
-    auto marksOf = [top](int step) { return (top + step - 1) / step; };
-    int step = 1;
-    for (int base = 1; marksOf(step) > 4; base *= 10) {
-        for (int m : {1, 2, 5}) {
-            step = m * base;
-            if (marksOf(step) <= 4) break;
-        }
-    }
-    y->setRange(0, marksOf(step) * step);
-    y->setTickCount(marksOf(step) + 1);
 }
 
 // A time axis over the points. Its labels name the time of day while the
@@ -114,7 +86,7 @@ void fitAxes(QChart* chart, const QList<QPointF>& points, double yMax) {
         y->setRange(0, 100);
         y->setTickCount(5);
     } else {
-        setWholeNumberTicks(y, yMax);
+        SetWholeNumberTicks(y, yMax);
     }
 }
 

@@ -247,30 +247,31 @@ bool CLSStudyScreen::prepareReview() {
         }
         if (!m_doc.setVersion(DataFileVersion::kCurrent)) return false;
     }
-    // The review log opens once; a log that cannot be opened is said, and
-    // the reviews go on with their schedules kept in the file.
-    if (!m_reviewLog && !m_reviewLogFailed) {
-        auto opened = CLSSqliteReviewLog::open(DefaultReviewLogPath());
-        if (opened) {
-            m_reviewLog = std::move(*opened);
-            m_exam.setReviewLog(m_reviewLog.get());
-        } else {
-            m_reviewLogFailed = true;
-            m_prompter.message(PromptIcon::Warning, CLSTString(opened.error()));
-        }
+    // A log that cannot be opened is said once, and the reviews go on with
+    // their schedules kept in the file.
+    if (!reviewLog() && !m_reviewLogWarned) {
+        m_reviewLogWarned = true;
+        m_prompter.message(PromptIcon::Warning, CLSTString(m_reviewLogError));
     }
     return true;
 }
 
-void CLSStudyScreen::openExistingReviewLog() {
-    if (m_reviewLog || m_reviewLogFailed) return;
-    CLSTString path = DefaultReviewLogPath();
-    // Counting makes no log; a log that does not open is said at the review.
-    if (!FileExists(path)) return;
-    if (auto opened = CLSSqliteReviewLog::open(path)) {
-        m_reviewLog = std::move(*opened);
-        m_exam.setReviewLog(m_reviewLog.get());
+CLSReviewLog* CLSStudyScreen::reviewLog(bool createMissing) {
+    if (!m_reviewLog && m_reviewLogError.empty()) {
+        CLSTString path = DefaultReviewLogPath();
+        if (!createMissing && !FileExists(path)) return nullptr;
+        auto opened = CLSSqliteReviewLog::open(path);
+        if (opened) {
+            m_reviewLog = std::move(*opened);
+            m_exam.setReviewLog(m_reviewLog.get());
+        } else {
+            m_reviewLogError = opened.error();
+            // The log's messages always say something; an empty one would
+            // have it tried again.
+            if (m_reviewLogError.empty()) m_reviewLogError = "復習の記録を開けません。";
+        }
     }
+    return m_reviewLog.get();
 }
 
 void CLSStudyScreen::refreshDayCounts() {
@@ -278,9 +279,9 @@ void CLSStudyScreen::refreshDayCounts() {
         m_infoPane->setDayCounts(std::nullopt);
         return;
     }
-    openExistingReviewLog();
+    // Counting makes no log; one that does not open is said at the review.
     m_infoPane->setDayCounts(ReviewDayCountsOf(m_doc, m_settings.review(), m_clock,
-                                               m_reviewLog.get(), m_doc.getPath().str()));
+                                               reviewLog(false), m_doc.getPath().str()));
 }
 
 bool CLSStudyScreen::startRunFromList(CLSExamMode mode, const std::vector<int>& questions) {

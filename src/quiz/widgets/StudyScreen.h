@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "quiz/Exam.h"
@@ -13,6 +14,7 @@
 
 class CLSAskingPanel;
 class CLSCommandSet;
+class CLSReviewLog;
 class CLSSqliteReviewLog;
 class CLSVorelDataFile;
 class CLSVorelSettings;
@@ -62,6 +64,13 @@ class CLSStudyScreen : public QWidget, public CLSScreen {
     void examFinish(bool wait);
     bool isRunning() const { return m_exam.isRunning(); }
     CLSExam& exam() { return m_exam; }
+    const Clock& clock() const { return m_clock; }
+    /// The learner's review log, opened on first use; null when it cannot
+    /// be opened (it is not tried again, and reviewLogError() says why).
+    /// Without createMissing a log not written yet is not made either, and
+    /// gives null with no error.
+    CLSReviewLog* reviewLog(bool createMissing = true);
+    const std::string& reviewLogError() const { return m_reviewLogError; }
     /// Starts a run (the study menu's run commands); a run going on ends first.
     void startRun(CLSExamMode mode);
     /// Starts a run over the given questions (indexes in the document) with
@@ -112,8 +121,6 @@ class CLSStudyScreen : public QWidget, public CLSScreen {
     void dropResult();
     /// Before a review: the file in the current layout, the review log open.
     bool prepareReview();
-    /// Opens the review log when there is one, quietly (for the day's counts).
-    void openExistingReviewLog();
     /// The information pane's count of the day's reviews, made again.
     void refreshDayCounts();
     void beginAsking();
@@ -131,7 +138,8 @@ class CLSStudyScreen : public QWidget, public CLSScreen {
     const Clock& m_clock;
     // Declared before the run, which writes to it until it goes.
     std::unique_ptr<CLSSqliteReviewLog> m_reviewLog;
-    bool m_reviewLogFailed = false;
+    std::string m_reviewLogError;
+    bool m_reviewLogWarned = false;
     CLSExam m_exam;
     CLSCommandSet* m_commands = nullptr;
     CLSWndInfoPane* m_infoPane = nullptr;

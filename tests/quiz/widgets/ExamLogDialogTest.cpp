@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <stdlib.h>
 #include <QAbstractItemModelTester>
 #include <QApplication>
+#include <QBarSet>
 #include <QChartView>
 #include <QCheckBox>
 #include <QDateTimeAxis>
@@ -22,18 +24,25 @@
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QValueAxis>
+
 #include <cstdio>
 #include <functional>
 
 #include "DocFixture.h"
 #include "app/MainWindow.h"
 #include "app/StartUp.h"
+#include "data/ReviewLine.h"
 #include "quiz/widgets/DlgExamLog.h"
 #include "quiz/widgets/DlgReaskMenu.h"
 #include "quiz/widgets/ExamLogCharts.h"
 #include "quiz/widgets/ExamLogRowModel.h"
+#include "quiz/widgets/MissedQuestionsPage.h"
+#include "quiz/widgets/ReviewStatsPage.h"
 #include "quiz/widgets/StudyScreen.h"
+#include "settings/SettingsFolder.h"
 #include "settings/VorelSettings.h"
+#include "srs/SqliteReviewLog.h"
+#include "text/Paths.h"
 #include "text/widgets/DesktopOpen.h"
 #include "widgets/DialogTestSupport.h"
 #include "widgets/WhenModal.h"
@@ -109,6 +118,34 @@ struct History {
     }
     CLSStudyScreen& study() { return *window->studyScreen(); }
 };
+
+// The review log of a test in a folder of its own (VOREL_HOME), so that no
+// other test's reviews are in it.
+class OwnHome {
+  public:
+    explicit OwnHome(const TempDir& dir) {
+        if (const char* old = getenv("VOREL_HOME")) m_old = old;
+        setenv("VOREL_HOME", dir.path().c_str(), 1);
+    }
+    ~OwnHome() { setenv("VOREL_HOME", m_old.c_str(), 1); }
+
+  private:
+    std::string m_old;
+};
+
+// c.vrf: q1 due today, q2 in three days, q3 to q5 new.
+void writeScheduledFile(const History& h) {
+    const int64_t day = 86'400'000;
+    CLSReviewState first{ReviewPhase::Review, 3, 5, h.clock.utc - 3 * day, h.clock.utc, 0, 21};
+    CLSReviewState second = first;
+    second.dueMs += 3 * day;
+    second.id = 22;
+    std::string text = "VORELDATA V3.0\r\n#T,000000\r\nq1,,a1,,,<00\r\n" +
+                       ReviewLineText(first, "q1") + "\r\nq2,,a2,,,<00\r\n" +
+                       ReviewLineText(second, "q2") +
+                       "\r\nq3,,a3,,,<00\r\nq4,,a4,,,<00\r\nq5,,a5,,,<00\r\n";
+    WriteFileBytes(h.dir.file("c.vrf"), Utf8ToCp932Literal(text));
+}
 
 bool waitLoaded(CLSDlgExamLog& dialog) {
     return QTest::qWaitFor([&] { return dialog.isLoaded(); }, 10000);
@@ -350,4 +387,86 @@ TEST(ExamLogCharts, AxesCountInWholeNumbersAndShowTheTimeOfDay) {
     stats.days = {{2024, 1, 1, 2}, {2026, 1, 1, 2}};
     charts.showStats(stats, "a.vrf");
     EXPECT_EQ(countX->format(), "yyyy/MM");
+}
+
+TEST(ExamLogDialog, TheReviewPageReasksTheOpenFilesMostMissedInOrder) {
+    History h;
+    OwnHome home(h.dir);
+    writeScheduledFile(h);
+    const std::string file = h.dir.file("c.vrf");
+    {
+        auto log = CLSSqliteReviewLog::open(DefaultReviewLogPath());
+        ASSERT_TRUE(log.ok()) << log.error();
+        for (const std::string& path : {file, file, h.dir.file("a.vrf")}) {
+            CLSReviewRecord again{22, path, h.clock.utc - 3'600'000, 540, 4, 1, 2, 3, 5, 5000};
+            ASSERT_TRUE((*log)->append(again).ok());
+        }
+    }
+    h.writeLog(runRecord(2026, 12, 1, 9, file, 0, {1, 4}, {false, false}) + "\r\n\r\n" +
+               runRecord(2026, 12, 2, 9, h.dir.file("a.vrf"), 0, {2}, {false}));
+    ASSERT_TRUE(h.window->openFile(CLSTString(file)));
+
+    CLSDlgExamLog dialog(h.study());
+    showActive(&dialog);
+    ASSERT_TRUE(waitLoaded(dialog));
+    pressAlt(&dialog, Qt::Key_V);
+    EXPECT_EQ(dialog.reviewPage()->dueBars()->at(0), 1);
+    EXPECT_EQ(dialog.reviewPage()->dueBars()->at(3), 1);
+    SaveShot(&dialog, "exam-log-review");
+
+    // q2 forgotten twice in reviews of this file, q1 and q4 wrong once in a
+    // run; the other file's Again and runs are not theirs.
+    pressAlt(&dialog, Qt::Key_M);
+    QTableView* list = dialog.missedPage()->list();
+    ASSERT_EQ(list->model()->rowCount(), 3);
+    EXPECT_EQ(list->model()->index(0, 1).data().toString(), "2") << "missed twice";
+    SaveShot(&dialog, "exam-log-missed");
+    list->setFocus();
+    list->selectRow(0);
+    QTest::keyClick(list, Qt::Key_Down, Qt::ShiftModifier);
+    QTest::keyClick(list, Qt::Key_Down, Qt::ShiftModifier);
+    pressAlt(&dialog, Qt::Key_Q);
+    EXPECT_FALSE(dialog.isVisible());
+    ASSERT_TRUE(dialog.reaskRequest().has_value());
+    EXPECT_EQ(dialog.reaskRequest()->mode, CLSExamMode::reask(CLSExamMode::kRetrySelected, false));
+    EXPECT_EQ(dialog.reaskRequest()->questions, (std::vector<int>{1, 0, 3}))
+        << "in the list's order";
+}
+
+TEST(ExamLogDialog, TheReviewPagesWithoutALogAndWithOneThatCannotBeOpened) {
+    History h;
+    OwnHome home(h.dir);
+    writeScheduledFile(h);
+    h.writeLog(runRecord(2026, 12, 2, 9, h.dir.file("a.vrf"), 1, {2, 5}, {false, true}));
+    ASSERT_TRUE(h.window->openFile(CLSTString(h.dir.file("c.vrf"))));
+    {
+        CLSDlgExamLog dialog(h.study());
+        showActive(&dialog);
+        ASSERT_TRUE(waitLoaded(dialog));
+        pressAlt(&dialog, Qt::Key_V);
+        EXPECT_TRUE(
+            dialog.reviewPage()->note()->text().contains(U("復習の記録はまだありません。")));
+        EXPECT_EQ(dialog.reviewPage()->desiredSeries()->count(), 2) << "the goal all the same";
+        EXPECT_FALSE(FileExists(CLSTString(h.dir.file("REVIEWLOG.DB")))) << "looking writes none";
+    }
+    WriteFileBytes(h.dir.file("REVIEWLOG.DB"), "not a database, but text");
+    CLSDlgExamLog dialog(h.study());
+    showActive(&dialog);
+    ASSERT_TRUE(waitLoaded(dialog));
+    pressAlt(&dialog, Qt::Key_V);
+    CLSReviewStatsPage* page = dialog.reviewPage();
+    EXPECT_TRUE(page->note()->text().contains(U("正解率と学習時間は表示できません")))
+        << page->note()->text().toStdString();
+    EXPECT_EQ(page->dueBars()->at(0), 1) << "the schedules are in the file";
+    QAbstractItemModel* missed = dialog.missedPage()->list()->model();
+    EXPECT_EQ(missed->rowCount(), 0);
+
+    // The run shown is of a.vrf: opening it brings its figures.
+    dialog.fileLink()->click();
+    EXPECT_EQ(h.window->document().getPath(), CLSTString(h.dir.file("a.vrf")));
+    ASSERT_EQ(missed->rowCount(), 1);
+    EXPECT_EQ(missed->index(0, 0).data().toString(), "2");
+    EXPECT_EQ(page->dueBars()->sum(), 0);
+    EXPECT_FALSE(dialog.missedPage()->reaskButton()->isEnabled()) << "nothing chosen yet";
+    EXPECT_TRUE(h.prompter.entries.empty()) << "said on the page, not in a box";
 }
