@@ -19,12 +19,12 @@
 <context>
     <name>Core</name>
     <message>
-        <source>ファイル %s を読み込めません。</source>
-        <translation>Cannot read the file %s.</translation>
+        <source>ファイル %1 を読み込めません。</source>
+        <translation>Cannot read the file %1.</translation>
     </message>
     <message>
-        <source>ファイル %s を開けません。</source>
-        <translation>Cannot open the file %s.</translation>
+        <source>ファイル %1 を開けません。</source>
+        <translation>Cannot open the file %1.</translation>
     </message>
 </context>
 </TS>

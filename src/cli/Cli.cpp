@@ -91,16 +91,14 @@ int CliFail(const std::string& utf8) {
 
 int CliFailOpen(const std::string& utf8Path) {
     // Worded as the data file's own message, which reaches stderr through the prompter.
-    std::fprintf(stderr, "vorel-cli: error: ");
-    std::fprintf(stderr, VT("ファイル %s を開けません。"), utf8Path.c_str());
-    std::fprintf(stderr, "\n");
+    std::fprintf(stderr, "vorel-cli: error: %s\n",
+                 Fill(VT("ファイル %1 を開けません。"), {utf8Path}).c_str());
     return 1;
 }
 
 int CliFailRead(const std::string& utf8Path) {
-    std::fprintf(stderr, "vorel-cli: error: ");
-    std::fprintf(stderr, VT("ファイル %s を読み込めません。"), utf8Path.c_str());
-    std::fprintf(stderr, "\n");
+    std::fprintf(stderr, "vorel-cli: error: %s\n",
+                 Fill(VT("ファイル %1 を読み込めません。"), {utf8Path}).c_str());
     return 1;
 }
 

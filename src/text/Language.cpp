@@ -89,3 +89,20 @@ const char* VT(const char* japanese) {
     auto found = texts.find(japanese);
     return found == texts.end() ? japanese : found->second;
 }
+
+std::string Fill(std::string_view text, std::initializer_list<std::string_view> values) {
+    std::string out;
+    out.reserve(text.size() + 32);
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '%' && i + 1 < text.size() && text[i + 1] >= '1' && text[i + 1] <= '9') {
+            size_t index = static_cast<size_t>(text[i + 1] - '1');
+            if (index < values.size()) {
+                out.append(values.begin()[index]);
+                ++i;
+                continue;
+            }
+        }
+        out += text[i];
+    }
+    return out;
+}

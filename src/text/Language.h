@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -40,3 +41,9 @@ inline bool SpeaksNativeLanguage() {
 /// one string literal on one line: scripts/update-translations.sh finds the
 /// core's texts by scanning the sources for such calls.
 const char* VT(const char* japanese);
+
+/// A text with values put in: %1 to %9 stand for the values in order, so
+/// that a translation may place them where its language wants them
+/// ("ファイル %1 を開けません。" / "Cannot open the file %1."). A % not
+/// followed by a digit of a given value stays as it is.
+std::string Fill(std::string_view text, std::initializer_list<std::string_view> values);

@@ -41,12 +41,19 @@ TEST(Language, TheSettingThenTheLocaleChooseAndVorelLangOverridesBoth) {
 TEST(Language, TheCoresTextsComeFromTheCatalogueOfTheLanguageInForce) {
     EXPECT_EQ(AvailableLanguages().front(), "ja");
     ASSERT_EQ(ProgramLanguage(), "ja");
-    const char* japanese = "ファイル %s を開けません。";
+    const char* japanese = "ファイル %1 を開けません。";
     EXPECT_EQ(VT(japanese), japanese) << "its own language needs no catalogue";
     SetProgramLanguage("en");
-    EXPECT_STREQ(VT(japanese), "Cannot open the file %s.");
+    EXPECT_STREQ(VT(japanese), "Cannot open the file %1.");
     EXPECT_STREQ(VT("どこにもない文"), "どこにもない文") << "a text without a translation";
     SetProgramLanguage("xx");
     EXPECT_EQ(ProgramLanguage(), "ja") << "a language the program does not have";
     EXPECT_EQ(VT(japanese), japanese);
+}
+
+TEST(Language, FillPutsTheValuesWhereTheTextWantsThem) {
+    EXPECT_EQ(Fill("ファイル %1 を開けません。", {"a.vrf"}), "ファイル a.vrf を開けません。");
+    EXPECT_EQ(Fill("%2 of %1", {"10", "3"}), "3 of 10") << "in any order";
+    EXPECT_EQ(Fill("100% %1 %3", {"%2"}), "100% %2 %3") << "values are not filled again";
+    EXPECT_EQ(Fill("%", {}), "%");
 }
