@@ -11,6 +11,7 @@
 #include "text/Codec.h"
 #include "text/Error.h"
 #include "text/FileWriteString.h"
+#include "text/Language.h"
 #include "text/Paths.h"
 
 namespace {
@@ -93,6 +94,18 @@ int runVague(const std::vector<std::string>& tokens) {
     return 0;
 }
 
+int runLanguage(const std::vector<std::string>& tokens) {
+    CliArgs args(tokens, {}, {});
+    if (!args.error().empty() || !args.positional().empty()) return CliUsage("language");
+    // Chosen at start from the settings file, VOREL_LANG and the locale.
+    CliPrint(ProgramLanguage() + "\n");
+    return 0;
+}
+
+CliRegistrar languageCommand({"language", "",
+                              "prints the code of the language the program speaks here and now "
+                              "(ja, en): the settings' choice, VOREL_LANG or the locale",
+                              runLanguage});
 CliRegistrar settingsCommand({"settings", "[FILE]",
                               "prints the settings (the defaults, or FILE read over them) as "
                               "JSON, section by section as they would be saved",

@@ -61,3 +61,27 @@ TEST(CliSettings, TheTemporaryFileGoesWhereTmpdirSays) {
     EXPECT_EQ(out.rfind("{\"Window\":", 0), 0u);
     EXPECT_TRUE(std::filesystem::is_empty(dir.path())) << "and is removed afterwards";
 }
+
+// The language is chosen at start; its messages follow it, and scripts see
+// Japanese unless they ask.
+TEST(CliSettings, TheLanguageOfARunAndItsMessages) {
+    TempDir dir;
+    const std::string missing = ShellQuote(dir.file("missing.vrf"));
+    auto run = [&](const std::string& env, const std::string& args, std::string* err) {
+        std::string out;
+        RunCommand("VOREL_HOME=" + ShellQuote(dir.path()) + " " + env + " " +
+                       ShellQuote(CliPath()) + " " + args,
+                   &out, err);
+        return out;
+    };
+    std::string err;
+    EXPECT_EQ(run("VOREL_LANG=ja", "language", &err), "ja\n");
+    EXPECT_EQ(run("VOREL_LANG= LANGUAGE= LC_ALL= LC_MESSAGES= LANG=C.UTF-8", "language", &err),
+              "ja\n");
+    EXPECT_EQ(run("VOREL_LANG= LANGUAGE= LC_ALL=en_GB.UTF-8", "language", &err), "en\n");
+    run("VOREL_LANG=en", "vague " + missing, &err);
+    EXPECT_NE(err.find("Cannot open the file"), std::string::npos) << err;
+    // The learner's choice in the settings file wins over the locale.
+    WriteFileBytes(dir.file("VORELWIN.INI"), "[Options]\r\nLanguage=en\r\n");
+    EXPECT_EQ(run("VOREL_LANG= LANGUAGE= LC_ALL= LANG=ja_JP.UTF-8", "language", &err), "en\n");
+}
