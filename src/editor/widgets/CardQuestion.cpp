@@ -54,8 +54,8 @@ CLSCardQuestion::CLSCardQuestion(CLSVorelDataFile& doc, CLSVorelSettings& settin
     m_tabs = new QTabWidget(this);
     createFirstPage();
     createSecondPage();
-    m_tabs->addTab(m_first, U("問題・答え"));
-    m_tabs->addTab(m_second, U("ヒント・選択肢"));
+    m_tabs->addTab(m_first, tr("問題・答え"));
+    m_tabs->addTab(m_second, tr("ヒント・選択肢"));
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
     column->addWidget(m_tabs);
@@ -63,10 +63,10 @@ CLSCardQuestion::CLSCardQuestion(CLSVorelDataFile& doc, CLSVorelSettings& settin
 
 void CLSCardQuestion::createFirstPage() {
     m_first = new Page(this, [this] { layOutFirstPage(); });
-    m_titleButton = new QPushButton(U("タイトル(&T)"), m_first);
+    m_titleButton = new QPushButton(tr("タイトル(&T)"), m_first);
     m_title = new QLineEdit(m_first);
     m_title->setReadOnly(true);
-    m_questionLabel = new QLabel(U("問題(&Q)"), m_first);
+    m_questionLabel = new QLabel(tr("問題(&Q)"), m_first);
     m_question = textField(m_first);
     m_questionLabel->setBuddy(m_question);
     m_answerTop = new CLSWndSeparator(m_first);
@@ -76,13 +76,13 @@ void CLSCardQuestion::createFirstPage() {
     createNotation(m_answerNotation, m_first, CLSVorelDataQuestion::kFieldAnswers);
     m_historyTop = new CLSWndSeparator(m_first);
     m_historyTop->setOrientation(Qt::Horizontal);
-    m_countLabel = new QLabel(U("解答数(&N)"), m_first);
+    m_countLabel = new QLabel(tr("解答数(&N)"), m_first);
     m_count = new QComboBox(m_first);
     m_countLabel->setBuddy(m_count);
-    m_groupLabel = new QLabel(U("グループ(&G)"), m_first);
+    m_groupLabel = new QLabel(tr("グループ(&G)"), m_first);
     m_group = new QComboBox(m_first);
     m_groupLabel->setBuddy(m_group);
-    m_commentLabel = new QLabel(U("コメント(&C)"), m_first);
+    m_commentLabel = new QLabel(tr("コメント(&C)"), m_first);
     m_comment = textField(m_first);
     m_commentLabel->setBuddy(m_comment);
     for (QWidget* w : {static_cast<QWidget*>(m_title), static_cast<QWidget*>(m_question),
@@ -113,8 +113,8 @@ void CLSCardQuestion::createSecondPage() {
     m_choices = new QListWidget(m_second);
     m_choice = textField(m_second);
     createNotation(m_choiceNotation, m_second, CLSVorelDataQuestion::kFieldChoices);
-    m_mark = new QCheckBox(U("マーク(&M)"), m_second);
-    m_historyLabel = new QLabel(U("正誤履歴(&H)"), m_second);
+    m_mark = new QCheckBox(tr("マーク(&M)"), m_second);
+    m_historyLabel = new QLabel(tr("正誤履歴(&H)"), m_second);
     m_history = new QListWidget(m_second);
     m_historyLabel->setBuddy(m_history);
     watch(m_hint);
@@ -133,7 +133,7 @@ void CLSCardQuestion::createSecondPage() {
 }
 
 void CLSCardQuestion::createNotation(Notation& notation, QWidget* page, int field) {
-    notation.label = new QLabel(U("表記(&K)"), page);
+    notation.label = new QLabel(tr("表記(&K)"), page);
     notation.field = new QLineEdit(page);
     notation.label->setBuddy(notation.field);
     notation.problem = new QLabel(page);

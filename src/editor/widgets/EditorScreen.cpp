@@ -27,7 +27,8 @@
 
 namespace {
 
-const char* kHelpText = "ヘルプを見るには F1 キーを押してください。";
+const char* kHelpText =
+    QT_TRANSLATE_NOOP("CLSEditorScreen", "ヘルプを見るには F1 キーを押してください。");
 
 // The line list. Rows are whole lines: Home and End go to the first and the
 // last line (selecting as Up and Down do), in the first column, so the list
@@ -188,7 +189,7 @@ void CLSEditorScreen::resetView() {
     } else {
         m_doc.setCurrentLine(-1);
     }
-    emit statusChanged(StatusPart::kHelp, QString::fromUtf8(kHelpText));
+    emit statusChanged(StatusPart::kHelp, tr(kHelpText));
     showLineCounter();
     updateCommands();
 }
@@ -321,8 +322,8 @@ void CLSEditorScreen::commitCard() {
     }
     if (editedText != DataLineText(*line, version)) {
         // The lines selected in the list stay selected.
-        pushChange(QString::fromUtf8("カードの編集"),
-                   CLSLineChange::replacing(index, std::move(edited)), selectedLines(), index);
+        pushChange(tr("カードの編集"), CLSLineChange::replacing(index, std::move(edited)),
+                   selectedLines(), index);
     }
     m_committing = false;
     if (!refusal.isEmpty()) {
