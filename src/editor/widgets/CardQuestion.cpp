@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <functional>
@@ -21,6 +22,7 @@
 #include "settings/SettingsKeys.h"
 #include "settings/VorelSettings.h"
 #include "settings/widgets/QtDesign.h"
+#include "text/Language.h"
 #include "text/widgets/DialogHelp.h"
 #include "text/widgets/QtText.h"
 #include "text/widgets/WndSeparator.h"
@@ -28,6 +30,25 @@
 namespace {
 
 constexpr int kGap = 4;
+
+// The width of a page's label column: six character heights, which the
+// Japanese labels were made for; other languages widen it to their widest
+// label, or to the entries of the lists standing in the column (entries
+// is "答え%1" and "新規答え" and the like: numbered up to two digits).
+int labelColumn(int line, std::initializer_list<const QWidget*> labels, const QListWidget* list,
+                std::initializer_list<const char*> entries) {
+    int width = 6 * line;
+    if (SpeaksNativeLanguage()) return width;
+    for (const QWidget* label : labels)
+        width = std::max(width, label->sizeHint().width() + 2 * kGap);
+    int widest = 0;
+    for (const char* entry : entries) {
+        QString text = ToQString(std::string_view(Fill(entry, {"00"})));
+        widest = std::max(widest, list->fontMetrics().horizontalAdvance(text));
+    }
+    return std::max(width, widest + 2 * list->frameWidth() + 4 * kGap +
+                               list->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+}
 
 QPlainTextEdit* textField(QWidget* parent) {
     auto* field = new QPlainTextEdit(parent);
@@ -182,7 +203,10 @@ void CLSCardQuestion::layOutFirstPage() {
     const int w = m_first->width();
     const int h = m_first->height();
     const int line = fontMetrics().height();
-    const int label = 6 * line;  // labels are six character heights wide
+    const int label = labelColumn(line,
+                                  {m_titleButton, m_questionLabel, m_answerNotation.label,
+                                   m_countLabel, m_groupLabel, m_commentLabel},
+                                  m_answers, {VT("答え%1"), VT("新規答え")});
     const int row = std::max(m_title->sizeHint().height(), m_titleButton->sizeHint().height());
     const int comboHeight = m_count->sizeHint().height();
     const int sep = m_answerTop->thickness();
@@ -229,7 +253,9 @@ void CLSCardQuestion::layOutSecondPage() {
     const int w = m_second->width();
     const int h = m_second->height();
     const int line = fontMetrics().height();
-    const int label = 6 * line;
+    const int label =
+        labelColumn(line, {m_choiceNotation.label, m_historyLabel}, m_hints,
+                    {VT("ヒント%1"), VT("新規ヒント"), VT("選択肢%1"), VT("新規選択肢")});
     const int sep = m_hintHeight->thickness();
     int x = label + kGap;
     int fieldWidth = std::max(20, w - x - kGap);

@@ -18,6 +18,7 @@
 #include "editor/widgets/LineUndo.h"
 #include "settings/SettingsKeys.h"
 #include "settings/VorelSettings.h"
+#include "text/Language.h"
 #include "text/Prompter.h"
 #include "text/widgets/CommandSet.h"
 #include "text/widgets/DialogHelp.h"
@@ -52,6 +53,13 @@ int lineNumberColumnWidth(const QTableView* list) {
     return list->fontMetrics().horizontalAdvance(QStringLiteral("000000")) + 4 * margin + 2;
 }
 
+// Wide enough for the kind of a question line with a four-digit number.
+int kindColumnWidth(const QTableView* list) {
+    int margin = list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1;
+    QString kind = ToQString(std::string_view(Fill(VT("問題%1"), {"0000"})));
+    return list->fontMetrics().horizontalAdvance(kind) + 4 * margin + 2;
+}
+
 }  // namespace
 
 CLSEditorScreen::CLSEditorScreen(CLSVorelDataFile& doc, CLSVorelSettings& settings,
@@ -76,6 +84,9 @@ CLSEditorScreen::CLSEditorScreen(CLSVorelDataFile& doc, CLSVorelSettings& settin
     for (int c = 0; c < 3; ++c) {
         int width = m_settings.editListColumnWidth(c);
         if (c == 0) width = std::max(width, lineNumberColumnWidth(m_list));
+        // The stored widths were made for the Japanese kinds; other
+        // languages' are often longer ("Question 12").
+        if (c == 1 && !SpeaksNativeLanguage()) width = std::max(width, kindColumnWidth(m_list));
         if (width > 0) m_list->horizontalHeader()->resizeSection(c, width);
     }
     m_list->installEventFilter(this);
