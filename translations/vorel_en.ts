@@ -1112,7 +1112,7 @@
     </message>
     <message>
         <source>コピーする</source>
-        <translation>Copy</translation>
+        <translation>Keep the same group</translation>
     </message>
     <message>
         <source>%1に変更</source>
