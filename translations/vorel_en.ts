@@ -1589,7 +1589,7 @@ In UTF-8 these bytes become “�”. Convert the file?</translation>
     </message>
     <message>
         <source>記述</source>
-        <translation>Written</translation>
+        <translation>None (written answers)</translation>
     </message>
     <message>
         <source>設定</source>
