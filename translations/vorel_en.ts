@@ -1159,7 +1159,7 @@
     </message>
     <message>
         <source>%1日%2時間前</source>
-        <translation>%1 days %2 h ago</translation>
+        <translation>%1 d %2 h ago</translation>
     </message>
     <message>
         <source>%1時間%2分前</source>
@@ -1271,13 +1271,13 @@ As V3.0 it can have questions with several answers, a longer history and more. C
         <source>このファイルは他の Vorel で開かれています（%1、%2、%3）。
 
 別のコンピュータで開いたときのロックが、同期で運ばれてきたものかもしれません。</source>
-        <translation>This file is open in another Vorel (%1, %2, %3).
+        <translation>This file is open in another Vorel (on %1 since %2, %3).
 
 The lock may have come with the file from another computer it was open on, through synchronization.</translation>
     </message>
     <message>
         <source>このファイルは他の Vorel で開かれています（%1、%2）。</source>
-        <translation>This file is open in another Vorel (%1, %2).</translation>
+        <translation>This file is open in another Vorel (on %1 since %2).</translation>
     </message>
     <message>
         <source>で，「%1」を含む問題</source>
@@ -1515,7 +1515,7 @@ Make this file UTF-8 to use them?
         <source>次の行には Shift-JIS の文字でないバイトがあります。%1
 
 UTF-8 にすると、これらのバイトは「�」になります。変換しますか？</source>
-        <translation>These lines have bytes that are no Shift-JIS characters.%1
+        <translation>These lines have bytes that are not Shift-JIS characters.%1
 
 In UTF-8 these bytes become “�”. Convert the file?</translation>
     </message>
