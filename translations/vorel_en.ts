@@ -2,6 +2,989 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="ja">
 <context>
+    <name>CLSCardComment</name>
+    <message>
+        <source>コメント(&amp;O)</source>
+        <translation>C&amp;omment</translation>
+    </message>
+</context>
+<context>
+    <name>CLSCardFont</name>
+    <message>
+        <source>一覧から選択(&amp;A)...</source>
+        <translation>Choose from &amp;a List...</translation>
+    </message>
+    <message>
+        <source>サイズ(&amp;I)</source>
+        <translation>S&amp;ize</translation>
+    </message>
+    <message>
+        <source>文字セット(&amp;R)</source>
+        <translation>Cha&amp;racter set</translation>
+    </message>
+    <message>
+        <source>フォント名(&amp;N)</source>
+        <translation>Font &amp;name</translation>
+    </message>
+    <message>
+        <source>コメント(&amp;O)</source>
+        <translation>C&amp;omment</translation>
+    </message>
+    <message>
+        <source>フォント</source>
+        <translation>Font</translation>
+    </message>
+</context>
+<context>
+    <name>CLSCardNumber</name>
+    <message>
+        <source>秒</source>
+        <translation>seconds</translation>
+    </message>
+    <message>
+        <source>コメント(&amp;O)</source>
+        <translation>C&amp;omment</translation>
+    </message>
+</context>
+<context>
+    <name>CLSCardQuestion</name>
+    <message>
+        <source>問題・答え</source>
+        <translation>Question and Answers</translation>
+    </message>
+    <message>
+        <source>ヒント・選択肢</source>
+        <translation>Hints and Choices</translation>
+    </message>
+    <message>
+        <source>タイトル(&amp;T)</source>
+        <translation>&amp;Title</translation>
+    </message>
+    <message>
+        <source>問題(&amp;Q)</source>
+        <translation>&amp;Question</translation>
+    </message>
+    <message>
+        <source>解答数(&amp;N)</source>
+        <translation>&amp;Number of answers</translation>
+    </message>
+    <message>
+        <source>グループ(&amp;G)</source>
+        <translation>&amp;Group</translation>
+    </message>
+    <message>
+        <source>コメント(&amp;C)</source>
+        <translation>&amp;Comment</translation>
+    </message>
+    <message>
+        <source>マーク(&amp;M)</source>
+        <translation>&amp;Mark</translation>
+    </message>
+    <message>
+        <source>正誤履歴(&amp;H)</source>
+        <translation>Right/wrong &amp;history</translation>
+    </message>
+    <message>
+        <source>表記(&amp;K)</source>
+        <translation>Te&amp;xt</translation>
+    </message>
+</context>
+<context>
+    <name>CLSCardTitle</name>
+    <message>
+        <source>タイトル(&amp;T)</source>
+        <translation>&amp;Title</translation>
+    </message>
+    <message>
+        <source>選択肢数(&amp;I)</source>
+        <translation>Number of cho&amp;ices</translation>
+    </message>
+    <message>
+        <source>コメント(&amp;O)</source>
+        <translation>C&amp;omment</translation>
+    </message>
+    <message>
+        <source>答え比較</source>
+        <translation>Answer comparison</translation>
+    </message>
+    <message>
+        <source>大文字小文字を区別しない(&amp;L)</source>
+        <translation>Ignore upper and &amp;lower case</translation>
+    </message>
+    <message>
+        <source>ひらがなカタカナを区別しない(&amp;K)</source>
+        <translation>Treat hiragana and &amp;katakana alike</translation>
+    </message>
+    <message>
+        <source>全角半角を区別しない(&amp;W)</source>
+        <translation>Treat full-&amp;width and half-width alike</translation>
+    </message>
+    <message>
+        <source>記号を無視する(&amp;Y)</source>
+        <translation>Ignore s&amp;ymbols</translation>
+    </message>
+    <message>
+        <source>あいまい比較(&amp;A)</source>
+        <translation>&amp;Approximate comparison</translation>
+    </message>
+</context>
+<context>
+    <name>CLSDataFileLock</name>
+    <message>
+        <source>読み取り専用で開く(&amp;R)</source>
+        <translation>Open &amp;Read-Only</translation>
+    </message>
+    <message>
+        <source>そのまま開く(&amp;O)</source>
+        <translation>&amp;Open Anyway</translation>
+    </message>
+</context>
+<context>
+    <name>CLSDlgDataInfo</name>
+    <message>
+        <source>データ情報</source>
+        <translation>Data File Info</translation>
+    </message>
+    <message>
+        <source>ファイル名：</source>
+        <translation>File name:</translation>
+    </message>
+    <message>
+        <source>ファイルバージョン(&amp;V)：</source>
+        <translation>File &amp;version:</translation>
+    </message>
+    <message>
+        <source>文字コード(&amp;C)：</source>
+        <translation>&amp;Encoding:</translation>
+    </message>
+    <message>
+        <source>行数：</source>
+        <translation>Lines:</translation>
+    </message>
+    <message>
+        <source>タイトル数：</source>
+        <translation>Titles:</translation>
+    </message>
+    <message>
+        <source>問題数：</source>
+        <translation>Questions:</translation>
+    </message>
+    <message>
+        <source>グループ(&amp;G)：</source>
+        <translation>&amp;Groups:</translation>
+    </message>
+    <message>
+        <source>グループ名</source>
+        <translation>Group name</translation>
+    </message>
+    <message>
+        <source>問題数</source>
+        <translation>Questions</translation>
+    </message>
+</context>
+<context>
+    <name>CLSDlgExport</name>
+    <message>
+        <source>エクスポート</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>ファイル名(&amp;F)：</source>
+        <translation>&amp;File name:</translation>
+    </message>
+    <message>
+        <source>参照(&amp;B)...</source>
+        <translation>&amp;Browse...</translation>
+    </message>
+    <message>
+        <source>形式</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>カンマ区切り(&amp;C)</source>
+        <translation>&amp;Comma-separated</translation>
+    </message>
+    <message>
+        <source>Tab区切り(&amp;T)</source>
+        <translation>&amp;Tab-separated</translation>
+    </message>
+    <message>
+        <source>文字コード(&amp;D)：</source>
+        <translation>&amp;Encoding:</translation>
+    </message>
+    <message>
+        <source>ヒントも出力する(&amp;H)</source>
+        <translation>Export &amp;hints too</translation>
+    </message>
+    <message>
+        <source>保存(&amp;S)</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>ヘルプ</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>ファイル名を入力してください。</source>
+        <translation>Please enter a file name.</translation>
+    </message>
+    <message>
+        <source>ファイルは既に存在します。上書きしますか？</source>
+        <translation>The file already exists. Do you want to overwrite it?</translation>
+    </message>
+</context>
+<context>
+    <name>CLSDlgFind</name>
+    <message>
+        <source>検索</source>
+        <translation>Find</translation>
+    </message>
+    <message>
+        <source>検索する文字列(&amp;N)：</source>
+        <translation>Fi&amp;nd what:</translation>
+    </message>
+    <message>
+        <source>方向</source>
+        <translation>Direction</translation>
+    </message>
+    <message>
+        <source>前へ(&amp;U)</source>
+        <translation>&amp;Up</translation>
+    </message>
+    <message>
+        <source>次へ(&amp;D)</source>
+        <translation>&amp;Down</translation>
+    </message>
+    <message>
+        <source>大文字・小文字やアクセントを区別しない(&amp;I)</source>
+        <translation>&amp;Ignore case and accents</translation>
+    </message>
+    <message>
+        <source>検索(&amp;F)</source>
+        <translation>&amp;Find Next</translation>
+    </message>
+    <message>
+        <source>検索対象(&amp;T)...</source>
+        <translation>&amp;Targets...</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>ヘルプ(&amp;H)</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>検索対象</source>
+        <translation>Find In</translation>
+    </message>
+    <message>
+        <source>タイトル</source>
+        <translation>Titles</translation>
+    </message>
+    <message>
+        <source>問題</source>
+        <translation>Questions</translation>
+    </message>
+    <message>
+        <source>ヒント</source>
+        <translation>Hints</translation>
+    </message>
+    <message>
+        <source>答え</source>
+        <translation>Answers</translation>
+    </message>
+    <message>
+        <source>選択肢</source>
+        <translation>Choices</translation>
+    </message>
+    <message>
+        <source>コメント</source>
+        <translation>Comments</translation>
+    </message>
+    <message>
+        <source>検索を終了しました。</source>
+        <translation>The search is finished.</translation>
+    </message>
+</context>
+<context>
+    <name>CLSDlgImport</name>
+    <message>
+        <source>,  &lt;半角カンマ&gt;</source>
+        <translation>,  &lt;comma&gt;</translation>
+    </message>
+    <message>
+        <source>   &lt;タブ&gt;</source>
+        <translation>   &lt;tab&gt;</translation>
+    </message>
+    <message>
+        <source>   &lt;空白&gt;</source>
+        <translation>   &lt;space&gt;</translation>
+    </message>
+    <message>
+        <source>  &lt;ファイルの指定&gt;</source>
+        <translation>  &lt;from the file&gt;</translation>
+    </message>
+    <message>
+        <source>インポート</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <source>プレビュー(&amp;P)：列の見出しをクリック（または Shift+F10）して読み込む項目を選びます</source>
+        <translation>&amp;Preview: click a column heading (or press Shift+F10) to choose what the column is imported as</translation>
+    </message>
+    <message>
+        <source>ファイル名：</source>
+        <translation>File name:</translation>
+    </message>
+    <message>
+        <source>区切り文字(&amp;S)：</source>
+        <translation>&amp;Separator:</translation>
+    </message>
+    <message>
+        <source>文字コード(&amp;D)：</source>
+        <translation>&amp;Encoding:</translation>
+    </message>
+    <message>
+        <source>1行目をヘッダと見なす（1行目を飛ばす）</source>
+        <translation>The first line is a header (skip it)</translation>
+    </message>
+    <message>
+        <source>HTMLのタグを取り除く(&amp;M)</source>
+        <translation>Re&amp;move HTML tags</translation>
+    </message>
+    <message>
+        <source>読み込む</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <source>ファイルを開けません。</source>
+        <translation>Cannot open the file.</translation>
+    </message>
+    <message>
+        <source>読み込めるレコードがありません。</source>
+        <translation>There are no records to import.</translation>
+    </message>
+    <message>
+        <source>先頭の%1件を表示しています（読み込むときはすべてのレコードを読み込みます）。</source>
+        <translation>Showing the first %1 records (the import reads all of them).</translation>
+    </message>
+    <message>
+        <source>先頭の%1列を表示しています。</source>
+        <translation>Showing the first %1 columns.</translation>
+    </message>
+    <message>
+        <source>長い項目は途中までを表示しています。</source>
+        <translation>Long fields are shown cut short.</translation>
+    </message>
+    <message>
+        <source>(なし)</source>
+        <translation>(None)</translation>
+    </message>
+    <message>
+        <source>CSV ファイル (*.csv);;テキストファイル (*.txt);;すべてのファイル (*)</source>
+        <translation>CSV files (*.csv);;Text files (*.txt);;All files (*)</translation>
+    </message>
+</context>
+<context>
+    <name>CLSDlgPreview</name>
+    <message>
+        <source>印刷プレビュー</source>
+        <translation>Print Preview</translation>
+    </message>
+    <message>
+        <source>印刷(&amp;P)...</source>
+        <translation>&amp;Print...</translation>
+    </message>
+    <message>
+        <source>用紙(&amp;S)...</source>
+        <translation>Page &amp;Setup...</translation>
+    </message>
+    <message>
+        <source>前のページ(&amp;B)</source>
+        <translation>Pre&amp;vious Page</translation>
+    </message>
+    <message>
+        <source>次のページ(&amp;N)</source>
+        <translation>&amp;Next Page</translation>
+    </message>
+    <message>
+        <source>閉じる(&amp;C)</source>
+        <translation>&amp;Close</translation>
+    </message>
+</context>
+<context>
+    <name>CLSDlgPrintFonts</name>
+    <message>
+        <source>フォントの指定</source>
+        <translation>Choose Font</translation>
+    </message>
+    <message>
+        <source>タイトル</source>
+        <translation>Title</translation>
+    </message>
+    <message>
+        <source>問題</source>
+        <translation>Question</translation>
+    </message>
+    <message>
+        <source>答え</source>
+        <translation>Answer</translation>
+    </message>
+    <message>
+        <source>タイトル番号</source>
+        <translation>Title number</translation>
+    </message>
+    <message>
+        <source>問題番号</source>
+        <translation>Question number</translation>
+    </message>
+    <message>
+        <source>問題番号(答え)</source>
+        <translation>Question number (answers)</translation>
+    </message>
+    <message>
+        <source>印刷フォント</source>
+        <translation>Print Fonts</translation>
+    </message>
+    <message>
+        <source>フォント(&amp;F)...</source>
+        <translation>&amp;Font...</translation>
+    </message>
+    <message>
+        <source>文字色(&amp;T)...</source>
+        <translation>&amp;Text Color...</translation>
+    </message>
+    <message>
+        <source>背景色(&amp;B)...</source>
+        <translation>&amp;Background Color...</translation>
+    </message>
+    <message>
+        <source>サンプル Aa あア亜</source>
+        <translation>Sample Aa あア亜</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>CLSDlgPrintProgress</name>
+    <message>
+        <source>印刷</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>ファイル</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>の</source>
+        <translation>:</translation>
+    </message>
+    <message>
+        <source>ページ目を</source>
+        <translation>page</translation>
+    </message>
+    <message>
+        <source>印刷中</source>
+        <translation>Printing</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>ページを数えています...</source>
+        <translation>Counting pages...</translation>
+    </message>
+</context>
+<context>
+    <name>CLSDlgPrintSettings</name>
+    <message>
+        <source>印刷設定</source>
+        <translation>Print Settings</translation>
+    </message>
+    <message>
+        <source>印刷する内容</source>
+        <translation>What to print</translation>
+    </message>
+    <message>
+        <source>区切り線</source>
+        <translation>Separator lines</translation>
+    </message>
+    <message>
+        <source>区切り線の余白(&amp;O)：</source>
+        <translation>Space ar&amp;ound separator lines:</translation>
+    </message>
+    <message>
+        <source>フォント・画像の拡縮率(&amp;R)：</source>
+        <translation>Font and pictu&amp;re scale:</translation>
+    </message>
+    <message>
+        <source>用紙(&amp;P)...</source>
+        <translation>&amp;Page Setup...</translation>
+    </message>
+    <message>
+        <source>フォント(&amp;F)...</source>
+        <translation>&amp;Fonts...</translation>
+    </message>
+    <message>
+        <source>タイトルを印刷する(&amp;T)</source>
+        <translation>Print &amp;titles</translation>
+    </message>
+    <message>
+        <source>問題を印刷する(&amp;Q)</source>
+        <translation>Print &amp;questions</translation>
+    </message>
+    <message>
+        <source>答えを印刷する(&amp;A)</source>
+        <translation>Print &amp;answers</translation>
+    </message>
+    <message>
+        <source>タイトル番号を印刷(&amp;B)</source>
+        <translation>Print title num&amp;bers</translation>
+    </message>
+    <message>
+        <source>問題番号を印刷(&amp;C)</source>
+        <translation>Print question n&amp;umbers</translation>
+    </message>
+    <message>
+        <source>問題番号を印刷(&amp;D)</source>
+        <translation>Print question numbers with th&amp;em</translation>
+    </message>
+    <message>
+        <source>用紙幅に対する問題の幅の割合(&amp;W)：</source>
+        <translation>Question &amp;width as a share of the paper width:</translation>
+    </message>
+    <message>
+        <source>ページ番号を印刷する(&amp;N)</source>
+        <translation>Print page &amp;numbers</translation>
+    </message>
+    <message>
+        <source>解答欄を空欄にする（テスト用紙）(&amp;S)</source>
+        <translation>Leave the answers blank (te&amp;st sheet)</translation>
+    </message>
+    <message>
+        <source>タイトル～問題間(&amp;G)：</source>
+        <translation>Tit&amp;le and question:</translation>
+    </message>
+    <message>
+        <source>問題～問題間(&amp;J)：</source>
+        <translation>Question an&amp;d question:</translation>
+    </message>
+    <message>
+        <source>問題～答え間(&amp;L)：</source>
+        <translation>Quest&amp;ion and answer:</translation>
+    </message>
+    <message>
+        <source>色</source>
+        <translation>Color</translation>
+    </message>
+</context>
+<context>
+    <name>CLSDlgSelectWhere</name>
+    <message>
+        <source>条件選択</source>
+        <translation>Select by Condition</translation>
+    </message>
+    <message>
+        <source>範囲</source>
+        <translation>Range</translation>
+    </message>
+    <message>
+        <source>行番号で指定</source>
+        <translation>By line number</translation>
+    </message>
+    <message>
+        <source>問題番号で指定</source>
+        <translation>By question number</translation>
+    </message>
+    <message>
+        <source>タイトル番号で指定</source>
+        <translation>By title number</translation>
+    </message>
+    <message>
+        <source>開始(&amp;F)：</source>
+        <translation>&amp;From:</translation>
+    </message>
+    <message>
+        <source>終了(&amp;T)：</source>
+        <translation>&amp;To:</translation>
+    </message>
+    <message>
+        <source>条件</source>
+        <translation>Condition</translation>
+    </message>
+    <message>
+        <source>グループ(&amp;G)</source>
+        <translation>&amp;Group</translation>
+    </message>
+    <message>
+        <source>文字列(&amp;S)</source>
+        <translation>Te&amp;xt</translation>
+    </message>
+    <message>
+        <source>マーク(&amp;M)</source>
+        <translation>&amp;Mark</translation>
+    </message>
+    <message>
+        <source>（すべてのグループ）</source>
+        <translation>(all groups)</translation>
+    </message>
+    <message>
+        <source>検索条件(&amp;C)...</source>
+        <translation>Sear&amp;ch In...</translation>
+    </message>
+    <message>
+        <source>マークがついている問題</source>
+        <translation>Marked questions</translation>
+    </message>
+    <message>
+        <source>マークがついていない問題</source>
+        <translation>Unmarked questions</translation>
+    </message>
+    <message>
+        <source>選択方法</source>
+        <translation>How to select</translation>
+    </message>
+    <message>
+        <source>新規選択(&amp;N)</source>
+        <translation>&amp;New selection</translation>
+    </message>
+    <message>
+        <source>追加選択(&amp;A)</source>
+        <translation>&amp;Add to the selection</translation>
+    </message>
+    <message>
+        <source>選択解除(&amp;R)</source>
+        <translation>&amp;Remove from the selection</translation>
+    </message>
+</context>
+<context>
+    <name>CLSEditorDialogs</name>
+    <message>
+        <source>グループ名編集</source>
+        <translation>Edit Group Names</translation>
+    </message>
+    <message>
+        <source>グループ%1</source>
+        <translation>Group %1</translation>
+    </message>
+    <message>
+        <source>メッセージ編集</source>
+        <translation>Edit Message</translation>
+    </message>
+    <message>
+        <source>メッセージ(&amp;M)</source>
+        <translation>&amp;Message</translation>
+    </message>
+</context>
+<context>
+    <name>CLSEditorScreen</name>
+    <message>
+        <source>元に戻す(&amp;U)</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>元に戻す</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>やり直し(&amp;R)</source>
+        <translation>&amp;Redo</translation>
+    </message>
+    <message>
+        <source>やり直し</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>切り取り(&amp;T)</source>
+        <translation>Cu&amp;t</translation>
+    </message>
+    <message>
+        <source>切り取り</source>
+        <translation>Cut</translation>
+    </message>
+    <message>
+        <source>コピー(&amp;C)</source>
+        <translation>&amp;Copy</translation>
+    </message>
+    <message>
+        <source>コピー</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>貼り付け(&amp;P)</source>
+        <translation>&amp;Paste</translation>
+    </message>
+    <message>
+        <source>貼り付け</source>
+        <translation>Paste</translation>
+    </message>
+    <message>
+        <source>削除(&amp;D)</source>
+        <translation>&amp;Delete</translation>
+    </message>
+    <message>
+        <source>削除</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>すべて選択(&amp;A)</source>
+        <translation>Select &amp;All</translation>
+    </message>
+    <message>
+        <source>検索(&amp;F)...</source>
+        <translation>&amp;Find...</translation>
+    </message>
+    <message>
+        <source>検索</source>
+        <translation>Find</translation>
+    </message>
+    <message>
+        <source>次を検索(&amp;N)</source>
+        <translation>Find &amp;Next</translation>
+    </message>
+    <message>
+        <source>前を検索(&amp;V)</source>
+        <translation>Find Pre&amp;vious</translation>
+    </message>
+    <message>
+        <source>画像/サウンド/ビデオを挿入(&amp;I)...</source>
+        <translation>&amp;Insert Image, Sound or Video...</translation>
+    </message>
+    <message>
+        <source>タイトルを追加(&amp;T)</source>
+        <translation>Add &amp;Title</translation>
+    </message>
+    <message>
+        <source>問題を追加(&amp;Q)</source>
+        <translation>Add &amp;Question</translation>
+    </message>
+    <message>
+        <source>問題を追加</source>
+        <translation>Add Question</translation>
+    </message>
+    <message>
+        <source>タイトル(&amp;T)</source>
+        <translation>&amp;Title</translation>
+    </message>
+    <message>
+        <source>問題(&amp;Q)</source>
+        <translation>&amp;Question</translation>
+    </message>
+    <message>
+        <source>カードを挿入</source>
+        <translation>Insert Card</translation>
+    </message>
+    <message>
+        <source>コメント(&amp;C)</source>
+        <translation>&amp;Comment</translation>
+    </message>
+    <message>
+        <source>制限時間(&amp;L)</source>
+        <translation>Time &amp;Limit</translation>
+    </message>
+    <message>
+        <source>問題表示時間(&amp;S)</source>
+        <translation>Question &amp;Show Time</translation>
+    </message>
+    <message>
+        <source>解答開始時間(&amp;A)</source>
+        <translation>&amp;Answer Start Time</translation>
+    </message>
+    <message>
+        <source>答え入力欄の高さ(&amp;H)</source>
+        <translation>Answer Field &amp;Height</translation>
+    </message>
+    <message>
+        <source>タイトルフォント(&amp;1)</source>
+        <translation>&amp;1 Title Font</translation>
+    </message>
+    <message>
+        <source>問題フォント(&amp;2)</source>
+        <translation>&amp;2 Question Font</translation>
+    </message>
+    <message>
+        <source>ヒントフォント(&amp;3)</source>
+        <translation>&amp;3 Hint Font</translation>
+    </message>
+    <message>
+        <source>答えフォント(&amp;4)</source>
+        <translation>&amp;4 Answer Font</translation>
+    </message>
+    <message>
+        <source>コメントフォント(&amp;5)</source>
+        <translation>&amp;5 Comment Font</translation>
+    </message>
+    <message>
+        <source>印刷タイトルフォント</source>
+        <translation>Print Title Font</translation>
+    </message>
+    <message>
+        <source>印刷問題フォント</source>
+        <translation>Print Question Font</translation>
+    </message>
+    <message>
+        <source>印刷答えフォント</source>
+        <translation>Print Answer Font</translation>
+    </message>
+    <message>
+        <source>印刷タイトル番号フォント</source>
+        <translation>Print Title Number Font</translation>
+    </message>
+    <message>
+        <source>印刷問題番号フォント</source>
+        <translation>Print Question Number Font</translation>
+    </message>
+    <message>
+        <source>印刷答え番号フォント</source>
+        <translation>Print Answer Number Font</translation>
+    </message>
+    <message>
+        <source>行の削除</source>
+        <translation>Delete Lines</translation>
+    </message>
+    <message>
+        <source>グループ名編集(&amp;G)...</source>
+        <translation>Edit &amp;Group Names...</translation>
+    </message>
+    <message>
+        <source>メッセージ編集(&amp;M)...</source>
+        <translation>Edit &amp;Message...</translation>
+    </message>
+    <message>
+        <source>条件選択(&amp;S)...</source>
+        <translation>&amp;Select by Condition...</translation>
+    </message>
+    <message>
+        <source>選択の反転(&amp;V)</source>
+        <translation>In&amp;vert Selection</translation>
+    </message>
+    <message>
+        <source>前へ(&amp;U)</source>
+        <translation>Move &amp;Up</translation>
+    </message>
+    <message>
+        <source>カードを上へ移動</source>
+        <translation>Move Card Up</translation>
+    </message>
+    <message>
+        <source>次へ(&amp;N)</source>
+        <translation>Move Dow&amp;n</translation>
+    </message>
+    <message>
+        <source>カードを下へ移動</source>
+        <translation>Move Card Down</translation>
+    </message>
+    <message>
+        <source>問題の並べ替え(&amp;O)...</source>
+        <translation>S&amp;ort Questions...</translation>
+    </message>
+    <message>
+        <source>問題の並べ替え</source>
+        <translation>Sort Questions</translation>
+    </message>
+    <message>
+        <source>グループ変更(&amp;R)...</source>
+        <translation>Change G&amp;roup...</translation>
+    </message>
+    <message>
+        <source>正誤履歴のクリア(&amp;H)...</source>
+        <translation>Clear Right/Wrong &amp;History...</translation>
+    </message>
+    <message>
+        <source>チェックをつける(&amp;C)</source>
+        <translation>&amp;Check</translation>
+    </message>
+    <message>
+        <source>チェックをはずす(&amp;U)</source>
+        <translation>&amp;Uncheck</translation>
+    </message>
+    <message>
+        <source>問題と答えの入れ替え(&amp;A)...</source>
+        <translation>Swap Questions and &amp;Answers...</translation>
+    </message>
+    <message>
+        <source>行の追加</source>
+        <translation>Add Line</translation>
+    </message>
+    <message>
+        <source>行の挿入</source>
+        <translation>Insert Line</translation>
+    </message>
+    <message>
+        <source>クリップボードから読み取れません。</source>
+        <translation>Cannot read the clipboard.</translation>
+    </message>
+    <message>
+        <source>行の移動</source>
+        <translation>Move Lines</translation>
+    </message>
+    <message>
+        <source>マークをつける</source>
+        <translation>Set Marks</translation>
+    </message>
+    <message>
+        <source>マークをはずす</source>
+        <translation>Clear Marks</translation>
+    </message>
+    <message>
+        <source>グループ名の編集</source>
+        <translation>Edit Group Names</translation>
+    </message>
+    <message>
+        <source>メッセージの編集</source>
+        <translation>Edit Message</translation>
+    </message>
+    <message>
+        <source>ファイルを開く</source>
+        <translation>Open File</translation>
+    </message>
+    <message>
+        <source>相対パスにしますか？</source>
+        <translation>Use a relative path?</translation>
+    </message>
+    <message>
+        <source>カード挿入(&amp;I)</source>
+        <translation>&amp;Insert Card</translation>
+    </message>
+    <message>
+        <source>ヘルプを見るには F1 キーを押してください。</source>
+        <translation>For help, press F1.</translation>
+    </message>
+    <message>
+        <source>カードの編集</source>
+        <translation>Edit Card</translation>
+    </message>
+    <message>
+        <source>問題が選択されていません。</source>
+        <translation>No questions are selected.</translation>
+    </message>
+    <message>
+        <source>グループ変更</source>
+        <translation>Change Group</translation>
+    </message>
+    <message>
+        <source>選択されている問題の正誤履歴をクリアします。よろしいですか？</source>
+        <translation>This clears the right/wrong history of the selected questions. Continue?</translation>
+    </message>
+    <message>
+        <source>正誤履歴のクリア</source>
+        <translation>Clear Right/Wrong History</translation>
+    </message>
+    <message>
+        <source>問題と答えの入れ替え</source>
+        <translation>Swap Questions and Answers</translation>
+    </message>
+    <message>
+        <source>画像ファイル (*.bmp *.png *.jpg *.gif);;サウンドファイル (*.wav *.mp3 *.mid *.au);;ビデオファイル (*.avi *.mpg);;すべてのファイル (*)</source>
+        <translation>Image files (*.bmp *.png *.jpg *.gif);;Sound files (*.wav *.mp3 *.mid *.au);;Video files (*.avi *.mpg);;All files (*)</translation>
+    </message>
+</context>
+<context>
     <name>CLSGeneralPageWidget</name>
     <message>
         <source>自動 (システムの言語)</source>
@@ -17,6 +1000,138 @@
     </message>
 </context>
 <context>
+    <name>CLSImportPreviewModel</name>
+    <message>
+        <source>問題</source>
+        <translation>Question</translation>
+    </message>
+    <message>
+        <source>ヒント</source>
+        <translation>Hint</translation>
+    </message>
+    <message>
+        <source>答え</source>
+        <translation>Answer</translation>
+    </message>
+    <message>
+        <source>コメント</source>
+        <translation>Comment</translation>
+    </message>
+    <message>
+        <source>グループ</source>
+        <translation>Group</translation>
+    </message>
+    <message>
+        <source>%1列目: クリックすると読み込む項目を選べます</source>
+        <translation>Column %1: click to choose what it is imported as</translation>
+    </message>
+</context>
+<context>
+    <name>CLSLineListModel</name>
+    <message>
+        <source>行</source>
+        <translation>Line</translation>
+    </message>
+    <message>
+        <source>種類</source>
+        <translation>Kind</translation>
+    </message>
+    <message>
+        <source>データ</source>
+        <translation>Data</translation>
+    </message>
+</context>
+<context>
+    <name>CLSPrinterSetup</name>
+    <message>
+        <source>プリンタを取得できません。</source>
+        <translation>Cannot get a printer.</translation>
+    </message>
+</context>
+<context>
+    <name>CLSQuestionToolDialogs</name>
+    <message>
+        <source>問題</source>
+        <translation>Question</translation>
+    </message>
+    <message>
+        <source>答え</source>
+        <translation>Answer</translation>
+    </message>
+    <message>
+        <source>グループ番号</source>
+        <translation>Group number</translation>
+    </message>
+    <message>
+        <source>コメント</source>
+        <translation>Comment</translation>
+    </message>
+    <message>
+        <source>昇順</source>
+        <translation>Ascending</translation>
+    </message>
+    <message>
+        <source>降順</source>
+        <translation>Descending</translation>
+    </message>
+    <message>
+        <source>問題の並べ替え</source>
+        <translation>Sort Questions</translation>
+    </message>
+    <message>
+        <source>グループ変更</source>
+        <translation>Change Group</translation>
+    </message>
+    <message>
+        <source>新しいグループ(&amp;G)：</source>
+        <translation>New &amp;group:</translation>
+    </message>
+    <message>
+        <source>問題と答えの入れ替え</source>
+        <translation>Swap Questions and Answers</translation>
+    </message>
+    <message>
+        <source>入れ替えた問題</source>
+        <translation>The swapped questions</translation>
+    </message>
+    <message>
+        <source>データの最後に追加(&amp;A)</source>
+        <translation>&amp;Add them at the end of the data</translation>
+    </message>
+    <message>
+        <source>元の問題に上書き(&amp;O)</source>
+        <translation>&amp;Overwrite the original questions</translation>
+    </message>
+    <message>
+        <source>ヒントをコピー(&amp;H)</source>
+        <translation>Copy &amp;hints</translation>
+    </message>
+    <message>
+        <source>コメントをコピー(&amp;C)</source>
+        <translation>Copy &amp;comments</translation>
+    </message>
+    <message>
+        <source>コピーする</source>
+        <translation>Keep the same group</translation>
+    </message>
+    <message>
+        <source>%1に変更</source>
+        <translation>Change to %1</translation>
+    </message>
+    <message>
+        <source>グループ(&amp;G)：</source>
+        <translation>&amp;Group:</translation>
+    </message>
+    <message>
+        <source>第1キー(&amp;1)：</source>
+        <translation>Key &amp;1:</translation>
+    </message>
+    <message>
+        <source>第2キー(&amp;2)：</source>
+        <translation>Key &amp;2:</translation>
+    </message>
+</context>
+<context>
     <name>Core</name>
     <message>
         <source>ファイル %1 を読み込めません。</source>
@@ -25,6 +1140,516 @@
     <message>
         <source>ファイル %1 を開けません。</source>
         <translation>Cannot open the file %1.</translation>
+    </message>
+    <message>
+        <source>%1%2～%3内%4を%5します。</source>
+        <translation>%5 %4 within %1 %2 to %3.</translation>
+    </message>
+    <message>
+        <source>%1件目の%2列目: %3</source>
+        <translation>Record %1, column %2: %3</translation>
+    </message>
+    <message>
+        <source>%1件目の%2列目が長すぎるため、インポートできません（1項目 1 MB まで）。</source>
+        <translation>Column %2 of record %1 is too long to import (a field may hold up to 1 MB).</translation>
+    </message>
+    <message>
+        <source>%1分前</source>
+        <translation>%1 min ago</translation>
+    </message>
+    <message>
+        <source>%1日%2時間前</source>
+        <translation>%1 d %2 h ago</translation>
+    </message>
+    <message>
+        <source>%1時間%2分前</source>
+        <translation>%1 h %2 min ago</translation>
+    </message>
+    <message>
+        <source>%1行目</source>
+        <translation>Line %1</translation>
+    </message>
+    <message>
+        <source>%1行目のデータが用紙に収まりません。</source>
+        <translation>The data of line %1 does not fit on the paper.</translation>
+    </message>
+    <message>
+        <source>(不明)</source>
+        <translation>(unknown)</translation>
+    </message>
+    <message>
+        <source>1 (一問一答)</source>
+        <translation>1 (one answer)</translation>
+    </message>
+    <message>
+        <source>1点鎖線</source>
+        <translation>Dash-dot</translation>
+    </message>
+    <message>
+        <source>2点鎖線</source>
+        <translation>Dash-dot-dot</translation>
+    </message>
+    <message>
+        <source>Shift-JIS で表せない文字があるため保存できません: %1
+
+「データ情報」でファイルを UTF-8 にしてから保存してください。</source>
+        <translation>Cannot save: Shift-JIS cannot hold these characters: %1
+
+Make the file UTF-8 in “Data File Info”, then save it.</translation>
+    </message>
+    <message>
+        <source>Shift-JIS のファイルには、Shift-JIS で表せない文字を入れられません。入力は取り消されました。</source>
+        <translation>A Shift-JIS file cannot hold characters that Shift-JIS does not have. What you typed has been undone.</translation>
+    </message>
+    <message>
+        <source>Shift_JIS (CP932) で表せない文字があります: %1
+
+これらの文字を「?」に置き換えて書き出しますか？</source>
+        <translation>Shift_JIS (CP932) cannot hold these characters: %1
+
+Write them as “?”?</translation>
+    </message>
+    <message>
+        <source>Shift_JIS (CP932) で表せない文字があります。
+</source>
+        <translation>Shift_JIS (CP932) cannot hold some characters.
+</translation>
+    </message>
+    <message>
+        <source>UTF-16 のテキストには対応していません。UTF-8 で保存し直してください。</source>
+        <translation>UTF-16 text is not supported. Please save the file again as UTF-8.</translation>
+    </message>
+    <message>
+        <source>UTF-8 にする(&amp;U)</source>
+        <translation>Make It &amp;UTF-8</translation>
+    </message>
+    <message>
+        <source>UTF-8 にできるのは V3.0 のデータファイルだけです。先に V3.0 に変換してください。</source>
+        <translation>Only V3.0 data files can be UTF-8. Please convert the file to V3.0 first.</translation>
+    </message>
+    <message>
+        <source>UTF-8 のVorelデータファイルは V3.0 でなければなりません。</source>
+        <translation>A UTF-8 Vorel data file must be V3.0.</translation>
+    </message>
+    <message>
+        <source>Vorelデータファイルではありません。</source>
+        <translation>This is not a Vorel data file.</translation>
+    </message>
+    <message>
+        <source>
+
+UTF-8 のデータファイルにすれば、これらの文字もそのまま読み込めます（UTF-8 のファイルは以前のバージョンのプログラムでは読めません）。</source>
+        <translation>
+
+A UTF-8 data file can hold these characters as they are (earlier versions of the program cannot read UTF-8 files).</translation>
+    </message>
+    <message>
+        <source>
+
+編集した内容は、他のプログラムによる変更と合わせることができません。</source>
+        <translation>
+
+Your edits cannot be merged with the changes made by the other program.</translation>
+    </message>
+    <message>
+        <source>「?」に置き換える(&amp;R)</source>
+        <translation>&amp;Replace with “?”</translation>
+    </message>
+    <message>
+        <source>このVorelデータファイルは V3.0 より古いバージョンです。
+
+V3.0 にすることで複数解答機能の追加，履歴情報の拡張等が可能になります。V3.0 に変換しますか？</source>
+        <translation>This Vorel data file is older than V3.0.
+
+As V3.0 it can have questions with several answers, a longer history and more. Convert it to V3.0?</translation>
+    </message>
+    <message>
+        <source>このバージョンのVorelデータファイルには対応していません。</source>
+        <translation>This version of Vorel data file is not supported.</translation>
+    </message>
+    <message>
+        <source>このファイルは他の Vorel で開かれています（%1、%2、%3）。
+
+別のコンピュータで開いたときのロックが、同期で運ばれてきたものかもしれません。</source>
+        <translation>This file is open in another Vorel (on %1 since %2, %3).
+
+The lock may have come with the file from another computer it was open on, through synchronization.</translation>
+    </message>
+    <message>
+        <source>このファイルは他の Vorel で開かれています（%1、%2）。</source>
+        <translation>This file is open in another Vorel (on %1 since %2).</translation>
+    </message>
+    <message>
+        <source>で，「%1」を含む問題</source>
+        <translation>the questions containing “%1”</translation>
+    </message>
+    <message>
+        <source>で，グループ「%1」の問題</source>
+        <translation>the questions of group “%1”</translation>
+    </message>
+    <message>
+        <source>で，マークがついていない問題</source>
+        <translation>the unmarked questions</translation>
+    </message>
+    <message>
+        <source>で，マークがついている問題</source>
+        <translation>the marked questions</translation>
+    </message>
+    <message>
+        <source>なし</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>のすべての問題</source>
+        <translation>all questions</translation>
+    </message>
+    <message>
+        <source>ほか %1 か所</source>
+        <translation>and %1 more places</translation>
+    </message>
+    <message>
+        <source>ほか %1 問</source>
+        <translation>and %1 more questions</translation>
+    </message>
+    <message>
+        <source>ほか %1 行</source>
+        <translation>and %1 more lines</translation>
+    </message>
+    <message>
+        <source>ほか %1</source>
+        <translation>and %1 more</translation>
+    </message>
+    <message>
+        <source>インポートできる問題がありません。</source>
+        <translation>There are no questions to import.</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>グループ名・メッセージ: %1 (%2)</source>
+        <translation>Group names and message: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>コメント</source>
+        <translation>Comment</translation>
+    </message>
+    <message>
+        <source>コメントフォント</source>
+        <translation>Comment font</translation>
+    </message>
+    <message>
+        <source>タイトル%1</source>
+        <translation>Title %1</translation>
+    </message>
+    <message>
+        <source>タイトルフォント</source>
+        <translation>Title font</translation>
+    </message>
+    <message>
+        <source>タイトル番号</source>
+        <translation>title numbers</translation>
+    </message>
+    <message>
+        <source>テキストファイルではありません。</source>
+        <translation>This is not a text file.</translation>
+    </message>
+    <message>
+        <source>ヒント%1</source>
+        <translation>Hint %1</translation>
+    </message>
+    <message>
+        <source>ヒントフォント</source>
+        <translation>Hint font</translation>
+    </message>
+    <message>
+        <source>ファイル「%1」は見つかりません。保存し直しますか？</source>
+        <translation>The file “%1” cannot be found. Save it again?</translation>
+    </message>
+    <message>
+        <source>ファイル「%1」は読み取り専用で開いているため保存できません。</source>
+        <translation>The file “%1” is open read-only and cannot be saved.</translation>
+    </message>
+    <message>
+        <source>ファイル「%1」は読み込んだ後に他のプログラムで変更されています。</source>
+        <translation>The file “%1” has been changed by another program since it was read.</translation>
+    </message>
+    <message>
+        <source>ファイルが空です。</source>
+        <translation>The file is empty.</translation>
+    </message>
+    <message>
+        <source>ファイルを開けません。</source>
+        <translation>Cannot open the file.</translation>
+    </message>
+    <message>
+        <source>上書き(&amp;O)</source>
+        <translation>&amp;Overwrite</translation>
+    </message>
+    <message>
+        <source>下位バージョンに変更すると情報が失われます。続行しますか？</source>
+        <translation>Changing to an earlier version loses information. Continue?</translation>
+    </message>
+    <message>
+        <source>値が有効範囲を超えています。</source>
+        <translation>The values are out of range.</translation>
+    </message>
+    <message>
+        <source>制限時間</source>
+        <translation>Time limit</translation>
+    </message>
+    <message>
+        <source>制限時間(&amp;N)</source>
+        <translation>Time &amp;limit</translation>
+    </message>
+    <message>
+        <source>制限時間は 0 ～ 32767 の間で指定してください。</source>
+        <translation>Please give a time limit from 0 to 32767.</translation>
+    </message>
+    <message>
+        <source>印刷タイトルフォント</source>
+        <translation>Print title font</translation>
+    </message>
+    <message>
+        <source>印刷タイトル番号フォント</source>
+        <translation>Print title number font</translation>
+    </message>
+    <message>
+        <source>印刷問題フォント</source>
+        <translation>Print question font</translation>
+    </message>
+    <message>
+        <source>印刷問題番号フォント</source>
+        <translation>Print question number font</translation>
+    </message>
+    <message>
+        <source>印刷答えフォント</source>
+        <translation>Print answer font</translation>
+    </message>
+    <message>
+        <source>印刷答え番号フォント</source>
+        <translation>Print answer number font</translation>
+    </message>
+    <message>
+        <source>名前を付けて保存(&amp;A)…</source>
+        <translation>Save &amp;As…</translation>
+    </message>
+    <message>
+        <source>問題%1</source>
+        <translation>Question %1</translation>
+    </message>
+    <message>
+        <source>問題フォント</source>
+        <translation>Question font</translation>
+    </message>
+    <message>
+        <source>問題番号</source>
+        <translation>question numbers</translation>
+    </message>
+    <message>
+        <source>問題表示時間</source>
+        <translation>Question show time</translation>
+    </message>
+    <message>
+        <source>問題表示時間(&amp;N)</source>
+        <translation>Question show &amp;time</translation>
+    </message>
+    <message>
+        <source>問題表示時間は 0 ～ 32767 の間で指定してください。</source>
+        <translation>Please give a question show time from 0 to 32767.</translation>
+    </message>
+    <message>
+        <source>実線</source>
+        <translation>Solid</translation>
+    </message>
+    <message>
+        <source>展開した答えが 1 MiB を超えるため、答えがありません。</source>
+        <translation>There are no answers: expanded, they would take more than 1 MiB.</translation>
+    </message>
+    <message>
+        <source>括弧の入れ子が深すぎて展開できないため、答えがありません。</source>
+        <translation>There are no answers: the brackets are nested too deeply to expand.</translation>
+    </message>
+    <message>
+        <source>括弧の対応が取れていないため、答えがありません。</source>
+        <translation>There are no answers: the brackets do not match.</translation>
+    </message>
+    <message>
+        <source>新規ヒント</source>
+        <translation>New hint</translation>
+    </message>
+    <message>
+        <source>新規答え</source>
+        <translation>New answer</translation>
+    </message>
+    <message>
+        <source>新規選択</source>
+        <translation>Select</translation>
+    </message>
+    <message>
+        <source>新規選択肢</source>
+        <translation>New choice</translation>
+    </message>
+    <message>
+        <source>次の問題は読み込み直したファイルに見つからないため、解答を反映できませんでした。
+</source>
+        <translation>These questions are not in the file as read again, so their answers could not be recorded:
+</translation>
+    </message>
+    <message>
+        <source>次の文字は Shift-JIS で表せないため、Shift-JIS に変換できません。</source>
+        <translation>Shift-JIS cannot hold these characters, so the file cannot be converted to Shift-JIS.</translation>
+    </message>
+    <message>
+        <source>次の文字は Shift-JIS で表せません: %1 (%2)
+
+このファイルを UTF-8 にして、この文字を使いますか？
+（UTF-8 のファイルは以前のバージョンのプログラムでは読めません。）</source>
+        <translation>Shift-JIS cannot hold these characters: %1 (%2)
+
+Make this file UTF-8 to use them?
+(Earlier versions of the program cannot read UTF-8 files.)</translation>
+    </message>
+    <message>
+        <source>次の行には Shift-JIS の文字でないバイトがあります。%1
+
+UTF-8 にすると、これらのバイトは「�」になります。変換しますか？</source>
+        <translation>These lines have bytes that are not Shift-JIS characters.%1
+
+In UTF-8 these bytes become “�”. Convert the file?</translation>
+    </message>
+    <message>
+        <source>点線</source>
+        <translation>Dotted</translation>
+    </message>
+    <message>
+        <source>破線</source>
+        <translation>Dashed</translation>
+    </message>
+    <message>
+        <source>秒</source>
+        <translation>seconds</translation>
+    </message>
+    <message>
+        <source>答え</source>
+        <translation>Answer</translation>
+    </message>
+    <message>
+        <source>答え%1</source>
+        <translation>Answer %1</translation>
+    </message>
+    <message>
+        <source>答えが 10000 個を超えるため、答えがありません。</source>
+        <translation>There are no answers: there would be more than 10000.</translation>
+    </message>
+    <message>
+        <source>答えフォント</source>
+        <translation>Answer font</translation>
+    </message>
+    <message>
+        <source>答え入力欄の高さ</source>
+        <translation>Answer field height</translation>
+    </message>
+    <message>
+        <source>答え入力欄の高さは 1 ～ 100 の間で指定してください。</source>
+        <translation>Please give an answer field height from 1 to 100.</translation>
+    </message>
+    <message>
+        <source>終了は %1 ～ %2 の間で指定してください。</source>
+        <translation>Please give an end from %1 to %2.</translation>
+    </message>
+    <message>
+        <source>編集中のデータは保存されていません。保存しますか？</source>
+        <translation>The data being edited has not been saved. Save it?</translation>
+    </message>
+    <message>
+        <source>行</source>
+        <translation>lines</translation>
+    </message>
+    <message>
+        <source>行番号</source>
+        <translation>line numbers</translation>
+    </message>
+    <message>
+        <source>解答欄の高さ(&amp;N)</source>
+        <translation>Answer field he&amp;ight</translation>
+    </message>
+    <message>
+        <source>解答開始時間</source>
+        <translation>Answer start time</translation>
+    </message>
+    <message>
+        <source>解答開始時間(&amp;N)</source>
+        <translation>&amp;Answer start time</translation>
+    </message>
+    <message>
+        <source>解答開始時間は 0 ～ 32767 の間で指定してください。</source>
+        <translation>Please give an answer start time from 0 to 32767.</translation>
+    </message>
+    <message>
+        <source>記述</source>
+        <translation>None (written answers)</translation>
+    </message>
+    <message>
+        <source>設定</source>
+        <translation>Setting</translation>
+    </message>
+    <message>
+        <source>読み込み直して反映(&amp;R)</source>
+        <translation>&amp;Read Again and Record</translation>
+    </message>
+    <message>
+        <source>追加選択</source>
+        <translation>Add to the selection</translation>
+    </message>
+    <message>
+        <source>選択肢%1</source>
+        <translation>Choice %1</translation>
+    </message>
+    <message>
+        <source>選択解除</source>
+        <translation>Deselect</translation>
+    </message>
+    <message>
+        <source>開始は %1 ～ %2 の間で指定してください。</source>
+        <translation>Please give a start from %1 to %2.</translation>
+    </message>
+    <message>
+        <source>項目「グループ」が複数設定されています。</source>
+        <translation>More than one column is imported as “Group”.</translation>
+    </message>
+    <message>
+        <source>項目「コメント」が複数設定されています。</source>
+        <translation>More than one column is imported as “Comment”.</translation>
+    </message>
+    <message>
+        <source>項目「ヒント」が複数設定されています。</source>
+        <translation>More than one column is imported as “Hint”.</translation>
+    </message>
+    <message>
+        <source>項目「問題」が複数設定されています。</source>
+        <translation>More than one column is imported as “Question”.</translation>
+    </message>
+    <message>
+        <source>項目「答え」が複数設定されています。</source>
+        <translation>More than one column is imported as “Answer”.</translation>
+    </message>
+    <message>
+        <source>（読み取り専用）</source>
+        <translation> (read-only)</translation>
+    </message>
+    <message>
+        <source>？</source>
+        <translation>?</translation>
+    </message>
+    <message>
+        <source>？？？</source>
+        <translation>???</translation>
+    </message>
+    <message>
+        <source>グループ名が多すぎます。11 個目からのグループ名の問題はグループ 0 に入ります。</source>
+        <translation>There are too many group names. The questions of the 11th group name on go into group 0.</translation>
     </message>
 </context>
 </TS>

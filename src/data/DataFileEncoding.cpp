@@ -6,6 +6,7 @@
 #include "data/DataFileWriter.h"
 #include "data/VorelDataFile.h"
 #include "text/Codec.h"
+#include "text/Language.h"
 #include "text/Prompter.h"
 #include "text/Unicode.h"
 
@@ -33,7 +34,7 @@ std::string unmappableOf(std::string_view text) {
 }
 
 std::string lineEntry(int lineNumber, const std::string& characters) {
-    std::string entry = std::to_string(lineNumber) + "行目";
+    std::string entry = Fill(VT("%1行目"), {std::to_string(lineNumber)});
     if (!characters.empty()) entry += ": " + characters + " (" + CodePointNames(characters) + ")";
     return entry;
 }
@@ -42,7 +43,8 @@ std::string listed(const std::vector<std::string>& entries, size_t total) {
     std::string text;
     for (const std::string& e : entries)
         text += "\n" + e;
-    if (total > entries.size()) text += "\nほか " + std::to_string(total - entries.size()) + " 行";
+    if (total > entries.size())
+        text += "\n" + Fill(VT("ほか %1 行"), {std::to_string(total - entries.size())});
     return text;
 }
 
@@ -66,11 +68,12 @@ std::vector<std::string> CLSVorelDataFile::textsShiftJisCannotHold(size_t limit)
     std::string characters = unmappableOf(settings);
     if (!characters.empty()) {
         if (entries.size() < limit)
-            entries.push_back("グループ名・メッセージ: " + characters + " (" +
-                              CodePointNames(characters) + ")");
+            entries.push_back(Fill(VT("グループ名・メッセージ: %1 (%2)"),
+                                   {characters, CodePointNames(characters)}));
         ++total;
     }
-    if (total > entries.size()) entries.push_back("ほか " + std::to_string(total - entries.size()));
+    if (total > entries.size())
+        entries.push_back(Fill(VT("ほか %1"), {std::to_string(total - entries.size())}));
     return entries;
 }
 
@@ -78,9 +81,11 @@ bool CLSVorelDataFile::setEncoding(CLSTextEncoding encoding) {
     if (encoding == m_encoding) return true;
     if (encoding == CLSTextEncoding::kUtf8) {
         if (m_version < DataFileVersion::kCurrent) {
-            m_prompter->message(PromptIcon::Warning,
-                                CLSTString("UTF-8 にできるのは V3.0 のデータファイルだけです。"
-                                           "先に V3.0 に変換してください。"));
+            // clang-format off
+            m_prompter->message(
+                PromptIcon::Warning,
+                CLSTString(VT("UTF-8 にできるのは V3.0 のデータファイルだけです。先に V3.0 に変換してください。")));
+            // clang-format on
             return false;
         }
         // Bytes that were no Shift-JIS character stay as they are in a
@@ -95,16 +100,18 @@ bool CLSVorelDataFile::setEncoding(CLSTextEncoding encoding) {
             ++total;
         }
         if (total > 0) {
+            // clang-format off
             std::string text =
-                "次の行には Shift-JIS の文字でないバイトがあります。" + listed(entries, total) +
-                "\n\nUTF-8 "
-                "にすると、これらのバイトは「\xEF\xBF\xBD」になります。変換しますか？";
+                Fill(VT("次の行には Shift-JIS の文字でないバイトがあります。%1\n\nUTF-8 にすると、これらのバイトは「\xEF\xBF\xBD」になります。変換しますか？"),
+                     {listed(entries, total)});
+            // clang-format on
             if (!m_prompter->askYesNo(PromptIcon::Question, CLSTString(text), 1)) return false;
         }
     } else {
         std::vector<std::string> entries = textsShiftJisCannotHold(kListedLines);
         if (!entries.empty()) {
-            std::string text = "次の文字は Shift-JIS で表せないため、Shift-JIS に変換できません。";
+            std::string text =
+                VT("次の文字は Shift-JIS で表せないため、Shift-JIS に変換できません。");
             for (const std::string& e : entries)
                 text += "\n" + e;
             m_prompter->message(PromptIcon::Warning, CLSTString(text));
@@ -121,16 +128,17 @@ bool CLSVorelDataFile::acceptsText(std::string_view text) {
     if (m_encoding == CLSTextEncoding::kUtf8) return true;
     std::string characters = unmappableOf(text);
     if (characters.empty()) return true;
-    std::string question = "次の文字は Shift-JIS で表せません: " + characters + " (" +
-                           CodePointNames(characters) +
-                           ")\n\nこのファイルを UTF-8 にして、この文字を使いますか？\n"
-                           "（UTF-8 のファイルは以前のバージョンのプログラムでは読めません。）";
+    // clang-format off
+    std::string question = Fill(VT("次の文字は Shift-JIS で表せません: %1 (%2)\n\nこのファイルを UTF-8 にして、この文字を使いますか？\n（UTF-8 のファイルは以前のバージョンのプログラムでは読めません。）"),
+                                {characters, CodePointNames(characters)});
+    // clang-format on
     if (m_prompter->askYesNo(PromptIcon::Question, CLSTString(question), 1) &&
         setEncoding(CLSTextEncoding::kUtf8)) {
         return true;
     }
+    // clang-format off
     m_prompter->message(PromptIcon::Warning,
-                        CLSTString("Shift-JIS のファイルには、Shift-JIS で表せない文字を"
-                                   "入れられません。入力は取り消されました。"));
+                        CLSTString(VT("Shift-JIS のファイルには、Shift-JIS で表せない文字を入れられません。入力は取り消されました。")));
+    // clang-format on
     return false;
 }

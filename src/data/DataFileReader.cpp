@@ -14,6 +14,7 @@
 #include "text/Codec.h"
 #include "text/Error.h"
 #include "text/FileReadLine.h"
+#include "text/Language.h"
 #include "text/Prompter.h"
 #include "text/Unicode.h"
 
@@ -78,9 +79,9 @@ bool ReadDataFileHeader(const CLSTString& line, int* version, CLSTextEncoding* e
 
 const char* DataFileHeaderProblem(int version, CLSTextEncoding encoding) {
     if (!DataFileVersion::isKnown(version))
-        return "このバージョンのVorelデータファイルには対応していません。";
+        return VT("このバージョンのVorelデータファイルには対応していません。");
     if (encoding == CLSTextEncoding::kUtf8 && version < DataFileVersion::kCurrent)
-        return "UTF-8 のVorelデータファイルは V3.0 でなければなりません。";
+        return VT("UTF-8 のVorelデータファイルは V3.0 でなければなりません。");
     return nullptr;
 }
 

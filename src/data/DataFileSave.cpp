@@ -11,6 +11,7 @@
 #include "text/Codec.h"
 #include "text/Error.h"
 #include "text/FileReadLine.h"
+#include "text/Language.h"
 #include "text/Paths.h"
 #include "text/Prompter.h"
 #include "text/SafeFile.h"
@@ -23,22 +24,19 @@ constexpr size_t kListedQuestions = 20;
 
 enum Answer { kReload, kSaveAs, kOverwrite, kNone };
 
-CLSTString quoted(const char* before, const CLSTString& path, const char* after) {
-    CLSTString text(before);
-    text.append(path).append(after);
-    return text;
+// text holds %1 for the file's path.
+CLSTString quoted(const char* text, const CLSTString& path) {
+    return CLSTString(Fill(text, {path.view()}));
 }
 
 CLSTString unmatchedText(const std::vector<CLSTString>& questions) {
     CLSTString text(
-        "次の問題は読み込み直したファイルに見つからないため、解答を反映できません"
-        "でした。\n");
+        VT("次の問題は読み込み直したファイルに見つからないため、解答を反映できませんでした。\n"));
     for (size_t i = 0; i < questions.size() && i < kListedQuestions; ++i)
         text.append("\n").append(questions[i]);
     if (questions.size() > kListedQuestions) {
-        text.append("\nほか ")
-            .append(static_cast<int>(questions.size() - kListedQuestions))
-            .append(" 問");
+        text.append("\n").append(
+            Fill(VT("ほか %1 問"), {std::to_string(questions.size() - kListedQuestions)}).c_str());
     }
     return text;
 }
@@ -60,7 +58,7 @@ CLSSaveResult CLSVorelDataFile::save(const CLSTString& path) {
     if (m_readOnly) {
         m_prompter->message(
             PromptIcon::Warning,
-            quoted("ファイル「", path, "」は読み取り専用で開いているため保存できません。"));
+            quoted(VT("ファイル「%1」は読み取り専用で開いているため保存できません。"), path));
         return CLSSaveResult::kDeclined;
     }
     std::string native = NativePath(path);
@@ -71,7 +69,7 @@ CLSSaveResult CLSVorelDataFile::save(const CLSTString& path) {
             // Deleted or moved away meanwhile: the document is all there is.
             if (!m_prompter->askYesNo(
                     PromptIcon::Question,
-                    quoted("ファイル「", path, "」は見つかりません。保存し直しますか？"))) {
+                    quoted(VT("ファイル「%1」は見つかりません。保存し直しますか？"), path))) {
                 return CLSSaveResult::kDeclined;
             }
             return writeTo(path);
@@ -95,14 +93,14 @@ CLSSaveResult CLSVorelDataFile::save(const CLSTString& path) {
 
 int CLSVorelDataFile::askAboutChange(const CLSTString& path) {
     CLSTString text =
-        quoted("ファイル「", path, "」は読み込んだ後に他のプログラムで変更されています。");
-    const CLSTString reload("読み込み直して反映(&R)");
-    const CLSTString saveAs("名前を付けて保存(&A)…");
-    const CLSTString overwrite("上書き(&O)");
+        quoted(VT("ファイル「%1」は読み込んだ後に他のプログラムで変更されています。"), path);
+    const CLSTString reload(VT("読み込み直して反映(&R)"));
+    const CLSTString saveAs(VT("名前を付けて保存(&A)…"));
+    const CLSTString overwrite(VT("上書き(&O)"));
     if (m_edited) {
         // Edited lines cannot be matched with someone else's: only recorded
         // answers go into the newer copy.
-        text.append("\n\n編集した内容は、他のプログラムによる変更と合わせることができません。");
+        text.append(VT("\n\n編集した内容は、他のプログラムによる変更と合わせることができません。"));
         int answer = m_prompter->askChoice(PromptIcon::Warning, text, {saveAs, overwrite}, 0);
         return answer == 0 ? kSaveAs : answer == 1 ? kOverwrite : kNone;
     }
@@ -115,14 +113,14 @@ bool CLSVorelDataFile::readWholeFile(const CLSTString& path, CLSDataFileBody& bo
     try {
         CLSFileReadLine file;
         if (!file.open(path)) {
-            m_prompter->message(PromptIcon::Error, quoted("ファイル ", path, " を開けません。"));
+            m_prompter->message(PromptIcon::Error, quoted(VT("ファイル %1 を開けません。"), path));
             return false;
         }
         file.startFingerprint();
         CLSTString line;
         if (!file.readLineBytes(line) || !ReadDataFileHeader(line, &version, &encoding)) {
             m_prompter->message(PromptIcon::Error,
-                                CLSTString("Vorelデータファイルではありません。"));
+                                CLSTString(VT("Vorelデータファイルではありません。")));
             return false;
         }
         if (const char* problem = DataFileHeaderProblem(version, encoding)) {
@@ -194,8 +192,11 @@ CLSSaveResult CLSVorelDataFile::writeTo(const CLSTString& path) {
         for (size_t at; (at = lost.find("\xEF\xBF\xBD")) != std::string::npos;)
             lost.erase(at, 3);
         if (!lost.empty()) {
-            std::string text = "Shift-JIS で表せない文字があるため保存できません: " + lost +
-                               "\n\n「データ情報」でファイルを UTF-8 にしてから保存してください。";
+            // clang-format off
+            std::string text =
+                Fill(VT("Shift-JIS で表せない文字があるため保存できません: %1\n\n「データ情報」でファイルを UTF-8 にしてから保存してください。"),
+                     {lost});
+            // clang-format on
             m_prompter->message(PromptIcon::Error, CLSTString(text));
             return CLSSaveResult::kFailed;
         }

@@ -3,12 +3,12 @@
 #include "data/ImportExport.h"
 
 #include <algorithm>
-#include <cstdio>
 
 #include "data/VorelDataFile.h"
 #include "text/Codec.h"
 #include "text/Error.h"
 #include "text/FileReadLine.h"
+#include "text/Language.h"
 #include "text/Prompter.h"
 #include "text/SafeFile.h"
 #include "text/Unicode.h"
@@ -29,16 +29,14 @@ std::string lowerAscii(std::string_view text) {
 
 // The places of the characters a Shift-JIS file cannot hold.
 std::string unmappableText(const std::vector<CLSUnmappable>& places, size_t count) {
-    std::string text = "Shift_JIS (CP932) で表せない文字があります。\n";
+    std::string text = VT("Shift_JIS (CP932) で表せない文字があります。\n");
     for (size_t i = 0; i < places.size() && i < kListedPlaces; ++i) {
-        char buf[64];
-        std::snprintf(buf, sizeof buf, "\n%d", places[i].record);
-        text += std::string(buf) + "件目の";
-        text += std::to_string(places[i].column) + "列目: ";
-        text += CodePointNames(places[i].utf8);
+        text += "\n" + Fill(VT("%1件目の%2列目: %3"),
+                            {std::to_string(places[i].record), std::to_string(places[i].column),
+                             CodePointNames(places[i].utf8)});
     }
     if (count > places.size()) {
-        text += "\nほか " + std::to_string(count - places.size()) + " か所";
+        text += "\n" + Fill(VT("ほか %1 か所"), {std::to_string(count - places.size())});
     }
     return text;
 }
@@ -47,13 +45,16 @@ enum class UnmappableChoice { kUtf8, kReplace, kNone };
 
 UnmappableChoice askAboutUnmappable(Prompter& prompter, const std::vector<CLSUnmappable>& places,
                                     size_t count) {
-    std::string text = unmappableText(places, count) +
-                       "\n\nUTF-8 のデータファイルにすれば、これらの文字もそのまま読み込めます"
-                       "（UTF-8 のファイルは以前のバージョンのプログラムでは読めません）。";
-    int answer = prompter.askChoice(PromptIcon::Question, CLSTString(text),
-                                    {CLSTString("UTF-8 にする(&U)"),
-                                     CLSTString("「?」に置き換える(&R)"), CLSTString("キャンセル")},
-                                    0);
+    // clang-format off
+    std::string text =
+        unmappableText(places, count) +
+        VT("\n\nUTF-8 のデータファイルにすれば、これらの文字もそのまま読み込めます（UTF-8 のファイルは以前のバージョンのプログラムでは読めません）。");
+    // clang-format on
+    int answer =
+        prompter.askChoice(PromptIcon::Question, CLSTString(text),
+                           {CLSTString(VT("UTF-8 にする(&U)")),
+                            CLSTString(VT("「?」に置き換える(&R)")), CLSTString(VT("キャンセル"))},
+                           0);
     return answer == 0   ? UnmappableChoice::kUtf8
            : answer == 1 ? UnmappableChoice::kReplace
                          : UnmappableChoice::kNone;
@@ -267,9 +268,10 @@ bool ExportQuestions(const CLSVorelDataFile& doc, const CLSTString& path, bool c
         // What Shift-JIS cannot hold is listed, and written as "?" only
         // when the learner says so; otherwise the old file stays.
         if (!file.unmappable().empty()) {
-            std::string text =
-                "Shift_JIS (CP932) で表せない文字があります: " + CodePointNames(file.unmappable()) +
-                "\n\nこれらの文字を「?」に置き換えて書き出しますか？";
+            // clang-format off
+            std::string text = Fill(VT("Shift_JIS (CP932) で表せない文字があります: %1\n\nこれらの文字を「?」に置き換えて書き出しますか？"),
+                                    {CodePointNames(file.unmappable())});
+            // clang-format on
             if (!doc.prompter().askYesNo(PromptIcon::Question, CLSTString(text), 1)) return false;
         }
         out.commit();
@@ -283,13 +285,13 @@ bool ExportQuestions(const CLSVorelDataFile& doc, const CLSTString& path, bool c
 bool ImportQuestions(CLSVorelDataFile& doc, const CLSTString& path, const CLSImportOptions& options,
                      const std::vector<int>& roles) {
     CLSTraceScope trace("CLSVorelDataFile::importFile");
-    static const char* const duplicateMessages[] = {
+    const char* const duplicateMessages[] = {
         nullptr,
-        "項目「問題」が複数設定されています。",
-        "項目「ヒント」が複数設定されています。",
-        "項目「答え」が複数設定されています。",
-        "項目「コメント」が複数設定されています。",
-        "項目「グループ」が複数設定されています。",
+        VT("項目「問題」が複数設定されています。"),
+        VT("項目「ヒント」が複数設定されています。"),
+        VT("項目「答え」が複数設定されています。"),
+        VT("項目「コメント」が複数設定されています。"),
+        VT("項目「グループ」が複数設定されています。"),
     };
     bool seen[kImportRoleCount] = {};
     for (int role : roles) {
@@ -305,8 +307,7 @@ bool ImportQuestions(CLSVorelDataFile& doc, const CLSTString& path, const CLSImp
     // cannot be read, or an import the learner cancels, loses nothing.
     CLSImportReader reader;
     if (!reader.open(path, options)) {
-        CLSTString text("ファイル ");
-        text.append(path).append(" を開けません。");
+        CLSTString text(Fill(VT("ファイル %1 を開けません。"), {path.view()}));
         doc.prompter().message(PromptIcon::Error, text);
         return false;
     }
@@ -337,16 +338,15 @@ bool ImportQuestions(CLSVorelDataFile& doc, const CLSTString& path, const CLSImp
         return false;
     }
     if (auto [record, column] = reader.tooLong(); record > 0) {
-        std::string text = std::to_string(record) + "件目の" + std::to_string(column) +
-
-                           "列目が長すぎるため、インポートできません"
-                           "（1項目 1 MB まで）。";
+        std::string text =
+            Fill(VT("%1件目の%2列目が長すぎるため、インポートできません（1項目 1 MB まで）。"),
+                 {std::to_string(record), std::to_string(column)});
         doc.prompter().message(PromptIcon::Error, CLSTString(text));
         return false;
     }
     if (questions.empty()) {
         doc.prompter().message(PromptIcon::Warning,
-                               CLSTString("インポートできる問題がありません。"));
+                               CLSTString(VT("インポートできる問題がありません。")));
         return false;
     }
     using Unmappable = CLSImportOptions::Unmappable;
@@ -372,9 +372,9 @@ bool ImportQuestions(CLSVorelDataFile& doc, const CLSTString& path, const CLSImp
     ImportGroups groups;
     groups.assign(groupFields);
     if (groups.overflowed()) {
-        doc.prompter().message(PromptIcon::Warning,
-                               CLSTString("グループ名が多すぎます。11 個目からのグループ名の問題は"
-                                          "グループ 0 に入ります。"));
+        // clang-format off
+        doc.prompter().message(PromptIcon::Warning, CLSTString(VT("グループ名が多すぎます。11 個目からのグループ名の問題はグループ 0 に入ります。")));
+        // clang-format on
     }
 
     // The imported questions are a new document, loaded as a file is: the

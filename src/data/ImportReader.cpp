@@ -8,6 +8,7 @@
 
 #include "data/HtmlField.h"
 #include "text/Codec.h"
+#include "text/Language.h"
 #include "text/Unicode.h"
 
 namespace {
@@ -423,14 +424,14 @@ CLSImportProposal InspectImportFile(const CLSTString& path) {
 CLSTString ImportFileKindMessage(CLSImportFileKind kind) {
     switch (kind) {
         case CLSImportFileKind::kUnreadable:
-            return CLSTString("ファイルを開けません。");
+            return CLSTString(VT("ファイルを開けません。"));
         case CLSImportFileKind::kEmpty:
-            return CLSTString("ファイルが空です。");
+            return CLSTString(VT("ファイルが空です。"));
         case CLSImportFileKind::kBinary:
-            return CLSTString("テキストファイルではありません。");
+            return CLSTString(VT("テキストファイルではありません。"));
         case CLSImportFileKind::kUtf16:
             return CLSTString(
-                "UTF-16 のテキストには対応していません。UTF-8 で保存し直してください。");
+                VT("UTF-16 のテキストには対応していません。UTF-8 で保存し直してください。"));
         case CLSImportFileKind::kText:
             break;
     }

@@ -13,6 +13,7 @@
 #include <fstream>
 
 #include "text/Codec.h"
+#include "text/Language.h"
 
 namespace {
 
@@ -120,17 +121,13 @@ CLSTString LockAgeText(int64_t seconds) {
     int64_t minutes = seconds / 60;
     int64_t hours = minutes / 60;
     int64_t days = hours / 24;
-    char text[64];
-    if (days > 0) {
-        std::snprintf(text, sizeof text, "%lld日%lld時間前", static_cast<long long>(days),
-                      static_cast<long long>(hours % 24));
-    } else if (hours > 0) {
-        std::snprintf(text, sizeof text, "%lld時間%lld分前", static_cast<long long>(hours),
-                      static_cast<long long>(minutes % 60));
-    } else {
-        std::snprintf(text, sizeof text, "%lld分前", static_cast<long long>(minutes));
-    }
-    return CLSTString(text);
+    if (days > 0)
+        return CLSTString(
+            Fill(VT("%1日%2時間前"), {std::to_string(days), std::to_string(hours % 24)}));
+    if (hours > 0)
+        return CLSTString(
+            Fill(VT("%1時間%2分前"), {std::to_string(hours), std::to_string(minutes % 60)}));
+    return CLSTString(Fill(VT("%1分前"), {std::to_string(minutes)}));
 }
 
 CLSTString LockMessage(const CLSLockInfo& info, int64_t nowSeconds) {
@@ -140,15 +137,13 @@ CLSTString LockMessage(const CLSLockInfo& info, int64_t nowSeconds) {
     char start[64];
     std::snprintf(start, sizeof start, "%04d/%02d/%02d %02d:%02d", local.tm_year + 1900,
                   local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min);
-    CLSTString text("このファイルは他の Vorel で開かれています（");
-    text.append(fromNative(info.host.empty() ? "?" : info.host)).append("、").append(start);
+    CLSTString host = fromNative(info.host.empty() ? "?" : info.host);
     bool elsewhere = IsLockOfOtherHost(info);
-    if (elsewhere) text.append("、").append(LockAgeText(nowSeconds - info.madeSeconds));
-    text.append("）。");
-    if (elsewhere) {
-        text.append(
-            "\n\n別のコンピュータで開いたときのロックが、同期で運ばれてきたものかもし"
-            "れません。");
-    }
-    return text;
+    if (!elsewhere)
+        return CLSTString(Fill(VT("このファイルは他の Vorel で開かれています（%1、%2）。"),
+                               {host.view(), start}));
+    CLSTString age = LockAgeText(nowSeconds - info.madeSeconds);
+    // clang-format off
+    return CLSTString(Fill(VT("このファイルは他の Vorel で開かれています（%1、%2、%3）。\n\n別のコンピュータで開いたときのロックが、同期で運ばれてきたものかもしれません。"), {host.view(), start, age.view()}));
+    // clang-format on
 }

@@ -9,6 +9,7 @@
 #include "text/Codec.h"
 #include "text/Error.h"
 #include "text/FileReadLine.h"
+#include "text/Language.h"
 #include "text/Paths.h"
 #include "text/Prompter.h"
 #include "text/SafeFile.h"
@@ -40,7 +41,7 @@ CLSTString CLSVorelDataFile::getFolder() const {
 CLSTString CLSVorelDataFile::caption() const {
     if (isUntitled()) return CLSTString(kAppTitle);
     CLSTString text = m_path;
-    if (m_readOnly) text.append("（読み取り専用）");
+    if (m_readOnly) text.append(VT("（読み取り専用）"));
     return text + " - " + kAppTitle;
 }
 
@@ -86,7 +87,7 @@ bool CLSVorelDataFile::newFile() {
             if (!m_observer->requestSave()) return false;
         } else if (m_prompter->askYesNo(
                        PromptIcon::Question,
-                       CLSTString("編集中のデータは保存されていません。保存しますか？"))) {
+                       CLSTString(VT("編集中のデータは保存されていません。保存しますか？")))) {
             m_observer->requestSave();
         }
     }
@@ -123,8 +124,7 @@ bool CLSVorelDataFile::loadFile(const CLSTString& requested) {
     try {
         CLSFileReadLine file;
         if (!file.open(path)) {
-            CLSTString text("ファイル ");
-            text.append(path).append(" を開けません。");
+            CLSTString text(Fill(VT("ファイル %1 を開けません。"), {path.view()}));
             m_prompter->message(PromptIcon::Error, text);
             return fail();
         }
@@ -136,7 +136,7 @@ bool CLSVorelDataFile::loadFile(const CLSTString& requested) {
         CLSTextEncoding encoding = CLSTextEncoding::kCp932;
         if (!file.readLineBytes(line) || !ReadDataFileHeader(line, &version, &encoding)) {
             m_prompter->message(PromptIcon::Error,
-                                CLSTString("Vorelデータファイルではありません。"));
+                                CLSTString(VT("Vorelデータファイルではありません。")));
             return fail();
         }
         m_path = path;
@@ -159,12 +159,12 @@ bool CLSVorelDataFile::loadFile(const CLSTString& requested) {
         m_modified = false;
         m_edited = false;
         m_fingerprint = file.fingerprint();
+        // clang-format off
         if (version < DataFileVersion::kCurrent &&
             m_prompter->askYesNo(
                 PromptIcon::Question,
-                CLSTString("このVorelデータファイルは V3.0 より古いバージョンです。\n\nV3.0 "
-                           "にすることで複数解答機能の追加，履歴情報の拡張等が可能になります。V3.0 "
-                           "に変換しますか？"))) {
+                CLSTString(VT("このVorelデータファイルは V3.0 より古いバージョンです。\n\nV3.0 にすることで複数解答機能の追加，履歴情報の拡張等が可能になります。V3.0 に変換しますか？")))) {
+            // clang-format on
             setVersion(DataFileVersion::kCurrent);
         }
         m_current = nullptr;
@@ -185,7 +185,7 @@ bool CLSVorelDataFile::setVersion(int version) {
     if (version < m_version &&
         !m_prompter->askYesNo(
             PromptIcon::Question,
-            CLSTString("下位バージョンに変更すると情報が失われます。続行しますか？"))) {
+            CLSTString(VT("下位バージョンに変更すると情報が失われます。続行しますか？")))) {
         return false;
     }
     auto dropped = [version](const CLSVorelDataItem& item) {

@@ -2,18 +2,21 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <string>
 
 #include "data/VorelDataQuestion.h"
 #include "settings/CustomizeRules.h"
 #include "text/Codec.h"
 #include "text/Common.h"
+#include "text/Language.h"
 
 namespace {
 
+// name holds %1 for the entry's number.
 std::vector<CLSTString> numbered(const char* name, int count, const char* newEntry, bool withNew) {
     std::vector<CLSTString> entries;
     for (int i = 1; i <= count; ++i)
-        entries.push_back(CLSTString(name).append(i));
+        entries.push_back(CLSTString(Fill(name, {std::to_string(i)})));
     if (withNew) entries.push_back(CLSTString(newEntry));
     return entries;
 }
@@ -23,23 +26,23 @@ std::vector<CLSTString> numbered(const char* name, int count, const char* newEnt
 std::vector<CLSTString> AnswerEntries(const CLSVorelDataQuestion& question, int version) {
     int answers = question.getAnswerCount();
     std::vector<CLSTString> entries =
-        numbered("答え", answers, "新規答え", AnswerListEditable(version));
-    if (answers == 0) entries.insert(entries.begin(), CLSTString("答え"));
+        numbered(VT("答え%1"), answers, VT("新規答え"), AnswerListEditable(version));
+    if (answers == 0) entries.insert(entries.begin(), CLSTString(VT("答え")));
     return entries;
 }
 
 std::vector<CLSTString> HintEntries(const CLSVorelDataQuestion& question, int version) {
-    return numbered("ヒント", question.getHintCount(), "新規ヒント",
+    return numbered(VT("ヒント%1"), question.getHintCount(), VT("新規ヒント"),
                     HintsAndChoicesEditable(version));
 }
 
 std::vector<CLSTString> ChoiceEntries(const CLSVorelDataQuestion& question, int version) {
-    return numbered("選択肢", question.getChoiceCount(), "新規選択肢",
+    return numbered(VT("選択肢%1"), question.getChoiceCount(), VT("新規選択肢"),
                     HintsAndChoicesEditable(version));
 }
 
 std::vector<CLSTString> AnswerCountEntries(int answers) {
-    std::vector<CLSTString> entries = {CLSTString("1 (一問一答)")};
+    std::vector<CLSTString> entries = {CLSTString(VT("1 (一問一答)"))};
     for (int i = 2; i <= answers; ++i)
         entries.push_back(CLSTString(i));
     return entries;
@@ -52,14 +55,14 @@ int AnswerCountIndex(const CLSVorelDataQuestion& question) {
 std::vector<CLSTString> HistoryEntries(const CLSVorelDataQuestion& question) {
     std::vector<CLSTString> entries;
     for (const CLSHistoryEntry& e : question.history()) {
-        CLSTString entry(e.result == 1 ? "○" : e.result == 0 ? "×" : "？");
+        CLSTString entry(e.result == 1 ? "○" : e.result == 0 ? "×" : VT("？"));
         if (e.month != 0) {
             char date[64];
             std::snprintf(date, sizeof date, "\t%d/%02d/%02d %02d:%02d", e.year, e.month, e.day,
                           e.hour, e.minute);
             entry.append(date);
         } else {
-            entry.append('\t').append("？？？");
+            entry.append('\t').append(VT("？？？"));
         }
         entries.push_back(entry);
     }
@@ -67,7 +70,7 @@ std::vector<CLSTString> HistoryEntries(const CLSVorelDataQuestion& question) {
 }
 
 std::vector<CLSTString> ChoiceCountEntries() {
-    std::vector<CLSTString> entries = {CLSTString("記述")};
+    std::vector<CLSTString> entries = {CLSTString(VT("記述"))};
     for (int i = 1; i <= 9; ++i)
         entries.push_back(CLSTString(i));
     return entries;
@@ -108,29 +111,30 @@ CLSVorelDataFont FontFromFields(const CLSTString& size, const CLSTString& charse
 CLSTString NumberLabel(int kind) {
     switch (kind) {
         case kLineTimeLimit:
-            return CLSTString("制限時間(&N)");
+            return CLSTString(VT("制限時間(&N)"));
         case kLineQuestionShowTime:
-            return CLSTString("問題表示時間(&N)");
+            return CLSTString(VT("問題表示時間(&N)"));
         case kLineAnswerStartTime:
-            return CLSTString("解答開始時間(&N)");
+            return CLSTString(VT("解答開始時間(&N)"));
         default:
-            return CLSTString("解答欄の高さ(&N)");
+            return CLSTString(VT("解答欄の高さ(&N)"));
     }
 }
 
 CLSTString NumberUnit(int kind) {
-    return CLSTString(kind == kLineInputFieldHeight ? "行" : "秒");
+    return CLSTString(kind == kLineInputFieldHeight ? VT("行") : VT("秒"));
 }
 
 CLSTString NumberRefusal(int kind, int value) {
     if (value == -1) return CLSTString();
     if (kind == kLineInputFieldHeight) {
         if (value >= kSettingHeightMin && value <= kSettingHeightMax) return CLSTString();
-        return RangeWarning("答え入力欄の高さは 1 ～ 100");
+        return CLSTString(VT("答え入力欄の高さは 1 ～ 100 の間で指定してください。"));
     }
     if (value >= 0 && value <= kSettingNumberMax) return CLSTString();
-    const char* name = kind == kLineTimeLimit          ? "制限時間"
-                       : kind == kLineQuestionShowTime ? "問題表示時間"
-                                                       : "解答開始時間";
-    return RangeWarning((std::string(name) + "は 0 ～ 32767").c_str());
+    if (kind == kLineTimeLimit)
+        return CLSTString(VT("制限時間は 0 ～ 32767 の間で指定してください。"));
+    if (kind == kLineQuestionShowTime)
+        return CLSTString(VT("問題表示時間は 0 ～ 32767 の間で指定してください。"));
+    return CLSTString(VT("解答開始時間は 0 ～ 32767 の間で指定してください。"));
 }

@@ -1,42 +1,45 @@
 #include "editor/LineRows.h"
 
+#include <string>
+
 #include "data/VorelDataFile.h"
 #include "text/Codec.h"
+#include "text/Language.h"
 
 CLSTString SettingKindName(int kind) {
     switch (kind) {
         case kLineFontTitle:
-            return CLSTString("タイトルフォント");
+            return CLSTString(VT("タイトルフォント"));
         case kLineFontQuestion:
-            return CLSTString("問題フォント");
+            return CLSTString(VT("問題フォント"));
         case kLineFontHint:
-            return CLSTString("ヒントフォント");
+            return CLSTString(VT("ヒントフォント"));
         case kLineFontAnswer:
-            return CLSTString("答えフォント");
+            return CLSTString(VT("答えフォント"));
         case kLineFontComment:
-            return CLSTString("コメントフォント");
+            return CLSTString(VT("コメントフォント"));
         case kLineFontPrintTitle:
-            return CLSTString("印刷タイトルフォント");
+            return CLSTString(VT("印刷タイトルフォント"));
         case kLineFontPrintQuestion:
-            return CLSTString("印刷問題フォント");
+            return CLSTString(VT("印刷問題フォント"));
         case kLineFontPrintAnswer:
-            return CLSTString("印刷答えフォント");
+            return CLSTString(VT("印刷答えフォント"));
         case kLineFontPrintTitleNumber:
-            return CLSTString("印刷タイトル番号フォント");
+            return CLSTString(VT("印刷タイトル番号フォント"));
         case kLineFontPrintQuestionNumber:
-            return CLSTString("印刷問題番号フォント");
+            return CLSTString(VT("印刷問題番号フォント"));
         case kLineFontPrintAnswerNumber:
-            return CLSTString("印刷答え番号フォント");
+            return CLSTString(VT("印刷答え番号フォント"));
         case kLineTimeLimit:
-            return CLSTString("制限時間");
+            return CLSTString(VT("制限時間"));
         case kLineQuestionShowTime:
-            return CLSTString("問題表示時間");
+            return CLSTString(VT("問題表示時間"));
         case kLineAnswerStartTime:
-            return CLSTString("解答開始時間");
+            return CLSTString(VT("解答開始時間"));
         case kLineInputFieldHeight:
-            return CLSTString("答え入力欄の高さ");
+            return CLSTString(VT("答え入力欄の高さ"));
         default:
-            return CLSTString("(不明)");
+            return CLSTString(VT("(不明)"));
     }
 }
 
@@ -58,19 +61,21 @@ CLSLineRow LineRow(const CLSVorelDataFile& doc, int line) {
     row.number = CLSTString(line + 2);
     switch (item->kind()) {
         case kLineTitle:
-            row.kind = CLSTString("タイトル").append(doc.getTitleNumber(item) + 1);
+            row.kind =
+                CLSTString(Fill(VT("タイトル%1"), {std::to_string(doc.getTitleNumber(item) + 1)}));
             row.data = oneLine(item->title().text);
             break;
         case kLineQuestion:
-            row.kind = CLSTString("問題").append(doc.getQuestionNumber(item) + 1);
+            row.kind =
+                CLSTString(Fill(VT("問題%1"), {std::to_string(doc.getQuestionNumber(item) + 1)}));
             row.data = oneLine(item->question().getQuestion().toText());
             break;
         case kLineComment:
-            row.kind = CLSTString("コメント");
+            row.kind = CLSTString(VT("コメント"));
             row.data = Escaped(item->comment().text);
             break;
         default:
-            row.kind = CLSTString("設定");
+            row.kind = CLSTString(VT("設定"));
             row.data = SettingKindName(item->kind());
             break;
     }

@@ -2,12 +2,14 @@
 // previews, the condition and the selection it leaves.
 
 #include <algorithm>
+#include <string>
 
 #include "data/DataFileWriter.h"
 #include "data/VorelDataFile.h"
 #include "editor/QuestionTools.h"
 #include "settings/CustomizeRules.h"
 #include "text/Codec.h"
+#include "text/Language.h"
 
 namespace {
 
@@ -21,11 +23,11 @@ CLSTString oneLine(CLSTString text) {
 const char* kindWord(RangeKind kind) {
     switch (kind) {
         case RangeKind::kLines:
-            return "行番号";
+            return VT("行番号");
         case RangeKind::kQuestions:
-            return "問題番号";
+            return VT("問題番号");
         case RangeKind::kTitles:
-            return "タイトル番号";
+            return VT("タイトル番号");
     }
     return "";
 }
@@ -33,11 +35,11 @@ const char* kindWord(RangeKind kind) {
 const char* actionWord(SelectAction action) {
     switch (action) {
         case SelectAction::kNew:
-            return "新規選択";
+            return VT("新規選択");
         case SelectAction::kAdd:
-            return "追加選択";
+            return VT("追加選択");
         case SelectAction::kRemove:
-            return "選択解除";
+            return VT("選択解除");
     }
     return "";
 }
@@ -77,17 +79,16 @@ std::optional<std::pair<int, int>> RangeLines(const CLSVorelDataFile& doc, Range
 CLSTString RangeRefusal(const CLSVorelDataFile& doc, RangeKind kind, int from, int to) {
     auto [low, high] = RangeBounds(doc, kind);
     if (low <= high) {
-        const char* names[2] = {"開始", "終了"};
+        const char* refusals[2] = {VT("開始は %1 ～ %2 の間で指定してください。"),
+                                   VT("終了は %1 ～ %2 の間で指定してください。")};
         int values[2] = {from, to};
         for (int i = 0; i < 2; ++i) {
             if (values[i] >= low && values[i] <= high) continue;
-            return RangeWarning((std::string(names[i]) + "は " + std::to_string(low) + " ～ " +
-                                 std::to_string(high))
-                                    .c_str());
+            return CLSTString(Fill(refusals[i], {std::to_string(low), std::to_string(high)}));
         }
     }
     if (RangeLines(doc, kind, from, to)) return CLSTString();
-    return CLSTString("値が有効範囲を超えています。");
+    return CLSTString(VT("値が有効範囲を超えています。"));
 }
 
 CLSTString RangePreview(const CLSVorelDataFile& doc, RangeKind kind, int number) {
@@ -153,25 +154,25 @@ std::vector<int> SelectLines(const CLSVorelDataFile& doc, std::pair<int, int> li
 
 CLSTString SelectDescription(RangeKind kind, int from, int to, const CLSSelectCondition& condition,
                              const CLSTString& groupLabel, SelectAction action) {
-    CLSTString s(kindWord(kind));
-    s.append(from).append("～").append(to).append("内");
+    // The questions the condition picks, as one phrase of the sentence.
+    std::string which;
     switch (condition.by) {
         case SelectBy::kGroup:
-            if (condition.group == 0) {
-                s.append("のすべての");
-            } else {
-                s.append("で，グループ「").append(groupLabel).append("」の");
-            }
+            which = condition.group == 0
+                        ? VT("のすべての問題")
+                        : Fill(VT("で，グループ「%1」の問題"), {groupLabel.view()});
             break;
         case SelectBy::kText:
-            s.append("で，「").append(condition.text).append("」を含む");
+            which = Fill(VT("で，「%1」を含む問題"), {condition.text.view()});
             break;
         case SelectBy::kMark:
-            s.append("で，マークがついてい").append(condition.marked ? "る" : "ない");
+            which = condition.marked ? VT("で，マークがついている問題")
+                                     : VT("で，マークがついていない問題");
             break;
     }
-    s.append("問題を").append(actionWord(action)).append("します。");
-    return s;
+    return CLSTString(Fill(
+        VT("%1%2～%3内%4を%5します。"),
+        {kindWord(kind), std::to_string(from), std::to_string(to), which, actionWord(action)}));
 }
 
 std::vector<int> SelectedQuestions(const CLSVorelDataFile& doc, const std::vector<int>& selected) {

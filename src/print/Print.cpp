@@ -7,6 +7,7 @@
 #include "settings/VorelSettings.h"
 #include "text/Codec.h"
 #include "text/Error.h"
+#include "text/Language.h"
 #include "text/Prompter.h"
 
 namespace {
@@ -74,9 +75,8 @@ CLSTString PageNumberText(int page, int pageCount) {
 }
 
 CLSTString DoesNotFitText(int lineIndex) {
-    CLSTString text(lineIndex + 2);
-    text.append("行目のデータが用紙に収まりません。");
-    return text;
+    return CLSTString(
+        Fill(VT("%1行目のデータが用紙に収まりません。"), {std::to_string(lineIndex + 2)}));
 }
 
 CLSPrint::CLSPrint(CLSVorelSettings& settings, CLSVorelDataFile& doc)

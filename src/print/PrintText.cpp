@@ -5,6 +5,7 @@
 #include "data/VorelDataFile.h"
 #include "settings/VorelSettings.h"
 #include "text/Codec.h"
+#include "text/Language.h"
 
 CLSTString NumberText(const CLSTString& format, const CLSPrintCounters& counters) {
     std::string_view f = format.view();
@@ -44,17 +45,17 @@ CLSSentence NumberSentence(const CLSTString& format, const CLSPrintCounters& cou
 const char* RuleStyleName(int style) {
     switch (style) {
         case 0:
-            return "なし";
+            return VT("なし");
         case 1:
-            return "実線";
+            return VT("実線");
         case 2:
-            return "破線";
+            return VT("破線");
         case 3:
-            return "点線";
+            return VT("点線");
         case 4:
-            return "1点鎖線";
+            return VT("1点鎖線");
         case 5:
-            return "2点鎖線";
+            return VT("2点鎖線");
         default:
             return "";
     }

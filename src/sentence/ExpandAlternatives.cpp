@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "sentence/Sentence.h"
+#include "text/Language.h"
 
 namespace {
 
@@ -877,13 +878,13 @@ CLSSentenceArray ExpandAlternativesStepwise(const CLSSentence& sentence,
 const char* ExpandFailureText(CLSExpandFailure failure) {
     switch (failure) {
         case CLSExpandFailure::kUnbalanced:
-            return "括弧の対応が取れていないため、答えがありません。";
+            return VT("括弧の対応が取れていないため、答えがありません。");
         case CLSExpandFailure::kTooManyAlternatives:
-            return "答えが 10000 個を超えるため、答えがありません。";
+            return VT("答えが 10000 個を超えるため、答えがありません。");
         case CLSExpandFailure::kTooLong:
-            return "展開した答えが 1 MiB を超えるため、答えがありません。";
+            return VT("展開した答えが 1 MiB を超えるため、答えがありません。");
         case CLSExpandFailure::kTooComplex:
-            return "括弧の入れ子が深すぎて展開できないため、答えがありません。";
+            return VT("括弧の入れ子が深すぎて展開できないため、答えがありません。");
         case CLSExpandFailure::kNone:
             break;
     }

@@ -11,6 +11,7 @@
 #include "editor/EditorLines.h"
 #include "editor/QuestionTools.h"
 #include "text/Error.h"
+#include "text/Language.h"
 
 namespace {
 
@@ -294,6 +295,17 @@ TEST(QuestionSelect, DescriptionLine) {
     CLSSelectCondition unmarked = Mark(false);
     EXPECT_EQ(U8(SelectDescription(RangeKind::kQuestions, 4, 4, unmarked, {}, SelectAction::kNew)),
               "問題番号4～4内で，マークがついていない問題を新規選択します。");
+}
+
+TEST(QuestionSelect, DescriptionLineInEnglishPutsItsPartsInEnglishOrder) {
+    SetProgramLanguage("en");
+    CLSSelectCondition group = Group(2);
+    EXPECT_EQ(U8(SelectDescription(RangeKind::kLines, 2, 5, group, Sj("g1"), SelectAction::kAdd)),
+              "Add to the selection the questions of group “g1” within line numbers 2 to 5.");
+    CLSSelectCondition text = Text("赤", SearchTarget::kAll);
+    EXPECT_EQ(U8(SelectDescription(RangeKind::kTitles, 1, 3, text, {}, SelectAction::kRemove)),
+              "Deselect the questions containing “赤” within title numbers 1 to 3.");
+    SetProgramLanguage("ja");
 }
 
 // ---- sort ----------------------------------------------------------------------------

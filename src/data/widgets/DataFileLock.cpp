@@ -1,10 +1,12 @@
 #include "data/widgets/DataFileLock.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 
 #include "text/Codec.h"
 #include "text/Paths.h"
 #include "text/Prompter.h"
+#include "text/widgets/QtText.h"
 
 CLSDataFileLock::CLSDataFileLock(const CLSTString& path)
     : m_path(path), m_lock(QString::fromStdString(LockFilePathOf(NativePath(path)))) {
@@ -29,7 +31,9 @@ CLSLockedOpen AskAboutLock(Prompter& prompter, const CLSLockInfo& holder) {
     CLSTString text = LockMessage(holder, QDateTime::currentSecsSinceEpoch());
     int answer = prompter.askChoice(
         PromptIcon::Warning, text,
-        {CLSTString("読み取り専用で開く(&R)"), CLSTString("そのまま開く(&O)")}, 0);
+        {FromQStringWhole(QCoreApplication::translate("CLSDataFileLock", "読み取り専用で開く(&R)")),
+         FromQStringWhole(QCoreApplication::translate("CLSDataFileLock", "そのまま開く(&O)"))},
+        0);
     if (answer == 0) return CLSLockedOpen::kReadOnly;
     if (answer == 1) return CLSLockedOpen::kAnyway;
     return CLSLockedOpen::kCancelled;

@@ -27,14 +27,14 @@ const int kVersions[] = {DataFileVersion::kOldest,           DataFileVersion::kS
 
 CLSDlgDataInfo::CLSDlgDataInfo(CLSVorelDataFile& doc, bool editorOpen, QWidget* parent)
     : QDialog(parent), m_doc(doc) {
-    setWindowTitle(U("データ情報"));
+    setWindowTitle(tr("データ情報"));
     CLSDataInfo info = doc.dataInfo();
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
     m_fileName = new QLabel(ToQString(info.path), this);
     m_fileName->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_fileName->setWordWrap(true);
-    form->addRow(U("ファイル名："), m_fileName);
+    form->addRow(tr("ファイル名："), m_fileName);
 
     m_versions = new QComboBox(this);
     bool listed = false;
@@ -49,7 +49,7 @@ CLSDlgDataInfo::CLSDlgDataInfo(CLSVorelDataFile& doc, bool editorOpen, QWidget* 
     }
     m_versions->setCurrentIndex(m_versions->findData(info.version));
     m_versions->setEnabled(editorOpen);
-    auto* versionLabel = new QLabel(U("ファイルバージョン(&V)："), this);
+    auto* versionLabel = new QLabel(tr("ファイルバージョン(&V)："), this);
     versionLabel->setBuddy(m_versions);
     form->addRow(versionLabel, m_versions);
 
@@ -58,23 +58,23 @@ CLSDlgDataInfo::CLSDlgDataInfo(CLSVorelDataFile& doc, bool editorOpen, QWidget* 
     for (CLSTextEncoding e : {CLSTextEncoding::kCp932, CLSTextEncoding::kUtf8})
         m_encodings->addItem(QString::fromUtf8(TextEncodingLabel(e)), static_cast<int>(e));
     m_encodings->setCurrentIndex(m_encodings->findData(static_cast<int>(info.encoding)));
-    auto* encodingLabel = new QLabel(U("文字コード(&C)："), this);
+    auto* encodingLabel = new QLabel(tr("文字コード(&C)："), this);
     encodingLabel->setBuddy(m_encodings);
     form->addRow(encodingLabel, m_encodings);
 
-    const char* countNames[3] = {"行数：", "タイトル数：", "問題数："};
+    const QString countNames[3] = {tr("行数："), tr("タイトル数："), tr("問題数：")};
     int counts[3] = {info.lineCount, info.titleCount, info.questionCount};
     for (int i = 0; i < 3; ++i) {
         m_counts[i] = new QLabel(QString::number(counts[i]), this);
-        form->addRow(U(countNames[i]), m_counts[i]);
+        form->addRow(countNames[i], m_counts[i]);
     }
     layout->addLayout(form);
 
-    auto* groupLabel = new QLabel(U("グループ(&G)："), this);
+    auto* groupLabel = new QLabel(tr("グループ(&G)："), this);
     layout->addWidget(groupLabel);
     m_groups = new QTableWidget(CLSVorelDataFile::kGroupCount, 2, this);
     groupLabel->setBuddy(m_groups);
-    m_groups->setHorizontalHeaderLabels({U("グループ名"), U("問題数")});
+    m_groups->setHorizontalHeaderLabels({tr("グループ名"), tr("問題数")});
     m_groups->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_groups->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_groups->setTabKeyNavigation(false);

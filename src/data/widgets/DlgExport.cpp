@@ -3,6 +3,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -29,14 +30,14 @@
 
 CLSDlgExport::CLSDlgExport(const CLSVorelDataFile& doc, QWidget* parent)
     : QDialog(parent), m_doc(doc) {
-    setWindowTitle(U("エクスポート"));
+    setWindowTitle(tr("エクスポート"));
     auto* layout = new QVBoxLayout(this);
 
     auto* pathRow = new QHBoxLayout;
-    auto* pathLabel = new QLabel(U("ファイル名(&F)："), this);
+    auto* pathLabel = new QLabel(tr("ファイル名(&F)："), this);
     m_path = new QLineEdit(this);
     pathLabel->setBuddy(m_path);
-    m_browse = new QPushButton(U("参照(&B)..."), this);
+    m_browse = new QPushButton(tr("参照(&B)..."), this);
     m_browse->setAutoDefault(false);
     pathRow->addWidget(pathLabel);
     pathRow->addWidget(m_path, 1);
@@ -48,10 +49,10 @@ CLSDlgExport::CLSDlgExport(const CLSVorelDataFile& doc, QWidget* parent)
     QFileInfo info(start);
     m_path->setText(info.dir().filePath(info.completeBaseName() + ".csv"));
 
-    auto* format = new QGroupBox(U("形式"), this);
+    auto* format = new QGroupBox(tr("形式"), this);
     auto* formatRow = new QHBoxLayout(format);
-    m_comma = new QRadioButton(U("カンマ区切り(&C)"), format);
-    m_tab = new QRadioButton(U("Tab区切り(&T)"), format);
+    m_comma = new QRadioButton(tr("カンマ区切り(&C)"), format);
+    m_tab = new QRadioButton(tr("Tab区切り(&T)"), format);
     m_comma->setChecked(true);
     formatRow->addWidget(m_comma);
     formatRow->addWidget(m_tab);
@@ -59,7 +60,7 @@ CLSDlgExport::CLSDlgExport(const CLSVorelDataFile& doc, QWidget* parent)
     layout->addWidget(format);
 
     auto* encodingRow = new QHBoxLayout;
-    auto* encodingLabel = new QLabel(U("文字コード(&D)："), this);
+    auto* encodingLabel = new QLabel(tr("文字コード(&D)："), this);
     m_encoding = new QComboBox(this);
     m_encoding->addItem(U("Shift_JIS (CP932)"), static_cast<int>(CLSTextEncoding::kCp932));
     m_encoding->addItem(U("UTF-8"), static_cast<int>(CLSTextEncoding::kUtf8));
@@ -68,16 +69,18 @@ CLSDlgExport::CLSDlgExport(const CLSVorelDataFile& doc, QWidget* parent)
     encodingRow->addWidget(m_encoding);
     encodingRow->addStretch();
     layout->addLayout(encodingRow);
-    m_hints = new QCheckBox(U("ヒントも出力する(&H)"), this);
+    m_hints = new QCheckBox(tr("ヒントも出力する(&H)"), this);
     m_hints->setChecked(doc.settings().flag(CLSVorelSettings::kExportHints));
     layout->addWidget(m_hints);
     layout->addStretch();
 
     auto* buttons = new QHBoxLayout;
     // Alt+H belongs to the hints box here; F1 opens the help as well.
-    m_save = DialogButtonRow(*this, buttons,
-                             {.helpTopic = kHelpExport, .okText = "保存(&S)", .helpText = "ヘルプ"})
-                 .ok;
+    DialogButtonSet row = DialogButtonRow(
+        *this, buttons, {.helpTopic = kHelpExport, .okText = "保存(&S)", .helpText = "ヘルプ"});
+    m_save = row.ok;
+    m_save->setText(tr("保存(&S)"));
+    if (row.help) row.help->setText(tr("ヘルプ"));
     layout->addLayout(buttons);
 
     connect(m_browse, &QPushButton::clicked, this, &CLSDlgExport::browse);
@@ -87,9 +90,10 @@ CLSDlgExport::CLSDlgExport(const CLSVorelDataFile& doc, QWidget* parent)
 
 void CLSDlgExport::browse() {
     // The program asks about overwriting itself, once the learner saves.
-    QString chosen = QFileDialog::getSaveFileName(this, U("エクスポート"), m_path->text(),
-                                                  U(kDelimitedFileFilter), nullptr,
-                                                  QFileDialog::DontConfirmOverwrite);
+    QString chosen = QFileDialog::getSaveFileName(
+        this, tr("エクスポート"), m_path->text(),
+        QCoreApplication::translate("CLSDlgImport", kDelimitedFileFilter), nullptr,
+        QFileDialog::DontConfirmOverwrite);
     if (!chosen.isEmpty()) m_path->setText(chosen);
 }
 
@@ -97,7 +101,8 @@ void CLSDlgExport::save() {
     Prompter& prompter = m_doc.prompter();
     QString text = m_path->text().trimmed();
     if (text.isEmpty()) {
-        prompter.message(PromptIcon::Warning, CLSTString("ファイル名を入力してください。"));
+        prompter.message(PromptIcon::Warning,
+                         FromQStringWhole(tr("ファイル名を入力してください。")));
         m_path->setFocus();
         return;
     }
@@ -105,7 +110,7 @@ void CLSDlgExport::save() {
     if (!PathFromChosen(text, path, prompter)) return;
     if (QFileInfo::exists(text)) {
         switch (prompter.ask(PromptIcon::Question, PromptButtons::YesNoCancel,
-                             CLSTString("ファイルは既に存在します。上書きしますか？"))) {
+                             FromQStringWhole(tr("ファイルは既に存在します。上書きしますか？")))) {
             case PromptAnswer::Yes:
                 break;
             case PromptAnswer::No:

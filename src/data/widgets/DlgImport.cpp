@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -19,6 +20,7 @@
 #include "data/widgets/ImportPreviewModel.h"
 #include "text/Codec.h"
 #include "text/Error.h"
+#include "text/Language.h"
 #include "text/Prompter.h"
 #include "text/widgets/DialogButtons.h"
 #include "text/widgets/DialogHelp.h"
@@ -56,10 +58,10 @@ class ArrowPrompter : public Prompter {
 };
 
 QString separatorText(char c) {
-    if (c == ',') return U(",  <半角カンマ>");
-    if (c == '\t') return U("   <タブ>");
-    if (c == ' ') return U("   <空白>");
-    return QString(QChar(c)) + U("  <ファイルの指定>");
+    if (c == ',') return QCoreApplication::translate("CLSDlgImport", ",  <半角カンマ>");
+    if (c == '\t') return QCoreApplication::translate("CLSDlgImport", "   <タブ>");
+    if (c == ' ') return QCoreApplication::translate("CLSDlgImport", "   <空白>");
+    return QString(QChar(c)) + QCoreApplication::translate("CLSDlgImport", "  <ファイルの指定>");
 }
 
 }  // namespace
@@ -67,7 +69,7 @@ QString separatorText(char c) {
 CLSDlgImport::CLSDlgImport(CLSVorelDataFile& doc, const CLSTString& path,
                            const CLSImportProposal& proposal, QWidget* parent)
     : QDialog(parent), m_doc(doc), m_path(path), m_proposal(proposal) {
-    setWindowTitle(U("インポート"));
+    setWindowTitle(tr("インポート"));
     auto* layout = new QVBoxLayout(this);
     auto* grid = new QGridLayout;
     createChoices(grid);
@@ -97,7 +99,7 @@ CLSDlgImport::CLSDlgImport(CLSVorelDataFile& doc, const CLSTString& path,
         chooseRole(current.isValid() ? current.column() : 0);
     });
     auto* previewLabel = new QLabel(
-        U("プレビュー(&P)：列の見出しをクリック（または Shift+F10）して読み込む項目を選びます"),
+        tr("プレビュー(&P)：列の見出しをクリック（または Shift+F10）して読み込む項目を選びます"),
         this);
     previewLabel->setBuddy(m_preview);
     layout->addWidget(previewLabel);
@@ -115,7 +117,7 @@ CLSDlgImport::CLSDlgImport(CLSVorelDataFile& doc, const CLSTString& path,
 
 void CLSDlgImport::createChoices(QGridLayout* grid) {
     const CLSImportOptions& o = m_proposal.options;
-    grid->addWidget(new QLabel(U("ファイル名："), this), 0, 0);
+    grid->addWidget(new QLabel(tr("ファイル名："), this), 0, 0);
     auto* name = new QLabel(ToQString(m_path), this);
     name->setTextInteractionFlags(Qt::TextSelectableByMouse);
     grid->addWidget(name, 0, 1, 1, 3);
@@ -126,7 +128,7 @@ void CLSDlgImport::createChoices(QGridLayout* grid) {
     if (o.separator != ',' && o.separator != '\t')
         m_separator->addItem(separatorText(o.separator), static_cast<int>(o.separator));
     m_separator->setCurrentIndex(m_separator->findData(static_cast<int>(o.separator)));
-    auto* separatorLabel = new QLabel(U("区切り文字(&S)："), this);
+    auto* separatorLabel = new QLabel(tr("区切り文字(&S)："), this);
     separatorLabel->setBuddy(m_separator);
     grid->addWidget(separatorLabel, 1, 0);
     grid->addWidget(m_separator, 1, 1);
@@ -135,14 +137,14 @@ void CLSDlgImport::createChoices(QGridLayout* grid) {
     m_encoding->addItem(U("Shift_JIS (CP932)"), static_cast<int>(CLSTextEncoding::kCp932));
     m_encoding->addItem(U("UTF-8"), static_cast<int>(CLSTextEncoding::kUtf8));
     m_encoding->setCurrentIndex(m_encoding->findData(static_cast<int>(o.encoding)));
-    auto* encodingLabel = new QLabel(U("文字コード(&D)："), this);
+    auto* encodingLabel = new QLabel(tr("文字コード(&D)："), this);
     encodingLabel->setBuddy(m_encoding);
     grid->addWidget(encodingLabel, 1, 2);
     grid->addWidget(m_encoding, 1, 3);
 
-    m_header = new QCheckBox(U("1行目をヘッダと見なす（1行目を飛ばす）"), this);
+    m_header = new QCheckBox(tr("1行目をヘッダと見なす（1行目を飛ばす）"), this);
     m_header->setChecked(o.header);
-    m_html = new QCheckBox(U("HTMLのタグを取り除く(&M)"), this);
+    m_html = new QCheckBox(tr("HTMLのタグを取り除く(&M)"), this);
     m_html->setChecked(o.html);
     grid->addWidget(m_header, 2, 0, 1, 2);
     grid->addWidget(m_html, 2, 2, 1, 2);
@@ -157,6 +159,7 @@ void CLSDlgImport::createChoices(QGridLayout* grid) {
 
 void CLSDlgImport::createButtons(QBoxLayout* row) {
     m_import = DialogButtonRow(*this, row, {.helpTopic = kHelpImport, .okText = "読み込む"}).ok;
+    m_import->setText(tr("読み込む"));
     connect(m_import, &QPushButton::clicked, this, &CLSDlgImport::import);
 }
 
@@ -189,7 +192,7 @@ void CLSDlgImport::refill(bool proposeRoles) {
             }
             more = records.size() >= static_cast<size_t>(kPreviewRecords) && !reader.atEnd();
         } else {
-            notes << U("ファイルを開けません。");
+            notes << tr("ファイルを開けません。");
         }
     } catch (const CLSError& e) {
         notes << ToQString(errorText(e));
@@ -203,13 +206,14 @@ void CLSDlgImport::refill(bool proposeRoles) {
     } else {
         m_model->setRoles(roles);
     }
-    if (m_model->rowCount() == 0 && notes.isEmpty()) notes << U("読み込めるレコードがありません。");
+    if (m_model->rowCount() == 0 && notes.isEmpty())
+        notes << tr("読み込めるレコードがありません。");
     if (more) {
-        notes << U("先頭の%1件を表示しています（読み込むときはすべてのレコードを読み込みます）。")
+        notes << tr("先頭の%1件を表示しています（読み込むときはすべてのレコードを読み込みます）。")
                      .arg(kPreviewRecords);
     }
-    if (reader.columnsCut()) notes << U("先頭の%1列を表示しています。").arg(kPreviewColumns);
-    if (reader.fieldsCut()) notes << U("長い項目は途中までを表示しています。");
+    if (reader.columnsCut()) notes << tr("先頭の%1列を表示しています。").arg(kPreviewColumns);
+    if (reader.fieldsCut()) notes << tr("長い項目は途中までを表示しています。");
     m_note->setText(notes.join('\n'));
     m_note->setVisible(!notes.isEmpty());
 }
@@ -218,7 +222,8 @@ void CLSDlgImport::chooseRole(int column) {
     if (column < 0 || column >= m_model->columnCount()) return;
     QMenu menu(this);
     for (int role : {1, 2, 3, 4, 5, 0}) {
-        QAction* a = menu.addAction(role == 0 ? U("(なし)") : U(ImportRoleName(role)));
+        QAction* a =
+            menu.addAction(role == 0 ? tr("(なし)") : CLSImportPreviewModel::roleLabel(role));
         a->setData(role);
         a->setCheckable(true);
         a->setChecked(m_model->roles()[column] == role);
@@ -252,8 +257,7 @@ void CLSDlgImport::import() {
 bool ImportFileWithDialog(QWidget* parent, CLSVorelDataFile& doc, const CLSTString& path) {
     CLSImportProposal proposal = InspectImportFile(path);
     if (proposal.kind == CLSImportFileKind::kUnreadable) {
-        CLSTString text("ファイル ");
-        text.append(path).append(" を開けません。");
+        CLSTString text(Fill(VT("ファイル %1 を開けません。"), {path.view()}));
         doc.prompter().message(PromptIcon::Error, text);
         return false;
     }
@@ -267,8 +271,10 @@ bool ImportFileWithDialog(QWidget* parent, CLSVorelDataFile& doc, const CLSTStri
 
 bool ImportWithDialog(QWidget* parent, CLSVorelDataFile& doc) {
     CLSTString path;
-    if (!ChooseOpenPath(parent, U("インポート"), QString(), U(kDelimitedFileFilter), doc.prompter(),
-                        path)) {
+    if (!ChooseOpenPath(parent, QCoreApplication::translate("CLSDlgImport", "インポート"),
+                        QString(),
+                        QCoreApplication::translate("CLSDlgImport", kDelimitedFileFilter),
+                        doc.prompter(), path)) {
         return false;
     }
     return ImportFileWithDialog(parent, doc, path);

@@ -3,6 +3,16 @@
 #include "data/ImportExport.h"
 #include "text/widgets/QtText.h"
 
+QString CLSImportPreviewModel::roleLabel(int role) {
+    // The names ImportRoleName gives, which a header line of the file may
+    // hold too; only here are they translated.
+    static const char* const kNames[] = {QT_TR_NOOP("問題"), QT_TR_NOOP("ヒント"),
+                                         QT_TR_NOOP("答え"), QT_TR_NOOP("コメント"),
+                                         QT_TR_NOOP("グループ")};
+    Q_UNUSED(kNames);
+    return tr(ImportRoleName(role));
+}
+
 CLSImportPreviewModel::CLSImportPreviewModel(QObject* parent) : QAbstractTableModel(parent) {}
 
 void CLSImportPreviewModel::setRecords(std::vector<CLSTStringArray> records, int columnCount) {
@@ -54,9 +64,9 @@ QVariant CLSImportPreviewModel::headerData(int section, Qt::Orientation orientat
         return {};
     }
     if (section < 0 || section >= m_columns) return {};
-    if (role == Qt::DisplayRole) return QString::fromUtf8(ImportRoleName(m_roles[section]));
+    if (role == Qt::DisplayRole) return roleLabel(m_roles[section]);
     if (role == Qt::ToolTipRole) {
-        return QString::fromUtf8("%1列目: クリックすると読み込む項目を選べます").arg(section + 1);
+        return tr("%1列目: クリックすると読み込む項目を選べます").arg(section + 1);
     }
     return {};
 }

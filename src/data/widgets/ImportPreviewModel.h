@@ -13,6 +13,9 @@ class CLSImportPreviewModel : public QAbstractTableModel {
   public:
     explicit CLSImportPreviewModel(QObject* parent = nullptr);
 
+    /// A role's name (ImportRoleName) as the learner reads it.
+    static QString roleLabel(int role);
+
     /// New records; roles keep their columns and new columns get none.
     void setRecords(std::vector<CLSTStringArray> records, int columnCount);
     void setRoles(std::vector<int> roles);

@@ -13,7 +13,7 @@ CLSCardComment::CLSCardComment(CLSVorelDataFile& doc, CLSVorelSettings& settings
     auto* column = new QVBoxLayout(this);
     m_text = new QPlainTextEdit(this);
     m_text->setTabChangesFocus(true);
-    auto* label = new QLabel(QString::fromUtf8("コメント(&O)"), this);
+    auto* label = new QLabel(tr("コメント(&O)"), this);
     label->setBuddy(m_text);
     column->addWidget(label);
     column->addWidget(m_text, 1);

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <functional>
@@ -21,6 +22,7 @@
 #include "settings/SettingsKeys.h"
 #include "settings/VorelSettings.h"
 #include "settings/widgets/QtDesign.h"
+#include "text/Language.h"
 #include "text/widgets/DialogHelp.h"
 #include "text/widgets/QtText.h"
 #include "text/widgets/WndSeparator.h"
@@ -28,6 +30,25 @@
 namespace {
 
 constexpr int kGap = 4;
+
+// The width of a page's label column: six character heights, which the
+// Japanese labels were made for; other languages widen it to their widest
+// label, or to the entries of the lists standing in the column (entries
+// is "答え%1" and "新規答え" and the like: numbered up to two digits).
+int labelColumn(int line, std::initializer_list<const QWidget*> labels, const QListWidget* list,
+                std::initializer_list<const char*> entries) {
+    int width = 6 * line;
+    if (SpeaksNativeLanguage()) return width;
+    for (const QWidget* label : labels)
+        width = std::max(width, label->sizeHint().width() + 2 * kGap);
+    int widest = 0;
+    for (const char* entry : entries) {
+        QString text = ToQString(std::string_view(Fill(entry, {"00"})));
+        widest = std::max(widest, list->fontMetrics().horizontalAdvance(text));
+    }
+    return std::max(width, widest + 2 * list->frameWidth() + 4 * kGap +
+                               list->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+}
 
 QPlainTextEdit* textField(QWidget* parent) {
     auto* field = new QPlainTextEdit(parent);
@@ -54,8 +75,8 @@ CLSCardQuestion::CLSCardQuestion(CLSVorelDataFile& doc, CLSVorelSettings& settin
     m_tabs = new QTabWidget(this);
     createFirstPage();
     createSecondPage();
-    m_tabs->addTab(m_first, U("問題・答え"));
-    m_tabs->addTab(m_second, U("ヒント・選択肢"));
+    m_tabs->addTab(m_first, tr("問題・答え"));
+    m_tabs->addTab(m_second, tr("ヒント・選択肢"));
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
     column->addWidget(m_tabs);
@@ -63,10 +84,10 @@ CLSCardQuestion::CLSCardQuestion(CLSVorelDataFile& doc, CLSVorelSettings& settin
 
 void CLSCardQuestion::createFirstPage() {
     m_first = new Page(this, [this] { layOutFirstPage(); });
-    m_titleButton = new QPushButton(U("タイトル(&T)"), m_first);
+    m_titleButton = new QPushButton(tr("タイトル(&T)"), m_first);
     m_title = new QLineEdit(m_first);
     m_title->setReadOnly(true);
-    m_questionLabel = new QLabel(U("問題(&Q)"), m_first);
+    m_questionLabel = new QLabel(tr("問題(&Q)"), m_first);
     m_question = textField(m_first);
     m_questionLabel->setBuddy(m_question);
     m_answerTop = new CLSWndSeparator(m_first);
@@ -76,13 +97,13 @@ void CLSCardQuestion::createFirstPage() {
     createNotation(m_answerNotation, m_first, CLSVorelDataQuestion::kFieldAnswers);
     m_historyTop = new CLSWndSeparator(m_first);
     m_historyTop->setOrientation(Qt::Horizontal);
-    m_countLabel = new QLabel(U("解答数(&N)"), m_first);
+    m_countLabel = new QLabel(tr("解答数(&N)"), m_first);
     m_count = new QComboBox(m_first);
     m_countLabel->setBuddy(m_count);
-    m_groupLabel = new QLabel(U("グループ(&G)"), m_first);
+    m_groupLabel = new QLabel(tr("グループ(&G)"), m_first);
     m_group = new QComboBox(m_first);
     m_groupLabel->setBuddy(m_group);
-    m_commentLabel = new QLabel(U("コメント(&C)"), m_first);
+    m_commentLabel = new QLabel(tr("コメント(&C)"), m_first);
     m_comment = textField(m_first);
     m_commentLabel->setBuddy(m_comment);
     for (QWidget* w : {static_cast<QWidget*>(m_title), static_cast<QWidget*>(m_question),
@@ -113,8 +134,8 @@ void CLSCardQuestion::createSecondPage() {
     m_choices = new QListWidget(m_second);
     m_choice = textField(m_second);
     createNotation(m_choiceNotation, m_second, CLSVorelDataQuestion::kFieldChoices);
-    m_mark = new QCheckBox(U("マーク(&M)"), m_second);
-    m_historyLabel = new QLabel(U("正誤履歴(&H)"), m_second);
+    m_mark = new QCheckBox(tr("マーク(&M)"), m_second);
+    m_historyLabel = new QLabel(tr("正誤履歴(&H)"), m_second);
     m_history = new QListWidget(m_second);
     m_historyLabel->setBuddy(m_history);
     watch(m_hint);
@@ -133,7 +154,7 @@ void CLSCardQuestion::createSecondPage() {
 }
 
 void CLSCardQuestion::createNotation(Notation& notation, QWidget* page, int field) {
-    notation.label = new QLabel(U("表記(&K)"), page);
+    notation.label = new QLabel(tr("表記(&K)"), page);
     notation.field = new QLineEdit(page);
     notation.label->setBuddy(notation.field);
     notation.problem = new QLabel(page);
@@ -182,7 +203,10 @@ void CLSCardQuestion::layOutFirstPage() {
     const int w = m_first->width();
     const int h = m_first->height();
     const int line = fontMetrics().height();
-    const int label = 6 * line;  // labels are six character heights wide
+    const int label = labelColumn(line,
+                                  {m_titleButton, m_questionLabel, m_answerNotation.label,
+                                   m_countLabel, m_groupLabel, m_commentLabel},
+                                  m_answers, {VT("答え%1"), VT("新規答え")});
     const int row = std::max(m_title->sizeHint().height(), m_titleButton->sizeHint().height());
     const int comboHeight = m_count->sizeHint().height();
     const int sep = m_answerTop->thickness();
@@ -229,7 +253,9 @@ void CLSCardQuestion::layOutSecondPage() {
     const int w = m_second->width();
     const int h = m_second->height();
     const int line = fontMetrics().height();
-    const int label = 6 * line;
+    const int label =
+        labelColumn(line, {m_choiceNotation.label, m_historyLabel}, m_hints,
+                    {VT("ヒント%1"), VT("新規ヒント"), VT("選択肢%1"), VT("新規選択肢")});
     const int sep = m_hintHeight->thickness();
     int x = label + kGap;
     int fieldWidth = std::max(20, w - x - kGap);

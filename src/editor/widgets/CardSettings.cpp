@@ -17,8 +17,8 @@
 
 namespace {
 
-QLabel* labelFor(QWidget* field, const char* text, QWidget* parent) {
-    auto* label = new QLabel(U(text), parent);
+QLabel* labelFor(QWidget* field, const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
     label->setBuddy(field);
     return label;
 }
@@ -38,16 +38,16 @@ CLSCardFont::CLSCardFont(CLSVorelDataFile& doc, CLSVorelSettings& settings, QWid
     for (int charset : OfferedCharsets())
         m_charset->addItem(ToQString(charsetToName(charset)));
     m_face = new QLineEdit(this);
-    m_choose = new QPushButton(U("一覧から選択(&A)..."), this);
+    m_choose = new QPushButton(tr("一覧から選択(&A)..."), this);
     m_comment = new QLineEdit(this);
-    grid->addWidget(labelFor(m_size, "サイズ(&I)", this), 0, 0);
+    grid->addWidget(labelFor(m_size, tr("サイズ(&I)"), this), 0, 0);
     grid->addWidget(m_size, 0, 1, Qt::AlignLeft);
-    grid->addWidget(labelFor(m_charset, "文字セット(&R)", this), 1, 0);
+    grid->addWidget(labelFor(m_charset, tr("文字セット(&R)"), this), 1, 0);
     grid->addWidget(m_charset, 1, 1);
-    grid->addWidget(labelFor(m_face, "フォント名(&N)", this), 2, 0);
+    grid->addWidget(labelFor(m_face, tr("フォント名(&N)"), this), 2, 0);
     grid->addWidget(m_face, 2, 1);
     grid->addWidget(m_choose, 3, 1, Qt::AlignLeft);
-    grid->addWidget(labelFor(m_comment, "コメント(&O)", this), 4, 0);
+    grid->addWidget(labelFor(m_comment, tr("コメント(&O)"), this), 4, 0);
     grid->addWidget(m_comment, 4, 1);
     grid->setColumnStretch(1, 1);
     grid->setRowStretch(5, 1);
@@ -80,7 +80,7 @@ void CLSCardFont::chooseFont() {
     start.setPointSize(size > 0 ? size : 12);
     if (!m_face->text().isEmpty()) start.setFamily(m_face->text());
     bool ok = false;
-    QFont chosen = QFontDialog::getFont(&ok, start, this, U("フォント"));
+    QFont chosen = QFontDialog::getFont(&ok, start, this, tr("フォント"));
     if (!ok) return;
     // The fields take the choice; leaving the size field writes it back.
     m_size->setText(QString::number(std::max(1, chosen.pointSize())));
@@ -109,12 +109,12 @@ CLSCardNumber::CLSCardNumber(CLSVorelDataFile& doc, CLSVorelSettings& settings, 
     m_value->setMaximumWidth(m_value->fontMetrics().height() * 4);
     m_label = new QLabel(this);
     m_label->setBuddy(m_value);
-    m_unit = new QLabel(U("秒"), this);
+    m_unit = new QLabel(tr("秒"), this);
     m_comment = new QLineEdit(this);
     grid->addWidget(m_label, 0, 0);
     grid->addWidget(m_value, 0, 1);
     grid->addWidget(m_unit, 0, 2, Qt::AlignLeft);
-    grid->addWidget(labelFor(m_comment, "コメント(&O)", this), 1, 0);
+    grid->addWidget(labelFor(m_comment, tr("コメント(&O)"), this), 1, 0);
     grid->addWidget(m_comment, 1, 1, 1, 2);
     grid->setColumnStretch(2, 1);
     grid->setRowStretch(2, 1);

@@ -23,18 +23,19 @@ CLSCardTitle::CLSCardTitle(CLSVorelDataFile& doc, CLSVorelSettings& settings, QW
     for (const CLSTString& entry : ChoiceCountEntries())
         m_choices->addItem(ToQString(entry));
     m_comment = new QLineEdit(this);
-    auto* text = new QLabel(U("タイトル(&T)"), this);
+    auto* text = new QLabel(tr("タイトル(&T)"), this);
     text->setBuddy(m_text);
-    auto* choices = new QLabel(U("選択肢数(&I)"), this);
+    auto* choices = new QLabel(tr("選択肢数(&I)"), this);
     choices->setBuddy(m_choices);
-    auto* comment = new QLabel(U("コメント(&O)"), this);
+    auto* comment = new QLabel(tr("コメント(&O)"), this);
     comment->setBuddy(m_comment);
-    auto* compare = new QGroupBox(U("答え比較"), this);
+    auto* compare = new QGroupBox(tr("答え比較"), this);
     auto* boxes = new QVBoxLayout(compare);
-    const char* names[5] = {"大文字小文字を区別しない(&L)", "ひらがなカタカナを区別しない(&K)",
-                            "全角半角を区別しない(&W)", "記号を無視する(&Y)", "あいまい比較(&A)"};
+    const QString names[5] = {
+        tr("大文字小文字を区別しない(&L)"), tr("ひらがなカタカナを区別しない(&K)"),
+        tr("全角半角を区別しない(&W)"), tr("記号を無視する(&Y)"), tr("あいまい比較(&A)")};
     for (int bit = 0; bit < 5; ++bit) {
-        m_options[bit] = new QCheckBox(U(names[bit]), compare);
+        m_options[bit] = new QCheckBox(names[bit], compare);
         boxes->addWidget(m_options[bit]);
         watch(m_options[bit], false);
     }

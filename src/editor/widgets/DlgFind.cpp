@@ -1,6 +1,7 @@
 #include "editor/widgets/DlgFind.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -67,25 +68,25 @@ CLSDlgFind* CLSDlgFind::current() {
 CLSDlgFind::CLSDlgFind(QWidget* owner, CLSVorelSettings& settings, Finder find)
     : QDialog(owner), m_settings(settings), m_find(std::move(find)) {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(U("検索"));
+    setWindowTitle(tr("検索"));
     m_text = new QLineEdit(ToQString(SharedFindText()), this);
-    auto* label = new QLabel(U("検索する文字列(&N)："), this);
+    auto* label = new QLabel(tr("検索する文字列(&N)："), this);
     label->setBuddy(m_text);
-    auto* direction = new QGroupBox(U("方向"), this);
-    m_up = new QRadioButton(U("前へ(&U)"), direction);
-    m_down = new QRadioButton(U("次へ(&D)"), direction);
+    auto* direction = new QGroupBox(tr("方向"), this);
+    m_up = new QRadioButton(tr("前へ(&U)"), direction);
+    m_down = new QRadioButton(tr("次へ(&D)"), direction);
     m_down->setChecked(true);
     auto* directions = new QHBoxLayout(direction);
     directions->addWidget(m_up);
     directions->addWidget(m_down);
-    m_foldCase = new QCheckBox(U("大文字・小文字やアクセントを区別しない(&I)"), this);
+    m_foldCase = new QCheckBox(tr("大文字・小文字やアクセントを区別しない(&I)"), this);
     m_foldCase->setChecked(SharedFindFoldsCase());
 
-    m_findButton = new QPushButton(U("検索(&F)"), this);
+    m_findButton = new QPushButton(tr("検索(&F)"), this);
     m_findButton->setDefault(true);
-    auto* targets = new QPushButton(U("検索対象(&T)..."), this);
-    auto* cancel = new QPushButton(U("キャンセル"), this);
-    auto* help = new QPushButton(U("ヘルプ(&H)"), this);
+    auto* targets = new QPushButton(tr("検索対象(&T)..."), this);
+    auto* cancel = new QPushButton(tr("キャンセル"), this);
+    auto* help = new QPushButton(tr("ヘルプ(&H)"), this);
     connect(m_findButton, &QPushButton::clicked, this, &CLSDlgFind::find);
     connect(targets, &QPushButton::clicked, this, [this] { EditSearchTargets(this, m_settings); });
     connect(cancel, &QPushButton::clicked, this, &QDialog::close);
@@ -125,20 +126,21 @@ void CLSDlgFind::find() {
 
 bool EditSearchTargets(QWidget* parent, CLSVorelSettings& settings) {
     QDialog dialog(parent);
-    dialog.setWindowTitle(U("検索対象"));
+    dialog.setWindowTitle(QCoreApplication::translate("CLSDlgFind", "検索対象"));
     static const std::array<std::pair<int, const char*>, 6> kTargets = {{
-        {SearchTarget::kTitle, "タイトル"},
-        {SearchTarget::kQuestion, "問題"},
-        {SearchTarget::kHints, "ヒント"},
-        {SearchTarget::kAnswers, "答え"},
-        {SearchTarget::kChoices, "選択肢"},
-        {SearchTarget::kComment, "コメント"},
+        {SearchTarget::kTitle, QT_TRANSLATE_NOOP("CLSDlgFind", "タイトル")},
+        {SearchTarget::kQuestion, QT_TRANSLATE_NOOP("CLSDlgFind", "問題")},
+        {SearchTarget::kHints, QT_TRANSLATE_NOOP("CLSDlgFind", "ヒント")},
+        {SearchTarget::kAnswers, QT_TRANSLATE_NOOP("CLSDlgFind", "答え")},
+        {SearchTarget::kChoices, QT_TRANSLATE_NOOP("CLSDlgFind", "選択肢")},
+        {SearchTarget::kComment, QT_TRANSLATE_NOOP("CLSDlgFind", "コメント")},
     }};
     auto* column = new QVBoxLayout(&dialog);
     std::array<QCheckBox*, 6> boxes{};
     int mask = settings.searchFrom();
     for (size_t k = 0; k < kTargets.size(); ++k) {
-        boxes[k] = new QCheckBox(U(kTargets[k].second), &dialog);
+        boxes[k] =
+            new QCheckBox(QCoreApplication::translate("CLSDlgFind", kTargets[k].second), &dialog);
         boxes[k]->setChecked((mask & kTargets[k].first) != 0);
         column->addWidget(boxes[k]);
     }
@@ -157,7 +159,8 @@ bool EditSearchTargets(QWidget* parent, CLSVorelSettings& settings) {
 void ReportFindEnd(QWidget* view) {
     CLSDlgFind* dialog = CLSDlgFind::current();
     QtPrompter prompter(dialog ? static_cast<QWidget*>(dialog) : view);
-    prompter.message(PromptIcon::Information, CLSTString("検索を終了しました。"));
+    prompter.message(PromptIcon::Information, FromQStringWhole(QCoreApplication::translate(
+                                                  "CLSDlgFind", "検索を終了しました。")));
     if (dialog) {
         dialog->activateWindow();
         dialog->textField()->setFocus(Qt::OtherFocusReason);

@@ -25,8 +25,8 @@
 
 namespace {
 
-QRadioButton* addRadio(QButtonGroup* group, int id, const char* text, QWidget* parent) {
-    auto* button = new QRadioButton(U(text), parent);
+QRadioButton* addRadio(QButtonGroup* group, int id, const QString& text, QWidget* parent) {
+    auto* button = new QRadioButton(text, parent);
     group->addButton(button, id);
     return button;
 }
@@ -36,12 +36,12 @@ QRadioButton* addRadio(QButtonGroup* group, int id, const char* text, QWidget* p
 CLSDlgSelectWhere::CLSDlgSelectWhere(const CLSVorelDataFile& doc, CLSVorelSettings& settings,
                                      QWidget* parent)
     : QDialog(parent), m_doc(doc), m_settings(settings) {
-    setWindowTitle(U("条件選択"));
+    setWindowTitle(tr("条件選択"));
 
     // The range and the lines at its two ends.
-    auto* range = new QGroupBox(U("範囲"), this);
+    auto* range = new QGroupBox(tr("範囲"), this);
     m_kind = new QComboBox(range);
-    m_kind->addItems({U("行番号で指定"), U("問題番号で指定"), U("タイトル番号で指定")});
+    m_kind->addItems({tr("行番号で指定"), tr("問題番号で指定"), tr("タイトル番号で指定")});
     m_kind->setCurrentIndex(1);
     // Numbers past the range stay as typed, so that OK can say the range.
     m_from = new CLSNumberSpinBox(range);
@@ -52,9 +52,9 @@ CLSDlgSelectWhere::CLSDlgSelectWhere(const CLSVorelDataFile& doc, CLSVorelSettin
         preview->setReadOnly(true);
         preview->setFocusPolicy(Qt::NoFocus);
     }
-    auto* fromLabel = new QLabel(U("開始(&F)："), range);
+    auto* fromLabel = new QLabel(tr("開始(&F)："), range);
     fromLabel->setBuddy(m_from);
-    auto* toLabel = new QLabel(U("終了(&T)："), range);
+    auto* toLabel = new QLabel(tr("終了(&T)："), range);
     toLabel->setBuddy(m_to);
     auto* rangeGrid = new QGridLayout(range);
     rangeGrid->addWidget(m_kind, 0, 0, 1, 3);
@@ -67,23 +67,23 @@ CLSDlgSelectWhere::CLSDlgSelectWhere(const CLSVorelDataFile& doc, CLSVorelSettin
     rangeGrid->setColumnStretch(2, 1);
 
     // The condition: only the chosen one's input can be used.
-    auto* conditions = new QGroupBox(U("条件"), this);
+    auto* conditions = new QGroupBox(tr("条件"), this);
     m_by = new QButtonGroup(this);
     QRadioButton* byGroup =
-        addRadio(m_by, static_cast<int>(SelectBy::kGroup), "グループ(&G)", conditions);
+        addRadio(m_by, static_cast<int>(SelectBy::kGroup), tr("グループ(&G)"), conditions);
     QRadioButton* byText =
-        addRadio(m_by, static_cast<int>(SelectBy::kText), "文字列(&S)", conditions);
+        addRadio(m_by, static_cast<int>(SelectBy::kText), tr("文字列(&S)"), conditions);
     QRadioButton* byMark =
-        addRadio(m_by, static_cast<int>(SelectBy::kMark), "マーク(&M)", conditions);
+        addRadio(m_by, static_cast<int>(SelectBy::kMark), tr("マーク(&M)"), conditions);
     byGroup->setChecked(true);
     m_group = new QComboBox(conditions);
-    m_group->addItem(U("（すべてのグループ）"));
+    m_group->addItem(tr("（すべてのグループ）"));
     for (int g = 0; g < CLSVorelDataFile::kGroupCount; ++g)
         m_group->addItem(ToQString(doc.getGroupName(g)));
     m_text = new QLineEdit(conditions);
-    m_targets = new QPushButton(U("検索条件(&C)..."), conditions);
+    m_targets = new QPushButton(tr("検索条件(&C)..."), conditions);
     m_mark = new QComboBox(conditions);
-    m_mark->addItems({U("マークがついている問題"), U("マークがついていない問題")});
+    m_mark->addItems({tr("マークがついている問題"), tr("マークがついていない問題")});
     auto* conditionGrid = new QGridLayout(conditions);
     conditionGrid->addWidget(byGroup, 0, 0);
     conditionGrid->addWidget(m_group, 0, 1, 1, 2);
@@ -94,15 +94,15 @@ CLSDlgSelectWhere::CLSDlgSelectWhere(const CLSVorelDataFile& doc, CLSVorelSettin
     conditionGrid->addWidget(m_mark, 2, 1, 1, 2);
     conditionGrid->setColumnStretch(1, 1);
 
-    auto* actions = new QGroupBox(U("選択方法"), this);
+    auto* actions = new QGroupBox(tr("選択方法"), this);
     m_action = new QButtonGroup(this);
     auto* actionRow = new QHBoxLayout(actions);
     actionRow->addWidget(
-        addRadio(m_action, static_cast<int>(SelectAction::kNew), "新規選択(&N)", actions));
+        addRadio(m_action, static_cast<int>(SelectAction::kNew), tr("新規選択(&N)"), actions));
     actionRow->addWidget(
-        addRadio(m_action, static_cast<int>(SelectAction::kAdd), "追加選択(&A)", actions));
+        addRadio(m_action, static_cast<int>(SelectAction::kAdd), tr("追加選択(&A)"), actions));
     actionRow->addWidget(
-        addRadio(m_action, static_cast<int>(SelectAction::kRemove), "選択解除(&R)", actions));
+        addRadio(m_action, static_cast<int>(SelectAction::kRemove), tr("選択解除(&R)"), actions));
     m_action->button(static_cast<int>(SelectAction::kNew))->setChecked(true);
 
     m_description = new QLabel(this);

@@ -75,170 +75,199 @@ void CLSEditorScreen::createCommands() {
         if (!actsOnFocusedField(id)) commitCard();
     });
     constexpr CLSMenu kEdit = CLSMenu::kEdit, kCard = CLSMenu::kCard;
+    // The declarations hold the Japanese texts; the actions show them translated.
+    auto add = [&c](const CLSCommandDeclaration& command, std::function<void()> run) {
+        QAction* action = c.add(command, std::move(run));
+        action->setText(tr(command.text));
+        if (command.tip) {
+            action->setToolTip(tr(command.tip));
+            action->setStatusTip(tr(command.tip));
+        }
+    };
 
     const CLSCommandDeclaration fieldCommands[] = {
         {.id = kUndo,
-         .text = "元に戻す(&U)",
-         .tip = "元に戻す",
+         .text = QT_TR_NOOP("元に戻す(&U)"),
+         .tip = QT_TR_NOOP("元に戻す"),
          .shortcut = "Ctrl+Z",
          .icon = "undo",
          .menu = {kEdit, 101},
          .toolbar = {201}},
         {.id = kRedo,
-         .text = "やり直し(&R)",
-         .tip = "やり直し",
+         .text = QT_TR_NOOP("やり直し(&R)"),
+         .tip = QT_TR_NOOP("やり直し"),
          .shortcut = "Ctrl+Y",
          .icon = "redo",
          .menu = {kEdit, 102}},
         {.id = kCut,
-         .text = "切り取り(&T)",
-         .tip = "切り取り",
+         .text = QT_TR_NOOP("切り取り(&T)"),
+         .tip = QT_TR_NOOP("切り取り"),
          .shortcut = "Ctrl+X",
          .icon = "cut",
          .menu = {kEdit, 201},
          .toolbar = {202}},
         {.id = kCopy,
-         .text = "コピー(&C)",
-         .tip = "コピー",
+         .text = QT_TR_NOOP("コピー(&C)"),
+         .tip = QT_TR_NOOP("コピー"),
          .shortcut = "Ctrl+C",
          .icon = "copy",
          .menu = {kEdit, 202},
          .toolbar = {203}},
         {.id = kPaste,
-         .text = "貼り付け(&P)",
-         .tip = "貼り付け",
+         .text = QT_TR_NOOP("貼り付け(&P)"),
+         .tip = QT_TR_NOOP("貼り付け"),
          .shortcut = "Ctrl+V",
          .icon = "paste",
          .menu = {kEdit, 203},
          .toolbar = {204}},
         {.id = kDelete,
-         .text = "削除(&D)",
-         .tip = "削除",
+         .text = QT_TR_NOOP("削除(&D)"),
+         .tip = QT_TR_NOOP("削除"),
          .shortcut = "Del",
          .icon = "delete",
          .menu = {kEdit, 204},
          .toolbar = {205}},
-        {.id = kSelectAll, .text = "すべて選択(&A)", .shortcut = "Ctrl+A", .menu = {kEdit, 301}},
+        {.id = kSelectAll,
+         .text = QT_TR_NOOP("すべて選択(&A)"),
+         .shortcut = "Ctrl+A",
+         .menu = {kEdit, 301}},
     };
     for (const CLSCommandDeclaration& command : fieldCommands)
-        c.add(command, field(command.id));
-    c.add({.id = kFind,
-           .text = "検索(&F)...",
-           .tip = "検索",
-           .shortcut = "Ctrl+F",
-           .icon = "find",
-           .menu = {kEdit, 401},
-           .toolbar = {301}},
-          [this] { openFind(); });
-    c.add({.id = kFindNext, .text = "次を検索(&N)", .shortcut = "F3", .menu = {kEdit, 402}},
-          [this] { findNext(true); });
-    c.add(
-        {.id = kFindPrevious, .text = "前を検索(&V)", .shortcut = "Shift+F3", .menu = {kEdit, 403}},
+        add(command, field(command.id));
+    add({.id = kFind,
+         .text = QT_TR_NOOP("検索(&F)..."),
+         .tip = QT_TR_NOOP("検索"),
+         .shortcut = "Ctrl+F",
+         .icon = "find",
+         .menu = {kEdit, 401},
+         .toolbar = {301}},
+        [this] { openFind(); });
+    add({.id = kFindNext,
+         .text = QT_TR_NOOP("次を検索(&N)"),
+         .shortcut = "F3",
+         .menu = {kEdit, 402}},
+        [this] { findNext(true); });
+    add({.id = kFindPrevious,
+         .text = QT_TR_NOOP("前を検索(&V)"),
+         .shortcut = "Shift+F3",
+         .menu = {kEdit, 403}},
         [this] { findNext(false); });
-    c.add({.id = kInsertMedia,
-           .text = "画像/サウンド/ビデオを挿入(&I)...",
-           .shortcut = "Ctrl+M",
-           .menu = {kEdit, 501}},
-          [this] { insertMedia(); });
+    add({.id = kInsertMedia,
+         .text = QT_TR_NOOP("画像/サウンド/ビデオを挿入(&I)..."),
+         .shortcut = "Ctrl+M",
+         .menu = {kEdit, 501}},
+        [this] { insertMedia(); });
 
-    c.add({.id = kAddTitle, .text = "タイトルを追加(&T)", .menu = {kCard, 101}},
-          [this] { addLine(kLineTitle, true); });
-    c.add({.id = kAddQuestion,
-           .text = "問題を追加(&Q)",
-           .tip = "問題を追加",
-           .shortcut = "Ctrl+Q",
-           .icon = "add-question",
-           .menu = {kCard, 102},
-           .toolbar = {401}},
-          [this] { addLine(kLineQuestion, true); });
+    add({.id = kAddTitle, .text = QT_TR_NOOP("タイトルを追加(&T)"), .menu = {kCard, 101}},
+        [this] { addLine(kLineTitle, true); });
+    add({.id = kAddQuestion,
+         .text = QT_TR_NOOP("問題を追加(&Q)"),
+         .tip = QT_TR_NOOP("問題を追加"),
+         .shortcut = "Ctrl+Q",
+         .icon = "add-question",
+         .menu = {kCard, 102},
+         .toolbar = {401}},
+        [this] { addLine(kLineQuestion, true); });
     constexpr CLSMenu kInsert = CLSMenu::kInsert;
     const CLSCommandDeclaration inserts[] = {
-        {.id = kInsertTitle, .text = "タイトル(&T)", .menu = {kInsert, 101}},
+        {.id = kInsertTitle, .text = QT_TR_NOOP("タイトル(&T)"), .menu = {kInsert, 101}},
         // Ins inserts a question where the learner stands; its button drops
         // down every kind of line.
         {.id = kInsertQuestion,
-         .text = "問題(&Q)",
-         .tip = "カードを挿入",
+         .text = QT_TR_NOOP("問題(&Q)"),
+         .tip = QT_TR_NOOP("カードを挿入"),
          .shortcut = "Ins",
          .icon = "insert-card",
          .menu = {kInsert, 102},
          .toolbar = {402, kEveryScreen, kInsert}},
-        {.id = kInsertComment, .text = "コメント(&C)", .menu = {kInsert, 103}},
-        {.id = kInsertTimeLimit, .text = "制限時間(&L)", .menu = {kInsert, 201}},
-        {.id = kInsertShowTime, .text = "問題表示時間(&S)", .menu = {kInsert, 202}},
-        {.id = kInsertStartTime, .text = "解答開始時間(&A)", .menu = {kInsert, 203}},
-        {.id = kInsertInputHeight, .text = "答え入力欄の高さ(&H)", .menu = {kInsert, 204}},
-        {.id = kInsertTitleFont, .text = "タイトルフォント(&1)", .menu = {kInsert, 301}},
-        {.id = kInsertQuestionFont, .text = "問題フォント(&2)", .menu = {kInsert, 302}},
-        {.id = kInsertHintFont, .text = "ヒントフォント(&3)", .menu = {kInsert, 303}},
-        {.id = kInsertAnswerFont, .text = "答えフォント(&4)", .menu = {kInsert, 304}},
-        {.id = kInsertCommentFont, .text = "コメントフォント(&5)", .menu = {kInsert, 305}},
-        {.id = kInsertPrintTitleFont, .text = "印刷タイトルフォント", .menu = {kInsert, 401}},
-        {.id = kInsertPrintQuestionFont, .text = "印刷問題フォント", .menu = {kInsert, 402}},
-        {.id = kInsertPrintAnswerFont, .text = "印刷答えフォント", .menu = {kInsert, 403}},
+        {.id = kInsertComment, .text = QT_TR_NOOP("コメント(&C)"), .menu = {kInsert, 103}},
+        {.id = kInsertTimeLimit, .text = QT_TR_NOOP("制限時間(&L)"), .menu = {kInsert, 201}},
+        {.id = kInsertShowTime, .text = QT_TR_NOOP("問題表示時間(&S)"), .menu = {kInsert, 202}},
+        {.id = kInsertStartTime, .text = QT_TR_NOOP("解答開始時間(&A)"), .menu = {kInsert, 203}},
+        {.id = kInsertInputHeight,
+         .text = QT_TR_NOOP("答え入力欄の高さ(&H)"),
+         .menu = {kInsert, 204}},
+        {.id = kInsertTitleFont,
+         .text = QT_TR_NOOP("タイトルフォント(&1)"),
+         .menu = {kInsert, 301}},
+        {.id = kInsertQuestionFont, .text = QT_TR_NOOP("問題フォント(&2)"), .menu = {kInsert, 302}},
+        {.id = kInsertHintFont, .text = QT_TR_NOOP("ヒントフォント(&3)"), .menu = {kInsert, 303}},
+        {.id = kInsertAnswerFont, .text = QT_TR_NOOP("答えフォント(&4)"), .menu = {kInsert, 304}},
+        {.id = kInsertCommentFont,
+         .text = QT_TR_NOOP("コメントフォント(&5)"),
+         .menu = {kInsert, 305}},
+        {.id = kInsertPrintTitleFont,
+         .text = QT_TR_NOOP("印刷タイトルフォント"),
+         .menu = {kInsert, 401}},
+        {.id = kInsertPrintQuestionFont,
+         .text = QT_TR_NOOP("印刷問題フォント"),
+         .menu = {kInsert, 402}},
+        {.id = kInsertPrintAnswerFont,
+         .text = QT_TR_NOOP("印刷答えフォント"),
+         .menu = {kInsert, 403}},
         {.id = kInsertPrintTitleNumberFont,
-         .text = "印刷タイトル番号フォント",
+         .text = QT_TR_NOOP("印刷タイトル番号フォント"),
          .menu = {kInsert, 404}},
         {.id = kInsertPrintQuestionNumberFont,
-         .text = "印刷問題番号フォント",
+         .text = QT_TR_NOOP("印刷問題番号フォント"),
          .menu = {kInsert, 405}},
         {.id = kInsertPrintAnswerNumberFont,
-         .text = "印刷答え番号フォント",
+         .text = QT_TR_NOOP("印刷答え番号フォント"),
          .menu = {kInsert, 406}},
     };
     for (const CLSCommandDeclaration& insert : inserts) {
         int kind = InsertedLineKind(insert.id);
-        c.add(insert, [this, kind] { addLine(kind, false); });
+        add(insert, [this, kind] { addLine(kind, false); });
     }
-    c.add({.id = kCardDelete, .text = "削除(&D)", .menu = {kCard, 104}},
-          [this] { eraseSelected(U("行の削除")); });
-    c.add({.id = kGroupNames, .text = "グループ名編集(&G)...", .menu = {kCard, 201}},
-          [this] { editGroupNames(); });
-    c.add({.id = kMessage, .text = "メッセージ編集(&M)...", .menu = {kCard, 202}},
-          [this] { editMessage(); });
-    c.add({.id = kSelectWhere, .text = "条件選択(&S)...", .menu = {kCard, 301}},
-          [this] { selectWhere(); });
-    c.add({.id = kInvertSelection, .text = "選択の反転(&V)", .menu = {kCard, 302}},
-          [this] { invertSelection(); });
-    c.add({.id = kMoveUp,
-           .text = "前へ(&U)",
-           .tip = "カードを上へ移動",
-           .shortcut = "Ctrl+Up",
-           .icon = "move-up",
-           .menu = {kCard, 401},
-           .toolbar = {403}},
-          [this] { moveSelected(true); });
-    c.add({.id = kMoveDown,
-           .text = "次へ(&N)",
-           .tip = "カードを下へ移動",
-           .shortcut = "Ctrl+Down",
-           .icon = "move-down",
-           .menu = {kCard, 402},
-           .toolbar = {404}},
-          [this] { moveSelected(false); });
-    c.add({.id = kSort,
-           .text = "問題の並べ替え(&O)...",
-           .tip = "問題の並べ替え",
-           .icon = "sort",
-           .menu = {kCard, 501},
-           .toolbar = {405}},
-          [this] { sortSelected(); });
-    c.add({.id = kChangeGroup, .text = "グループ変更(&R)...", .menu = {kCard, 502}},
-          [this] { changeGroup(); });
-    c.add({.id = kClearHistory, .text = "正誤履歴のクリア(&H)...", .menu = {kCard, 503}},
-          [this] { clearHistory(); });
-    c.add({.id = kMarkOn, .text = "チェックをつける(&C)", .menu = {CLSMenu::kMark, 101}},
-          [this] { setMarks(true); });
-    c.add({.id = kMarkOff, .text = "チェックをはずす(&U)", .menu = {CLSMenu::kMark, 102}},
-          [this] { setMarks(false); });
-    c.add({.id = kSwap, .text = "問題と答えの入れ替え(&A)...", .menu = {kCard, 505}},
-          [this] { swapSelected(); });
+    add({.id = kCardDelete, .text = QT_TR_NOOP("削除(&D)"), .menu = {kCard, 104}},
+        [this] { eraseSelected(tr("行の削除")); });
+    add({.id = kGroupNames, .text = QT_TR_NOOP("グループ名編集(&G)..."), .menu = {kCard, 201}},
+        [this] { editGroupNames(); });
+    add({.id = kMessage, .text = QT_TR_NOOP("メッセージ編集(&M)..."), .menu = {kCard, 202}},
+        [this] { editMessage(); });
+    add({.id = kSelectWhere, .text = QT_TR_NOOP("条件選択(&S)..."), .menu = {kCard, 301}},
+        [this] { selectWhere(); });
+    add({.id = kInvertSelection, .text = QT_TR_NOOP("選択の反転(&V)"), .menu = {kCard, 302}},
+        [this] { invertSelection(); });
+    add({.id = kMoveUp,
+         .text = QT_TR_NOOP("前へ(&U)"),
+         .tip = QT_TR_NOOP("カードを上へ移動"),
+         .shortcut = "Ctrl+Up",
+         .icon = "move-up",
+         .menu = {kCard, 401},
+         .toolbar = {403}},
+        [this] { moveSelected(true); });
+    add({.id = kMoveDown,
+         .text = QT_TR_NOOP("次へ(&N)"),
+         .tip = QT_TR_NOOP("カードを下へ移動"),
+         .shortcut = "Ctrl+Down",
+         .icon = "move-down",
+         .menu = {kCard, 402},
+         .toolbar = {404}},
+        [this] { moveSelected(false); });
+    add({.id = kSort,
+         .text = QT_TR_NOOP("問題の並べ替え(&O)..."),
+         .tip = QT_TR_NOOP("問題の並べ替え"),
+         .icon = "sort",
+         .menu = {kCard, 501},
+         .toolbar = {405}},
+        [this] { sortSelected(); });
+    add({.id = kChangeGroup, .text = QT_TR_NOOP("グループ変更(&R)..."), .menu = {kCard, 502}},
+        [this] { changeGroup(); });
+    add({.id = kClearHistory, .text = QT_TR_NOOP("正誤履歴のクリア(&H)..."), .menu = {kCard, 503}},
+        [this] { clearHistory(); });
+    add({.id = kMarkOn, .text = QT_TR_NOOP("チェックをつける(&C)"), .menu = {CLSMenu::kMark, 101}},
+        [this] { setMarks(true); });
+    add({.id = kMarkOff, .text = QT_TR_NOOP("チェックをはずす(&U)"), .menu = {CLSMenu::kMark, 102}},
+        [this] { setMarks(false); });
+    add({.id = kSwap, .text = QT_TR_NOOP("問題と答えの入れ替え(&A)..."), .menu = {kCard, 505}},
+        [this] { swapSelected(); });
     connect(m_commands, &CLSCommandSet::commandRan, this, &CLSEditorScreen::commandsChanged);
 }
 
 void CLSEditorScreen::createMenus() {
     m_entryMenu = new QMenu(this);
-    m_entryMenu->addAction(U("削除(&D)"), this, [this] { m_commands->trigger(kDelete); });
+    m_entryMenu->addAction(tr("削除(&D)"), this, [this] { m_commands->trigger(kDelete); });
 }
 
 // ---- command states --------------------------------------------------------------------------
@@ -347,7 +376,7 @@ bool CLSEditorScreen::fieldCommand(int command) {
             return true;
         case kCut:
             copySelected();
-            eraseSelected(U("切り取り"));
+            eraseSelected(tr("切り取り"));
             return true;
         case kCopy:
             copySelected();
@@ -356,7 +385,7 @@ bool CLSEditorScreen::fieldCommand(int command) {
             paste();
             return true;
         case kDelete:
-            eraseSelected(U("行の削除"));
+            eraseSelected(tr("行の削除"));
             return true;
         case kSelectAll:
             m_list->selectAll();
@@ -376,8 +405,8 @@ void CLSEditorScreen::addLine(int kind, bool atEnd) {
     int at = atEnd || currentLine() < 0 ? m_doc.getItemCount() : currentLine();
     std::vector<std::pair<int, CLSVorelDataItem>> added;
     added.emplace_back(at, std::move(line));
-    pushChange(atEnd ? U("行の追加") : U("行の挿入"), CLSLineChange({}, std::move(added)), {at}, at,
-               true);
+    pushChange(atEnd ? tr("行の追加") : tr("行の挿入"), CLSLineChange({}, std::move(added)), {at},
+               at, true);
 }
 
 void CLSEditorScreen::eraseSelected(const QString& undoText) {
@@ -403,7 +432,8 @@ void CLSEditorScreen::copySelected() {
 void CLSEditorScreen::paste() {
     const QMimeData* clip = QApplication::clipboard()->mimeData();
     if (!clip || !clip->hasText() || clip->text().isEmpty()) {
-        m_prompter.message(PromptIcon::Error, CLSTString("クリップボードから読み取れません。"));
+        m_prompter.message(PromptIcon::Error,
+                           FromQStringWhole(tr("クリップボードから読み取れません。")));
         return;
     }
     QString text = clip->text();
@@ -422,7 +452,7 @@ void CLSEditorScreen::paste() {
     }
     // The line that was current stays current, now after the pasted block.
     int current = currentLine() < 0 ? pasted.front() : at + static_cast<int>(pasted.size());
-    pushChange(U("貼り付け"), CLSLineChange({}, std::move(added)), pasted, current);
+    pushChange(tr("貼り付け"), CLSLineChange({}, std::move(added)), pasted, current);
 }
 
 void CLSEditorScreen::moveSelected(bool up) {
@@ -435,14 +465,14 @@ void CLSEditorScreen::moveSelected(bool up) {
     int current = currentLine();
     auto it = std::find(lines.begin(), lines.end(), current);
     int newCurrent = it == lines.end() ? moved.front() : moved[it - lines.begin()];
-    pushChange(U("行の移動"), std::move(change), moved, newCurrent);
+    pushChange(tr("行の移動"), std::move(change), moved, newCurrent);
 }
 
 void CLSEditorScreen::setMarks(bool on) {
     focusList();
     std::vector<int> questions = selectedQuestionsOrSay();
     if (questions.empty()) return;
-    pushChange(on ? U("マークをつける") : U("マークをはずす"), MarkChange(m_doc, questions, on),
+    pushChange(on ? tr("マークをつける") : tr("マークをはずす"), MarkChange(m_doc, questions, on),
                selectedLines(), currentLine());
 }
 
@@ -463,7 +493,7 @@ void CLSEditorScreen::editGroupNames() {
         all += name.view();
     if (!m_doc.acceptsText(all)) return;
     texts.groupNames = *names;
-    m_undo.push(new CLSDocumentTextsCommand(U("グループ名の編集"), m_doc, std::move(texts),
+    m_undo.push(new CLSDocumentTextsCommand(tr("グループ名の編集"), m_doc, std::move(texts),
                                             [this] { applySettings(); }));
 }
 
@@ -473,7 +503,7 @@ void CLSEditorScreen::editMessage() {
     std::optional<CLSTString> message = EditMessage(this, texts.message);
     if (!message || *message == texts.message || !m_doc.acceptsText(message->view())) return;
     texts.message = *message;
-    m_undo.push(new CLSDocumentTextsCommand(U("メッセージの編集"), m_doc, std::move(texts), {}));
+    m_undo.push(new CLSDocumentTextsCommand(tr("メッセージの編集"), m_doc, std::move(texts), {}));
 }
 
 void CLSEditorScreen::insertMedia() {
@@ -481,9 +511,9 @@ void CLSEditorScreen::insertMedia() {
     Field f = fieldOf(focus);
     if (!f || f.readOnly()) return;
     QString chosen = QFileDialog::getOpenFileName(
-        this, U("ファイルを開く"), ToQString(m_doc.getFolder()),
-        U("画像ファイル (*.bmp *.png *.jpg *.gif);;サウンドファイル (*.wav *.mp3 *.mid *.au);;"
-          "ビデオファイル (*.avi *.mpg);;すべてのファイル (*)"));
+        this, tr("ファイルを開く"), ToQString(m_doc.getFolder()),
+        tr("画像ファイル (*.bmp *.png *.jpg *.gif);;サウンドファイル (*.wav *.mp3 *.mid *.au);;"
+           "ビデオファイル (*.avi *.mpg);;すべてのファイル (*)"));
     if (chosen.isEmpty()) return;
     CLSTString path;
     if (!PathFromChosen(chosen, path, m_prompter)) {
@@ -492,7 +522,7 @@ void CLSEditorScreen::insertMedia() {
     }
     // On the file system of the data file a relative name keeps the pair movable.
     if (!m_doc.isUntitled() && OnSameFileSystem(m_doc.getPath(), path) &&
-        m_prompter.askYesNo(PromptIcon::Question, CLSTString("相対パスにしますか？"))) {
+        m_prompter.askYesNo(PromptIcon::Question, FromQStringWhole(tr("相対パスにしますか？")))) {
         path = RelativePath(m_doc.getPath(), path);
     }
     QString reference = QStringLiteral("\\i\"") + ToQString(path) + QStringLiteral("\"");
@@ -514,7 +544,7 @@ void CLSEditorScreen::showListMenu(const QPoint& globalPosition) {
         }
     }
     menu.addSeparator();
-    QMenu* insert = menu.addMenu(U("カード挿入(&I)"));
+    QMenu* insert = menu.addMenu(tr("カード挿入(&I)"));
     CLSCommandMenus({m_commands}, kEditorScreen).fillMenu(*insert, CLSMenu::kInsert, this);
     m_commands->update();
     menu.exec(globalPosition);

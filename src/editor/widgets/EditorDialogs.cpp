@@ -1,5 +1,6 @@
 #include "editor/widgets/EditorDialogs.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -9,6 +10,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "text/Language.h"
 #include "text/widgets/DialogButtons.h"
 #include "text/widgets/DialogHelp.h"
 #include "text/widgets/QtPrompter.h"
@@ -18,14 +20,17 @@
 std::optional<std::array<CLSTString, 10>> EditGroupNames(QWidget* parent,
                                                          const std::array<CLSTString, 10>& names) {
     QDialog dialog(parent);
-    dialog.setWindowTitle(U("グループ名編集"));
+    dialog.setWindowTitle(QCoreApplication::translate("CLSEditorDialogs", "グループ名編集"));
     auto* form = new QFormLayout;
     std::array<QLineEdit*, 10> fields{};
     static const char* const digits[] = {"０", "１", "２", "３", "４",
                                          "５", "６", "７", "８", "９"};
     for (int g = 0; g < 10; ++g) {
         fields[g] = new QLineEdit(ToQString(names[g]), &dialog);
-        auto* label = new QLabel(U("グループ") + U(digits[g]), &dialog);
+        auto* label =
+            new QLabel(QCoreApplication::translate("CLSEditorDialogs", "グループ%1")
+                           .arg(SpeaksNativeLanguage() ? U(digits[g]) : QString::number(g)),
+                       &dialog);
         label->setBuddy(fields[g]);
         form->addRow(label, fields[g]);
     }
@@ -46,14 +51,15 @@ std::optional<std::array<CLSTString, 10>> EditGroupNames(QWidget* parent,
 
 std::optional<CLSTString> EditMessage(QWidget* parent, const CLSTString& message) {
     QDialog dialog(parent);
-    dialog.setWindowTitle(U("メッセージ編集"));
+    dialog.setWindowTitle(QCoreApplication::translate("CLSEditorDialogs", "メッセージ編集"));
     auto* field = new QPlainTextEdit(&dialog);
     field->setTabChangesFocus(true);
     // The message keeps CR LF for its line breaks; the field works with LF.
     QString text = ToQString(message);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     field->setPlainText(text);
-    auto* label = new QLabel(U("メッセージ(&M)"), &dialog);
+    auto* label =
+        new QLabel(QCoreApplication::translate("CLSEditorDialogs", "メッセージ(&M)"), &dialog);
     label->setBuddy(field);
     auto* column = new QVBoxLayout(&dialog);
     column->addWidget(label);

@@ -18,6 +18,7 @@
 #include "editor/widgets/LineUndo.h"
 #include "settings/SettingsKeys.h"
 #include "settings/VorelSettings.h"
+#include "text/Language.h"
 #include "text/Prompter.h"
 #include "text/widgets/CommandSet.h"
 #include "text/widgets/DialogHelp.h"
@@ -27,7 +28,8 @@
 
 namespace {
 
-const char* kHelpText = "ヘルプを見るには F1 キーを押してください。";
+const char* kHelpText =
+    QT_TRANSLATE_NOOP("CLSEditorScreen", "ヘルプを見るには F1 キーを押してください。");
 
 // The line list. Rows are whole lines: Home and End go to the first and the
 // last line (selecting as Up and Down do), in the first column, so the list
@@ -49,6 +51,13 @@ class LineListView : public QTableView {
 int lineNumberColumnWidth(const QTableView* list) {
     int margin = list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1;
     return list->fontMetrics().horizontalAdvance(QStringLiteral("000000")) + 4 * margin + 2;
+}
+
+// Wide enough for the kind of a question line with a four-digit number.
+int kindColumnWidth(const QTableView* list) {
+    int margin = list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1;
+    QString kind = ToQString(std::string_view(Fill(VT("問題%1"), {"0000"})));
+    return list->fontMetrics().horizontalAdvance(kind) + 4 * margin + 2;
 }
 
 }  // namespace
@@ -75,6 +84,9 @@ CLSEditorScreen::CLSEditorScreen(CLSVorelDataFile& doc, CLSVorelSettings& settin
     for (int c = 0; c < 3; ++c) {
         int width = m_settings.editListColumnWidth(c);
         if (c == 0) width = std::max(width, lineNumberColumnWidth(m_list));
+        // The stored widths were made for the Japanese kinds; other
+        // languages' are often longer ("Question 12").
+        if (c == 1 && !SpeaksNativeLanguage()) width = std::max(width, kindColumnWidth(m_list));
         if (width > 0) m_list->horizontalHeader()->resizeSection(c, width);
     }
     m_list->installEventFilter(this);
@@ -188,7 +200,7 @@ void CLSEditorScreen::resetView() {
     } else {
         m_doc.setCurrentLine(-1);
     }
-    emit statusChanged(StatusPart::kHelp, QString::fromUtf8(kHelpText));
+    emit statusChanged(StatusPart::kHelp, tr(kHelpText));
     showLineCounter();
     updateCommands();
 }
@@ -321,8 +333,8 @@ void CLSEditorScreen::commitCard() {
     }
     if (editedText != DataLineText(*line, version)) {
         // The lines selected in the list stay selected.
-        pushChange(QString::fromUtf8("カードの編集"),
-                   CLSLineChange::replacing(index, std::move(edited)), selectedLines(), index);
+        pushChange(tr("カードの編集"), CLSLineChange::replacing(index, std::move(edited)),
+                   selectedLines(), index);
     }
     m_committing = false;
     if (!refusal.isEmpty()) {

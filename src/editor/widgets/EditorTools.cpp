@@ -58,7 +58,7 @@ void CLSEditorScreen::selectWhere() {
 std::vector<int> CLSEditorScreen::selectedQuestionsOrSay() {
     std::vector<int> questions = SelectedQuestions(m_doc, selectedLines());
     if (questions.empty())
-        m_prompter.message(PromptIcon::Warning, CLSTString("問題が選択されていません。"));
+        m_prompter.message(PromptIcon::Warning, FromQStringWhole(tr("問題が選択されていません。")));
     return questions;
 }
 
@@ -75,7 +75,7 @@ void CLSEditorScreen::sortSelected() {
         applySelection(questions, currentLine());
         return;
     }
-    pushChange(U("問題の並べ替え"), std::move(change), questions, currentLine());
+    pushChange(tr("問題の並べ替え"), std::move(change), questions, currentLine());
 }
 
 void CLSEditorScreen::changeGroup() {
@@ -84,7 +84,7 @@ void CLSEditorScreen::changeGroup() {
     std::optional<int> group = AskGroup(this, m_doc);
     focusList();
     if (!group) return;
-    pushChange(U("グループ変更"), GroupChange(m_doc, questions, *group), selectedLines(),
+    pushChange(tr("グループ変更"), GroupChange(m_doc, questions, *group), selectedLines(),
                currentLine());
 }
 
@@ -93,10 +93,10 @@ void CLSEditorScreen::clearHistory() {
     if (questions.empty()) return;
     bool yes = m_prompter.askYesNo(
         PromptIcon::Question,
-        CLSTString("選択されている問題の正誤履歴をクリアします。よろしいですか？"));
+        FromQStringWhole(tr("選択されている問題の正誤履歴をクリアします。よろしいですか？")));
     focusList();
     if (!yes) return;
-    pushChange(U("正誤履歴のクリア"), ClearHistoryChange(m_doc, questions), selectedLines(),
+    pushChange(tr("正誤履歴のクリア"), ClearHistoryChange(m_doc, questions), selectedLines(),
                currentLine());
 }
 
@@ -111,8 +111,8 @@ void CLSEditorScreen::swapSelected() {
     if (options->append) {
         // The new questions follow the last line; the last of them is shown.
         int last = m_doc.getItemCount() + static_cast<int>(questions.size()) - 1;
-        pushChange(U("問題と答えの入れ替え"), std::move(change), {last}, last);
+        pushChange(tr("問題と答えの入れ替え"), std::move(change), {last}, last);
     } else {
-        pushChange(U("問題と答えの入れ替え"), std::move(change), selectedLines(), currentLine());
+        pushChange(tr("問題と答えの入れ替え"), std::move(change), selectedLines(), currentLine());
     }
 }

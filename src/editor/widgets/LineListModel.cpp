@@ -33,8 +33,9 @@ QVariant CLSLineListModel::data(const QModelIndex& index, int role) const {
 
 QVariant CLSLineListModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return QVariant();
-    static const char* const titles[] = {"行", "種類", "データ"};
-    return section >= 0 && section < 3 ? QString::fromUtf8(titles[section]) : QVariant();
+    static const char* const titles[] = {QT_TR_NOOP("行"), QT_TR_NOOP("種類"),
+                                         QT_TR_NOOP("データ")};
+    return section >= 0 && section < 3 ? tr(titles[section]) : QVariant();
 }
 
 void CLSLineListModel::reset() {

@@ -3,6 +3,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -24,16 +25,21 @@ struct KeyRow {
     QRadioButton* ascending;
     QRadioButton* descending;
 
-    KeyRow(QDialog& dialog, QGridLayout* grid, int row, const char* label, SortBy preset) {
+    KeyRow(QDialog& dialog, QGridLayout* grid, int row, const QString& label, SortBy preset) {
         key = new QComboBox(&dialog);
-        key->addItems({U("問題"), U("答え"), U("グループ番号"), U("コメント")});
+        key->addItems({QCoreApplication::translate("CLSQuestionToolDialogs", "問題"),
+                       QCoreApplication::translate("CLSQuestionToolDialogs", "答え"),
+                       QCoreApplication::translate("CLSQuestionToolDialogs", "グループ番号"),
+                       QCoreApplication::translate("CLSQuestionToolDialogs", "コメント")});
         key->setCurrentIndex(static_cast<int>(preset));
-        auto* caption = new QLabel(U(label), &dialog);
+        auto* caption = new QLabel(label, &dialog);
         caption->setBuddy(key);
         // Each row's directions are a group of their own.
         auto* directions = new QButtonGroup(&dialog);
-        ascending = new QRadioButton(U("昇順"), &dialog);
-        descending = new QRadioButton(U("降順"), &dialog);
+        ascending = new QRadioButton(QCoreApplication::translate("CLSQuestionToolDialogs", "昇順"),
+                                     &dialog);
+        descending = new QRadioButton(QCoreApplication::translate("CLSQuestionToolDialogs", "降順"),
+                                      &dialog);
         directions->addButton(ascending);
         directions->addButton(descending);
         ascending->setChecked(true);
@@ -58,10 +64,14 @@ QComboBox* groupBox(QDialog& dialog, const CLSVorelDataFile& doc, const char* su
 
 std::optional<std::pair<CLSSortKey, CLSSortKey>> AskSortKeys(QWidget* parent) {
     QDialog dialog(parent);
-    dialog.setWindowTitle(U("問題の並べ替え"));
+    dialog.setWindowTitle(QCoreApplication::translate("CLSQuestionToolDialogs", "問題の並べ替え"));
     auto* grid = new QGridLayout;
-    KeyRow first(dialog, grid, 0, "第1キー(&1)：", SortBy::kQuestion);
-    KeyRow second(dialog, grid, 1, "第2キー(&2)：", SortBy::kAnswer);
+    KeyRow first(dialog, grid, 0,
+                 QCoreApplication::translate("CLSQuestionToolDialogs", "第1キー(&1)："),
+                 SortBy::kQuestion);
+    KeyRow second(dialog, grid, 1,
+                  QCoreApplication::translate("CLSQuestionToolDialogs", "第2キー(&2)："),
+                  SortBy::kAnswer);
     auto* column = new QVBoxLayout(&dialog);
     column->addLayout(grid);
     QDialogButtonBox* buttons = DialogButtons(dialog, kHelpSort);
@@ -74,9 +84,10 @@ std::optional<std::pair<CLSSortKey, CLSSortKey>> AskSortKeys(QWidget* parent) {
 
 std::optional<int> AskGroup(QWidget* parent, const CLSVorelDataFile& doc) {
     QDialog dialog(parent);
-    dialog.setWindowTitle(U("グループ変更"));
+    dialog.setWindowTitle(QCoreApplication::translate("CLSQuestionToolDialogs", "グループ変更"));
     QComboBox* box = groupBox(dialog, doc, "");
-    auto* label = new QLabel(U("新しいグループ(&G)："), &dialog);
+    auto* label = new QLabel(
+        QCoreApplication::translate("CLSQuestionToolDialogs", "新しいグループ(&G)："), &dialog);
     label->setBuddy(box);
     auto* column = new QVBoxLayout(&dialog);
     column->addWidget(label);
@@ -91,21 +102,29 @@ std::optional<int> AskGroup(QWidget* parent, const CLSVorelDataFile& doc) {
 
 std::optional<CLSSwapOptions> AskSwapOptions(QWidget* parent, const CLSVorelDataFile& doc) {
     QDialog dialog(parent);
-    dialog.setWindowTitle(U("問題と答えの入れ替え"));
-    auto* where = new QGroupBox(U("入れ替えた問題"), &dialog);
-    auto* append = new QRadioButton(U("データの最後に追加(&A)"), where);
-    auto* overwrite = new QRadioButton(U("元の問題に上書き(&O)"), where);
+    dialog.setWindowTitle(
+        QCoreApplication::translate("CLSQuestionToolDialogs", "問題と答えの入れ替え"));
+    auto* where = new QGroupBox(
+        QCoreApplication::translate("CLSQuestionToolDialogs", "入れ替えた問題"), &dialog);
+    auto* append = new QRadioButton(
+        QCoreApplication::translate("CLSQuestionToolDialogs", "データの最後に追加(&A)"), where);
+    auto* overwrite = new QRadioButton(
+        QCoreApplication::translate("CLSQuestionToolDialogs", "元の問題に上書き(&O)"), where);
     append->setChecked(true);
     auto* whereColumn = new QVBoxLayout(where);
     whereColumn->addWidget(append);
     whereColumn->addWidget(overwrite);
-    auto* hints = new QCheckBox(U("ヒントをコピー(&H)"), &dialog);
-    auto* comment = new QCheckBox(U("コメントをコピー(&C)"), &dialog);
+    auto* hints = new QCheckBox(
+        QCoreApplication::translate("CLSQuestionToolDialogs", "ヒントをコピー(&H)"), &dialog);
+    auto* comment = new QCheckBox(
+        QCoreApplication::translate("CLSQuestionToolDialogs", "コメントをコピー(&C)"), &dialog);
     auto* group = new QComboBox(&dialog);
-    group->addItem(U("コピーする"));
+    group->addItem(QCoreApplication::translate("CLSQuestionToolDialogs", "コピーする"));
     for (int g = 0; g < CLSVorelDataFile::kGroupCount; ++g)
-        group->addItem(ToQString(doc.getGroupName(g)) + U("に変更"));
-    auto* groupLabel = new QLabel(U("グループ(&G)："), &dialog);
+        group->addItem(QCoreApplication::translate("CLSQuestionToolDialogs", "%1に変更")
+                           .arg(ToQString(doc.getGroupName(g))));
+    auto* groupLabel = new QLabel(
+        QCoreApplication::translate("CLSQuestionToolDialogs", "グループ(&G)："), &dialog);
     groupLabel->setBuddy(group);
     auto* column = new QVBoxLayout(&dialog);
     column->addWidget(where);

@@ -86,7 +86,7 @@ void CLSPreviewPage::paintEvent(QPaintEvent*) {
 CLSDlgPreview::CLSDlgPreview(CLSPrint& print, QPrinter& printer, QWidget* parent)
     : QDialog(parent), m_print(print), m_printer(printer) {
     CLSTraceScope trace("CLSDlgPreview::create");
-    setWindowTitle(U("印刷プレビュー"));
+    setWindowTitle(tr("印刷プレビュー"));
     setWindowFlags(windowFlags() | Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint);
     setMinimumSize(320, 220);
     createControls();
@@ -106,17 +106,17 @@ void CLSDlgPreview::createControls() {
     bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
     bar->setFloatable(false);
     bar->setMovable(false);
-    auto addCommand = [this, bar](const char* text, auto run) {
-        QAction* action = bar->addAction(U(text));
+    auto addCommand = [this, bar](const QString& text, auto run) {
+        QAction* action = bar->addAction(text);
         action->setShortcut(QKeySequence::mnemonic(action->text()));
         connect(action, &QAction::triggered, this, run);
         return action;
     };
-    addCommand("印刷(&P)...", [this] { printFromPreview(); });
-    addCommand("用紙(&S)...", [this] { editSettings(); });
+    addCommand(tr("印刷(&P)..."), [this] { printFromPreview(); });
+    addCommand(tr("用紙(&S)..."), [this] { editSettings(); });
     bar->addSeparator();
-    m_previous = addCommand("前のページ(&B)", [this] { showPage(m_page - 1); });
-    m_next = addCommand("次のページ(&N)", [this] { showPage(m_page + 1); });
+    m_previous = addCommand(tr("前のページ(&B)"), [this] { showPage(m_page - 1); });
+    m_next = addCommand(tr("次のページ(&N)"), [this] { showPage(m_page + 1); });
     m_pageBox = new QSpinBox(this);
     m_pageBox->setRange(1, 1);
     m_pageBox->setMinimumWidth(70);
@@ -131,7 +131,7 @@ void CLSDlgPreview::createControls() {
     auto* gap = new QWidget(this);
     gap->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     bar->addWidget(gap);
-    addCommand("閉じる(&C)", [this] { reject(); });
+    addCommand(tr("閉じる(&C)"), [this] { reject(); });
     top->addWidget(bar);
 
     m_view = new CLSPreviewPage;

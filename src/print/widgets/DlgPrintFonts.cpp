@@ -1,6 +1,7 @@
 #include "print/widgets/DlgPrintFonts.h"
 
 #include <QBoxLayout>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFontDialog>
 #include <QLabel>
@@ -16,7 +17,8 @@ namespace {
 
 bool chooseFontWithDialog(QWidget* parent, QFont& font) {
     bool ok = false;
-    QFont chosen = QFontDialog::getFont(&ok, font, parent, U("フォントの指定"));
+    QFont chosen = QFontDialog::getFont(
+        &ok, font, parent, QCoreApplication::translate("CLSDlgPrintFonts", "フォントの指定"));
     if (ok) font = chosen;
     return ok;
 }
@@ -36,14 +38,20 @@ CLSPrintFontSet PrintFontsOf(const CLSVorelSettings& settings) {
 }
 
 QString PrintFontName(int index) {
-    static const char* const names[] = {"タイトル",     "問題",     "答え",
-                                        "タイトル番号", "問題番号", "問題番号(答え)"};
-    return index >= 0 && index < CLSVorelSettings::kPrintFontCount ? U(names[index]) : QString();
+    static const char* const names[] = {QT_TRANSLATE_NOOP("CLSDlgPrintFonts", "タイトル"),
+                                        QT_TRANSLATE_NOOP("CLSDlgPrintFonts", "問題"),
+                                        QT_TRANSLATE_NOOP("CLSDlgPrintFonts", "答え"),
+                                        QT_TRANSLATE_NOOP("CLSDlgPrintFonts", "タイトル番号"),
+                                        QT_TRANSLATE_NOOP("CLSDlgPrintFonts", "問題番号"),
+                                        QT_TRANSLATE_NOOP("CLSDlgPrintFonts", "問題番号(答え)")};
+    return index >= 0 && index < CLSVorelSettings::kPrintFontCount
+               ? QCoreApplication::translate("CLSDlgPrintFonts", names[index])
+               : QString();
 }
 
 CLSDlgPrintFonts::CLSDlgPrintFonts(const CLSPrintFontSet& fonts, QWidget* parent)
     : QDialog(parent), m_fonts(fonts) {
-    setWindowTitle(U("印刷フォント"));
+    setWindowTitle(tr("印刷フォント"));
     auto* top = new QVBoxLayout(this);
     auto* row = new QHBoxLayout;
     m_list = new QListWidget(this);
@@ -53,9 +61,9 @@ CLSDlgPrintFonts::CLSDlgPrintFonts(const CLSPrintFontSet& fonts, QWidget* parent
     row->addWidget(m_list, 1);
 
     auto* buttons = new QVBoxLayout;
-    auto* font = new QPushButton(U("フォント(&F)..."), this);
-    auto* text = new QPushButton(U("文字色(&T)..."), this);
-    auto* back = new QPushButton(U("背景色(&B)..."), this);
+    auto* font = new QPushButton(tr("フォント(&F)..."), this);
+    auto* text = new QPushButton(tr("文字色(&T)..."), this);
+    auto* back = new QPushButton(tr("背景色(&B)..."), this);
     for (QPushButton* b : {font, text, back}) {
         b->setAutoDefault(false);
         buttons->addWidget(b);
@@ -64,7 +72,7 @@ CLSDlgPrintFonts::CLSDlgPrintFonts(const CLSPrintFontSet& fonts, QWidget* parent
     row->addLayout(buttons);
     top->addLayout(row);
 
-    m_sample = new QLabel(U("サンプル Aa あア亜"), this);
+    m_sample = new QLabel(tr("サンプル Aa あア亜"), this);
     m_sample->setAlignment(Qt::AlignCenter);
     m_sample->setFrameShape(QFrame::StyledPanel);
     m_sample->setFrameShadow(QFrame::Sunken);
@@ -73,7 +81,7 @@ CLSDlgPrintFonts::CLSDlgPrintFonts(const CLSPrintFontSet& fonts, QWidget* parent
     top->addWidget(m_sample);
 
     auto* box = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    box->button(QDialogButtonBox::Cancel)->setText(U("キャンセル"));
+    box->button(QDialogButtonBox::Cancel)->setText(tr("キャンセル"));
     top->addWidget(box);
 
     connect(font, &QPushButton::clicked, this, &CLSDlgPrintFonts::chooseFont);

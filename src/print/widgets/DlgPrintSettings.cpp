@@ -37,16 +37,16 @@ CLSDlgPrintSettings::CLSDlgPrintSettings(CLSVorelSettings& settings, Prompter& p
                                          QWidget* parent)
     : QDialog(parent), m_settings(settings), m_prompter(prompter) {
     CLSTraceScope trace("CLSDlgPrintSettings::create");
-    setWindowTitle(U("印刷設定"));
+    setWindowTitle(tr("印刷設定"));
     m_fonts = PrintFontsOf(settings);
     auto* top = new QVBoxLayout(this);
 
-    auto* parts = new QGroupBox(U("印刷する内容"), this);
+    auto* parts = new QGroupBox(tr("印刷する内容"), this);
     auto* partGrid = new QGridLayout(parts);
     createParts(partGrid);
     top->addWidget(parts);
 
-    auto* rules = new QGroupBox(U("区切り線"), this);
+    auto* rules = new QGroupBox(tr("区切り線"), this);
     auto* ruleGrid = new QGridLayout(rules);
     createRules(ruleGrid);
     top->addWidget(rules);
@@ -54,8 +54,8 @@ CLSDlgPrintSettings::CLSDlgPrintSettings(CLSVorelSettings& settings, Prompter& p
     auto* sizes = new QGridLayout;
     m_margin = makeSpinBox(this, 0, 999, " mm");
     m_rate = makeSpinBox(this, 1, 500, " %");
-    auto* marginLabel = new QLabel(U("区切り線の余白(&O)："), this);
-    auto* rateLabel = new QLabel(U("フォント・画像の拡縮率(&R)："), this);
+    auto* marginLabel = new QLabel(tr("区切り線の余白(&O)："), this);
+    auto* rateLabel = new QLabel(tr("フォント・画像の拡縮率(&R)："), this);
     marginLabel->setBuddy(m_margin);
     rateLabel->setBuddy(m_rate);
     sizes->addWidget(marginLabel, 0, 0);
@@ -66,8 +66,8 @@ CLSDlgPrintSettings::CLSDlgPrintSettings(CLSVorelSettings& settings, Prompter& p
     top->addLayout(sizes);
 
     auto* buttons = new QHBoxLayout;
-    m_paper = new QPushButton(U("用紙(&P)..."), this);
-    m_font = new QPushButton(U("フォント(&F)..."), this);
+    m_paper = new QPushButton(tr("用紙(&P)..."), this);
+    m_font = new QPushButton(tr("フォント(&F)..."), this);
     buttons->addWidget(m_paper);
     buttons->addWidget(m_font);
     DialogButtonSet row = DialogButtonRow(*this, buttons, {.helpTopic = kHelpPrintSettings});
@@ -88,10 +88,12 @@ CLSDlgPrintSettings::CLSDlgPrintSettings(CLSVorelSettings& settings, Prompter& p
 
 void CLSDlgPrintSettings::createParts(QGridLayout* grid) {
     QWidget* box = grid->parentWidget();
-    static const char* const printTexts[] = {"タイトルを印刷する(&T)", "問題を印刷する(&Q)",
-                                             "答えを印刷する(&A)"};
-    static const char* const numberTexts[] = {"タイトル番号を印刷(&B)", "問題番号を印刷(&C)",
-                                              "問題番号を印刷(&D)"};
+    static const char* const printTexts[] = {QT_TR_NOOP("タイトルを印刷する(&T)"),
+                                             QT_TR_NOOP("問題を印刷する(&Q)"),
+                                             QT_TR_NOOP("答えを印刷する(&A)")};
+    static const char* const numberTexts[] = {QT_TR_NOOP("タイトル番号を印刷(&B)"),
+                                              QT_TR_NOOP("問題番号を印刷(&C)"),
+                                              QT_TR_NOOP("問題番号を印刷(&D)")};
     static const int printBits[] = {CLSVorelSettings::kPrintTitle, CLSVorelSettings::kPrintQuestion,
                                     CLSVorelSettings::kPrintAnswer};
     static const int numberBits[] = {CLSVorelSettings::kPrintTitleNum,
@@ -101,8 +103,8 @@ void CLSDlgPrintSettings::createParts(QGridLayout* grid) {
                                    &m_settings.questionNumberFormat(),
                                    &m_settings.answerNumberFormat()};
     for (int part = 0; part < kPartCount; ++part) {
-        m_print[part] = new QCheckBox(U(printTexts[part]), box);
-        m_number[part] = new QCheckBox(U(numberTexts[part]), box);
+        m_print[part] = new QCheckBox(tr(printTexts[part]), box);
+        m_number[part] = new QCheckBox(tr(numberTexts[part]), box);
         m_format[part] = new QLineEdit(ToQString(*formats[part]), box);
         m_format[part]->setMinimumWidth(120);
         m_print[part]->setChecked(m_settings.printFlag(printBits[part]));
@@ -118,7 +120,7 @@ void CLSDlgPrintSettings::createParts(QGridLayout* grid) {
 
     auto* widthRow = new QHBoxLayout;
     m_width = makeSpinBox(box, 1, 99, " %");
-    auto* widthLabel = new QLabel(U("用紙幅に対する問題の幅の割合(&W)："), box);
+    auto* widthLabel = new QLabel(tr("用紙幅に対する問題の幅の割合(&W)："), box);
     widthLabel->setBuddy(m_width);
     widthRow->addWidget(widthLabel);
     widthRow->addWidget(m_width);
@@ -126,8 +128,8 @@ void CLSDlgPrintSettings::createParts(QGridLayout* grid) {
     grid->addLayout(widthRow, kPartCount * 2, 0, 1, 3);
     m_width->setValue(m_settings.widthRateOfQuestion());
 
-    m_pageNumber = new QCheckBox(U("ページ番号を印刷する(&N)"), box);
-    m_testSheet = new QCheckBox(U("解答欄を空欄にする（テスト用紙）(&S)"), box);
+    m_pageNumber = new QCheckBox(tr("ページ番号を印刷する(&N)"), box);
+    m_testSheet = new QCheckBox(tr("解答欄を空欄にする（テスト用紙）(&S)"), box);
     m_pageNumber->setChecked(m_settings.printPageNumber());
     m_testSheet->setChecked(m_settings.printTestSheet());
     grid->addWidget(m_pageNumber, kPartCount * 2 + 1, 0, 1, 3);
@@ -136,19 +138,20 @@ void CLSDlgPrintSettings::createParts(QGridLayout* grid) {
 
 void CLSDlgPrintSettings::createRules(QGridLayout* grid) {
     QWidget* box = grid->parentWidget();
-    static const char* const labels[] = {"タイトル～問題間(&G)：", "問題～問題間(&J)：",
-                                         "問題～答え間(&L)："};
+    static const char* const labels[] = {QT_TR_NOOP("タイトル～問題間(&G)："),
+                                         QT_TR_NOOP("問題～問題間(&J)："),
+                                         QT_TR_NOOP("問題～答え間(&L)：")};
     const int styles[] = {m_settings.lineStyleOfQT(), m_settings.lineStyleOfQQ(),
                           m_settings.lineStyleOfQA()};
     m_colour = {m_settings.lineColorOfQT(), m_settings.lineColorOfQQ(), m_settings.lineColorOfQA()};
     for (int rule = 0; rule < kRuleCount; ++rule) {
-        auto* label = new QLabel(U(labels[rule]), box);
+        auto* label = new QLabel(tr(labels[rule]), box);
         m_style[rule] = new QComboBox(box);
         for (int style = 0; style < kRuleStyleCount; ++style)
             m_style[rule]->addItem(ToQString(CLSTString(RuleStyleName(style))));
         m_style[rule]->setCurrentIndex(std::clamp(styles[rule], 0, kRuleStyleCount - 1));
         label->setBuddy(m_style[rule]);
-        m_colourButton[rule] = new QPushButton(U("色"), box);
+        m_colourButton[rule] = new QPushButton(tr("色"), box);
         m_colourButton[rule]->setAutoDefault(false);
         grid->addWidget(label, rule, 0);
         grid->addWidget(m_style[rule], rule, 1);

@@ -16,6 +16,7 @@
 #include "print/widgets/PrinterSetup.h"
 #include "text/Clock.h"
 #include "text/Error.h"
+#include "text/Language.h"
 #include "text/Paths.h"
 #include "text/Prompter.h"
 #include "text/widgets/QtText.h"
@@ -118,15 +119,15 @@ void showPrintError(Prompter& prompter, int line) {
 
 CLSDlgPrintProgress::CLSDlgPrintProgress(const QString& fileName, QWidget* parent)
     : QDialog(parent) {
-    setWindowTitle(U("印刷"));
+    setWindowTitle(tr("印刷"));
     auto* top = new QVBoxLayout(this);
     auto* fileRow = new QHBoxLayout;
     fileRow->setSpacing(6);
     m_file = new QLabel(fileName, this);
     m_file->setTextFormat(Qt::PlainText);
-    fileRow->addWidget(new QLabel(U("ファイル"), this));
+    fileRow->addWidget(new QLabel(tr("ファイル"), this));
     fileRow->addWidget(m_file);
-    fileRow->addWidget(new QLabel(U("の"), this));
+    fileRow->addWidget(new QLabel(tr("の"), this));
     fileRow->addStretch();
     top->addLayout(fileRow);
     auto* pageRow = new QHBoxLayout;
@@ -134,14 +135,26 @@ CLSDlgPrintProgress::CLSDlgPrintProgress(const QString& fileName, QWidget* paren
     m_page = new QLabel(this);
     m_page->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_page->setMinimumWidth(m_page->fontMetrics().horizontalAdvance("00000"));
-    pageRow->addWidget(m_page);
-    pageRow->addSpacing(4);
-    pageRow->addWidget(new QLabel(U("ページ目を"), this));
-    pageRow->addWidget(new QLabel(U("印刷中"), this));
+    auto* pageWord = new QLabel(tr("ページ目を"), this);
+    auto* printing = new QLabel(tr("印刷中"), this);
+    if (SpeaksNativeLanguage()) {
+        pageRow->addWidget(m_page);
+        pageRow->addSpacing(4);
+        pageRow->addWidget(pageWord);
+        pageRow->addWidget(printing);
+    } else {
+        // "Printing page 3": the number goes last.
+        m_page->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        pageRow->addWidget(printing);
+        pageRow->addSpacing(4);
+        pageRow->addWidget(pageWord);
+        pageRow->addSpacing(4);
+        pageRow->addWidget(m_page);
+    }
     pageRow->addStretch();
     top->addLayout(pageRow);
     auto* buttonRow = new QHBoxLayout;
-    m_cancelButton = new QPushButton(U("キャンセル"), this);
+    m_cancelButton = new QPushButton(tr("キャンセル"), this);
     buttonRow->addStretch();
     buttonRow->addWidget(m_cancelButton);
     buttonRow->addStretch();
@@ -165,9 +178,11 @@ void CLSDlgPrintProgress::reject() {
 int CountPages(QWidget* owner, CLSPrint& print, CLSPrintTarget& target, const CLSPageSetup& setup) {
     if (print.hasPageTable()) return static_cast<int>(print.pageTable().size());
     CLSVorelDataFile& doc = print.document();
-    QProgressDialog progress(U("ページを数えています..."), U("キャンセル"), 0,
-                             std::max(1, doc.getItemCount()), owner);
-    progress.setWindowTitle(U("印刷"));
+    QProgressDialog progress(
+        QCoreApplication::translate("CLSDlgPrintProgress", "ページを数えています..."),
+        QCoreApplication::translate("CLSDlgPrintProgress", "キャンセル"), 0,
+        std::max(1, doc.getItemCount()), owner);
+    progress.setWindowTitle(QCoreApplication::translate("CLSDlgPrintProgress", "印刷"));
     progress.setWindowModality(Qt::WindowModal);
     // The box appears once the count has taken half a second by the
     // document's clock (not by Qt's own timer), so tests see it on their clock.

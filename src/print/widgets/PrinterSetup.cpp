@@ -7,6 +7,7 @@
 
 #include "text/Codec.h"
 #include "text/Prompter.h"
+#include "text/widgets/QtText.h"
 
 namespace {
 
@@ -63,7 +64,9 @@ QPrinter* SharedPrinter(Prompter& prompter) {
     if (!printer) {
         auto made = std::make_unique<QPrinter>(QPrinter::HighResolution);
         if (!made->isValid()) {
-            prompter.message(PromptIcon::Error, CLSTString("プリンタを取得できません。"));
+            prompter.message(PromptIcon::Error,
+                             FromQStringWhole(QCoreApplication::translate(
+                                 "CLSPrinterSetup", "プリンタを取得できません。")));
             return nullptr;
         }
         // The whole sheet is the page; the margins are kept in the layout
