@@ -1,5 +1,6 @@
 #include "settings/widgets/HelpPages.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include "settings/SettingsFolder.h"
@@ -42,8 +43,10 @@ bool OpenHelpTopic(int topic, QWidget* owner) {
     QString page = HelpPageIn(HelpFolder(), topic);
     QtPrompter prompter(owner);
     if (page.isEmpty()) {
-        prompter.message(PromptIcon::Information,
-                         CLSTString("ヘルプが見つかりません。プログラムを入れ直してください。"));
+        prompter.message(
+            PromptIcon::Information,
+            FromQStringLossy(QCoreApplication::translate(
+                "HelpPages", "ヘルプが見つかりません。プログラムを入れ直してください。")));
         return false;
     }
     if (shower()) {
