@@ -184,27 +184,27 @@
     <name>CLSDesignPreview</name>
     <message>
         <source>グループ 1&#x3000;５４３２１ ○×○○×</source>
-        <translation>Group 1　５４３２１ ○×○○×</translation>
+        <translation>Group 1&#x3000;５４３２１ ○×○○×</translation>
     </message>
     <message>
         <source>タイトル&#x3000;Title 1</source>
-        <translation>Title　Title 1</translation>
+        <translation>Title&#x3000;Title 1</translation>
     </message>
     <message>
         <source>問題文の例&#x3000;Aa あア亜</source>
-        <translation>Sample question　Aa あア亜</translation>
+        <translation>Sample question&#x3000;Aa あア亜</translation>
     </message>
     <message>
         <source>ヒントの例&#x3000;Aa あア亜</source>
-        <translation>Sample hint　Aa あア亜</translation>
+        <translation>Sample hint&#x3000;Aa あア亜</translation>
     </message>
     <message>
         <source>答えの例&#x3000;Aa あア亜</source>
-        <translation>Sample answer　Aa あア亜</translation>
+        <translation>Sample answer&#x3000;Aa あア亜</translation>
     </message>
     <message>
         <source>コメントの例&#x3000;Aa あア亜</source>
-        <translation>Sample comment　Aa あア亜</translation>
+        <translation>Sample comment&#x3000;Aa あア亜</translation>
     </message>
     <message>
         <source>選択肢</source>
@@ -852,6 +852,158 @@
     <message>
         <source>選択肢ボタンの高さは 1 ～ 100 の間で指定してください。</source>
         <translation>The choice button height must be between 1 and 100.</translation>
+    </message>
+    <message>
+        <source>%1 %2: 値が有効範囲を超えています。(%3～%4)</source>
+        <translation>%1 %2: the value is out of range (%3 to %4).</translation>
+    </message>
+    <message>
+        <source>%1 %2: 数値を指定してください。</source>
+        <translation>%1 %2: a number is needed.</translation>
+    </message>
+    <message>
+        <source>1: もう一度  2: 難しい  3: 正解  4: 簡単  (y: 正解  n: もう一度)  s: スキップ  ?: ヒント</source>
+        <translation>1: Again  2: Hard  3: Good  4: Easy  (y: Good  n: Again)  s: skip  ?: hint</translation>
+    </message>
+    <message>
+        <source>PNG でも MNG でもありません</source>
+        <translation>neither PNG nor MNG</translation>
+    </message>
+    <message>
+        <source>y: 正解  n: 不正解  s: スキップ  ?: ヒント</source>
+        <translation>y: right  n: wrong  s: skip  ?: hint</translation>
+    </message>
+    <message>
+        <source>× 不正解  答え: %1</source>
+        <translation>× Wrong  Answer: %1</translation>
+    </message>
+    <message>
+        <source>→ 不正解にしました</source>
+        <translation>→ Changed to wrong</translation>
+    </message>
+    <message>
+        <source>→ 正解にしました</source>
+        <translation>→ Changed to right</translation>
+    </message>
+    <message>
+        <source>○ 正解  答え: %1</source>
+        <translation>○ Right  Answer: %1</translation>
+    </message>
+    <message>
+        <source>グループ:</source>
+        <translation>Groups:</translation>
+    </message>
+    <message>
+        <source>タイトル数: %1</source>
+        <translation>Titles: %1</translation>
+    </message>
+    <message>
+        <source>ヒント %1: %2</source>
+        <translation>Hint %1: %2</translation>
+    </message>
+    <message>
+        <source>ヒントはありません。</source>
+        <translation>No more hints.</translation>
+    </message>
+    <message>
+        <source>ファイルバージョン: %1</source>
+        <translation>File version: %1</translation>
+    </message>
+    <message>
+        <source>ファイル名: %1</source>
+        <translation>File name: %1</translation>
+    </message>
+    <message>
+        <source>メッセージ: %1</source>
+        <translation>Message: %1</translation>
+    </message>
+    <message>
+        <source>一時ファイルを作成できません: %1</source>
+        <translation>Cannot create a temporary file in %1</translation>
+    </message>
+    <message>
+        <source>中止しました。</source>
+        <translation>Stopped.</translation>
+    </message>
+    <message>
+        <source>今日復習する問題はありません。%1</source>
+        <translation>Nothing to review today. %1</translation>
+    </message>
+    <message>
+        <source>値が有効範囲を超えています。</source>
+        <translation>The value is out of range.</translation>
+    </message>
+    <message>
+        <source>出題数を入力してください (1～%1, 空行で %2):</source>
+        <translation>How many questions? (1 to %1; an empty line for %2):</translation>
+    </message>
+    <message>
+        <source>出題範囲に問題がありません。</source>
+        <translation>There are no questions in the range.</translation>
+    </message>
+    <message>
+        <source>問題 %1: %2</source>
+        <translation>Question %1: %2</translation>
+    </message>
+    <message>
+        <source>問題が選択されていません。</source>
+        <translation>No question is selected.</translation>
+    </message>
+    <message>
+        <source>問題数: %1</source>
+        <translation>Questions: %1</translation>
+    </message>
+    <message>
+        <source>変更できる判定がありません。</source>
+        <translation>There is no judgement to change.</translation>
+    </message>
+    <message>
+        <source>文字コード: %1</source>
+        <translation>Encoding: %1</translation>
+    </message>
+    <message>
+        <source>標準出力に書き込めません。</source>
+        <translation>cannot write to standard output.</translation>
+    </message>
+    <message>
+        <source>画像として読み込めません</source>
+        <translation>cannot be read as an image</translation>
+    </message>
+    <message>
+        <source>番号を %1 つ選んでください:</source>
+        <translation>Choose %1 numbers:</translation>
+    </message>
+    <message>
+        <source>番号を選んでください:</source>
+        <translation>Choose a number:</translation>
+    </message>
+    <message>
+        <source>答え %1:</source>
+        <translation>Answer %1:</translation>
+    </message>
+    <message>
+        <source>答え: %1</source>
+        <translation>Answer: %1</translation>
+    </message>
+    <message>
+        <source>答え:</source>
+        <translation>Answer:</translation>
+    </message>
+    <message>
+        <source>結果: %1  出題数 %2  正解 %3  不正解 %4  正解率 %5  所要時間 %6</source>
+        <translation>Result: %1  Asked %2  Right %3  Wrong %4  Rate %5  Time %6</translation>
+    </message>
+    <message>
+        <source>行数: %1</source>
+        <translation>Lines: %1</translation>
+    </message>
+    <message>
+        <source>間違えた問題を再出題しますか？ (r で再出題)</source>
+        <translation>Ask the missed questions again? (r to retry)</translation>
+    </message>
+    <message>
+        <source>－ スキップ  答え: %1</source>
+        <translation>－ Skipped  Answer: %1</translation>
     </message>
 </context>
 <context>
