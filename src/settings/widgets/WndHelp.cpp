@@ -15,6 +15,8 @@
 #include <QToolButton>
 #include <QWindow>
 
+#include "settings/widgets/HelpPages.h"
+#include "text/Language.h"
 #include "text/widgets/DesktopOpen.h"
 #include "text/widgets/QtPrompter.h"
 #include "text/widgets/QtText.h"
@@ -189,7 +191,10 @@ void CLSWndHelp::showPage(const QString& page) {
         // The pages link their style sheet as a browser expects it, without
         // the type the rich-text engine needs to load it; so it is given
         // to every page here.
-        QFile css(m_folder + "/style.css");
+        // A language's pages share the style sheet of the Japanese ones.
+        QString sheet = m_folder + "/style.css";
+        if (!QFileInfo(sheet).isFile()) sheet = QFileInfo(m_folder).absolutePath() + "/style.css";
+        QFile css(sheet);
         m_browser->document()->setDefaultStyleSheet(
             css.open(QIODevice::ReadOnly) ? QString::fromUtf8(css.readAll()) : QString());
     }
@@ -208,7 +213,9 @@ QString CLSWndHelp::currentPage() const {
 }
 
 void CLSWndHelp::showContents() {
-    if (!m_folder.isEmpty()) m_browser->setSource(QUrl::fromLocalFile(m_folder + "/index.html"));
+    if (m_folder.isEmpty()) return;
+    m_browser->setSource(
+        QUrl::fromLocalFile(HelpPageInLanguage(m_folder + "/index.html", ProgramLanguage())));
 }
 
 void CLSWndHelp::goBack() {
@@ -284,6 +291,14 @@ void CLSWndHelp::followLink(const QUrl& link) {
     if (!url.isLocalFile()) {
         OpenWithDesktop(url);
         return;
+    }
+    // The page in the learner's language where it has been translated, the
+    // Japanese one where not.
+    QString page = HelpPageInLanguage(url.toLocalFile(), ProgramLanguage());
+    if (page != url.toLocalFile()) {
+        QString anchor = url.fragment();
+        url = QUrl::fromLocalFile(page);
+        if (!anchor.isEmpty()) url.setFragment(anchor);
     }
     if (!QFileInfo(url.toLocalFile()).isFile()) {
         QtPrompter(this).message(PromptIcon::Error,
