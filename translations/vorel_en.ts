@@ -483,7 +483,7 @@
     </message>
     <message>
         <source>出題音</source>
-        <translation>Question</translation>
+        <translation>Question asked</translation>
     </message>
     <message>
         <source>正解音</source>
