@@ -1005,6 +1005,18 @@
         <source>－ スキップ  答え: %1</source>
         <translation>－ Skipped  Answer: %1</translation>
     </message>
+    <message>
+        <source>%1分%2秒</source>
+        <translation>%1 min %2 s</translation>
+    </message>
+    <message>
+        <source>%1時間%2分%3秒</source>
+        <translation>%1 h %2 min %3 s</translation>
+    </message>
+    <message>
+        <source>%1秒</source>
+        <translation>%1 s</translation>
+    </message>
 </context>
 <context>
     <name>DialogButtons</name>

@@ -410,7 +410,7 @@ class TerminalQuiz {
         int right = m_exam.rightCount();
         int wrong = m_exam.wrongCount();
         std::string rate = m_exam.rateText().str();
-        std::string total = intervalText(SystemClock().ticks() - m_exam.startTick()).str();
+        std::string total = shownIntervalText(SystemClock().ticks() - m_exam.startTick()).str();
         std::string method = m_exam.modeName().str();
         if (!m_exam.examFinish()) m_logFailed = true;
         say(Fill(VT("結果: %1  出題数 %2  正解 %3  不正解 %4  正解率 %5  所要時間 %6"),
