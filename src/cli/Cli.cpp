@@ -110,12 +110,12 @@ bool CliNumber(const std::string& option, const std::string& text, long long min
     errno = 0;
     long long v = digits ? std::strtoll(text.c_str(), &end, base) : 0;
     if (!digits || *end) {
-        CliFail(option + " " + text + ": 数値を指定してください。");
+        CliFail(Fill(VT("%1 %2: 数値を指定してください。"), {option, text}));
         return false;
     }
     if (errno == ERANGE || v < min || v > max) {
-        CliFail(option + " " + text + ": 値が有効範囲を超えています。(" + std::to_string(min) +
-                "～" + std::to_string(max) + ")");
+        CliFail(Fill(VT("%1 %2: 値が有効範囲を超えています。(%3～%4)"),
+                     {option, text, std::to_string(min), std::to_string(max)}));
         return false;
     }
     value = v;

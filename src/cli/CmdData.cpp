@@ -14,6 +14,7 @@
 #include "settings/VorelSettings.h"
 #include "text/Codec.h"
 #include "text/Common.h"
+#include "text/Language.h"
 #include "text/Paths.h"
 #include "text/TextEncoding.h"
 
@@ -332,18 +333,19 @@ int runInfo(const std::vector<std::string>& tokens) {
     CLSVorelDataFile doc(settings, prompter);
     if (!doc.loadFile(path)) return 1;
     CLSDataInfo info = doc.dataInfo();
-    std::string text = "ファイル名: " + args.positional()[0] + "\n";
-    text += "ファイルバージョン: " + versionText(info.version).str() + "\n";
-    text += std::string("文字コード: ") + TextEncodingLabel(info.encoding) + "\n";
-    text += "行数: " + std::to_string(info.lineCount) + "\n";
-    text += "タイトル数: " + std::to_string(info.titleCount) + "\n";
-    text += "問題数: " + std::to_string(info.questionCount) + "\n";
-    text += "グループ:\n";
+    std::string text = Fill(VT("ファイル名: %1"), {args.positional()[0]}) + "\n";
+    text += Fill(VT("ファイルバージョン: %1"), {versionText(info.version).str()}) + "\n";
+    text += Fill(VT("文字コード: %1"), {TextEncodingLabel(info.encoding)}) + "\n";
+    text += Fill(VT("行数: %1"), {std::to_string(info.lineCount)}) + "\n";
+    text += Fill(VT("タイトル数: %1"), {std::to_string(info.titleCount)}) + "\n";
+    text += Fill(VT("問題数: %1"), {std::to_string(info.questionCount)}) + "\n";
+    text += std::string(VT("グループ:")) + "\n";
     for (int g = 0; g < CLSVorelDataFile::kGroupCount; ++g) {
         text += "  " + std::to_string(g) + " " + info.groupNames[g].str() + ": " +
                 std::to_string(info.groupQuestionCounts[g]) + "\n";
     }
-    if (!doc.getMessage().isEmpty()) text += "メッセージ: " + doc.getMessage().str() + "\n";
+    if (!doc.getMessage().isEmpty())
+        text += Fill(VT("メッセージ: %1"), {doc.getMessage().str()}) + "\n";
     CliPrint(text);
     return 0;
 }

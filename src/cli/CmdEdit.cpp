@@ -12,11 +12,9 @@
 #include "editor/QuestionTools.h"
 #include "settings/SettingsFolder.h"
 #include "settings/VorelSettings.h"
+#include "text/Language.h"
 
 namespace {
-
-const char kOutOfRange[] = "値が有効範囲を超えています。";
-const char kNoQuestion[] = "問題が選択されていません。";
 
 // A document read for a command: every history entry is kept, so that the
 // lines a tool leaves alone are written back as they were read.
@@ -130,7 +128,7 @@ int runSelect(const std::vector<std::string>& tokens) {
     LoadedFile file;
     if (!file.load(args.positional()[0])) return 1;
     std::optional<std::pair<int, int>> lines = RangeLines(file.doc, kind, from, to);
-    if (!lines) return CliFail(kOutOfRange);
+    if (!lines) return CliFail(VT("値が有効範囲を超えています。"));
     std::vector<int> numbers;
     for (int i : SelectLines(file.doc, *lines, condition, SelectAction::kNew, {}))
         numbers.push_back(file.doc.getQuestionNumber(file.doc.getLine(i)) + 1);
@@ -209,7 +207,7 @@ int runEdit(const std::vector<std::string>& tokens) {
     std::vector<int> lines;
     if (args.has("--questions")) {
         std::optional<std::pair<int, int>> range = RangeLines(doc, RangeKind::kQuestions, from, to);
-        if (!range) return CliFail(kOutOfRange);
+        if (!range) return CliFail(VT("値が有効範囲を超えています。"));
         for (int i = range->first; i <= range->second; ++i)
             lines.push_back(i);
     } else {
@@ -217,7 +215,7 @@ int runEdit(const std::vector<std::string>& tokens) {
             lines.push_back(i);
     }
     lines = SelectedQuestions(doc, lines);
-    if (lines.empty()) return CliFail(kNoQuestion);
+    if (lines.empty()) return CliFail(VT("問題が選択されていません。"));
     CLSLineChange change({}, {});
     if (!editChange(args, doc, lines, change)) return 1;
     change.apply(doc);

@@ -11,6 +11,7 @@
 #include "image/Png.h"
 #include "text/Codec.h"
 #include "text/Error.h"
+#include "text/Language.h"
 #include "text/SafeFile.h"
 
 namespace {
@@ -79,7 +80,7 @@ int runImage(const std::vector<std::string>& tokens) {
 
     std::vector<uint8_t> bytes;
     if (!ReadImageFile(input, bytes)) return CliFailOpen(input);
-    const char* rejected = "画像として読み込めません";
+    const char* rejected = VT("画像として読み込めません");
 
     std::vector<std::unique_ptr<CLSFileSafeWrite>> files;
     std::vector<std::string> paths;
@@ -92,7 +93,7 @@ int runImage(const std::vector<std::string>& tokens) {
         return commitAll(files, paths);
     }
     if (!IsMngSignature(bytes.data(), bytes.size()))
-        return CliFail(input + ": PNG でも MNG でもありません");
+        return CliFail(input + ": " + VT("PNG でも MNG でもありません"));
 
     CLSMngAnimation animation;
     if (!LoadMngFromMemory(bytes.data(), bytes.size(), background, animation))

@@ -29,6 +29,7 @@
 #include "text/Codec.h"
 #include "text/Common.h"
 #include "text/FileReadLine.h"
+#include "text/Language.h"
 #include "text/Paths.h"
 
 namespace {
@@ -116,7 +117,7 @@ class TerminalQuiz {
                 // Nothing to review now is no failure: it says when there will be.
                 std::string next = m_exam.reviewRun()->nothingDueText();
                 m_exam.examFinish();
-                say("今日復習する問題はありません。" + next);
+                say(Fill(VT("今日復習する問題はありません。%1"), {next}));
                 event([&](JsonWriter& j) {
                     j.key("event").value("nothing-due").key("next").value(next);
                 });
@@ -124,7 +125,7 @@ class TerminalQuiz {
             }
             if (!asked && first) {
                 m_exam.examFinish();
-                return CliFail("出題範囲に問題がありません。");
+                return CliFail(VT("出題範囲に問題がありません。"));
             }
             first = false;
             bool stopped = false;
@@ -139,7 +140,7 @@ class TerminalQuiz {
             }
             finishRun();
             if (stopped || m_exam.wrongCount() == 0) break;
-            say("間違えた問題を再出題しますか？ (r で再出題)");
+            say(VT("間違えた問題を再出題しますか？ (r で再出題)"));
             std::string line;
             if (!m_input.next(line) || line != "r") break;
             mode = CLSExam::reaskWrongMode(m_settings.retryRandom());
@@ -177,18 +178,18 @@ class TerminalQuiz {
         int limit = m_exam.countLimit(m_settings.noAlready());
         if (m_options.count) {
             if (*m_options.count < 1 || *m_options.count > limit) {
-                CliFail("値が有効範囲を超えています。");
+                CliFail(VT("値が有効範囲を超えています。"));
                 return false;
             }
             m_settings.setInitialExamCount(*m_options.count);
             return true;
         }
         while (true) {
-            say("出題数を入力してください (1～" + std::to_string(limit) + ", 空行で " +
-                std::to_string(m_settings.initialExamCount()) + "):");
+            say(Fill(VT("出題数を入力してください (1～%1, 空行で %2):"),
+                     {std::to_string(limit), std::to_string(m_settings.initialExamCount())}));
             std::string line;
             if (!m_input.next(line)) {
-                CliFail("中止しました。");
+                CliFail(VT("中止しました。"));
                 return false;
             }
             if (line.empty()) return true;
@@ -198,7 +199,7 @@ class TerminalQuiz {
                 m_settings.setInitialExamCount(static_cast<int>(n));
                 return true;
             }
-            say("値が有効範囲を超えています。");
+            say(VT("値が有効範囲を超えています。"));
         }
     }
 
@@ -220,18 +221,18 @@ class TerminalQuiz {
             }
         });
         if (!m_doc.getTitleText().isEmpty()) say("【" + m_doc.getTitleText().str() + "】");
-        say("問題 " + std::to_string(num) + ": " + shown(q.getQuestion()));
+        say(Fill(VT("問題 %1: %2"), {std::to_string(num), shown(q.getQuestion())}));
         if (m_exam.hasChoices()) {
             for (int k = 0; k < m_exam.shownChoiceCount(); ++k)
                 say("  " + std::to_string(k + 1) + ". " + shown(m_exam.choiceSlots()[k].sentence));
         }
         if (m_settings.answerMode() == AnswerMode::kConfirm) {
-            say("答え: " + joinedAnswers(q));
+            say(Fill(VT("答え: %1"), {joinedAnswers(q)}));
             say(confirmKeys());
         } else if (m_exam.hasChoices()) {
-            say(m_exam.answerFieldCount() > 1
-                    ? "番号を " + std::to_string(m_exam.answerFieldCount()) + " つ選んでください:"
-                    : "番号を選んでください:");
+            say(m_exam.answerFieldCount() > 1 ? Fill(VT("番号を %1 つ選んでください:"),
+                                                     {std::to_string(m_exam.answerFieldCount())})
+                                              : std::string(VT("番号を選んでください:")));
         }
     }
 
@@ -289,8 +290,8 @@ class TerminalQuiz {
             verdict = m_exam.answer(given).verdict;
         } else {
             for (int k = 0; k < m_exam.answerFieldCount(); ++k) {
-                say(m_exam.answerFieldCount() > 1 ? "答え " + std::to_string(k + 1) + ":"
-                                                  : "答え:");
+                say(m_exam.answerFieldCount() > 1 ? Fill(VT("答え %1:"), {std::to_string(k + 1)})
+                                                  : std::string(VT("答え:")));
                 std::string line;
                 if (!readAnswerLine(q, line)) return Step::kInputEnded;
                 if (k == 0 && line == "!") return flipPrevious();
@@ -315,10 +316,12 @@ class TerminalQuiz {
     }
 
     std::string confirmKeys() const {
+        // One line of keys: the extractor needs the text on one line.
+        // clang-format off
         if (m_exam.mode().isReview())
-            return "1: もう一度  2: 難しい  3: 正解  4: 簡単  (y: 正解  n: もう一度)  s: スキップ  "
-                   "?: ヒント";
-        return "y: 正解  n: 不正解  s: スキップ  ?: ヒント";
+            return VT("1: もう一度  2: 難しい  3: 正解  4: 簡単  (y: 正解  n: もう一度)  s: スキップ  ?: ヒント");
+        // clang-format on
+        return VT("y: 正解  n: 不正解  s: スキップ  ?: ヒント");
     }
 
     // A review's "s": the question is left ungraded and stays due.
@@ -330,10 +333,10 @@ class TerminalQuiz {
 
     void tellJudgement(int num, const CLSVorelDataQuestion& q, Verdict verdict) {
         if (verdict != Verdict::kSkipped) {
-            say(std::string(verdict == Verdict::kRight ? "○ 正解" : "× 不正解") +
-                "  答え: " + joinedAnswers(q));
+            say(Fill(verdict == Verdict::kRight ? VT("○ 正解  答え: %1") : VT("× 不正解  答え: %1"),
+                     {joinedAnswers(q)}));
         } else {
-            say("－ スキップ  答え: " + joinedAnswers(q));
+            say(Fill(VT("－ スキップ  答え: %1"), {joinedAnswers(q)}));
         }
         if (q.getComment().markupLength() > 0) say("  " + shown(q.getComment()));
         judgeEvent(num, q, verdict);
@@ -357,12 +360,12 @@ class TerminalQuiz {
     // question, or a skip) leaves everything as it is.
     Step flipPrevious() {
         if (!m_flip) {
-            say("変更できる判定がありません。");
+            say(VT("変更できる判定がありません。"));
             return Step::kFlipped;
         }
         m_flip->right = !m_flip->right;
         m_exam.changeJudgement(m_flip->right);
-        say(m_flip->right ? "→ 正解にしました" : "→ 不正解にしました");
+        say(m_flip->right ? VT("→ 正解にしました") : VT("→ 不正解にしました"));
         const CLSVorelDataQuestion& previous = m_doc.getQuestion(m_flip->question)->question();
         judgeEvent(m_flip->question + 1, previous,
                    m_flip->right ? Verdict::kRight : Verdict::kWrong);
@@ -381,12 +384,12 @@ class TerminalQuiz {
 
     void showHint(const CLSVorelDataQuestion& q) {
         if (m_hintsShown >= q.getHintCount()) {
-            say("ヒントはありません。");
+            say(VT("ヒントはありません。"));
             return;
         }
         int i = m_hintsShown++;
         m_exam.hintShown();
-        say("ヒント " + std::to_string(i + 1) + ": " + shown(q.getHint(i)));
+        say(Fill(VT("ヒント %1: %2"), {std::to_string(i + 1), shown(q.getHint(i))}));
         event([&](JsonWriter& j) {
             j.key("event").value("hint").key("number").value(number()).key("index").value(i);
             j.key("hint").value(q.getHint(i).toText());
@@ -407,12 +410,12 @@ class TerminalQuiz {
         int right = m_exam.rightCount();
         int wrong = m_exam.wrongCount();
         std::string rate = m_exam.rateText().str();
-        std::string total = intervalText(SystemClock().ticks() - m_exam.startTick()).str();
+        std::string total = shownIntervalText(SystemClock().ticks() - m_exam.startTick()).str();
         std::string method = m_exam.modeName().str();
         if (!m_exam.examFinish()) m_logFailed = true;
-        say("結果: " + method + "  出題数 " + std::to_string(asked) + "  正解 " +
-            std::to_string(right) + "  不正解 " + std::to_string(wrong) + "  正解率 " + rate +
-            "  所要時間 " + total);
+        say(Fill(VT("結果: %1  出題数 %2  正解 %3  不正解 %4  正解率 %5  所要時間 %6"),
+                 {method, std::to_string(asked), std::to_string(right), std::to_string(wrong), rate,
+                  total}));
         event([&](JsonWriter& j) {
             j.key("event").value("end").key("asked").value(asked).key("right").value(right);
             j.key("wrong").value(wrong).key("rate").value(rate);
@@ -550,7 +553,7 @@ int runQuiz(const std::vector<std::string>& tokens) {
         exam.setMarkFilter(filter);
     }
     if (exam.questionsInRange(exam.rangeFirst(), exam.rangeLast()) == 0) {
-        return CliFail("出題範囲に問題がありません。");
+        return CliFail(VT("出題範囲に問題がありません。"));
     }
     // A review logs every answer, as the exam history logs every run.
     std::unique_ptr<CLSSqliteReviewLog> reviewLog;

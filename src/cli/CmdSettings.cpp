@@ -36,7 +36,7 @@ int runSettings(const std::vector<std::string>& tokens) {
     std::string pattern = folder + "/vorel-settings-XXXXXX";
     char* temp = pattern.data();
     int fd = ::mkstemp(temp);
-    if (fd < 0) return CliFail("一時ファイルを作成できません: " + folder);
+    if (fd < 0) return CliFail(Fill(VT("一時ファイルを作成できません: %1"), {folder}));
     ::close(fd);
     CLSIniFile written;
     try {

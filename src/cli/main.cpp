@@ -16,6 +16,7 @@
 #include "settings/ProgramLanguage.h"
 #include "text/Codec.h"
 #include "text/Error.h"
+#include "text/Language.h"
 
 namespace {
 
@@ -50,7 +51,7 @@ void holdClosedStreams() {
 // of the command, whatever it printed before.
 int checkedOutput(int status) {
     if (std::fflush(stdout) == 0 && !std::ferror(stdout)) return status;
-    std::fprintf(stderr, "vorel-cli: error: 標準出力に書き込めません。\n");
+    std::fprintf(stderr, "vorel-cli: error: %s\n", VT("標準出力に書き込めません。"));
     return status == 0 ? 1 : status;
 }
 

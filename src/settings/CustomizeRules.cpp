@@ -8,6 +8,7 @@
 #include "srs/LearningSteps.h"
 #include "text/Codec.h"
 #include "text/Columns.h"
+#include "text/Language.h"
 
 namespace {
 
@@ -55,9 +56,9 @@ CLSGeneralPage CLSGeneralPage::defaults() {
 
 CLSTString CLSGeneralPage::refusal() const {
     if (!within(examLogSize, 0, kMaxNumber))
-        return RangeWarning("出題履歴一覧のサイズは 0 ～ 32767");
+        return CLSTString(VT("出題履歴一覧のサイズは 0 ～ 32767 の間で指定してください。"));
     if (!within(historySize, 0, kMaxNumber)) {
-        return RangeWarning("問題毎の正誤履歴のサイズは 0 ～ 32767");
+        return CLSTString(VT("問題毎の正誤履歴のサイズは 0 ～ 32767 の間で指定してください。"));
     }
     return CLSTString();
 }
@@ -136,22 +137,22 @@ CLSQuestionPage CLSQuestionPage::defaults() {
 }
 
 CLSTString CLSQuestionPage::refusal() const {
-    if (!within(lineInterval, 0, kMaxNumber)) return RangeWarning("行間は 0 ～ 32767");
-    const struct {
-        int value;
-        const char* name;
-    } times[] = {{timeLimit, "制限"}, {questionShowTime, "表示"}, {answerStartTime, "解答開始"}};
-    for (const auto& t : times) {
-        if (!within(t.value, 0, kMaxNumber)) {
-            return RangeWarning((std::string(t.name) + "時間は 0 ～ 32767").c_str());
-        }
-    }
+    if (!within(lineInterval, 0, kMaxNumber))
+        return CLSTString(VT("行間は 0 ～ 32767 の間で指定してください。"));
+    if (!within(timeLimit, 0, kMaxNumber))
+        return CLSTString(VT("制限時間は 0 ～ 32767 の間で指定してください。"));
+    if (!within(questionShowTime, 0, kMaxNumber))
+        return CLSTString(VT("表示時間は 0 ～ 32767 の間で指定してください。"));
+    if (!within(answerStartTime, 0, kMaxNumber))
+        return CLSTString(VT("解答開始時間は 0 ～ 32767 の間で指定してください。"));
     if (!within(choicesHeight, kSettingHeightMin, kSettingHeightMax))
-        return RangeWarning("選択肢ボタンの高さは 1 ～ 100");
+        return CLSTString(VT("選択肢ボタンの高さは 1 ～ 100 の間で指定してください。"));
     if (!within(inputFieldHeight, kSettingHeightMin, kSettingHeightMax))
-        return RangeWarning("答え入力欄の高さは 1 ～ 100");
-    if (!within(defaultChoicesCount, 1, 9)) return RangeWarning("選択肢の数は 1 ～ 9");
-    if (!within(maxChoicesOfLine, 1, 9)) return RangeWarning("一行に表示する選択肢の数は 1 ～ 9");
+        return CLSTString(VT("答え入力欄の高さは 1 ～ 100 の間で指定してください。"));
+    if (!within(defaultChoicesCount, 1, 9))
+        return CLSTString(VT("選択肢の数は 1 ～ 9 の間で指定してください。"));
+    if (!within(maxChoicesOfLine, 1, 9))
+        return CLSTString(VT("一行に表示する選択肢の数は 1 ～ 9 の間で指定してください。"));
     return CLSTString();
 }
 
@@ -192,12 +193,13 @@ CLSAnswerPage CLSAnswerPage::defaults() {
 
 CLSTString CLSAnswerPage::refusal() const {
     if (!within(autoClickTime, 0, kMaxNumber)) {
-        return RangeWarning("ボタンを自動的にクリックするまでの時間は 0 ～ 32767");
+        return CLSTString(
+            VT("ボタンを自動的にクリックするまでの時間は 0 ～ 32767 の間で指定してください。"));
     }
     if (!within(baseWidth, 260, kMaxNumber))
-        return RangeWarning("答えダイアログの基準幅は 260 ～ 32767");
+        return CLSTString(VT("答えダイアログの基準幅は 260 ～ 32767 の間で指定してください。"));
     if (!within(baseHeight, 150, kMaxNumber)) {
-        return RangeWarning("答えダイアログの基準高さは 150 ～ 32767");
+        return CLSTString(VT("答えダイアログの基準高さは 150 ～ 32767 の間で指定してください。"));
     }
     return CLSTString();
 }
@@ -237,15 +239,21 @@ CLSReviewPage CLSReviewPage::defaults() {
 }
 
 CLSTString CLSReviewPage::refusal() const {
-    if (!within(retentionPercent, 70, 99)) return RangeWarning("目標の記憶率は 70 ～ 99");
-    if (!within(newPerDay, 0, 9999)) return RangeWarning("1日の新しい問題の数は 0 ～ 9999");
-    if (!within(reviewsPerDay, 0, 99999)) return RangeWarning("1日の復習の数は 0 ～ 99999");
-    if (!within(maximumInterval, 1, 36500)) return RangeWarning("最大の間隔は 1 ～ 36500");
+    if (!within(retentionPercent, 70, 99))
+        return CLSTString(VT("目標の記憶率は 70 ～ 99 の間で指定してください。"));
+    if (!within(newPerDay, 0, 9999))
+        return CLSTString(VT("1日の新しい問題の数は 0 ～ 9999 の間で指定してください。"));
+    if (!within(reviewsPerDay, 0, 99999))
+        return CLSTString(VT("1日の復習の数は 0 ～ 99999 の間で指定してください。"));
+    if (!within(maximumInterval, 1, 36500))
+        return CLSTString(VT("最大の間隔は 1 ～ 36500 の間で指定してください。"));
     std::string why;
     if (!ParseSteps(learningSteps, &why)) return CLSTString(why);
-    if (!ParseSteps(relearningSteps, &why)) return CLSTString("再学習の" + why);
-    if (!within(dayStart, 0, 23)) return RangeWarning("1日の始まりの時刻は 0 ～ 23");
-    if (!within(easyTime, 0, 3600)) return RangeWarning("「簡単」とする解答時間は 0 ～ 3600");
+    if (!ParseSteps(relearningSteps, &why)) return CLSTString(Fill(VT("再学習の%1"), {why}));
+    if (!within(dayStart, 0, 23))
+        return CLSTString(VT("1日の始まりの時刻は 0 ～ 23 の間で指定してください。"));
+    if (!within(easyTime, 0, 3600))
+        return CLSTString(VT("「簡単」とする解答時間は 0 ～ 3600 の間で指定してください。"));
     if (useFitted && !CLSFsrsParameters::Parse(fittedParameters, &why)) return CLSTString(why);
     return CLSTString();
 }
@@ -290,11 +298,6 @@ void CLSDesignPage::store(CLSVorelSettings& s) const {
 
 namespace {
 
-const char* const kEntryNames[kDesignEntryCount] = {
-    "出題画面",     "タイトルフォント", "問題フォント",       "ヒントフォント",
-    "答えフォント", "コメントフォント", "選択された答えの色", "ポイントされた答えの色",
-};
-
 // The design's colour pair of the entries that are colours only.
 bool colourPair(int entry, int& text, int& back) {
     switch (entry) {
@@ -318,8 +321,26 @@ bool colourPair(int entry, int& text, int& back) {
 }  // namespace
 
 const char* DesignEntryName(int entry) {
-    if (entry < 0 || entry >= kDesignEntryCount) return "";
-    return kEntryNames[entry];
+    switch (entry) {
+        case 0:
+            return VT("出題画面");
+        case 1:
+            return VT("タイトルフォント");
+        case 2:
+            return VT("問題フォント");
+        case 3:
+            return VT("ヒントフォント");
+        case 4:
+            return VT("答えフォント");
+        case 5:
+            return VT("コメントフォント");
+        case 6:
+            return VT("選択された答えの色");
+        case 7:
+            return VT("ポイントされた答えの色");
+        default:
+            return "";
+    }
 }
 
 CLSVorelSkinItem* DesignEntryItem(CLSVorelSkin& design, int entry) {

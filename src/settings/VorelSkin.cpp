@@ -8,6 +8,7 @@
 #include "text/Common.h"
 #include "text/Error.h"
 #include "text/FileWriteString.h"
+#include "text/Language.h"
 
 namespace {
 
@@ -91,23 +92,23 @@ bool CLSVorelSkinItem::setProperty(const CLSTString& property, const CLSTString&
 const char* BorderTypeName(int borderType) {
     switch (borderType) {
         case 0:
-            return "なし";
+            return VT("なし");
         case 1:
-            return "四角";
+            return VT("四角");
         case 2:
-            return "丸四角";
+            return VT("丸四角");
         case 3:
-            return "2重四角";
+            return VT("2重四角");
         case 4:
-            return "2重丸四角";
+            return VT("2重丸四角");
         case 5:
-            return "谷線";
+            return VT("谷線");
         case 6:
-            return "山線";
+            return VT("山線");
         case 7:
-            return "内線";
+            return VT("内線");
         case 8:
-            return "外線";
+            return VT("外線");
         default:
             return "";
     }

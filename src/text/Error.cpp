@@ -10,6 +10,7 @@
 #include <mutex>
 
 #include "text/Codec.h"
+#include "text/Language.h"
 #include "text/Prompter.h"
 #include "text/TString.h"
 
@@ -75,31 +76,31 @@ CLSError::CLSError(const char* source, int line, int code)
 const char* CLSError::messageOf(int code) {
     switch (code) {
         case kDialog:
-            return "ダイアログを表示できません。";
+            return VT("ダイアログを表示できません。");
         case kOpen:
-            return "ファイルを開けません。";
+            return VT("ファイルを開けません。");
         case kPrint:
-            return "印刷時にエラーが発生しました。";
+            return VT("印刷時にエラーが発生しました。");
         case kClipboard:
-            return "クリップボードから読み取れません。";
+            return VT("クリップボードから読み取れません。");
         case kRead:
-            return "ファイルを読み込めません。";
+            return VT("ファイルを読み込めません。");
         case kRegisterClass:
-            return "ウィンドウクラスを登録できません。";
+            return VT("ウィンドウクラスを登録できません。");
         case kWrite:
-            return "ファイルに書き込めません。";
+            return VT("ファイルに書き込めません。");
         case kDestructor:
-            return "デストラクタが不正呼び出しされました。";
+            return VT("デストラクタが不正呼び出しされました。");
         case kParameter:
-            return "パラメータが不正です。";
+            return VT("パラメータが不正です。");
         case kNotImplemented:
-            return "その機能は実装されていません。";
+            return VT("その機能は実装されていません。");
         case kMemory:
-            return "メモリ不足です。";
+            return VT("メモリ不足です。");
         case kIndex:
-            return "添字が範囲外です。";
+            return VT("添字が範囲外です。");
         case kUnexpected:
-            return "予期しないエラーです。";
+            return VT("予期しないエラーです。");
         default:
             return "???";
     }
@@ -107,8 +108,8 @@ const char* CLSError::messageOf(int code) {
 
 CLSTString errorText(const CLSError& error) {
     CLSTString text(error.message());
-    text.append("\n\n").append(error.source()).append(" : ").append(error.line());
-    text.append("行");
+    text.append("\n\n").append(error.source()).append(" : ");
+    text.append(Fill(VT("%1行"), {std::to_string(error.line())}).c_str());
     return text;
 }
 

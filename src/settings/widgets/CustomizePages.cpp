@@ -54,15 +54,15 @@ QString LanguageName(const std::string& code) {
 
 // ---- the common page -----------------------------------------------------------------------
 
-CLSCustomizePage::CLSCustomizePage(const char* titleUtf8, int helpTopic, QWidget* parent)
-    : QWidget(parent), m_title(U(titleUtf8)), m_helpTopic(helpTopic) {
+CLSCustomizePage::CLSCustomizePage(const QString& title, int helpTopic, QWidget* parent)
+    : QWidget(parent), m_title(title), m_helpTopic(helpTopic) {
     auto* outer = new QVBoxLayout(this);
     m_content = new QVBoxLayout;
     outer->addLayout(m_content);
     outer->addStretch(1);
     auto* row = new QHBoxLayout;
     row->addStretch(1);
-    m_reset = new QPushButton(U("リセット(&R)"), this);
+    m_reset = new QPushButton(tr("リセット(&R)"), this);
     row->addWidget(m_reset);
     outer->addLayout(row);
     connect(m_reset, &QPushButton::clicked, this, [this] {
@@ -113,17 +113,17 @@ CLSNumberSpinBox* NewNumberField(int minimum, int maximum, QWidget* parent) {
 
 CLSGeneralPageWidget::CLSGeneralPageWidget(const CLSVorelSettings& settings, Prompter& prompter,
                                            QWidget* parent)
-    : CLSCustomizePage("一般", kHelpCustomizeGeneral, parent), m_prompter(prompter) {
-    m_loadLast = new QCheckBox(U("起動時に，前回最後に使用したファイルを読み込む(&L)"), this);
-    m_saveLog = new QCheckBox(U("出題履歴一覧を保存する(&S)"), this);
+    : CLSCustomizePage(tr("一般"), kHelpCustomizeGeneral, parent), m_prompter(prompter) {
+    m_loadLast = new QCheckBox(tr("起動時に，前回最後に使用したファイルを読み込む(&L)"), this);
+    m_saveLog = new QCheckBox(tr("出題履歴一覧を保存する(&S)"), this);
     m_logName = new QLineEdit(this);
-    m_logNameLabel = NewFieldLabel("ファイル名(&N)：", m_logName, this);
-    m_browse = new QPushButton(U("参照(&E)..."), this);
+    m_logNameLabel = NewFieldLabel(tr("ファイル名(&N)："), m_logName, this);
+    m_browse = new QPushButton(tr("参照(&E)..."), this);
     m_logSize = NewNumberField(0, 32767, this);
-    m_logSizeLabel = NewFieldLabel("出題履歴最大サイズ(&M)：", m_logSize, this);
+    m_logSizeLabel = NewFieldLabel(tr("出題履歴最大サイズ(&M)："), m_logSize, this);
     m_logSizeUnit = new QLabel(U("KB"), this);
     m_historySize = NewNumberField(0, 32767, this);
-    m_debug = new QCheckBox(U("デバッグモードで起動する(&D)"), this);
+    m_debug = new QCheckBox(tr("デバッグモードで起動する(&D)"), this);
     m_language = new QComboBox(this);
     // Each language by its own name, so that a learner finds theirs.
     m_language->addItem(tr("自動 (システムの言語)"), QString());
@@ -147,7 +147,7 @@ CLSGeneralPageWidget::CLSGeneralPageWidget(const CLSVorelSettings& settings, Pro
     content()->addSpacing(6);
     auto* history = new QHBoxLayout;
     history->addWidget(
-        NewFieldLabel("問題毎に保存する正誤履歴の最大数(&H)：", m_historySize, this));
+        NewFieldLabel(tr("問題毎に保存する正誤履歴の最大数(&H)："), m_historySize, this));
     history->addWidget(m_historySize);
     history->addStretch(1);
     content()->addLayout(history);
@@ -213,8 +213,8 @@ void CLSGeneralPageWidget::enableLogControls() {
 
 void CLSGeneralPageWidget::browse() {
     // A name for the history, which need not exist yet: no overwrite question.
-    QFileDialog dialog(this, U("出題履歴一覧"), m_logName->text(),
-                       U("テキストファイル (*.txt *.TXT)"));
+    QFileDialog dialog(this, tr("出題履歴一覧"), m_logName->text(),
+                       tr("テキストファイル (*.txt *.TXT)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
@@ -228,20 +228,21 @@ void CLSGeneralPageWidget::browse() {
 
 CLSSoundPageWidget::CLSSoundPageWidget(const CLSVorelSettings& settings, Prompter& prompter,
                                        SoundPlayer* player, QWidget* parent)
-    : CLSCustomizePage("効果音", kHelpCustomizeSound, parent),
+    : CLSCustomizePage(tr("効果音"), kHelpCustomizeSound, parent),
       m_prompter(prompter),
       m_player(player) {
     setAcceptDrops(true);
-    m_sound = new QCheckBox(U("効果音を鳴らす(&S)"), this);
+    m_sound = new QCheckBox(tr("効果音を鳴らす(&S)"), this);
     m_list = new QListWidget(this);
-    for (const char* name : {"出題音", "正解音", "誤答音", "結果音"})
-        m_list->addItem(U(name));
+    for (const char* name :
+         {QT_TR_NOOP("出題音"), QT_TR_NOOP("正解音"), QT_TR_NOOP("誤答音"), QT_TR_NOOP("結果音")})
+        m_list->addItem(tr(name));
     m_list->setMaximumHeight(m_list->sizeHintForRow(0) * 4 + 2 * m_list->frameWidth() + 4);
     m_file = new QLineEdit(this);
     // A file dropped on the name goes to the page, which takes it as a file.
     m_file->setAcceptDrops(false);
-    m_browse = new QPushButton(U("参照(&S)..."), this);
-    m_play = new QPushButton(U("再生(&P)"), this);
+    m_browse = new QPushButton(tr("参照(&S)..."), this);
+    m_play = new QPushButton(tr("再生(&P)"), this);
 
     content()->addWidget(m_sound);
     QGridLayout* grid = indentedGrid();
@@ -251,7 +252,7 @@ CLSSoundPageWidget::CLSSoundPageWidget(const CLSVorelSettings& settings, Prompte
     grid->addWidget(m_play, 1, 2);
     grid->setColumnStretch(0, 1);
     content()->addLayout(grid);
-    auto* hint = new QLabel(U("ファイルをこのページにドロップしても指定できます。"), this);
+    auto* hint = new QLabel(tr("ファイルをこのページにドロップしても指定できます。"), this);
     hint->setWordWrap(true);
     content()->addWidget(hint);
 
@@ -303,7 +304,7 @@ void CLSSoundPageWidget::play() {
     if (!m_player->tryPlay(m_page.names[row])) {
         m_prompter.message(
             PromptIcon::Warning,
-            CLSTString("サウンドファイルを再生できません。\n\n") + m_page.names[row]);
+            FromQStringWhole(tr("サウンドファイルを再生できません。\n\n")) + m_page.names[row]);
     }
 }
 
@@ -318,8 +319,8 @@ void CLSSoundPageWidget::takeFile(const QString& nativePath) {
 
 void CLSSoundPageWidget::browse() {
     CLSTString current = FindSoundFile(m_page.names[std::max(0, m_list->currentRow())]);
-    QString chosen = QFileDialog::getOpenFileName(this, U("開く"), ToQString(current),
-                                                  U("サウンドファイル (*.wav *.WAV)"));
+    QString chosen = QFileDialog::getOpenFileName(this, tr("開く"), ToQString(current),
+                                                  tr("サウンドファイル (*.wav *.WAV)"));
     if (!chosen.isEmpty()) takeFile(chosen);
 }
 
@@ -346,22 +347,23 @@ void CLSSoundPageWidget::hideEvent(QHideEvent* event) {
 
 CLSComparisonPageWidget::CLSComparisonPageWidget(CLSVorelSettings& settings, Prompter& prompter,
                                                  QWidget* parent)
-    : CLSCustomizePage("文字列比較", kHelpCustomizeComparison, parent),
+    : CLSCustomizePage(tr("文字列比較"), kHelpCustomizeComparison, parent),
       m_settings(settings),
       m_prompter(prompter) {
-    m_useData = new QCheckBox(U("データファイルの設定を使用する(&D)"), this);
-    const char* texts[5] = {"大文字小文字の区別をしない(&C)", "ひらがなカタカナの区別をしない(&K)",
-                            "全角半角の区別をしない(&W)", "記号を無視する(&S)",
-                            "あいまい比較を行う(&V)"};
+    m_useData = new QCheckBox(tr("データファイルの設定を使用する(&D)"), this);
+    const char* texts[5] = {QT_TR_NOOP("大文字小文字の区別をしない(&C)"),
+                            QT_TR_NOOP("ひらがなカタカナの区別をしない(&K)"),
+                            QT_TR_NOOP("全角半角の区別をしない(&W)"),
+                            QT_TR_NOOP("記号を無視する(&S)"), QT_TR_NOOP("あいまい比較を行う(&V)")};
     content()->addWidget(m_useData);
     QGridLayout* grid = indentedGrid();
     for (int i = 0; i < 5; ++i) {
-        m_options[i] = new QCheckBox(U(texts[i]), this);
+        m_options[i] = new QCheckBox(tr(texts[i]), this);
         grid->addWidget(m_options[i], i, 0);
     }
     content()->addLayout(grid);
     content()->addSpacing(8);
-    auto* vague = new QPushButton(U("あいまい設定(&G)..."), this);
+    auto* vague = new QPushButton(tr("あいまい設定(&G)..."), this);
     auto* row = new QHBoxLayout;
     row->addWidget(vague);
     row->addStretch(1);
@@ -412,16 +414,16 @@ void CLSComparisonPageWidget::enableOptions() {
 // ---- 問題 ----------------------------------------------------------------------------------
 
 CLSQuestionPageWidget::CLSQuestionPageWidget(const CLSVorelSettings& settings, QWidget* parent)
-    : CLSCustomizePage("問題", kHelpCustomizeQuestion, parent) {
-    m_useData = new QCheckBox(U("データファイルの設定を使用する(&D)"), this);
+    : CLSCustomizePage(tr("問題"), kHelpCustomizeQuestion, parent) {
+    m_useData = new QCheckBox(tr("データファイルの設定を使用する(&D)"), this);
     m_choiceCount = NewNumberField(1, 9, this);
     m_perLine = NewNumberField(1, 9, this);
-    m_perLineAuto = new QCheckBox(U("自動(&E)"), this);
+    m_perLineAuto = new QCheckBox(tr("自動(&E)"), this);
     m_choiceHeight = NewNumberField(1, 100, this);
-    m_choiceHeightAuto = new QCheckBox(U("自動(&H)"), this);
-    m_fromTitle = new QCheckBox(U("タイトル～タイトル内から選ぶ(&T)"), this);
-    m_fromGroup = new QCheckBox(U("同一グループ内から選ぶ(&G)"), this);
-    m_centre = new QCheckBox(U("選択肢を中央揃えにする(&F)"), this);
+    m_choiceHeightAuto = new QCheckBox(tr("自動(&H)"), this);
+    m_fromTitle = new QCheckBox(tr("タイトル～タイトル内から選ぶ(&T)"), this);
+    m_fromGroup = new QCheckBox(tr("同一グループ内から選ぶ(&G)"), this);
+    m_centre = new QCheckBox(tr("選択肢を中央揃えにする(&F)"), this);
     m_inputHeight = NewNumberField(1, 100, this);
     m_timeLimit = NewNumberField(0, 32767, this);
     m_showTime = NewNumberField(0, 32767, this);
@@ -430,18 +432,18 @@ CLSQuestionPageWidget::CLSQuestionPageWidget(const CLSVorelSettings& settings, Q
 
     content()->addWidget(m_useData);
     // The tips point the learner at the "選択肢" part of this page.
-    auto* choices = new QGroupBox(U("選択肢"), this);
+    auto* choices = new QGroupBox(tr("選択肢"), this);
     auto* c = new QGridLayout(choices);
-    c->addWidget(NewFieldLabel("選択肢モードにしたときの選択肢の数(&C)：", m_choiceCount, this), 0,
-                 0);
+    c->addWidget(NewFieldLabel(tr("選択肢モードにしたときの選択肢の数(&C)："), m_choiceCount, this),
+                 0, 0);
     c->addWidget(m_choiceCount, 0, 1);
-    c->addWidget(NewFieldLabel("一行に表示する選択肢の数(&N)：", m_perLine, this), 1, 0);
+    c->addWidget(NewFieldLabel(tr("一行に表示する選択肢の数(&N)："), m_perLine, this), 1, 0);
     c->addWidget(m_perLine, 1, 1);
     c->addWidget(m_perLineAuto, 1, 2);
-    c->addWidget(NewFieldLabel("選択肢ボタンの高さ(&B)：", m_choiceHeight, this), 2, 0);
+    c->addWidget(NewFieldLabel(tr("選択肢ボタンの高さ(&B)："), m_choiceHeight, this), 2, 0);
     auto* heightRow = new QHBoxLayout;
     heightRow->addWidget(m_choiceHeight);
-    heightRow->addWidget(new QLabel(U("行"), this));
+    heightRow->addWidget(new QLabel(tr("行"), this));
     c->addLayout(heightRow, 2, 1);
     c->addWidget(m_choiceHeightAuto, 2, 2);
     auto* from = new QHBoxLayout;
@@ -459,23 +461,23 @@ CLSQuestionPageWidget::CLSQuestionPageWidget(const CLSVorelSettings& settings, Q
         CLSNumberSpinBox* field;
         const char* unit;
     } rows[] = {
-        {"答え入力欄の高さ(&I)：", m_inputHeight, "行"},
-        {"制限時間(&M)：", m_timeLimit, "秒"},
-        {"表示時間(&V)：", m_showTime, "秒"},
-        {"解答開始時間(&S)：", m_startTime, "秒"},
-        {"行間(&L)：", m_lineInterval, "%"},
+        {QT_TR_NOOP("答え入力欄の高さ(&I)："), m_inputHeight, QT_TR_NOOP("行")},
+        {QT_TR_NOOP("制限時間(&M)："), m_timeLimit, QT_TR_NOOP("秒")},
+        {QT_TR_NOOP("表示時間(&V)："), m_showTime, QT_TR_NOOP("秒")},
+        {QT_TR_NOOP("解答開始時間(&S)："), m_startTime, QT_TR_NOOP("秒")},
+        {QT_TR_NOOP("行間(&L)："), m_lineInterval, "%"},
     };
     // The input height on a line of its own, then the three times and the
     // spacing in two columns.
-    grid->addWidget(NewFieldLabel(rows[0].label, rows[0].field, this), 0, 0);
+    grid->addWidget(NewFieldLabel(tr(rows[0].label), rows[0].field, this), 0, 0);
     grid->addWidget(rows[0].field, 0, 1);
-    grid->addWidget(new QLabel(U(rows[0].unit), this), 0, 2);
+    grid->addWidget(new QLabel(tr(rows[0].unit), this), 0, 2);
     for (int i = 1; i < 5; ++i) {
         int row = 1 + (i - 1) / 2;
         int col = ((i - 1) % 2) * 4;
-        grid->addWidget(NewFieldLabel(rows[i].label, rows[i].field, this), row, col);
+        grid->addWidget(NewFieldLabel(tr(rows[i].label), rows[i].field, this), row, col);
         grid->addWidget(rows[i].field, row, col + 1);
-        grid->addWidget(new QLabel(U(rows[i].unit), this), row, col + 2);
+        grid->addWidget(new QLabel(tr(rows[i].unit), this), row, col + 2);
     }
     grid->setColumnMinimumWidth(3, 12);
     grid->setColumnStretch(7, 1);
@@ -530,33 +532,34 @@ void CLSQuestionPageWidget::reset() {
 // ---- 答え ----------------------------------------------------------------------------------
 
 CLSAnswerPageWidget::CLSAnswerPageWidget(const CLSVorelSettings& settings, QWidget* parent)
-    : CLSCustomizePage("答え", kHelpCustomizeAnswer, parent) {
+    : CLSCustomizePage(tr("答え"), kHelpCustomizeAnswer, parent) {
     m_width = NewNumberField(260, 32767, this);
     m_height = NewNumberField(150, 32767, this);
     m_clickTime = NewNumberField(0, 32767, this);
-    m_noClickWrong = new QCheckBox(U("不正解のときは自動的にクリックしない(&O)"), this);
+    m_noClickWrong = new QCheckBox(tr("不正解のときは自動的にクリックしない(&O)"), this);
     m_button = new QComboBox(this);
-    for (const char* name : {"正解ボタン", "不正解ボタン", "スキップボタン"})
-        m_button->addItem(U(name));
-    m_buttonLabel = NewFieldLabel("確認モードのときクリックするボタン(&B)：", m_button, this);
-    m_comment = new QCheckBox(U("コメントを表示する(&C)"), this);
-    m_otherAnswers = new QCheckBox(U("別解を表示する(&O)"), this);
+    for (const char* name :
+         {QT_TR_NOOP("正解ボタン"), QT_TR_NOOP("不正解ボタン"), QT_TR_NOOP("スキップボタン")})
+        m_button->addItem(tr(name));
+    m_buttonLabel = NewFieldLabel(tr("確認モードのときクリックするボタン(&B)："), m_button, this);
+    m_comment = new QCheckBox(tr("コメントを表示する(&C)"), this);
+    m_otherAnswers = new QCheckBox(tr("別解を表示する(&O)"), this);
 
     auto* size = new QGridLayout;
-    size->addWidget(NewFieldLabel("答えダイアログの基準幅(&W)：", m_width, this), 0, 0);
+    size->addWidget(NewFieldLabel(tr("答えダイアログの基準幅(&W)："), m_width, this), 0, 0);
     size->addWidget(m_width, 0, 1);
-    size->addWidget(new QLabel(U("ピクセル"), this), 0, 2);
-    size->addWidget(NewFieldLabel("答えダイアログの基準高さ(&H)：", m_height, this), 1, 0);
+    size->addWidget(new QLabel(tr("ピクセル"), this), 0, 2);
+    size->addWidget(NewFieldLabel(tr("答えダイアログの基準高さ(&H)："), m_height, this), 1, 0);
     size->addWidget(m_height, 1, 1);
-    size->addWidget(new QLabel(U("ピクセル"), this), 1, 2);
+    size->addWidget(new QLabel(tr("ピクセル"), this), 1, 2);
     size->setColumnStretch(3, 1);
     content()->addLayout(size);
     content()->addSpacing(6);
     auto* click = new QHBoxLayout;
     click->addWidget(
-        NewFieldLabel("ボタンを自動的にクリックするまでの時間(&T)：", m_clickTime, this));
+        NewFieldLabel(tr("ボタンを自動的にクリックするまでの時間(&T)："), m_clickTime, this));
     click->addWidget(m_clickTime);
-    click->addWidget(new QLabel(U("ミリ秒"), this));
+    click->addWidget(new QLabel(tr("ミリ秒"), this));
     click->addStretch(1);
     content()->addLayout(click);
     QGridLayout* clickOptions = indentedGrid();

@@ -24,7 +24,7 @@ class CLSCustomizePage : public QWidget {
     Q_OBJECT
 
   public:
-    CLSCustomizePage(const char* titleUtf8, int helpTopic, QWidget* parent);
+    CLSCustomizePage(const QString& title, int helpTopic, QWidget* parent);
 
     QString title() const { return m_title; }
     int helpTopic() const { return m_helpTopic; }

@@ -30,7 +30,7 @@ int& lastPage() {
 CLSCustomizeSheet::CLSCustomizeSheet(CLSVorelSettings& settings, SoundPlayer* player,
                                      QWidget* parent)
     : QDialog(parent), m_settings(settings), m_player(player), m_prompter(this) {
-    setWindowTitle(U("カスタマイズ"));
+    setWindowTitle(tr("カスタマイズ"));
     m_tabs = new QTabWidget(this);
     m_pages = {
         new CLSGeneralPageWidget(settings, m_prompter, m_tabs),
@@ -43,8 +43,8 @@ CLSCustomizeSheet::CLSCustomizeSheet(CLSVorelSettings& settings, SoundPlayer* pl
     };
     // The help button comes after 適用 and opens the topic of the page in front.
     QDialogButtonBox* buttons = DialogButtons(*this, 0);
-    m_apply = buttons->addButton(U("適用(&A)"), QDialogButtonBox::ApplyRole);
-    QPushButton* help = buttons->addButton(U("ヘルプ"), QDialogButtonBox::HelpRole);
+    m_apply = buttons->addButton(tr("適用(&A)"), QDialogButtonBox::ApplyRole);
+    QPushButton* help = buttons->addButton(tr("ヘルプ"), QDialogButtonBox::HelpRole);
     m_apply->setEnabled(false);
     for (CLSCustomizePage* page : m_pages) {
         m_tabs->addTab(page, page->title());

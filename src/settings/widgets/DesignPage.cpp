@@ -24,18 +24,19 @@
 
 namespace {
 
-const char* kDesignFilter = "デザインファイル (*.ini *.INI);;すべてのファイル (*)";
+const char* kDesignFilter = QT_TRANSLATE_NOOP(
+    "CLSDesignPageWidget", "デザインファイル (*.ini *.INI);;すべてのファイル (*)");
 
 // What each entry shows in the preview.
 const char* const kSamples[kDesignEntryCount] = {
-    "グループ 1　５４３２１ ○×○○×",
-    "タイトル　Title 1",
-    "問題文の例　Aa あア亜",
-    "ヒントの例　Aa あア亜",
-    "答えの例　Aa あア亜",
-    "コメントの例　Aa あア亜",
-    "選択肢",
-    "選択肢",
+    QT_TRANSLATE_NOOP("CLSDesignPreview", "グループ 1　５４３２１ ○×○○×"),
+    QT_TRANSLATE_NOOP("CLSDesignPreview", "タイトル　Title 1"),
+    QT_TRANSLATE_NOOP("CLSDesignPreview", "問題文の例　Aa あア亜"),
+    QT_TRANSLATE_NOOP("CLSDesignPreview", "ヒントの例　Aa あア亜"),
+    QT_TRANSLATE_NOOP("CLSDesignPreview", "答えの例　Aa あア亜"),
+    QT_TRANSLATE_NOOP("CLSDesignPreview", "コメントの例　Aa あア亜"),
+    QT_TRANSLATE_NOOP("CLSDesignPreview", "選択肢"),
+    QT_TRANSLATE_NOOP("CLSDesignPreview", "選択肢"),
 };
 
 enum ColourButton { kTextColour, kBackColour, kBorderColour };
@@ -89,7 +90,7 @@ void CLSDesignPreview::paintEvent(QPaintEvent*) {
     const CLSVorelSkin& d = *m_design;
     p.fillRect(all, ToQColor(d.colour(CLSVorelSkin::kStudyFormBackgroundColor)));
     QRect area = all.adjusted(6, 6, -6, -6);
-    QString sample = U(kSamples[std::clamp(m_entry, 0, kDesignEntryCount - 1)]);
+    QString sample = tr(kSamples[std::clamp(m_entry, 0, kDesignEntryCount - 1)]);
     if (const CLSVorelSkinItem* item = DesignEntryItem(d, m_entry)) {
         // Framed exactly as the study screen frames its areas.
         int extent = ItemFrameExtent(*item);
@@ -130,8 +131,8 @@ void CLSDesignPreview::paintEvent(QPaintEvent*) {
 
 CLSDesignPageWidget::CLSDesignPageWidget(const CLSVorelSettings& settings, Prompter& prompter,
                                          QWidget* parent)
-    : CLSCustomizePage("デザイン", kHelpCustomizeDesign, parent), m_prompter(prompter) {
-    m_useData = new QCheckBox(U("データファイルの設定を使用する(&D)"), this);
+    : CLSCustomizePage(tr("デザイン"), kHelpCustomizeDesign, parent), m_prompter(prompter) {
+    m_useData = new QCheckBox(tr("データファイルの設定を使用する(&D)"), this);
     m_entries = new QListWidget(this);
     for (int e = 0; e < kDesignEntryCount; ++e)
         m_entries->addItem(ToQString(std::string_view(DesignEntryName(e))));
@@ -139,27 +140,27 @@ CLSDesignPageWidget::CLSDesignPageWidget(const CLSVorelSettings& settings, Promp
     m_entries->setMinimumWidth(m_entries->sizeHintForColumn(0) + 2 * m_entries->frameWidth() + 8);
     m_entries->setFixedHeight(m_entries->sizeHintForRow(0) * kDesignEntryCount +
                               2 * m_entries->frameWidth() + 2);
-    m_font = new QPushButton(U("フォント(&F)..."), this);
-    m_textColour = new QPushButton(U("文字色(&T)..."), this);
-    m_backColour = new QPushButton(U("背景色(&B)..."), this);
+    m_font = new QPushButton(tr("フォント(&F)..."), this);
+    m_textColour = new QPushButton(tr("文字色(&T)..."), this);
+    m_backColour = new QPushButton(tr("背景色(&B)..."), this);
     m_border = new QComboBox(this);
     for (int type = 0; type < CLSVorelSkinItem::kBorderTypeCount; ++type)
         m_border->addItem(ToQString(std::string_view(BorderTypeName(type))));
-    m_borderLabel = new QLabel(U("枠(&A)"), this);
+    m_borderLabel = new QLabel(tr("枠(&A)"), this);
     m_borderLabel->setBuddy(m_border);
     m_width = rangeField(1, 10, this);
-    m_widthLabel = new QLabel(U("幅(&W)："), this);
+    m_widthLabel = new QLabel(tr("幅(&W)："), this);
     m_widthLabel->setBuddy(m_width);
-    m_borderColour = new QPushButton(U("色(&O)..."), this);
+    m_borderColour = new QPushButton(tr("色(&O)..."), this);
     m_padding = rangeField(0, 50, this);
-    m_paddingLabel = new QLabel(U("パディング(&P)："), this);
+    m_paddingLabel = new QLabel(tr("パディング(&P)："), this);
     m_paddingLabel->setBuddy(m_padding);
     m_margin = rangeField(0, 20, this);
-    m_marginLabel = new QLabel(U("マージン(&M)："), this);
+    m_marginLabel = new QLabel(tr("マージン(&M)："), this);
     m_marginLabel->setBuddy(m_margin);
     m_preview = new CLSDesignPreview(this);
-    auto* load = new QPushButton(U("デザインの読み込み(&L)..."), this);
-    auto* save = new QPushButton(U("デザインの保存(&S)..."), this);
+    auto* load = new QPushButton(tr("デザインの読み込み(&L)..."), this);
+    auto* save = new QPushButton(tr("デザインの保存(&S)..."), this);
 
     content()->addWidget(m_useData);
     auto* top = new QHBoxLayout;
@@ -274,7 +275,7 @@ void CLSDesignPageWidget::chooseFont() {
     if (!item) return;
     QFont start = ToQFont(*item);
     QFontDialog dialog(start, this);
-    dialog.setWindowTitle(U("フォント"));
+    dialog.setWindowTitle(tr("フォント"));
     dialog.setOption(QFontDialog::DontUseNativeDialog, true);
     if (dialog.exec() != QDialog::Accepted) return;
     QFont chosen = dialog.selectedFont();
@@ -332,7 +333,7 @@ bool CLSDesignPageWidget::saveDesign(const CLSTString& path) {
 
 void CLSDesignPageWidget::browseLoad() {
     CLSTString path;
-    if (!ChooseOpenPath(this, U("デザインの読み込み"), QString(), U(kDesignFilter), m_prompter,
+    if (!ChooseOpenPath(this, tr("デザインの読み込み"), QString(), tr(kDesignFilter), m_prompter,
                         path)) {
         return;
     }
@@ -341,7 +342,7 @@ void CLSDesignPageWidget::browseLoad() {
 
 void CLSDesignPageWidget::browseSave() {
     CLSTString path;
-    if (!ChooseSavePath(this, U("デザインの保存"), QString(), U(kDesignFilter), "ini", m_prompter,
+    if (!ChooseSavePath(this, tr("デザインの保存"), QString(), tr(kDesignFilter), "ini", m_prompter,
                         path)) {
         return;
     }

@@ -20,29 +20,29 @@ CLSDlgVague::CLSDlgVague(CLSVagueTable& table, Prompter& prompter, QWidget* pare
       m_table(table),
       m_prompter(prompter),
       m_list(CLSVagueList::fromTable(table)) {
-    setWindowTitle(U("あいまい設定"));
+    setWindowTitle(tr("あいまい設定"));
     m_view = new QTableWidget(0, 2, this);
-    m_view->setHorizontalHeaderLabels({U("文字列１"), U("文字列２")});
+    m_view->setHorizontalHeaderLabels({tr("文字列１"), tr("文字列２")});
     m_view->verticalHeader()->hide();
     m_view->verticalHeader()->setDefaultSectionSize(m_view->fontMetrics().height() + 6);
     m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_view->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_view->setShowGrid(true);
-    int column = std::max(75, m_view->fontMetrics().horizontalAdvance(U("文字列１")) + 24);
+    int column = std::max(75, m_view->fontMetrics().horizontalAdvance(tr("文字列１")) + 24);
     m_view->setColumnWidth(0, column);
     m_view->horizontalHeader()->setStretchLastSection(true);
     m_view->setMinimumWidth(2 * column + 2 * m_view->frameWidth() + 24);
 
     m_text1 = new QLineEdit(this);
     m_text2 = new QLineEdit(this);
-    auto* label1 = new QLabel(U("文字列１(&1)"), this);
+    auto* label1 = new QLabel(tr("文字列１(&1)"), this);
     label1->setBuddy(m_text1);
-    auto* label2 = new QLabel(U("文字列２(&2)"), this);
+    auto* label2 = new QLabel(tr("文字列２(&2)"), this);
     label2->setBuddy(m_text2);
-    auto* add = new QPushButton(U("追加(&A)"), this);
-    auto* remove = new QPushButton(U("削除(&D)"), this);
-    auto* reset = new QPushButton(U("リセット(&R)"), this);
+    auto* add = new QPushButton(tr("追加(&A)"), this);
+    auto* remove = new QPushButton(tr("削除(&D)"), this);
+    auto* reset = new QPushButton(tr("リセット(&R)"), this);
 
     auto* side = new QVBoxLayout;
     side->addWidget(label1);
@@ -55,8 +55,9 @@ CLSDlgVague::CLSDlgVague(CLSVagueTable& table, Prompter& prompter, QWidget* pare
     side->addWidget(reset);
     side->addStretch(1);
 
-    QDialogButtonBox* buttons =
-        DialogButtons(*this, {.helpTopic = kHelpVagueDialog, .helpText = "ヘルプ"});
+    QDialogButtonBox* buttons = DialogButtons(
+        *this,
+        {.helpTopic = kHelpVagueDialog, .helpText = QT_TRANSLATE_NOOP("DialogButtons", "ヘルプ")});
     connect(buttons, &QDialogButtonBox::accepted, this, &CLSDlgVague::accept);
 
     auto* body = new QHBoxLayout;

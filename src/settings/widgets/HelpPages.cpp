@@ -1,10 +1,12 @@
 #include "settings/widgets/HelpPages.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include "settings/SettingsFolder.h"
 #include "settings/widgets/WndHelp.h"
 #include "text/Codec.h"
+#include "text/Language.h"
 #include "text/widgets/QtPrompter.h"
 #include "text/widgets/QtText.h"
 
@@ -31,6 +33,24 @@ QString HelpPageIn(const QString& folder, int topic) {
     return QFileInfo(contents).isFile() ? contents : QString();
 }
 
+QString HelpPageInLanguage(const QString& path, const std::string& language) {
+    if (path.isEmpty() || language.empty() || language == kNativeLanguage) return path;
+    const QString code = QString::fromStdString(language);
+    QFileInfo page(path);
+    QFileInfo folder(page.absolutePath());
+    if (folder.fileName() == code) {
+        if (page.isFile()) return path;
+        QString japanese = folder.absolutePath() + "/" + page.fileName();
+        return QFileInfo(japanese).isFile() ? japanese : path;
+    }
+    QString translated = page.absolutePath() + "/" + code + "/" + page.fileName();
+    return QFileInfo(translated).isFile() ? translated : path;
+}
+
+QString HelpPageIn(const QString& folder, int topic, const std::string& language) {
+    return HelpPageInLanguage(HelpPageIn(folder, topic), language);
+}
+
 QString HelpFolder() {
     CLSTString data = ProgramDataFolder();
     if (data.isEmpty()) return QString();
@@ -39,11 +59,13 @@ QString HelpFolder() {
 }
 
 bool OpenHelpTopic(int topic, QWidget* owner) {
-    QString page = HelpPageIn(HelpFolder(), topic);
+    QString page = HelpPageIn(HelpFolder(), topic, ProgramLanguage());
     QtPrompter prompter(owner);
     if (page.isEmpty()) {
-        prompter.message(PromptIcon::Information,
-                         CLSTString("ヘルプが見つかりません。プログラムを入れ直してください。"));
+        prompter.message(
+            PromptIcon::Information,
+            FromQStringLossy(QCoreApplication::translate(
+                "HelpPages", "ヘルプが見つかりません。プログラムを入れ直してください。")));
         return false;
     }
     if (shower()) {

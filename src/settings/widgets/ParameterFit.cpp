@@ -1,5 +1,6 @@
 #include "settings/widgets/ParameterFit.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QProgressDialog>
 #include <QThread>
@@ -43,9 +44,10 @@ std::optional<CLSFsrsParameters> FitParametersInBackground(QWidget* owner, Promp
         });
     });
 
-    QProgressDialog progress(U("記憶モデルを自分の復習に合わせています..."), U("キャンセル"), 0, 0,
-                             owner);
-    progress.setWindowTitle(U("自分の復習に合わせる"));
+    QProgressDialog progress(
+        QCoreApplication::translate("ParameterFit", "記憶モデルを自分の復習に合わせています..."),
+        QCoreApplication::translate("ParameterFit", "キャンセル"), 0, 0, owner);
+    progress.setWindowTitle(QCoreApplication::translate("ParameterFit", "自分の復習に合わせる"));
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(0);
     progress.setAutoClose(false);
@@ -76,19 +78,26 @@ std::optional<CLSFsrsParameters> FitParametersInBackground(QWidget* owner, Promp
         prompter.message(PromptIcon::Information, CLSTString(fit.problem));
         return std::nullopt;
     }
-    std::string losses = "損失 (小さいほど予測が正確です): " + lossText(fit.lossBefore) + " → " +
-                         lossText(fit.lossAfter) +
-                         "\n予測と比べた復習: " + std::to_string(fit.reviews) + "件";
+    QString losses =
+        QCoreApplication::translate(
+            "ParameterFit", "損失 (小さいほど予測が正確です): %1 → %2\n予測と比べた復習: %3件")
+            .arg(QString::fromStdString(lossText(fit.lossBefore)),
+                 QString::fromStdString(lossText(fit.lossAfter)), QString::number(fit.reviews));
     if (!fit.improved) {
         prompter.message(PromptIcon::Information,
-                         CLSTString("自分の復習に合わせても予測は良くなりませんでした。"
-                                    "パラメーターはそのままです。\n\n" +
-                                    losses));
+                         FromQStringLossy(QCoreApplication::translate(
+                                              "ParameterFit",
+                                              "自分の復習に合わせても予測は良くなりませんでした。"
+                                              "パラメーターはそのままです。\n\n") +
+                                          losses));
         return std::nullopt;
     }
     if (!prompter.askYesNo(
             PromptIcon::Question,
-            CLSTString("自分の復習に合わせたパラメーターを使いますか？\n\n" + losses))) {
+            FromQStringLossy(
+                QCoreApplication::translate("ParameterFit",
+                                            "自分の復習に合わせたパラメーターを使いますか？\n\n") +
+                losses))) {
         return std::nullopt;
     }
     return fit.parameters;

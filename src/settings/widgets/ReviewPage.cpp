@@ -44,24 +44,24 @@ std::unique_ptr<CLSSqliteReviewLog> openExistingLog(std::string* error) {
 
 CLSReviewPageWidget::CLSReviewPageWidget(const CLSVorelSettings& settings, Prompter& prompter,
                                          QWidget* parent)
-    : CLSCustomizePage("復習", kHelpCustomizeReview, parent), m_prompter(prompter) {
+    : CLSCustomizePage(tr("復習"), kHelpCustomizeReview, parent), m_prompter(prompter) {
     m_retention = NewNumberField(70, 99, this);
     m_newPerDay = NewNumberField(0, 9999, this);
     m_reviewsPerDay = NewNumberField(0, 99999, this);
     m_maximumInterval = NewNumberField(1, 36500, this);
     m_learningSteps = new QLineEdit(this);
     m_relearningSteps = new QLineEdit(this);
-    m_learningSteps->setToolTip(U("1m (分)、1h (時間)、1d (日) をスペースで区切って並べます。"));
+    m_learningSteps->setToolTip(tr("1m (分)、1h (時間)、1d (日) をスペースで区切って並べます。"));
     m_relearningSteps->setToolTip(m_learningSteps->toolTip());
     m_dayStart = NewNumberField(0, 23, this);
-    m_hardAfterHint = new QCheckBox(U("ヒントを見て正解したときは「難しい」にする(&H)"), this);
-    m_easy = new QCheckBox(U("早く正解したときは「簡単」にする(&Y)："), this);
+    m_hardAfterHint = new QCheckBox(tr("ヒントを見て正解したときは「難しい」にする(&H)"), this);
+    m_easy = new QCheckBox(tr("早く正解したときは「簡単」にする(&Y)："), this);
     m_easyTime = NewNumberField(1, 3600, this);
-    m_fourButtons = new QCheckBox(U("確認モードでは4つのボタンで評価する(&F)"), this);
+    m_fourButtons = new QCheckBox(tr("確認モードでは4つのボタンで評価する(&F)"), this);
     m_parameters = new QComboBox(this);
-    m_parameters->addItem(U("既定"));
-    m_parameters->addItem(U("自分の復習に合わせたもの"));
-    m_fit = new QPushButton(U("自分の復習に合わせる(&O)..."), this);
+    m_parameters->addItem(tr("既定"));
+    m_parameters->addItem(tr("自分の復習に合わせたもの"));
+    m_fit = new QPushButton(tr("自分の復習に合わせる(&O)..."), this);
     m_fitInfo = new QLabel(this);
 
     auto* grid = new QGridLayout;
@@ -70,20 +70,20 @@ CLSReviewPageWidget::CLSReviewPageWidget(const CLSVorelSettings& settings, Promp
         QWidget* field;
         const char* unit;
     } rows[] = {
-        {"目標の記憶率(&T)：", m_retention, "%"},
-        {"1日の新しい問題の数(&N)：", m_newPerDay, "問"},
-        {"1日の復習の数(&V)：", m_reviewsPerDay, "問"},
-        {"最大の間隔(&M)：", m_maximumInterval, "日"},
-        {"学習ステップ(&L)：", m_learningSteps, nullptr},
-        {"再学習ステップ(&E)：", m_relearningSteps, nullptr},
-        {"1日の始まり(&D)：", m_dayStart, "時"},
+        {QT_TR_NOOP("目標の記憶率(&T)："), m_retention, "%"},
+        {QT_TR_NOOP("1日の新しい問題の数(&N)："), m_newPerDay, QT_TR_NOOP("問")},
+        {QT_TR_NOOP("1日の復習の数(&V)："), m_reviewsPerDay, QT_TR_NOOP("問")},
+        {QT_TR_NOOP("最大の間隔(&M)："), m_maximumInterval, QT_TR_NOOP("日")},
+        {QT_TR_NOOP("学習ステップ(&L)："), m_learningSteps, nullptr},
+        {QT_TR_NOOP("再学習ステップ(&E)："), m_relearningSteps, nullptr},
+        {QT_TR_NOOP("1日の始まり(&D)："), m_dayStart, QT_TR_NOOP("時")},
     };
     int row = 0;
     for (const auto& r : rows) {
-        grid->addWidget(NewFieldLabel(r.label, r.field, this), row, 0);
+        grid->addWidget(NewFieldLabel(tr(r.label), r.field, this), row, 0);
         if (r.unit) {
             grid->addWidget(r.field, row, 1);
-            auto* unit = new QLabel(U(r.unit), this);
+            auto* unit = new QLabel(tr(r.unit), this);
             grid->addWidget(unit, row, 2);
             r.field->setAccessibleDescription(unit->text());
         } else {
@@ -94,12 +94,12 @@ CLSReviewPageWidget::CLSReviewPageWidget(const CLSVorelSettings& settings, Promp
     grid->setColumnStretch(3, 1);
     content()->addLayout(grid);
 
-    auto* grading = new QGroupBox(U("評価"), this);
+    auto* grading = new QGroupBox(tr("評価"), this);
     auto* g = new QGridLayout(grading);
     g->addWidget(m_hardAfterHint, 0, 0, 1, 4);
     g->addWidget(m_easy, 1, 0);
     g->addWidget(m_easyTime, 1, 1);
-    auto* seconds = new QLabel(U("秒以内"), this);
+    auto* seconds = new QLabel(tr("秒以内"), this);
     g->addWidget(seconds, 1, 2);
     m_easyTime->setAccessibleDescription(seconds->text());
     g->addWidget(m_fourButtons, 2, 0, 1, 4);
@@ -107,7 +107,8 @@ CLSReviewPageWidget::CLSReviewPageWidget(const CLSVorelSettings& settings, Promp
     content()->addWidget(grading);
 
     auto* parameterRow = new QHBoxLayout;
-    parameterRow->addWidget(NewFieldLabel("記憶モデルのパラメーター(&P)：", m_parameters, this));
+    parameterRow->addWidget(
+        NewFieldLabel(tr("記憶モデルのパラメーター(&P)："), m_parameters, this));
     parameterRow->addWidget(m_parameters);
     parameterRow->addWidget(m_fit);
     parameterRow->addStretch(1);
@@ -180,10 +181,10 @@ void CLSReviewPageWidget::countReviews() {
             error = count.error();
         }
     }
-    QString info = error.empty() ? U("記録された復習: %1件").arg(m_reviewCount)
+    QString info = error.empty() ? tr("記録された復習: %1件").arg(m_reviewCount)
                                  : QString::fromStdString(error);
     if (error.empty() && m_reviewCount < kMinFitReviews)
-        info += U(" (%1件から合わせられます)").arg(kMinFitReviews);
+        info += tr(" (%1件から合わせられます)").arg(kMinFitReviews);
     m_fitInfo->setText(info);
     m_fit->setEnabled(m_reviewCount >= kMinFitReviews);
 }

@@ -15,13 +15,15 @@
 #include <QToolButton>
 #include <QWindow>
 
+#include "settings/widgets/HelpPages.h"
+#include "text/Language.h"
 #include "text/widgets/DesktopOpen.h"
 #include "text/widgets/QtPrompter.h"
 #include "text/widgets/QtText.h"
 
 namespace {
 
-const char* const kHelpTitle = "Vorel ヘルプ";
+const char* const kHelpTitle = QT_TRANSLATE_NOOP("CLSWndHelp", "Vorel ヘルプ");
 // Highlighting every match of a one-letter word on a long page would cost
 // more than it shows.
 constexpr int kMostHighlights = 500;
@@ -38,8 +40,8 @@ void deleteSharedWindow() {
 }  // namespace
 
 CLSWndHelp::CLSWndHelp(QWidget* parent) : QWidget(parent, Qt::Window) {
-    setWindowTitle(U(kHelpTitle));
-    setAccessibleName(U(kHelpTitle));
+    setWindowTitle(tr(kHelpTitle));
+    setAccessibleName(tr(kHelpTitle));
     // The help stays open beside the program but never keeps it running.
     setAttribute(Qt::WA_QuitOnClose, false);
     auto* top = new QVBoxLayout(this);
@@ -47,7 +49,7 @@ CLSWndHelp::CLSWndHelp(QWidget* parent) : QWidget(parent, Qt::Window) {
     createToolRow(top);
 
     m_browser = new QTextBrowser(this);
-    m_browser->setAccessibleName(U("ヘルプのページ"));
+    m_browser->setAccessibleName(tr("ヘルプのページ"));
     // Links are followed here, so that a page outside the help goes to the
     // desktop and a missing page is reported instead of shown blank.
     m_browser->setOpenLinks(false);
@@ -59,7 +61,7 @@ CLSWndHelp::CLSWndHelp(QWidget* parent) : QWidget(parent, Qt::Window) {
     connect(m_browser, &QTextBrowser::forwardAvailable, m_forward, &QAction::setEnabled);
     connect(m_browser, &QTextBrowser::sourceChanged, this, [this] {
         QString title = m_browser->documentTitle();
-        setWindowTitle(title.isEmpty() ? U(kHelpTitle) : title);
+        setWindowTitle(title.isEmpty() ? tr(kHelpTitle) : title);
         highlightMatches();
     });
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
@@ -82,18 +84,18 @@ QAction* CLSWndHelp::addCommand(const QString& text, const QList<QKeySequence>& 
 
 void CLSWndHelp::createToolRow(QBoxLayout* top) {
     m_back =
-        addCommand(U("戻る"), {QKeySequence(Qt::ALT | Qt::Key_Left), QKeySequence(Qt::Key_Back)});
-    m_forward = addCommand(U("進む"),
+        addCommand(tr("戻る"), {QKeySequence(Qt::ALT | Qt::Key_Left), QKeySequence(Qt::Key_Back)});
+    m_forward = addCommand(tr("進む"),
                            {QKeySequence(Qt::ALT | Qt::Key_Right), QKeySequence(Qt::Key_Forward)});
-    m_contents = addCommand(U("目次"), {QKeySequence(Qt::ALT | Qt::Key_Home)});
-    m_find = addCommand(U("検索"), {QKeySequence(Qt::CTRL | Qt::Key_F)});
+    m_contents = addCommand(tr("目次"), {QKeySequence(Qt::ALT | Qt::Key_Home)});
+    m_find = addCommand(tr("検索"), {QKeySequence(Qt::CTRL | Qt::Key_F)});
     m_back->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));
     m_forward->setIcon(style()->standardIcon(QStyle::SP_ArrowForward));
     m_contents->setIcon(style()->standardIcon(QStyle::SP_DirHomeIcon));
     m_back->setEnabled(false);
     m_forward->setEnabled(false);
-    auto* next = addCommand(U("次を検索"), {QKeySequence(Qt::Key_F3)});
-    auto* previous = addCommand(U("前を検索"), {QKeySequence(Qt::SHIFT | Qt::Key_F3)});
+    auto* next = addCommand(tr("次を検索"), {QKeySequence(Qt::Key_F3)});
+    auto* previous = addCommand(tr("前を検索"), {QKeySequence(Qt::SHIFT | Qt::Key_F3)});
 
     auto* row = new QHBoxLayout;
     for (QAction* action : {m_back, m_forward, m_contents, m_find}) {
@@ -127,25 +129,25 @@ void CLSWndHelp::createFindBar(QBoxLayout* top) {
     m_findBar = new QWidget(this);
     auto* row = new QHBoxLayout(m_findBar);
     row->setContentsMargins(0, 0, 0, 0);
-    auto* label = new QLabel(U("ページ内を検索(&S):"), m_findBar);
+    auto* label = new QLabel(tr("ページ内を検索(&S):"), m_findBar);
     m_findField = new QLineEdit(m_findBar);
-    m_findField->setAccessibleName(U("ページ内を検索する語"));
+    m_findField->setAccessibleName(tr("ページ内を検索する語"));
     m_findField->setClearButtonEnabled(true);
     m_findField->installEventFilter(this);
     label->setBuddy(m_findField);
     auto* previous = new QToolButton(m_findBar);
-    previous->setText(U("前へ(&P)"));
-    previous->setAccessibleName(U("前を検索"));
+    previous->setText(tr("前へ(&P)"));
+    previous->setAccessibleName(tr("前を検索"));
     auto* next = new QToolButton(m_findBar);
-    next->setText(U("次へ(&N)"));
-    next->setAccessibleName(U("次を検索"));
+    next->setText(tr("次へ(&N)"));
+    next->setAccessibleName(tr("次を検索"));
     auto* close = new QToolButton(m_findBar);
-    close->setText(U("閉じる"));
-    close->setAccessibleName(U("検索バーを閉じる"));
+    close->setText(tr("閉じる"));
+    close->setAccessibleName(tr("検索バーを閉じる"));
     for (QToolButton* b : {previous, next, close})
         b->setFocusPolicy(Qt::TabFocus);
     m_findStatus = new QLabel(m_findBar);
-    m_findStatus->setAccessibleName(U("検索の結果"));
+    m_findStatus->setAccessibleName(tr("検索の結果"));
     row->addWidget(label);
     row->addWidget(m_findField, 1);
     row->addWidget(previous);
@@ -189,7 +191,10 @@ void CLSWndHelp::showPage(const QString& page) {
         // The pages link their style sheet as a browser expects it, without
         // the type the rich-text engine needs to load it; so it is given
         // to every page here.
-        QFile css(m_folder + "/style.css");
+        // A language's pages share the style sheet of the Japanese ones.
+        QString sheet = m_folder + "/style.css";
+        if (!QFileInfo(sheet).isFile()) sheet = QFileInfo(m_folder).absolutePath() + "/style.css";
+        QFile css(sheet);
         m_browser->document()->setDefaultStyleSheet(
             css.open(QIODevice::ReadOnly) ? QString::fromUtf8(css.readAll()) : QString());
     }
@@ -208,7 +213,9 @@ QString CLSWndHelp::currentPage() const {
 }
 
 void CLSWndHelp::showContents() {
-    if (!m_folder.isEmpty()) m_browser->setSource(QUrl::fromLocalFile(m_folder + "/index.html"));
+    if (m_folder.isEmpty()) return;
+    m_browser->setSource(
+        QUrl::fromLocalFile(HelpPageInLanguage(m_folder + "/index.html", ProgramLanguage())));
 }
 
 void CLSWndHelp::goBack() {
@@ -256,7 +263,7 @@ bool CLSWndHelp::findNext(bool backwards) {
         found = document->find(text, wrapped, flags);
     }
     if (found.isNull()) {
-        m_findStatus->setText(U("見つかりません"));
+        m_findStatus->setText(tr("見つかりません"));
         return false;
     }
     m_browser->setTextCursor(found);
@@ -285,9 +292,17 @@ void CLSWndHelp::followLink(const QUrl& link) {
         OpenWithDesktop(url);
         return;
     }
+    // The page in the learner's language where it has been translated, the
+    // Japanese one where not.
+    QString page = HelpPageInLanguage(url.toLocalFile(), ProgramLanguage());
+    if (page != url.toLocalFile()) {
+        QString anchor = url.fragment();
+        url = QUrl::fromLocalFile(page);
+        if (!anchor.isEmpty()) url.setFragment(anchor);
+    }
     if (!QFileInfo(url.toLocalFile()).isFile()) {
         QtPrompter(this).message(PromptIcon::Error,
-                                 FromQStringLossy(U("ヘルプのページが見つかりません: ") +
+                                 FromQStringLossy(tr("ヘルプのページが見つかりません: ") +
                                                   QFileInfo(url.toLocalFile()).fileName()));
         return;
     }

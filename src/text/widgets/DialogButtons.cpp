@@ -1,6 +1,7 @@
 #include "text/widgets/DialogButtons.h"
 
 #include <QBoxLayout>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QPushButton>
@@ -11,15 +12,17 @@
 DialogButtonSet MakeDialogButtons(QDialog& dialog, QWidget* parent,
                                   const DialogButtonsOptions& options) {
     DialogButtonSet made;
-    made.ok = new QPushButton(U(options.okText), parent);
+    made.ok = new QPushButton(QCoreApplication::translate("DialogButtons", options.okText), parent);
     made.ok->setDefault(true);
     if (options.cancel) {
-        made.cancel = new QPushButton(U("キャンセル"), parent);
+        made.cancel =
+            new QPushButton(QCoreApplication::translate("DialogButtons", "キャンセル"), parent);
         QObject::connect(made.cancel, &QPushButton::clicked, &dialog, &QDialog::reject);
     }
     if (options.helpTopic != 0) {
         int topic = options.helpTopic;
-        made.help = new QPushButton(U(options.helpText), parent);
+        made.help =
+            new QPushButton(QCoreApplication::translate("DialogButtons", options.helpText), parent);
         QObject::connect(made.help, &QPushButton::clicked, &dialog,
                          [&dialog, topic] { ShowDialogHelp(&dialog, topic); });
         InstallHelpKey(&dialog, topic);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QtGlobal>
+
 class QBoxLayout;
 class QDialog;
 class QDialogButtonBox;
@@ -10,10 +12,12 @@ class QWidget;
 struct DialogButtonsOptions {
     /// The topic ヘルプ and F1 open; 0 for a dialog without help.
     int helpTopic = 0;
-    /// OK's text (UTF-8), for dialogs whose OK says what it does.
+    /// OK's text (UTF-8), for dialogs whose OK says what it does; like
+    /// helpText, it is looked up in the context "DialogButtons" (mark it with
+    /// QT_TRANSLATE_NOOP("DialogButtons", ...)).
     const char* okText = "OK";
     /// "ヘルプ" without the mnemonic where Alt+H belongs to a field.
-    const char* helpText = "ヘルプ(&H)";
+    const char* helpText = QT_TRANSLATE_NOOP("DialogButtons", "ヘルプ(&H)");
     /// False for a dialog that has nothing to cancel.
     bool cancel = true;
 };

@@ -1,5 +1,6 @@
 #include "text/widgets/QtPrompter.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -38,7 +39,8 @@ int QtPrompter::askChoice(PromptIcon icon, const CLSTString& text,
         buttons.push_back(box.addButton(ToQString(answer), QMessageBox::AcceptRole));
     // Esc and the close button answer "none of these" through a button
     // nobody sees: without an escape button the box could not be closed.
-    QPushButton* none = box.addButton(QString::fromUtf8("キャンセル"), QMessageBox::RejectRole);
+    QPushButton* none = box.addButton(QCoreApplication::translate("QtPrompter", "キャンセル"),
+                                      QMessageBox::RejectRole);
     none->hide();
     box.setEscapeButton(none);
     if (defaultAnswer >= 0 && defaultAnswer < static_cast<int>(buttons.size()))
@@ -73,13 +75,15 @@ PromptAnswer QtPrompter::ask(PromptIcon icon, PromptButtons buttons, const CLSTS
     for (QMessageBox::StandardButton b : order)
         set |= b;
     box.setStandardButtons(set);
-    const char* labels[] = {"OK", "キャンセル", "はい(&Y)", "いいえ(&N)"};
+    const char* labels[] = {
+        QT_TRANSLATE_NOOP("QtPrompter", "OK"), QT_TRANSLATE_NOOP("QtPrompter", "キャンセル"),
+        QT_TRANSLATE_NOOP("QtPrompter", "はい(&Y)"), QT_TRANSLATE_NOOP("QtPrompter", "いいえ(&N)")};
     for (QMessageBox::StandardButton b : order) {
         int label = b == QMessageBox::Ok       ? 0
                     : b == QMessageBox::Cancel ? 1
                     : b == QMessageBox::Yes    ? 2
                                                : 3;
-        box.button(b)->setText(QString::fromUtf8(labels[label]));
+        box.button(b)->setText(QCoreApplication::translate("QtPrompter", labels[label]));
     }
     if (defaultButton >= 0 && defaultButton < order.size())
         box.setDefaultButton(order[defaultButton]);

@@ -1,5 +1,6 @@
 #include "text/widgets/TextFromUser.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -43,7 +44,8 @@ bool ChooseSavePath(QWidget* parent, const QString& caption, const QString& fold
     QString chosen = dialog.selectedFiles().first();
     if (QFileInfo::exists(chosen) &&
         !prompter.askYesNo(PromptIcon::Warning,
-                           CLSTString("ファイルは既に存在します。上書きしますか？"))) {
+                           FromQStringLossy(QCoreApplication::translate(
+                               "TextFromUser", "ファイルは既に存在します。上書きしますか？")))) {
         return false;
     }
     return PathFromChosen(chosen, path, prompter);

@@ -20,6 +20,7 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
+#include <QTranslator>
 #include <QUrl>
 
 #include "TestSupport.h"
@@ -41,8 +42,10 @@
 #include "srs/SqliteReviewLog.h"
 #include "text/Codec.h"
 #include "text/Error.h"
+#include "text/Language.h"
 #include "text/widgets/DialogHelp.h"
 #include "text/widgets/NumberSpinBox.h"
+#include "text/widgets/QtText.h"
 #include "widgets/DialogTestSupport.h"
 #include "widgets/WhenModal.h"
 
@@ -454,6 +457,58 @@ TEST(CustomizeSheet, EveryPageFitsAtItsDefaultSize) {
         QApplication::processEvents();
         EXPECT_EQ(Clipped(sheet.page(i)), QStringList()) << "page " << i;
         SaveShot(&sheet, ("customize-" + std::to_string(i)).c_str());
+    }
+}
+
+// The sheet in English, as a learner with VOREL_LANG=en sees it.
+struct InEnglish {
+    QTranslator translator;
+    InEnglish() {
+        SetProgramLanguage("en");
+        loaded = translator.load(ToQString(ProgramDataFolder()) + "/translations/vorel_en.qm");
+        if (loaded) QCoreApplication::installTranslator(&translator);
+    }
+    ~InEnglish() {
+        QCoreApplication::removeTranslator(&translator);
+        SetProgramLanguage("ja");
+    }
+    bool loaded = false;
+};
+
+// The mnemonic letter of a text ("&Apply" -> 'a'), 0 for none.
+QChar Mnemonic(const QString& text) {
+    for (int i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] != '&') continue;
+        if (text[i + 1] != '&') return text[i + 1].toLower();
+        ++i;
+    }
+    return QChar();
+}
+
+TEST(CustomizeSheet, InEnglishEveryPageFitsAndItsMnemonicsAreItsOwn) {
+    InEnglish english;
+    ASSERT_TRUE(english.loaded);
+    UseProgramFonts();
+    CLSVorelSettings settings;
+    CLSCustomizeSheet sheet(settings, nullptr);
+    sheet.show();
+    ASSERT_EQ(sheet.applyButton()->text(), "&Apply");
+    for (int i = 0; i < CLSCustomizeSheet::kPageCount; ++i) {
+        sheet.tabs()->setCurrentIndex(i);
+        QApplication::processEvents();
+        EXPECT_EQ(Clipped(sheet.page(i)), QStringList()) << "page " << i;
+        QMap<QChar, QString> taken{{'a', sheet.applyButton()->text()}};
+        QList<QWidget*> controls = sheet.page(i)->findChildren<QWidget*>();
+        for (QWidget* w : controls) {
+            if (!qobject_cast<QLabel*>(w) && !qobject_cast<QAbstractButton*>(w)) continue;
+            QString text = w->property("text").toString();
+            QChar key = Mnemonic(text);
+            if (key.isNull()) continue;
+            EXPECT_FALSE(taken.contains(key)) << "page " << i << ": " << text.toStdString()
+                                              << " and " << taken.value(key).toStdString();
+            taken.insert(key, text);
+        }
+        SaveShot(&sheet, ("customize-en-" + std::to_string(i)).c_str());
     }
 }
 

@@ -19,6 +19,7 @@
 #include <QToolButton>
 #include <QWindow>
 
+#include "TestSupport.h"
 #include "settings/widgets/HelpPages.h"
 #include "settings/widgets/WndHelp.h"
 #include "text/widgets/DialogHelp.h"
@@ -205,4 +206,57 @@ TEST(HelpPages, EveryLinkLeadsToAPageAndAnchorThatExistAndEveryPageIsLinked) {
     // Every topic F1 can open has its page.
     for (int topic : KnownHelpTopics())
         EXPECT_TRUE(pages.contains(QString::number(topic) + ".html")) << topic;
+}
+
+TEST(HelpPages, AnEnglishPageIsChosenInEnglishAndTheJapaneseOneStandsInForAMissingOne) {
+    TempDir dir;
+    const QString folder = QString::fromStdString(dir.path());
+    QDir().mkpath(folder + "/en");
+    for (const char* name : {"index.html", "133.html", "630.html", "en/index.html", "en/133.html"})
+        WriteFileBytes(dir.file(name), "<html></html>");
+    EXPECT_EQ(HelpPageIn(folder, 133, "en"), folder + "/en/133.html");
+    EXPECT_EQ(HelpPageIn(folder, 630, "en"), folder + "/630.html") << "not translated yet";
+    EXPECT_EQ(HelpPageIn(folder, 999, "en"), folder + "/en/index.html") << "the contents";
+    EXPECT_EQ(HelpPageIn(folder, 133, "ja"), folder + "/133.html");
+    EXPECT_EQ(HelpPageIn(folder, 133, "de"), folder + "/133.html") << "a language without help";
+    // A link of an English page to a page that has no translation.
+    EXPECT_EQ(HelpPageInLanguage(folder + "/en/630.html", "en"), folder + "/630.html");
+    EXPECT_EQ(HelpPageInLanguage(folder + "/en/631.html", "en"), folder + "/en/631.html")
+        << "a page missing in both stays missing";
+}
+
+TEST(HelpPages, EveryEnglishPageHasItsJapaneseOneAndLinksToPagesThatExist) {
+    const QString root = QString::fromUtf8(VOREL_SOURCE_DIR) + "/help";
+    QDir folder(root + "/en");
+    const QStringList pages = folder.entryList({"*.html"}, QDir::Files);
+    ASSERT_TRUE(pages.contains("index.html"));
+    auto read = [](const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    };
+    QRegularExpression link(R"re(\b(?:href|src)="([^"]*)")re");
+    QRegularExpression named(R"re(\b(?:id|name)="([^"]+)")re");
+    for (const QString& page : pages) {
+        const QString html = read(folder.filePath(page));
+        EXPECT_TRUE(html.contains("<html lang=\"en\">")) << page.toStdString();
+        EXPECT_TRUE(QFileInfo(root + "/" + page).isFile()) << page.toStdString();
+        for (const auto& m : link.globalMatch(html)) {
+            const QString target = m.captured(1);
+            const std::string where = page.toStdString() + " -> " + target.toStdString();
+            if (target.contains("://") || target.startsWith("mailto:")) continue;
+            QString file = target.section('#', 0, 0);
+            QString anchor = target.section('#', 1);
+            QString path = HelpPageInLanguage(
+                QFileInfo(folder.filePath(file.isEmpty() ? page : file)).absoluteFilePath(), "en");
+            if (!QFileInfo(path).isFile()) {
+                ADD_FAILURE() << "no such file: " << where;
+                continue;
+            }
+            if (anchor.isEmpty()) continue;
+            QSet<QString> anchors;
+            for (const auto& a : named.globalMatch(read(path)))
+                anchors.insert(a.captured(1));
+            EXPECT_TRUE(anchors.contains(anchor)) << "no such anchor: " << where;
+        }
+    }
 }
