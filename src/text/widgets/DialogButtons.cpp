@@ -1,25 +1,39 @@
 #include "text/widgets/DialogButtons.h"
 
 #include <QBoxLayout>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QPushButton>
 
 #include "text/widgets/DialogHelp.h"
-#include "text/widgets/QtText.h"
+
+namespace {
+
+// The given texts are Japanese, shown in the program's language; a
+// dialog's own OK text is marked for the translation where it is given.
+QString buttonText(const char* japanese) {
+    return QCoreApplication::translate("DialogButtons", japanese);
+}
+
+[[maybe_unused]] const char* const kHelpTexts[] = {QT_TRANSLATE_NOOP("DialogButtons", "ヘルプ(&H)"),
+                                                   QT_TRANSLATE_NOOP("DialogButtons", "ヘルプ")};
+
+}  // namespace
 
 DialogButtonSet MakeDialogButtons(QDialog& dialog, QWidget* parent,
                                   const DialogButtonsOptions& options) {
     DialogButtonSet made;
-    made.ok = new QPushButton(U(options.okText), parent);
+    made.ok = new QPushButton(buttonText(options.okText), parent);
     made.ok->setDefault(true);
     if (options.cancel) {
-        made.cancel = new QPushButton(U("キャンセル"), parent);
+        made.cancel =
+            new QPushButton(QCoreApplication::translate("DialogButtons", "キャンセル"), parent);
         QObject::connect(made.cancel, &QPushButton::clicked, &dialog, &QDialog::reject);
     }
     if (options.helpTopic != 0) {
         int topic = options.helpTopic;
-        made.help = new QPushButton(U(options.helpText), parent);
+        made.help = new QPushButton(buttonText(options.helpText), parent);
         QObject::connect(made.help, &QPushButton::clicked, &dialog,
                          [&dialog, topic] { ShowDialogHelp(&dialog, topic); });
         InstallHelpKey(&dialog, topic);

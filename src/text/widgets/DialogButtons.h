@@ -10,7 +10,9 @@ class QWidget;
 struct DialogButtonsOptions {
     /// The topic ヘルプ and F1 open; 0 for a dialog without help.
     int helpTopic = 0;
-    /// OK's text (UTF-8), for dialogs whose OK says what it does.
+    /// OK's text (Japanese, shown translated: mark it with
+    /// QT_TRANSLATE_NOOP("DialogButtons", "…")), for dialogs whose OK says
+    /// what it does.
     const char* okText = "OK";
     /// "ヘルプ" without the mnemonic where Alt+H belongs to a field.
     const char* helpText = "ヘルプ(&H)";
