@@ -26,7 +26,8 @@
 
 namespace {
 
-const char* kDataFilter = "Vorelデータファイル (*.vrf);;すべてのファイル (*)";
+const char* kDataFilter =
+    QT_TRANSLATE_NOOP("CLSMainWindow", "Vorelデータファイル (*.vrf);;すべてのファイル (*)");
 
 QString startFolder(const CLSVorelDataFile& doc) {
     if (doc.isUntitled()) return QString();
@@ -45,8 +46,7 @@ void CLSMainWindow::openRecent(int index) {
 void CLSMainWindow::chooseAndOpen() {
     if (m_study) m_study->examFinish(true);
     CLSTString path;
-    if (!ChooseOpenPath(this, QString::fromUtf8("開く"), startFolder(m_doc),
-                        QString::fromUtf8(kDataFilter), m_prompter, path)) {
+    if (!ChooseOpenPath(this, tr("開く"), startFolder(m_doc), tr(kDataFilter), m_prompter, path)) {
         return;
     }
     openFile(path);
@@ -62,8 +62,8 @@ CLSSaveResult CLSMainWindow::saveDocument() {
 bool CLSMainWindow::saveAs() {
     m_shown->commitEdits();
     CLSTString path;
-    if (!ChooseSavePath(this, QString::fromUtf8("名前を付けて保存"), startFolder(m_doc),
-                        QString::fromUtf8(kDataFilter), "vrf", m_prompter, path)) {
+    if (!ChooseSavePath(this, tr("名前を付けて保存"), startFolder(m_doc), tr(kDataFilter), "vrf",
+                        m_prompter, path)) {
         return false;
     }
     bool ok = m_doc.saveFile(path);
@@ -94,14 +94,14 @@ void CLSMainWindow::openHelp() {
 
 void CLSMainWindow::showAbout() {
     QDialog box(this);
-    box.setWindowTitle(QString::fromUtf8("バージョン情報"));
+    box.setWindowTitle(tr("バージョン情報"));
     auto* layout = new QVBoxLayout(&box);
     auto* name = new QLabel(QString::fromLatin1(kAppTitle), &box);
     name->setFont(ProgramFont("Times New Roman", 24));
-    auto* version = new QLabel(
-        QString::fromUtf8("バージョン %1").arg(QString::fromLatin1(VOREL_VERSION_TEXT)), &box);
+    auto* version =
+        new QLabel(tr("バージョン %1").arg(QString::fromLatin1(VOREL_VERSION_TEXT)), &box);
     // The link opens the folder of the settings, the exam history and the help file.
-    auto* link = new QLabel(QString::fromUtf8("<a href=\"%1\">設定フォルダを開く</a>")
+    auto* link = new QLabel(tr("<a href=\"%1\">設定フォルダを開く</a>")
                                 .arg(QUrl::fromLocalFile(ToQString(SettingsFolder())).toString()),
                             &box);
     link->setFont(ProgramFont("ＭＳ Ｐゴシック", 9));

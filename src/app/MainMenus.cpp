@@ -41,50 +41,65 @@ void CLSMainWindow::createCommands() {
     constexpr CLSMenu kFile = CLSMenu::kFile, kView = CLSMenu::kView, kHelp = CLSMenu::kHelp;
 
     c.add({.id = kNew,
-           .text = "新規作成(&N)",
-           .tip = "新規作成",
+           .text = QT_TRANSLATE_NOOP("CLSCommandSet", "新規作成(&N)"),
+           .tip = QT_TRANSLATE_NOOP("CLSCommandSet", "新規作成"),
            .icon = "new",
            .menu = {kFile, 101},
            .toolbar = {101, kEditorScreen}},
           [this] { newDocument(); });
     c.add({.id = kOpen,
-           .text = "開く(&O)...",
-           .tip = "ファイルを開く",
+           .text = QT_TRANSLATE_NOOP("CLSCommandSet", "開く(&O)..."),
+           .tip = QT_TRANSLATE_NOOP("CLSCommandSet", "ファイルを開く"),
            .shortcut = "Ctrl+O",
            .menu = {kFile, 102},
            .toolbar = {102, kEveryScreen, CLSMenu::kRecentFiles}},
           [this] { chooseAndOpen(); });
-    c.add({.id = kOpenExamLog, .text = "出題履歴を開く(&H)...", .menu = {kFile, 103}},
+    c.add({.id = kOpenExamLog,
+           .text = QT_TRANSLATE_NOOP("CLSCommandSet", "出題履歴を開く(&H)..."),
+           .menu = {kFile, 103}},
           [this] { ShowExamLog(this, *m_study, [this] { showScreen(m_study); }); });
     c.add({.id = kSave,
-           .text = "上書き保存(&S)",
-           .tip = "上書き保存",
+           .text = QT_TRANSLATE_NOOP("CLSCommandSet", "上書き保存(&S)"),
+           .tip = QT_TRANSLATE_NOOP("CLSCommandSet", "上書き保存"),
            .shortcut = "Ctrl+S",
            .icon = "save",
            .menu = {kFile, 104},
            .toolbar = {103, kEditorScreen}},
           [this] { save(); });
-    c.add({.id = kSaveAs, .text = "名前を付けて保存(&A)...", .menu = {kFile, 105}},
+    c.add({.id = kSaveAs,
+           .text = QT_TRANSLATE_NOOP("CLSCommandSet", "名前を付けて保存(&A)..."),
+           .menu = {kFile, 105}},
           [this] { saveAs(); });
-    c.add({.id = kImport, .text = "インポート(&I)...", .menu = {kFile, 201}}, [this] {
-        m_study->examFinish(true);
-        ImportWithDialog(this, m_doc);
-    });
+    c.add({.id = kImport,
+           .text = QT_TRANSLATE_NOOP("CLSCommandSet", "インポート(&I)..."),
+           .menu = {kFile, 201}},
+          [this] {
+              m_study->examFinish(true);
+              ImportWithDialog(this, m_doc);
+          });
     c.add(
-        {.id = kExport, .text = "エクスポート(&E)...", .menu = {kFile, 202}},
+        {.id = kExport,
+         .text = QT_TRANSLATE_NOOP("CLSCommandSet", "エクスポート(&E)..."),
+         .menu = {kFile, 202}},
         [this] { ExportWithDialog(this, m_doc); }, [this] { return m_doc.getQuestionCount() > 0; });
-    c.add({.id = kDataInfo, .text = "データ情報(&N)...", .menu = {kFile, 203}},
+    c.add({.id = kDataInfo,
+           .text = QT_TRANSLATE_NOOP("CLSCommandSet", "データ情報(&N)..."),
+           .menu = {kFile, 203}},
           [this] { showDataInfo(); });
     c.add(
-        {.id = kPageSetup, .text = "印刷設定(&T)...", .menu = {kFile, 301}},
+        {.id = kPageSetup,
+         .text = QT_TRANSLATE_NOOP("CLSCommandSet", "印刷設定(&T)..."),
+         .menu = {kFile, 301}},
         [this] { ShowPrintSettings(this, m_doc); }, [this] { return CanPrint(m_doc); });
     c.add(
-        {.id = kPreview, .text = "印刷プレビュー(&V)...", .menu = {kFile, 302}},
+        {.id = kPreview,
+         .text = QT_TRANSLATE_NOOP("CLSCommandSet", "印刷プレビュー(&V)..."),
+         .menu = {kFile, 302}},
         [this] { ShowPrintPreview(this, m_doc); }, [this] { return CanPrint(m_doc); });
     c.add(
         {.id = kPrint,
-         .text = "印刷(&P)...",
-         .tip = "印刷",
+         .text = QT_TRANSLATE_NOOP("CLSCommandSet", "印刷(&P)..."),
+         .tip = QT_TRANSLATE_NOOP("CLSCommandSet", "印刷"),
          .shortcut = "Ctrl+P",
          .icon = "print",
          .menu = {kFile, 303},
@@ -92,50 +107,67 @@ void CLSMainWindow::createCommands() {
         [this] { PrintDocument(this, m_doc); }, [this] { return CanPrint(m_doc); });
     // The recent files stand before this, in its section.
     c.add(
-        {.id = kRecentClear, .text = "履歴のクリア(&C)", .menu = {kFile, 401}},
+        {.id = kRecentClear,
+         .text = QT_TRANSLATE_NOOP("CLSCommandSet", "履歴のクリア(&C)"),
+         .menu = {kFile, 401}},
         [this] {
             m_settings.clearRecentFiles();
             rebuildRecentMenu();
         },
         [this] { return m_settings.recentFileCount() > 0; });
-    c.add({.id = kExit, .text = "終了(&X)", .menu = {kFile, 501}}, [this] { close(); });
+    c.add(
+        {.id = kExit, .text = QT_TRANSLATE_NOOP("CLSCommandSet", "終了(&X)"), .menu = {kFile, 501}},
+        [this] { close(); });
     // F7 goes back and forth; each screen's menu and toolbar has the way
     // to the other.
     c.add({.id = kToEditor,
-           .text = "編集画面へ(&E)",
-           .tip = "編集画面へ",
+           .text = QT_TRANSLATE_NOOP("CLSCommandSet", "編集画面へ(&E)"),
+           .tip = QT_TRANSLATE_NOOP("CLSCommandSet", "編集画面へ"),
            .shortcut = "F7",
            .icon = "editor",
            .menu = {CLSMenu::kEdit, 101, kStudyScreen},
            .toolbar = {901, kStudyScreen}},
           [this] { switchScreens(); });
     c.add({.id = kToStudy,
-           .text = "学習画面へ(&S)",
-           .tip = "学習画面へ",
+           .text = QT_TRANSLATE_NOOP("CLSCommandSet", "学習画面へ(&S)"),
+           .tip = QT_TRANSLATE_NOOP("CLSCommandSet", "学習画面へ"),
            .icon = "study",
            .menu = {CLSMenu::kStudy, 101, kEditorScreen},
            .toolbar = {901, kEditorScreen}},
           [this] { switchScreens(); });
     c.add(
-        {.id = kToolBar, .text = "ツールバー(&T)", .checkable = true, .menu = {kView, 101}},
+        {.id = kToolBar,
+         .text = QT_TRANSLATE_NOOP("CLSCommandSet", "ツールバー(&T)"),
+         .checkable = true,
+         .menu = {kView, 101}},
         [this] {
             m_settings.setFlag(CLSVorelSettings::kToolBar, !m_settings.toolBar());
             if (m_toolBar) m_toolBar->setVisible(m_settings.toolBar());
         },
         {}, [this] { return m_settings.toolBar(); });
     c.add(
-        {.id = kStatusBar, .text = "ステータスバー(&S)", .checkable = true, .menu = {kView, 102}},
+        {.id = kStatusBar,
+         .text = QT_TRANSLATE_NOOP("CLSCommandSet", "ステータスバー(&S)"),
+         .checkable = true,
+         .menu = {kView, 102}},
         [this] {
             m_settings.setFlag(CLSVorelSettings::kStatusBar, !m_settings.statusBar());
             statusBar()->setVisible(m_settings.statusBar());
         },
         {}, [this] { return m_settings.statusBar(); });
-    c.add({.id = kCustomize, .text = "カスタマイズ(&C)...", .menu = {kView, 901}}, [this] {
-        CreateCustomizeProp(this, m_settings, &m_sound, [this] { emit settingsChanged(); });
-    });
-    c.add({.id = kHelpContents, .text = "目次(&C)...", .menu = {kHelp, 101}},
+    c.add({.id = kCustomize,
+           .text = QT_TRANSLATE_NOOP("CLSCommandSet", "カスタマイズ(&C)..."),
+           .menu = {kView, 901}},
+          [this] {
+              CreateCustomizeProp(this, m_settings, &m_sound, [this] { emit settingsChanged(); });
+          });
+    c.add({.id = kHelpContents,
+           .text = QT_TRANSLATE_NOOP("CLSCommandSet", "目次(&C)..."),
+           .menu = {kHelp, 101}},
           [this] { openHelp(); });
-    c.add({.id = kAbout, .text = "バージョン情報(&A)...", .menu = {kHelp, 201}},
+    c.add({.id = kAbout,
+           .text = QT_TRANSLATE_NOOP("CLSCommandSet", "バージョン情報(&A)..."),
+           .menu = {kHelp, 201}},
           [this] { showAbout(); });
     InstallMainHelpKey(this, [this] { return m_shown->helpTopic(); });
     connect(m_commands, &CLSCommandSet::commandRan, this, &CLSMainWindow::updateCommands);
@@ -156,7 +188,7 @@ void CLSMainWindow::buildMenus() {
 
 void CLSMainWindow::buildToolBar() {
     if (!m_toolBar) {
-        m_toolBar = addToolBar(QString::fromUtf8("ツールバー"));
+        m_toolBar = addToolBar(tr("ツールバー"));
         m_toolBar->setObjectName("StudyToolBar");
         m_toolBar->setMovable(false);
         m_toolBar->setIconSize(QSize(20, 20));
@@ -177,7 +209,7 @@ QMenu* CLSMainWindow::recentPopup(QWidget* parent) {
     connect(popup, &QMenu::aboutToShow, this, [this, popup] {
         popup->clear();
         if (m_settings.recentFileCount() == 0) {
-            popup->addAction(QString::fromUtf8("ファイル履歴がありません"))->setEnabled(false);
+            popup->addAction(tr("ファイル履歴がありません"))->setEnabled(false);
             return;
         }
         for (int i = 0; i < m_settings.recentFileCount(); ++i) {
@@ -190,7 +222,7 @@ QMenu* CLSMainWindow::recentPopup(QWidget* parent) {
 
 void CLSMainWindow::createStatusBar() {
     QStatusBar* bar = statusBar();
-    auto* help = new QLabel(QString::fromUtf8("ヘルプを見るには F1 キーを押してください。"), bar);
+    auto* help = new QLabel(tr("ヘルプを見るには F1 キーを押してください。"), bar);
     bar->addWidget(help, 1);
     m_statusParts.append(help);
     int partWidth = bar->fontMetrics().height() * 7 / 2;

@@ -210,7 +210,7 @@ bool CLSMainWindow::mayLoad() {
     // The card writes back first: its edit belongs to the old document.
     if (m_shown) m_shown->commitEdits();
     if (m_study) m_study->documentLoading();
-    if (QLabel* part = statusPart(0)) part->setText(QString::fromUtf8("読み込み中..."));
+    if (QLabel* part = statusPart(0)) part->setText(tr("読み込み中..."));
     return true;
 }
 

@@ -10,8 +10,10 @@
 #include "quiz/ExamLogReader.h"
 #include "text/Clock.h"
 #include "text/Codec.h"
+#include "text/DateWords.h"
 #include "text/Error.h"
 #include "text/FileReadLine.h"
+#include "text/Language.h"
 #include "text/TextEncoding.h"
 #include "text/Unicode.h"
 
@@ -77,13 +79,6 @@ int compareDates(const CLSExamLogOne& a, const CLSExamLogOne& b) {
         if (x[i] != y[i]) return x[i] < y[i] ? -1 : 1;
     }
     return 0;
-}
-
-CLSTString formatted(const char* utf8Format, int value) {
-    std::string format = utf8Format;
-    char buf[64];
-    std::snprintf(buf, sizeof buf, format.c_str(), value);
-    return CLSTString(buf);
 }
 
 }  // namespace
@@ -261,22 +256,23 @@ void SortExamLog(std::vector<CLSExamLogOne>& records, bool byDate) {
 }
 
 CLSExamLogNode ExamLogTreeByDate(const std::vector<CLSExamLogOne>& records) {
-    static const char* const kDayNames[] = {"日", "月", "火", "水", "木", "金", "土"};
     CLSExamLogNode root;
-    root.label = CLSTString("出題履歴");
+    root.label = CLSTString(VT("出題履歴"));
     root.count = static_cast<int>(records.size());
     for (int i = 0; i < static_cast<int>(records.size()); ++i) {
         const CLSExamLogOne& r = records[i];
         bool newYear = i == 0 || r.year != records[i - 1].year;
         bool newMonth = newYear || r.month != records[i - 1].month;
         bool newDay = newMonth || r.day != records[i - 1].day;
-        if (newYear) root.children.push_back(node(formatted("%d年", r.year), i));
+        if (newYear)
+            root.children.push_back(
+                node(CLSTString(Fill(VT("%1年"), {std::to_string(r.year)})), i));
         CLSExamLogNode& year = root.children.back();
-        if (newMonth) year.children.push_back(node(formatted("%d月", r.month), i));
+        if (newMonth) year.children.push_back(node(CLSTString(MonthName(r.month)), i));
         CLSExamLogNode& month = year.children.back();
         if (newDay) {
-            CLSTString label = formatted("%d日", r.day);
-            label.append('(').append(kDayNames[((r.dayOfWeek % 7) + 7) % 7]).append(')');
+            CLSTString label(
+                Fill(VT("%1日(%2)"), {std::to_string(r.day), WeekdayName(r.dayOfWeek)}));
             month.children.push_back(node(label, i));
         }
         ++year.count;
@@ -295,7 +291,7 @@ CLSExamLogNode ExamLogTreeByDate(const std::vector<CLSExamLogOne>& records) {
 
 CLSExamLogNode ExamLogTreeByFile(const std::vector<CLSExamLogOne>& records) {
     CLSExamLogNode root;
-    root.label = CLSTString("出題履歴");
+    root.label = CLSTString(VT("出題履歴"));
     root.count = static_cast<int>(records.size());
     root.expanded = true;
     root.selected = true;

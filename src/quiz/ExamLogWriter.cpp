@@ -12,6 +12,7 @@
 #include "text/Common.h"
 #include "text/Error.h"
 #include "text/FileWriteString.h"
+#include "text/Language.h"
 #include "text/Paths.h"
 #include "text/Prompter.h"
 #include "text/SafeFile.h"
@@ -116,8 +117,6 @@ std::string recordText(const CLSExamLogRun& run) {
 
 namespace {
 
-const char* const kCannotWrite = "出題履歴ファイルに書き込みできません。";
-
 // Whether a history file is UTF-8: it starts with the byte-order mark.
 // Leaves the file at its start.
 bool isUtf8Log(CLSFileReadLine& file) {
@@ -155,7 +154,8 @@ bool AppendExamLog(const CLSTString& path, const CLSExamLogRun& run, Prompter& p
     CLSTraceScope trace("CLSExam::writeExamLog");
     CLSFileWriteString file;
     if (!file.open(path, true)) {
-        prompter.message(PromptIcon::Warning, CLSTString(kCannotWrite));
+        prompter.message(PromptIcon::Warning,
+                         CLSTString(VT("出題履歴ファイルに書き込みできません。")));
         return false;
     }
     // The history stays Shift-JIS, which older versions read, until a record

@@ -6,6 +6,7 @@
 #include "data/VorelDataFile.h"
 #include "quiz/Exam.h"
 #include "text/Common.h"
+#include "text/DateWords.h"
 
 namespace {
 
@@ -47,7 +48,7 @@ CLSExamSummary SummarizeExam(const CLSExam& exam, int64_t nowTick) {
         row.result = r.result;
         row.time = r.time;
         row.mark = exam.resultMark(i);
-        row.timeText = intervalText(r.time);
+        row.timeText = CLSTString(DurationText(r.time));
         if (const CLSVorelDataItem* line = doc.getQuestion(r.question)) {
             row.text = oneLine(line->question().getQuestion());
         }

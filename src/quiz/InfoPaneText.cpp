@@ -7,29 +7,31 @@
 #include "data/VorelDataFile.h"
 #include "quiz/Exam.h"
 #include "quiz/ExamTexts.h"
+#include "quiz/RangeCount.h"
 #include "quiz/ReviewRun.h"
 #include "text/Codec.h"
 #include "text/Common.h"
+#include "text/DateWords.h"
+#include "text/Language.h"
 #include "text/Unicode.h"
 #include "text/WrapText.h"
 
 namespace {
 
+// Each tip is one text on one line, as the translation finds it.
+// clang-format off
 const char* const kTips[kInfoPaneTipCount] = {
-    "ファイルを読み込むには，「ファイル」メニューの「開く」を実行して下さい。",
-    "出題範囲を指定するには，「学習」メニューの「出題範囲」を実行して下さい。",
-    "標準モードでは，データファイル指定の形式で解答します。",
-    "記述式モードにすると，すべての問題を記述式で出題します。",
-    "選択式モードにすると，すべての問題を選択式で出題します。"
-    "このとき，「表示」－「カスタマイズ」メニューの「問題」タブの「選択肢」欄で，"
-    "選択肢を選んでくる問題の種類を指定できます。",
-    "確認モードでは，「答え」ボタンをクリックすると答えが表示され，"
-    "自分で正解／不正解を決められます。",
-    "順番に出題したいときは，「すべて」を実行します。",
-    "最近間違えた問題を中心に出題したいときは，「弱点問題」を実行します。",
-    "徹底的に暗記したいときは，「完全」を実行します。"
-    "範囲内の問題をすべて正解するまで終わりません。",
+    VN("ファイルを読み込むには，「ファイル」メニューの「開く」を実行して下さい。"),
+    VN("出題範囲を指定するには，「学習」メニューの「出題範囲」を実行して下さい。"),
+    VN("標準モードでは，データファイル指定の形式で解答します。"),
+    VN("記述式モードにすると，すべての問題を記述式で出題します。"),
+    VN("選択式モードにすると，すべての問題を選択式で出題します。このとき，「表示」－「カスタマイズ」メニューの「問題」タブの「選択肢」欄で，選択肢を選んでくる問題の種類を指定できます。"),
+    VN("確認モードでは，「答え」ボタンをクリックすると答えが表示され，自分で正解／不正解を決められます。"),
+    VN("順番に出題したいときは，「すべて」を実行します。"),
+    VN("最近間違えた問題を中心に出題したいときは，「弱点問題」を実行します。"),
+    VN("徹底的に暗記したいときは，「完全」を実行します。範囲内の問題をすべて正解するまで終わりません。"),
 };
+// clang-format on
 
 // A clock that jumped (a suspended machine) catches up by this many beats
 // at most, which is more than any tip needs to finish.
@@ -39,7 +41,7 @@ constexpr int kMaxCatchUpBeats = 400;
 
 const char* InfoPaneTip(int index) {
     if (index < 0 || index >= kInfoPaneTipCount) return "";
-    return kTips[index];
+    return VT(kTips[index]);
 }
 
 InfoPaneMode InfoPaneModeOf(const CLSVorelDataFile& doc, bool running) {
@@ -82,6 +84,11 @@ void CLSInfoPaneTips::beat() {
                 m_shown;
             std::string_view next(tip + m_shown, static_cast<size_t>(n));
             if (next == "。" || next == "，") m_pause = 2;
+            // A comma or a full stop of other scripts pauses where a word follows.
+            if ((next == "," || next == ".") &&
+                (m_shown + n >= length || tip[m_shown + n] == ' ')) {
+                m_pause = 2;
+            }
             m_shown += n;
         }
     }
@@ -120,28 +127,30 @@ CLSTString CLSInfoPaneTips::shownText() const {
 
 std::vector<CLSInfoPaneEntry> InfoPaneRunEntries(const CLSExam& exam) {
     std::vector<CLSInfoPaneEntry> entries;
-    entries.push_back({CLSTString("出題方法"), exam.modeName()});
-    entries.push_back({CLSTString("解答モード"), exam.answerModeName()});
-    entries.push_back({CLSTString("正解率"), exam.rateText()});
+    entries.push_back({CLSTString(VT("出題方法")), ShownExamWord(exam.modeName())});
+    entries.push_back({CLSTString(VT("解答モード")), ShownExamWord(exam.answerModeName())});
+    entries.push_back({CLSTString(VT("正解率")), exam.rateText()});
 
     CLSExamMode mode = exam.mode();
     CLSTString left;
     if (mode.isReview()) {
         // The review queue still holds the question on screen; it is not left.
-        left = CLSTString(std::max(0, exam.remainingCount() - (exam.currentQuestion() >= 0)));
+        left =
+            QuestionCountText(std::max(0, exam.remainingCount() - (exam.currentQuestion() >= 0)));
     } else if (mode.isInOrder()) {
         // In order the run asks what is left of the range after the question
         // asked last.
         int last = exam.records().empty() ? exam.rangeFirst() - 1 : exam.records().back().question;
-        left = CLSTString(exam.questionsInRange(last + 1, exam.rangeLast()));
+        left = QuestionCountText(exam.questionsInRange(last + 1, exam.rangeLast()));
     } else if (mode.isComplete()) {
         // The question on screen may be the last one to get right; once it
         // has been, nothing is left rather than a negative count.
-        left = CLSTString("最低") + CLSTString(std::max(0, exam.remainingCount() - 1));
+        left = CLSTString(
+            Fill(VT("最低%1"), {QuestionCountText(std::max(0, exam.remainingCount() - 1)).view()}));
     } else {
-        left = CLSTString(std::max(0, exam.remainingCount()));
+        left = QuestionCountText(std::max(0, exam.remainingCount()));
     }
-    entries.push_back({CLSTString("残り問題"), left + CLSTString("問")});
+    entries.push_back({CLSTString(VT("残り問題")), left});
 
     // While the answer dialog is open the question's time has stopped: the
     // time it took stays on show.
@@ -153,16 +162,17 @@ std::vector<CLSInfoPaneEntry> InfoPaneRunEntries(const CLSExam& exam) {
     int limit = exam.questionTimeLimit();
     if (limit > 0) {
         int64_t rest = std::max<int64_t>(0, static_cast<int64_t>(limit) * 1000 - elapsed);
-        entries.push_back({CLSTString("残り時間"), intervalText(rest)});
+        entries.push_back({CLSTString(VT("残り時間")), CLSTString(DurationText(rest))});
     } else {
-        entries.push_back({CLSTString("所要時間"), intervalText(std::max<int64_t>(0, elapsed))});
+        entries.push_back(
+            {CLSTString(VT("所要時間")), CLSTString(DurationText(std::max<int64_t>(0, elapsed)))});
     }
     return entries;
 }
 
 std::vector<CLSInfoPaneEntry> InfoPaneReviewEntries(const CLSReviewDayCounts& counts) {
-    return {{CLSTString("今日の復習"), CLSTString(counts.due) + CLSTString("問")},
-            {CLSTString("新しい問題"), CLSTString(counts.newLeft) + CLSTString("問")}};
+    return {{CLSTString(VT("今日の復習")), QuestionCountText(counts.due)},
+            {CLSTString(VT("新しい問題")), QuestionCountText(counts.newLeft)}};
 }
 
 CLSInfoPaneClock InfoPaneClock(const CLSLocalTime& time) {

@@ -1,9 +1,12 @@
 #include "quiz/RangeCount.h"
 
+#include <string>
+
 #include "data/VorelDataFile.h"
 #include "quiz/Exam.h"
 #include "text/Codec.h"
 #include "text/Error.h"
+#include "text/Language.h"
 
 bool PassesRangeFilters(const CLSVorelDataFile& doc, int question,
                         const std::array<bool, 10>& groups, int markFilter) {
@@ -62,9 +65,11 @@ CLSRangeCount GetQuestionCountOnRangeDialog(const CLSVorelDataFile& doc,
 }
 
 CLSTString RangeLimitText(int limit) {
-    return CLSTString("(1～").append(limit).append(")");
+    return CLSTString(Fill(VT("(1～%1)"), {std::to_string(limit)}));
 }
 
 CLSTString QuestionCountText(int count) {
-    return CLSTString(count).append("問");
+    // One question is a text of its own, for languages that say it so.
+    if (count == 1) return CLSTString(VT("1問"));
+    return CLSTString(Fill(VT("%1問"), {std::to_string(count)}));
 }

@@ -46,7 +46,8 @@ inline bool IsValidExamCount(int count, int limit) {
     return count >= 1 && count <= limit;
 }
 
-/// "(1～N)", the range label beside a number field.
+/// "(1～N)", the range label beside a number field (in the program's language).
 CLSTString RangeLimitText(int limit);
-/// "%d問", the count label of the range dialog.
+/// "%d問", a number of questions in the program's language: the count
+/// label of the range dialog, the information pane's counts.
 CLSTString QuestionCountText(int count);

@@ -15,6 +15,7 @@
 #include "srs/FsrsFormulas.h"
 #include "srs/ReviewDay.h"
 #include "srs/ReviewState.h"
+#include "text/Language.h"
 
 namespace {
 
@@ -491,13 +492,14 @@ CLSFitResult FitParameters(std::span<const CLSReviewRecord> reviews, const CLSFs
     result.parameters = start;
     Replay replay = PrepareReplay(reviews);
     if (replay.usable < kMinFitReviews) {
-        result.problem = "パラメーターの最適化には " + std::to_string(kMinFitReviews) +
-                         " 件以上の復習が必要です (いまは " + std::to_string(replay.usable) +
-                         " 件です)";
+        result.problem =
+            Fill(VT("パラメーターの最適化には %1 件以上の復習が必要です (いまは %2 件です)"),
+                 {std::to_string(kMinFitReviews), std::to_string(replay.usable)});
         return result;
     }
     if (replay.scored == 0) {
-        result.problem = "前の復習から日をまたいだ復習がないため、パラメーターを最適化できません";
+        result.problem =
+            VT("前の復習から日をまたいだ復習がないため、パラメーターを最適化できません");
         return result;
     }
     if (!CLSFsrsParameters::Parse(start.Format(), &result.problem)) return result;

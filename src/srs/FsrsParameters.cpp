@@ -4,13 +4,12 @@
 #include <vector>
 
 #include "srs/FsrsModel.h"
+#include "text/Language.h"
 
 namespace {
 
-const char kParameterError[] = "復習のパラメーターが正しくありません: ";
-
 bool fail(std::string* error, const std::string& detail) {
-    if (error) *error = kParameterError + detail;
+    if (error) *error = Fill(VT("復習のパラメーターが正しくありません: %1"), {detail});
     return false;
 }
 
@@ -34,7 +33,7 @@ bool splitNumbers(std::string_view text, std::vector<std::string_view>& out, std
     while (at < text.size()) {
         bool comma = false;
         if (size_t n = separatorLength(text, at, &comma)) {
-            if (comma && (pending || !any)) return fail(error, "カンマの間に数がありません");
+            if (comma && (pending || !any)) return fail(error, VT("カンマの間に数がありません"));
             pending = pending || comma;
             at += n;
             continue;
@@ -47,7 +46,7 @@ bool splitNumbers(std::string_view text, std::vector<std::string_view>& out, std
         pending = false;
         any = true;
     }
-    if (pending) return fail(error, "カンマの後に数がありません");
+    if (pending) return fail(error, VT("カンマの後に数がありません"));
     return true;
 }
 
@@ -74,7 +73,7 @@ std::optional<CLSFsrsParameters> CLSFsrsParameters::Parse(std::string_view text,
     std::vector<std::string_view> tokens;
     if (!splitNumbers(text, tokens, error)) return std::nullopt;
     if (tokens.size() != 21 && tokens.size() != 19) {
-        fail(error, "21個の数が必要です (" + std::to_string(tokens.size()) + "個あります)");
+        fail(error, Fill(VT("21個の数が必要です (%1個あります)"), {std::to_string(tokens.size())}));
         return std::nullopt;
     }
     CLSFsrsParameters p;
@@ -84,11 +83,11 @@ std::optional<CLSFsrsParameters> CLSFsrsParameters::Parse(std::string_view text,
         auto result = std::from_chars(token.data(), token.data() + token.size(), value);
         if (result.ec != std::errc() || result.ptr != token.data() + token.size() ||
             !std::isfinite(value)) {
-            fail(error, "「" + std::string(token) + "」は数ではありません");
+            fail(error, Fill(VT("「%1」は数ではありません"), {token}));
             return std::nullopt;
         }
         if (value < 0) {
-            fail(error, "w" + std::to_string(i) + " が負の数です (" + std::string(token) + ")");
+            fail(error, Fill(VT("w%1 が負の数です (%2)"), {std::to_string(i), token}));
             return std::nullopt;
         }
         p.w[i] = value + 0.0;  // no negative zero
@@ -98,7 +97,7 @@ std::optional<CLSFsrsParameters> CLSFsrsParameters::Parse(std::string_view text,
         p.w[20] = 0.5;
     }
     if (tokens.size() == 21 && (p.w[20] < 0.1 || p.w[20] > 0.8)) {
-        fail(error, "減衰 (w20) は 0.1～0.8 にしてください (" + std::string(tokens[20]) + ")");
+        fail(error, Fill(VT("減衰 (w20) は 0.1～0.8 にしてください (%1)"), {tokens[20]}));
         return std::nullopt;
     }
     return p;

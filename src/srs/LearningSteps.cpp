@@ -2,6 +2,8 @@
 
 #include <charconv>
 
+#include "text/Language.h"
+
 namespace {
 
 constexpr int kMaxStepMinutes = 365 * 1440;
@@ -10,13 +12,9 @@ bool isSeparator(char c) {
     return c == ' ' || c == ',' || c == '\t';
 }
 
+// detail names the step as %1.
 bool fail(std::string* error, std::string_view token, const char* detail) {
-    if (error) {
-        *error = "学習ステップが正しくありません: 「";
-        error->append(token);
-        *error += "」";
-        *error += detail;
-    }
+    if (error) *error = Fill(VT("学習ステップが正しくありません: %1"), {Fill(detail, {token})});
     return false;
 }
 
@@ -25,9 +23,9 @@ bool readStep(std::string_view token, int& minutes, std::string* error) {
     long long value = 0;
     auto result = std::from_chars(token.data(), token.data() + token.size(), value);
     if (result.ec == std::errc::result_out_of_range)
-        return fail(error, token, "は長すぎます (1年まで)");
+        return fail(error, token, VT("「%1」は長すぎます (1年まで)"));
     if (result.ec != std::errc())
-        return fail(error, token, "は 1m、10m、1h、1d のように書いてください");
+        return fail(error, token, VT("「%1」は 1m、10m、1h、1d のように書いてください"));
     std::string_view unit = token.substr(static_cast<size_t>(result.ptr - token.data()));
     long long scale = 1;
     if (unit == "h" || unit == "H") {
@@ -35,10 +33,11 @@ bool readStep(std::string_view token, int& minutes, std::string* error) {
     } else if (unit == "d" || unit == "D") {
         scale = 1440;
     } else if (!unit.empty() && unit != "m" && unit != "M") {
-        return fail(error, token, "は 1m、10m、1h、1d のように書いてください");
+        return fail(error, token, VT("「%1」は 1m、10m、1h、1d のように書いてください"));
     }
-    if (value <= 0) return fail(error, token, "は0より長くしてください");
-    if (value > kMaxStepMinutes / scale) return fail(error, token, "は長すぎます (1年まで)");
+    if (value <= 0) return fail(error, token, VT("「%1」は0より長くしてください"));
+    if (value > kMaxStepMinutes / scale)
+        return fail(error, token, VT("「%1」は長すぎます (1年まで)"));
     minutes = static_cast<int>(value * scale);
     return true;
 }

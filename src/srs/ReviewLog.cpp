@@ -6,6 +6,8 @@
 #include <cmath>
 #include <string>
 
+#include "text/Language.h"
+
 namespace {
 
 // Year 1 to year 9999: wide enough for any clock, narrow enough that the
@@ -17,14 +19,16 @@ constexpr int64_t kLatestMs = 253'402'300'799'999;
 
 std::string ReviewGradeProblem(int grade) {
     if (grade >= 1 && grade <= 4) return "";
-    return "評価 " + std::to_string(grade) + " は 1 から 4 のどれかにしてください";
+    return Fill(VT("評価 %1 は 1 から 4 のどれかにしてください"), {std::to_string(grade)});
 }
 
 std::string ReviewDayProblem(int utcOffsetMinutes, int dayStartHour) {
     if (dayStartHour < 0 || dayStartHour > 23)
-        return "一日の始まり " + std::to_string(dayStartHour) + " 時は 0 から 23 時にしてください";
+        return Fill(VT("一日の始まり %1 時は 0 から 23 時にしてください"),
+                    {std::to_string(dayStartHour)});
     if (utcOffsetMinutes < -12 * 60 || utcOffsetMinutes > 14 * 60)
-        return "時差 " + std::to_string(utcOffsetMinutes) + " 分は -720 から 840 分にしてください";
+        return Fill(VT("時差 %1 分は -720 から 840 分にしてください"),
+                    {std::to_string(utcOffsetMinutes)});
     return "";
 }
 
@@ -32,16 +36,16 @@ std::string ReviewRecordProblem(const CLSReviewRecord& record) {
     std::string problem = ReviewGradeProblem(record.grade);
     if (!problem.empty()) return problem;
     if (record.stateBefore < 0 || record.stateBefore > 3)
-        return "復習前の状態 " + std::to_string(record.stateBefore) +
-               " は 0 から 3 のどれかにしてください";
+        return Fill(VT("復習前の状態 %1 は 0 から 3 のどれかにしてください"),
+                    {std::to_string(record.stateBefore)});
     problem = ReviewDayProblem(record.utcOffsetMinutes, record.dayStartHour);
     if (!problem.empty()) return problem;
     if (record.utcMs < kEarliestMs || record.utcMs > kLatestMs)
-        return "復習の時刻が正しくありません";
-    if (record.answerMs < 0) return "解答時間が負になっています";
+        return VT("復習の時刻が正しくありません");
+    if (record.answerMs < 0) return VT("解答時間が負になっています");
     // NaN fails both comparisons.
     if (!(record.stabilityBefore >= 0 && std::isfinite(record.stabilityBefore)) ||
         !(record.difficultyBefore >= 0 && std::isfinite(record.difficultyBefore)))
-        return "記憶の安定度か難易度が正しくありません";
+        return VT("記憶の安定度か難易度が正しくありません");
     return "";
 }

@@ -5,21 +5,21 @@
 
 #include "srs/ReviewDay.h"
 #include "srs/ReviewScheduler.h"
+#include "text/DateWords.h"
+#include "text/Language.h"
 
 namespace {
-
-const char* const kWeekdays[] = {"日", "月", "火", "水", "木", "金", "土"};
 
 const char* phaseName(ReviewPhase phase) {
     switch (phase) {
         case ReviewPhase::New:
-            return "新しい問題";
+            return VT("新しい問題");
         case ReviewPhase::Learning:
-            return "学習中";
+            return VT("学習中");
         case ReviewPhase::Review:
-            return "復習中";
+            return VT("復習中");
         case ReviewPhase::Relearning:
-            return "再学習中";
+            return VT("再学習中");
     }
     return "";
 }
@@ -28,9 +28,8 @@ const char* phaseName(ReviewPhase phase) {
 
 std::string NextReviewText(int64_t dueMs, int utcOffsetMinutes) {
     CLSLocalTime t = LocalTimeAt(dueMs, utcOffsetMinutes);
-    return "次の復習は " + std::to_string(t.year) + "年" + std::to_string(t.month) + "月" +
-           std::to_string(t.day) + "日(" + kWeekdays[t.dayOfWeek] + ") " + std::to_string(t.hour) +
-           "時" + std::to_string(t.minute) + "分 です。";
+    return Fill(VT("次の復習は %1 %2 です。"),
+                {DateText(t.year, t.month, t.day, t.dayOfWeek), TimeText(t.hour, t.minute)});
 }
 
 std::string ReviewStateSummary(const CLSReviewState& state, int64_t nowMs,
@@ -38,20 +37,24 @@ std::string ReviewStateSummary(const CLSReviewState& state, int64_t nowMs,
     std::string text = phaseName(state.phase);
     if (state.phase == ReviewPhase::New) return text;
     CLSLocalTime due = LocalTimeAt(state.dueMs, settings.utcOffsetMinutes);
-    char line[96];
     // The year only when it is not this one.
     CLSLocalTime now = LocalTimeAt(nowMs, settings.utcOffsetMinutes);
-    std::string year = due.year == now.year ? "" : std::to_string(due.year) + "年";
-    std::snprintf(line, sizeof line, "\n期日 %s%d月%d日(%s) %d:%02d", year.c_str(), due.month,
-                  due.day, kWeekdays[due.dayOfWeek], due.hour, due.minute);
-    text += line;
+    char minute[16];
+    std::snprintf(minute, sizeof minute, "%02d", due.minute);
+    std::string day = due.year == now.year ? DateTextWithoutYear(due.month, due.day, due.dayOfWeek)
+                                           : DateText(due.year, due.month, due.day, due.dayOfWeek);
+    text += '\n';
+    text += Fill(VT("期日 %1 %2:%3"), {day, std::to_string(due.hour), minute});
     // Stabilities under ten days keep a decimal; longer ones are whole days.
     double s = state.stability;
-    std::snprintf(line, sizeof line, s < 10 ? "\n安定度 %.1f日" : "\n安定度 %.0f日", s);
-    text += line;
+    char number[32];
+    std::snprintf(number, sizeof number, s < 10 ? "%.1f" : "%.0f", s);
+    text += '\n';
+    text += Fill(VT("安定度 %1日"), {number});
     if (std::optional<double> r = RetrievabilityAt(state, nowMs, settings)) {
-        std::snprintf(line, sizeof line, "\n想起率 %.0f%%", std::clamp(*r, 0.0, 1.0) * 100);
-        text += line;
+        std::snprintf(number, sizeof number, "%.0f", std::clamp(*r, 0.0, 1.0) * 100);
+        text += '\n';
+        text += Fill(VT("想起率 %1%"), {number});
     }
     return text;
 }

@@ -9,14 +9,19 @@
 #include <utility>
 #include <vector>
 
+#include "text/Language.h"
 #include "text/Paths.h"
 
 namespace {
 
 using LogResult = CLSReviewLogResult<std::unique_ptr<CLSSqliteReviewLog>>;
 
-const std::string kCannotWrite = "復習の記録を書き込めません: ";
-const std::string kCannotRead = "復習の記録を読めません: ";
+std::string cannotWrite(const std::string& why) {
+    return Fill(VT("復習の記録を書き込めません: %1"), {why});
+}
+std::string cannotRead(const std::string& why) {
+    return Fill(VT("復習の記録を読めません: %1"), {why});
+}
 
 // Marks the file as ours, so that another program's database is never taken
 // for an empty log and changed ("VrRL").
@@ -89,30 +94,30 @@ std::string describe(sqlite3* db) {
     const char* words = nullptr;
     switch (sqlite3_errcode(db) & 0xff) {
         case SQLITE_NOTADB:
-            words = "データベースのファイルではありません";
+            words = VT("データベースのファイルではありません");
             break;
         case SQLITE_CORRUPT:
-            words = "ファイルが壊れています";
+            words = VT("ファイルが壊れています");
             break;
         case SQLITE_BUSY:
         case SQLITE_LOCKED:
-            words = "ほかのプログラムが使っています";
+            words = VT("ほかのプログラムが使っています");
             break;
         case SQLITE_CANTOPEN:
-            words = "ファイルを開けません";
+            words = VT("ファイルを開けません");
             break;
         case SQLITE_READONLY:
         case SQLITE_PERM:
-            words = "書き込みが許されていません";
+            words = VT("書き込みが許されていません");
             break;
         case SQLITE_FULL:
-            words = "ディスクがいっぱいです";
+            words = VT("ディスクがいっぱいです");
             break;
         case SQLITE_IOERR:
-            words = "ファイルの読み書きに失敗しました";
+            words = VT("ファイルの読み書きに失敗しました");
             break;
         case SQLITE_NOMEM:
-            words = "メモリが足りません";
+            words = VT("メモリが足りません");
             break;
         default:
             break;
@@ -192,7 +197,7 @@ CLSSqliteReviewLog::~CLSSqliteReviewLog() {
 
 LogResult CLSSqliteReviewLog::open(const CLSTString& path, int busyTimeoutMs) {
     std::string native = NativePath(path);
-    if (native.empty()) return LogResult::failure(kCannotWrite + "ファイル名がありません");
+    if (native.empty()) return LogResult::failure(cannotWrite(VT("ファイル名がありません")));
     // SQLite takes a name beginning with ':' or "file:" for one of its own.
     if (native[0] != '/') native = "./" + native;
     // A named pipe or a device would have SQLite wait for data or read
@@ -200,11 +205,11 @@ LogResult CLSSqliteReviewLog::open(const CLSTString& path, int busyTimeoutMs) {
     struct stat info {};
     bool exists = ::stat(native.c_str(), &info) == 0;
     if (exists && !S_ISREG(info.st_mode))
-        return LogResult::failure(kCannotRead + "普通のファイルではありません");
+        return LogResult::failure(cannotRead(VT("普通のファイルではありません")));
     sqlite3* db = nullptr;
     if (sqlite3_open_v2(native.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) !=
         SQLITE_OK) {
-        std::string message = (exists ? kCannotRead : kCannotWrite) + describe(db);
+        std::string message = exists ? cannotRead(describe(db)) : cannotWrite(describe(db));
         sqlite3_close(db);
         return LogResult::failure(message);
     }
@@ -216,7 +221,7 @@ LogResult CLSSqliteReviewLog::openInMemory() {
     sqlite3* db = nullptr;
     if (sqlite3_open_v2(":memory:", &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) !=
         SQLITE_OK) {
-        std::string message = kCannotWrite + describe(db);
+        std::string message = cannotWrite(describe(db));
         sqlite3_close(db);
         return LogResult::failure(message);
     }
@@ -233,23 +238,22 @@ LogResult CLSSqliteReviewLog::setUp(sqlite3* db, bool inMemory) {
     int applicationId = 0;
     int version = 0;
     int objects = 0;
-    if (!readHeader(db, &applicationId, &version, &objects))
-        return fail(kCannotRead + describe(db));
+    if (!readHeader(db, &applicationId, &version, &objects)) return fail(cannotRead(describe(db)));
     if (version > kSchemaVersion && applicationId == kApplicationId)
-        return fail(kCannotRead + "このプログラムより新しい版で作られています (版 " +
-                    std::to_string(version) + ")");
+        return fail(cannotRead(Fill(VT("このプログラムより新しい版で作られています (版 %1)"),
+                                    {std::to_string(version)})));
     bool empty = applicationId == 0 && version == 0 && objects == 0;
     if (!empty && (applicationId != kApplicationId || version < 1))
-        return fail(kCannotRead + "復習の記録のファイルではありません");
+        return fail(cannotRead(VT("復習の記録のファイルではありません")));
     // Readers never block the writer and an append is one small write to
     // the journal. FULL makes an answered review survive a power cut too.
     if (!inMemory &&
         (!execute(db, "PRAGMA journal_mode = WAL") || !execute(db, "PRAGMA synchronous = FULL")))
-        return fail(kCannotWrite + describe(db));
+        return fail(cannotWrite(describe(db)));
     // Another program may be creating the same log: the tables are created
     // only if missing, in a write transaction, which waits for the other.
     if (empty && !execute(db, kSchema)) {
-        std::string message = kCannotWrite + describe(db);
+        std::string message = cannotWrite(describe(db));
         execute(db, "ROLLBACK");
         return fail(message);
     }
@@ -268,16 +272,16 @@ sqlite3_stmt* CLSSqliteReviewLog::statement(const char* sql) const {
 }
 
 std::string CLSSqliteReviewLog::readError() const {
-    return kCannotRead + describe(m_db);
+    return cannotRead(describe(m_db));
 }
 
 std::string CLSSqliteReviewLog::writeError() const {
-    return kCannotWrite + describe(m_db);
+    return cannotWrite(describe(m_db));
 }
 
 CLSReviewLogResult<int64_t> CLSSqliteReviewLog::append(const CLSReviewRecord& r) {
     std::string problem = ReviewRecordProblem(r);
-    if (!problem.empty()) return CLSReviewLogResult<int64_t>::failure(kCannotWrite + problem);
+    if (!problem.empty()) return CLSReviewLogResult<int64_t>::failure(cannotWrite(problem));
     sqlite3_stmt* s = statement(kInsert);
     StatementUse use(s);
     // One statement outside a transaction is a transaction of its own.
@@ -296,15 +300,15 @@ CLSReviewLogResult<int64_t> CLSSqliteReviewLog::append(const CLSReviewRecord& r)
 
 CLSReviewLogStatus CLSSqliteReviewLog::regrade(int64_t rowId, int grade) {
     std::string problem = ReviewGradeProblem(grade);
-    if (!problem.empty()) return CLSReviewLogStatus::failure(kCannotWrite + problem);
+    if (!problem.empty()) return CLSReviewLogStatus::failure(cannotWrite(problem));
     sqlite3_stmt* s = statement(kRegrade);
     StatementUse use(s);
     if (!s || sqlite3_bind_int64(s, 1, rowId) != SQLITE_OK ||
         sqlite3_bind_int(s, 2, grade) != SQLITE_OK || sqlite3_step(s) != SQLITE_DONE)
         return CLSReviewLogStatus::failure(writeError());
     if (sqlite3_changes(m_db) != 1)
-        return CLSReviewLogStatus::failure(kCannotWrite + "記録 " + std::to_string(rowId) +
-                                           " がありません");
+        return CLSReviewLogStatus::failure(
+            cannotWrite(Fill(VT("記録 %1 がありません"), {std::to_string(rowId)})));
     return CLSReviewLogStatus(std::monostate{});
 }
 
@@ -362,7 +366,7 @@ CLSReviewLogResult<std::vector<CLSRetentionWeek>> CLSSqliteReviewLog::trueRetent
     int utcOffsetMinutes, int dayStartHour) const {
     using Result = CLSReviewLogResult<std::vector<CLSRetentionWeek>>;
     std::string problem = ReviewDayProblem(utcOffsetMinutes, dayStartHour);
-    if (!problem.empty()) return Result::failure(kCannotRead + problem);
+    if (!problem.empty()) return Result::failure(cannotRead(problem));
     sqlite3_stmt* s = statement(kRetention);
     StatementUse use(s);
     std::vector<CLSRetentionWeek> weeks;
@@ -379,7 +383,7 @@ CLSReviewLogResult<std::vector<CLSStudyDay>> CLSSqliteReviewLog::studyTimeByDay(
     int utcOffsetMinutes, int dayStartHour) const {
     using Result = CLSReviewLogResult<std::vector<CLSStudyDay>>;
     std::string problem = ReviewDayProblem(utcOffsetMinutes, dayStartHour);
-    if (!problem.empty()) return Result::failure(kCannotRead + problem);
+    if (!problem.empty()) return Result::failure(cannotRead(problem));
     sqlite3_stmt* s = statement(kStudyTime);
     StatementUse use(s);
     std::vector<CLSStudyDay> days;

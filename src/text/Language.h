@@ -42,6 +42,14 @@ inline bool SpeaksNativeLanguage() {
 /// core's texts by scanning the sources for such calls.
 const char* VT(const char* japanese);
 
+/// Marks a text of the core for the translation and gives it back as it
+/// is: for a text that is kept Japanese in one place (a file's fixed words)
+/// and shown translated in another, where VT() is given it. Like VT(), one
+/// string literal on one line.
+constexpr const char* VN(const char* japanese) {
+    return japanese;
+}
+
 /// A text with values put in: %1 to %9 stand for the values in order, so
 /// that a translation may place them where its language wants them
 /// ("ファイル %1 を開けません。" / "Cannot open the file %1."). A % not

@@ -5,7 +5,9 @@
 #include "quiz/ExamLog.h"
 #include "quiz/ExamLogReader.h"
 #include "quiz/ExamLogWriter.h"
+#include "quiz/InfoPaneText.h"
 #include "text/FileWriteString.h"
+#include "text/Language.h"
 #include "text/TextEncoding.h"
 
 namespace {
@@ -240,4 +242,49 @@ TEST(ExamLog, TheHistoryTurnsUtf8WholeOnTheFirstRecordThatNeedsIt) {
     ASSERT_TRUE(AppendExamLog(CLSTString(fresh), wide, f.prompter));
     EXPECT_EQ(ReadFileBytes(fresh).rfind(std::string(kUtf8Bom) + "Vorel for Windows", 0), 0u);
     EXPECT_TRUE(f.prompter.entries.empty());
+}
+
+TEST(ExamLog, KeepsItsJapaneseWordsWhileTheScreenSpeaksEnglish) {
+    LogFixture f;
+    SetProgramLanguage("en");
+    f.clock.now = 100000;
+    ASSERT_TRUE(f.exam.examStart(CLSExamMode::randomAll()));
+    ASSERT_TRUE(f.exam.examNext());
+    std::vector<CLSInfoPaneEntry> pane = InfoPaneRunEntries(f.exam);
+    ASSERT_EQ(pane.size(), 5u);
+    EXPECT_EQ(U8(pane[0].label), "Method");
+    EXPECT_EQ(U8(pane[0].value), "Random (all)");
+    EXPECT_EQ(U8(pane[1].value), "Normal");
+    EXPECT_EQ(U8(pane[3].label), "Questions left");
+    EXPECT_EQ(U8(pane[3].value), "2 questions");
+    f.clock.now += 65000;
+    f.exam.decide(Verdict::kRight);
+    f.exam.examFinish();
+    std::string log = f.log();
+    SetProgramLanguage(kNativeLanguage);
+    // Every version reads the history: its labels, names and times are the same in every language.
+    EXPECT_NE(log.find("[ 出題方法 ] ランダム(すべて)\r\n[解答モード] 通常\r\n"), std::string::npos)
+        << log;
+    EXPECT_NE(log.find("順番,問題番号,正誤,所要時間,問題,答え,グループ,コメント\r\n"),
+              std::string::npos);
+    EXPECT_NE(log.find(",○,1分5秒,"), std::string::npos) << log;
+
+    // Read back, the history shows in the screen's words.
+    std::vector<CLSExamLogOne> records = ReadExamLog(f.path("EXAMLOG.TXT"));
+    ASSERT_EQ(records.size(), 1u);
+    SetProgramLanguage("en");
+    EXPECT_EQ(U8(ShownExamWord(records[0].method)), "Random (all)");
+    EXPECT_EQ(U8(ShownExamWord(records[0].answerMode)), "Normal");
+    EXPECT_EQ(U8(ShownExamWord(CLSTString("昔の出題方法"))), "昔の出題方法")
+        << "unknown: as written";
+    EXPECT_EQ(U8(ShownExamDuration(records[0].rows[1][3])), "1 min 5 s");
+    EXPECT_EQ(U8(ShownExamDuration(CLSTString("1時間0分7秒"))), "1 h 0 min 7 s");
+    EXPECT_EQ(U8(ShownExamDuration(CLSTString("5分"))), "5分") << "not a time the history writes";
+    CLSExamLogNode tree = ExamLogTreeByDate(records);
+    EXPECT_EQ(U8(tree.label), "Exam history");
+    EXPECT_EQ(U8(tree.children[0].label), "2026");
+    EXPECT_EQ(U8(tree.children[0].children[0].label), "Nov");
+    EXPECT_EQ(U8(tree.children[0].children[0].children[0].label), "30 (Mon)");
+    SetProgramLanguage(kNativeLanguage);
+    EXPECT_EQ(U8(ShownExamWord(records[0].method)), "ランダム(すべて)");
 }

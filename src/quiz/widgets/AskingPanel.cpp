@@ -25,7 +25,7 @@
 
 namespace {
 
-const char* kInputTip = "ここに答えを入力します";
+const char* kInputTip = QT_TRANSLATE_NOOP("CLSAskingPanel", "ここに答えを入力します");
 
 // The design's font of a role at the question on screen, or the data file's.
 QFont fontOfRole(const CLSVorelDataFile& doc, const CLSVorelSettings& settings,
@@ -102,25 +102,25 @@ CLSAskingPanel::CLSAskingPanel(CLSVorelDataFile& doc, CLSVorelSettings& settings
 
 void CLSAskingPanel::createControls() {
     m_title = new QLabel(this);
-    m_title->setToolTip(QString::fromUtf8("タイトル"));
+    m_title->setToolTip(tr("タイトル"));
     m_title->setWordWrap(true);
     m_question = new CLSWndSentence(this);
-    m_question->setToolTip(QString::fromUtf8("問題"));
+    m_question->setToolTip(tr("問題"));
     m_group = new QLabel(this);
-    m_group->setToolTip(QString::fromUtf8("問題のグループ"));
+    m_group->setToolTip(tr("問題のグループ"));
     m_history = new QLabel(this);
-    m_history->setToolTip(QString::fromUtf8("問題の正誤履歴"));
+    m_history->setToolTip(tr("問題の正誤履歴"));
     QFont labels = ProgramFont("ＭＳ ゴシック", 9);
     m_group->setFont(labels);
     m_history->setFont(labels);
-    m_mark = new QCheckBox(QString::fromUtf8("マーク(&M)"), this);
+    m_mark = new QCheckBox(tr("マーク(&M)"), this);
     m_hintButton = new CLSPanelButton(QString(), ":/buttons/hint.png", this);
-    m_hintButton->setToolTip(QString::fromUtf8("ヒントの表示/非表示を切り替えます"));
-    m_answerButton = new CLSPanelButton(QString::fromUtf8("答え"), ":/buttons/answer.png", this);
-    m_answerButton->setToolTip(QString::fromUtf8("答え合わせをします"));
+    m_hintButton->setToolTip(tr("ヒントの表示/非表示を切り替えます"));
+    m_answerButton = new CLSPanelButton(tr("答え"), ":/buttons/answer.png", this);
+    m_answerButton->setToolTip(tr("答え合わせをします"));
     m_answerButton->setDefault(true);
-    m_stopButton = new CLSPanelButton(QString::fromUtf8("中止"), ":/buttons/stop.png", this);
-    m_stopButton->setToolTip(QString::fromUtf8("出題を中止します"));
+    m_stopButton = new CLSPanelButton(tr("中止"), ":/buttons/stop.png", this);
+    m_stopButton->setToolTip(tr("出題を中止します"));
     connect(m_answerButton, &QPushButton::clicked, this, &CLSAskingPanel::answerRequested);
     connect(m_stopButton, &QPushButton::clicked, this, &CLSAskingPanel::stopRequested);
     connect(m_hintButton, &QPushButton::clicked, this, &CLSAskingPanel::hintToggleRequested);
@@ -325,7 +325,7 @@ void CLSAskingPanel::createInputs(bool hidden) {
             input = new QLineEdit(this);
         }
         input->setFont(font);
-        input->setToolTip(QString::fromUtf8(kInputTip));
+        input->setToolTip(tr(kInputTip));
         input->setEnabled(!hidden);
         input->setVisible(!hidden);
         input->setAttribute(Qt::WA_InputMethodEnabled, true);

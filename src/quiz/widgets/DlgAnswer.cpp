@@ -45,7 +45,7 @@ CLSDlgAnswer::CLSDlgAnswer(CLSExam& exam, const CLSAnswerOutcome& outcome, QWidg
                            OneShotTimer* autoClickTimer)
     : QDialog(parent), m_exam(exam), m_autoClick(autoClickTimer) {
     CLSTraceScope trace("CLSDlgAnswer::create");
-    setWindowTitle(U("答え"));
+    setWindowTitle(tr("答え"));
     if (!m_autoClick) {
         m_ownTimer = std::make_unique<CLSQtOneShotTimer>();
         m_autoClick = m_ownTimer.get();
@@ -154,30 +154,30 @@ void CLSDlgAnswer::onInitDialogOfDlgAnswer(const CLSAnswerOutcome& outcome) {
 
 void CLSDlgAnswer::createButtons() {
     const CLSVorelSkinItem& item = m_exam.settings().skin().item(CLSVorelSkin::kAnswer);
-    auto make = [&](const char* text) {
-        return new CLSFlatButton(U(text), item.textColor, item.backgroundColor, this);
+    auto make = [&](const QString& text) {
+        return new CLSFlatButton(text, item.textColor, item.backgroundColor, this);
     };
-    m_mark = new QCheckBox(U("マーク(&M)"), this);
+    m_mark = new QCheckBox(tr("マーク(&M)"), this);
     m_mark->setChecked(m_question->mark() != 0);
-    m_right = make("正解にする(&R)");
-    m_wrongButton = make("不正解にする(&W)");
-    m_skip = make("スキップ(&S)");
-    m_ok = make("OK");
-    m_other = make("別解(&O)...");
-    m_help = make("ヘルプ(&H)");
+    m_right = make(tr("正解にする(&R)"));
+    m_wrongButton = make(tr("不正解にする(&W)"));
+    m_skip = make(tr("スキップ(&S)"));
+    m_ok = make(QStringLiteral("OK"));
+    m_other = make(tr("別解(&O)..."));
+    m_help = make(tr("ヘルプ(&H)"));
     m_ok->setDefault(true);
-    m_otherLabel = new QLabel(U("別解"), this);
+    m_otherLabel = new QLabel(tr("別解"), this);
     m_otherLabel->setAlignment(Qt::AlignCenter);
     m_otherLabel->hide();
 
     if (m_confirm && m_exam.mode().isReview()) {
         // A review grades: もう一度 is Again, 正解 is Good; the keys are the
         // grades' numbers, and 2 (難しい) and 4 (簡単) grade as well.
-        m_wrongButton->setText(U("もう一度(&1)"));
-        m_right->setText(U("正解(&3)"));
+        m_wrongButton->setText(tr("もう一度(&1)"));
+        m_right->setText(tr("正解(&3)"));
         if (m_exam.settings().review().fourButtons) {
-            m_hard = make("難しい(&2)");
-            m_easy = make("簡単(&4)");
+            m_hard = make(tr("難しい(&2)"));
+            m_easy = make(tr("簡単(&4)"));
             connect(m_hard, &QPushButton::clicked, this, [this] { gradeByKey(ReviewGrade::Hard); });
             connect(m_easy, &QPushButton::clicked, this, [this] { gradeByKey(ReviewGrade::Easy); });
             // Tab walks the grades as they stand, left to right.
@@ -248,7 +248,7 @@ void CLSDlgAnswer::setDefaultAnswer(bool right) {
         m_answerView->setCentring(true);
         if (right) {
             m_answerView->setSentenceFont(m_rightFont);
-            m_answerView->setSentence(CLSSentence(CLSTString("正解！")));
+            m_answerView->setSentence(CLSSentence(FromQStringWhole(tr("正解！"))));
         } else {
             m_answerView->setSentenceFont(m_answerFont);
             m_answerView->setSentence(m_question->firstAnswer(), folder);

@@ -22,12 +22,12 @@
 CLSDlgCount::CLSDlgCount(CLSExam& exam, CLSExamMode mode, QWidget* parent)
     : QDialog(parent), m_exam(exam) {
     CLSTraceScope trace("CLSDlgCount::create");
-    setWindowTitle(U("回数指定"));
+    setWindowTitle(tr("回数指定"));
     CLSVorelSettings& settings = exam.settings();
     auto* top = new QVBoxLayout(this);
 
     auto* countRow = new QHBoxLayout;
-    auto* caption = new QLabel(U("回数(&N)："), this);
+    auto* caption = new QLabel(tr("回数(&N)："), this);
     m_count = new CLSNumberSpinBox(this);
     m_count->setMinimumWidth(90);
     caption->setBuddy(m_count);
@@ -38,24 +38,26 @@ CLSDlgCount::CLSDlgCount(CLSExam& exam, CLSExamMode mode, QWidget* parent)
     countRow->addStretch();
     top->addLayout(countRow);
 
-    m_noRepeat = new QCheckBox(U("一度出題した問題は出題しない(&A)"), this);
+    m_noRepeat = new QCheckBox(tr("一度出題した問題は出題しない(&A)"), this);
     top->addWidget(m_noRepeat);
 
-    m_group = new QGroupBox(U("間違えた問題を出題する割合(&W)"), this);
+    m_group = new QGroupBox(tr("間違えた問題を出題する割合(&W)"), this);
     auto* strengthRow = new QHBoxLayout(m_group);
     m_strength = new QSlider(Qt::Horizontal, m_group);
     m_strength->setRange(0, 10);
     m_strength->setPageStep(1);
     m_strength->setTickPosition(QSlider::TicksBelow);
     m_strength->setMinimumWidth(160);
-    strengthRow->addWidget(new QLabel(U("少ない"), m_group));
+    strengthRow->addWidget(new QLabel(tr("少ない"), m_group));
     strengthRow->addWidget(m_strength, 1);
-    strengthRow->addWidget(new QLabel(U("多い"), m_group));
+    strengthRow->addWidget(new QLabel(tr("多い"), m_group));
     top->addWidget(m_group);
 
     auto* buttons = new QHBoxLayout;
-    QPushButton* ask =
-        DialogButtonRow(*this, buttons, {.helpTopic = kHelpCountDialog, .okText = "出題"}).ok;
+    QPushButton* ask = DialogButtonRow(*this, buttons,
+                                       {.helpTopic = kHelpCountDialog,
+                                        .okText = QT_TRANSLATE_NOOP("DialogButtons", "出題")})
+                           .ok;
     top->addLayout(buttons);
     connect(ask, &QPushButton::clicked, this, &CLSDlgCount::accept);
 
@@ -82,7 +84,7 @@ void CLSDlgCount::accept() {
     int count = m_count->value();
     if (!IsValidExamCount(count, m_limit)) {
         m_exam.document().prompter().message(PromptIcon::Error,
-                                             CLSTString("値が有効範囲を超えています。"));
+                                             FromQStringWhole(tr("値が有効範囲を超えています。")));
         m_count->setFocus();
         m_count->selectAll();
         return;

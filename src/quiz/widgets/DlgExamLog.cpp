@@ -37,6 +37,7 @@
 #include "settings/VorelSettings.h"
 #include "text/Clock.h"
 #include "text/Codec.h"
+#include "text/DateWords.h"
 #include "text/Error.h"
 #include "text/Paths.h"
 #include "text/Prompter.h"
@@ -56,15 +57,8 @@ constexpr int kStoredColumns = 8;
 constexpr int kExtraColumnWidth = 80;
 
 QString timeText(const CLSExamLogOne& r) {
-    static const char* const days[] = {"日", "月", "火", "水", "木", "金", "土"};
-    return U("%1年%2月%3日(%4) %5時%6分%7秒")
-        .arg(r.year)
-        .arg(r.month)
-        .arg(r.day)
-        .arg(U(days[((r.dayOfWeek % 7) + 7) % 7]))
-        .arg(r.hour)
-        .arg(r.minute)
-        .arg(r.second);
+    return ToQString(DateText(r.year, r.month, r.day, r.dayOfWeek) + " " +
+                     TimeText(r.hour, r.minute, r.second));
 }
 
 }  // namespace
@@ -79,7 +73,7 @@ struct CLSDlgExamLog::Loading {
 
 CLSDlgExamLog::CLSDlgExamLog(CLSStudyScreen& study, QWidget* parent)
     : QDialog(parent), m_study(study) {
-    setWindowTitle(U("出題履歴"));
+    setWindowTitle(tr("出題履歴"));
     auto* layout = new QVBoxLayout(this);
     auto* split = new QSplitter(Qt::Horizontal, this);
     split->addWidget(createTreeSide());
@@ -112,8 +106,8 @@ QWidget* CLSDlgExamLog::createTreeSide() {
     auto* column = new QVBoxLayout(side);
     column->setContentsMargins(0, 0, 0, 0);
     m_sortTabs = new QTabBar(side);
-    m_sortTabs->addTab(U("日付順"));
-    m_sortTabs->addTab(U("ファイル順"));
+    m_sortTabs->addTab(tr("日付順"));
+    m_sortTabs->addTab(tr("ファイル順"));
     m_sortTabs->setExpanding(false);
     m_sortTabs->setFocusPolicy(Qt::StrongFocus);
     column->addWidget(m_sortTabs);
@@ -127,16 +121,16 @@ QWidget* CLSDlgExamLog::createTreeSide() {
     auto* navigation = new QHBoxLayout;
     m_first = new QToolButton(side);
     m_first->setIcon(style()->standardIcon(QStyle::SP_MediaSkipBackward));
-    m_first->setToolTip(U("最初の履歴"));
-    m_first->setAccessibleName(U("最初の履歴"));
+    m_first->setToolTip(tr("最初の履歴"));
+    m_first->setAccessibleName(tr("最初の履歴"));
     m_first->setFocusPolicy(Qt::StrongFocus);
     m_number = new QSpinBox(side);
     m_number->setRange(1, 1);
-    m_number->setAccessibleName(U("履歴の番号"));
+    m_number->setAccessibleName(tr("履歴の番号"));
     m_last = new QToolButton(side);
     m_last->setIcon(style()->standardIcon(QStyle::SP_MediaSkipForward));
-    m_last->setToolTip(U("最後の履歴"));
-    m_last->setAccessibleName(U("最後の履歴"));
+    m_last->setToolTip(tr("最後の履歴"));
+    m_last->setAccessibleName(tr("最後の履歴"));
     m_last->setFocusPolicy(Qt::StrongFocus);
     m_countText = new QLabel(side);
     navigation->addWidget(m_first);
@@ -153,7 +147,7 @@ QWidget* CLSDlgExamLog::createTreeSide() {
             QTimer::singleShot(0, m_number, [this] { m_number->selectAll(); });
     });
 
-    m_editor = new QPushButton(U("エディタで開く(&E)"), side);
+    m_editor = new QPushButton(tr("エディタで開く(&E)"), side);
     m_editor->setAutoDefault(false);
     column->addWidget(m_editor);
     connect(m_editor, &QPushButton::clicked, this, &CLSDlgExamLog::openInEditor);
@@ -165,10 +159,10 @@ QWidget* CLSDlgExamLog::createRecordSide() {
     auto* column = new QVBoxLayout(side);
     column->setContentsMargins(0, 0, 0, 0);
     auto* grid = new QGridLayout;
-    const char* names[6] = {"時刻：",       "ファイル名：", "出題方法：",
-                            "解答モード：", "正解率：",     "所要時間："};
+    const QString names[6] = {tr("時刻："),       tr("ファイル名："), tr("出題方法："),
+                              tr("解答モード："), tr("正解率："),     tr("所要時間：")};
     for (int i = 0; i < 6; ++i) {
-        grid->addWidget(new QLabel(U(names[i]), side), i, 0);
+        grid->addWidget(new QLabel(names[i], side), i, 0);
         if (i == 1) continue;
         m_details[i] = new QLabel(side);
         m_details[i]->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -192,7 +186,7 @@ QWidget* CLSDlgExamLog::createRecordSide() {
     column->addLayout(grid);
 
     auto* reaskRow = new QHBoxLayout;
-    m_reaskButton = new QPushButton(U("再出題(&R)..."), side);
+    m_reaskButton = new QPushButton(tr("再出題(&R)..."), side);
     m_reaskButton->setAutoDefault(false);
     m_reaskButton->setEnabled(false);
     reaskRow->addStretch();
@@ -214,13 +208,13 @@ QWidget* CLSDlgExamLog::createRecordSide() {
     m_list->verticalHeader()->setDefaultSectionSize(m_list->fontMetrics().height() + 6);
     m_list->horizontalHeader()->setStretchLastSection(false);
     m_list->horizontalHeader()->setHighlightSections(false);
-    m_pages->addTab(m_list, U("問題一覧(&L)"));
+    m_pages->addTab(m_list, tr("問題一覧(&L)"));
     m_charts = new CLSExamLogCharts(m_pages);
-    m_pages->addTab(m_charts, U("グラフ(&G)"));
+    m_pages->addTab(m_charts, tr("グラフ(&G)"));
     m_reviewPage = new CLSReviewStatsPage(m_pages);
-    m_pages->addTab(m_reviewPage, U("復習(&V)"));
+    m_pages->addTab(m_reviewPage, tr("復習(&V)"));
     m_missedPage = new CLSMissedQuestionsPage(m_pages);
-    m_pages->addTab(m_missedPage, U("よく間違える問題(&M)"));
+    m_pages->addTab(m_missedPage, tr("よく間違える問題(&M)"));
     connect(m_missedPage, &CLSMissedQuestionsPage::reaskRequested, this,
             &CLSDlgExamLog::reaskOpenFile);
     connect(m_pages, &QTabWidget::currentChanged, this, [this] {
@@ -243,10 +237,10 @@ void CLSDlgExamLog::status(const QString& text) {
 // ---- reading -------------------------------------------------------------------------
 
 void CLSDlgExamLog::startLoading() {
-    auto* root = new QTreeWidgetItem(m_tree, {U("出題履歴")});
+    auto* root = new QTreeWidgetItem(m_tree, {tr("出題履歴")});
     root->setData(0, kFirstRole, 0);
     root->setData(0, kCountRole, 0);
-    m_countText->setText(U("読み込み中..."));
+    m_countText->setText(tr("読み込み中..."));
     for (QWidget* w : std::initializer_list<QWidget*>{m_first, m_last, m_number, m_sortTabs})
         w->setEnabled(false);
     m_loading = std::make_shared<Loading>();
@@ -260,8 +254,8 @@ void CLSDlgExamLog::startLoading() {
     m_progress = new QTimer(this);
     m_progress->setInterval(100);
     connect(m_progress, &QTimer::timeout, this,
-            [this] { status(U("解析中... %1%").arg(m_loading->percent.load())); });
-    status(U("解析中... 0%"));
+            [this] { status(tr("解析中... %1%").arg(m_loading->percent.load())); });
+    status(tr("解析中... 0%"));
     m_progress->start();
     m_thread->start();
 }
@@ -290,7 +284,7 @@ void CLSDlgExamLog::loadingFinished() {
 void CLSDlgExamLog::sortExamLog(bool byDate) {
     m_byDate = byDate;
     if (!m_loaded) return;
-    status(U("解析中..."));
+    status(tr("解析中..."));
     QApplication::setOverrideCursor(Qt::WaitCursor);
     SortExamLog(m_records, byDate);
     m_tree->blockSignals(true);
@@ -341,7 +335,7 @@ void CLSDlgExamLog::nodeSelected(QTreeWidgetItem* item) {
     if (!item) return;
     m_nodeFirst = item->data(0, kFirstRole).toInt();
     m_nodeCount = item->data(0, kCountRole).toInt();
-    m_countText->setText(U("(1～%1)").arg(m_nodeCount));
+    m_countText->setText(tr("(1～%1)").arg(m_nodeCount));
     m_number->blockSignals(true);
     m_number->setRange(1, std::max(1, m_nodeCount));
     m_number->setValue(1);
@@ -381,10 +375,10 @@ void CLSDlgExamLog::showExamLogOne(int n) {
     m_fileLink->setText(ToQString(r.fileName));
     m_fileLink->setToolTip(ToQString(r.fileName));
     m_fileLink->setEnabled(true);
-    m_details[2]->setText(ToQString(r.method));
-    m_details[3]->setText(ToQString(r.answerMode));
+    m_details[2]->setText(ToQString(ShownExamWord(r.method)));
+    m_details[3]->setText(ToQString(ShownExamWord(r.answerMode)));
     m_details[4]->setText(ToQString(r.rate));
-    m_details[5]->setText(ToQString(r.total));
+    m_details[5]->setText(ToQString(ShownExamDuration(r.total)));
 
     storeColumnWidths();
     m_rows->setRecord(&r);
@@ -459,15 +453,16 @@ void CLSDlgExamLog::openInEditor() {
     QString path = QString::fromStdString(NativePath(m_study.exam().examLogPath()));
     Prompter& prompter = m_study.exam().document().prompter();
     if (!QFileInfo(path).isFile()) {
-        prompter.message(PromptIcon::Information,
-                         CLSTString("出題履歴はまだありません。学習を終えると記録されます。"));
+        prompter.message(
+            PromptIcon::Information,
+            FromQStringWhole(tr("出題履歴はまだありません。学習を終えると記録されます。")));
         m_editor->setEnabled(false);
         return;
     }
     if (!OpenInTextEditor(path)) {
         prompter.message(PromptIcon::Error,
-                         FromQStringLossy(U("出題履歴のファイル %1 を開けるプログラムが"
-                                            "見つかりません。")
+                         FromQStringWhole(tr("出題履歴のファイル %1 を開けるプログラムが"
+                                             "見つかりません。")
                                               .arg(QDir::toNativeSeparators(path))));
     }
 }
@@ -477,7 +472,7 @@ void CLSDlgExamLog::reask() {
     CLSDlgReaskMenu menu(m_study.exam().settings(), selected, this);
     if (menu.exec() != QDialog::Accepted) return;
     Prompter& prompter = m_study.exam().document().prompter();
-    CLSTString nothing("出題する問題はありません。");
+    CLSTString nothing = FromQStringWhole(tr("出題する問題はありません。"));
     if (m_rows->rowCount() == 0) {
         prompter.message(PromptIcon::Information, nothing);
         return;
@@ -485,7 +480,7 @@ void CLSDlgExamLog::reask() {
     if (!openRecordFile()) return;
     std::vector<int> questions;
     int available = m_study.exam().document().getQuestionCount();
-    QString right = U("○");
+    QString right = U("○");  // the mark as the history writes it
     std::vector<bool> selectedRows(static_cast<size_t>(m_rows->rowCount()), false);
     for (const QModelIndex& index : m_list->selectionModel()->selectedIndexes())
         selectedRows[static_cast<size_t>(index.row())] = true;
@@ -512,8 +507,8 @@ bool CLSDlgExamLog::reaskOpenFile(const std::vector<int>& questions) {
         if (q >= 0 && q < available) asked.push_back(q);
     }
     if (asked.empty()) {
-        m_study.exam().document().prompter().message(PromptIcon::Information,
-                                                     CLSTString("出題する問題はありません。"));
+        m_study.exam().document().prompter().message(
+            PromptIcon::Information, FromQStringWhole(tr("出題する問題はありません。")));
         return false;
     }
     m_reask =

@@ -42,7 +42,7 @@ constexpr int kHintsMinWidth = 120;
 CLSDlgList::CLSDlgList(CLSVorelDataFile& doc, CLSVorelSettings& settings, const Clock& clock,
                        QWidget* parent)
     : QDialog(parent), m_doc(doc), m_settings(settings), m_clock(clock) {
-    setWindowTitle(U("問題カード"));
+    setWindowTitle(tr("問題カード"));
     // A window of its own beside the main window: maximisable, and the main
     // window's menu keys do not reach into it.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -68,49 +68,49 @@ CLSDlgList::~CLSDlgList() {
 
 void CLSDlgList::createControls() {
     m_number = new QSpinBox(this);
-    m_number->setToolTip(U("問題番号を入力します"));
+    m_number->setToolTip(tr("問題番号を入力します"));
     m_number->setKeyboardTracking(true);
     m_count = new QLabel(this);
-    m_close = new QPushButton(U("閉じる"), this);
-    m_other = new QPushButton(U("別解(&O)..."), this);
-    m_edit = new QPushButton(U("編集(&E)"), this);
+    m_close = new QPushButton(tr("閉じる"), this);
+    m_other = new QPushButton(tr("別解(&O)..."), this);
+    m_edit = new QPushButton(tr("編集(&E)"), this);
     m_edit->setCheckable(true);
-    m_find = new QPushButton(U("検索(&F)..."), this);
-    m_reset = new QPushButton(U("復習をリセット"), this);
-    m_reset->setToolTip(U("この問題の復習の予定を消して、新しい問題に戻します"));
-    m_help = new QPushButton(U("ヘルプ(&H)"), this);
+    m_find = new QPushButton(tr("検索(&F)..."), this);
+    m_reset = new QPushButton(tr("復習をリセット"), this);
+    m_reset->setToolTip(tr("この問題の復習の予定を消して、新しい問題に戻します"));
+    m_help = new QPushButton(tr("ヘルプ(&H)"), this);
     for (QPushButton* b : {m_close, m_other, m_edit, m_find, m_reset, m_help})
         b->setAutoDefault(false);
 
     m_title = new QLabel(this);
-    m_title->setToolTip(U("タイトル"));
+    m_title->setToolTip(tr("タイトル"));
     m_question = new CLSWndSentence(this);
-    m_question->setToolTip(U("問題"));
+    m_question->setToolTip(tr("問題"));
     m_answer = new CLSWndSentence(this);
-    m_answer->setToolTip(U("答え"));
+    m_answer->setToolTip(tr("答え"));
     m_answers = new CLSWndSentenceList(this);
-    m_answers->setToolTip(U("答え"));
+    m_answers->setToolTip(tr("答え"));
     m_answers->hide();
     m_comment = new CLSWndSentence(this);
-    m_comment->setToolTip(U("コメント"));
+    m_comment->setToolTip(tr("コメント"));
     m_answerTop = new CLSWndSeparator(this);
     m_answerTop->setOrientation(Qt::Horizontal);
     m_commentTop = new CLSWndSeparator(this);
     m_commentTop->setOrientation(Qt::Horizontal);
     m_group = new QLabel(this);
-    m_group->setToolTip(U("問題のグループ"));
+    m_group->setToolTip(tr("問題のグループ"));
     m_history = new QLabel(this);
-    m_history->setToolTip(U("問題の正誤履歴"));
+    m_history->setToolTip(tr("問題の正誤履歴"));
     m_review = new QLabel(this);
-    m_review->setToolTip(U("復習の予定"));
-    m_review->setAccessibleName(U("復習の予定"));
+    m_review->setToolTip(tr("復習の予定"));
+    m_review->setAccessibleName(tr("復習の予定"));
     m_review->setWordWrap(true);
     m_review->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_review->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     QFont labels = ProgramFont("ＭＳ ゴシック", 13);
     m_group->setFont(labels);
     m_history->setFont(labels);
-    m_mark = new QCheckBox(U("マーク(&M)"), this);
+    m_mark = new QCheckBox(tr("マーク(&M)"), this);
 
     connect(m_number, &QSpinBox::valueChanged, this, [this](int value) { display(value - 1); });
     connect(m_close, &QPushButton::clicked, this, &CLSDlgList::closeRequested);
@@ -478,7 +478,7 @@ void CLSDlgList::resetReview() {
     if (!l || !l->question().review()) return;
     if (!m_doc.prompter().askYesNo(
             PromptIcon::Question,
-            CLSTString("この問題の復習の予定を消して、新しい問題に戻しますか？"))) {
+            FromQStringWhole(tr("この問題の復習の予定を消して、新しい問題に戻しますか？")))) {
         return;
     }
     // The identity stays, so that the review log still knows the question;

@@ -16,7 +16,7 @@ CLSDlgOtherAnswer::CLSDlgOtherAnswer(const CLSVorelDataQuestion& question, const
                                      const CLSTString& mediaFolder, QWidget* parent)
     : QDialog(parent) {
     CLSTraceScope trace("OnInitDialogOfOtherAnswer");
-    setWindowTitle(QString::fromUtf8("別解"));
+    setWindowTitle(tr("別解"));
     const CLSVorelSkinItem& look = settings.skin().item(CLSVorelSkin::kAnswer);
     m_list = new CLSWndSentenceList(this);
     m_list->setSentenceFont(font);

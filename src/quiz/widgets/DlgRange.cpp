@@ -29,7 +29,7 @@ constexpr int kItemTextWidth = 260;
 
 CLSDlgRange::CLSDlgRange(CLSExam& exam, QWidget* parent) : QDialog(parent), m_exam(exam) {
     CLSTraceScope trace("CLSDlgRange::create");
-    setWindowTitle(U("出題範囲指定"));
+    setWindowTitle(tr("出題範囲指定"));
     auto* top = new QVBoxLayout(this);
     auto* grid = new QGridLayout;
     createNumberRows(grid);
@@ -58,9 +58,9 @@ CLSDlgRange::CLSDlgRange(CLSExam& exam, QWidget* parent) : QDialog(parent), m_ex
 }
 
 void CLSDlgRange::createNumberRows(QGridLayout* grid) {
-    auto makeRow = [this, grid](int row, const char* label, CLSNumberSpinBox*& box, QLabel*& limit,
-                                QLabel*& text) {
-        auto* caption = new QLabel(U(label), this);
+    auto makeRow = [this, grid](int row, const QString& label, CLSNumberSpinBox*& box,
+                                QLabel*& limit, QLabel*& text) {
+        auto* caption = new QLabel(label, this);
         box = new CLSNumberSpinBox(this);
         box->setMinimumWidth(90);
         caption->setBuddy(box);
@@ -77,11 +77,11 @@ void CLSDlgRange::createNumberRows(QGridLayout* grid) {
             if (!m_filling) recount();
         });
     };
-    makeRow(0, "開始番号(&B)：", m_start, m_startLimit, m_startText);
-    makeRow(1, "終了番号(&E)：", m_end, m_endLimit, m_endText);
+    makeRow(0, tr("開始番号(&B)："), m_start, m_startLimit, m_startText);
+    makeRow(1, tr("終了番号(&E)："), m_end, m_endLimit, m_endText);
 
-    m_byQuestion = new QRadioButton(U("問題番号で指定(&Q)"), this);
-    m_byTitle = new QRadioButton(U("タイトル番号で指定(&T)"), this);
+    m_byQuestion = new QRadioButton(tr("問題番号で指定(&Q)"), this);
+    m_byTitle = new QRadioButton(tr("タイトル番号で指定(&T)"), this);
     auto* kind = new QButtonGroup(this);
     kind->addButton(m_byQuestion);
     kind->addButton(m_byTitle);
@@ -100,7 +100,7 @@ QWidget* CLSDlgRange::createFilters() {
     row->setContentsMargins(0, 0, 0, 0);
 
     auto* groupColumn = new QVBoxLayout;
-    auto* groupCaption = new QLabel(U("グループ(&G)"), box);
+    auto* groupCaption = new QLabel(tr("グループ(&G)"), box);
     m_groups = new QListWidget(box);
     m_groups->setSelectionMode(QAbstractItemView::MultiSelection);
     m_groups->setMinimumWidth(150);
@@ -113,13 +113,14 @@ QWidget* CLSDlgRange::createFilters() {
     });
 
     auto* right = new QVBoxLayout;
-    auto* marks = new QGroupBox(U("マーク"), box);
+    auto* marks = new QGroupBox(tr("マーク"), box);
     auto* markColumn = new QVBoxLayout(marks);
-    const char* markTexts[3] = {"マーク設定は無視する(&I)", "マークされた問題を出題する(&M)",
-                                "マークされた問題は除外する(&X)"};
+    const QString markTexts[3] = {tr("マーク設定は無視する(&I)"),
+                                  tr("マークされた問題を出題する(&M)"),
+                                  tr("マークされた問題は除外する(&X)")};
     auto* markGroup = new QButtonGroup(this);
     for (int i = 0; i < 3; ++i) {
-        m_marks[i] = new QRadioButton(U(markTexts[i]), marks);
+        m_marks[i] = new QRadioButton(markTexts[i], marks);
         markGroup->addButton(m_marks[i], i);
         markColumn->addWidget(m_marks[i]);
         connect(m_marks[i], &QRadioButton::toggled, this, [this](bool on) {
@@ -129,7 +130,7 @@ QWidget* CLSDlgRange::createFilters() {
     right->addWidget(marks);
     right->addStretch();
     auto* countRow = new QHBoxLayout;
-    countRow->addWidget(new QLabel(U("出題対象の問題："), box));
+    countRow->addWidget(new QLabel(tr("出題対象の問題："), box));
     m_count = new QLabel(box);
     m_count->setMinimumWidth(70);
     countRow->addWidget(m_count);
@@ -140,7 +141,7 @@ QWidget* CLSDlgRange::createFilters() {
 }
 
 void CLSDlgRange::createButtons(QBoxLayout* row) {
-    m_all = new QPushButton(U("全範囲(&D)"), this);
+    m_all = new QPushButton(tr("全範囲(&D)"), this);
     m_all->setAutoDefault(false);
     row->addWidget(m_all);
     m_ok = DialogButtonRow(*this, row, {.helpTopic = kHelpRangeDialog}).ok;
@@ -211,7 +212,7 @@ void CLSDlgRange::accept() {
     CLSRangeCount result = recount();
     if (result.count == 0) {
         m_exam.document().prompter().message(PromptIcon::Error,
-                                             CLSTString("値が有効範囲を超えています。"));
+                                             FromQStringWhole(tr("値が有効範囲を超えています。")));
         return;
     }
     CLSRangeRequest r = request();

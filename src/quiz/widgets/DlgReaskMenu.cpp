@@ -13,14 +13,14 @@
 
 CLSDlgReaskMenu::CLSDlgReaskMenu(CLSVorelSettings& settings, bool linesSelected, QWidget* parent)
     : QDialog(parent), m_settings(settings) {
-    setWindowTitle(U("再出題メニュー"));
+    setWindowTitle(tr("再出題メニュー"));
     auto* layout = new QVBoxLayout(this);
-    m_wrong = new QRadioButton(U("間違えた問題を再出題する(&T)"), this);
-    m_all = new QRadioButton(U("すべての問題を再出題する(&A)"), this);
-    m_selected = new QRadioButton(U("選択された問題を再出題する(&S)"), this);
+    m_wrong = new QRadioButton(tr("間違えた問題を再出題する(&T)"), this);
+    m_all = new QRadioButton(tr("すべての問題を再出題する(&A)"), this);
+    m_selected = new QRadioButton(tr("選択された問題を再出題する(&S)"), this);
     m_wrong->setChecked(true);
     m_selected->setEnabled(linesSelected);
-    m_random = new QCheckBox(U("ランダムに出題(&R)"), this);
+    m_random = new QCheckBox(tr("ランダムに出題(&R)"), this);
     m_random->setChecked(settings.retryRandom());
     for (QWidget* w : {static_cast<QWidget*>(m_wrong), static_cast<QWidget*>(m_all),
                        static_cast<QWidget*>(m_selected)})

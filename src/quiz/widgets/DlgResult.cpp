@@ -12,6 +12,7 @@
 #include "quiz/widgets/ResultListModel.h"
 #include "settings/VorelSettings.h"
 #include "text/Common.h"
+#include "text/DateWords.h"
 #include "text/Error.h"
 #include "text/widgets/DialogHelp.h"
 #include "text/widgets/QtText.h"
@@ -35,7 +36,7 @@ CLSDlgResult::CLSDlgResult(CLSExamSummary summary, CLSVorelSettings& settings, b
     CLSTraceScope trace("CLSDlgResult::create");
     if (m_separate) {
         setWindowFlags(Qt::Window);
-        setWindowTitle(U("結果"));
+        setWindowTitle(tr("結果"));
     } else {
         // A pane: a plain child of the study screen, not a window of its own.
         setWindowFlags(Qt::Widget);
@@ -54,12 +55,16 @@ CLSDlgResult::CLSDlgResult(CLSExamSummary summary, CLSVorelSettings& settings, b
 void CLSDlgResult::createFigures() {
     QFont figures = ProgramFont("ＭＳ Ｐゴシック", kFigurePoints, true);
     m_figureSize = kFigurePoints * logicalDpiY() / 72;
-    const char* names[5] = {"出題数：", "解答数：", "正解数：", "正解率：", "所要時間："};
+    const char* names[5] = {QT_TRANSLATE_NOOP("CLSDlgResult", "出題数："),
+                            QT_TRANSLATE_NOOP("CLSDlgResult", "解答数："),
+                            QT_TRANSLATE_NOOP("CLSDlgResult", "正解数："),
+                            QT_TRANSLATE_NOOP("CLSDlgResult", "正解率："),
+                            QT_TRANSLATE_NOOP("CLSDlgResult", "所要時間：")};
     QString values[5] = {QString::number(m_summary.asked), QString::number(m_summary.answered()),
                          QString::number(m_summary.right), ToQString(m_summary.rateText()),
-                         ToQString(intervalText(m_summary.elapsed))};
+                         ToQString(DurationText(m_summary.elapsed))};
     for (int i = 0; i < 5; ++i) {
-        m_labels[i] = new QLabel(U(names[i]), this);
+        m_labels[i] = new QLabel(tr(names[i]), this);
         m_values[i] = new QLabel(values[i], this);
         m_labels[i]->setFont(figures);
         m_values[i]->setFont(figures);
@@ -68,8 +73,8 @@ void CLSDlgResult::createFigures() {
 }
 
 void CLSDlgResult::createChecks() {
-    m_reask = new QCheckBox(U("間違えた問題を再出題する(&T)"), this);
-    m_random = new QCheckBox(U("ランダムに出題(&R)"), this);
+    m_reask = new QCheckBox(tr("間違えた問題を再出題する(&T)"), this);
+    m_random = new QCheckBox(tr("ランダムに出題(&R)"), this);
     m_reask->setChecked(m_settings.retry());
     m_random->setChecked(m_settings.retryRandom());
     connect(m_reask, &QCheckBox::toggled, this, [this](bool on) {
@@ -112,10 +117,10 @@ void CLSDlgResult::createList() {
 }
 
 void CLSDlgResult::createButtons() {
-    m_reaskButton = new QPushButton(U("再出題(&A)"), this);
-    m_close = new QPushButton(U("閉じる(&X)"), this);
-    m_show = new QPushButton(U("表示(&I)..."), this);
-    m_help = new QPushButton(U("ヘルプ(&H)"), this);
+    m_reaskButton = new QPushButton(tr("再出題(&A)"), this);
+    m_close = new QPushButton(tr("閉じる(&X)"), this);
+    m_show = new QPushButton(tr("表示(&I)..."), this);
+    m_help = new QPushButton(tr("ヘルプ(&H)"), this);
     m_reaskButton->setDefault(true);
     connect(m_reaskButton, &QPushButton::clicked, this, &CLSDlgResult::reask);
     connect(m_close, &QPushButton::clicked, this, &CLSDlgResult::reject);

@@ -99,13 +99,13 @@ CLSExamLogCharts::CLSExamLogCharts(QWidget* parent) : QWidget(parent) {
     m_file->setWordWrap(true);
     layout->addWidget(m_file);
     m_rates = new QLineSeries(this);
-    m_rates->setName(U("正解率"));
+    m_rates->setName(tr("正解率"));
     m_counts = new QLineSeries(this);
-    m_counts->setName(U("出題数"));
-    m_rateView = makeView(U("正解率の推移 (%)"), m_rates, "%.0f", this);
+    m_counts->setName(tr("出題数"));
+    m_rateView = makeView(tr("正解率の推移 (%)"), m_rates, "%.0f", this);
     // The run shown in the list, marked on its line.
     m_shownRun = new QScatterSeries(this);
-    m_shownRun->setName(U("表示中の出題"));
+    m_shownRun->setName(tr("表示中の出題"));
     m_shownRun->setMarkerShape(QScatterSeries::MarkerShapeRectangle);
     m_shownRun->setMarkerSize(11);
     m_shownRun->setColor(QColor(220, 40, 40));
@@ -113,7 +113,7 @@ CLSExamLogCharts::CLSExamLogCharts(QWidget* parent) : QWidget(parent) {
     rateChart->addSeries(m_shownRun);
     for (QAbstractAxis* axis : rateChart->axes())
         m_shownRun->attachAxis(axis);
-    m_countView = makeView(U("日ごとの出題数"), m_counts, "%.0f", this);
+    m_countView = makeView(tr("日ごとの出題数"), m_counts, "%.0f", this);
     layout->addWidget(m_rateView, 1);
     layout->addWidget(m_countView, 1);
 }
@@ -124,7 +124,7 @@ void CLSExamLogCharts::clear() {
 
 void CLSExamLogCharts::showStats(const CLSExamLogStats& stats, const QString& fileName,
                                  const CLSExamLogTime* shownRun) {
-    m_file->setText(fileName.isEmpty() ? QString() : U("ファイル：") + fileName);
+    m_file->setText(fileName.isEmpty() ? QString() : tr("ファイル：") + fileName);
     QList<QPointF> rates;
     rates.reserve(static_cast<qsizetype>(stats.rates.size()));
     for (const CLSExamRatePoint& p : stats.rates) {

@@ -1,11 +1,27 @@
 #include "quiz/widgets/ExamLogRowModel.h"
 
+#include <string>
+
+#include "quiz/ExamTexts.h"
 #include "text/widgets/QtText.h"
 
 namespace {
 
 constexpr int kNumberColumn = 1;
 constexpr int kMarkColumn = 2;
+constexpr int kTimeColumn = 3;
+
+// The columns as the history names them; they are shown in the program's
+// language, any other name as it is.
+[[maybe_unused]] const char* const kColumnNames[] = {
+    QT_TRANSLATE_NOOP("CLSExamLogRowModel", "順番"),
+    QT_TRANSLATE_NOOP("CLSExamLogRowModel", "問題番号"),
+    QT_TRANSLATE_NOOP("CLSExamLogRowModel", "正誤"),
+    QT_TRANSLATE_NOOP("CLSExamLogRowModel", "所要時間"),
+    QT_TRANSLATE_NOOP("CLSExamLogRowModel", "問題"),
+    QT_TRANSLATE_NOOP("CLSExamLogRowModel", "答え"),
+    QT_TRANSLATE_NOOP("CLSExamLogRowModel", "グループ"),
+    QT_TRANSLATE_NOOP("CLSExamLogRowModel", "コメント")};
 
 }  // namespace
 
@@ -55,6 +71,8 @@ QVariant CLSExamLogRowModel::data(const QModelIndex& index, int role) const {
     std::string_view text;
     if (!field(index.row(), index.column(), text)) return {};
     if (role == Qt::DisplayRole) {
+        if (index.column() == kTimeColumn)
+            return ToQString(ShownExamDuration(CLSTString(std::string(text))));
         QString shown = ToQString(text);
         shown.replace('\n', QString::fromUtf8(" ↵ "));
         shown.remove('\r');
@@ -67,5 +85,6 @@ QVariant CLSExamLogRowModel::data(const QModelIndex& index, int role) const {
 QVariant CLSExamLogRowModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (role != Qt::DisplayRole || orientation != Qt::Horizontal) return {};
     if (!m_record || m_record->rows.empty() || section >= m_record->rows.front().count()) return {};
-    return ToQString(m_record->rows.front().view(section));
+    std::string name(m_record->rows.front().view(section));
+    return tr(name.c_str());
 }

@@ -32,17 +32,18 @@ CLSMissedQuestionsPage::CLSMissedQuestionsPage(QWidget* parent) : QWidget(parent
     column->addWidget(m_note);
 
     m_missed = new QStandardItemModel(0, kTextColumn + 1, this);
-    const char* headers[] = {"番号", "計", "復習", "出題", "問題"};
-    const char* tips[] = {"問題番号", "間違えた回数の合計", "復習で「もう一度」にした回数",
-                          "出題で間違えた回数（出題履歴から）", "問題文"};
+    const QString headers[] = {tr("番号"), tr("計"), tr("復習"), tr("出題"), tr("問題")};
+    const QString tips[] = {tr("問題番号"), tr("間違えた回数の合計"),
+                            tr("復習で「もう一度」にした回数"),
+                            tr("出題で間違えた回数（出題履歴から）"), tr("問題文")};
     for (int c = 0; c <= kTextColumn; ++c) {
-        auto* item = new QStandardItem(U(headers[c]));
-        item->setToolTip(U(tips[c]));
+        auto* item = new QStandardItem(headers[c]);
+        item->setToolTip(tips[c]);
         m_missed->setHorizontalHeaderItem(c, item);
     }
     m_list = new QTableView(this);
     m_list->setModel(m_missed);
-    m_list->setAccessibleName(U("よく間違える問題"));
+    m_list->setAccessibleName(tr("よく間違える問題"));
     m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -59,9 +60,9 @@ CLSMissedQuestionsPage::CLSMissedQuestionsPage(QWidget* parent) : QWidget(parent
     column->addWidget(m_list, 1);
 
     auto* buttons = new QHBoxLayout;
-    m_selectAll = new QPushButton(U("すべて選択(&A)"), this);
+    m_selectAll = new QPushButton(tr("すべて選択(&A)"), this);
     m_selectAll->setAutoDefault(false);
-    m_reask = new QPushButton(U("選んだ問題を再出題(&Q)"), this);
+    m_reask = new QPushButton(tr("選んだ問題を再出題(&Q)"), this);
     m_reask->setAutoDefault(false);
     m_reask->setEnabled(false);
     buttons->addStretch();
@@ -97,12 +98,12 @@ void CLSMissedQuestionsPage::showMissed(const CLSReviewStats& stats, const CLSVo
     }
     if (m_missed->rowCount() > 0) {
         m_note->setText(
-            U("このファイルで、復習で「もう一度」にした回数と出題で間違えた回数の"
-              "多い問題です。選んで再出題できます。"));
+            tr("このファイルで、復習で「もう一度」にした回数と出題で間違えた回数の"
+               "多い問題です。選んで再出題できます。"));
     } else if (doc.getQuestionCount() > 0) {
-        m_note->setText(U("このファイルで間違えた問題はまだありません。"));
+        m_note->setText(tr("このファイルで間違えた問題はまだありません。"));
     } else {
-        m_note->setText(U("問題がありません。"));
+        m_note->setText(tr("問題がありません。"));
     }
     m_reask->setEnabled(false);
     m_selectAll->setEnabled(m_missed->rowCount() > 0);

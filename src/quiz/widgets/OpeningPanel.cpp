@@ -33,9 +33,9 @@ const char* const kLogoResource = ":/logo.png";
 
 CLSOpeningPanel::CLSOpeningPanel(CLSVorelDataFile& doc, QWidget* parent)
     : QWidget(parent), m_doc(doc) {
-    const char* captions[3] = {"ファイル名：", "総問題数：", "メッセージ："};
+    const QString captions[3] = {tr("ファイル名："), tr("総問題数："), tr("メッセージ：")};
     for (int i = 0; i < 3; ++i) {
-        m_labels[i] = new QLabel(QString::fromUtf8(captions[i]), this);
+        m_labels[i] = new QLabel(captions[i], this);
         m_labels[i]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     }
     m_path = makeReadOnlyField(this);

@@ -6,7 +6,12 @@
 
 namespace {
 
-const char* const kHeaders[kResultColumnCount] = {"順番", "番号", "正誤", "所要時間", "問題"};
+const char* const kHeaders[kResultColumnCount] = {
+    QT_TRANSLATE_NOOP("CLSResultListModel", "順番"),
+    QT_TRANSLATE_NOOP("CLSResultListModel", "番号"),
+    QT_TRANSLATE_NOOP("CLSResultListModel", "正誤"),
+    QT_TRANSLATE_NOOP("CLSResultListModel", "所要時間"),
+    QT_TRANSLATE_NOOP("CLSResultListModel", "問題")};
 
 }  // namespace
 
@@ -62,7 +67,7 @@ QVariant CLSResultListModel::headerData(int section, Qt::Orientation orientation
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
         section >= kResultColumnCount)
         return {};
-    return QString::fromUtf8(kHeaders[section]);
+    return tr(kHeaders[section]);
 }
 
 void CLSResultListModel::sort(int column, Qt::SortOrder order) {

@@ -6,6 +6,7 @@
 #include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDateTimeAxis>
 #include <QGridLayout>
@@ -47,7 +48,7 @@ QChartView* makeDayBars(const QString& title, const QString& valueTitle, QBarSet
     chart->addSeries(series);
     auto* x = new QCategoryAxis(chart);
     x->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
-    setAxisTitle(x, U("日付"));
+    setAxisTitle(x, QCoreApplication::translate("CLSReviewStatsPage", "日付"));
     auto* y = new QValueAxis(chart);
     y->setLabelFormat("%.0f");
     setAxisTitle(y, valueTitle);
@@ -62,7 +63,7 @@ QChartView* makeDayBars(const QString& title, const QString& valueTitle, QBarSet
 }
 
 QString dayText(int64_t day, int64_t today) {
-    if (day == today) return U("今日");
+    if (day == today) return QCoreApplication::translate("CLSReviewStatsPage", "今日");
     CLSCivilDate date = CivilDateOf(day);
     return U("%1/%2").arg(date.month).arg(date.day);
 }
@@ -118,11 +119,11 @@ CLSReviewStatsPage::CLSReviewStatsPage(QWidget* parent) : QWidget(parent) {
     m_note->hide();
     column->addWidget(m_note);
 
-    m_due = new QBarSet(U("問題数"), this);
-    m_dueView = makeDayBars(U("今後30日の復習予定"), U("問題数"), m_due, content);
+    m_due = new QBarSet(tr("問題数"), this);
+    m_dueView = makeDayBars(tr("今後30日の復習予定"), tr("問題数"), m_due, content);
 
-    m_phases = new QBarSet(U("問題数"), this);
-    m_phaseView = MakeSmallChartView(U("状態ごとの問題数"), content);
+    m_phases = new QBarSet(tr("問題数"), this);
+    m_phaseView = MakeSmallChartView(tr("状態ごとの問題数"), content);
     {
         // Lying bars, so that the phases' names have room beside them.
         QChart* chart = m_phaseView->chart();
@@ -131,10 +132,10 @@ CLSReviewStatsPage::CLSReviewStatsPage(QWidget* parent) : QWidget(parent) {
         chart->addSeries(series);
         auto* names = new QBarCategoryAxis(chart);
         // From the top: new to relearning.
-        names->append({U("再学習"), U("復習"), U("学習中"), U("新規")});
+        names->append({tr("再学習"), tr("復習"), tr("学習中"), tr("新規")});
         auto* counts = new QValueAxis(chart);
         counts->setLabelFormat("%.0f");
-        setAxisTitle(counts, U("問題数"));
+        setAxisTitle(counts, tr("問題数"));
         chart->addAxis(names, Qt::AlignLeft);
         chart->addAxis(counts, Qt::AlignBottom);
         series->attachAxis(names);
@@ -147,14 +148,14 @@ CLSReviewStatsPage::CLSReviewStatsPage(QWidget* parent) : QWidget(parent) {
         m_phaseView->setMinimumHeight(kChartHeight);
     }
 
-    m_retentionView = MakeSmallChartView(U("週ごとの正解率"), content);  // titled when shown
+    m_retentionView = MakeSmallChartView(tr("週ごとの正解率"), content);  // titled when shown
     {
         QChart* chart = m_retentionView->chart();
         m_retention = new QLineSeries(chart);
-        m_retention->setName(U("正解率"));
+        m_retention->setName(tr("正解率"));
         m_retention->setPointsVisible(true);
         m_desired = new QLineSeries(chart);
-        m_desired->setName(U("目標の正解率"));
+        m_desired->setName(tr("目標の正解率"));
         QPen pen(QColor(220, 40, 40));
         pen.setStyle(Qt::DashLine);
         pen.setWidth(2);
@@ -162,10 +163,10 @@ CLSReviewStatsPage::CLSReviewStatsPage(QWidget* parent) : QWidget(parent) {
         chart->addSeries(m_desired);
         chart->addSeries(m_retention);
         auto* x = new QDateTimeAxis(chart);
-        setAxisTitle(x, U("週"));
+        setAxisTitle(x, tr("週"));
         auto* y = new QValueAxis(chart);
         y->setLabelFormat("%.0f");
-        setAxisTitle(y, U("正解率 (%)"));
+        setAxisTitle(y, tr("正解率 (%)"));
         chart->addAxis(x, Qt::AlignBottom);
         chart->addAxis(y, Qt::AlignLeft);
         for (QLineSeries* s : {m_desired, m_retention}) {
@@ -174,8 +175,8 @@ CLSReviewStatsPage::CLSReviewStatsPage(QWidget* parent) : QWidget(parent) {
         }
         m_retentionView->setMinimumHeight(kChartHeight);
     }
-    m_study = new QBarSet(U("分"), this);
-    m_studyView = makeDayBars(U("日ごとの学習時間（過去30日）"), U("分"), m_study, content);
+    m_study = new QBarSet(tr("分"), this);
+    m_studyView = makeDayBars(tr("日ごとの学習時間（過去30日）"), tr("分"), m_study, content);
     // The days ahead over the days past, the same 30 days wide.
     auto* grid = new QGridLayout;
     grid->addWidget(m_dueView, 0, 0);
@@ -201,14 +202,14 @@ void CLSReviewStatsPage::showNote(const CLSReviewStats& stats, const CLSVorelDat
     QStringList lines;
     const CLSReviewPhaseCounts& p = stats.forecast.phases;
     if (doc.getQuestionCount() <= 0) {
-        lines << U("問題がありません。データファイルを開くと、その復習の予定が表示されます。");
+        lines << tr("問題がありません。データファイルを開くと、その復習の予定が表示されます。");
     } else if (p.learning + p.review + p.relearning == 0) {
-        lines << U("このファイルにはまだ復習した問題がありません。");
+        lines << tr("このファイルにはまだ復習した問題がありません。");
     }
     if (!stats.logProblem.empty()) {
-        lines << ToQString(stats.logProblem) + U("（正解率と学習時間は表示できません）");
+        lines << ToQString(stats.logProblem) + tr("（正解率と学習時間は表示できません）");
     } else if (stats.logEmpty) {
-        lines << U("復習の記録はまだありません。");
+        lines << tr("復習の記録はまだありません。");
     }
     m_note->setText(lines.join('\n'));
     m_note->setVisible(!lines.isEmpty());
@@ -257,7 +258,7 @@ void CLSReviewStatsPage::showRetention(const CLSReviewStats& stats) {
     QChart* chart = m_retentionView->chart();
     // The legend would take the little room there is; the title names the
     // dashed line.
-    QString title = U("週ごとの正解率（目標%1%）").arg(QString::number(goal, 'f', 0));
+    QString title = tr("週ごとの正解率（目標%1%）").arg(QString::number(goal, 'f', 0));
     chart->setTitle(title);
     m_retentionView->setAccessibleName(title);
     if (auto* x = qobject_cast<QDateTimeAxis*>(chart->axes(Qt::Horizontal).value(0))) {

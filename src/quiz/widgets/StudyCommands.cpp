@@ -26,7 +26,10 @@ void CLSStudyScreen::createCommands() {
     constexpr CLSMenu kEdit = CLSMenu::kEdit, kStudy = CLSMenu::kStudy, kView = CLSMenu::kView;
 
     c.add(
-        {.id = kEditQuestion, .text = "問題文を編集(&Q)", .checkable = true, .menu = {kEdit, 201}},
+        {.id = kEditQuestion,
+         .text = QT_TRANSLATE_NOOP("CLSCommandSet", "問題文を編集(&Q)"),
+         .checkable = true,
+         .menu = {kEdit, 201}},
         [this] { m_asking->setEditing(!m_asking->isEditing()); }, {},
         [this] { return m_asking->isEditing(); });
 
@@ -37,10 +40,14 @@ void CLSStudyScreen::createCommands() {
         const char* tip;
         const char* icon;
     } modes[] = {
-        {kModeNormal, AnswerMode::kNormal, "通常モード(&M)", "通常モード", "mode-normal"},
-        {kModeWritten, AnswerMode::kWritten, "記述式モード(&I)", "記述式モード", "mode-written"},
-        {kModeChoice, AnswerMode::kChoice, "選択式モード(&E)", "選択式モード", "mode-choice"},
-        {kModeConfirm, AnswerMode::kConfirm, "確認モード(&O)", "確認モード", "mode-confirm"},
+        {kModeNormal, AnswerMode::kNormal, QT_TRANSLATE_NOOP("CLSCommandSet", "通常モード(&M)"),
+         QT_TRANSLATE_NOOP("CLSCommandSet", "通常モード"), "mode-normal"},
+        {kModeWritten, AnswerMode::kWritten, QT_TRANSLATE_NOOP("CLSCommandSet", "記述式モード(&I)"),
+         QT_TRANSLATE_NOOP("CLSCommandSet", "記述式モード"), "mode-written"},
+        {kModeChoice, AnswerMode::kChoice, QT_TRANSLATE_NOOP("CLSCommandSet", "選択式モード(&E)"),
+         QT_TRANSLATE_NOOP("CLSCommandSet", "選択式モード"), "mode-choice"},
+        {kModeConfirm, AnswerMode::kConfirm, QT_TRANSLATE_NOOP("CLSCommandSet", "確認モード(&O)"),
+         QT_TRANSLATE_NOOP("CLSCommandSet", "確認モード"), "mode-confirm"},
     };
     auto* group = new QActionGroup(this);
     int place = 101;
@@ -60,8 +67,8 @@ void CLSStudyScreen::createCommands() {
         ++place;
     }
     c.add({.id = kRange,
-           .text = "出題範囲(&S)...",
-           .tip = "出題範囲指定",
+           .text = QT_TRANSLATE_NOOP("CLSCommandSet", "出題範囲(&S)..."),
+           .tip = QT_TRANSLATE_NOOP("CLSCommandSet", "出題範囲指定"),
            .shortcut = "F8",
            .icon = "range",
            .menu = {kStudy, 201},
@@ -79,14 +86,20 @@ void CLSStudyScreen::createCommands() {
         const char* key;
         const char* icon;
     } runs[] = {
-        {kRunAll, CLSExamMode::inOrder(), "すべて(&A)", "すべて", "Ctrl+A", "run-all"},
-        {kRunRandom, CLSExamMode::randomAll(), "ランダム（すべて）(&N)", "ランダム（すべて）",
-         "Ctrl+N", "run-random"},
-        {kRunCount, CLSExamMode::counted(), "ランダム（回数指定）(&R)...", "ランダム（回数指定）",
-         "Ctrl+R", "run-count"},
-        {kRunWeak, CLSExamMode::weakPoints(), "弱点問題(&W)...", "弱点問題", "Ctrl+W", "run-weak"},
-        {kRunComplete, CLSExamMode::complete(), "完全(&C)", "完全", nullptr, "run-complete"},
-        {kRunReview, CLSExamMode::review(), "復習(&V)", "復習", "F9", "run-review"},
+        {kRunAll, CLSExamMode::inOrder(), QT_TRANSLATE_NOOP("CLSCommandSet", "すべて(&A)"),
+         QT_TRANSLATE_NOOP("CLSCommandSet", "すべて"), "Ctrl+A", "run-all"},
+        {kRunRandom, CLSExamMode::randomAll(),
+         QT_TRANSLATE_NOOP("CLSCommandSet", "ランダム（すべて）(&N)"),
+         QT_TRANSLATE_NOOP("CLSCommandSet", "ランダム（すべて）"), "Ctrl+N", "run-random"},
+        {kRunCount, CLSExamMode::counted(),
+         QT_TRANSLATE_NOOP("CLSCommandSet", "ランダム（回数指定）(&R)..."),
+         QT_TRANSLATE_NOOP("CLSCommandSet", "ランダム（回数指定）"), "Ctrl+R", "run-count"},
+        {kRunWeak, CLSExamMode::weakPoints(), QT_TRANSLATE_NOOP("CLSCommandSet", "弱点問題(&W)..."),
+         QT_TRANSLATE_NOOP("CLSCommandSet", "弱点問題"), "Ctrl+W", "run-weak"},
+        {kRunComplete, CLSExamMode::complete(), QT_TRANSLATE_NOOP("CLSCommandSet", "完全(&C)"),
+         QT_TRANSLATE_NOOP("CLSCommandSet", "完全"), nullptr, "run-complete"},
+        {kRunReview, CLSExamMode::review(), QT_TRANSLATE_NOOP("CLSCommandSet", "復習(&V)"),
+         QT_TRANSLATE_NOOP("CLSCommandSet", "復習"), "F9", "run-review"},
     };
     place = 301;
     for (const auto& r : runs) {
@@ -103,29 +116,44 @@ void CLSStudyScreen::createCommands() {
     }
 
     c.add(
-        {.id = kGroup, .text = "グループ・正誤履歴(&G)", .checkable = true, .menu = {kView, 103}},
+        {.id = kGroup,
+         .text = QT_TRANSLATE_NOOP("CLSCommandSet", "グループ・正誤履歴(&G)"),
+         .checkable = true,
+         .menu = {kView, 103}},
         [this] {
             m_settings.setFlag(CLSVorelSettings::kGroup, !m_settings.group());
             m_asking->setGroupVisible(m_settings.group());
         },
         {}, [this] { return m_settings.group(); });
     c.add(
-        {.id = kToolHint, .text = "ツールヒント(&O)", .checkable = true, .menu = {kView, 104}},
+        {.id = kToolHint,
+         .text = QT_TRANSLATE_NOOP("CLSCommandSet", "ツールヒント(&O)"),
+         .checkable = true,
+         .menu = {kView, 104}},
         [this] {
             m_settings.setFlag(CLSVorelSettings::kToolHint, !m_settings.toolHint());
             m_asking->applySettings();
         },
         {}, [this] { return m_settings.toolHint(); });
     c.add(
-        {.id = kInfoPane, .text = "情報ペイン(&I)", .checkable = true, .menu = {kView, 105}},
+        {.id = kInfoPane,
+         .text = QT_TRANSLATE_NOOP("CLSCommandSet", "情報ペイン(&I)"),
+         .checkable = true,
+         .menu = {kView, 105}},
         [this] { setInfoPaneShown(!m_settings.infoPane()); }, {},
         [this] { return m_settings.infoPane(); });
-    c.add({.id = kHints, .text = "問題のヒント(&H)", .shortcut = "Ctrl+H", .menu = {kView, 201}},
+    c.add({.id = kHints,
+           .text = QT_TRANSLATE_NOOP("CLSCommandSet", "問題のヒント(&H)"),
+           .shortcut = "Ctrl+H",
+           .menu = {kView, 201}},
           [this] {
               if (m_exam.isRunning() && m_exam.currentQuestion() >= 0) m_asking->flipHints();
           });
     c.add(
-        {.id = kCard, .text = "問題カード(&Q)", .checkable = true, .menu = {kView, 202}},
+        {.id = kCard,
+         .text = QT_TRANSLATE_NOOP("CLSCommandSet", "問題カード(&Q)"),
+         .checkable = true,
+         .menu = {kView, 202}},
         [this] { toggleCard(); }, {}, [this] { return m_card != nullptr; });
 }
 

@@ -23,6 +23,7 @@
 #include "srs/SqliteReviewLog.h"
 #include "text/Codec.h"
 #include "text/Common.h"
+#include "text/DateWords.h"
 #include "text/Error.h"
 #include "text/Paths.h"
 #include "text/Prompter.h"
@@ -34,7 +35,8 @@
 
 namespace {
 
-const char* kHelpText = "ヘルプを見るには F1 キーを押してください。";
+const char* kHelpText =
+    QT_TRANSLATE_NOOP("CLSStudyScreen", "ヘルプを見るには F1 キーを押してください。");
 // The narrowest the information pane and the exam area are made.
 constexpr int kMinInfoPaneWidth = 40;
 constexpr int kMinExamAreaWidth = 200;
@@ -180,7 +182,7 @@ CLSStudyScreen::~CLSStudyScreen() {
 
 void CLSStudyScreen::stopAsked() {
     if (!m_exam.isRunning()) return;
-    if (m_prompter.askYesNo(PromptIcon::Question, CLSTString("中止しますか？"))) {
+    if (m_prompter.askYesNo(PromptIcon::Question, FromQStringWhole(tr("中止しますか？")))) {
         examFinish(false);
     } else {
         m_asking->focusAnswer();
@@ -200,7 +202,7 @@ void CLSStudyScreen::documentLoaded() {
     if (std::exchange(m_cardAfterLoad, false) && !m_card) toggleCard();
     m_exam.resetRange();
     showIdle();
-    emit statusChanged(StatusPart::kHelp, QString::fromUtf8(kHelpText));
+    emit statusChanged(StatusPart::kHelp, tr(kHelpText));
     emit commandsChanged();
 }
 
@@ -229,8 +231,10 @@ void CLSStudyScreen::startRun(CLSExamMode mode) {
     if (mode.isReview() && m_exam.remainingCount() == 0) {
         std::string next = m_exam.reviewRun()->nothingDueText();
         m_exam.examFinish();
-        m_prompter.message(PromptIcon::Information,
-                           CLSTString("今日復習する問題はありません。" + next));
+        QString nothing = next.empty()
+                              ? tr("今日復習する問題はありません。")
+                              : tr("今日復習する問題はありません。%1").arg(ToQString(next));
+        m_prompter.message(PromptIcon::Information, FromQStringWhole(nothing));
         emit commandsChanged();
         return;
     }
@@ -241,8 +245,8 @@ bool CLSStudyScreen::prepareReview() {
     // The schedules are kept in the current layout only.
     if (m_doc.getVersion() < DataFileVersion::kCurrent) {
         if (!m_prompter.askYesNo(PromptIcon::Question,
-                                 CLSTString("復習には V3.0 のデータファイルが必要です。"
-                                            "V3.0 に変換しますか？"))) {
+                                 FromQStringWhole(tr("復習には V3.0 のデータファイルが必要です。"
+                                                     "V3.0 に変換しますか？")))) {
             return false;
         }
         if (!m_doc.setVersion(DataFileVersion::kCurrent)) return false;
@@ -268,7 +272,8 @@ CLSReviewLog* CLSStudyScreen::reviewLog(bool createMissing) {
             m_reviewLogError = opened.error();
             // The log's messages always say something; an empty one would
             // have it tried again.
-            if (m_reviewLogError.empty()) m_reviewLogError = "復習の記録を開けません。";
+            if (m_reviewLogError.empty())
+                m_reviewLogError = FromQStringWhole(tr("復習の記録を開けません。")).str();
         }
     }
     return m_reviewLog.get();
@@ -317,7 +322,7 @@ void CLSStudyScreen::examNext() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     emit statusChanged(StatusPart::kRight, QString());
     emit statusChanged(StatusPart::kWrong, QString());
-    emit statusChanged(StatusPart::kPosition, QString::fromUtf8("選択中..."));
+    emit statusChanged(StatusPart::kPosition, tr("選択中..."));
     bool asked = m_exam.examNext();
     if (asked) {
         m_times.start(m_exam.questionTimeLimit(), m_exam.answerStartTime(),
@@ -335,9 +340,9 @@ void CLSStudyScreen::examNext() {
 void CLSStudyScreen::showStatusCounts() {
     int question = m_exam.currentQuestion();
     emit statusChanged(StatusPart::kPosition,
-                       question >= 0 ? QString::fromUtf8("問題%1").arg(question + 1) : QString());
-    emit statusChanged(StatusPart::kRight, QString::fromUtf8("正解%1").arg(m_exam.rightCount()));
-    emit statusChanged(StatusPart::kWrong, QString::fromUtf8("誤答%1").arg(m_exam.wrongCount()));
+                       question >= 0 ? tr("問題%1").arg(question + 1) : QString());
+    emit statusChanged(StatusPart::kRight, tr("正解%1").arg(m_exam.rightCount()));
+    emit statusChanged(StatusPart::kWrong, tr("誤答%1").arg(m_exam.wrongCount()));
 }
 
 void CLSStudyScreen::checkAnswer() {
@@ -362,7 +367,7 @@ void CLSStudyScreen::checkAnswer() {
 void CLSStudyScreen::tick() {
     if (!m_exam.isRunning()) return;
     emit statusChanged(StatusPart::kTime,
-                       ToQString(intervalText(m_clock.ticks() - m_exam.startTick())));
+                       ToQString(DurationText(m_clock.ticks() - m_exam.startTick())));
     if (m_exam.currentQuestion() < 0) return;
     CLSQuestionTimer::Events events =
         m_times.tick(m_exam.currentElapsed(), QApplication::activeModalWidget() != nullptr);
@@ -406,7 +411,7 @@ std::optional<CLSExamMode> CLSStudyScreen::finishAndWait(bool reaskAllowed, bool
     }
     showIdle();
     // The screen is idle again, with or without the result pane.
-    emit statusChanged(StatusPart::kHelp, QString::fromUtf8(kHelpText));
+    emit statusChanged(StatusPart::kHelp, tr(kHelpText));
     for (int part = StatusPart::kPosition; part < StatusPart::kCount; ++part)
         emit statusChanged(part, QString());
     emit commandsChanged();

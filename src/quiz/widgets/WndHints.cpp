@@ -70,7 +70,7 @@ CLSWndHints::CLSWndHints(CLSVorelDataFile& document, CLSVorelSettings& settings,
 
 void CLSWndHints::createControls() {
     QFont small = ProgramFont("ＭＳ Ｐゴシック", 9);
-    m_label = new QLabel(QStringLiteral("ヒント"), this);
+    m_label = new QLabel(tr("ヒント"), this);
     m_counter = new QLabel(this);
     m_counter->setAlignment(Qt::AlignCenter);
     for (QLabel* label : {m_label, m_counter}) {
@@ -80,10 +80,10 @@ void CLSWndHints::createControls() {
     m_sentence = new CLSWndSentence(this);
     m_sentence->setFocusPolicy(Qt::ClickFocus);
     m_previous = new FlatButton(QStringLiteral("<<"), this);
-    m_close = new FlatButton(QStringLiteral("閉じる"), this);
+    m_close = new FlatButton(tr("閉じる"), this);
     m_next = new FlatButton(QStringLiteral(">>"), this);
-    m_previous->setToolTip(QStringLiteral("前のヒント"));
-    m_next->setToolTip(QStringLiteral("次のヒント"));
+    m_previous->setToolTip(tr("前のヒント"));
+    m_next->setToolTip(tr("次のヒント"));
     for (QAbstractButton* b : {m_previous, m_close, m_next})
         b->setFont(small);
     setTabOrder(m_previous, m_close);

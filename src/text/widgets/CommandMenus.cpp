@@ -12,14 +12,14 @@
 
 const std::vector<CLSMenuTitle>& CommandMenuTitles() {
     static const std::vector<CLSMenuTitle> menus = {
-        {CLSMenu::kFile, QT_TRANSLATE_NOOP("CommandMenus", "ファイル(&F)")},
-        {CLSMenu::kEdit, QT_TRANSLATE_NOOP("CommandMenus", "編集(&E)")},
-        {CLSMenu::kCard, QT_TRANSLATE_NOOP("CommandMenus", "カード(&C)")},
-        {CLSMenu::kStudy, QT_TRANSLATE_NOOP("CommandMenus", "学習(&S)")},
-        {CLSMenu::kView, QT_TRANSLATE_NOOP("CommandMenus", "表示(&V)")},
-        {CLSMenu::kHelp, QT_TRANSLATE_NOOP("CommandMenus", "ヘルプ(&H)")},
-        {CLSMenu::kInsert, QT_TRANSLATE_NOOP("CommandMenus", "挿入(&I)"), {CLSMenu::kCard, 103}},
-        {CLSMenu::kMark, QT_TRANSLATE_NOOP("CommandMenus", "マーク(&K)"), {CLSMenu::kCard, 504}},
+        {CLSMenu::kFile, QT_TRANSLATE_NOOP("CLSCommandMenus", "ファイル(&F)")},
+        {CLSMenu::kEdit, QT_TRANSLATE_NOOP("CLSCommandMenus", "編集(&E)")},
+        {CLSMenu::kCard, QT_TRANSLATE_NOOP("CLSCommandMenus", "カード(&C)")},
+        {CLSMenu::kStudy, QT_TRANSLATE_NOOP("CLSCommandMenus", "学習(&S)")},
+        {CLSMenu::kView, QT_TRANSLATE_NOOP("CLSCommandMenus", "表示(&V)")},
+        {CLSMenu::kHelp, QT_TRANSLATE_NOOP("CLSCommandMenus", "ヘルプ(&H)")},
+        {CLSMenu::kInsert, QT_TRANSLATE_NOOP("CLSCommandMenus", "挿入(&I)"), {CLSMenu::kCard, 103}},
+        {CLSMenu::kMark, QT_TRANSLATE_NOOP("CLSCommandMenus", "マーク(&K)"), {CLSMenu::kCard, 504}},
     };
     return menus;
 }
@@ -37,6 +37,11 @@ template <class Item>
 void sortByPosition(std::vector<Item>& items) {
     std::stable_sort(items.begin(), items.end(),
                      [](const Item& a, const Item& b) { return a.position < b.position; });
+}
+
+// A title in the program's language.
+QString menuTitle(const CLSMenuTitle& entry) {
+    return QCoreApplication::translate("CLSCommandMenus", entry.title);
 }
 
 bool newSection(int previous, int position) {
@@ -83,8 +88,7 @@ void CLSCommandMenus::fillMenu(QMenu& menu, CLSMenu which, QWidget* owner) {
             continue;
         }
         const CLSMenuTitle* entry = titleOf(item.submenu);
-        QMenu* sub = menu.addMenu(entry ? QCoreApplication::translate("CommandMenus", entry->title)
-                                        : QString());
+        QMenu* sub = menu.addMenu(entry ? menuTitle(*entry) : QString());
         m_built[item.submenu] = sub;
         fillMenu(*sub, item.submenu, owner);
     }
@@ -95,7 +99,7 @@ void CLSCommandMenus::fillMenuBar(QMenuBar& bar) {
     m_built.clear();
     for (const CLSMenuTitle& entry : CommandMenuTitles()) {
         if (entry.parent.menu != CLSMenu::kNone || menuItems(entry.menu).empty()) continue;
-        QMenu* menu = bar.addMenu(QCoreApplication::translate("CommandMenus", entry.title));
+        QMenu* menu = bar.addMenu(menuTitle(entry));
         m_built[entry.menu] = menu;
         m_barMenus.emplace_back(menu);
         fillMenu(*menu, entry.menu, &bar);

@@ -15,7 +15,7 @@ class QToolButton;
 /// A menu's title and, for a submenu, its place in the menu that holds it.
 struct CLSMenuTitle {
     CLSMenu menu;
-    const char* title;  // UTF-8, with its mnemonic
+    const char* title;  // Japanese, with its mnemonic; shown translated
     CLSMenuPlace parent = {};
 };
 

@@ -12,10 +12,11 @@ CLSCommandSet::CLSCommandSet(QWidget* owner, Prompter& prompter)
 
 QAction* CLSCommandSet::add(const CLSCommandDeclaration& command, std::function<void()> run,
                             std::function<bool()> enabled, std::function<bool()> checked) {
-    auto* action = new QAction(QString::fromUtf8(command.text), m_owner);
+    // The declared texts are the Japanese sources of the translation.
+    auto* action = new QAction(tr(command.text), m_owner);
     if (command.tip) {
-        action->setToolTip(QString::fromUtf8(command.tip));
-        action->setStatusTip(QString::fromUtf8(command.tip));
+        action->setToolTip(tr(command.tip));
+        action->setStatusTip(tr(command.tip));
     }
     if (command.shortcut) action->setShortcut(QKeySequence(QString::fromLatin1(command.shortcut)));
     if (command.icon) action->setIcon(ToolBarIcon(command.icon));

@@ -49,7 +49,9 @@ struct CLSToolPlace {
 
 /// One command as the menus, the toolbar and the keyboard show it. The id
 /// is the command's number, which help topics and tool tips go by; ids are
-/// unique across the main window and its screens.
+/// unique across the main window and its screens. The text and the tip are
+/// Japanese and shown in the program's language: mark each one for the
+/// translation with QT_TRANSLATE_NOOP("CLSCommandSet", "…").
 struct CLSCommandDeclaration {
     int id = 0;
     const char* text = "";           // menu text with its mnemonic (UTF-8)

@@ -7,12 +7,24 @@
 #include <QPushButton>
 
 #include "text/widgets/DialogHelp.h"
-#include "text/widgets/QtText.h"
+
+namespace {
+
+// The given texts are Japanese, shown in the program's language; a
+// dialog's own OK text is marked for the translation where it is given.
+QString buttonText(const char* japanese) {
+    return QCoreApplication::translate("DialogButtons", japanese);
+}
+
+[[maybe_unused]] const char* const kHelpTexts[] = {QT_TRANSLATE_NOOP("DialogButtons", "ヘルプ(&H)"),
+                                                   QT_TRANSLATE_NOOP("DialogButtons", "ヘルプ")};
+
+}  // namespace
 
 DialogButtonSet MakeDialogButtons(QDialog& dialog, QWidget* parent,
                                   const DialogButtonsOptions& options) {
     DialogButtonSet made;
-    made.ok = new QPushButton(QCoreApplication::translate("DialogButtons", options.okText), parent);
+    made.ok = new QPushButton(buttonText(options.okText), parent);
     made.ok->setDefault(true);
     if (options.cancel) {
         made.cancel =
@@ -21,8 +33,7 @@ DialogButtonSet MakeDialogButtons(QDialog& dialog, QWidget* parent,
     }
     if (options.helpTopic != 0) {
         int topic = options.helpTopic;
-        made.help =
-            new QPushButton(QCoreApplication::translate("DialogButtons", options.helpText), parent);
+        made.help = new QPushButton(buttonText(options.helpText), parent);
         QObject::connect(made.help, &QPushButton::clicked, &dialog,
                          [&dialog, topic] { ShowDialogHelp(&dialog, topic); });
         InstallHelpKey(&dialog, topic);

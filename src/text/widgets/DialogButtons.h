@@ -12,9 +12,9 @@ class QWidget;
 struct DialogButtonsOptions {
     /// The topic ヘルプ and F1 open; 0 for a dialog without help.
     int helpTopic = 0;
-    /// OK's text (UTF-8), for dialogs whose OK says what it does; like
-    /// helpText, it is looked up in the context "DialogButtons" (mark it with
-    /// QT_TRANSLATE_NOOP("DialogButtons", ...)).
+    /// OK's text (Japanese, shown translated: mark it with
+    /// QT_TRANSLATE_NOOP("DialogButtons", "…")), for dialogs whose OK says
+    /// what it does.
     const char* okText = "OK";
     /// "ヘルプ" without the mnemonic where Alt+H belongs to a field.
     const char* helpText = QT_TRANSLATE_NOOP("DialogButtons", "ヘルプ(&H)");
