@@ -27,6 +27,7 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 for f in bin/vorel bin/vorel-cli share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
     share/mime/packages/$id.xml share/icons/hicolor/scalable/apps/$id.svg \
     share/vorel/examples/sample.vrf share/vorel/help/index.html share/vorel/help/133.html \
+    share/vorel/examples/sample-en.vrf share/vorel/help/en/index.html share/vorel/translations/vorel_en.qm \
     share/man/man1/vorel.1.gz share/doc/vorel/copyright; do
     [ -e "$prefix/$f" ] || fail "not installed: $f"
 done
@@ -64,6 +65,14 @@ done
 version="$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/vorel" --version)"
 [ "$version" = "vorel $(cd "$build" && sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' CMakeCache.txt)" ] \
     && pass "installed vorel --version: $version" || fail "installed vorel --version: '$version'"
+# English, as a learner with an English locale gets it: the core's catalogue
+# is built in, the widgets' translation installed.
+english="$(HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" VOREL_HOME= VOREL_LANG= LANGUAGE= LC_ALL= LC_MESSAGES= LANG=en_US.UTF-8 \
+    "$prefix/bin/vorel-cli" vague "$work/missing.dat" 2>&1 || true)"
+case "$english" in
+    *"Cannot open the file"*) pass "installed vorel-cli speaks English in an English locale" ;;
+    *) fail "installed vorel-cli in an English locale: '$english'" ;;
+esac
 status=0
 env -u DISPLAY "$prefix/bin/vorel" --no-such-option 2>/dev/null || status=$?
 [ "$status" = 2 ] && pass "unknown option exits 2" || fail "unknown option exits $status"
