@@ -4062,6 +4062,14 @@ In UTF-8 these bytes become “�”. Convert the file?</translation>
         <source>出題</source>
         <translation>Start</translation>
     </message>
+    <message>
+        <source>保存(&amp;S)</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>読み込む</source>
+        <translation>Import</translation>
+    </message>
 </context>
 <context>
     <name>HelpPages</name>

@@ -21,6 +21,7 @@
 #include "data/VorelDataFile.h"
 #include "quiz/Exam.h"
 #include "quiz/ExamLogReader.h"
+#include "quiz/ExamTexts.h"
 #include "quiz/ReviewRun.h"
 #include "settings/SettingsFolder.h"
 #include "settings/VorelSettings.h"
@@ -411,7 +412,7 @@ class TerminalQuiz {
         int wrong = m_exam.wrongCount();
         std::string rate = m_exam.rateText().str();
         std::string total = shownIntervalText(SystemClock().ticks() - m_exam.startTick()).str();
-        std::string method = m_exam.modeName().str();
+        std::string method = ShownExamWord(m_exam.modeName()).str();
         if (!m_exam.examFinish()) m_logFailed = true;
         say(Fill(VT("結果: %1  出題数 %2  正解 %3  不正解 %4  正解率 %5  所要時間 %6"),
                  {method, std::to_string(asked), std::to_string(right), std::to_string(wrong), rate,

@@ -76,8 +76,10 @@ CLSDlgExport::CLSDlgExport(const CLSVorelDataFile& doc, QWidget* parent)
 
     auto* buttons = new QHBoxLayout;
     // Alt+H belongs to the hints box here; F1 opens the help as well.
-    DialogButtonSet row = DialogButtonRow(
-        *this, buttons, {.helpTopic = kHelpExport, .okText = "保存(&S)", .helpText = "ヘルプ"});
+    DialogButtonSet row = DialogButtonRow(*this, buttons,
+                                          {.helpTopic = kHelpExport,
+                                           .okText = QT_TRANSLATE_NOOP("DialogButtons", "保存(&S)"),
+                                           .helpText = "ヘルプ"});
     m_save = row.ok;
     m_save->setText(tr("保存(&S)"));
     if (row.help) row.help->setText(tr("ヘルプ"));

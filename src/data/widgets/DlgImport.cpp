@@ -158,7 +158,10 @@ void CLSDlgImport::createChoices(QGridLayout* grid) {
 }
 
 void CLSDlgImport::createButtons(QBoxLayout* row) {
-    m_import = DialogButtonRow(*this, row, {.helpTopic = kHelpImport, .okText = "読み込む"}).ok;
+    m_import = DialogButtonRow(*this, row,
+                               {.helpTopic = kHelpImport,
+                                .okText = QT_TRANSLATE_NOOP("DialogButtons", "読み込む")})
+                   .ok;
     m_import->setText(tr("読み込む"));
     connect(m_import, &QPushButton::clicked, this, &CLSDlgImport::import);
 }
