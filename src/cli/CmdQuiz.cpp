@@ -29,6 +29,7 @@
 #include "text/Clock.h"
 #include "text/Codec.h"
 #include "text/Common.h"
+#include "text/DateWords.h"
 #include "text/FileReadLine.h"
 #include "text/Language.h"
 #include "text/Paths.h"
@@ -411,7 +412,7 @@ class TerminalQuiz {
         int right = m_exam.rightCount();
         int wrong = m_exam.wrongCount();
         std::string rate = m_exam.rateText().str();
-        std::string total = shownIntervalText(SystemClock().ticks() - m_exam.startTick()).str();
+        std::string total = DurationText(SystemClock().ticks() - m_exam.startTick());
         std::string method = ShownExamWord(m_exam.modeName()).str();
         if (!m_exam.examFinish()) m_logFailed = true;
         say(Fill(VT("結果: %1  出題数 %2  正解 %3  不正解 %4  正解率 %5  所要時間 %6"),

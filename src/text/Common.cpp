@@ -57,16 +57,6 @@ CLSTString intervalText(int64_t milliseconds) {
     return s;
 }
 
-CLSTString shownIntervalText(int64_t milliseconds) {
-    int64_t seconds = milliseconds > 0 ? milliseconds / 1000 : 0;
-    std::string h = std::to_string(seconds / 3600);
-    std::string m = std::to_string(seconds / 60 % 60);
-    std::string s = std::to_string(seconds % 60);
-    if (seconds >= 3600) return CLSTString(Fill(VT("%1時間%2分%3秒"), {h, m, s}));
-    if (seconds >= 60) return CLSTString(Fill(VT("%1分%2秒"), {m, s}));
-    return CLSTString(Fill(VT("%1秒"), {s}));
-}
-
 void writeSection(CLSFileWriteString& file, const char* name) {
     file.write('[');
     file.write(name);

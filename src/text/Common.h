@@ -18,9 +18,6 @@ CLSTString versionText(int version);
 
 /// Elapsed time as H時間M分S秒 in whole seconds, leading zero units left out.
 CLSTString intervalText(int64_t milliseconds);
-/// intervalText in the program's language, for the screen (the exam
-/// history keeps intervalText in every language).
-CLSTString shownIntervalText(int64_t milliseconds);
 
 /// The type value of writeKey that writes a colour text.
 constexpr int kKeyTypeColour = 6;

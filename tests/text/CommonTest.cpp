@@ -75,16 +75,6 @@ TEST(Common, NamesVersionsAndIntervals) {
     EXPECT_EQ(U8(intervalText(3600000)), "1時間0分0秒");
 }
 
-TEST(Common, AnIntervalOnScreenReadsAsTheHistorysInJapaneseAndIsTranslatedElsewhere) {
-    for (int64_t ms : {-5, 0, 500, 59999, 60000, 83000, 3600000, 3723000, 360000000})
-        EXPECT_EQ(U8(shownIntervalText(ms)), U8(intervalText(ms))) << ms;
-    SetProgramLanguage("en");
-    EXPECT_EQ(U8(shownIntervalText(3723000)), "1 h 2 min 3 s");
-    EXPECT_EQ(U8(shownIntervalText(83000)), "1 min 23 s");
-    EXPECT_EQ(U8(intervalText(3723000)), "1時間2分3秒") << "the exam history's text stays";
-    SetProgramLanguage("ja");
-}
-
 TEST(Common, SettingsLines) {
     TempDir dir;
     {
