@@ -483,6 +483,226 @@
         <source>問題カード(&amp;Q)</source>
         <translation>&amp;Question Card</translation>
     </message>
+    <message>
+        <source>元に戻す(&amp;U)</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>元に戻す</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>やり直し(&amp;R)</source>
+        <translation>&amp;Redo</translation>
+    </message>
+    <message>
+        <source>やり直し</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>切り取り(&amp;T)</source>
+        <translation>Cu&amp;t</translation>
+    </message>
+    <message>
+        <source>切り取り</source>
+        <translation>Cut</translation>
+    </message>
+    <message>
+        <source>コピー(&amp;C)</source>
+        <translation>&amp;Copy</translation>
+    </message>
+    <message>
+        <source>コピー</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>貼り付け(&amp;P)</source>
+        <translation>&amp;Paste</translation>
+    </message>
+    <message>
+        <source>貼り付け</source>
+        <translation>Paste</translation>
+    </message>
+    <message>
+        <source>削除(&amp;D)</source>
+        <translation>&amp;Delete</translation>
+    </message>
+    <message>
+        <source>削除</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>すべて選択(&amp;A)</source>
+        <translation>Select &amp;All</translation>
+    </message>
+    <message>
+        <source>検索(&amp;F)...</source>
+        <translation>&amp;Find...</translation>
+    </message>
+    <message>
+        <source>検索</source>
+        <translation>Find</translation>
+    </message>
+    <message>
+        <source>次を検索(&amp;N)</source>
+        <translation>Find &amp;Next</translation>
+    </message>
+    <message>
+        <source>前を検索(&amp;V)</source>
+        <translation>Find Pre&amp;vious</translation>
+    </message>
+    <message>
+        <source>画像/サウンド/ビデオを挿入(&amp;I)...</source>
+        <translation>&amp;Insert Image, Sound or Video...</translation>
+    </message>
+    <message>
+        <source>タイトルを追加(&amp;T)</source>
+        <translation>Add &amp;Title</translation>
+    </message>
+    <message>
+        <source>問題を追加(&amp;Q)</source>
+        <translation>Add &amp;Question</translation>
+    </message>
+    <message>
+        <source>問題を追加</source>
+        <translation>Add Question</translation>
+    </message>
+    <message>
+        <source>タイトル(&amp;T)</source>
+        <translation>&amp;Title</translation>
+    </message>
+    <message>
+        <source>問題(&amp;Q)</source>
+        <translation>&amp;Question</translation>
+    </message>
+    <message>
+        <source>カードを挿入</source>
+        <translation>Insert Card</translation>
+    </message>
+    <message>
+        <source>コメント(&amp;C)</source>
+        <translation>&amp;Comment</translation>
+    </message>
+    <message>
+        <source>制限時間(&amp;L)</source>
+        <translation>Time &amp;Limit</translation>
+    </message>
+    <message>
+        <source>問題表示時間(&amp;S)</source>
+        <translation>Question &amp;Show Time</translation>
+    </message>
+    <message>
+        <source>解答開始時間(&amp;A)</source>
+        <translation>&amp;Answer Start Time</translation>
+    </message>
+    <message>
+        <source>答え入力欄の高さ(&amp;H)</source>
+        <translation>Answer Field &amp;Height</translation>
+    </message>
+    <message>
+        <source>タイトルフォント(&amp;1)</source>
+        <translation>&amp;1 Title Font</translation>
+    </message>
+    <message>
+        <source>問題フォント(&amp;2)</source>
+        <translation>&amp;2 Question Font</translation>
+    </message>
+    <message>
+        <source>ヒントフォント(&amp;3)</source>
+        <translation>&amp;3 Hint Font</translation>
+    </message>
+    <message>
+        <source>答えフォント(&amp;4)</source>
+        <translation>&amp;4 Answer Font</translation>
+    </message>
+    <message>
+        <source>コメントフォント(&amp;5)</source>
+        <translation>&amp;5 Comment Font</translation>
+    </message>
+    <message>
+        <source>印刷タイトルフォント</source>
+        <translation>Print Title Font</translation>
+    </message>
+    <message>
+        <source>印刷問題フォント</source>
+        <translation>Print Question Font</translation>
+    </message>
+    <message>
+        <source>印刷答えフォント</source>
+        <translation>Print Answer Font</translation>
+    </message>
+    <message>
+        <source>印刷タイトル番号フォント</source>
+        <translation>Print Title Number Font</translation>
+    </message>
+    <message>
+        <source>印刷問題番号フォント</source>
+        <translation>Print Question Number Font</translation>
+    </message>
+    <message>
+        <source>印刷答え番号フォント</source>
+        <translation>Print Answer Number Font</translation>
+    </message>
+    <message>
+        <source>グループ名編集(&amp;G)...</source>
+        <translation>Edit &amp;Group Names...</translation>
+    </message>
+    <message>
+        <source>メッセージ編集(&amp;M)...</source>
+        <translation>Edit &amp;Message...</translation>
+    </message>
+    <message>
+        <source>条件選択(&amp;S)...</source>
+        <translation>&amp;Select by Condition...</translation>
+    </message>
+    <message>
+        <source>選択の反転(&amp;V)</source>
+        <translation>In&amp;vert Selection</translation>
+    </message>
+    <message>
+        <source>前へ(&amp;U)</source>
+        <translation>Move &amp;Up</translation>
+    </message>
+    <message>
+        <source>カードを上へ移動</source>
+        <translation>Move Card Up</translation>
+    </message>
+    <message>
+        <source>次へ(&amp;N)</source>
+        <translation>Move Dow&amp;n</translation>
+    </message>
+    <message>
+        <source>カードを下へ移動</source>
+        <translation>Move Card Down</translation>
+    </message>
+    <message>
+        <source>問題の並べ替え(&amp;O)...</source>
+        <translation>S&amp;ort Questions...</translation>
+    </message>
+    <message>
+        <source>問題の並べ替え</source>
+        <translation>Sort Questions</translation>
+    </message>
+    <message>
+        <source>グループ変更(&amp;R)...</source>
+        <translation>Change G&amp;roup...</translation>
+    </message>
+    <message>
+        <source>正誤履歴のクリア(&amp;H)...</source>
+        <translation>Clear Right/Wrong &amp;History...</translation>
+    </message>
+    <message>
+        <source>チェックをつける(&amp;C)</source>
+        <translation>&amp;Check</translation>
+    </message>
+    <message>
+        <source>チェックをはずす(&amp;U)</source>
+        <translation>&amp;Uncheck</translation>
+    </message>
+    <message>
+        <source>問題と答えの入れ替え(&amp;A)...</source>
+        <translation>Swap Questions and &amp;Answers...</translation>
+    </message>
 </context>
 <context>
     <name>CLSComparisonPageWidget</name>
@@ -1634,40 +1854,8 @@
 <context>
     <name>CLSEditorScreen</name>
     <message>
-        <source>元に戻す(&amp;U)</source>
-        <translation>&amp;Undo</translation>
-    </message>
-    <message>
-        <source>元に戻す</source>
-        <translation>Undo</translation>
-    </message>
-    <message>
-        <source>やり直し(&amp;R)</source>
-        <translation>&amp;Redo</translation>
-    </message>
-    <message>
-        <source>やり直し</source>
-        <translation>Redo</translation>
-    </message>
-    <message>
-        <source>切り取り(&amp;T)</source>
-        <translation>Cu&amp;t</translation>
-    </message>
-    <message>
         <source>切り取り</source>
         <translation>Cut</translation>
-    </message>
-    <message>
-        <source>コピー(&amp;C)</source>
-        <translation>&amp;Copy</translation>
-    </message>
-    <message>
-        <source>コピー</source>
-        <translation>Copy</translation>
-    </message>
-    <message>
-        <source>貼り付け(&amp;P)</source>
-        <translation>&amp;Paste</translation>
     </message>
     <message>
         <source>貼り付け</source>
@@ -1678,184 +1866,12 @@
         <translation>&amp;Delete</translation>
     </message>
     <message>
-        <source>削除</source>
-        <translation>Delete</translation>
-    </message>
-    <message>
-        <source>すべて選択(&amp;A)</source>
-        <translation>Select &amp;All</translation>
-    </message>
-    <message>
-        <source>検索(&amp;F)...</source>
-        <translation>&amp;Find...</translation>
-    </message>
-    <message>
-        <source>検索</source>
-        <translation>Find</translation>
-    </message>
-    <message>
-        <source>次を検索(&amp;N)</source>
-        <translation>Find &amp;Next</translation>
-    </message>
-    <message>
-        <source>前を検索(&amp;V)</source>
-        <translation>Find Pre&amp;vious</translation>
-    </message>
-    <message>
-        <source>画像/サウンド/ビデオを挿入(&amp;I)...</source>
-        <translation>&amp;Insert Image, Sound or Video...</translation>
-    </message>
-    <message>
-        <source>タイトルを追加(&amp;T)</source>
-        <translation>Add &amp;Title</translation>
-    </message>
-    <message>
-        <source>問題を追加(&amp;Q)</source>
-        <translation>Add &amp;Question</translation>
-    </message>
-    <message>
-        <source>問題を追加</source>
-        <translation>Add Question</translation>
-    </message>
-    <message>
-        <source>タイトル(&amp;T)</source>
-        <translation>&amp;Title</translation>
-    </message>
-    <message>
-        <source>問題(&amp;Q)</source>
-        <translation>&amp;Question</translation>
-    </message>
-    <message>
-        <source>カードを挿入</source>
-        <translation>Insert Card</translation>
-    </message>
-    <message>
-        <source>コメント(&amp;C)</source>
-        <translation>&amp;Comment</translation>
-    </message>
-    <message>
-        <source>制限時間(&amp;L)</source>
-        <translation>Time &amp;Limit</translation>
-    </message>
-    <message>
-        <source>問題表示時間(&amp;S)</source>
-        <translation>Question &amp;Show Time</translation>
-    </message>
-    <message>
-        <source>解答開始時間(&amp;A)</source>
-        <translation>&amp;Answer Start Time</translation>
-    </message>
-    <message>
-        <source>答え入力欄の高さ(&amp;H)</source>
-        <translation>Answer Field &amp;Height</translation>
-    </message>
-    <message>
-        <source>タイトルフォント(&amp;1)</source>
-        <translation>&amp;1 Title Font</translation>
-    </message>
-    <message>
-        <source>問題フォント(&amp;2)</source>
-        <translation>&amp;2 Question Font</translation>
-    </message>
-    <message>
-        <source>ヒントフォント(&amp;3)</source>
-        <translation>&amp;3 Hint Font</translation>
-    </message>
-    <message>
-        <source>答えフォント(&amp;4)</source>
-        <translation>&amp;4 Answer Font</translation>
-    </message>
-    <message>
-        <source>コメントフォント(&amp;5)</source>
-        <translation>&amp;5 Comment Font</translation>
-    </message>
-    <message>
-        <source>印刷タイトルフォント</source>
-        <translation>Print Title Font</translation>
-    </message>
-    <message>
-        <source>印刷問題フォント</source>
-        <translation>Print Question Font</translation>
-    </message>
-    <message>
-        <source>印刷答えフォント</source>
-        <translation>Print Answer Font</translation>
-    </message>
-    <message>
-        <source>印刷タイトル番号フォント</source>
-        <translation>Print Title Number Font</translation>
-    </message>
-    <message>
-        <source>印刷問題番号フォント</source>
-        <translation>Print Question Number Font</translation>
-    </message>
-    <message>
-        <source>印刷答え番号フォント</source>
-        <translation>Print Answer Number Font</translation>
-    </message>
-    <message>
         <source>行の削除</source>
         <translation>Delete Lines</translation>
     </message>
     <message>
-        <source>グループ名編集(&amp;G)...</source>
-        <translation>Edit &amp;Group Names...</translation>
-    </message>
-    <message>
-        <source>メッセージ編集(&amp;M)...</source>
-        <translation>Edit &amp;Message...</translation>
-    </message>
-    <message>
-        <source>条件選択(&amp;S)...</source>
-        <translation>&amp;Select by Condition...</translation>
-    </message>
-    <message>
-        <source>選択の反転(&amp;V)</source>
-        <translation>In&amp;vert Selection</translation>
-    </message>
-    <message>
-        <source>前へ(&amp;U)</source>
-        <translation>Move &amp;Up</translation>
-    </message>
-    <message>
-        <source>カードを上へ移動</source>
-        <translation>Move Card Up</translation>
-    </message>
-    <message>
-        <source>次へ(&amp;N)</source>
-        <translation>Move Dow&amp;n</translation>
-    </message>
-    <message>
-        <source>カードを下へ移動</source>
-        <translation>Move Card Down</translation>
-    </message>
-    <message>
-        <source>問題の並べ替え(&amp;O)...</source>
-        <translation>S&amp;ort Questions...</translation>
-    </message>
-    <message>
         <source>問題の並べ替え</source>
         <translation>Sort Questions</translation>
-    </message>
-    <message>
-        <source>グループ変更(&amp;R)...</source>
-        <translation>Change G&amp;roup...</translation>
-    </message>
-    <message>
-        <source>正誤履歴のクリア(&amp;H)...</source>
-        <translation>Clear Right/Wrong &amp;History...</translation>
-    </message>
-    <message>
-        <source>チェックをつける(&amp;C)</source>
-        <translation>&amp;Check</translation>
-    </message>
-    <message>
-        <source>チェックをはずす(&amp;U)</source>
-        <translation>&amp;Uncheck</translation>
-    </message>
-    <message>
-        <source>問題と答えの入れ替え(&amp;A)...</source>
-        <translation>Swap Questions and &amp;Answers...</translation>
     </message>
     <message>
         <source>行の追加</source>
