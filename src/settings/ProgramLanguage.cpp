@@ -9,11 +9,9 @@
 
 std::string StartProgramLanguage() {
     // Only the language is read here; the settings are loaded in full later.
-    CLSVorelSettings settings;
     CLSIniFile ini;
-    if (ini.load(SettingsFilePath())) settings.applySettings(ini);
-    std::string code =
-        ChooseLanguage(settings.language(), [](const char* name) { return std::getenv(name); });
+    std::string chosen = ini.load(SettingsFilePath()) ? CLSVorelSettings::languageIn(ini) : "";
+    std::string code = ChooseLanguage(chosen, [](const char* name) { return std::getenv(name); });
     SetProgramLanguage(code);
     return ProgramLanguage();
 }

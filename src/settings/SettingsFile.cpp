@@ -25,7 +25,7 @@ void CLSVorelSettings::applySettings(const CLSIniFile& ini) {
     readSection(ini, "Window");
     readRecent(ini);
     readSection(ini, "Options");
-    readLanguage(ini);
+    m_language = languageIn(ini);
     m_skin.readDesign(ini);
     readFonts(ini);
     readSection(ini, "Print");
@@ -76,16 +76,16 @@ void CLSVorelSettings::readSection(const CLSIniFile& ini, const char* name) {
     }
 }
 
-void CLSVorelSettings::readLanguage(const CLSIniFile& ini) {
+std::string CLSVorelSettings::languageIn(const CLSIniFile& ini) {
     const CLSIniSection* section = ini.section("Options");
     CLSTString code;
-    if (!section || !section->readText("Language", code)) return;
+    if (!section || !section->readText("Language", code)) return "";
     // A language code is a few ASCII letters; anything else is automatic.
     const std::string& text = code.str();
     bool letters =
         !text.empty() && text.size() <= 8 &&
         std::all_of(text.begin(), text.end(), [](char c) { return c >= 'a' && c <= 'z'; });
-    m_language = letters ? text : std::string();
+    return letters ? text : std::string();
 }
 
 void CLSVorelSettings::readRecent(const CLSIniFile& ini) {

@@ -320,6 +320,8 @@ class CLSVorelSettings {
     /// Language in [Options] only when chosen; applies at the next start.
     const std::string& language() const { return m_language; }
     void setLanguage(std::string code) { m_language = std::move(code); }
+    /// The Language of [Options] in a settings file; "" when it chose none.
+    static std::string languageIn(const CLSIniFile& ini);
     CLSReviewOptions& review() { return m_review; }
     const CLSReviewOptions& review() const { return m_review; }
     CLSVagueTable& vagueTable() { return m_vague; }
@@ -333,7 +335,6 @@ class CLSVorelSettings {
   private:
     void setBit(int word, int bit, bool on);
     void readRecent(const CLSIniFile& ini);
-    void readLanguage(const CLSIniFile& ini);
     void readFonts(const CLSIniFile& ini);
     void readSection(const CLSIniFile& ini, const char* section);
     void readPrintFonts(const CLSIniFile& ini);
