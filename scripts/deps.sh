@@ -2,12 +2,15 @@
 # Installs the Debian packages Vorel needs, only those that are missing.
 set -euo pipefail
 
+# The last line serves the accessibility tests: the events a screen reader
+# hears, under a virtual X server, and the bridge to it (AT-SPI).
 packages=(g++ cmake ninja-build pkg-config zlib1g-dev libgtest-dev libgmock-dev
           libbenchmark-dev libpng-dev qt6-base-dev qt6-multimedia-dev qt6-base-dev-tools
           qt6-charts-dev libqt6charts6 qt6-l10n-tools qt6-tools-dev
           libqt6svg6 qt6-translations-l10n fonts-ipafont-gothic fonts-ipafont-mincho
           fonts-dejavu-core fonts-noto-cjk libutf8proc-dev libsqlite3-dev libsqlite3-0
-          gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav poppler-utils "$@")
+          gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav poppler-utils
+          qt6-base-private-dev xvfb xauth dbus at-spi2-core python3-pyatspi "$@")
 
 missing=()
 for p in "${packages[@]}"; do

@@ -102,6 +102,18 @@
         <source>出題を中止します</source>
         <translation>Stop the run</translation>
     </message>
+    <message>
+        <source>ヒント</source>
+        <translation>Hints</translation>
+    </message>
+    <message>
+        <source>答え %1</source>
+        <translation>Answer %1</translation>
+    </message>
+    <message>
+        <source>問題とヒントの区切り</source>
+        <translation>Divider between question and hints</translation>
+    </message>
 </context>
 <context>
     <name>CLSCardComment</name>
@@ -189,6 +201,50 @@
     <message>
         <source>表記(&amp;K)</source>
         <translation>Te&amp;xt</translation>
+    </message>
+    <message>
+        <source>タイトル</source>
+        <translation>Title</translation>
+    </message>
+    <message>
+        <source>問題と答えの区切り</source>
+        <translation>Divider between question and answers</translation>
+    </message>
+    <message>
+        <source>答えの一覧</source>
+        <translation>Answers</translation>
+    </message>
+    <message>
+        <source>選んだ答え</source>
+        <translation>Selected answer</translation>
+    </message>
+    <message>
+        <source>答えと解答数の区切り</source>
+        <translation>Divider below the answers</translation>
+    </message>
+    <message>
+        <source>ヒントの一覧</source>
+        <translation>Hints</translation>
+    </message>
+    <message>
+        <source>選んだヒント</source>
+        <translation>Selected hint</translation>
+    </message>
+    <message>
+        <source>ヒントと選択肢の区切り</source>
+        <translation>Divider between hints and choices</translation>
+    </message>
+    <message>
+        <source>選択肢の一覧</source>
+        <translation>Choices</translation>
+    </message>
+    <message>
+        <source>選んだ選択肢</source>
+        <translation>Selected choice</translation>
+    </message>
+    <message>
+        <source>正誤履歴</source>
+        <translation>Right/wrong history</translation>
     </message>
 </context>
 <context>
@@ -838,6 +894,10 @@
         <source>デザインの保存</source>
         <translation>Save Design</translation>
     </message>
+    <message>
+        <source>デザインの項目</source>
+        <translation>Design items</translation>
+    </message>
 </context>
 <context>
     <name>CLSDesignPreview</name>
@@ -923,6 +983,18 @@
     <message>
         <source>正解！</source>
         <translation>Right!</translation>
+    </message>
+    <message>
+        <source>コメント</source>
+        <translation>Comment</translation>
+    </message>
+    <message>
+        <source>正解</source>
+        <translation>Right</translation>
+    </message>
+    <message>
+        <source>不正解</source>
+        <translation>Wrong</translation>
     </message>
 </context>
 <context>
@@ -1385,6 +1457,14 @@
         <source>この問題の復習の予定を消して、新しい問題に戻しますか？</source>
         <translation>Clear this question&apos;s review schedule and make it a new question again?</translation>
     </message>
+    <message>
+        <source>問題と答えの区切り</source>
+        <translation>Divider between question and answers</translation>
+    </message>
+    <message>
+        <source>答えとコメントの区切り</source>
+        <translation>Divider between answers and comment</translation>
+    </message>
 </context>
 <context>
     <name>CLSDlgOtherAnswer</name>
@@ -1717,6 +1797,10 @@
         <source>ヘルプ(&amp;H)</source>
         <translation>&amp;Help</translation>
     </message>
+    <message>
+        <source>結果の一覧</source>
+        <translation>Results</translation>
+    </message>
 </context>
 <context>
     <name>CLSDlgSelectWhere</name>
@@ -1948,6 +2032,14 @@
     <message>
         <source>画像ファイル (*.bmp *.png *.jpg *.gif);;サウンドファイル (*.wav *.mp3 *.mid *.au);;ビデオファイル (*.avi *.mpg);;すべてのファイル (*)</source>
         <translation>Image files (*.bmp *.png *.jpg *.gif);;Sound files (*.wav *.mp3 *.mid *.au);;Video files (*.avi *.mpg);;All files (*)</translation>
+    </message>
+    <message>
+        <source>行の一覧</source>
+        <translation>Lines</translation>
+    </message>
+    <message>
+        <source>一覧とカードの区切り</source>
+        <translation>Divider between list and card</translation>
     </message>
 </context>
 <context>
@@ -2605,6 +2697,14 @@
     </message>
 </context>
 <context>
+    <name>CLSSentenceAccessible</name>
+    <message>
+        <source>%1. %2</source>
+        <extracomment>A choice button as a screen reader reads it: its number, then its text.</extracomment>
+        <translation>%1. %2</translation>
+    </message>
+</context>
+<context>
     <name>CLSSoundPageWidget</name>
     <message>
         <source>効果音</source>
@@ -2701,6 +2801,10 @@
         <source>誤答%1</source>
         <translation>Wrong %1</translation>
     </message>
+    <message>
+        <source>情報ペインの区切り</source>
+        <translation>Information pane divider</translation>
+    </message>
 </context>
 <context>
     <name>CLSWndHelp</name>
@@ -2790,6 +2894,13 @@
     <message>
         <source>次のヒント</source>
         <translation>Next hint</translation>
+    </message>
+</context>
+<context>
+    <name>CLSWndInfoPane</name>
+    <message>
+        <source>情報</source>
+        <translation>Information</translation>
     </message>
 </context>
 <context>
@@ -4058,6 +4169,42 @@ In UTF-8 these bytes become “�”. Convert the file?</translation>
     <message>
         <source>評価 %1 は 1 から 4 のどれかにしてください</source>
         <translation>the grade %1 must be 1 to 4</translation>
+    </message>
+    <message>
+        <source>%1。%2</source>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>不正解</source>
+        <translation>Wrong</translation>
+    </message>
+    <message>
+        <source>動画: %1</source>
+        <translation>Video: %1</translation>
+    </message>
+    <message>
+        <source>正解</source>
+        <translation>Right</translation>
+    </message>
+    <message>
+        <source>画像: %1</source>
+        <translation>Picture: %1</translation>
+    </message>
+    <message>
+        <source>第%1問: %2</source>
+        <translation>Question %1: %2</translation>
+    </message>
+    <message>
+        <source>終了しました。正解率 %1 (%2問中%3問正解)</source>
+        <translation>Finished: %3 of %2 right (%1)</translation>
+    </message>
+    <message>
+        <source>音声: %1</source>
+        <translation>Sound: %1</translation>
     </message>
 </context>
 <context>

@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QTranslator>
 
+#include "app/Accessibility.h"
 #include "settings/SettingsFolder.h"
 #include "text/Language.h"
 #include "text/widgets/QtText.h"
@@ -43,6 +44,7 @@ void InitVorelApplication() {
     static bool prepared = false;
     if (prepared || !QCoreApplication::instance()) return;
     prepared = true;
+    InstallAccessibleInterfaces();
     // Qt's own texts (file dialogs, standard buttons) in the program's
     // language, like ours; then the program's own translation, where the
     // language is not its own.

@@ -67,6 +67,7 @@ CLSEditorScreen::CLSEditorScreen(CLSVorelDataFile& doc, CLSVorelSettings& settin
     : QWidget(parent), m_doc(doc), m_settings(settings), m_prompter(prompter) {
     m_model = new CLSLineListModel(doc, this);
     m_list = new LineListView(this);
+    m_list->setAccessibleName(tr("行の一覧"));
     m_list->setModel(m_model);
     m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -91,6 +92,7 @@ CLSEditorScreen::CLSEditorScreen(CLSVorelDataFile& doc, CLSVorelSettings& settin
     }
     m_list->installEventFilter(this);
     m_separator = new CLSWndSeparator(this);
+    m_separator->setAccessibleName(tr("一覧とカードの区切り"));
     m_card = new CLSCard(doc, settings, this);
     connect(m_separator, &CLSWndSeparator::moved, this, [this](int position) {
         m_settings.setEditListWidth(position);

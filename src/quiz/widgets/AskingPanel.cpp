@@ -1,5 +1,6 @@
 #include "quiz/widgets/AskingPanel.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -11,6 +12,7 @@
 #include "data/QuestionFonts.h"
 #include "data/VorelDataFile.h"
 #include "image/widgets/Picture.h"
+#include "quiz/Announcements.h"
 #include "quiz/Exam.h"
 #include "quiz/PanelLayout.h"
 #include "quiz/widgets/WndHints.h"
@@ -106,6 +108,7 @@ void CLSAskingPanel::createControls() {
     m_title->setWordWrap(true);
     m_question = new CLSWndSentence(this);
     m_question->setToolTip(tr("問題"));
+    m_question->setAccessibleName(tr("問題"));
     m_group = new QLabel(this);
     m_group->setToolTip(tr("問題のグループ"));
     m_history = new QLabel(this);
@@ -116,6 +119,7 @@ void CLSAskingPanel::createControls() {
     m_mark = new QCheckBox(tr("マーク(&M)"), this);
     m_hintButton = new CLSPanelButton(QString(), ":/buttons/hint.png", this);
     m_hintButton->setToolTip(tr("ヒントの表示/非表示を切り替えます"));
+    m_hintButton->setAccessibleName(tr("ヒント"));
     m_answerButton = new CLSPanelButton(tr("答え"), ":/buttons/answer.png", this);
     m_answerButton->setToolTip(tr("答え合わせをします"));
     m_answerButton->setDefault(true);
@@ -294,8 +298,22 @@ void CLSAskingPanel::showQuestion(bool inputsHidden) {
             createInputs(inputsHidden);
         }
     }
+    announceQuestion(q);
     relayout();
     update();
+}
+
+void CLSAskingPanel::announceQuestion(const CLSVorelDataQuestion& question) {
+    // Whatever takes the focus for the answer tells a screen reader the
+    // question it belongs to.
+    QString announced =
+        QString::fromStdString(QuestionAnnouncement(m_exam.cursor() + 1, question.getQuestion()));
+    for (QWidget* input : m_inputs)
+        input->setAccessibleDescription(announced);
+    for (CLSWndSentence* choice : m_choices)
+        choice->setAccessibleDescription(announced);
+    m_answerButton->setAccessibleDescription(
+        m_settings.answerMode() == AnswerMode::kConfirm ? announced : QString());
 }
 
 void CLSAskingPanel::chainTabOrder(const std::vector<QWidget*>& controls) {
@@ -326,6 +344,8 @@ void CLSAskingPanel::createInputs(bool hidden) {
         }
         input->setFont(font);
         input->setToolTip(tr(kInputTip));
+        input->setAccessibleName(m_exam.answerFieldCount() > 1 ? tr("答え %1").arg(k + 1)
+                                                               : tr("答え"));
         input->setEnabled(!hidden);
         input->setVisible(!hidden);
         input->setAttribute(Qt::WA_InputMethodEnabled, true);
@@ -370,14 +390,21 @@ void CLSAskingPanel::hideQuestion() {
 }
 
 void CLSAskingPanel::focusAnswer() {
+    QWidget* target = m_answerButton;
     if (m_settings.answerMode() == AnswerMode::kConfirm) {
-        m_answerButton->setFocus();
+        target = m_answerButton;
     } else if (!m_choices.empty() && m_choices.front()->isVisible()) {
-        m_choices.front()->setFocus();
+        target = m_choices.front();
     } else if (!m_inputs.empty() && m_inputs.front()->isVisible()) {
-        m_inputs.front()->setFocus();
-    } else {
-        m_answerButton->setFocus();
+        target = m_inputs.front();
+    }
+    bool had = target->hasFocus();
+    target->setFocus();
+    if (had && QAccessible::isActive()) {
+        // The focus stays on the button of confirm mode from question to
+        // question: telling it again makes a reader speak the new question.
+        QAccessibleEvent focused(target, QAccessible::Focus);
+        QAccessible::updateAccessibility(&focused);
     }
 }
 
@@ -420,6 +447,7 @@ void CLSAskingPanel::flipHints() {
     connect(m_hints, &CLSWndHints::closeRequested, this, &CLSAskingPanel::hintToggleRequested);
     if (!m_separator) {
         m_separator = new CLSWndSeparator(this);
+        m_separator->setAccessibleName(tr("問題とヒントの区切り"));
         connect(m_separator, &CLSWndSeparator::moved, this, [this](int position) {
             m_hintsWidth = std::max(60, width() - position);
             m_settings.setHintsWindowWidth(m_hintsWidth);

@@ -11,6 +11,7 @@ class CLSExam;
 class Prompter;
 class CLSVorelDataFile;
 class CLSVorelDataItem;
+class CLSVorelDataQuestion;
 class CLSVorelSettings;
 class CLSWndSentence;
 class CLSWndHints;
@@ -94,6 +95,7 @@ class CLSAskingPanel : public QWidget {
     void styleChoice(CLSWndSentence* button, const CLSVorelDataItem* source);
     void createInputs(bool hidden);
     void createChoices(bool hidden);
+    void announceQuestion(const CLSVorelDataQuestion& question);
     void deleteAnswers();
     void chainTabOrder(const std::vector<QWidget*>& controls);
     void relayout();

@@ -9,6 +9,7 @@
 
 #include "data/QuestionFonts.h"
 #include "data/VorelDataFile.h"
+#include "quiz/Announcements.h"
 #include "quiz/Exam.h"
 #include "quiz/widgets/DlgOtherAnswer.h"
 #include "quiz/widgets/FlatButton.h"
@@ -209,6 +210,7 @@ void CLSDlgAnswer::setComment() {
     CLSVorelDataFile& doc = m_exam.document();
     const CLSVorelSkinItem& item = settings.skin().item(CLSVorelSkin::kComment);
     m_commentView = new CLSWndSentence(this);
+    m_commentView->setAccessibleName(tr("コメント"));
     m_commentView->setSentenceFont(
         ToQFont(QuestionFont(doc, settings, kFontComment, doc.current())));
     m_commentView->setColours(item.textColor, item.backgroundColor);
@@ -221,6 +223,7 @@ QSize CLSDlgAnswer::setAnswer(const CLSAnswerOutcome& outcome) {
     if (m_confirm) {
         setDefaultAnswer(false);
         m_ok->setEnabled(false);
+        m_right->setAccessibleDescription(announcement(std::nullopt));
         m_right->setFocus();
         return QSize(0, 0);
     }
@@ -229,10 +232,23 @@ QSize CLSDlgAnswer::setAnswer(const CLSAnswerOutcome& outcome) {
     setDefaultAnswer(right);
     (right ? m_right : m_wrongButton)->setEnabled(false);
     m_animation->load(QString::fromLatin1(right ? kAnswerRightMng : kAnswerWrongMng));
+    m_animation->setAccessibleName(right ? tr("正解") : tr("不正解"));
     m_skip->hide();
     m_skip->setEnabled(false);
+    // The focus lands on OK, which tells a screen reader the verdict.
+    m_ok->setAccessibleDescription(announcement(right));
     m_ok->setFocus();
     return QSize(kAnimationSize, kAnimationSize);
+}
+
+QString CLSDlgAnswer::announcement(std::optional<bool> right) const {
+    CLSSentenceArray shown;
+    const CLSSentenceArray& answers = m_question->answers();
+    int required = std::max(1, m_question->answerCount());
+    for (int i = 0; i < std::min(required, answers.count()); ++i)
+        shown.add(answers[i]);
+    if (shown.isEmpty()) shown.add(m_question->firstAnswer());
+    return QString::fromStdString(VerdictAnnouncement(right, shown));
 }
 
 void CLSDlgAnswer::setDefaultAnswer(bool right) {
@@ -243,6 +259,7 @@ void CLSDlgAnswer::setDefaultAnswer(bool right) {
     int required = m_question->answerCount();
     if (right || required < 2) {
         m_answerView = new CLSWndSentence(this);
+        m_answerView->setAccessibleName(tr("答え"));
         m_answerView->setColours(item.textColor, item.backgroundColor);
         m_answerView->setLineInterval(settings.lineInterval());
         m_answerView->setCentring(true);
@@ -259,6 +276,7 @@ void CLSDlgAnswer::setDefaultAnswer(bool right) {
         for (int i = 0; i < std::min(required, answers.count()); ++i)
             shown.add(answers[i]);
         m_answerList = new CLSWndSentenceList(this);
+        m_answerList->setAccessibleName(tr("答え"));
         m_answerList->setSentenceFont(m_answerFont);
         m_answerList->setColours(item.textColor, item.backgroundColor);
         m_answerList->setLineInterval(settings.lineInterval());
@@ -276,6 +294,7 @@ void CLSDlgAnswer::createOtherAnswers() {
     if (!settings.showOtherAnswers()) return;
     const CLSVorelSkinItem& item = settings.skin().item(CLSVorelSkin::kAnswer);
     m_otherList = new CLSWndSentenceList(this);
+    m_otherList->setAccessibleName(tr("別解"));
     m_otherList->setSentenceFont(m_answerFont);
     m_otherList->setColours(item.textColor, item.backgroundColor);
     m_otherList->setLineInterval(settings.lineInterval());

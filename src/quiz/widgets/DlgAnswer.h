@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QFont>
 #include <memory>
+#include <optional>
 
 #include "quiz/DialogLayout.h"
 #include "quiz/Exam.h"
@@ -77,6 +78,8 @@ class CLSDlgAnswer : public QDialog {
     void setComment();
     QSize setAnswer(const CLSAnswerOutcome& outcome);
     void setDefaultAnswer(bool right);
+    /// The verdict (none in confirm mode) and the answers shown, for a screen reader.
+    QString announcement(std::optional<bool> right) const;
     void createOtherAnswers();
     QSize measureAnswer(int width) const;
     void startAutoClick();

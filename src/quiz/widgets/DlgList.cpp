@@ -95,8 +95,10 @@ void CLSDlgList::createControls() {
     m_comment->setToolTip(tr("コメント"));
     m_answerTop = new CLSWndSeparator(this);
     m_answerTop->setOrientation(Qt::Horizontal);
+    m_answerTop->setAccessibleName(tr("問題と答えの区切り"));
     m_commentTop = new CLSWndSeparator(this);
     m_commentTop->setOrientation(Qt::Horizontal);
+    m_commentTop->setAccessibleName(tr("答えとコメントの区切り"));
     m_group = new QLabel(this);
     m_group->setToolTip(tr("問題のグループ"));
     m_history = new QLabel(this);

@@ -7,6 +7,7 @@
 #include <QResizeEvent>
 #include <QTableView>
 
+#include "quiz/Announcements.h"
 #include "quiz/DialogLayout.h"
 #include "quiz/Exam.h"
 #include "quiz/widgets/ResultListModel.h"
@@ -122,11 +123,26 @@ void CLSDlgResult::createButtons() {
     m_show = new QPushButton(tr("表示(&I)..."), this);
     m_help = new QPushButton(tr("ヘルプ(&H)"), this);
     m_reaskButton->setDefault(true);
+    // Whichever button takes the focus when the run ends tells a screen
+    // reader how it went.
+    QString announced = QString::fromStdString(RunEndAnnouncement(m_summary));
+    m_reaskButton->setAccessibleDescription(announced);
+    m_close->setAccessibleDescription(announced);
+    m_list->setAccessibleName(tr("結果の一覧"));
     connect(m_reaskButton, &QPushButton::clicked, this, &CLSDlgResult::reask);
     connect(m_close, &QPushButton::clicked, this, &CLSDlgResult::reject);
     connect(m_show, &QPushButton::clicked, this, &CLSDlgResult::showSelected);
     connect(m_help, &QPushButton::clicked, this,
             [this] { ShowDialogHelp(this, kHelpResultDialog); });
+}
+
+void CLSDlgResult::focusDefault() {
+    (m_reaskButton->isEnabled() ? m_reaskButton : m_close)->setFocus();
+}
+
+void CLSDlgResult::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    focusDefault();
 }
 
 void CLSDlgResult::setReaskAllowed(bool allowed) {

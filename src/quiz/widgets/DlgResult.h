@@ -41,6 +41,8 @@ class CLSDlgResult : public QDialog {
     QPushButton* closeButton() const { return m_close; }
     QPushButton* showButton() const { return m_show; }
 
+    /// Puts the focus on "再出題" when it can be used, else on "閉じる".
+    void focusDefault();
     /// Stores the column widths, hides and reports closed().
     void done(int result) override;
 
@@ -55,6 +57,7 @@ class CLSDlgResult : public QDialog {
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
   private:
     void createFigures();

@@ -59,6 +59,7 @@ CLSStudyScreen::CLSStudyScreen(CLSVorelDataFile& doc, CLSVorelSettings& settings
         if (!m_exam.isRunning()) refreshDayCounts();
     });
     m_paneSeparator = new CLSWndSeparator(this);
+    m_paneSeparator->setAccessibleName(tr("情報ペインの区切り"));
     connect(m_paneSeparator, &CLSWndSeparator::moved, this, [this](int position) {
         m_settings.setInfoPaneWidth(position - m_paneSeparator->thickness() / 2);
         layoutPanes();

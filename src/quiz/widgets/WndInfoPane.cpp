@@ -133,6 +133,29 @@ void CLSWndInfoPane::render() {
                   ToQString(time.minutes);
 }
 
+QString CLSWndInfoPane::spokenText() const {
+    QStringList lines;
+    auto add = [&lines](const std::vector<CLSInfoPaneEntry>& entries) {
+        for (const CLSInfoPaneEntry& e : entries) {
+            lines << ToQString(e.label) + QStringLiteral(": ") + ToQString(e.value);
+        }
+    };
+    // As things are now, not as last drawn: a reader may ask between beats.
+    InfoPaneMode mode = currentMode();
+    if (mode == InfoPaneMode::kRun) {
+        add(InfoPaneRunEntries(m_exam));
+    } else {
+        if (mode == InfoPaneMode::kFileOpen && m_dayCounts) {
+            add(InfoPaneReviewEntries(*m_dayCounts));
+        }
+        QString tip = QString::fromUtf8(InfoPaneTip(m_tips.tipIndex()));
+        tip.replace(QLatin1Char('\n'), QLatin1Char(' '));
+        tip.remove(QLatin1Char('\r'));
+        if (!tip.trimmed().isEmpty()) lines << tip.trimmed();
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
 int CLSWndInfoPane::drawEntries(QPainter& p, const std::vector<CLSInfoPaneEntry>& entries,
                                 const QRect& area) {
     QtTextMetrics metrics(m_font);

@@ -38,6 +38,10 @@ class CLSWndInfoPane : public QWidget {
     /// What the pane shows now, line by line as drawn: the typed tip, or
     /// each entry's label and value (tests and screen readers).
     QStringList shownTexts() const { return m_shown; }
+    /// What a screen reader reads: each entry of a run as "label: value"
+    /// on a line of its own, or the day's counts and the whole tip being
+    /// typed (not the part typed so far, which changes ten times a second).
+    QString spokenText() const;
     /// The clock as drawn ("09:30", or "09 30" while the colon blinks off).
     QString clockText() const { return m_clockText; }
     /// How many of the run's entries fitted.

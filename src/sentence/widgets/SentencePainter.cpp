@@ -7,6 +7,7 @@
 #include "image/Mng.h"
 #include "image/Png.h"
 #include "image/widgets/Picture.h"
+#include "sentence/SpokenText.h"
 #include "text/Paths.h"
 #include "text/widgets/QtText.h"
 
@@ -36,13 +37,7 @@ bool isPictureFormat(const QString& nativePath) {
         if (IsPngSignature(h, n) || IsMngSignature(h, n)) return true;
     }
     if (!QImageReader::imageFormat(nativePath).isEmpty()) return true;
-    static const char* const kPictureExtensions[] = {"png", "mng", "bmp", "jpg", "jpeg", "gif",
-                                                     "ico", "wmf", "emf", "tif", "tiff"};
-    QString suffix = nativePath.section('.', -1).toLower();
-    for (const char* ext : kPictureExtensions) {
-        if (suffix == QLatin1String(ext)) return true;
-    }
-    return false;
+    return MediaKindByName(nativePath.toStdString()) == CLSMediaKind::kPicture;
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "sentence/widgets/WndSentence.h"
 
+#include <QAccessible>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QScrollBar>
@@ -7,6 +8,7 @@
 #include <QTimer>
 #include <algorithm>
 
+#include "sentence/SpokenText.h"
 #include "sentence/widgets/SentencePainter.h"
 #include "sentence/widgets/SentenceVideo.h"
 #include "text/Error.h"
@@ -110,6 +112,10 @@ void CLSWndSentence::setSentence(const CLSSentence& sentence, const CLSTString& 
     m_hbar->setValue(0);
     m_vbar->setValue(0);
     relayout();
+    if (QAccessible::isActive()) {
+        QAccessibleEvent named(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&named);
+    }
 }
 
 void CLSWndSentence::setSentenceFont(const QFont& font) {
@@ -179,12 +185,22 @@ void CLSWndSentence::setSelected(bool selected) {
     setSelectedState(selected);
 }
 
+void CLSWndSentence::activate() {
+    if (isButton()) press();
+}
+
 void CLSWndSentence::setSelectedState(bool selected) {
     if (selected == m_selected) return;
     m_selected = selected;
     // The pressed look moves the content by a pixel, videos included.
     placeVideos();
     update();
+    if (QAccessible::isActive()) {
+        QAccessible::State changed;
+        changed.checked = true;
+        QAccessibleStateChangeEvent event(this, changed);
+        QAccessible::updateAccessibility(&event);
+    }
     emit selectionChanged(m_selected);
 }
 
@@ -221,6 +237,7 @@ void CLSWndSentence::openMedia() {
     for (const auto& [item, path] : files.videos) {
         const CLSSentenceItemObject& object = m_sentence.item(item).object();
         auto* video = new CLSSentenceVideo(path, object.showcontrol, this);
+        video->setAccessibleName(QString::fromStdString(SpokenObjectText(object)));
         connect(video, &CLSSentenceVideo::naturalSizeChanged, this, [this] { relayout(); });
         connect(video, &CLSSentenceVideo::failed, this, [this, video] {
             video->hide();

@@ -68,6 +68,8 @@ class CLSWndSentence : public QWidget {
     bool isSelected() const { return m_selected; }
     /// Changes the selection without a click (no signal clicked).
     void setSelected(bool selected);
+    /// What a click does to a button (a screen reader's press); nothing for a view.
+    void activate();
     bool isHot() const { return m_hot; }
 
     /// The size the sentence needs at width: for a button the number

@@ -234,6 +234,7 @@ CLSSoundPageWidget::CLSSoundPageWidget(const CLSVorelSettings& settings, Prompte
     setAcceptDrops(true);
     m_sound = new QCheckBox(tr("効果音を鳴らす(&S)"), this);
     m_list = new QListWidget(this);
+    m_list->setAccessibleName(tr("効果音"));
     for (const char* name :
          {QT_TR_NOOP("出題音"), QT_TR_NOOP("正解音"), QT_TR_NOOP("誤答音"), QT_TR_NOOP("結果音")})
         m_list->addItem(tr(name));

@@ -134,6 +134,7 @@ CLSDesignPageWidget::CLSDesignPageWidget(const CLSVorelSettings& settings, Promp
     : CLSCustomizePage(tr("デザイン"), kHelpCustomizeDesign, parent), m_prompter(prompter) {
     m_useData = new QCheckBox(tr("データファイルの設定を使用する(&D)"), this);
     m_entries = new QListWidget(this);
+    m_entries->setAccessibleName(tr("デザインの項目"));
     for (int e = 0; e < kDesignEntryCount; ++e)
         m_entries->addItem(ToQString(std::string_view(DesignEntryName(e))));
     m_entries->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);

@@ -1,5 +1,6 @@
 #include "text/widgets/WndSeparator.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
@@ -10,6 +11,9 @@ CLSWndSeparator::CLSWndSeparator(QWidget* parent) : QWidget(parent) {
     m_colour = FromQColor(palette().color(QPalette::Button));
     setCursor(Qt::SplitHCursor);
     setGeometry(0, 0, 0, 0);
+    // Reached by Tab and moved by the arrows: a learner without a mouse
+    // sizes the panes too.
+    setFocusPolicy(Qt::TabFocus);
 }
 
 void CLSWndSeparator::setOrientation(Qt::Orientation orientation) {
@@ -81,9 +85,52 @@ void CLSWndSeparator::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) m_dragging = false;
 }
 
+void CLSWndSeparator::keyPressEvent(QKeyEvent* event) {
+    const bool vertical = m_orientation == Qt::Vertical;
+    const int step = event->modifiers() & Qt::ShiftModifier ? 1 : kKeyStep;
+    int wanted = position();
+    switch (event->key()) {
+        case Qt::Key_Left:
+        case Qt::Key_Up:
+            if ((event->key() == Qt::Key_Left) != vertical) return QWidget::keyPressEvent(event);
+            wanted -= step;
+            break;
+        case Qt::Key_Right:
+        case Qt::Key_Down:
+            if ((event->key() == Qt::Key_Right) != vertical) return QWidget::keyPressEvent(event);
+            wanted += step;
+            break;
+        case Qt::Key_Home:
+            wanted = m_minimum;
+            break;
+        case Qt::Key_End:
+            wanted = m_maximum;
+            break;
+        default:
+            QWidget::keyPressEvent(event);
+            return;
+    }
+    wanted = std::clamp(wanted, m_minimum, m_maximum);
+    if (wanted == position()) return;
+    place(wanted);
+    emit moved(position());
+}
+
+void CLSWndSeparator::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void CLSWndSeparator::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    update();
+}
+
 void CLSWndSeparator::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.fillRect(rect(), ToQColor(m_colour));
+    // The focused bar takes the highlight colour, which every design keeps
+    // apart from its background.
+    p.fillRect(rect(), hasFocus() ? palette().color(QPalette::Highlight) : ToQColor(m_colour));
     // A groove along the middle: a shadow line and a light one after it.
     p.setPen(palette().color(QPalette::Dark));
     if (m_orientation == Qt::Vertical) {

@@ -13,6 +13,8 @@ class CLSWndSeparator : public QWidget {
 
   public:
     static constexpr int kDefaultThickness = 7;
+    /// Pixels an arrow key moves the focused bar (Shift+arrow: one).
+    static constexpr int kKeyStep = 8;
 
     explicit CLSWndSeparator(QWidget* parent = nullptr);
 
@@ -39,7 +41,7 @@ class CLSWndSeparator : public QWidget {
     bool isDragging() const { return m_dragging; }
 
   signals:
-    /// The learner dragged the bar to a new centre.
+    /// The learner dragged the bar (or moved it by the keys) to a new centre.
     void moved(int position);
 
   protected:
@@ -48,6 +50,9 @@ class CLSWndSeparator : public QWidget {
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
   private:
     void place(int position);

@@ -100,6 +100,8 @@ TEST(EditorScreen, KeyboardOnlyEditingSavesTheTypedQuestion) {
     ASSERT_NE(q, nullptr);
     EXPECT_EQ(QApplication::focusWidget(), q->questionField()) << "the card's first field";
     e.type("空");
+    e.key(Qt::Key_Tab);  // to the bar under the question, which the arrows move
+    EXPECT_TRUE(qobject_cast<CLSWndSeparator*>(QApplication::focusWidget()));
     e.key(Qt::Key_Tab);  // to the answer list
     e.key(Qt::Key_Tab);  // to the field beside it
     ASSERT_EQ(QApplication::focusWidget(), q->answerField());
@@ -410,6 +412,9 @@ TEST(EditorScreen, TitleJumpMenuKeyAndTabOrder) {
     EXPECT_EQ(firstItem, U("切り取り(&T)"));
 
     e.list()->setFocus();
+    e.key(Qt::Key_Tab);
+    EXPECT_TRUE(qobject_cast<CLSWndSeparator*>(QApplication::focusWidget()))
+        << "the bar between the list and the card, in reading order";
     e.key(Qt::Key_Tab);
     EXPECT_TRUE(e.editor().card()->isAncestorOf(QApplication::focusWidget()))
         << (QApplication::focusWidget() ? QApplication::focusWidget()->metaObject()->className()
