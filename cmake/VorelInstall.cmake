@@ -14,7 +14,7 @@ set(VOREL_RELEASE_DATE "2026-12-09" CACHE STRING "Date of this version, for the 
 # help page or example is seen without building again.
 set(VOREL_BUILD_DATA ${PROJECT_BINARY_DIR}/share/vorel)
 file(MAKE_DIRECTORY ${VOREL_BUILD_DATA})
-foreach(folder examples help)
+foreach(folder examples help designs)
     if(EXISTS ${PROJECT_SOURCE_DIR}/${folder} AND NOT EXISTS ${VOREL_BUILD_DATA}/${folder})
         file(CREATE_LINK ${PROJECT_SOURCE_DIR}/${folder} ${VOREL_BUILD_DATA}/${folder} SYMBOLIC)
     endif()
@@ -22,6 +22,7 @@ endforeach()
 
 install(TARGETS vorel-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/examples/ DESTINATION ${VOREL_DATA_DESTINATION}/examples)
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/designs/ DESTINATION ${VOREL_DATA_DESTINATION}/designs)
 if(EXISTS ${PROJECT_SOURCE_DIR}/help)
     install(DIRECTORY ${PROJECT_SOURCE_DIR}/help/ DESTINATION ${VOREL_DATA_DESTINATION}/help)
 endif()

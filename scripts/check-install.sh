@@ -28,6 +28,7 @@ for f in bin/vorel bin/vorel-cli share/applications/$id.desktop share/metainfo/$
     share/mime/packages/$id.xml share/icons/hicolor/scalable/apps/$id.svg \
     share/vorel/examples/sample.vrf share/vorel/help/index.html share/vorel/help/133.html \
     share/vorel/examples/sample-en.vrf share/vorel/help/en/index.html share/vorel/translations/vorel_en.qm \
+    share/vorel/designs/high-contrast.ini \
     share/man/man1/vorel.1.gz share/doc/vorel/copyright; do
     [ -e "$prefix/$f" ] || fail "not installed: $f"
 done

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+
 #include "TestSupport.h"
 #include "settings/IniFile.h"
 #include "settings/VorelSkin.h"
@@ -183,4 +186,47 @@ TEST(Skin, FontDescriptionFromAnItemAndBack) {
     EXPECT_EQ(MulDiv(7, 3, 2), 11);
     EXPECT_EQ(MulDiv(-7, 3, 2), -11);
     EXPECT_EQ(MulDiv(1, 1, 0), -1);
+}
+
+namespace {
+
+// The contrast of two colours as the web's accessibility guidelines count
+// it: from 1 (the same) to 21 (black on white).
+double luminance(Colour c) {
+    auto channel = [](int v) {
+        double s = v / 255.0;
+        return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(redOf(c)) + 0.7152 * channel(greenOf(c)) + 0.0722 * channel(blueOf(c));
+}
+
+double contrast(Colour a, Colour b) {
+    double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+}  // namespace
+
+TEST(Skin, TheShippedHighContrastDesignKeepsEveryTextAndFrameApartFromItsBackground) {
+    FakePrompter prompter;
+    CLSVorelSkin skin;
+    ASSERT_TRUE(
+        skin.loadDesignFile(prompter, CLSTString(VOREL_SOURCE_DIR "/designs/high-contrast.ini")));
+    const Colour form = skin.colour(CLSVorelSkin::kStudyFormBackgroundColor);
+    EXPECT_GE(contrast(skin.colour(CLSVorelSkin::kStudyFormTextColor), form), 7.0);
+    EXPECT_GE(contrast(skin.colour(CLSVorelSkin::kHoverTextColor),
+                       skin.colour(CLSVorelSkin::kHoverBackgroundColor)),
+              7.0);
+    EXPECT_GE(contrast(skin.colour(CLSVorelSkin::kActiveTextColor),
+                       skin.colour(CLSVorelSkin::kActiveBackgroundColor)),
+              7.0);
+    for (int i = 0; i < CLSVorelSkin::kItemCount; ++i) {
+        const CLSVorelSkinItem& item = skin.item(i);
+        // Focus marks are drawn in the text colour, so they stand out as the text does.
+        EXPECT_GE(contrast(item.textColor, item.backgroundColor), 7.0) << "item " << i;
+        EXPECT_GE(contrast(item.borderColor, form), 4.5) << "frame of item " << i;
+        EXPECT_GE(item.size, 11) << "item " << i;
+        EXPECT_NE(item.borderType, 0) << "item " << i << " has a frame";
+    }
+    EXPECT_TRUE(prompter.entries.empty());
 }

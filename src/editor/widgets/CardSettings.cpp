@@ -125,6 +125,7 @@ CLSCardNumber::CLSCardNumber(CLSVorelDataFile& doc, CLSVorelSettings& settings, 
 void CLSCardNumber::showLine(const CLSVorelDataItem& line, bool) {
     m_label->setText(ToQString(NumberLabel(line.kind())));
     m_unit->setText(ToQString(NumberUnit(line.kind())));
+    m_value->setAccessibleDescription(m_unit->text());
     m_value->setText(ToQString(NumberFieldText(line.number().value)));
     m_comment->setText(ToQString(line.number().comment));
 }

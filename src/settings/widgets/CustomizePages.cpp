@@ -101,6 +101,11 @@ QLabel* NewFieldLabel(const char* utf8, QWidget* buddy, QWidget* parent) {
     return NewFieldLabel(U(utf8), buddy, parent);
 }
 
+QLabel* NewUnitLabel(const QString& unit, QWidget* field, QWidget* parent) {
+    field->setAccessibleDescription(unit);
+    return new QLabel(unit, parent);
+}
+
 CLSNumberSpinBox* NewNumberField(int minimum, int maximum, QWidget* parent) {
     auto* field = new CLSNumberSpinBox(parent);
     field->setStepRange(minimum, maximum);
@@ -121,7 +126,7 @@ CLSGeneralPageWidget::CLSGeneralPageWidget(const CLSVorelSettings& settings, Pro
     m_browse = new QPushButton(tr("参照(&E)..."), this);
     m_logSize = NewNumberField(0, 32767, this);
     m_logSizeLabel = NewFieldLabel(tr("出題履歴最大サイズ(&M)："), m_logSize, this);
-    m_logSizeUnit = new QLabel(U("KB"), this);
+    m_logSizeUnit = NewUnitLabel(U("KB"), m_logSize, this);
     m_historySize = NewNumberField(0, 32767, this);
     m_debug = new QCheckBox(tr("デバッグモードで起動する(&D)"), this);
     m_language = new QComboBox(this);
@@ -444,7 +449,7 @@ CLSQuestionPageWidget::CLSQuestionPageWidget(const CLSVorelSettings& settings, Q
     c->addWidget(NewFieldLabel(tr("選択肢ボタンの高さ(&B)："), m_choiceHeight, this), 2, 0);
     auto* heightRow = new QHBoxLayout;
     heightRow->addWidget(m_choiceHeight);
-    heightRow->addWidget(new QLabel(tr("行"), this));
+    heightRow->addWidget(NewUnitLabel(tr("行"), m_choiceHeight, this));
     c->addLayout(heightRow, 2, 1);
     c->addWidget(m_choiceHeightAuto, 2, 2);
     auto* from = new QHBoxLayout;
@@ -472,13 +477,13 @@ CLSQuestionPageWidget::CLSQuestionPageWidget(const CLSVorelSettings& settings, Q
     // spacing in two columns.
     grid->addWidget(NewFieldLabel(tr(rows[0].label), rows[0].field, this), 0, 0);
     grid->addWidget(rows[0].field, 0, 1);
-    grid->addWidget(new QLabel(tr(rows[0].unit), this), 0, 2);
+    grid->addWidget(NewUnitLabel(tr(rows[0].unit), rows[0].field, this), 0, 2);
     for (int i = 1; i < 5; ++i) {
         int row = 1 + (i - 1) / 2;
         int col = ((i - 1) % 2) * 4;
         grid->addWidget(NewFieldLabel(tr(rows[i].label), rows[i].field, this), row, col);
         grid->addWidget(rows[i].field, row, col + 1);
-        grid->addWidget(new QLabel(tr(rows[i].unit), this), row, col + 2);
+        grid->addWidget(NewUnitLabel(tr(rows[i].unit), rows[i].field, this), row, col + 2);
     }
     grid->setColumnMinimumWidth(3, 12);
     grid->setColumnStretch(7, 1);
@@ -549,10 +554,10 @@ CLSAnswerPageWidget::CLSAnswerPageWidget(const CLSVorelSettings& settings, QWidg
     auto* size = new QGridLayout;
     size->addWidget(NewFieldLabel(tr("答えダイアログの基準幅(&W)："), m_width, this), 0, 0);
     size->addWidget(m_width, 0, 1);
-    size->addWidget(new QLabel(tr("ピクセル"), this), 0, 2);
+    size->addWidget(NewUnitLabel(tr("ピクセル"), m_width, this), 0, 2);
     size->addWidget(NewFieldLabel(tr("答えダイアログの基準高さ(&H)："), m_height, this), 1, 0);
     size->addWidget(m_height, 1, 1);
-    size->addWidget(new QLabel(tr("ピクセル"), this), 1, 2);
+    size->addWidget(NewUnitLabel(tr("ピクセル"), m_height, this), 1, 2);
     size->setColumnStretch(3, 1);
     content()->addLayout(size);
     content()->addSpacing(6);
@@ -560,7 +565,7 @@ CLSAnswerPageWidget::CLSAnswerPageWidget(const CLSVorelSettings& settings, QWidg
     click->addWidget(
         NewFieldLabel(tr("ボタンを自動的にクリックするまでの時間(&T)："), m_clickTime, this));
     click->addWidget(m_clickTime);
-    click->addWidget(new QLabel(tr("ミリ秒"), this));
+    click->addWidget(NewUnitLabel(tr("ミリ秒"), m_clickTime, this));
     click->addStretch(1);
     content()->addLayout(click);
     QGridLayout* clickOptions = indentedGrid();

@@ -79,6 +79,9 @@ QString LanguageName(const std::string& code);
 /// A label that gives its mnemonic to the field after it.
 QLabel* NewFieldLabel(const char* utf8, QWidget* buddy, QWidget* parent);
 QLabel* NewFieldLabel(const QString& text, QWidget* buddy, QWidget* parent);
+/// The unit shown after a number field ("秒"); a screen reader hears it as
+/// the field's description.
+QLabel* NewUnitLabel(const QString& unit, QWidget* field, QWidget* parent);
 
 /// "一般": start-up, the exam history file and its size, history entries
 /// per question, debug mode.

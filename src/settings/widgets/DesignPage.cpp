@@ -13,6 +13,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "settings/SettingsFolder.h"
 #include "settings/VorelSettings.h"
 #include "settings/widgets/QtDesign.h"
 #include "text/Codec.h"
@@ -334,7 +335,12 @@ bool CLSDesignPageWidget::saveDesign(const CLSTString& path) {
 
 void CLSDesignPageWidget::browseLoad() {
     CLSTString path;
-    if (!ChooseOpenPath(this, tr("デザインの読み込み"), QString(), tr(kDesignFilter), m_prompter,
+    // The designs that come with the program (a high-contrast one among
+    // them) are where the dialog opens.
+    QString shipped;
+    CLSTString programData = ProgramDataFolder();
+    if (!programData.isEmpty()) shipped = ToQString(programData) + QStringLiteral("/designs");
+    if (!ChooseOpenPath(this, tr("デザインの読み込み"), shipped, tr(kDesignFilter), m_prompter,
                         path)) {
         return;
     }

@@ -203,6 +203,7 @@ TEST(Accessibility, TheEditorAndEveryPageOfTheCustomisationSheetAreNamed) {
         sheet.tabs()->setCurrentIndex(i);
         QApplication::processEvents();
         EXPECT_EQ(UnnamedControls(&sheet), "") << "page " << i;
+        EXPECT_EQ(NumberFieldsWithoutUnits(&sheet), "") << "page " << i;
     }
 }
 

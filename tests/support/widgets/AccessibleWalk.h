@@ -6,6 +6,7 @@
 #include <QAbstractSpinBox>
 #include <QAccessible>
 #include <QComboBox>
+#include <QLabel>
 #include <QStringList>
 #include <QWidget>
 #include <string>
@@ -47,6 +48,26 @@ inline std::string UnnamedControls(QWidget* root) {
         if (iface->text(QAccessible::Name).trimmed().isEmpty()) {
             QString shown = w->property("text").toString();
             faults << what + " '" + shown + "': no name";
+        }
+    }
+    return faults.join(QStringLiteral("; ")).toStdString();
+}
+
+/// Number fields of root followed on their row by a unit ("秒", "ピクセル")
+/// whose description does not hold that unit, as "unit after field value".
+inline std::string NumberFieldsWithoutUnits(QWidget* root) {
+    QStringList faults;
+    for (QAbstractSpinBox* box : root->findChildren<QAbstractSpinBox*>()) {
+        if (!box->isVisible()) continue;
+        QRect field(box->mapTo(root, QPoint(0, 0)), box->size());
+        for (QLabel* label : root->findChildren<QLabel*>()) {
+            if (!label->isVisible() || label->buddy() || label->text().isEmpty()) continue;
+            QRect unit(label->mapTo(root, QPoint(0, 0)), label->size());
+            bool beside = unit.left() >= field.right() && unit.left() - field.right() <= 24 &&
+                          std::abs(unit.center().y() - field.center().y()) <= 6;
+            if (beside && !box->accessibleDescription().contains(label->text())) {
+                faults << label->text() + " after " + box->text();
+            }
         }
     }
     return faults.join(QStringLiteral("; ")).toStdString();
