@@ -1499,6 +1499,14 @@
         <source>閉じる(&amp;C)</source>
         <translation>&amp;Close</translation>
     </message>
+    <message>
+        <source>ページ番号</source>
+        <translation>Page number</translation>
+    </message>
+    <message>
+        <source>%1 / %2 ページ</source>
+        <translation>Page %1 of %2</translation>
+    </message>
 </context>
 <context>
     <name>CLSDlgPrintFonts</name>

@@ -120,6 +120,7 @@ void CLSDlgPreview::createControls() {
     m_pageBox = new QSpinBox(this);
     m_pageBox->setRange(1, 1);
     m_pageBox->setMinimumWidth(70);
+    m_pageBox->setAccessibleName(tr("ページ番号"));
     bar->addWidget(m_pageBox);
     m_countLabel = new QLabel(U("/ 0"), this);
     m_countLabel->setContentsMargins(4, 0, 8, 0);
@@ -166,6 +167,7 @@ bool CLSDlgPreview::refresh() {
     if (count < 0) return false;
     m_pageCount = count;
     m_countLabel->setText("/ " + QString::number(count));
+    m_pageBox->setAccessibleDescription(m_countLabel->text());
     {
         QSignalBlocker block(m_pageBox);
         m_pageBox->setRange(1, std::max(1, count));
@@ -200,6 +202,8 @@ void CLSDlgPreview::drawPage() {
     QSize screenDpi(logicalDpiX(), logicalDpiY());
     m_view->setPage(RenderPreviewPage(m_print, *m_target, m_setup, m_page - 1, m_zoom, screenDpi,
                                       devicePixelRatioF()));
+    // A reader hears which page the picture is; its text is the data file's.
+    m_view->setAccessibleName(tr("%1 / %2 ページ").arg(m_page).arg(m_pageCount));
 }
 
 void CLSDlgPreview::updateButtons() {

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -178,6 +179,38 @@ TEST(Accessibility, ChoicesAreRadioButtonsNamedByNumberAndPressedByTheirAction) 
     EXPECT_TRUE(second->isSelected());
     EXPECT_TRUE(iface->state().checked);
     EXPECT_EQ(UnnamedControls(s.window.get()), "") << "a run with choices";
+}
+
+// The focused control is marked in a dark design too: the mark is drawn in
+// a colour that stands out from the button's own.
+TEST(Accessibility, TheHighContrastDesignMarksTheFocusedChoice) {
+    Study s;
+    FakePrompter prompter;
+    ASSERT_TRUE(s.settings.skin().loadDesignFile(
+        prompter, CLSTString(VOREL_SOURCE_DIR "/designs/high-contrast.ini")));
+    s.settings.setAnswerMode(AnswerMode::kChoice);
+    s.settings.setDefaultChoicesCount(3);
+    s.screen().applySettings();
+    s.window->dispatch(kRunAll);
+    auto* first = qobject_cast<CLSWndSentence*>(s.focused());
+    ASSERT_TRUE(first);
+    SaveShot(s.window.get(), "high-contrast-choices");
+    QImage focused = first->grab().toImage();
+    QTest::keyClick(first, Qt::Key_Tab);
+    QApplication::processEvents();
+    ASSERT_FALSE(first->hasFocus());
+    QImage plain = first->grab().toImage();
+    ASSERT_EQ(focused.size(), plain.size());
+    int marked = 0;
+    for (int y = 0; y < focused.height(); ++y) {
+        for (int x = 0; x < focused.width(); ++x) {
+            QColor a = focused.pixelColor(x, y), b = plain.pixelColor(x, y);
+            // A mark pixel differs from what was there by more than a shade.
+            if (std::abs(a.lightness() - b.lightness()) > 100) ++marked;
+        }
+    }
+    EXPECT_GT(marked, 2 * (first->width() + first->height()) / 4)
+        << "a focus mark along a good part of the button's edge";
 }
 
 TEST(Accessibility, TheEditorAndEveryPageOfTheCustomisationSheetAreNamed) {

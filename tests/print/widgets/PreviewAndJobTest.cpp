@@ -106,6 +106,9 @@ TEST(PrintPreview, ShowsEachPageAtEachZoom) {
     preview.nextAction()->trigger();
     EXPECT_EQ(preview.page(), 3);
     EXPECT_EQ(preview.pageBox()->value(), 3);
+    // A screen reader hears which page the picture is, and of how many.
+    EXPECT_EQ(preview.pageView()->accessibleName(), QString("3 / %1 ページ").arg(pages));
+    EXPECT_EQ(preview.pageBox()->accessibleDescription(), preview.countLabel()->text());
     preview.showPage(pages + 5);
     EXPECT_EQ(preview.page(), pages);
     EXPECT_FALSE(preview.nextAction()->isEnabled());
