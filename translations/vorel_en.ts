@@ -2903,6 +2903,10 @@
         <source>次のヒント</source>
         <translation>Next hint</translation>
     </message>
+    <message>
+        <source>ヒント %1: %2</source>
+        <translation>Hint %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>CLSWndInfoPane</name>

@@ -1,12 +1,14 @@
 #include "quiz/widgets/WndHints.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 
 #include "data/QuestionFonts.h"
 #include "data/VorelDataFile.h"
+#include "sentence/SpokenText.h"
 #include "sentence/widgets/WndSentence.h"
 #include "settings/VorelSettings.h"
 #include "settings/widgets/QtDesign.h"
@@ -84,6 +86,9 @@ void CLSWndHints::createControls() {
     m_next = new FlatButton(QStringLiteral(">>"), this);
     m_previous->setToolTip(tr("前のヒント"));
     m_next->setToolTip(tr("次のヒント"));
+    m_previous->setAccessibleName(m_previous->toolTip());
+    m_next->setAccessibleName(m_next->toolTip());
+    m_sentence->setAccessibleName(tr("ヒント"));
     for (QAbstractButton* b : {m_previous, m_close, m_next})
         b->setFont(small);
     setTabOrder(m_previous, m_close);
@@ -120,6 +125,17 @@ void CLSWndHints::showHint(int index) {
         m_sentence->setSentence(CLSSentence());
     }
     m_counter->setText(counterText());
+    // The buttons tell a screen reader the hint they brought up.
+    QString told =
+        tr("ヒント %1: %2")
+            .arg(counterText(), QString::fromStdString(SpokenText(m_sentence->sentence())));
+    for (QAbstractButton* b : {m_previous, m_close, m_next})
+        b->setAccessibleDescription(told);
+    QWidget* focused = focusWidget();
+    if (QAccessible::isActive() && (focused == m_previous || focused == m_next)) {
+        QAccessibleEvent event(focused, QAccessible::Focus);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 QString CLSWndHints::counterText() const {

@@ -21,6 +21,7 @@
 #include "quiz/widgets/DlgResult.h"
 #include "quiz/widgets/FlatButton.h"
 #include "quiz/widgets/StudyScreen.h"
+#include "quiz/widgets/WndHints.h"
 #include "quiz/widgets/WndInfoPane.h"
 #include "sentence/widgets/WndSentence.h"
 #include "settings/VorelSettings.h"
@@ -112,6 +113,10 @@ TEST(Accessibility, ARunTellsEachQuestionOnTheAnswerFieldAndTheVerdictOnOk) {
 
     s.window->dispatch(kHints);
     EXPECT_EQ(UnnamedControls(s.window.get()), "") << "a run with its hints";
+    auto* hints = s.window->findChild<CLSWndHints*>();
+    ASSERT_TRUE(hints);
+    EXPECT_EQ(nameOf(hints->nextButton()), "次のヒント");
+    EXPECT_EQ(descriptionOf(hints->nextButton()), "ヒント 1 / 1: ひんと");
     s.window->dispatch(kHints);
     input->setFocus();
 
