@@ -272,10 +272,20 @@ inline QStringList MnemonicClashes(QWidget* root) {
     return clashes;
 }
 
+/// Keys two texts of the customisation sheet share in Japanese since its
+/// first version, kept as the learners know them (the letters are part of
+/// the Japanese texts); in English every key is its own.
+inline constexpr const char* kOldJapaneseClashes[] = {
+    "効果音を鳴らす(&S) and 参照(&S)...",
+    "枠(&A) and 適用(&A)",
+    "不正解のときは自動的にクリックしない(&O) and 別解を表示する(&O)",
+};
+
 /// Checks a shown window as a learner sees it in the language of the
-/// moment: no text clipped, nothing laid over another, and in English
-/// every mnemonic its own. A window with tabs is checked on each page, the
-/// page's texts with those around the tabs. Pictures go to VOREL_SHOTS.
+/// moment: no text clipped, nothing laid over another, and every mnemonic
+/// its own (in Japanese but for the old clashes above). A window with tabs
+/// is checked on each page, the page's texts with those around the tabs.
+/// Pictures go to VOREL_SHOTS.
 inline void ExpectFits(QWidget* window, const std::string& name) {
     SCOPED_TRACE(name);
     QApplication::processEvents();
@@ -284,9 +294,12 @@ inline void ExpectFits(QWidget* window, const std::string& name) {
     auto check = [&](const std::string& where, const std::string& picture) {
         EXPECT_EQ(Clipped(window), QStringList()) << where;
         EXPECT_EQ(Overlapping(window), QStringList()) << where;
-        if (english) {
-            EXPECT_EQ(MnemonicClashes(window), QStringList()) << where;
+        QStringList clashes = MnemonicClashes(window);
+        if (!english) {
+            for (const char* known : kOldJapaneseClashes)
+                clashes.removeAll(QString::fromUtf8(known));
         }
+        EXPECT_EQ(clashes, QStringList()) << where;
         SaveShot(window, picture.c_str());
     };
     QTabWidget* tabs = nullptr;
