@@ -227,7 +227,7 @@
     </message>
     <message>
         <source>あいまい比較(&amp;A)</source>
-        <translation>&amp;Approximate comparison</translation>
+        <translation>Fuzzy m&amp;atching</translation>
     </message>
 </context>
 <context>
@@ -1919,7 +1919,7 @@
     </message>
     <message>
         <source>ヘルプを見るには F1 キーを押してください。</source>
-        <translation>For help, press F1.</translation>
+        <translation>Press F1 for help.</translation>
     </message>
     <message>
         <source>カードの編集</source>
