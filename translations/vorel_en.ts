@@ -1483,7 +1483,7 @@
     </message>
     <message>
         <source>ファイル</source>
-        <translation>File</translation>
+        <translation>File:</translation>
     </message>
     <message>
         <source>の</source>
