@@ -283,7 +283,7 @@
     </message>
     <message>
         <source>あいまい比較(&amp;A)</source>
-        <translation>&amp;Approximate comparison</translation>
+        <translation>Fuzzy m&amp;atching</translation>
     </message>
 </context>
 <context>
@@ -1571,7 +1571,7 @@
     </message>
     <message>
         <source>ファイル</source>
-        <translation>File</translation>
+        <translation>File:</translation>
     </message>
     <message>
         <source>の</source>
@@ -2011,7 +2011,7 @@
     </message>
     <message>
         <source>ヘルプを見るには F1 キーを押してください。</source>
-        <translation>For help, press F1.</translation>
+        <translation>Press F1 for help.</translation>
     </message>
     <message>
         <source>カードの編集</source>

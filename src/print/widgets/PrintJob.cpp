@@ -127,7 +127,8 @@ CLSDlgPrintProgress::CLSDlgPrintProgress(const QString& fileName, QWidget* paren
     m_file->setTextFormat(Qt::PlainText);
     fileRow->addWidget(new QLabel(tr("ファイル"), this));
     fileRow->addWidget(m_file);
-    fileRow->addWidget(new QLabel(tr("の"), this));
+    // "File: sample.vrf" needs no word after the name in other languages.
+    if (SpeaksNativeLanguage()) fileRow->addWidget(new QLabel(tr("の"), this));
     fileRow->addStretch();
     top->addLayout(fileRow);
     auto* pageRow = new QHBoxLayout;

@@ -4,6 +4,8 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QPainter>
+#include <QPushButton>
+#include <QRegularExpression>
 #include <QShortcut>
 #include <QStyle>
 
@@ -38,6 +40,13 @@ CLSSize ButtonSize(const QFont& font) {
         QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
     int baseX = (alphabet / 26 + 1) / 2;
     return DialogUnitsToPixels(54, 14, baseX, fm.height());
+}
+
+// The width of a button's text as it is drawn, without the mnemonic's "&".
+int TextWidth(const QPushButton& b) {
+    QString shown = b.text();
+    shown.remove(QRegularExpression(QStringLiteral("&(?!&)")));
+    return b.fontMetrics().horizontalAdvance(shown);
 }
 
 }  // namespace
@@ -95,7 +104,12 @@ void CLSDlgAnswer::onInitDialogOfDlgAnswer(const CLSAnswerOutcome& outcome) {
     createOtherAnswers();
 
     CLSAnswerLayoutInput in;
+    // The buttons' column is as wide as the widest text needs (inside the
+    // default button's edge and a pixel of air), the platform's size at least.
     in.buttonWidth = button.width;
+    for (QPushButton* b : {m_right, m_wrongButton, m_skip, m_hard, m_easy, m_ok, m_other, m_help}) {
+        if (b) in.buttonWidth = std::max(in.buttonWidth, TextWidth(*b) + 2 * 3);
+    }
     in.fourGrades = m_hard != nullptr;
     in.buttonHeight = button.height;
     in.maxWidth = settings.baseWidthWndAnswer();

@@ -44,6 +44,7 @@
 #include "text/widgets/DesktopOpen.h"
 #include "text/widgets/DialogButtons.h"
 #include "text/widgets/DialogHelp.h"
+#include "text/widgets/HeaderTitles.h"
 #include "text/widgets/QtText.h"
 #include "text/widgets/StatusPart.h"
 
@@ -388,6 +389,7 @@ void CLSDlgExamLog::showExamLogOne(int n) {
         header->resizeSection(
             c, c < kStoredColumns ? settings.examListColumnWidth(c) : kExtraColumnWidth);
     }
+    FitHeaderTitles(header);
     m_shown = index;
     if (m_number->value() != n) {
         m_number->blockSignals(true);

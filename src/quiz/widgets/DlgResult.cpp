@@ -16,6 +16,7 @@
 #include "text/DateWords.h"
 #include "text/Error.h"
 #include "text/widgets/DialogHelp.h"
+#include "text/widgets/HeaderTitles.h"
 #include "text/widgets/QtText.h"
 
 namespace {
@@ -107,6 +108,7 @@ void CLSDlgResult::createList() {
         int width = m_settings.detailsListColumnWidth(c);
         if (width > 0) header->resizeSection(c, width);
     }
+    FitHeaderTitles(header);
     connect(header, &QHeaderView::sectionClicked, this, &CLSDlgResult::sortBy);
     connect(header, &QHeaderView::sectionResized, this, [this] { storeColumnWidths(); });
     connect(m_list, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "data/VorelDataFile.h"
+#include "text/widgets/HeaderTitles.h"
 #include "text/widgets/QtText.h"
 
 namespace {
@@ -57,6 +58,7 @@ CLSMissedQuestionsPage::CLSMissedQuestionsPage(QWidget* parent) : QWidget(parent
     const int digits = m_list->fontMetrics().horizontalAdvance(U("00000")) + 12;
     for (int c = 0; c < kTextColumn; ++c)
         header->resizeSection(c, digits);
+    FitHeaderTitles(header);
     column->addWidget(m_list, 1);
 
     auto* buttons = new QHBoxLayout;

@@ -20,7 +20,6 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
-#include <QTranslator>
 #include <QUrl>
 
 #include "TestSupport.h"
@@ -47,6 +46,7 @@
 #include "text/widgets/NumberSpinBox.h"
 #include "text/widgets/QtText.h"
 #include "widgets/DialogTestSupport.h"
+#include "widgets/Languages.h"
 #include "widgets/WhenModal.h"
 
 namespace {
@@ -88,27 +88,6 @@ void ReadMessage(QString& text, const QWidget* over) {
             QTest::keyClick(m, Qt::Key_Return);
         },
         over);
-}
-
-// Labels, check boxes and buttons of a page that are shown smaller than
-// their text needs.
-QStringList Clipped(QWidget* page) {
-    QStringList clipped;
-    for (QWidget* w : page->findChildren<QWidget*>()) {
-        if (!w->isVisible()) continue;
-        if (!qobject_cast<QLabel*>(w) && !qobject_cast<QAbstractButton*>(w)) continue;
-        QSize need = w->minimumSizeHint().expandedTo(w->sizeHint());
-        if (qobject_cast<QLabel*>(w) && static_cast<QLabel*>(w)->wordWrap()) continue;
-        if (w->width() < need.width() || w->height() < need.height()) {
-            clipped << QString("%1 %2x%3 < %4x%5")
-                           .arg(w->property("text").toString())
-                           .arg(w->width())
-                           .arg(w->height())
-                           .arg(need.width())
-                           .arg(need.height());
-        }
-    }
-    return clipped;
 }
 
 struct Study {
@@ -458,31 +437,6 @@ TEST(CustomizeSheet, EveryPageFitsAtItsDefaultSize) {
         EXPECT_EQ(Clipped(sheet.page(i)), QStringList()) << "page " << i;
         SaveShot(&sheet, ("customize-" + std::to_string(i)).c_str());
     }
-}
-
-// The sheet in English, as a learner with VOREL_LANG=en sees it.
-struct InEnglish {
-    QTranslator translator;
-    InEnglish() {
-        SetProgramLanguage("en");
-        loaded = translator.load(ToQString(ProgramDataFolder()) + "/translations/vorel_en.qm");
-        if (loaded) QCoreApplication::installTranslator(&translator);
-    }
-    ~InEnglish() {
-        QCoreApplication::removeTranslator(&translator);
-        SetProgramLanguage("ja");
-    }
-    bool loaded = false;
-};
-
-// The mnemonic letter of a text ("&Apply" -> 'a'), 0 for none.
-QChar Mnemonic(const QString& text) {
-    for (int i = 0; i + 1 < text.size(); ++i) {
-        if (text[i] != '&') continue;
-        if (text[i + 1] != '&') return text[i + 1].toLower();
-        ++i;
-    }
-    return QChar();
 }
 
 TEST(CustomizeSheet, InEnglishEveryPageFitsAndItsMnemonicsAreItsOwn) {
