@@ -34,8 +34,10 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# The server picks a free display itself and writes its number when ready.
-Xvfb -displayfd 3 -nolisten tcp -screen 0 1024x768x24 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+# The server picks a free display itself and writes its number when ready;
+# -noreset keeps it from starting over (and refusing connections a moment)
+# when its only client, the bus launcher, leaves.
+Xvfb -displayfd 3 -nolisten tcp -noreset -screen 0 1024x768x24 3>"$work/display" >"$work/xvfb.log" 2>&1 &
 xvfb=$!
 display=""
 for ((i = 0; i < 300; i++)); do

@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableView>
@@ -19,6 +20,7 @@
 #include "quiz/widgets/DlgAnswer.h"
 #include "quiz/widgets/DlgResult.h"
 #include "quiz/widgets/FlatButton.h"
+#include "quiz/widgets/OpeningPanel.h"
 #include "quiz/widgets/StudyScreen.h"
 #include "quiz/widgets/WndInfoPane.h"
 #include "sentence/widgets/WndSentence.h"
@@ -99,6 +101,12 @@ TEST(Accessibility, ARunTellsEachQuestionOnTheAnswerFieldAndTheVerdictOnOk) {
     ASSERT_TRUE(pane);
     EXPECT_EQ(roleOf(pane), QAccessible::StaticText);
     EXPECT_FALSE(descriptionOf(pane).isEmpty()) << "the tip, whole";
+    // The idle panel's read-only fields take no focus, but a reader
+    // reviewing the screen reads them by their captions.
+    auto* opening = s.window->findChild<CLSOpeningPanel*>();
+    ASSERT_TRUE(opening);
+    EXPECT_EQ(nameOf(opening->pathField()), "ファイル名：");
+    EXPECT_EQ(nameOf(opening->messageField()), "メッセージ：");
 
     s.window->dispatch(kRunAll);
     ASSERT_TRUE(s.screen().isRunning());
