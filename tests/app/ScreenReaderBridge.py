@@ -32,6 +32,7 @@ DATA = ("\ufeffVORELDATA V3.0\r\n#" + TITLE + ",000000\r\n" + QUESTION + ",赤�
 
 MENUS = ["ファイル(F)", "編集(E)", "学習(S)", "表示(V)", "ヘルプ(H)"]
 TOOL_BUTTONS = ["開く(O)", "出題範囲(S)", "すべて(A)", "ランダム（すべて）(N)", "復習(V)"]
+RUN_BUTTONS = ["ヒント", "答え", "中止"]
 
 
 class Failure(Exception):
@@ -88,7 +89,7 @@ def start_bus(work):
     except Failure:
         found = "gone"
     if found == "gone":
-        launcher.terminate()
+        end(launcher)
         return launcher, None
     return launcher, found
 
@@ -120,8 +121,9 @@ def check(condition, text):
 def main(vorel, work):
     launcher, address = start_bus(work)
     if not address:
-        log("SKIP: the accessibility bus (%s) does not start here; see %s" %
-            (LAUNCHER, os.path.join(work, "bus.log")))
+        log("SKIP: the accessibility bus (%s) does not start here" % LAUNCHER)
+        with open(os.path.join(work, "bus.log"), errors="replace") as f:
+            log(f.read().strip())
         return SKIP
     log("accessibility bus: " + address)
 
@@ -202,11 +204,11 @@ def run_checks(program, pyatspi, Atspi):
     menu_items = wait_for("the menus %s in the menu bar" % MENUS, menus)
     log("menus: " + ", ".join(menu_items))
 
-    def buttons():
-        found = {n.name for n in walk(frame) if n.getRole() == pyatspi.ROLE_PUSH_BUTTON}
-        return found if all(b in found for b in TOOL_BUTTONS) else None
+    def buttons(expected):
+        found = {n.name: n for n in walk(frame) if n.getRole() == pyatspi.ROLE_PUSH_BUTTON}
+        return found if all(b in found for b in expected) else None
 
-    wait_for("the buttons %s" % TOOL_BUTTONS, buttons)
+    wait_for("the buttons %s" % TOOL_BUTTONS, lambda: buttons(TOOL_BUTTONS))
     log("buttons: " + ", ".join(TOOL_BUTTONS))
     check_named(frame, pyatspi, "the idle study screen")
 
@@ -240,6 +242,8 @@ def run_checks(program, pyatspi, Atspi):
     check(field.description == "第1問: " + QUESTION,
           "the answer field tells '%s' of the question" % field.description)
     log("answer field: " + describe(field))
+    run_buttons = wait_for("the run's buttons %s" % RUN_BUTTONS, lambda: buttons(RUN_BUTTONS))
+    log("the run's buttons: " + ", ".join(RUN_BUTTONS))
     check_named(frame, pyatspi, "a run")
 
     # The answer, typed into the field and judged with the 答え button; the
@@ -247,9 +251,7 @@ def run_checks(program, pyatspi, Atspi):
     field.queryEditableText().setTextContents(ANSWER)
     wait_for("the typed answer in the field",
              lambda: field.queryText().getText(0, -1) == ANSWER)
-    answer_button = next(n for n in walk(frame)
-                         if n.getRole() == pyatspi.ROLE_PUSH_BUTTON and n.name == "答え")
-    answer_button.queryAction().doAction(0)
+    run_buttons["答え"].queryAction().doAction(0)
 
     def verdict():
         for i in range(app.childCount):
