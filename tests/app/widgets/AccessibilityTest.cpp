@@ -156,6 +156,7 @@ TEST(Accessibility, ARunTellsEachQuestionOnTheAnswerFieldAndTheVerdictOnOk) {
     auto* result = s.screen().findChild<CLSDlgResult*>();
     ASSERT_TRUE(result);
     ASSERT_TRUE(result->isVisible());
+    EXPECT_EQ(nameOf(result), "結果") << "the pane, as its window would be titled";
     EXPECT_TRUE(s.focused() == result->reaskButton() || s.focused() == result->closeButton());
     EXPECT_TRUE(descriptionOf(s.focused()).startsWith("終了しました。正解率"))
         << descriptionOf(s.focused()).toStdString();
