@@ -4,8 +4,9 @@
 Run by ScreenReaderBridge.sh inside a private D-Bus session on a virtual X
 server: starts the accessibility bus, then the program on a small data file,
 and reads through the registry the study screen's menus and buttons, the
-question of a run on the answer field that takes the focus, and the verdict
-on the answer dialog's OK button.
+question of a run on the answer field that takes the focus, the verdicts on
+the answer dialog's OK button and the end of the run on the result's
+buttons.
 
 Usage: ScreenReaderBridge.py VOREL WORKDIR. Exit status 0 when all is as
 expected, 1 with the reason otherwise, 77 when no accessibility bus starts.
@@ -143,7 +144,7 @@ def main(vorel, work):
         run_checks(program, pyatspi, Atspi)
         log("PASS")
         return 0
-    except Failure as e:
+    except Exception as e:  # a Failure, or the bridge's own error
         log("FAIL: %s" % e)
         with open(program_log, errors="replace") as f:
             text = f.read().strip()
@@ -244,7 +245,8 @@ def run_checks(program, pyatspi, Atspi):
     def answer(number, question, typed, told):
         """Types an answer, judges it with the 答え button and reads the
         verdict on the answer dialog's OK button, which closes it."""
-        field = wait_for("answer field telling question %d" % number,
+        field = wait_for("the answer field telling question %d%s" %
+                         (number, ", focused" if number == 1 else ""),
                          lambda: answer_field(number, question))
         check(field.name == "答え", "the answer field is named '%s'" % field.name)
         log("answer field: " + describe(field))
@@ -254,7 +256,7 @@ def run_checks(program, pyatspi, Atspi):
             check_named(frame, pyatspi, "a run")
         field.queryEditableText().setTextContents(typed)
         wait_for("the typed answer in the field", lambda: field.queryText().getText(0, -1) == typed)
-        push_buttons(["答え"])["答え"].queryAction().doAction(0)
+        wait_for("the 答え button", lambda: push_buttons(["答え"]))["答え"].queryAction().doAction(0)
 
         def verdict():
             for i in range(app.childCount):
