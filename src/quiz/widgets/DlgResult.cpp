@@ -41,7 +41,9 @@ CLSDlgResult::CLSDlgResult(CLSExamSummary summary, CLSVorelSettings& settings, b
         setWindowTitle(tr("結果"));
     } else {
         // A pane: a plain child of the study screen, not a window of its own.
+        // A screen reader names it as the window would be titled.
         setWindowFlags(Qt::Widget);
+        setAccessibleName(tr("結果"));
     }
     createFigures();
     createChecks();

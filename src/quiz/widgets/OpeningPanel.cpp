@@ -40,6 +40,9 @@ CLSOpeningPanel::CLSOpeningPanel(CLSVorelDataFile& doc, QWidget* parent)
     }
     m_path = makeReadOnlyField(this);
     m_message = makeReadOnlyField(this);
+    // A screen reader names each field by its caption.
+    m_labels[0]->setBuddy(m_path);
+    m_labels[2]->setBuddy(m_message);
     m_count = new QLabel(this);
     m_picture = new QLabel(this);
     loadLogo();

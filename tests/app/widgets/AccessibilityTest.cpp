@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QImage>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableView>
@@ -20,6 +21,7 @@
 #include "quiz/widgets/DlgAnswer.h"
 #include "quiz/widgets/DlgResult.h"
 #include "quiz/widgets/FlatButton.h"
+#include "quiz/widgets/OpeningPanel.h"
 #include "quiz/widgets/StudyScreen.h"
 #include "quiz/widgets/WndHints.h"
 #include "quiz/widgets/WndInfoPane.h"
@@ -101,6 +103,12 @@ TEST(Accessibility, ARunTellsEachQuestionOnTheAnswerFieldAndTheVerdictOnOk) {
     ASSERT_TRUE(pane);
     EXPECT_EQ(roleOf(pane), QAccessible::StaticText);
     EXPECT_FALSE(descriptionOf(pane).isEmpty()) << "the tip, whole";
+    // The idle panel's read-only fields take no focus, but a reader
+    // reviewing the screen reads them by their captions.
+    auto* opening = s.window->findChild<CLSOpeningPanel*>();
+    ASSERT_TRUE(opening);
+    EXPECT_EQ(nameOf(opening->pathField()), "ファイル名：");
+    EXPECT_EQ(nameOf(opening->messageField()), "メッセージ：");
 
     s.window->dispatch(kRunAll);
     ASSERT_TRUE(s.screen().isRunning());
@@ -154,6 +162,7 @@ TEST(Accessibility, ARunTellsEachQuestionOnTheAnswerFieldAndTheVerdictOnOk) {
     auto* result = s.screen().findChild<CLSDlgResult*>();
     ASSERT_TRUE(result);
     ASSERT_TRUE(result->isVisible());
+    EXPECT_EQ(nameOf(result), "結果") << "the pane, as its window would be titled";
     EXPECT_TRUE(s.focused() == result->reaskButton() || s.focused() == result->closeButton());
     EXPECT_TRUE(descriptionOf(s.focused()).startsWith("終了しました。正解率"))
         << descriptionOf(s.focused()).toStdString();
