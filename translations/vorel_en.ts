@@ -1177,6 +1177,10 @@
         <source>出題する問題はありません。</source>
         <translation>There are no questions to ask.</translation>
     </message>
+    <message>
+        <source>出題した問題</source>
+        <translation>Questions asked</translation>
+    </message>
 </context>
 <context>
     <name>CLSDlgExport</name>
@@ -1382,6 +1386,10 @@
         <source>CSV ファイル (*.csv);;テキストファイル (*.txt);;すべてのファイル (*)</source>
         <translation>CSV files (*.csv);;Text files (*.txt);;All files (*)</translation>
     </message>
+    <message>
+        <source>プレビュー</source>
+        <translation>Preview</translation>
+    </message>
 </context>
 <context>
     <name>CLSDlgList</name>
@@ -1465,6 +1473,10 @@
         <source>答えとコメントの区切り</source>
         <translation>Divider between answers and comment</translation>
     </message>
+    <message>
+        <source>問題番号</source>
+        <translation>Question number</translation>
+    </message>
 </context>
 <context>
     <name>CLSDlgOtherAnswer</name>
@@ -1506,6 +1518,10 @@
     <message>
         <source>%1 / %2 ページ</source>
         <translation>Page %1 of %2</translation>
+    </message>
+    <message>
+        <source>ページ</source>
+        <translation>Page</translation>
     </message>
 </context>
 <context>
@@ -1561,6 +1577,10 @@
     <message>
         <source>キャンセル</source>
         <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>項目</source>
+        <translation>Items</translation>
     </message>
 </context>
 <context>
@@ -1730,6 +1750,10 @@
     <message>
         <source>値が有効範囲を超えています。</source>
         <translation>The value is out of range.</translation>
+    </message>
+    <message>
+        <source>グループ</source>
+        <translation>Groups</translation>
     </message>
 </context>
 <context>
@@ -1922,6 +1946,10 @@
     <message>
         <source>リセット(&amp;R)</source>
         <translation>&amp;Reset</translation>
+    </message>
+    <message>
+        <source>同じとみなす文字列</source>
+        <translation>Strings taken as the same</translation>
     </message>
 </context>
 <context>
@@ -2703,6 +2731,10 @@
         <source>週ごとの正解率（目標%1%）</source>
         <translation>Accuracy by week (target %1%)</translation>
     </message>
+    <message>
+        <source>復習の統計</source>
+        <translation>Review statistics</translation>
+    </message>
 </context>
 <context>
     <name>CLSSentenceAccessible</name>
@@ -2765,6 +2797,10 @@
     <message>
         <source>サウンドファイル (*.wav *.WAV)</source>
         <translation>Sound files (*.wav *.WAV)</translation>
+    </message>
+    <message>
+        <source>効果音のファイル</source>
+        <translation>Sound file</translation>
     </message>
 </context>
 <context>

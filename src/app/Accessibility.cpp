@@ -28,7 +28,18 @@ class InfoPaneAccessible : public QAccessibleWidget {
 };
 
 /// Windows that are painted by the program but need no more than a role:
-/// their owners give them their names.
+/// their owners name them, or their tool tips do.
+class PaintedAccessible : public QAccessibleWidget {
+  public:
+    PaintedAccessible(QWidget* widget, QAccessible::Role role) : QAccessibleWidget(widget, role) {}
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty()) {
+            return widget()->toolTip();
+        }
+        return QAccessibleWidget::text(t);
+    }
+};
+
 struct PaintedRole {
     const char* className;
     QAccessible::Role role;
@@ -38,7 +49,8 @@ constexpr PaintedRole kPaintedRoles[] = {
     {"CLSWndHints", QAccessible::Grouping},       {"CLSWndMNG", QAccessible::Animation},
     {"CLSSentenceVideo", QAccessible::Animation}, {"CLSWndSentenceList", QAccessible::List},
     {"CLSWndSeparator", QAccessible::Splitter},   {"CLSPreviewPage", QAccessible::Graphic},
-    {"CLSDesignPreview", QAccessible::Graphic},
+    {"CLSDesignPreview", QAccessible::Graphic},   {"QChartView", QAccessible::Chart},
+    {"QScrollArea", QAccessible::Pane},
 };
 
 QAccessibleInterface* paintedWindows(const QString& className, QObject* object) {
@@ -52,7 +64,7 @@ QAccessibleInterface* paintedWindows(const QString& className, QObject* object) 
     }
     for (const PaintedRole& painted : kPaintedRoles) {
         if (className == QLatin1String(painted.className)) {
-            return new QAccessibleWidget(widget, painted.role);
+            return new PaintedAccessible(widget, painted.role);
         }
     }
     return nullptr;

@@ -73,6 +73,7 @@ CLSDlgDataInfo::CLSDlgDataInfo(CLSVorelDataFile& doc, bool editorOpen, QWidget* 
     auto* groupLabel = new QLabel(tr("グループ(&G)："), this);
     layout->addWidget(groupLabel);
     m_groups = new QTableWidget(CLSVorelDataFile::kGroupCount, 2, this);
+    m_groups->setAccessibleName(tr("グループ名"));
     groupLabel->setBuddy(m_groups);
     m_groups->setHorizontalHeaderLabels({tr("グループ名"), tr("問題数")});
     m_groups->setEditTriggers(QAbstractItemView::NoEditTriggers);

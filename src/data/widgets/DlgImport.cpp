@@ -77,6 +77,7 @@ CLSDlgImport::CLSDlgImport(CLSVorelDataFile& doc, const CLSTString& path,
 
     m_model = new CLSImportPreviewModel(this);
     m_preview = new QTableView(this);
+    m_preview->setAccessibleName(tr("プレビュー"));
     m_preview->setModel(m_model);
     m_preview->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_preview->setWordWrap(false);

@@ -53,6 +53,7 @@ std::optional<CLSTString> EditMessage(QWidget* parent, const CLSTString& message
     QDialog dialog(parent);
     dialog.setWindowTitle(QCoreApplication::translate("CLSEditorDialogs", "メッセージ編集"));
     auto* field = new QPlainTextEdit(&dialog);
+    field->setAccessibleName(dialog.windowTitle());
     field->setTabChangesFocus(true);
     // The message keeps CR LF for its line breaks; the field works with LF.
     QString text = ToQString(message);

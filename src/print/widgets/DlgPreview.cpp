@@ -123,6 +123,7 @@ void CLSDlgPreview::createControls() {
     m_pageBox->setAccessibleName(tr("ページ番号"));
     bar->addWidget(m_pageBox);
     m_countLabel = new QLabel(U("/ 0"), this);
+    m_pageBox->setAccessibleDescription(m_countLabel->text());
     m_countLabel->setContentsMargins(4, 0, 8, 0);
     bar->addWidget(m_countLabel);
     m_zoomBox = new QComboBox(this);
@@ -137,6 +138,7 @@ void CLSDlgPreview::createControls() {
 
     m_view = new CLSPreviewPage;
     m_scroll = new QScrollArea(this);
+    m_scroll->setAccessibleName(tr("ページ"));
     m_scroll->setBackgroundRole(QPalette::Dark);
     m_scroll->setAlignment(Qt::AlignCenter);
     m_scroll->setWidget(m_view);

@@ -55,6 +55,7 @@ CLSDlgPrintFonts::CLSDlgPrintFonts(const CLSPrintFontSet& fonts, QWidget* parent
     auto* top = new QVBoxLayout(this);
     auto* row = new QHBoxLayout;
     m_list = new QListWidget(this);
+    m_list->setAccessibleName(tr("項目"));
     for (int i = 0; i < CLSVorelSettings::kPrintFontCount; ++i)
         m_list->addItem(PrintFontName(i));
     m_list->setMinimumWidth(m_list->fontMetrics().horizontalAdvance(PrintFontName(5)) + 40);

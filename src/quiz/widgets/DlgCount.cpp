@@ -75,6 +75,7 @@ void CLSDlgCount::applyNoRepeat() {
     m_limit = m_exam.countLimit(m_noRepeat->isChecked());
     m_count->setStepRange(1, m_limit);
     m_limitLabel->setText(ToQString(RangeLimitText(m_limit)));
+    m_count->setAccessibleDescription(m_limitLabel->text());
 }
 
 void CLSDlgCount::accept() {

@@ -114,6 +114,7 @@ QWidget* CLSDlgExamLog::createTreeSide() {
     column->addWidget(m_sortTabs);
     m_tree = new QTreeWidget(side);
     m_tree->setHeaderHidden(true);
+    m_tree->setAccessibleName(tr("出題履歴"));
     m_tree->setUniformRowHeights(true);
     column->addWidget(m_tree, 1);
     connect(m_tree, &QTreeWidget::currentItemChanged, this,
@@ -198,6 +199,7 @@ QWidget* CLSDlgExamLog::createRecordSide() {
     m_pages = new QTabWidget(side);
     m_rows = new CLSExamLogRowModel(this);
     m_list = new QTableView(m_pages);
+    m_list->setAccessibleName(tr("出題した問題"));
     m_list->setModel(m_rows);
     m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);

@@ -69,6 +69,7 @@ CLSDlgList::~CLSDlgList() {
 void CLSDlgList::createControls() {
     m_number = new QSpinBox(this);
     m_number->setToolTip(tr("問題番号を入力します"));
+    m_number->setAccessibleName(tr("問題番号"));
     m_number->setKeyboardTracking(true);
     m_count = new QLabel(this);
     m_close = new QPushButton(tr("閉じる"), this);
@@ -177,6 +178,7 @@ void CLSDlgList::display(int n) {
 
     const CLSVorelDataItem* title = m_doc.titleOf(l);
     m_title->setText(title ? ToQString(title->title().text) : QString());
+    m_number->setAccessibleDescription(m_count->text() + ' ' + m_title->text());
     m_question->setSentence(q.getQuestion(), folder);
     bool single = q.answerCount() <= 1;
     if (single) {

@@ -19,6 +19,7 @@ CLSDlgOtherAnswer::CLSDlgOtherAnswer(const CLSVorelDataQuestion& question, const
     setWindowTitle(tr("別解"));
     const CLSVorelSkinItem& look = settings.skin().item(CLSVorelSkin::kAnswer);
     m_list = new CLSWndSentenceList(this);
+    m_list->setAccessibleName(tr("別解"));
     m_list->setSentenceFont(font);
     m_list->setColours(look.textColor, look.backgroundColor);
     m_list->setLineInterval(settings.lineInterval());

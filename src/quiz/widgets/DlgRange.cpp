@@ -102,6 +102,7 @@ QWidget* CLSDlgRange::createFilters() {
     auto* groupColumn = new QVBoxLayout;
     auto* groupCaption = new QLabel(tr("グループ(&G)"), box);
     m_groups = new QListWidget(box);
+    m_groups->setAccessibleName(tr("グループ"));
     m_groups->setSelectionMode(QAbstractItemView::MultiSelection);
     m_groups->setMinimumWidth(150);
     groupCaption->setBuddy(m_groups);
@@ -205,6 +206,9 @@ CLSRangeCount CLSDlgRange::recount() {
     showItemText(m_startText, result.startText);
     showItemText(m_endText, result.endText);
     m_count->setText(ToQString(QuestionCountText(result.count)));
+    // A reader hears beside each number its limits and the item it names.
+    m_start->setAccessibleDescription(m_startLimit->text() + ' ' + m_startText->toolTip());
+    m_end->setAccessibleDescription(m_endLimit->text() + ' ' + m_endText->toolTip());
     return result;
 }
 

@@ -43,6 +43,7 @@ CLSMissedQuestionsPage::CLSMissedQuestionsPage(QWidget* parent) : QWidget(parent
         m_missed->setHorizontalHeaderItem(c, item);
     }
     m_list = new QTableView(this);
+    m_list->setAccessibleName(tr("よく間違える問題"));
     m_list->setModel(m_missed);
     m_list->setAccessibleName(tr("よく間違える問題"));
     m_list->setSelectionBehavior(QAbstractItemView::SelectRows);

@@ -105,6 +105,7 @@ CLSReviewStatsPage::CLSReviewStatsPage(QWidget* parent) : QWidget(parent) {
     outer->setContentsMargins(0, 0, 0, 0);
     // A small dialog may not have the room for the four charts.
     auto* scroll = new QScrollArea(this);
+    scroll->setAccessibleName(tr("復習の統計"));
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

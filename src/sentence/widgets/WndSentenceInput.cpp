@@ -219,6 +219,8 @@ void CLSWndSentence::focusOutEvent(QFocusEvent* event) {
 void CLSWndSentence::toEditMode() {
     if (m_editor) return;
     m_editor = new QPlainTextEdit(this);
+    // The field is named like the window it stands in for ("問題", "答え").
+    m_editor->setAccessibleName(accessibleName().isEmpty() ? toolTip() : accessibleName());
     m_editor->setFont(m_font);
     m_editor->setTabChangesFocus(true);
     m_editor->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

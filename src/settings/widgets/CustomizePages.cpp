@@ -245,6 +245,7 @@ CLSSoundPageWidget::CLSSoundPageWidget(const CLSVorelSettings& settings, Prompte
         m_list->addItem(tr(name));
     m_list->setMaximumHeight(m_list->sizeHintForRow(0) * 4 + 2 * m_list->frameWidth() + 4);
     m_file = new QLineEdit(this);
+    m_file->setAccessibleName(tr("効果音のファイル"));
     // A file dropped on the name goes to the page, which takes it as a file.
     m_file->setAcceptDrops(false);
     m_browse = new QPushButton(tr("参照(&S)..."), this);

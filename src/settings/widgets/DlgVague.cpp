@@ -22,6 +22,7 @@ CLSDlgVague::CLSDlgVague(CLSVagueTable& table, Prompter& prompter, QWidget* pare
       m_list(CLSVagueList::fromTable(table)) {
     setWindowTitle(tr("あいまい設定"));
     m_view = new QTableWidget(0, 2, this);
+    m_view->setAccessibleName(tr("同じとみなす文字列"));
     m_view->setHorizontalHeaderLabels({tr("文字列１"), tr("文字列２")});
     m_view->verticalHeader()->hide();
     m_view->verticalHeader()->setDefaultSectionSize(m_view->fontMetrics().height() + 6);

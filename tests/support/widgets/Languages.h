@@ -33,6 +33,7 @@
 #include "settings/SettingsFolder.h"
 #include "text/Language.h"
 #include "text/widgets/QtText.h"
+#include "widgets/AccessibleWalk.h"
 #include "widgets/DialogTestSupport.h"
 #include "widgets/WhenModal.h"
 
@@ -300,6 +301,9 @@ inline void ExpectFits(QWidget* window, const std::string& name) {
                 clashes.removeAll(QString::fromUtf8(known));
         }
         EXPECT_EQ(clashes, QStringList()) << where;
+        // As a screen reader and the keyboard find it.
+        EXPECT_EQ(UnnamedControls(window), "") << where;
+        EXPECT_EQ(NumberFieldsWithoutUnits(window), "") << where;
         SaveShot(window, picture.c_str());
     };
     QTabWidget* tabs = nullptr;

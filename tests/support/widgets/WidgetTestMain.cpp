@@ -12,6 +12,7 @@
 #include <QWidget>
 
 #include "TestSupport.h"
+#include "app/Accessibility.h"
 
 namespace {
 
@@ -47,6 +48,8 @@ int main(int argc, char** argv) {
     TempDir home;
     setenv("VOREL_HOME", home.path().c_str(), 1);
     QApplication app(argc, argv);
+    // Before any widget: an interface made without it would be kept.
+    InstallAccessibleInterfaces();
     ::testing::InitGoogleTest(&argc, argv);
     startWatchdog();
     return RUN_ALL_TESTS();
