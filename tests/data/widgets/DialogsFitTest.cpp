@@ -17,13 +17,6 @@ const char* kDoc =
     "VORELDATA V3.0\r\n#名詞,000000\r\n犬,鳴く,dog,,,<00\r\n猫,,cat,,ねこ,<20\r\n"
     "#動詞,000000\r\n走る,,run,,,<20\r\n'メモ\r\n$Group=,,動物\r\n";
 
-template <typename Dialog>
-void ShowAndCheck(Dialog& dialog, const std::string& name) {
-    dialog.show();
-    ExpectFits(&dialog, name);
-    dialog.reject();
-}
-
 }  // namespace
 
 TEST(FileDialogs, DataInfoExportAndImportFitInBothLanguages) {

@@ -16,16 +16,7 @@
 #include "widgets/DialogTestSupport.h"
 #include "widgets/Languages.h"
 
-namespace {
-
-template <typename Dialog>
-void ShowAndCheck(Dialog& dialog, const std::string& name) {
-    dialog.show();
-    ExpectFits(&dialog, name);
-    dialog.close();
-}
-
-}  // namespace
+namespace {}  // namespace
 
 TEST(PrintDialogs, SettingsFontsPreviewAndProgressFitInBothLanguages) {
     InBothLanguages([] {

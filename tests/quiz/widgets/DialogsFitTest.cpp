@@ -76,13 +76,6 @@ std::string OneRun(const std::string& file) {
            "3,3,○,3秒,山,富士山,1,\r\n";
 }
 
-template <typename Dialog>
-void ShowAndCheck(Dialog& dialog, const std::string& name) {
-    dialog.show();
-    ExpectFits(&dialog, name);
-    dialog.reject();
-}
-
 }  // namespace
 
 TEST(QuizDialogs, RangeAndCountFitInBothLanguages) {

@@ -329,6 +329,14 @@ inline void ExpectFits(QWidget* window, const std::string& name) {
 }
 
 /// Checks the modal dialog that open() shows, then cancels it.
+/// Shows a window, checks it as ExpectFits does and closes it (a dialog's
+/// closing is its Esc).
+inline void ShowAndCheck(QWidget& window, const std::string& name) {
+    window.show();
+    ExpectFits(&window, name);
+    window.close();
+}
+
 inline void ExpectModalFits(const std::string& name, const std::function<void()>& open) {
     bool seen = false;
     whenModal([&](QWidget* modal) {
