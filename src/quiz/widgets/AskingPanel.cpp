@@ -23,6 +23,7 @@
 #include "text/widgets/Drawing.h"
 #include "text/widgets/QtText.h"
 #include "text/widgets/QtTextMetrics.h"
+#include "text/widgets/TabChain.h"
 #include "text/widgets/WndSeparator.h"
 
 namespace {
@@ -317,13 +318,11 @@ void CLSAskingPanel::announceQuestion(const CLSVorelDataQuestion& question) {
 }
 
 void CLSAskingPanel::chainTabOrder(const std::vector<QWidget*>& controls) {
-    // The answer controls in order, then the buttons.
-    QWidget* previous = nullptr;
-    for (QWidget* w : controls) {
-        if (previous) setTabOrder(previous, w);
-        previous = w;
-    }
-    if (previous) setTabOrder(previous, m_answerButton);
+    // The question, the answer controls in order, then the row below them.
+    std::vector<QWidget*> chain{m_question};
+    chain.insert(chain.end(), controls.begin(), controls.end());
+    chain.insert(chain.end(), {m_mark, m_hintButton, m_answerButton, m_stopButton});
+    ChainTab(chain);
 }
 
 void CLSAskingPanel::createInputs(bool hidden) {

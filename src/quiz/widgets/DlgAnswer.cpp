@@ -27,6 +27,7 @@
 #include "text/widgets/QtOneShotTimer.h"
 #include "text/widgets/QtText.h"
 #include "text/widgets/Resources.h"
+#include "text/widgets/TabChain.h"
 
 namespace {
 
@@ -162,6 +163,9 @@ void CLSDlgAnswer::onInitDialogOfDlgAnswer(const CLSAnswerOutcome& outcome) {
     m_other->setGeometry(ToQRect(m_layout.otherButton));
     m_help->setGeometry(ToQRect(m_layout.help));
     setFixedSize(m_layout.width, m_layout.height);
+    // Tab reads the answer first, then the buttons as they stand.
+    ChainTabInReadingOrder({answerWidget, m_commentView, m_otherList, m_mark, m_right,
+                            m_wrongButton, m_skip, m_hard, m_easy, m_ok, m_other, m_help});
 
     m_animation->start();
     startAutoClick();
@@ -195,10 +199,6 @@ void CLSDlgAnswer::createButtons() {
             m_easy = make(tr("簡単(&4)"));
             connect(m_hard, &QPushButton::clicked, this, [this] { gradeByKey(ReviewGrade::Hard); });
             connect(m_easy, &QPushButton::clicked, this, [this] { gradeByKey(ReviewGrade::Easy); });
-            // Tab walks the grades as they stand, left to right.
-            QWidget* order[] = {m_mark, m_wrongButton, m_hard, m_right, m_easy, m_skip, m_ok};
-            for (size_t i = 1; i < std::size(order); ++i)
-                setTabOrder(order[i - 1], order[i]);
         }
         const ReviewGrade grades[] = {ReviewGrade::Again, ReviewGrade::Hard, ReviewGrade::Good,
                                       ReviewGrade::Easy};

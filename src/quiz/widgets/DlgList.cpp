@@ -29,6 +29,7 @@
 #include "text/Prompter.h"
 #include "text/widgets/DialogHelp.h"
 #include "text/widgets/QtText.h"
+#include "text/widgets/TabChain.h"
 #include "text/widgets/WndSeparator.h"
 
 namespace {
@@ -114,6 +115,9 @@ void CLSDlgList::createControls() {
     m_group->setFont(labels);
     m_history->setFont(labels);
     m_mark = new QCheckBox(tr("マーク(&M)"), this);
+    // The buttons' column, then the card from the top.
+    ChainTab({m_number, m_close, m_other, m_edit, m_find, m_reset, m_help, m_question, m_answerTop,
+              m_answer, m_answers, m_commentTop, m_comment, m_mark});
 
     connect(m_number, &QSpinBox::valueChanged, this, [this](int value) { display(value - 1); });
     connect(m_close, &QPushButton::clicked, this, &CLSDlgList::closeRequested);

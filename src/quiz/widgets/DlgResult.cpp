@@ -18,6 +18,7 @@
 #include "text/widgets/DialogHelp.h"
 #include "text/widgets/HeaderTitles.h"
 #include "text/widgets/QtText.h"
+#include "text/widgets/TabChain.h"
 
 namespace {
 
@@ -133,6 +134,8 @@ void CLSDlgResult::createButtons() {
     m_reaskButton->setAccessibleDescription(announced);
     m_close->setAccessibleDescription(announced);
     m_list->setAccessibleName(tr("結果の一覧"));
+    // The buttons stand beside the summary, above the list.
+    ChainTab({m_reask, m_random, m_reaskButton, m_close, m_show, m_help, m_list});
     connect(m_reaskButton, &QPushButton::clicked, this, &CLSDlgResult::reask);
     connect(m_close, &QPushButton::clicked, this, &CLSDlgResult::reject);
     connect(m_show, &QPushButton::clicked, this, &CLSDlgResult::showSelected);

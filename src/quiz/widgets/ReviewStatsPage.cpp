@@ -23,6 +23,7 @@
 #include "quiz/widgets/ChartStyle.h"
 #include "srs/ReviewDay.h"
 #include "text/widgets/QtText.h"
+#include "text/widgets/TabChain.h"
 
 namespace {
 
@@ -189,6 +190,7 @@ CLSReviewStatsPage::CLSReviewStatsPage(QWidget* parent) : QWidget(parent) {
     column->addLayout(grid);
     column->addStretch();
     scroll->setWidget(content);
+    ChainTab({m_dueView, m_phaseView, m_studyView, m_retentionView});
 }
 
 void CLSReviewStatsPage::showStats(const CLSReviewStats& stats, const CLSVorelDataFile& doc) {

@@ -236,6 +236,9 @@ void CLSWndSentence::toEditMode() {
     m_vbar->hide();
     m_editor->show();
     m_editor->raise();
+    // The field takes the window's place in Tab's round and its focus.
+    setTabOrder(this, m_editor);
+    setFocusProxy(m_editor);
     if (hasFocus() || isVisible()) m_editor->setFocus(Qt::OtherFocusReason);
 }
 
@@ -244,6 +247,7 @@ CLSSentence CLSWndSentence::exitEditMode(QString* unmappable) {
     QString text = m_editor->toPlainText();
     text.replace(QChar('\n'), QStringLiteral("\r\n"));
     bool hadFocus = m_editor->hasFocus();
+    setFocusProxy(nullptr);
     delete m_editor;
     m_editor = nullptr;
     CLSTString markup = FromQStringWhole(text);

@@ -35,15 +35,8 @@
 #include "text/widgets/QtText.h"
 #include "widgets/AccessibleWalk.h"
 #include "widgets/DialogTestSupport.h"
+#include "widgets/TabOrder.h"
 #include "widgets/WhenModal.h"
-
-/// Lists of widgets print one to a line in a test's failure.
-inline void PrintTo(const QStringList& list, std::ostream* out) {
-    *out << "{";
-    for (const QString& s : list)
-        *out << "\n  " << s.toStdString();
-    *out << (list.isEmpty() ? "}" : "\n}");
-}
 
 /// The program's English translation for one test, as a learner with
 /// VOREL_LANG=en sees it; the program's own language again after it.
@@ -304,6 +297,7 @@ inline void ExpectFits(QWidget* window, const std::string& name) {
         // As a screen reader and the keyboard find it.
         EXPECT_EQ(UnnamedControls(window), "") << where;
         EXPECT_EQ(NumberFieldsWithoutUnits(window), "") << where;
+        EXPECT_EQ(taborder::outOfOrder(window), QStringList()) << where;
         SaveShot(window, picture.c_str());
     };
     QTabWidget* tabs = nullptr;
@@ -328,7 +322,6 @@ inline void ExpectFits(QWidget* window, const std::string& name) {
     tabs->setCurrentIndex(current);
 }
 
-/// Checks the modal dialog that open() shows, then cancels it.
 /// Shows a window, checks it as ExpectFits does and closes it (a dialog's
 /// closing is its Esc).
 inline void ShowAndCheck(QWidget& window, const std::string& name) {
@@ -337,6 +330,7 @@ inline void ShowAndCheck(QWidget& window, const std::string& name) {
     window.close();
 }
 
+/// Checks the modal dialog that open() shows, then cancels it.
 inline void ExpectModalFits(const std::string& name, const std::function<void()>& open) {
     bool seen = false;
     whenModal([&](QWidget* modal) {

@@ -8,8 +8,11 @@
 #include <QComboBox>
 #include <QRect>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 #include <vector>
+
+#include "widgets/QtPrinting.h"
 
 namespace taborder {
 
@@ -40,13 +43,13 @@ inline std::vector<QWidget*> tabChain(QWidget* root) {
     return chain;
 }
 
-/// Each stop after the one before it in reading order: further down, or to
-/// the right on the same row; moving up is only right, into a column beside
-/// (a dialog's buttons). tolerance covers widgets of one row that differ in
-/// height.
-inline void expectTabFollowsScreen(QWidget* root, const char* what, int tolerance = 8) {
+/// The steps of Tab that go against reading order. Each stop should come
+/// after the one before it: further down, or to the right on the same row;
+/// moving up is only right, into a column beside (a dialog's buttons).
+/// tolerance covers widgets of one row that differ in height.
+inline QStringList outOfOrder(QWidget* root, int tolerance = 8) {
+    QStringList steps;
     std::vector<QWidget*> chain = tabChain(root);
-    EXPECT_GE(chain.size(), 1u) << what;
     for (size_t i = 1; i < chain.size(); ++i) {
         QRect a(chain[i - 1]->mapTo(root, QPoint(0, 0)), chain[i - 1]->size());
         QRect b(chain[i]->mapTo(root, QPoint(0, 0)), chain[i]->size());
@@ -55,11 +58,22 @@ inline void expectTabFollowsScreen(QWidget* root, const char* what, int toleranc
                         std::abs(b.center().y() - a.center().y()) <= tolerance);
         bool ok = sameRow ? b.left() >= a.left() - tolerance
                           : b.top() > a.top() || b.left() >= a.right() - tolerance;
-        EXPECT_TRUE(ok) << what << ": Tab goes from " << nameOf(chain[i - 1]).toStdString()
-                        << " at (" << a.x() << "," << a.y() << ") to "
-                        << nameOf(chain[i]).toStdString() << " at (" << b.x() << "," << b.y()
-                        << ")";
+        if (!ok) {
+            steps << QString("%1 at (%2,%3) to %4 at (%5,%6)")
+                         .arg(nameOf(chain[i - 1]))
+                         .arg(a.x())
+                         .arg(a.y())
+                         .arg(nameOf(chain[i]))
+                         .arg(b.x())
+                         .arg(b.y());
+        }
     }
+    return steps;
+}
+
+inline void expectTabFollowsScreen(QWidget* root, const char* what, int tolerance = 8) {
+    EXPECT_GE(tabChain(root).size(), 1u) << what;
+    EXPECT_EQ(outOfOrder(root, tolerance), QStringList()) << what;
 }
 
 }  // namespace taborder
