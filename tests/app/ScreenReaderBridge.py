@@ -8,7 +8,7 @@ question of a run on the answer field that takes the focus, the verdicts on
 the answer dialog's OK button and the end of the run on the result's
 buttons.
 
-Usage: ScreenReaderBridge.py VOREL WORKDIR. Exit status 0 when all is as
+Usage: ScreenReaderBridge.py VOREL WORKDIR LANGUAGE (ja or en). Exit status 0 when all is as
 expected, 1 with the reason otherwise, 77 when no accessibility bus starts.
 """
 
@@ -32,9 +32,40 @@ QUESTIONS = [("りんごは英語で？", "赤い", "apple"), ("みかんは英�
 DATA = "\ufeffVORELDATA V3.0\r\n#果物,000000\r\n" + "".join(
     "%s,%s,%s,,,<00\r\n" % q for q in QUESTIONS)
 
-MENUS = ["ファイル(F)", "編集(E)", "学習(S)", "表示(V)", "ヘルプ(H)"]
-TOOL_BUTTONS = ["開く(O)", "出題範囲(S)", "すべて(A)", "ランダム（すべて）(N)", "復習(V)"]
-RUN_BUTTONS = ["ヒント", "答え", "中止"]
+# What a reader hears in each language of the interface (the data file's
+# own texts stay as the learner wrote them).
+WORDS = {
+    "ja": {
+        "menus": ["ファイル(F)", "編集(E)", "学習(S)", "表示(V)", "ヘルプ(H)"],
+        "tool buttons": ["開く(O)", "出題範囲(S)", "すべて(A)", "ランダム（すべて）(N)", "復習(V)"],
+        "study menu": "学習(S)",
+        "run all": "すべて(A)",
+        "run buttons": ["ヒント", "答え", "中止"],
+        "answer button": "答え",
+        "question": "問題: %s",
+        "told": "第%d問: %s",
+        "answer field": "答え",
+        "right": "正解。答え: %s",
+        "wrong": "不正解。答え: %s",
+        "end": "終了しました",
+        "end of run": "終了しました。正解率 50.00% (2問中1問正解)",
+    },
+    "en": {
+        "menus": ["File", "Edit", "Study", "View", "Help"],
+        "tool buttons": ["Open", "Question Range", "All in Order", "Random (All)", "Review"],
+        "study menu": "Study",
+        "run all": "All in Order",
+        "run buttons": ["Hints", "Answer", "Stop"],
+        "answer button": "Answer",
+        "question": "Question: %s",
+        "told": "Question %d: %s",
+        "answer field": "Answer",
+        "right": "Right. Answer: %s",
+        "wrong": "Wrong. Answer: %s",
+        "end": "Finished",
+        "end of run": "Finished: 1 of 2 right (50.00%)",
+    },
+}
 
 
 class Failure(Exception):
@@ -120,7 +151,7 @@ def check(condition, text):
         raise Failure(text)
 
 
-def main(vorel, work):
+def main(vorel, work, language):
     launcher, address = start_bus(work)
     if not address:
         log("SKIP: the accessibility bus (%s) does not start here" % LAUNCHER)
@@ -138,12 +169,12 @@ def main(vorel, work):
     home = os.path.join(work, "home")
     os.makedirs(home, exist_ok=True)
     env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
-               VOREL_LANG="ja", VOREL_HOME=home)
+               VOREL_LANG=language, VOREL_HOME=home)
     program_log = os.path.join(work, "vorel.log")
     program = subprocess.Popen([vorel, data], env=env, stdout=open(program_log, "w"),
                                stderr=subprocess.STDOUT)
     try:
-        run_checks(program, pyatspi, Atspi)
+        run_checks(program, pyatspi, Atspi, WORDS[language])
         log("PASS")
         return 0
     except Exception as e:  # a Failure, or the bridge's own error
@@ -168,7 +199,7 @@ def end(process):
             process.wait()
 
 
-def run_checks(program, pyatspi, Atspi):
+def run_checks(program, pyatspi, Atspi, words):
     def application():
         check(program.poll() is None, "the program ended (status %s)" % program.returncode)
         desktop = pyatspi.Registry.getDesktop(0)
@@ -201,40 +232,45 @@ def run_checks(program, pyatspi, Atspi):
             return None
         items = [bars[0].getChildAtIndex(i) for i in range(bars[0].childCount)]
         named = {item.name: item for item in items if item is not None}
-        return named if all(m in named for m in MENUS) else None
+        return named if all(m in named for m in words["menus"]) else None
 
-    menu_items = wait_for("the menus %s in the menu bar" % MENUS, menus)
+    menu_items = wait_for("the menus %s in the menu bar" % words["menus"], menus)
     log("menus: " + ", ".join(menu_items))
 
     def push_buttons(expected):
         found = {n.name: n for n in walk(frame) if n.getRole() == pyatspi.ROLE_PUSH_BUTTON}
         return found if all(b in found for b in expected) else None
 
-    wait_for("the buttons %s" % TOOL_BUTTONS, lambda: push_buttons(TOOL_BUTTONS))
-    log("buttons: " + ", ".join(TOOL_BUTTONS))
+    tool_buttons = words["tool buttons"]
+    wait_for("the buttons %s" % tool_buttons, lambda: push_buttons(tool_buttons))
+    log("buttons: " + ", ".join(tool_buttons))
     check_named(frame, pyatspi, "the idle study screen")
 
-    # A run, started through the menu item 学習 → すべて as a reader would.
-    run_all = next((n for n in walk(menu_items["学習(S)"], showing_only=False)
-                    if n.getRole() == pyatspi.ROLE_MENU_ITEM and n.name == "すべて(A)"), None)
-    check(run_all is not None, "no menu item すべて(A) under 学習(S)")
+    # A run, started through the menu item Study → All as a reader would.
+    study, all_item = words["study menu"], words["run all"]
+    run_all = next((n for n in walk(menu_items[study], showing_only=False)
+                    if n.getRole() == pyatspi.ROLE_MENU_ITEM and n.name == all_item), None)
+    check(run_all is not None, "no menu item %s under %s" % (all_item, study))
     action = run_all.queryAction()
-    check(action.nActions > 0, "the menu item すべて(A) has no action")
+    check(action.nActions > 0, "the menu item %s has no action" % all_item)
     action.doAction(0)
+
+    expected_question = words["question"] % QUESTIONS[0][0]
+    prefix = words["question"] % ""
 
     def question_text():
         for n in walk(frame):
             if n.getRole() == pyatspi.ROLE_STATIC or n.getRole() == pyatspi.ROLE_LABEL:
-                if n.name.startswith("問題: "):
+                if n.name.startswith(prefix):
                     return n.name
         return None
 
-    question = wait_for("the question window ('問題: ...')", question_text)
-    check(question == "問題: " + QUESTIONS[0][0], "the question window reads '%s'" % question)
+    question = wait_for("the question window ('%s...')" % prefix, question_text)
+    check(question == expected_question, "the question window reads '%s'" % question)
     log("question window: " + question)
 
     def answer_field(number, question):
-        told = "第%d問: %s" % (number, question)
+        told = words["told"] % (number, question)
         for n in walk(frame):
             if n.getRole() == pyatspi.ROLE_TEXT and n.description == told:
                 # The first question finds the window active; after a dialog
@@ -245,20 +281,22 @@ def run_checks(program, pyatspi, Atspi):
         return None
 
     def answer(number, question, typed, told):
-        """Types an answer, judges it with the 答え button and reads the
+        """Types an answer, judges it with the Answer button and reads the
         verdict on the answer dialog's OK button, which closes it."""
         field = wait_for("the answer field telling question %d%s" %
                          (number, ", focused" if number == 1 else ""),
                          lambda: answer_field(number, question))
-        check(field.name == "答え", "the answer field is named '%s'" % field.name)
+        check(field.name == words["answer field"], "the answer field is named '%s'" % field.name)
         log("answer field: " + describe(field))
         if number == 1:
-            wait_for("the run's buttons %s" % RUN_BUTTONS, lambda: push_buttons(RUN_BUTTONS))
-            log("the run's buttons: " + ", ".join(RUN_BUTTONS))
+            run_buttons = words["run buttons"]
+            wait_for("the run's buttons %s" % run_buttons, lambda: push_buttons(run_buttons))
+            log("the run's buttons: " + ", ".join(run_buttons))
             check_named(frame, pyatspi, "a run")
         field.queryEditableText().setTextContents(typed)
         wait_for("the typed answer in the field", lambda: field.queryText().getText(0, -1) == typed)
-        wait_for("the 答え button", lambda: push_buttons(["答え"]))["答え"].queryAction().doAction(0)
+        button = words["answer button"]
+        wait_for("the %s button" % button, lambda: push_buttons([button]))[button].queryAction().doAction(0)
 
         def verdict():
             for i in range(app.childCount):
@@ -275,17 +313,17 @@ def run_checks(program, pyatspi, Atspi):
         check_named(dialog, pyatspi, "the answer dialog")
         ok.queryAction().doAction(0)
 
-    answer(1, QUESTIONS[0][0], QUESTIONS[0][2], "正解。答え: " + QUESTIONS[0][2])
-    answer(2, QUESTIONS[1][0], "grape", "不正解。答え: " + QUESTIONS[1][2])
+    answer(1, QUESTIONS[0][0], QUESTIONS[0][2], words["right"] % QUESTIONS[0][2])
+    answer(2, QUESTIONS[1][0], "grape", words["wrong"] % QUESTIONS[1][2])
 
     def run_end():
         for n in walk(frame):
-            if n.getRole() == pyatspi.ROLE_PUSH_BUTTON and n.description.startswith("終了しました"):
+            if n.getRole() == pyatspi.ROLE_PUSH_BUTTON and n.description.startswith(words["end"]):
                 return n
         return None
 
     end_button = wait_for("a result button telling the end of the run", run_end)
-    check(end_button.description == "終了しました。正解率 50.00% (2問中1問正解)",
+    check(end_button.description == words["end of run"],
           "the end of the run reads '%s'" % end_button.description)
     log("result button: " + describe(end_button))
     check_named(frame, pyatspi, "the result")
@@ -308,6 +346,6 @@ def check_named(frame, pyatspi, where):
 
 
 if __name__ == "__main__":
-    if len(sys.argv) != 3:
-        sys.exit("usage: ScreenReaderBridge.py VOREL WORKDIR")
-    sys.exit(main(sys.argv[1], sys.argv[2]))
+    if len(sys.argv) != 4 or sys.argv[3] not in WORDS:
+        sys.exit("usage: ScreenReaderBridge.py VOREL WORKDIR ja|en")
+    sys.exit(main(sys.argv[1], sys.argv[2], sys.argv[3]))

@@ -3,7 +3,8 @@
 # server, inside a private D-Bus session with its own accessibility bus,
 # read through AT-SPI by ScreenReaderBridge.py. Skips (status 77) with the
 # reason where a part is missing or the virtual screen or a bus cannot
-# start. Usage: ScreenReaderBridge.sh PATH/TO/vorel
+# start. Usage: ScreenReaderBridge.sh PATH/TO/vorel [ja|en], the language of
+# the interface (Japanese when not given).
 set -uo pipefail
 
 skip() {
@@ -11,7 +12,8 @@ skip() {
     exit 77
 }
 
-vorel="${1:?usage: ScreenReaderBridge.sh PATH/TO/vorel}"
+vorel="${1:?usage: ScreenReaderBridge.sh PATH/TO/vorel [ja|en]}"
+language="${2:-ja}"
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 # Debian's own Python: pyatspi is a Debian package, not on PyPI.
 python=/usr/bin/python3
@@ -59,7 +61,7 @@ export DISPLAY=":$display" XDG_RUNTIME_DIR="$work/run"
 unset AT_SPI_BUS_ADDRESS WAYLAND_DISPLAY DBUS_SESSION_BUS_ADDRESS
 dbus-run-session -- true >/dev/null 2>&1 || skip "no D-Bus session bus starts here (dbus-run-session)"
 
-dbus-run-session -- "$python" "$here/ScreenReaderBridge.py" "$vorel" "$work" 2>"$work/session.log"
+dbus-run-session -- "$python" "$here/ScreenReaderBridge.py" "$vorel" "$work" "$language" 2>"$work/session.log"
 status=$?
 if [ "$status" -ne 0 ] && [ "$status" -ne 77 ]; then
     echo "--- the session's messages:"
