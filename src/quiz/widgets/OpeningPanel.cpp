@@ -17,7 +17,10 @@ namespace {
 QPlainTextEdit* makeReadOnlyField(QWidget* parent) {
     auto* field = new QPlainTextEdit(parent);
     field->setReadOnly(true);
-    field->setFocusPolicy(Qt::NoFocus);
+    // Tab reaches the field, and the arrow keys scroll and select in it as
+    // the mouse does.
+    field->setTabChangesFocus(true);
+    field->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     field->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     field->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     field->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -32,6 +32,8 @@
 #include "text/widgets/WndSeparator.h"
 #include "widgets/AccessibleWalk.h"
 #include "widgets/DialogTestSupport.h"
+#include "widgets/EditorWindow.h"
+#include "widgets/TabOrder.h"
 #include "widgets/WhenModal.h"
 
 using namespace StudyCommand;
@@ -42,26 +44,8 @@ const char* kFile =
     "VORELDATA V3.0\r\n#T,000000\r\nq1,ひんと,a1,,,<00\r\nq2 \\i\"fig.png\",,a2,,,<00\r\n"
     "q3,,a3,,,<00\r\n";
 
-struct Study {
-    TempDir dir;
-    CLSVorelSettings settings;
-    FakeClock clock;
-    std::unique_ptr<CLSMainWindow> window;
-
-    Study() {
-        InitVorelApplication();
-        settings.setFlag(CLSVorelSettings::kSaveExamLog, false);
-        settings.setFlag(CLSVorelSettings::kSound, false);
-        window = std::make_unique<CLSMainWindow>(settings, 42, clock);
-        window->resize(760, 560);
-        window->show();
-        window->activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
-        WriteFileBytes(dir.file("q.vrf"), Utf8ToCp932Literal(kFile));
-        EXPECT_TRUE(window->openFile(CLSTString(dir.file("q.vrf"))));
-    }
-    CLSStudyScreen& screen() { return *window->studyScreen(); }
-    CLSExam& exam() { return screen().exam(); }
+struct Study : EditorWindow {
+    Study() : EditorWindow(kFile, 42, QSize(760, 560)) {}
     QWidget* focused() { return QApplication::focusWidget(); }
     // Answers with Enter on the focused control; act runs on the answer dialog.
     void answer(std::function<void(QWidget*)> act) {
@@ -103,12 +87,15 @@ TEST(Accessibility, ARunTellsEachQuestionOnTheAnswerFieldAndTheVerdictOnOk) {
     ASSERT_TRUE(pane);
     EXPECT_EQ(roleOf(pane), QAccessible::StaticText);
     EXPECT_FALSE(descriptionOf(pane).isEmpty()) << "the tip, whole";
-    // The idle panel's read-only fields take no focus, but a reader
-    // reviewing the screen reads them by their captions.
+    // The idle panel's read-only fields are named by their captions, and
+    // Tab reaches them: a long message scrolls by the keyboard too.
     auto* opening = s.window->findChild<CLSOpeningPanel*>();
     ASSERT_TRUE(opening);
     EXPECT_EQ(nameOf(opening->pathField()), "ファイル名：");
     EXPECT_EQ(nameOf(opening->messageField()), "メッセージ：");
+    std::vector<QWidget*> chain = taborder::tabChain(s.window.get());
+    for (QWidget* field : {opening->pathField(), opening->messageField()})
+        EXPECT_NE(std::find(chain.begin(), chain.end(), field), chain.end());
 
     s.window->dispatch(kRunAll);
     ASSERT_TRUE(s.screen().isRunning());

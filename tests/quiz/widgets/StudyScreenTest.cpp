@@ -33,6 +33,7 @@
 #include "text/widgets/DesktopOpen.h"
 #include "text/widgets/NumberSpinBox.h"
 #include "widgets/DialogTestSupport.h"
+#include "widgets/EditorWindow.h"
 #include "widgets/WhenModal.h"
 
 using namespace StudyCommand;
@@ -44,25 +45,10 @@ const char* kFile =
     "VORELDATA V3.0\r\n#T,000000\r\nq1,,a1,,,<00\r\nq2,,a2,,,<00\r\nq3,,x|y|z,,,<01\r\n"
     "q4,,a4,,,<00\r\n";
 
-struct Study {
-    TempDir dir;
-    CLSVorelSettings settings;
-    FakeClock clock;
-    std::unique_ptr<CLSMainWindow> window;
-
-    Study() {
-        InitVorelApplication();
-        settings.setFlag(CLSVorelSettings::kSaveExamLog, false);
-        settings.setFlag(CLSVorelSettings::kSound, false);
+struct Study : EditorWindow {
+    Study() : EditorWindow(kFile, 42, QSize(760, 560)) {
         settings.setFlag(CLSVorelSettings::kRetryRandom, false);
-        window = std::make_unique<CLSMainWindow>(settings, 42, clock);
-        window->resize(760, 560);
-        window->show();
-        WriteFileBytes(dir.file("q.vrf"), Utf8ToCp932Literal(kFile));
-        EXPECT_TRUE(window->openFile(CLSTString(dir.file("q.vrf"))));
     }
-    CLSStudyScreen& screen() { return *window->studyScreen(); }
-    CLSExam& exam() { return screen().exam(); }
     QLineEdit* input(int k = 0) {
         QList<QLineEdit*> all = window->findChildren<QLineEdit*>();
         QList<QLineEdit*> visible;

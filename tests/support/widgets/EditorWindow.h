@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QInputMethodEvent>
+#include <QSize>
 #include <QTest>
 #include <algorithm>
 #include <memory>
@@ -13,6 +14,7 @@
 #include "app/MainWindow.h"
 #include "app/StartUp.h"
 #include "editor/widgets/EditorScreen.h"
+#include "quiz/widgets/StudyScreen.h"
 #include "settings/VorelSettings.h"
 #include "widgets/DialogTestSupport.h"
 
@@ -22,14 +24,15 @@ struct EditorWindow {
     FakeClock clock;
     std::unique_ptr<CLSMainWindow> window;
 
-    /// Opens utf8File (written in CP932) in an 800 × 600 window, on the study screen.
-    explicit EditorWindow(const char* utf8File) {
+    /// Opens utf8File (written in CP932) in a window of the given size, on
+    /// the study screen; seed starts the random order of runs.
+    explicit EditorWindow(const char* utf8File, int seed = 1, QSize size = QSize(800, 600)) {
         InitVorelApplication();
         UseProgramFonts();
         settings.setFlag(CLSVorelSettings::kSaveExamLog, false);
         settings.setFlag(CLSVorelSettings::kSound, false);
-        window = std::make_unique<CLSMainWindow>(settings, 1, clock);
-        window->resize(800, 600);
+        window = std::make_unique<CLSMainWindow>(settings, seed, clock);
+        window->resize(size);
         window->show();
         window->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
@@ -37,6 +40,8 @@ struct EditorWindow {
         EXPECT_TRUE(window->openFile(CLSTString(dir.file("e.vrf"))));
     }
     CLSEditorScreen& editor() { return *window->editorScreen(); }
+    CLSStudyScreen& screen() { return *window->studyScreen(); }
+    CLSExam& exam() { return screen().exam(); }
     /// A key where the keyboard is now.
     void key(int k, Qt::KeyboardModifiers m = Qt::NoModifier) {
         // The offscreen platform gives the window no focus back after a
