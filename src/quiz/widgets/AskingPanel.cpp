@@ -317,11 +317,18 @@ void CLSAskingPanel::announceQuestion(const CLSVorelDataQuestion& question) {
         m_settings.answerMode() == AnswerMode::kConfirm ? announced : QString());
 }
 
-void CLSAskingPanel::chainTabOrder(const std::vector<QWidget*>& controls) {
-    // The question, the answer controls in order, then the row below them.
-    std::vector<QWidget*> chain{m_question};
-    chain.insert(chain.end(), controls.begin(), controls.end());
+void CLSAskingPanel::chainTabOrder() {
+    // The question (its field while it is edited), the answer controls in
+    // order, the row below them, then the hints standing right of it all.
+    std::vector<QWidget*> chain{m_question->tabStop()};
+    chain.insert(chain.end(), m_inputs.begin(), m_inputs.end());
+    chain.insert(chain.end(), m_choices.begin(), m_choices.end());
     chain.insert(chain.end(), {m_mark, m_hintButton, m_answerButton, m_stopButton});
+    if (m_hints) {
+        chain.insert(chain.end(),
+                     {m_separator, m_hints->sentenceWindow(), m_hints->previousButton(),
+                      m_hints->closeButton(), m_hints->nextButton()});
+    }
     ChainTab(chain);
 }
 
@@ -350,7 +357,7 @@ void CLSAskingPanel::createInputs(bool hidden) {
         input->setAttribute(Qt::WA_InputMethodEnabled, true);
         m_inputs.push_back(input);
     }
-    chainTabOrder(std::vector<QWidget*>(m_inputs.begin(), m_inputs.end()));
+    chainTabOrder();
 }
 
 void CLSAskingPanel::createChoices(bool hidden) {
@@ -367,7 +374,7 @@ void CLSAskingPanel::createChoices(bool hidden) {
         button->setVisible(!hidden);
         m_choices.push_back(button);
     }
-    chainTabOrder(std::vector<QWidget*>(m_choices.begin(), m_choices.end()));
+    chainTabOrder();
 }
 
 void CLSAskingPanel::revealAnswers() {
@@ -456,6 +463,7 @@ void CLSAskingPanel::flipHints() {
     m_hintsWidth = std::max(60, m_settings.hintsWindowWidth());
     m_hints->show();
     m_separator->show();
+    chainTabOrder();
     relayout();
 }
 
@@ -467,10 +475,12 @@ void CLSAskingPanel::setEditing(bool on) {
     if (on == m_question->isEditing()) return;
     if (on) {
         m_question->toEditMode();
+        chainTabOrder();
         return;
     }
     QString unmappable;
     CLSSentence edited = m_question->exitEditMode(&unmappable);
+    chainTabOrder();
     if (!m_doc.current() || !m_doc.current()->isQuestion()) return;
     // Text a Shift-JIS file cannot hold goes in only when the file becomes UTF-8.
     if (!unmappable.isEmpty() && !m_doc.acceptsText(FromQStringWhole(unmappable).view())) {

@@ -97,7 +97,7 @@ class CLSAskingPanel : public QWidget {
     void createChoices(bool hidden);
     void announceQuestion(const CLSVorelDataQuestion& question);
     void deleteAnswers();
-    void chainTabOrder(const std::vector<QWidget*>& controls);
+    void chainTabOrder();
     void relayout();
     int pad(int item) const;
 

@@ -115,9 +115,7 @@ void CLSDlgList::createControls() {
     m_group->setFont(labels);
     m_history->setFont(labels);
     m_mark = new QCheckBox(tr("マーク(&M)"), this);
-    // The buttons' column, then the card from the top.
-    ChainTab({m_number, m_close, m_other, m_edit, m_find, m_reset, m_help, m_question, m_answerTop,
-              m_answer, m_answers, m_commentTop, m_comment, m_mark});
+    chainTabOrder();
 
     connect(m_number, &QSpinBox::valueChanged, this, [this](int value) { display(value - 1); });
     connect(m_close, &QPushButton::clicked, this, &CLSDlgList::closeRequested);
@@ -212,6 +210,7 @@ void CLSDlgList::display(int n) {
                 m_hints->hide();
                 layOut();
             });
+            chainTabOrder();
         } else {
             m_hints->setQuestion(l);
         }
@@ -240,6 +239,7 @@ void CLSDlgList::setEditing(bool on) {
         m_question->toEditMode();
         if (single) m_answer->toEditMode();
         m_comment->toEditMode();
+        chainTabOrder();
         m_question->editor()->setFocus(Qt::OtherFocusReason);
         return;
     }
@@ -248,6 +248,7 @@ void CLSDlgList::setEditing(bool on) {
     CLSSentence answer = answerEdited ? m_answer->exitEditMode(&unmappable) : CLSSentence();
     CLSSentence question = m_question->exitEditMode(&unmappable);
     CLSSentence comment = m_comment->exitEditMode(&unmappable);
+    chainTabOrder();
     // Text a Shift-JIS file cannot hold goes in only when the file becomes UTF-8.
     if (!unmappable.isEmpty() && !m_doc.acceptsText(FromQStringWhole(unmappable).view())) {
         display(m_shown);
@@ -256,6 +257,30 @@ void CLSDlgList::setEditing(bool on) {
     if (answerEdited) m_doc.editAnswer(q, 0, std::move(answer));
     m_doc.editQuestionText(q, std::move(question));
     m_doc.editComment(q, std::move(comment));
+}
+
+void CLSDlgList::chainTabOrder() {
+    // The buttons' column, the card from the top (the fields of what is
+    // being edited), then the hints beside it.
+    std::vector<QWidget*> chain{m_number,
+                                m_close,
+                                m_other,
+                                m_edit,
+                                m_find,
+                                m_reset,
+                                m_help,
+                                m_question->tabStop(),
+                                m_answerTop,
+                                m_answer->tabStop(),
+                                m_answers,
+                                m_commentTop,
+                                m_comment->tabStop(),
+                                m_mark};
+    if (m_hints) {
+        chain.insert(chain.end(), {m_hints->sentenceWindow(), m_hints->previousButton(),
+                                   m_hints->closeButton(), m_hints->nextButton()});
+    }
+    ChainTab(chain);
 }
 
 void CLSDlgList::find(bool forward) {

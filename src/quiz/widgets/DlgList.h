@@ -74,6 +74,7 @@ class CLSDlgList : public QDialog {
     void display(int n);
     void showReviewState(const CLSVorelDataQuestion& question);
     void layOut();
+    void chainTabOrder();
     void storeLayout();
     const CLSVorelDataItem* line() const;
     int frameExtent(int item) const;

@@ -15,6 +15,7 @@
 #include "text/Error.h"
 #include "text/widgets/Drawing.h"
 #include "text/widgets/QtText.h"
+#include "text/widgets/TabChain.h"
 
 namespace {
 
@@ -79,8 +80,7 @@ void CLSWndHints::createControls() {
         label->setFont(small);
         label->setAutoFillBackground(true);
     }
-    m_sentence = new CLSWndSentence(this);
-    m_sentence->setFocusPolicy(Qt::ClickFocus);
+    m_sentence = new CLSWndSentence(this);  // Tab reaches it: the arrows scroll a long hint
     m_previous = new FlatButton(QStringLiteral("<<"), this);
     m_close = new FlatButton(tr("閉じる"), this);
     m_next = new FlatButton(QStringLiteral(">>"), this);
@@ -91,8 +91,7 @@ void CLSWndHints::createControls() {
     m_sentence->setAccessibleName(tr("ヒント"));
     for (QAbstractButton* b : {m_previous, m_close, m_next})
         b->setFont(small);
-    setTabOrder(m_previous, m_close);
-    setTabOrder(m_close, m_next);
+    ChainTab({m_sentence, m_previous, m_close, m_next});
     connect(m_previous, &QAbstractButton::clicked, this, [this] { showHint(m_current - 1); });
     connect(m_next, &QAbstractButton::clicked, this, [this] { showHint(m_current + 1); });
     connect(m_close, &QAbstractButton::clicked, this, &CLSWndHints::closeRequested);

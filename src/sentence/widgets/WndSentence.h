@@ -87,6 +87,8 @@ class CLSWndSentence : public QWidget {
     CLSSentence exitEditMode(QString* unmappable = nullptr);
     bool isEditing() const { return m_editor != nullptr; }
     QPlainTextEdit* editor() const { return m_editor; }
+    /// What Tab stops at for this window: its field while it is edited.
+    QWidget* tabStop();
 
     /// Scroll position of a view (0, 0 for a button).
     QPoint scrollPosition() const;

@@ -236,10 +236,15 @@ void CLSWndSentence::toEditMode() {
     m_vbar->hide();
     m_editor->show();
     m_editor->raise();
-    // The field takes the window's place in Tab's round and its focus.
-    setTabOrder(this, m_editor);
+    // The field takes the window's focus; its owner gives it the window's
+    // place in Tab's round.
     setFocusProxy(m_editor);
     if (hasFocus() || isVisible()) m_editor->setFocus(Qt::OtherFocusReason);
+}
+
+QWidget* CLSWndSentence::tabStop() {
+    if (m_editor) return m_editor;
+    return this;
 }
 
 CLSSentence CLSWndSentence::exitEditMode(QString* unmappable) {

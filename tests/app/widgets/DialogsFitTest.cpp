@@ -1,7 +1,7 @@
 // The main window's own dialogs and its screens (the study screen idle,
-// asking and showing a result; the editor) at their default size, in
-// Japanese and in English: no text clipped, and a key of its own for each
-// text.
+// asking, with choices and hints, and showing a result; the editor) at
+// their default size, in Japanese and in English: no text clipped, and a
+// key of its own for each text.
 
 #include <gtest/gtest.h>
 
@@ -14,12 +14,15 @@
 #include "quiz/widgets/AskingPanel.h"
 #include "quiz/widgets/DlgResult.h"
 #include "quiz/widgets/StudyScreen.h"
+#include "settings/VorelSettings.h"
 #include "widgets/EditorWindow.h"
 #include "widgets/Languages.h"
 
 namespace {
 
 const char* kFile = "VORELDATA V3.0\r\n#T,000000\r\nq1,,a1,,,<00\r\nq2,,a2,,,<00\r\n";
+const char* kHinted =
+    "VORELDATA V3.0\r\n#T,000000\r\nq1,h1|h2,a1,,,<00\r\nq2,,a2,,,<00\r\nq3,,a3,,,<00\r\n";
 
 }  // namespace
 
@@ -43,5 +46,17 @@ TEST(MainWindowDialogs, AboutAndTheScreensFitInBothLanguages) {
         ExpectFits(w.window.get(), "study-result");
         ASSERT_TRUE(w.window->dispatch(MainCommand::kToEditor));
         ExpectFits(w.window.get(), "editor-screen");
+    });
+}
+
+TEST(MainWindowDialogs, ARunWithChoicesAndHintsFitsInBothLanguages) {
+    InBothLanguages([] {
+        EditorWindow w(kHinted);
+        w.settings.setAnswerMode(AnswerMode::kChoice);
+        w.settings.setDefaultChoicesCount(3);
+        w.screen().applySettings();
+        ASSERT_TRUE(w.window->dispatch(StudyCommand::kRunAll));
+        ASSERT_TRUE(w.window->dispatch(StudyCommand::kHints));
+        ExpectFits(w.window.get(), "study-choices-hints");
     });
 }

@@ -163,6 +163,12 @@ TEST(QuizDialogs, QuestionCardAndExamLogFitInBothLanguages) {
         card->setEditing(true);
         ExpectFits(card, "question-card-editing");
         card->setEditing(false);
+        card->showQuestion(2);  // with its hints beside
+        ExpectFits(card, "question-card-hints");
+        card->setEditing(true);
+        ExpectFits(card, "question-card-hints-editing");
+        card->setEditing(false);
+        ExpectFits(card, "question-card-hints");
         card->close();
 
         w.settings.setExamLogName(CLSTString(w.dir.file("EXAMLOG.TXT")));
