@@ -414,6 +414,14 @@ void CLSWndSentence::paintEvent(QPaintEvent*) {
         p.setClipRect(clientRect());
     }
     PaintSentence(p, contentOrigin(), m_sentence, m_layout, m_pictures);
+    if (!isButton() && hasFocus()) {
+        // The focus mark of a view, in its text's colour, which stands out
+        // from its ground in every design.
+        p.setClipping(false);
+        p.setPen(QPen(ToQColor(text), 1, Qt::DotLine));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(clientRect().adjusted(1, 1, -2, -2));
+    }
 }
 
 void CLSWndSentence::paintButtonFrame(QPainter& p) {

@@ -182,9 +182,34 @@ TEST(Accessibility, ChoicesAreRadioButtonsNamedByNumberAndPressedByTheirAction) 
     EXPECT_EQ(UnnamedControls(s.window.get()), "") << "a run with choices";
 }
 
-// The focused control is marked in a dark design too: the mark is drawn in
-// a colour that stands out from the button's own.
-TEST(Accessibility, TheHighContrastDesignMarksTheFocusedChoice) {
+namespace {
+
+// Pixels that change by more than a shade when w takes the focus.
+int focusMarkPixels(QWidget* w) {
+    w->setFocus(Qt::TabFocusReason);
+    QApplication::processEvents();
+    EXPECT_TRUE(w->hasFocus());
+    QImage focused = w->grab().toImage();
+    w->clearFocus();
+    QApplication::processEvents();
+    QImage plain = w->grab().toImage();
+    EXPECT_EQ(focused.size(), plain.size());
+    int marked = 0;
+    for (int y = 0; y < std::min(focused.height(), plain.height()); ++y) {
+        for (int x = 0; x < std::min(focused.width(), plain.width()); ++x) {
+            QColor a = focused.pixelColor(x, y), b = plain.pixelColor(x, y);
+            if (std::abs(a.lightness() - b.lightness()) > 100) ++marked;
+        }
+    }
+    return marked;
+}
+
+}  // namespace
+
+// The focused control is marked in a dark design too, a choice button and
+// the question's window alike: the mark is drawn in a colour that stands
+// out from the window's own, along a good part of its edge.
+TEST(Accessibility, TheHighContrastDesignMarksTheFocusedChoiceAndQuestion) {
     Study s;
     FakePrompter prompter;
     ASSERT_TRUE(s.settings.skin().loadDesignFile(
@@ -196,22 +221,15 @@ TEST(Accessibility, TheHighContrastDesignMarksTheFocusedChoice) {
     auto* first = qobject_cast<CLSWndSentence*>(s.focused());
     ASSERT_TRUE(first);
     SaveShot(s.window.get(), "high-contrast-choices");
-    QImage focused = first->grab().toImage();
-    QTest::keyClick(first, Qt::Key_Tab);
-    QApplication::processEvents();
-    ASSERT_FALSE(first->hasFocus());
-    QImage plain = first->grab().toImage();
-    ASSERT_EQ(focused.size(), plain.size());
-    int marked = 0;
-    for (int y = 0; y < focused.height(); ++y) {
-        for (int x = 0; x < focused.width(); ++x) {
-            QColor a = focused.pixelColor(x, y), b = plain.pixelColor(x, y);
-            // A mark pixel differs from what was there by more than a shade.
-            if (std::abs(a.lightness() - b.lightness()) > 100) ++marked;
-        }
+    CLSWndSentence* question = nullptr;
+    for (CLSWndSentence* w : s.window->findChildren<CLSWndSentence*>()) {
+        if (w->accessibleName() == U("問題")) question = w;
     }
-    EXPECT_GT(marked, 2 * (first->width() + first->height()) / 4)
-        << "a focus mark along a good part of the button's edge";
+    ASSERT_TRUE(question);
+    for (QWidget* w : {static_cast<QWidget*>(first), static_cast<QWidget*>(question)}) {
+        EXPECT_GT(focusMarkPixels(w), 2 * (w->width() + w->height()) / 4)
+            << nameOf(w).toStdString();
+    }
 }
 
 TEST(Accessibility, TheEditorAndEveryPageOfTheCustomisationSheetAreNamed) {
