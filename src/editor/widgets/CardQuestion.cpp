@@ -24,6 +24,7 @@
 #include "settings/widgets/QtDesign.h"
 #include "text/Language.h"
 #include "text/widgets/DialogHelp.h"
+#include "text/widgets/FocusMark.h"
 #include "text/widgets/QtText.h"
 #include "text/widgets/WndSeparator.h"
 
@@ -96,6 +97,7 @@ void CLSCardQuestion::createFirstPage() {
     m_answerTop->setAccessibleName(tr("問題と答えの区切り"));
     m_answers = new QListWidget(m_first);
     m_answers->setAccessibleName(tr("答えの一覧"));
+    MarkFocusOf(m_answers);
     m_answer = textField(m_first);
     m_answer->setAccessibleName(tr("選んだ答え"));
     createNotation(m_answerNotation, m_first, CLSVorelDataQuestion::kFieldAnswers);
@@ -152,6 +154,9 @@ void CLSCardQuestion::createSecondPage() {
     watch(m_hint);
     watch(m_choice);
     watch(m_mark, false);
+    // An empty list has no item to show the focus on.
+    for (QListWidget* list : {m_hints, m_choices, m_history})
+        MarkFocusOf(list);
     m_hints->installEventFilter(this);
     m_choices->installEventFilter(this);
     connect(m_hints, &QListWidget::currentRowChanged, this,

@@ -22,6 +22,7 @@
 #include "settings/widgets/WindowPlace.h"
 #include "text/Error.h"
 #include "text/widgets/DialogHelp.h"
+#include "text/widgets/FocusMark.h"
 #include "text/widgets/QtText.h"
 
 namespace {
@@ -138,6 +139,7 @@ void CLSDlgPreview::createControls() {
 
     m_view = new CLSPreviewPage;
     m_scroll = new QScrollArea(this);
+    MarkFocusOf(m_scroll);
     m_scroll->setAccessibleName(tr("ページ"));
     m_scroll->setBackgroundRole(QPalette::Dark);
     m_scroll->setAlignment(Qt::AlignCenter);

@@ -1,4 +1,5 @@
 #include "quiz/widgets/ChartStyle.h"
+#include "text/widgets/FocusMark.h"
 
 #include <QChart>
 #include <QChartView>
@@ -20,6 +21,7 @@ QChartView* MakeSmallChartView(const QString& title, QWidget* parent) {
     auto* view = new QChartView(chart, parent);
     view->setRenderHint(QPainter::Antialiasing);
     view->setAccessibleName(title);
+    MarkFocusOf(view);
     return view;
 }
 

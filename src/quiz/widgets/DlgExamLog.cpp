@@ -44,6 +44,7 @@
 #include "text/widgets/DesktopOpen.h"
 #include "text/widgets/DialogButtons.h"
 #include "text/widgets/DialogHelp.h"
+#include "text/widgets/FocusMark.h"
 #include "text/widgets/HeaderTitles.h"
 #include "text/widgets/QtText.h"
 #include "text/widgets/StatusPart.h"
@@ -176,6 +177,7 @@ QWidget* CLSDlgExamLog::createRecordSide() {
     m_fileLink = new QToolButton(side);
     m_fileLink->setAutoRaise(true);
     m_fileLink->setFocusPolicy(Qt::StrongFocus);
+    MarkFocusOf(m_fileLink);
     m_fileLink->setCursor(Qt::PointingHandCursor);
     m_fileLink->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     QFont linkFont = ProgramFont("ＭＳ Ｐゴシック", 9);

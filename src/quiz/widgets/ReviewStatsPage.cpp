@@ -22,6 +22,7 @@
 #include "data/VorelDataFile.h"
 #include "quiz/widgets/ChartStyle.h"
 #include "srs/ReviewDay.h"
+#include "text/widgets/FocusMark.h"
 #include "text/widgets/QtText.h"
 #include "text/widgets/TabChain.h"
 
@@ -107,6 +108,7 @@ CLSReviewStatsPage::CLSReviewStatsPage(QWidget* parent) : QWidget(parent) {
     // A small dialog may not have the room for the four charts.
     auto* scroll = new QScrollArea(this);
     scroll->setAccessibleName(tr("復習の統計"));
+    MarkFocusOf(scroll);
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -13,6 +13,7 @@
 #include "text/Prompter.h"
 #include "text/widgets/DialogButtons.h"
 #include "text/widgets/DialogHelp.h"
+#include "text/widgets/FocusMark.h"
 #include "text/widgets/QtText.h"
 
 CLSDlgVague::CLSDlgVague(CLSVagueTable& table, Prompter& prompter, QWidget* parent)
@@ -23,6 +24,7 @@ CLSDlgVague::CLSDlgVague(CLSVagueTable& table, Prompter& prompter, QWidget* pare
     setWindowTitle(tr("あいまい設定"));
     m_view = new QTableWidget(0, 2, this);
     m_view->setAccessibleName(tr("同じとみなす文字列"));
+    MarkFocusOf(m_view);  // shown empty until a pair is added
     m_view->setHorizontalHeaderLabels({tr("文字列１"), tr("文字列２")});
     m_view->verticalHeader()->hide();
     m_view->verticalHeader()->setDefaultSectionSize(m_view->fontMetrics().height() + 6);

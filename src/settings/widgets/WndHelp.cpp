@@ -18,6 +18,7 @@
 #include "settings/widgets/HelpPages.h"
 #include "text/Language.h"
 #include "text/widgets/DesktopOpen.h"
+#include "text/widgets/FocusMark.h"
 #include "text/widgets/QtPrompter.h"
 #include "text/widgets/QtText.h"
 
@@ -50,6 +51,7 @@ CLSWndHelp::CLSWndHelp(QWidget* parent) : QWidget(parent, Qt::Window) {
 
     m_browser = new QTextBrowser(this);
     m_browser->setAccessibleName(tr("ヘルプのページ"));
+    MarkFocusOf(m_browser);
     // Links are followed here, so that a page outside the help goes to the
     // desktop and a missing page is reported instead of shown blank.
     m_browser->setOpenLinks(false);

@@ -298,6 +298,7 @@ inline void ExpectFits(QWidget* window, const std::string& name) {
         EXPECT_EQ(UnnamedControls(window), "") << where;
         EXPECT_EQ(NumberFieldsWithoutUnits(window), "") << where;
         EXPECT_EQ(taborder::outOfOrder(window), QStringList()) << where;
+        EXPECT_EQ(taborder::unmarkedFocus(window), QStringList()) << where;
         SaveShot(window, picture.c_str());
     };
     QTabWidget* tabs = nullptr;

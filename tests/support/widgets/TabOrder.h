@@ -5,6 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractSpinBox>
+#include <QApplication>
+#include <QImage>
+#include <QPushButton>
 #include <QComboBox>
 #include <QRect>
 #include <QString>
@@ -69,6 +72,32 @@ inline QStringList outOfOrder(QWidget* root, int tolerance = 8) {
         }
     }
     return steps;
+}
+
+/// The stops of Tab that look the same focused and not: a learner on the
+/// keyboard would not see where the focus is. Needs the window active;
+/// the focus returns where it was.
+inline QStringList unmarkedFocus(QWidget* root) {
+    QStringList unmarked;
+    QWidget* was = QApplication::focusWidget();
+    // As after a Tab: the style marks the focus only once the keyboard has moved it.
+    root->window()->setAttribute(Qt::WA_KeyboardFocusChange);
+    for (QWidget* w : tabChain(root)) {
+        w->setFocus(Qt::TabFocusReason);
+        QApplication::processEvents();
+        if (!w->hasFocus()) continue;  // a window not active: nothing to compare
+        QImage focused = w->grab().toImage();
+        w->clearFocus();
+        QApplication::processEvents();
+        // A dialog's default button looks focused whenever no other button
+        // is: its mark is there either way.
+        auto* button = qobject_cast<QPushButton*>(w);
+        if (button && button->isDefault()) continue;
+        if (focused == w->grab().toImage()) unmarked << nameOf(w);
+    }
+    if (was) was->setFocus(Qt::OtherFocusReason);
+    QApplication::processEvents();
+    return unmarked;
 }
 
 inline void expectTabFollowsScreen(QWidget* root, const char* what, int tolerance = 8) {
