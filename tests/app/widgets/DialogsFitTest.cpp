@@ -15,6 +15,8 @@
 #include "quiz/widgets/DlgResult.h"
 #include "quiz/widgets/StudyScreen.h"
 #include "settings/VorelSettings.h"
+#include "text/widgets/QtPrompter.h"
+#include "text/widgets/QtText.h"
 #include "widgets/EditorWindow.h"
 #include "widgets/Languages.h"
 
@@ -58,5 +60,23 @@ TEST(MainWindowDialogs, ARunWithChoicesAndHintsFitsInBothLanguages) {
         ASSERT_TRUE(w.window->dispatch(StudyCommand::kRunAll));
         ASSERT_TRUE(w.window->dispatch(StudyCommand::kHints));
         ExpectFits(w.window.get(), "study-choices-hints");
+    });
+}
+
+// The program's message boxes: their buttons in the language of the moment.
+TEST(MainWindowDialogs, MessageBoxesFitInBothLanguages) {
+    InBothLanguages([] {
+        EditorWindow w(kFile);
+        QtPrompter prompter(w.window.get());
+        const CLSTString text = FromQStringWhole(w.window->windowTitle());
+        ExpectModalFits("prompt-yes-no-cancel", [&] {
+            prompter.ask(PromptIcon::Question, PromptButtons::YesNoCancel, text, 0);
+        });
+        ExpectModalFits("prompt-ok-cancel", [&] {
+            prompter.ask(PromptIcon::Warning, PromptButtons::OkCancel, text, 0);
+        });
+        ExpectModalFits("prompt-choice", [&] {
+            prompter.askChoice(PromptIcon::Question, text, {CLSTString("A"), CLSTString("B")}, 0);
+        });
     });
 }
