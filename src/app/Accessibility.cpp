@@ -27,16 +27,16 @@ class InfoPaneAccessible : public QAccessibleWidget {
     }
 };
 
-/// Windows that are painted by the program but need no more than a role:
-/// their owners name them, or their tool tips do.
+/// Windows that are painted by the program (or Qt) but need no more than a
+/// role: their owners name them, or the labels they are the buddies of, or
+/// their tool tips.
 class PaintedAccessible : public QAccessibleWidget {
   public:
     PaintedAccessible(QWidget* widget, QAccessible::Role role) : QAccessibleWidget(widget, role) {}
     QString text(QAccessible::Text t) const override {
-        if (t == QAccessible::Name && widget()->accessibleName().isEmpty()) {
-            return widget()->toolTip();
-        }
-        return QAccessibleWidget::text(t);
+        QString own = QAccessibleWidget::text(t);
+        if (t == QAccessible::Name && own.isEmpty()) return widget()->toolTip();
+        return own;
     }
 };
 
@@ -46,11 +46,17 @@ struct PaintedRole {
 };
 
 constexpr PaintedRole kPaintedRoles[] = {
-    {"CLSWndHints", QAccessible::Grouping},       {"CLSWndMNG", QAccessible::Animation},
-    {"CLSSentenceVideo", QAccessible::Animation}, {"CLSWndSentenceList", QAccessible::List},
-    {"CLSWndSeparator", QAccessible::Splitter},   {"CLSPreviewPage", QAccessible::Graphic},
-    {"CLSDesignPreview", QAccessible::Graphic},   {"QChartView", QAccessible::Chart},
+    {"CLSWndHints", QAccessible::Grouping},
+    {"CLSWndMNG", QAccessible::Animation},
+    {"CLSSentenceVideo", QAccessible::Animation},
+    {"CLSWndSentenceList", QAccessible::List},
+    {"CLSWndSeparator", QAccessible::Splitter},
+    {"CLSPreviewPage", QAccessible::Graphic},
+    {"CLSDesignPreview", QAccessible::Graphic},
+    {"QChartView", QAccessible::Chart},
     {"QScrollArea", QAccessible::Pane},
+    // The colour dialog's grids of swatches, which Qt paints itself.
+    {"QWellArray", QAccessible::List},
 };
 
 QAccessibleInterface* paintedWindows(const QString& className, QObject* object) {

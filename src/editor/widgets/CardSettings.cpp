@@ -2,7 +2,6 @@
 
 #include <QComboBox>
 #include <QFontDatabase>
-#include <QFontDialog>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,6 +12,7 @@
 #include "editor/CardFields.h"
 #include "text/Common.h"
 #include "text/widgets/DialogHelp.h"
+#include "text/widgets/FontChooser.h"
 #include "text/widgets/QtText.h"
 
 namespace {
@@ -79,9 +79,8 @@ void CLSCardFont::chooseFont() {
     int size = NumberFromField(fieldText(m_size->text()));
     start.setPointSize(size > 0 ? size : 12);
     if (!m_face->text().isEmpty()) start.setFamily(m_face->text());
-    bool ok = false;
-    QFont chosen = QFontDialog::getFont(&ok, start, this, tr("フォント"));
-    if (!ok) return;
+    QFont chosen = start;
+    if (!ChooseFont(this, tr("フォント"), chosen)) return;
     // The fields take the choice; leaving the size field writes it back.
     m_size->setText(QString::number(std::max(1, chosen.pointSize())));
     bool japanese =

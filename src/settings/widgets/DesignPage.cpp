@@ -2,7 +2,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFontDialog>
 #include <QFontInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -20,6 +19,7 @@
 #include "text/Prompter.h"
 #include "text/widgets/ColourChooser.h"
 #include "text/widgets/DialogHelp.h"
+#include "text/widgets/FontChooser.h"
 #include "text/widgets/QtText.h"
 #include "text/widgets/TextFromUser.h"
 
@@ -276,11 +276,8 @@ void CLSDesignPageWidget::chooseFont() {
     CLSVorelSkinItem* item = DesignEntryItem(m_page.design, currentEntry());
     if (!item) return;
     QFont start = ToQFont(*item);
-    QFontDialog dialog(start, this);
-    dialog.setWindowTitle(tr("フォント"));
-    dialog.setOption(QFontDialog::DontUseNativeDialog, true);
-    if (dialog.exec() != QDialog::Accepted) return;
-    QFont chosen = dialog.selectedFont();
+    QFont chosen = start;
+    if (!ChooseFont(this, tr("フォント"), chosen)) return;
     CLSTString storedName = item->name;
     static_cast<CLSVorelFont&>(*item) = FromQFont(chosen, *item);
     // The face the stored name stands for on this machine keeps its stored

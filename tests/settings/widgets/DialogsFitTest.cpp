@@ -1,6 +1,7 @@
-// The customisation sheet, the vague-match table, the fit's progress and
-// the help window at their default size, in Japanese and in English: no
-// text clipped, and in English a key of its own for each text.
+// The customisation sheet, the vague-match table, the fit's progress, the
+// help window and the colour and font choosers at their default size, in
+// Japanese and in English: no text clipped, and in English a key of its
+// own for each text.
 
 #include <gtest/gtest.h>
 
@@ -15,6 +16,8 @@
 #include "settings/widgets/WndHelp.h"
 #include "srs/FsrsModel.h"
 #include "srs/ReviewLog.h"
+#include "text/widgets/ColourChooser.h"
+#include "text/widgets/FontChooser.h"
 #include "widgets/DialogTestSupport.h"
 #include "widgets/Languages.h"
 
@@ -40,6 +43,12 @@ TEST(SettingsDialogs, EveryDialogFitsInBothLanguages) {
         help.openFind();
         ExpectFits(&help, "help-find");
         help.close();
+
+        Colour colour{};
+        ExpectModalFits("colour", [&] { ChooseColour(nullptr, colour); });
+        // Qt's own font dialog, as the program opens it.
+        QFont font;
+        ExpectModalFits("font", [&] { ChooseFont(nullptr, QString(), font); });
     });
 }
 
