@@ -6,9 +6,9 @@
 
 #include <QAbstractSpinBox>
 #include <QApplication>
+#include <QComboBox>
 #include <QImage>
 #include <QPushButton>
-#include <QComboBox>
 #include <QRect>
 #include <QString>
 #include <QStringList>
