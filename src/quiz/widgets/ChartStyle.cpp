@@ -1,5 +1,4 @@
 #include "quiz/widgets/ChartStyle.h"
-#include "text/widgets/FocusMark.h"
 
 #include <QChart>
 #include <QChartView>
@@ -7,6 +6,8 @@
 #include <QValueAxis>
 #include <algorithm>
 #include <cmath>
+
+#include "text/widgets/FocusMark.h"
 
 QChartView* MakeSmallChartView(const QString& title, QWidget* parent) {
     auto* chart = new QChart;
